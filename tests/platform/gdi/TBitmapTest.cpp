@@ -1,0 +1,20 @@
+#include "platform/base/Exception.h"
+#include "platform/gdi/TBitmap.h"
+
+#include <gtest/gtest.h>
+
+TEST(TBitmap, FreshPixelsAreWhiteAndResizeKeepsTheOverlap) {
+    TBitmap b;
+    EXPECT_TRUE(b.Empty());
+    b.SetSize(3, 2);
+    EXPECT_EQ(b.ScanLine(1)[2], 0xFFFFFFFFu);
+    b.ScanLine(1)[0] = 0x11223344;
+    b.SetSize(4, 4);
+    EXPECT_EQ(b.ScanLine(1)[0], 0x11223344u);
+    EXPECT_EQ(b.ScanLine(3)[3], 0xFFFFFFFFu);
+    EXPECT_EQ(b.ScanLine(1) - b.ScanLine(0), 4); // rows are Width pixels apart, top-down
+    EXPECT_THROW(b.ScanLine(4), EInvalidGraphic);
+    EXPECT_THROW(b.ScanLine(-1), EInvalidGraphic);
+    b.SetSize(-1, 5);
+    EXPECT_TRUE(b.Empty());
+}
