@@ -72,7 +72,12 @@ function(duva_test target)
   if(NOT ARG_TIMEOUT)
     set(ARG_TIMEOUT 120)
   endif()
-  set(props ENVIRONMENT "${DUVA_TEST_ENVIRONMENT}" TIMEOUT ${ARG_TIMEOUT})
+  # Every run (discovery and each case) goes through "cmake -E env": a list
+  # value in ENVIRONMENT would lose all but its first variable on the way
+  # through test discovery.
+  set_target_properties(${target} PROPERTIES
+    CROSSCOMPILING_EMULATOR "${CMAKE_COMMAND};-E;env;${DUVA_TEST_ENVIRONMENT}")
+  set(props TIMEOUT ${ARG_TIMEOUT})
   if(ARG_SERIAL)
     list(APPEND props RUN_SERIAL TRUE)
   endif()
