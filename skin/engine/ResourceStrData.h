@@ -1,0 +1,32 @@
+#pragma once
+
+#include "platform/base/Strings.h"
+#include "platform/base/Types.h"
+
+#include <string>
+#include <string_view>
+
+// The texts of the skinned interface: one line per text, the key, "=" and
+// the text. Whoever shows such a text asks GetResStr when its skin data has a
+// table and uses its own built-in text otherwise.
+class TlxResourceStrData {
+public:
+    // Filled with the default table; CharSet 1 (the default character set).
+    TlxResourceStrData();
+
+    const TStringList& ResStrings() const { return FResStrs; }
+    TStringList& ResStrings() { return FResStrs; }
+    // Replaces the lines by a copy of Value; the list object stays the same.
+    void SetResStrings(const TStrings& Value) { FResStrs.Assign(Value); }
+
+    Byte CharSet() const { return FCharSet; }
+    void SetCharSet(Byte Value) { FCharSet = Value; }
+
+    // The text after the first "=" of the first line whose key (the part
+    // before that "=") equals ResName ignoring case; empty when none does.
+    std::string GetResStr(std::string_view ResName) const;
+
+protected:
+    TStringList FResStrs;
+    Byte FCharSet = 1;
+};
