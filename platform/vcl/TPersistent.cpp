@@ -1,0 +1,15 @@
+#include "platform/vcl/TPersistent.h"
+
+#include "platform/base/Exception.h"
+
+void TPersistent::Assign(const TPersistent* Source) {
+    if (Source) {
+        Source->AssignTo(this);
+        return;
+    }
+    throw EConvertError("Cannot assign nil to a " + ClassName());
+}
+
+void TPersistent::AssignTo(TPersistent* Dest) const {
+    throw EConvertError("Cannot assign a " + ClassName() + " to a " + Dest->ClassName());
+}
