@@ -3,13 +3,6 @@
 #include <algorithm>
 #include <cctype>
 
-bool SameText(std::string_view A, std::string_view B) {
-    if (A.size() != B.size()) return false;
-    for (size_t i = 0; i < A.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(A[i])) != std::tolower(static_cast<unsigned char>(B[i])))
-            return false;
-    return true;
-}
 
 bool IsValidIdent(std::string_view Ident) {
     if (Ident.empty()) return false;

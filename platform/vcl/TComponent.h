@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/base/Exception.h"
+#include "platform/base/SysUtils.h"
 #include "platform/base/Set.h"
 #include "platform/vcl/TPersistent.h"
 
@@ -133,4 +134,3 @@ template <class T>
 using TComponentPtr = std::unique_ptr<T, TComponentDeleter>;
 
 bool IsValidIdent(std::string_view Ident);
-bool SameText(std::string_view A, std::string_view B);
