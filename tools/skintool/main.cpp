@@ -1,0 +1,101 @@
+// skintool: looks inside skin folders.
+//   skintool dump FOLDER      prints the parsed skin as canonical ini text
+//   skintool validate FOLDER  checks the skin and prints its problems
+// FOLDER is a skin folder holding one ".ini" description file, or that file.
+
+#include "platform/base/Exception.h"
+#include "platform/base/IniFile.h"
+#include "platform/base/SysUtils.h"
+#include "skin/engine/SkinFolder.h"
+#include "skin/engine/SkinFolderCheck.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <filesystem>
+#include <fstream>
+#include <iostream>
+
+namespace fs = std::filesystem;
+
+namespace {
+
+int Usage() {
+    std::cerr << "usage: skintool dump FOLDER\n"
+                 "       skintool validate FOLDER\n"
+                 "FOLDER is a skin folder with one .ini description file, or that file.\n";
+    return 2;
+}
+
+// The description file of a skin folder, or the file itself.
+std::string DescriptionFile(const std::string& path) {
+    std::error_code ec;
+    if (!fs::is_directory(path, ec)) {
+        if (!fs::is_regular_file(path, ec)) throw Exception(path + ": no such file or folder");
+        return path;
+    }
+    std::string found;
+    for (const auto& entry : fs::directory_iterator(path)) {
+        if (!entry.is_regular_file() || LowerCase(entry.path().extension().string()) != ".ini") continue;
+        if (!found.empty()) throw Exception(path + ": more than one .ini file; name the description file");
+        found = entry.path().string();
+    }
+    if (found.empty()) throw Exception(path + ": no .ini description file");
+    return found;
+}
+
+uint32_t LittleEndian(const unsigned char* p, int bytes) {
+    uint32_t v = 0;
+    for (int i = bytes - 1; i >= 0; --i)
+        v = (v << 8) | p[i];
+    return v;
+}
+
+// The size a BMP file declares in its header.
+TSize BmpSize(const std::string& path) {
+    std::ifstream in(path, std::ios::binary);
+    if (!in) throw EFOpenError("cannot open " + path);
+    unsigned char h[26] = {};
+    in.read(reinterpret_cast<char*>(h), sizeof h);
+    if (in.gcount() < 26 || h[0] != 'B' || h[1] != 'M') throw EInvalidGraphic(path + " is not a BMP file");
+    if (LittleEndian(h + 14, 4) == 12) return {int(LittleEndian(h + 18, 2)), int(LittleEndian(h + 20, 2))};
+    int32_t w = int32_t(LittleEndian(h + 18, 4));
+    int32_t hgt = int32_t(LittleEndian(h + 22, 4));
+    if (w <= 0 || hgt == 0 || hgt == INT32_MIN) throw EInvalidGraphic(path + " has an invalid size");
+    return {w, hgt < 0 ? -hgt : hgt};
+}
+
+int Dump(const std::string& file) {
+    TlxSkinContent content;
+    if (!LoadSkinFolder(file, content, nullptr)) throw Exception(file + " is not a skin description");
+    TMemIniFile out("");
+    content.WriteSkinIni(out);
+    std::string text = out.Text();
+    std::string lf;
+    for (char c : text)
+        if (c != '\r') lf += c;
+    std::cout << lf;
+    return 0;
+}
+
+int Validate(const std::string& file) {
+    std::vector<std::string> problems = CheckSkinFolder(file, BmpSize);
+    for (const std::string& p : problems)
+        std::cout << p << "\n";
+    if (problems.empty()) std::cout << "ok\n";
+    return problems.empty() ? 0 : 1;
+}
+
+} // namespace
+
+int main(int argc, char** argv) {
+    if (argc != 3) return Usage();
+    const std::string command = argv[1];
+    if (command != "dump" && command != "validate") return Usage();
+    try {
+        std::string file = DescriptionFile(argv[2]);
+        return command == "dump" ? Dump(file) : Validate(file);
+    } catch (const Exception& e) {
+        std::cerr << "skintool: " << e.Message() << "\n";
+        return 1;
+    }
+}
