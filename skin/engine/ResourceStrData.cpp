@@ -139,7 +139,7 @@ const char* const DefaultLines[] = {
 
 } // namespace
 
-TlxResourceStrData::TlxResourceStrData() {
+TlxResourceStrData::TlxResourceStrData(TComponent* AOwner) : TComponent(AOwner) {
     for (const char* line : DefaultLines)
         FResStrs.Add(line);
 }

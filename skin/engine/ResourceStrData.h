@@ -2,6 +2,7 @@
 
 #include "platform/base/Strings.h"
 #include "platform/base/Types.h"
+#include "platform/vcl/TComponent.h"
 
 #include <string>
 #include <string_view>
@@ -9,10 +10,10 @@
 // The texts of the skinned interface: one line per text, the key, "=" and
 // the text. Whoever shows such a text asks GetResStr when its skin data has a
 // table and uses its own built-in text otherwise.
-class TlxResourceStrData {
+class TlxResourceStrData : public TComponent {
 public:
     // Filled with the default table; CharSet 1 (the default character set).
-    TlxResourceStrData();
+    explicit TlxResourceStrData(TComponent* AOwner);
 
     const TStringList& ResStrings() const { return FResStrs; }
     TStringList& ResStrings() { return FResStrs; }

@@ -1,9 +1,13 @@
 #include "skin/engine/ResourceStrData.h"
 
+#include "platform/vcl/TComponentReader.h"
+#include "skin/engine/SkinEngineRegistration.h"
+
 #include <gtest/gtest.h>
 
 TEST(TlxResourceStrData, DefaultTableInItsFixedOrder) {
-    TlxResourceStrData table;
+    TComponentPtr<TlxResourceStrData> owner(new TlxResourceStrData(nullptr));
+    TlxResourceStrData& table = *owner;
     const TStringList& lines = table.ResStrings();
     ASSERT_EQ(lines.Count(), 131);
     EXPECT_EQ(lines[0], "MI_MINCAPTION=Mi&nimize");
@@ -25,7 +29,8 @@ TEST(TlxResourceStrData, DefaultTableInItsFixedOrder) {
 }
 
 TEST(TlxResourceStrData, GetResStr) {
-    TlxResourceStrData table;
+    TComponentPtr<TlxResourceStrData> owner(new TlxResourceStrData(nullptr));
+    TlxResourceStrData& table = *owner;
     EXPECT_EQ(table.GetResStr("mi_mincaption"), "Mi&nimize");
     EXPECT_EQ(table.GetResStr("FLV_LOOKIN"), "Look in: ");
     EXPECT_EQ(table.GetResStr("find_replace_all"), "Replace All");
@@ -50,4 +55,19 @@ TEST(TlxResourceStrData, GetResStr) {
     EXPECT_EQ(&table.ResStrings(), before);
     EXPECT_EQ(table.ResStrings().Count(), 0);
     EXPECT_EQ(table.GetResStr("EQ"), "");
+}
+
+TEST(TlxResourceStrData, ReadFromAFormDescription) {
+    RegisterSkinEngineClasses();
+    TComponentPtr<TlxResourceStrData> table(new TlxResourceStrData(nullptr));
+    TComponentReader::ReadText(table.get(), "object Strings: TlxResourceStrData\n"
+                                            "  CharSet = 134\n"
+                                            "  ResStrings.Strings = (\n"
+                                            "    'MI_MINCAPTION=\u6700\u5c0f\u5316'\n"
+                                            "    'FLV_LOOKIN=Look in: ')\n"
+                                            "end\n");
+    EXPECT_EQ(table->CharSet(), 134);
+    EXPECT_EQ(table->ResStrings().Count(), 2);
+    EXPECT_EQ(table->GetResStr("mi_mincaption"), "\u6700\u5c0f\u5316");
+    EXPECT_EQ(table->GetResStr("FLV_LOOKIN"), "Look in: ");
 }
