@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/base/Exception.h"
+#include "platform/vcl/ColorIdents.h"
 #include "platform/vcl/TCollection.h"
 #include "platform/vcl/TComponent.h"
 #include "platform/vcl/TDescription.h"
@@ -296,6 +297,13 @@ public:
         p.Default = std::move(Default);
         FInfo.FProps.push_back(std::move(p));
         return *this;
+    }
+    // A TColor property: named colours are written as identifiers.
+    template <class G, class S>
+    TClassBuilder& ColorProperty(const std::string& Name, G Getter, S Setter, TColor Default) {
+        return CustomProperty(
+            Name, [Getter](T* o) { return ColorToDesc(std::invoke(Getter, o)); },
+            [Setter](T* o, const TDescValue& v) { std::invoke(Setter, o, ColorFromDesc(v)); }, ColorToDesc(Default));
     }
     // The last property added is written even when it has its default value.
     TClassBuilder& AlwaysStored() {
