@@ -12,8 +12,6 @@
 enum TShiftStateItem { ssShift, ssAlt, ssCtrl, ssLeft, ssRight, ssMiddle, ssDouble };
 using TShiftState = TSet<TShiftStateItem>;
 
-enum TMouseButton { mbLeft, mbRight, mbMiddle };
-
 // A virtual-key code plus modifier bits.
 using TShortCut = uint16_t;
 constexpr TShortCut scShift = 0x2000;
@@ -36,7 +34,6 @@ inline void ShortCutToKey(TShortCut S, uint16_t& Key, TShiftState& Shift) {
     if (S & scAlt) Shift.Include(ssAlt);
 }
 
-using TMouseEvent = std::function<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
 using TMouseMoveEvent = std::function<void(TObject* Sender, TShiftState Shift, int X, int Y)>;
 using TKeyEvent = std::function<void(TObject* Sender, uint16_t& Key, TShiftState Shift)>;
 using TKeyPressEvent = std::function<void(TObject* Sender, char32_t& Key)>;
