@@ -1,5 +1,8 @@
 #include "platform/base/Exception.h"
 #include "platform/gdi/TBitmap.h"
+#include "platform/gdi/TCanvas.h"
+
+#include "PixelArt.h"
 
 #include <gtest/gtest.h>
 
@@ -17,4 +20,24 @@ TEST(TBitmap, FreshPixelsAreWhiteAndResizeKeepsTheOverlap) {
     EXPECT_THROW(b.ScanLine(-1), EInvalidGraphic);
     b.SetSize(-1, 5);
     EXPECT_TRUE(b.Empty());
+}
+
+TEST(TBitmap, CanvasFollowsResizesAndAssignCopiesEverything) {
+    TBitmap b(2, 2);
+    b.Canvas()->Brush()->SetColor(clBlack);
+    b.Canvas()->FillRect({0, 0, 10, 10});
+    b.SetSize(4, 3); // the canvas must see the new size
+    b.Canvas()->FillRect({0, 0, 10, 10});
+    EXPECT_EQ(PixelArt(b), (std::vector<std::string>{"####", "####", "####"}));
+
+    b.SetTransparent(true);
+    b.SetTransparentColor(clRed);
+    b.SetPixelFormat(pf32bit);
+    TBitmap c;
+    c.Assign(b);
+    EXPECT_EQ(PixelArt(c), PixelArt(b));
+    EXPECT_TRUE(c.Transparent());
+    EXPECT_EQ(c.TransparentColor(), clRed);
+    EXPECT_EQ(c.TransparentMode(), tmFixed);
+    EXPECT_EQ(c.PixelFormat(), pf32bit);
 }
