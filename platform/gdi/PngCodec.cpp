@@ -4,35 +4,100 @@
 
 #include <png.h>
 
+#include <cstdio>
 #include <cstring>
 #include <vector>
 
-// libpng's simplified interface: it keeps its own error recovery inside, so
-// no long jump crosses our frames.
+// Reading uses libpng's full interface so that samples are taken as they
+// are stored (16-bit samples keep their high byte, no gamma is applied).
+// libpng reports errors by a long jump back to ReadRaw's setjmp; ReadRaw
+// holds only plain data, so the jump skips no destructor. Writing uses the
+// simplified interface, which recovers inside libpng.
+
+namespace {
+
+struct PngSource {
+    const unsigned char* data;
+    size_t size;
+    size_t pos;
+    char message[200];
+};
+
+void ReadFn(png_structp png, png_bytep out, png_size_t n) {
+    auto* src = static_cast<PngSource*>(png_get_io_ptr(png));
+    if (n > src->size - src->pos) png_error(png, "unexpected end of data");
+    std::memcpy(out, src->data + src->pos, n);
+    src->pos += n;
+}
+
+void ErrorFn(png_structp png, png_const_charp msg) {
+    auto* src = static_cast<PngSource*>(png_get_error_ptr(png));
+    std::snprintf(src->message, sizeof src->message, "%s", msg);
+    png_longjmp(png, 1);
+}
+
+void WarningFn(png_structp, png_const_charp) {}
+
+struct PngInfo {
+    png_uint_32 width = 0, height = 0;
+    bool alpha = false;
+};
+
+// Pass 1 (pixels null): reads the header into info. Pass 2: decodes into pixels (BGRA rows).
+bool ReadRaw(PngSource& src, PngInfo& info, uint32_t* pixels, png_bytep* rows) {
+    png_structp png = png_create_read_struct(PNG_LIBPNG_VER_STRING, &src, ErrorFn, WarningFn);
+    if (!png) return false;
+    png_infop pinfo = png_create_info_struct(png);
+    if (!pinfo || setjmp(png_jmpbuf(png))) {
+        png_destroy_read_struct(&png, pinfo ? &pinfo : nullptr, nullptr);
+        return false;
+    }
+    png_set_read_fn(png, &src, ReadFn);
+    png_set_user_limits(png, 1u << 24, 1u << 24);
+    png_read_info(png, pinfo);
+    info.width = png_get_image_width(png, pinfo);
+    info.height = png_get_image_height(png, pinfo);
+    const int type = png_get_color_type(png, pinfo);
+    const bool trns = png_get_valid(png, pinfo, PNG_INFO_tRNS) != 0;
+    info.alpha = (type & PNG_COLOR_MASK_ALPHA) != 0 || trns;
+    if (!pixels) {
+        png_destroy_read_struct(&png, &pinfo, nullptr);
+        return true;
+    }
+    png_set_expand(png); // palette to RGB, gray below 8 bits to 8, tRNS to alpha
+    png_set_scale_16(png);
+    if (type == PNG_COLOR_TYPE_GRAY || type == PNG_COLOR_TYPE_GRAY_ALPHA) png_set_gray_to_rgb(png);
+    png_set_bgr(png);
+    if (!info.alpha) png_set_filler(png, 0xFF, PNG_FILLER_AFTER);
+    png_set_interlace_handling(png);
+    png_read_update_info(png, pinfo);
+    if (png_get_rowbytes(png, pinfo) != size_t(info.width) * 4) png_error(png, "unexpected row layout");
+    for (png_uint_32 y = 0; y < info.height; ++y) rows[y] = reinterpret_cast<png_bytep>(pixels + size_t(y) * info.width);
+    png_read_image(png, rows);
+    png_read_end(png, nullptr);
+    png_destroy_read_struct(&png, &pinfo, nullptr);
+    return true;
+}
+
+} // namespace
 
 void DecodePng(std::string_view data, TBitmap& out) {
-    png_image img;
-    std::memset(&img, 0, sizeof img);
-    img.version = PNG_IMAGE_VERSION;
-    if (!png_image_begin_read_from_memory(&img, data.data(), data.size()))
-        throw EInvalidGraphic(std::string("Invalid PNG image: ") + img.message);
-    const bool alpha = (img.format & PNG_FORMAT_FLAG_ALPHA) != 0;
-    if (img.width == 0 || img.height == 0 || (long long)img.width * img.height > kMaxImagePixels) {
-        png_image_free(&img);
+    PngSource src{reinterpret_cast<const unsigned char*>(data.data()), data.size(), 0, "not a PNG image"};
+    if (data.size() < 8 || png_sig_cmp(src.data, 0, 8) != 0) throw EInvalidGraphic("Invalid PNG image: no signature");
+    PngInfo info;
+    if (!ReadRaw(src, info, nullptr, nullptr)) throw EInvalidGraphic(std::string("Invalid PNG image: ") + src.message);
+    if (info.width == 0 || info.height == 0 || (long long)info.width * info.height > kMaxImagePixels)
         throw EInvalidGraphic("Invalid PNG image: bad size");
-    }
-    img.format = PNG_FORMAT_BGRA;
-    std::vector<uint32_t> pixels(size_t(img.width) * img.height);
-    if (!png_image_finish_read(&img, nullptr, pixels.data(), int(img.width * 4), nullptr)) {
-        std::string msg = img.message;
-        png_image_free(&img);
-        throw EInvalidGraphic("Invalid PNG image: " + msg);
-    }
+    std::vector<uint32_t> pixels(size_t(info.width) * info.height);
+    std::vector<png_bytep> rows(info.height);
+    src.pos = 0;
+    if (!ReadRaw(src, info, pixels.data(), rows.data()))
+        throw EInvalidGraphic(std::string("Invalid PNG image: ") + src.message);
     out.SetSize(0, 0);
-    out.SetSize(int(img.width), int(img.height));
+    out.SetSize(int(info.width), int(info.height));
     std::memcpy(out.Bits(), pixels.data(), pixels.size() * 4);
-    out.SetPixelFormat(alpha ? pf32bit : pf24bit);
-    out.SetAlphaFormat(alpha ? afDefined : afIgnored);
+    out.SetPixelFormat(info.alpha ? pf32bit : pf24bit);
+    out.SetAlphaFormat(info.alpha ? afDefined : afIgnored);
 }
 
 std::string EncodePng(const TBitmap& b, bool withAlpha) {

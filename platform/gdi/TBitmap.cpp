@@ -27,8 +27,10 @@ void TBitmap::SetSize(int width, int height) {
     if ((long long)width * height > kMaxImagePixels) throw EInvalidGraphic("Bitmap too large");
     std::vector<uint32_t> bits(size_t(width) * size_t(height), 0xFFFFFFFFu);
     int w = std::min(width, FWidth), h = std::min(height, FHeight);
-    for (int y = 0; y < h; ++y)
-        std::memcpy(&bits[size_t(y) * size_t(width)], &FBits[size_t(y) * size_t(FWidth)], size_t(w) * 4);
+    if (w > 0)
+        for (int y = 0; y < h; ++y)
+            std::memcpy(bits.data() + size_t(y) * size_t(width), FBits.data() + size_t(y) * size_t(FWidth),
+                        size_t(w) * 4);
     FBits = std::move(bits);
     FWidth = width;
     FHeight = height;
@@ -43,7 +45,7 @@ void TBitmap::SetPixelFormat(TPixelFormat pf) {
 
 uint32_t* TBitmap::ScanLine(int row) {
     if (row < 0 || row >= FHeight) throw EInvalidGraphic("Scan line index out of range");
-    return &FBits[size_t(row) * size_t(FWidth)];
+    return FBits.data() + size_t(row) * size_t(FWidth);
 }
 
 const uint32_t* TBitmap::ScanLine(int row) const { return const_cast<TBitmap*>(this)->ScanLine(row); }
