@@ -53,6 +53,13 @@ const THandlerInfo* TClassInfo::FindHandler(std::string_view AName) const {
     return nullptr;
 }
 
+std::vector<const TFieldInfo*> TClassInfo::Fields() const {
+    std::vector<const TFieldInfo*> out;
+    for (const TClassInfo* c = this; c; c = c->Parent())
+        for (const TFieldInfo& f : c->FFields) out.push_back(&f);
+    return out;
+}
+
 std::vector<const TPropInfo*> TClassInfo::Properties() const {
     std::vector<const TClassInfo*> chain;
     for (const TClassInfo* c = this; c && chain.size() < 64; c = c->Parent()) chain.push_back(c);

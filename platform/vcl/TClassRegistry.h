@@ -59,6 +59,14 @@ struct TPropInfo {
     std::type_index HandlerType = typeid(void);
 };
 
+// A pointer member of a form class that names a component of its description:
+// set once the description is read, cleared when that component goes.
+struct TFieldInfo {
+    std::string Name;
+    std::function<void(void* Root, TComponent* Value)> Set; // EConvertError on a wrong type
+    std::function<TComponent*(void* Root)> Get;
+};
+
 struct THandlerInfo {
     std::string Name;
     std::type_index Type = typeid(void);
@@ -76,6 +84,8 @@ public:
     // Found ignoring ASCII case, in this class or its ancestors.
     const TPropInfo* FindProperty(std::string_view AName) const;
     const THandlerInfo* FindHandler(std::string_view AName) const;
+    // Every field of this class and its ancestors.
+    std::vector<const TFieldInfo*> Fields() const;
     // Every property, the farthest ancestor's first.
     std::vector<const TPropInfo*> Properties() const;
     bool InheritsFrom(const TClassInfo* Other) const;
@@ -91,6 +101,7 @@ private:
     std::function<TComponent*(TComponent*)> FCreate;
     std::vector<TPropInfo> FProps;
     std::vector<THandlerInfo> FHandlers;
+    std::vector<TFieldInfo> FFields;
 };
 
 // Names of the values of an enumeration, for reading and writing them.
@@ -375,6 +386,22 @@ public:
             return std::function<R(Args...)>([self, Method](Args... a) -> R { return (self->*Method)(a...); });
         };
         FInfo.FHandlers.push_back(std::move(h));
+        return *this;
+    }
+
+    // A field of the form class bound to the component of that name.
+    template <class C, class U>
+    TClassBuilder& Field(const std::string& Name, U* C::*Member) {
+        static_assert(std::is_base_of_v<C, T> && std::is_base_of_v<TComponent, U>);
+        TFieldInfo f;
+        f.Name = Name;
+        f.Set = [Member, Name](void* root, TComponent* c) {
+            U* typed = dynamic_cast<U*>(c);
+            if (c && !typed) throw EConvertError(c->Name() + " is a " + c->ClassName() + ", not fit for field " + Name);
+            FromVoid<T>(root)->*Member = typed;
+        };
+        f.Get = [Member](void* root) -> TComponent* { return FromVoid<T>(root)->*Member; };
+        FInfo.FFields.push_back(std::move(f));
         return *this;
     }
 

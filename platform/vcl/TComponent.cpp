@@ -1,5 +1,7 @@
 #include "platform/vcl/TComponent.h"
 
+#include "platform/vcl/TComponentReader.h"
+
 #include <algorithm>
 #include <cctype>
 
@@ -109,6 +111,8 @@ void TComponent::InsertComponent(TComponent* AComponent) {
 void TComponent::RemoveComponent(TComponent* AComponent) {
     if (!AComponent || AComponent->FOwner != this) return;
     Notification(AComponent, opRemove);
+    // A form's field naming the component must not outlive it.
+    if (!AComponent->FName.empty()) TComponentReader::ClearFieldsOf(this, AComponent);
     FComponents.erase(std::remove(FComponents.begin(), FComponents.end(), AComponent), FComponents.end());
     AComponent->FOwner = nullptr;
 }

@@ -4,6 +4,7 @@
 #include "platform/vcl/TDescriptionReader.h"
 #include "platform/vcl/TFormResources.h"
 
+#include <map>
 #include <vector>
 
 std::function<TComponent*(std::string_view)> TComponentReader::FindGlobalComponent;
@@ -37,6 +38,7 @@ public:
         Apply(ToVoid(static_cast<TPersistent*>(FRoot)), info, FRoot, D.Properties);
         for (const TDescObject& child : D.Children) ReadChild(child, FRoot);
         ResolveFixups();
+        BindFields();
         FDone = true;
         for (TComponent* c : FLoaded) c->EndLoading();
         for (TComponent* c : FLoaded) {
@@ -82,6 +84,7 @@ private:
             });
         }
         Begin(comp);
+        FLines[comp] = D.Line;
         Guard(D.Line, [&] { comp->SetParentComponent(Parent); });
         const TClassInfo* info = ClassRegistry().ClassOf(comp);
         if (!info) throw EDescriptionError(D.Line, "class " + comp->ClassName() + " not found");
@@ -192,8 +195,21 @@ private:
         }
     }
 
+    void BindFields() {
+        void* root = ToVoid(static_cast<TPersistent*>(FRoot));
+        for (const TFieldInfo* f : FRootClass->Fields())
+            if (TComponent* c = FRoot->FindComponent(f->Name))
+                Guard(FLine(c), [&] { f->Set(root, c); });
+    }
+
+    int FLine(TComponent* C) const {
+        auto it = FLines.find(C);
+        return it == FLines.end() ? 0 : it->second;
+    }
+
     TComponent* FRoot;
     const TClassInfo* FRootClass = nullptr;
+    std::map<TComponent*, int> FLines;
     std::vector<TComponent*> FLoaded;
     std::vector<TFixup> FFixups;
     bool FDone = false;
@@ -207,6 +223,14 @@ void TComponentReader::Read(TComponent* Root, const TDescObject& Description) {
 
 void TComponentReader::ReadText(TComponent* Root, std::string_view Text) {
     Read(Root, TDescriptionReader::Parse(Text));
+}
+
+void TComponentReader::ClearFieldsOf(TComponent* Root, TComponent* Gone) {
+    const TClassInfo* info = ClassRegistry().ClassOf(Root);
+    if (!info) return;
+    void* root = ToVoid(static_cast<TPersistent*>(Root));
+    for (const TFieldInfo* f : info->Fields())
+        if (f->Get(root) == Gone) f->Set(root, nullptr);
 }
 
 bool TComponentReader::ReadInherited(TComponent* Root) {

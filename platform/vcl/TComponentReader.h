@@ -21,6 +21,9 @@ public:
     // the farthest ancestor's first. False when none of them has one.
     static bool ReadInherited(TComponent* Root);
 
+    // Clears every field of Root's class that points at Gone.
+    static void ClearFieldsOf(TComponent* Root, TComponent* Gone);
+
     // Finds a component that is no root's own by its global name (a form, for
     // "Form2.ImageList1"); the screen installs it.
     static std::function<TComponent*(std::string_view Name)> FindGlobalComponent;

@@ -115,6 +115,8 @@ public:
     void PanelClick(TObject* Sender) { Clicks.push_back(static_cast<TComponent*>(Sender)->Name()); }
     void Other(TObject*, int&) {}
     std::vector<std::string> Clicks;
+    TProbePanel* Outer = nullptr;
+    TComponent* Images1 = nullptr;
 
 private:
     std::string FCaption;
@@ -149,7 +151,9 @@ void RegisterProbes() {
     RegisterClass<TProbeForm>("TProbeForm", "TComponent")
         .Property("Caption", &TProbeForm::Caption, &TProbeForm::SetCaption)
         .Handler("PanelClick", &TProbeForm::PanelClick)
-        .Handler("Other", &TProbeForm::Other);
+        .Handler("Other", &TProbeForm::Other)
+        .Field("Outer", &TProbeForm::Outer)
+        .Field("Images1", &TProbeForm::Images1);
     RegisterClass<TProbeForm2>("TProbeForm2", "TProbeForm");
 }
 
@@ -327,4 +331,13 @@ TEST_F(TComponentReaderFixture, ReferenceIsClearedWhenTheTargetDies) {
     Form->FindComponent("Images1")->Free();
     EXPECT_EQ(Panel("Outer")->Images(), nullptr);
     EXPECT_EQ(TComponentWriter::WriteText(Form.get()).find("Images ="), std::string::npos);
+}
+
+TEST_F(TComponentReaderFixture, FormFieldsAreBoundByNameAndClearedWhenTheirComponentGoes) {
+    TComponentReader::ReadText(Form.get(), PanelsText);
+    EXPECT_EQ(Form->Outer, Panel("Outer"));
+    EXPECT_EQ(Form->Images1, Form->FindComponent("Images1"));
+    Form->Outer->Free();
+    EXPECT_EQ(Form->Outer, nullptr);
+    EXPECT_NE(Form->Images1, nullptr);
 }
