@@ -1,7 +1,10 @@
 #include "media/task/TCustomZorvexion.h"
 
+#include <cinttypes>
 #include <cstdio>
 
+#include "media/TFFLogger.h"
+#include "media/TFFmpegLoader.h"
 #include "platform/base/Exception.h"
 #include "platform/sys/MainThread.h"
 
@@ -24,6 +27,12 @@ std::string Format(const char* AFormat, const char* AText) {
     char buf[256];
     std::snprintf(buf, sizeof buf, AFormat, AText);
     return buf;
+}
+
+std::string StreamName(const TStream* AStream, const std::string& APrivateData) {
+    char buf[64];
+    std::snprintf(buf, sizeof buf, "stream:%" PRIuPTR ":", reinterpret_cast<uintptr_t>(AStream));
+    return buf + APrivateData;
 }
 
 std::string Format(const char* AFormat, int AValue) {
@@ -137,6 +146,20 @@ void TCustomZorvexion::SetOnCustomHook(TCustomHookEvent AEvent) {
     FOnCustomHook = std::move(AEvent);
 }
 
+// ---- libraries -------------------------------------------------------------
+
+bool TCustomZorvexion::LoadAVLib(const std::string& APath) {
+    FFLoader.SetLibraryPath(APath);
+    const bool loaded = FFLoader.Load(ComponentLibraries);
+    if (!loaded)
+        FLastErrMsg = FFLoader.LastErrMsg();
+    return loaded;
+}
+
+bool TCustomZorvexion::AVLibLoaded() const { return FFLoader.Loaded(ComponentLibraries); }
+
+void TCustomZorvexion::UnloadAVLib() { FFLoader.Unload(ComponentLibraries); }
+
 // ---- building tasks --------------------------------------------------------
 
 void TCustomZorvexion::CheckNotWorking(const char* AName) const {
@@ -187,6 +210,10 @@ int TCustomZorvexion::AddTask(const std::string& AFileName, TInputOptions* AOpti
 int TCustomZorvexion::AddTask(const std::string& AFileName, const std::string& AExtOptions) {
     TInputOptions options = InputOptionsFromText(AExtOptions);
     return AddTask(AFileName, &options);
+}
+
+int TCustomZorvexion::AddTask(TStream* AStream, const std::string& APrivateData, TInputOptions* AOptions) {
+    return AddTask(StreamName(AStream, APrivateData), AOptions);
 }
 
 bool TCustomZorvexion::AddInputFile(int ATaskIndex, const std::string& AFileName, TInputOptions* AOptions) {
@@ -262,6 +289,11 @@ bool TCustomZorvexion::SetOutputFile(int ATaskIndex, const std::string& AFileNam
 bool TCustomZorvexion::SetOutputFile(int ATaskIndex, const std::string& AFileName, const std::string& AExtOptions) {
     TOutputOptions options = OutputOptionsFromText(AExtOptions);
     return SetOutputFile(ATaskIndex, AFileName, &options);
+}
+
+bool TCustomZorvexion::SetOutputStream(int ATaskIndex, TStream* AStream, const std::string& APrivateData,
+                                       TOutputOptions* AOptions) {
+    return SetOutputFile(ATaskIndex, StreamName(AStream, APrivateData), AOptions);
 }
 
 void TCustomZorvexion::RemoveTask(int ATaskIndex) {
@@ -466,10 +498,13 @@ void TCustomZorvexion::DeliverNotice(const TTerminateInfo& AInfo) {
     if (!handler)
         return;
     THandlerScope scope;
+    // A failing handler must not end the delivery of the others.
     try {
         handler(this, AInfo);
+    } catch (const std::exception& e) {
+        GetFFLogger()->Log(this, llError, "OnTerminate handler failed: %s", e.what());
     } catch (...) {
-        // A failing handler must not end the delivery of the others.
+        GetFFLogger()->Log(this, llError, "OnTerminate handler failed");
     }
 }
 

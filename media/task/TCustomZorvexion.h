@@ -17,6 +17,7 @@
 
 class TCustomZorvexion;
 class TNoticeThread;
+class TStream;
 
 using TProgressEvent = std::function<void(TCustomZorvexion* Sender, PProgressInfo AProgressInfo)>;
 using TTerminateEvent = std::function<void(TCustomZorvexion* Sender, const TTerminateInfo& ATerminateInfo)>;
@@ -43,13 +44,23 @@ public:
     TCustomZorvexion(const TCustomZorvexion&) = delete;
     TCustomZorvexion& operator=(const TCustomZorvexion&) = delete;
 
+    // The media libraries of the component (ComponentLibraries), loaded from
+    // APath first; they must be loaded before the first task is added.
+    bool LoadAVLib(const std::string& APath);
+    bool AVLibLoaded() const;
+    void UnloadAVLib();
+
     // The index of the new task, or -1 with LastErrMsg.
     int AddTask(const std::string& AFileName, TInputOptions* AOptions = nullptr);
     int AddTask(const std::string& AFileName, const std::string& AExtOptions);
+    // A task reading a stream object: the name "stream:<address>:<APrivateData>".
+    int AddTask(TStream* AStream, const std::string& APrivateData, TInputOptions* AOptions = nullptr);
     bool AddInputFile(int ATaskIndex, const std::string& AFileName, TInputOptions* AOptions = nullptr);
     bool AddInputFile(int ATaskIndex, const std::string& AFileName, const std::string& AExtOptions);
     bool SetOutputFile(int ATaskIndex, const std::string& AFileName, TOutputOptions* AOptions = nullptr);
     bool SetOutputFile(int ATaskIndex, const std::string& AFileName, const std::string& AExtOptions);
+    bool SetOutputStream(int ATaskIndex, TStream* AStream, const std::string& APrivateData,
+                         TOutputOptions* AOptions = nullptr);
     void RemoveTask(int ATaskIndex);
     void Exchange(int ATaskIndex1, int ATaskIndex2);
     void ClearTasks();
@@ -132,9 +143,9 @@ private:
     void EnsureNoticeThread();
     void WaitNoticesDelivered();
 
+    void* FOwner;
     std::string FAbout;
     std::string FLastErrMsg;
-    void* FOwner;
     void* FData = nullptr;
     int FCustomMaxFiles = 20;
     std::atomic<bool> FPreview{false};

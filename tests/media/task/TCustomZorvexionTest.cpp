@@ -5,7 +5,9 @@
 #include <thread>
 
 #include "FakeTaskEngine.h"
+#include "media/TFFmpegLoader.h"
 #include "platform/base/Exception.h"
+#include "platform/base/MemoryStream.h"
 #include "platform/sys/MainThread.h"
 
 namespace {
@@ -373,4 +375,31 @@ TEST(TCustomZorvexion, DestroyingTheComponentMidRunStopsAndFreesEveryTask) {
     EXPECT_EQ(r.Log->Destroyed, 4);
     EXPECT_EQ(r.Log->Running, 0);
     ExpectFinalLastAndAlone(r.Snapshot(), 4);
+}
+
+TEST(TCustomZorvexion, StreamTasksNameTheirStreamObject) {
+    Rig r;
+    TMemoryStream in, out;
+    ASSERT_EQ(r.C->AddTask(&in, "clip"), 0);
+    ASSERT_TRUE(r.C->SetOutputStream(0, &out, "x.mp4"));
+    const std::string inName = "stream:" + std::to_string(reinterpret_cast<uintptr_t>(&in)) + ":clip";
+    const std::string outName = "stream:" + std::to_string(reinterpret_cast<uintptr_t>(&out)) + ":x.mp4";
+    const auto calls = r.Log->Snapshot();
+    EXPECT_NE(std::find(calls.begin(), calls.end(), "OpenInputFile(" + inName + ")"), calls.end());
+    EXPECT_NE(std::find(calls.begin(), calls.end(), "OpenOutputFile(" + outName + ",0)"), calls.end());
+}
+
+TEST(TCustomZorvexion, LoadsTheComponentLibrariesOrSaysWhyNot) {
+    TZorvexion c;
+    // An empty folder: every library comes from the system search.
+    const std::string folder = testing::TempDir() + "no-libs";
+    ASSERT_TRUE(c.LoadAVLib(folder)) << c.LastErrMsg();
+    EXPECT_TRUE(c.AVLibLoaded());
+    c.UnloadAVLib();
+    EXPECT_FALSE(c.AVLibLoaded());
+
+    FFLoader.SetLibraryName(TLibrary::avFilter, "libavfilter-missing.so.8");
+    EXPECT_FALSE(c.LoadAVLib(folder));
+    EXPECT_NE(c.LastErrMsg().find("Load library"), std::string::npos) << c.LastErrMsg();
+    EXPECT_FALSE(c.AVLibLoaded());
 }
