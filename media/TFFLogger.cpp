@@ -11,6 +11,7 @@
 #include <cctype>
 #include <charconv>
 #include <cstdarg>
+#include <cstring>
 #include <deque>
 #include <mutex>
 #include <vector>
@@ -125,8 +126,13 @@ void LogCallback(void* avcl, int level, const char* fmt, va_list vl) {
             }
             va_list copy;
             va_copy(copy, vl);
-            vsnprintf(buf + used, sizeof buf - static_cast<size_t>(used), fmt ? fmt : "", copy);
+            const size_t room = sizeof buf - static_cast<size_t>(used);
+            const int wanted = vsnprintf(buf + used, room, fmt ? fmt : "", copy);
             va_end(copy);
+            // A cut message keeps its line end, so it does not swallow the next one.
+            const size_t fmtLen = fmt ? strlen(fmt) : 0;
+            if (wanted >= static_cast<int>(room) && fmtLen > 0 && fmt[fmtLen - 1] == '\n')
+                buf[sizeof buf - 2] = '\n';
             Pending.Text += buf;
             Pending.Level = mapped;
             size_t eol;
