@@ -1,9 +1,8 @@
 #pragma once
 
+#include "platform/base/Set.h"
 #include "platform/sys/TCriticalSection.h"
 
-#include <cstdint>
-#include <initializer_list>
 #include <string>
 
 // The media libraries, in dependency order: every walk over a set loads in
@@ -11,28 +10,7 @@
 enum class TLibrary { avUtil, swResample, swScale, avCodec, avFormat, avFilter, avDevice, myUtil, lbSDL };
 inline constexpr int LibraryCount = 9;
 
-class TLibraries {
-public:
-    constexpr TLibraries() = default;
-    constexpr TLibraries(std::initializer_list<TLibrary> libs) {
-        for (TLibrary lib : libs)
-            FBits |= Bit(lib);
-    }
-    constexpr bool Contains(TLibrary lib) const { return (FBits & Bit(lib)) != 0; }
-    constexpr bool Empty() const { return FBits == 0; }
-    constexpr TLibraries operator+(TLibraries other) const { return FromBits(FBits | other.FBits); }
-    constexpr TLibraries operator-(TLibraries other) const { return FromBits(FBits & ~other.FBits); }
-    constexpr bool operator==(const TLibraries&) const = default;
-
-private:
-    static constexpr uint32_t Bit(TLibrary lib) { return 1u << static_cast<int>(lib); }
-    static constexpr TLibraries FromBits(uint32_t bits) {
-        TLibraries r;
-        r.FBits = bits;
-        return r;
-    }
-    uint32_t FBits = 0;
-};
+using TLibraries = TSet<TLibrary>;
 
 // The sets of the media components. swResample is in every set: libavcodec needs it.
 inline constexpr TLibraries ProbeLibraries{TLibrary::avUtil, TLibrary::swResample, TLibrary::swScale,
