@@ -1,0 +1,100 @@
+#pragma once
+
+#include "platform/win/WinTypes.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class TBitmap;
+class TRegion;
+
+// The narrow interface between the window system and a display: screen
+// (monitors, capabilities), one surface per top-level window, input, the clock
+// and the wake-up. Child windows, painting, hit-testing and the non-client
+// protocol stay above it, so a backend only shows pixels and reports input.
+
+struct TBackendMonitor {
+    TRect Bounds;
+    TRect WorkArea;
+    bool Primary = false;
+};
+
+enum class TSurfaceKind { skNormal, skPopup, skTool };
+
+struct TSurfaceParams {
+    TSurfaceKind Kind = TSurfaceKind::skNormal;
+    TRect Bounds; // screen coordinates
+    bool Topmost = false;
+    std::string Title;
+};
+
+// What a top-level window shows on the screen.
+class TBackendSurface {
+public:
+    virtual ~TBackendSurface() = default;
+    virtual void SetBounds(const TRect& screenRect) = 0;
+    virtual void SetVisible(bool visible) = 0;
+    virtual void SetTitle(const std::string& title) { (void)title; }
+    // The whole window's back buffer (straight alpha); dirty is in window
+    // coordinates and only a hint.
+    virtual void Present(const TBitmap& pixels, const TRect& dirty) = 0;
+    // Layered: constant alpha (255 = opaque) and whether the buffer's own
+    // alpha counts. Only called when the backend reports the capability.
+    virtual void SetLayered(bool layered, Byte constantAlpha, bool perPixel) = 0;
+    // The window's shape in window coordinates; null removes it.
+    virtual void SetShape(const TRegion* shape) = 0;
+};
+
+// Input as a backend reports it, in screen coordinates.
+enum class TRawInputKind {
+    riMouseMove,
+    riButtonDown,
+    riButtonUp,
+    riWheel,
+    riKeyDown,
+    riKeyUp,
+    riChar,
+    // The display took the input focus away from this program or gave it back.
+    riAppDeactivate,
+    riAppActivate,
+    // The display asks a top-level window to close (its close box).
+    riClose,
+};
+
+enum class TMouseButton { mbLeft, mbRight, mbMiddle };
+
+struct TRawInput {
+    TRawInputKind Kind = TRawInputKind::riMouseMove;
+    TPoint Pos;
+    TMouseButton Button = TMouseButton::mbLeft;
+    int WheelDelta = 0;
+    int VKey = 0;
+    uint32_t Char = 0; // riChar: a Unicode code point
+    HWND Window = nullptr; // riClose
+};
+
+class TWindowBackend {
+public:
+    virtual ~TWindowBackend() = default;
+
+    virtual std::unique_ptr<TBackendSurface> CreateSurface(HWND wnd, const TSurfaceParams& params) = 0;
+    // Stacking of the visible surfaces, topmost first.
+    virtual void Restack(const std::vector<TBackendSurface*>& topFirst) = 0;
+    virtual std::vector<TBackendMonitor> Monitors() = 0;
+    virtual bool LayeredSupported() = 0;
+
+    // Milliseconds on the backend's clock. A virtual clock only moves when a
+    // test moves it, so the loop never sleeps for a timer on it.
+    virtual uint64_t TickCount() = 0;
+    virtual bool VirtualClock() = 0;
+
+    // Descriptors the loop polls beside its own wake-up; when one turns
+    // readable, ProcessEvents reads them and queues input (QueueRawInput).
+    virtual std::vector<int> WaitFds() { return {}; }
+    virtual void ProcessEvents() {}
+
+    virtual void SetCursorShape(int cursorId) = 0;
+    // The pointer is grabbed for the window system's capture (or released).
+    virtual void SetPointerGrab(TBackendSurface* surface) { (void)surface; }
+};
