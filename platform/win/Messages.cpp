@@ -262,6 +262,8 @@ LRESULT DispatchMessage(const TMsg& message) {
                 return 0;
             }
     }
+    if (message.message == WM_PAINT)
+        return SendPaint(message.hwnd);
     TWindow* w = ws->Find(message.hwnd);
     if (!w)
         return 0;

@@ -109,8 +109,31 @@ int SetCursor(int cursorId) {
 
 int GetCursor() { return WSOrNull() ? WS().FCursorId : 0; }
 
-// ---- Caret: one per program; its state, the blink left to a timer of the
-// framework (a blink time of 0 keeps it steadily on, as tests want).
+// ---- Caret: one per program. It is drawn inverted over the presented
+// picture; a blink time of 0 keeps it steadily on (tests).
+
+namespace {
+
+void CaretChanged() {
+    auto& ws = WS();
+    bool blink = CaretVisible() && ws.FCaretBlink > 0;
+    if (blink && !ws.FCaretTimer) {
+        ws.FCaretPhase = true;
+        ws.FCaretTimer = SetTimer(nullptr, 0, ws.FCaretBlink, [](HWND, uintptr_t, uint64_t) {
+            auto& s = WS();
+            s.FCaretPhase = !s.FCaretPhase;
+            PresentCaretWindow();
+        });
+    } else if (!blink && ws.FCaretTimer) {
+        KillTimer(nullptr, ws.FCaretTimer);
+        ws.FCaretTimer = 0;
+    }
+    if (!blink)
+        ws.FCaretPhase = true;
+    PresentCaretWindow();
+}
+
+} // namespace
 
 bool CreateCaret(HWND wnd, int width, int height) {
     auto& ws = WS();
@@ -119,6 +142,7 @@ bool CreateCaret(HWND wnd, int width, int height) {
     ws.FCaretWnd = wnd;
     ws.FCaretRect = Rect(0, 0, std::max(width, 1), std::max(height, 1));
     ws.FCaretHide = 1; // created hidden
+    CaretChanged();
     return true;
 }
 
@@ -128,6 +152,7 @@ bool DestroyCaret() {
         return false;
     ws->FCaretWnd = nullptr;
     ws->FCaretHide = 1;
+    CaretChanged();
     return true;
 }
 
@@ -137,6 +162,7 @@ bool ShowCaret(HWND wnd) {
         return false;
     if (ws.FCaretHide > 0)
         ws.FCaretHide--;
+    CaretChanged();
     return true;
 }
 
@@ -145,6 +171,7 @@ bool HideCaret(HWND wnd) {
     if (!ws.FCaretWnd || (wnd && wnd != ws.FCaretWnd))
         return false;
     ws.FCaretHide++;
+    CaretChanged();
     return true;
 }
 
@@ -153,6 +180,7 @@ bool SetCaretPos(int x, int y) {
     if (!ws.FCaretWnd)
         return false;
     ws.FCaretRect = Bounds(x, y, ws.FCaretRect.Width(), ws.FCaretRect.Height());
+    CaretChanged();
     return true;
 }
 
@@ -164,7 +192,16 @@ bool GetCaretPos(TPoint& pt) {
     return true;
 }
 
-void SetCaretBlinkTime(uint32_t ms) { WS().FCaretBlink = ms; }
+void SetCaretBlinkTime(uint32_t ms) {
+    auto& ws = WS();
+    ws.FCaretBlink = ms;
+    if (ws.FCaretTimer) {
+        KillTimer(nullptr, ws.FCaretTimer);
+        ws.FCaretTimer = 0;
+    }
+    CaretChanged();
+}
+
 uint32_t GetCaretBlinkTime() { return WSOrNull() ? WS().FCaretBlink : 530; }
 
 bool CaretVisible() {

@@ -72,10 +72,40 @@ bool ShowsOnScreen(const TWindow* w) {
     return true;
 }
 
+// The caret shows only in what is presented (inverted pixels over a copy),
+// so the back buffer never holds it and painting needs no care for it.
+bool CaretRectInTop(TWindow* top, TRect& out, TRegion& clip) {
+    auto& ws = WS();
+    TWindow* cw = W(ws.FCaretWnd);
+    if (!cw || !CaretVisible() || !ws.FCaretPhase || TopLevelOf(cw) != top || !ShowsOnScreen(cw))
+        return false;
+    TPoint o = OriginInTop(cw);
+    out = ws.FCaretRect;
+    OffsetRect(out, o.X + cw->ClientRect.Left, o.Y + cw->ClientRect.Top);
+    clip = VisibleRegion(cw, true);
+    return true;
+}
+
 void Present(TWindow* w, const TRect& dirtyInTop) {
     TWindow* top = TopLevelOf(w);
-    if (top && top->Surface && top->BackBuffer && ShowsOnScreen(top))
+    if (!top || !top->Surface || !top->BackBuffer || !ShowsOnScreen(top))
+        return;
+    TRect caret;
+    TRegion clip;
+    if (!CaretRectInTop(top, caret, clip)) {
         top->Surface->Present(*top->BackBuffer, dirtyInTop);
+        return;
+    }
+    TBitmap shown(*top->BackBuffer);
+    TRegion area = clip.Intersect(caret);
+    for (const TRect& r : area.Rects())
+        for (int y = r.Top; y < r.Bottom; ++y)
+            for (int x = r.Left; x < r.Right; ++x)
+                if (x >= 0 && y >= 0 && x < shown.Width() && y < shown.Height())
+                    shown.ScanLine(y)[x] ^= 0x00FFFFFFu;
+    TRect dirty;
+    UnionRect(dirty, dirtyInTop, caret);
+    top->Surface->Present(shown, dirty);
 }
 
 // Adds area (client coordinates of w) to w's update region and, for windows
@@ -129,6 +159,22 @@ bool NeedsPaint(const TWindow* w) {
     return !w->UpdateRegion.IsEmpty() || w->NcPaintPending || w->InternalPaint;
 }
 
+} // namespace
+
+LRESULT SendPaint(HWND wnd) {
+    TWindow* w = W(wnd);
+    if (!w)
+        return 0;
+    uint64_t serial = w->PaintSerial;
+    LRESULT r = SendMessage(wnd, WM_PAINT);
+    // A handler that never began painting would get WM_PAINT for ever.
+    if ((w = W(wnd)) != nullptr && w->PaintSerial == serial)
+        DropPaintState(w);
+    return r;
+}
+
+namespace {
+
 TWindow* FindPaintTarget(const std::vector<TWindow*>& list) {
     for (TWindow* w : list) {
         if (!w->Visible() || w->Destroying || (w->IsTopLevel() && w->ShowState == TShowState::ssMinimized))
@@ -149,14 +195,8 @@ void UpdateTree(HWND wnd, bool children) {
     TWindow* w = W(wnd);
     if (!w || !ShowsOnScreen(w))
         return;
-    if (NeedsPaint(w)) {
-        SendMessage(wnd, WM_PAINT);
-        // A handler that never validated is not asked again and again.
-        if ((w = W(wnd)) != nullptr) {
-            w->UpdateRegion = TRegion();
-            w->NcPaintPending = w->ErasePending = w->InternalPaint = false;
-        }
-    }
+    if (NeedsPaint(w))
+        SendPaint(wnd);
     if (!children || !(w = W(wnd)))
         return;
     std::vector<HWND> kids;
@@ -381,10 +421,7 @@ HDC BeginPaint(HWND wnd, TPaintStruct& ps) {
     TWindow* w = W(wnd);
     if (!w)
         return nullptr;
-    auto& ws = WS();
-    bool caretHere = ws.FCaretWnd == wnd;
-    if (caretHere)
-        HideCaret(wnd);
+    ++w->PaintSerial;
     if (w->NcPaintPending) {
         w->NcPaintPending = false;
         SendMessage(wnd, WM_NCPAINT, 1);
@@ -409,19 +446,13 @@ HDC BeginPaint(HWND wnd, TPaintStruct& ps) {
     ps.rcPaint = update.Bounds();
     if (erase)
         ps.fErase = SendMessage(wnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc)) == 0;
-    if (caretHere)
-        ws.FCaretHide++; // shown again by EndPaint
     return dc;
 }
 
 bool EndPaint(HWND wnd, const TPaintStruct& ps) {
+    (void)wnd;
     if (ps.hdc)
         FreeDC(ps.hdc);
-    auto& ws = WS();
-    if (ws.FCaretWnd == wnd && ws.FCaretHide > 0) {
-        ws.FCaretHide--;
-        ShowCaret(wnd);
-    }
     return true;
 }
 
@@ -450,6 +481,17 @@ int ReleaseDC(HWND wnd, HDC dc) {
     bool known = std::any_of(GDcs.begin(), GDcs.end(), [dc](auto& r) { return r.Dc == dc; });
     FreeDC(dc);
     return known ? 1 : 0;
+}
+
+void PresentCaretWindow() {
+    auto* ws = WSOrNull();
+    if (!ws)
+        return;
+    if (TWindow* cw = W(ws->FCaretShownIn))
+        Present(cw, TRect{});
+    if (TWindow* cw = W(ws->FCaretWnd))
+        Present(cw, TRect{});
+    ws->FCaretShownIn = CaretVisible() ? ws->FCaretWnd : nullptr;
 }
 
 const TBitmap* GetWindowBackBuffer(HWND wnd) {

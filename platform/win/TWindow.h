@@ -63,6 +63,9 @@ struct TWindow {
     bool ErasePending = false;
     bool NcPaintPending = false;
     bool InternalPaint = false;
+    // Counts BeginPaint calls: a WM_PAINT handler that never called it is
+    // not asked again and again.
+    uint64_t PaintSerial = 0;
 
     // Top-level windows only.
     std::unique_ptr<TBackendSurface> Surface;

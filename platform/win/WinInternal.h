@@ -35,6 +35,10 @@ void InvalidateWhole(TWindow* w, bool frame, bool erase);
 void ExposeScreenArea(TWindow* parent, const TRect& screenRect);
 void DropPaintState(TWindow* w);
 void DefaultNcPaint(HWND wnd);
+// Sends WM_PAINT; drops the paint state when the handler never began painting.
+LRESULT SendPaint(HWND wnd);
+// Shows the caret's new state (or its absence) on the screen.
+void PresentCaretWindow();
 
 // Moving and sizing
 void RunMoveSizeLoop(HWND wnd, WPARAM command, TPoint start);

@@ -175,3 +175,43 @@ TEST(Painting, WindowDcDrawsTheFrameAndDefaultFrameIsPainted) {
     ReleaseDC(w, dc);
     EXPECT_EQ(PixelAt(s.WindowShot(w), 50, 10), 0x00FF00u);
 }
+
+TEST(Painting, HandlerThatNeverBeginsPaintingIsNotAskedForever) {
+    THeadlessSession s;
+    int paints = 0;
+    HWND w = MakeWindow(WS_POPUP | WS_VISIBLE, Bounds(0, 0, 50, 50), nullptr, [&](HWND, TMessage& m) {
+        paints += m.Msg == WM_PAINT;
+        return m.Msg == WM_PAINT;
+    });
+    s.Pump();
+    EXPECT_EQ(paints, 1);
+    InvalidateRect(w, nullptr, true);
+    s.Pump();
+    EXPECT_EQ(paints, 2);
+}
+
+TEST(Painting, CaretShowsInvertedOnTheScreenOnlyAndBlinks) {
+    THeadlessSession s;
+    TPainter p(WS_POPUP | WS_VISIBLE, Bounds(0, 0, 50, 50), RGB(255, 255, 255));
+    s.Pump();
+    SetCaretBlinkTime(0);
+    CreateCaret(p.Wnd, 2, 10);
+    SetCaretPos(5, 5);
+    EXPECT_FALSE(CaretVisible()); // created hidden
+    ShowCaret(p.Wnd);
+    EXPECT_EQ(PixelAt(s.WindowShot(p.Wnd), 6, 10), 0u);
+    EXPECT_EQ(PixelAt(s.WindowShot(p.Wnd), 7, 10), 0xFFFFFFu);
+    EXPECT_EQ(PixelAt(*GetWindowBackBuffer(p.Wnd), 6, 10), 0xFFFFFFu); // never in the back buffer
+    // Painting over it keeps it on screen.
+    InvalidateRect(p.Wnd, nullptr, false);
+    s.Pump();
+    EXPECT_EQ(PixelAt(s.WindowShot(p.Wnd), 6, 10), 0u);
+    SetCaretBlinkTime(500);
+    s.Advance(500);
+    EXPECT_EQ(PixelAt(s.WindowShot(p.Wnd), 6, 10), 0xFFFFFFu);
+    s.Advance(500);
+    EXPECT_EQ(PixelAt(s.WindowShot(p.Wnd), 6, 10), 0u);
+    HideCaret(p.Wnd);
+    EXPECT_EQ(PixelAt(s.WindowShot(p.Wnd), 6, 10), 0xFFFFFFu);
+    DestroyCaret();
+}
