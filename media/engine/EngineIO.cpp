@@ -23,7 +23,7 @@ void CloseOutputIO(AVFormatContext* AContext) {
     av::avio_closep(&AContext->pb);
 }
 
-std::string AVErrorText(const std::string& APrefix, int ACode) {
+std::string EngineErrorText(const std::string& APrefix, int ACode) {
     const char* text = nullptr;
     switch (ACode) {
     case AVERROR(ENOENT):

@@ -17,4 +17,4 @@ void CloseInputContext(AVFormatContext*& AContext, AVIOContext*& AIO);
 int OpenOutputIO(AVFormatContext* AContext, const std::string& AFileName);
 void CloseOutputIO(AVFormatContext* AContext);
 // APrefix + ": " + the text of a library error code.
-std::string AVErrorText(const std::string& APrefix, int ACode);
+std::string EngineErrorText(const std::string& APrefix, int ACode);

@@ -97,7 +97,7 @@ bool TCustomFFmpeg::OpenInputFile(const std::string& AFileName) {
     int err = OpenInputContext(ic, io, AFileName, fmt, &options.Dict);
     if (err < 0) {
         ic = nullptr; // freed by the failed open
-        return fail(ic, AVErrorText(AFileName, err));
+        return fail(ic, EngineErrorText(AFileName, err));
     }
     for (const AVDictionaryEntry* e = av::av_dict_get(options.Dict, "", nullptr, AV_DICT_IGNORE_SUFFIX); e;
          e = av::av_dict_get(options.Dict, "", e, AV_DICT_IGNORE_SUFFIX))

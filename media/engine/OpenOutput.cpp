@@ -151,7 +151,7 @@ int TCustomFFmpeg::OpenOutputFile(const std::string& AFileName, bool AJoin) {
     if (!(fmt->flags & AVFMT_NOFILE)) {
         oc->interrupt_callback = AVIOInterruptCB{&TCustomFFmpeg::InterruptCallback, this};
         int err = OpenOutputIO(oc, AFileName);
-        if (err < 0) return fail(AVErrorText(AFileName, err));
+        if (err < 0) return fail(EngineErrorText(AFileName, err));
         Foutput_filenames[static_cast<size_t>(index)] = AFileName;
     }
 

@@ -245,7 +245,7 @@ public:
     bool Faudio_channels_given = false;
 
     // Generic and private option contexts that names without a setter go to.
-    TFFOptions FOptions{};
+    TEngineOptions FOptions{};
 
     // ---- Working state of a run ---------------------------------------------
     int Fbit_buffer_size = 262144;
