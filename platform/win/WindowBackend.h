@@ -37,7 +37,7 @@ public:
     virtual void SetVisible(bool visible) = 0;
     virtual void SetTitle(const std::string& title) { (void)title; }
     // The whole window's back buffer (straight alpha); dirty is in window
-    // coordinates and only a hint.
+    // coordinates and only a hint (empty: the whole window).
     virtual void Present(const TBitmap& pixels, const TRect& dirty) = 0;
     // Layered: constant alpha (255 = opaque) and whether the buffer's own
     // alpha counts. Only called when the backend reports the capability.

@@ -123,3 +123,44 @@ TEST(Activation, DisabledWindowGetsNoMouseInputAndLosesCapture) {
     s.Pump();
     EXPECT_TRUE(rec.Msgs().empty());
 }
+
+TEST(Activation, ProgramLosingAndRegainingTheInputTellsItsWindows) {
+    THeadlessSession s;
+    HWND a = MakeWindow(WS_OVERLAPPEDWINDOW | WS_VISIBLE, Bounds(0, 0, 200, 200));
+    s.Pump();
+    ASSERT_EQ(GetActiveWindow(), a);
+    TMessageRecorder rec({a}, {WM_ACTIVATEAPP, WM_ACTIVATE, WM_KILLFOCUS, WM_SETFOCUS});
+    TRawInput in;
+    in.Kind = TRawInputKind::riAppDeactivate;
+    QueueRawInput(in);
+    s.Pump();
+    EXPECT_EQ(GetActiveWindow(), nullptr);
+    EXPECT_EQ(GetFocus(), nullptr);
+    in.Kind = TRawInputKind::riAppActivate;
+    QueueRawInput(in);
+    s.Pump();
+    EXPECT_EQ(GetActiveWindow(), a);
+    EXPECT_EQ(GetFocus(), a);
+    EXPECT_EQ(rec.Msgs(), (std::vector<uint32_t>{WM_ACTIVATE, WM_KILLFOCUS, WM_ACTIVATEAPP, WM_ACTIVATEAPP,
+                                                 WM_ACTIVATE, WM_SETFOCUS}));
+}
+
+TEST(Activation, MouseLeaveComesWhenThePointerLeavesATrackedWindow) {
+    THeadlessSession s;
+    HWND a = MakeWindow(WS_POPUP | WS_VISIBLE, Bounds(0, 0, 100, 100), nullptr, [](HWND w, TMessage& m) {
+        if (m.Msg == WM_MOUSEMOVE) {
+            TTrackMouseEvent t{TME_LEAVE, w};
+            TrackMouseEvent(t);
+        }
+        return false;
+    });
+    MakeWindow(WS_POPUP | WS_VISIBLE, Bounds(100, 0, 100, 100));
+    s.Pump();
+    TMessageRecorder rec({a}, {WM_MOUSEMOVE, WM_MOUSELEAVE});
+    s.MouseMove({50, 50});
+    s.MouseMove({60, 50});
+    s.MouseMove({150, 50});
+    s.MouseMove({300, 300});
+    s.Pump();
+    EXPECT_EQ(rec.Msgs(), (std::vector<uint32_t>{WM_MOUSEMOVE, WM_MOUSEMOVE, WM_MOUSELEAVE}));
+}
