@@ -111,7 +111,8 @@ void CheckDescriptions(std::vector<std::unique_ptr<T>>& list, std::set<std::stri
 } // namespace
 
 TlxSkinContent::TlxSkinContent()
-    : PopupWindow(std::make_unique<TlxDataSkinPopupWindow>()),
+    : FPicture(std::make_unique<TBitmap>()), FInActivePicture(std::make_unique<TBitmap>()),
+      FMask(std::make_unique<TBitmap>()), PopupWindow(std::make_unique<TlxDataSkinPopupWindow>()),
       LayerFrame(std::make_unique<TlxDataSkinLayerFrame>()),
       HintWindow(std::make_unique<TlxDataSkinHintWindow>()), FSkinColors(std::make_unique<TlxSkinColors>()) {}
 
@@ -131,9 +132,15 @@ int TlxSkinContent::GetIndex(std::string_view AIDName) const {
     return -1;
 }
 
-void TlxSkinContent::ClearDescriptions() {
+TBitmap* TlxSkinContent::ActivePicture(int Index) const {
+    if (Index < 0 || Index >= int(FActivePictures.size())) return nullptr;
+    return FActivePictures[size_t(Index)].get();
+}
+
+void TlxSkinContent::ClearObjects() {
     ObjectList.clear();
     CtrlList.clear();
+    FActivePictures.clear();
     LayerFrame->PictureIndex = -1;
     PopupWindow->WindowPictureIndex = -1;
     HintWindow->WindowPictureIndex = -1;
@@ -141,8 +148,18 @@ void TlxSkinContent::ClearDescriptions() {
     FSkinColors->SetColorsToDefault();
 }
 
+void TlxSkinContent::ClearAll() {
+    ClearObjects();
+    FPicture = std::make_unique<TBitmap>();
+    FInActivePicture = std::make_unique<TBitmap>();
+    FMask = std::make_unique<TBitmap>();
+    FPictureName.clear();
+    FInActivePictureName.clear();
+    FMaskName.clear();
+}
+
 void TlxSkinContent::ReadSkinIni(TCustomIniFile& IniFile) {
-    ClearDescriptions();
+    ClearAll();
 
     SkinName = IniFile.ReadString(SecVersion, "skinname", "");
     SkinAuthor = IniFile.ReadString(SecVersion, "skinauthor", "");

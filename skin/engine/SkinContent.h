@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/base/Strings.h"
+#include "platform/gdi/TBitmap.h"
 #include "skin/engine/DataSkinListControls.h"
 #include "skin/engine/DataSkinObjects.h"
 #include "skin/engine/SkinColors.h"
@@ -14,11 +15,11 @@
 
 class TCustomIniFile;
 
-// Everything a skin description file holds: the information texts, the
-// picture names, the form-frame values, the window descriptions, the colour
-// set and the two description lists, which it owns. The skin data object
-// derives from it and adds the pictures; a load reads into a fresh content
-// and moves it in only when the whole read succeeded.
+// Everything a skin holds: the information texts, the pictures and their
+// names, the form-frame values, the window descriptions, the colour set and
+// the two description lists, all owned. The skin data object derives from it;
+// a load reads into a fresh content and moves it in only when the whole read
+// succeeded.
 class TlxSkinContent : public TlxSkinFormInfo {
 public:
     TlxSkinContent();
@@ -33,6 +34,16 @@ public:
     std::string FPictureName, FInActivePictureName, FMaskName;
     TStringList FActivePicturesNames;
 
+    // The frame picture, the inactive frame picture and the mask (empty
+    // bitmaps when not named), and the numbered pictures by index.
+    std::unique_ptr<TBitmap> FPicture, FInActivePicture, FMask;
+    std::vector<std::unique_ptr<TBitmap>> FActivePictures;
+
+    // Numbered picture Index; nullptr for -1 and for every other index outside
+    // [0, count): the one way to turn a description's picture index into a
+    // picture.
+    TBitmap* ActivePicture(int Index) const;
+
     std::unique_ptr<TlxDataSkinPopupWindow> PopupWindow;
     std::unique_ptr<TlxDataSkinLayerFrame> LayerFrame;
     std::unique_ptr<TlxDataSkinHintWindow> HintWindow;
@@ -46,12 +57,16 @@ public:
     int GetControlIndex(std::string_view AIDName) const;
     int GetIndex(std::string_view AIDName) const;
 
-    // Frees the descriptions and forgets the numbered picture names; the three
-    // window descriptions lose their pictures; the colours become the system
-    // colours.
-    void ClearDescriptions();
+    // Frees the descriptions and the numbered pictures and forgets their names;
+    // the three window descriptions lose their pictures; the colours become
+    // the system colours.
+    void ClearObjects();
+    // ClearObjects, and empties the three frame pictures and their names. The
+    // information texts and the form-frame values stay.
+    void ClearAll();
 
-    // Reads every section of a skin description (after ClearDescriptions).
+    // Reads every section of a skin description (after ClearAll); pictures
+    // are not read.
     // Raises EConvertError for a rectangle or point without digits and
     // ESkinError for a picture name that is not a plain file name.
     void ReadSkinIni(TCustomIniFile& IniFile);

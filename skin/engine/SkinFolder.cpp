@@ -9,21 +9,24 @@ std::string SkinPicturePath(const std::string& FileName, const std::string& Pict
 }
 
 bool LoadSkinFolder(const std::string& FileName, TlxSkinContent& Content,
-                    const TlxPictureLoader& LoadPicture) {
+                    const TlxPictureReader& ReadPicture) {
     TMemIniFile ini(FileName);
     if (!IsSkinDescription(ini)) return false;
     Content.ReadSkinIni(ini);
-    if (!LoadPicture) return true;
+    if (!ReadPicture) return true;
 
-    const std::pair<TlxSkinPicture, const std::string*> frames[] = {
-        {TlxSkinPicture::Frame, &Content.FPictureName},
-        {TlxSkinPicture::InActiveFrame, &Content.FInActivePictureName},
-        {TlxSkinPicture::Mask, &Content.FMaskName},
+    const std::pair<const std::string*, TBitmap*> frames[] = {
+        {&Content.FPictureName, Content.FPicture.get()},
+        {&Content.FInActivePictureName, Content.FInActivePicture.get()},
+        {&Content.FMaskName, Content.FMask.get()},
     };
-    for (const auto& [which, name] : frames)
-        if (!name->empty()) LoadPicture(which, 0, SkinPicturePath(FileName, *name));
-    for (int i = 0; i < Content.FActivePicturesNames.Count(); ++i)
-        LoadPicture(TlxSkinPicture::Numbered, i, SkinPicturePath(FileName, Content.FActivePicturesNames[i]));
+    for (const auto& [name, bitmap] : frames)
+        if (!name->empty()) ReadPicture(SkinPicturePath(FileName, *name), *bitmap);
+    for (int i = 0; i < Content.FActivePicturesNames.Count(); ++i) {
+        Content.FActivePictures.push_back(std::make_unique<TBitmap>());
+        ReadPicture(SkinPicturePath(FileName, Content.FActivePicturesNames[i]),
+                    *Content.FActivePictures.back());
+    }
     return true;
 }
 

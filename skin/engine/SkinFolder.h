@@ -8,24 +8,22 @@
 // A skin in its folder form: one ini description file and the BMP pictures it
 // names, all in one folder.
 
-enum class TlxSkinPicture { Frame, InActiveFrame, Mask, Numbered };
-
-// Loads one picture of the skin from Path; Index counts the numbered pictures
-// from 0 (and is 0 for the three frame pictures). Raises the platform's file
-// or image error when the picture cannot be read.
-using TlxPictureLoader = std::function<void(TlxSkinPicture Which, int Index, const std::string& Path)>;
+// Reads the picture file Path into Bitmap; raises the platform's file or
+// image error when it cannot.
+using TlxPictureReader = std::function<void(const std::string& Path, TBitmap& Bitmap)>;
 
 // The path of a picture named in the description file FileName: the file's
 // folder followed by the name, which must be a plain file name (ESkinError).
 std::string SkinPicturePath(const std::string& FileName, const std::string& PictureName);
 
 // Reads the description file FileName into Content (a fresh content, which
-// the caller moves into place on success) and hands every named picture to
-// LoadPicture, frame pictures first, then the numbered ones in order.
+// the caller moves into place on success), then every named picture through
+// ReadPicture from the file's folder: the three frame pictures, then the
+// numbered ones in order. Without ReadPicture only the names are read.
 // Returns false, reading nothing, when the file is not a skin description;
-// raises the errors of ReadSkinIni and LoadPicture.
+// raises the errors of ReadSkinIni and ReadPicture.
 bool LoadSkinFolder(const std::string& FileName, TlxSkinContent& Content,
-                    const TlxPictureLoader& LoadPicture);
+                    const TlxPictureReader& ReadPicture);
 
 // Writes Content's description into FileName, keeping the file's other
 // sections; nothing is written when a name or value is refused (ESkinError).

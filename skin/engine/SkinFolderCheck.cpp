@@ -8,15 +8,10 @@
 
 namespace {
 
-struct Pictures {
-    std::optional<TSize> Frame;
-    std::vector<std::optional<TSize>> Numbered;
-
-    std::optional<TSize> At(int index) const {
-        if (index < 0 || index >= int(Numbered.size())) return std::nullopt;
-        return Numbered[size_t(index)];
-    }
-};
+std::optional<TSize> SizeOf(const TBitmap* bitmap) {
+    if (!bitmap || bitmap->Empty()) return std::nullopt;
+    return TSize{bitmap->Width(), bitmap->Height()};
+}
 
 // Rectangles that are places within a control or item (text and caption
 // areas, client parts) rather than images taken from a picture.
@@ -62,22 +57,11 @@ std::string PictureLabel(int index) {
 
 } // namespace
 
-std::vector<std::string> CheckSkinFolder(const std::string& FileName,
-                                         const std::function<TSize(const std::string& Path)>& PictureSize) {
+std::vector<std::string> CheckSkinFolder(const std::string& FileName, const TlxPictureReader& ReadPicture) {
     Checker check;
     TlxSkinContent content;
-    Pictures pictures;
     try {
-        bool isSkin =
-            LoadSkinFolder(FileName, content, [&](TlxSkinPicture which, int index, const std::string& path) {
-                TSize size = PictureSize(path);
-                if (which == TlxSkinPicture::Frame) pictures.Frame = size;
-                if (which == TlxSkinPicture::Numbered) {
-                    pictures.Numbered.resize(size_t(index) + 1);
-                    pictures.Numbered[size_t(index)] = size;
-                }
-            });
-        if (!isSkin) {
+        if (!LoadSkinFolder(FileName, content, ReadPicture)) {
             check.Add(FileName + " is not a skin description: it needs the sections VERSION, PICTURES, "
                                  "FORMINFO, SKINOBJECTS and SKINCONTROLS, each with at least one key");
             return check.Problems;
@@ -101,14 +85,15 @@ std::vector<std::string> CheckSkinFolder(const std::string& FileName,
 
     for (const TlxField& f : content.FormInfoFields())
         if (f.Type == TlxFieldType::Rect)
-            check.Inside(TlxSkinFormInfo::Section, f, pictures.Frame, "the frame picture");
+            check.Inside(TlxSkinFormInfo::Section, f, SizeOf(content.FPicture.get()), "the frame picture");
 
     for (auto& c : content.CtrlList) {
         TlxFieldList fields = c->Fields();
         check.PictureIndexes(c->IDName, fields, count);
         for (const TlxField& f : fields)
             if (IsImageRect(f))
-                check.Inside(c->IDName, f, pictures.At(c->PictureIndex), PictureLabel(c->PictureIndex));
+                check.Inside(c->IDName, f, SizeOf(content.ActivePicture(c->PictureIndex)),
+                             PictureLabel(c->PictureIndex));
     }
 
     for (auto& o : content.ObjectList) {
@@ -121,10 +106,10 @@ std::vector<std::string> CheckSkinFolder(const std::string& FileName,
             // object says it is taken from its own picture.
             bool fromOwn = f.Name == std::string("SkinRect") ? o->SkinRectInAPicture : ownPicture;
             if (fromOwn)
-                check.Inside(o->IDName, f, pictures.At(o->ActivePictureIndex),
+                check.Inside(o->IDName, f, SizeOf(content.ActivePicture(o->ActivePictureIndex)),
                              PictureLabel(o->ActivePictureIndex));
             else
-                check.Inside(o->IDName, f, pictures.Frame, "the frame picture");
+                check.Inside(o->IDName, f, SizeOf(content.FPicture.get()), "the frame picture");
         }
     }
     return check.Problems;

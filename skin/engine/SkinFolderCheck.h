@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/base/Types.h"
+#include "skin/engine/SkinFolder.h"
 
 #include <functional>
 #include <string>
@@ -11,7 +11,5 @@
 // and every picture opens), that the writer would accept every name, that
 // every picture index names a picture or is -1, and that every image
 // rectangle lies inside the picture it is taken from. Returns the problems
-// found, one line each; empty for a sound skin. PictureSize gives the size of
-// a picture file and raises the platform's file or image error.
-std::vector<std::string> CheckSkinFolder(const std::string& FileName,
-                                         const std::function<TSize(const std::string& Path)>& PictureSize);
+// found, one line each; empty for a sound skin. ReadPicture reads the pictures.
+std::vector<std::string> CheckSkinFolder(const std::string& FileName, const TlxPictureReader& ReadPicture);

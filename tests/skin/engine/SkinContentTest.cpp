@@ -277,20 +277,29 @@ TEST(TlxSkinContent, SavingOverAFileKeepsItsOtherSections) {
     EXPECT_FALSE(saved.ValueExists("SKINCONTROLS", "1"));
 }
 
-TEST(TlxSkinContent, LoadSkinFolderHandsEveryPictureToTheLoader) {
+TEST(TlxSkinContent, LoadSkinFolderReadsEveryPicture) {
     TempFolder folder;
     const std::string file = folder.File("skin.ini");
     WriteTextFile(file, SkinText("", "count=0\r\n", "count=0\r\n", "borderwidth=0\r\n",
                                  "picture=f.bmp\r\ninactivepicture=\r\nmask=m.bmp\r\n"
                                  "activepicturescount=2\r\n0=a.bmp\r\n1=b.bmp\r\n"));
+    // The reader marks each bitmap with a size of its call's number.
     std::vector<std::string> calls;
     TlxSkinContent content;
-    ASSERT_TRUE(LoadSkinFolder(file, content, [&](TlxSkinPicture which, int index, const std::string& path) {
-        calls.push_back(std::to_string(int(which)) + " " + std::to_string(index) + " " + path);
+    ASSERT_TRUE(LoadSkinFolder(file, content, [&](const std::string& path, TBitmap& bitmap) {
+        calls.push_back(path);
+        bitmap.SetSize(int(calls.size()), 1);
     }));
     const std::string dir = folder.Path() + "/";
-    EXPECT_EQ(calls, (std::vector<std::string>{"0 0 " + dir + "f.bmp", "2 0 " + dir + "m.bmp",
-                                               "3 0 " + dir + "a.bmp", "3 1 " + dir + "b.bmp"}));
+    EXPECT_EQ(calls, (std::vector<std::string>{dir + "f.bmp", dir + "m.bmp", dir + "a.bmp", dir + "b.bmp"}));
+    EXPECT_EQ(content.FPicture->Width(), 1);
+    EXPECT_TRUE(content.FInActivePicture->Empty());
+    EXPECT_EQ(content.FMask->Width(), 2);
+    ASSERT_EQ(content.FActivePictures.size(), 2u);
+    EXPECT_EQ(content.ActivePicture(0)->Width(), 3);
+    EXPECT_EQ(content.ActivePicture(1)->Width(), 4);
+    for (int index : {-1, 2, -2, 1000000})
+        EXPECT_EQ(content.ActivePicture(index), nullptr) << index;
 
     // Not a skin description (or no file): false, nothing read.
     WriteTextFile(file, "[VERSION]\r\nver=1\r\n");
@@ -303,9 +312,43 @@ TEST(TlxSkinContent, LoadSkinFolderHandsEveryPictureToTheLoader) {
     // A loader error passes to the caller.
     WriteTextFile(file, SkinText("", "count=0\r\n", "count=0\r\n", "borderwidth=0\r\n", "picture=f.bmp\r\n"));
     TlxSkinContent failing;
-    EXPECT_THROW(LoadSkinFolder(file, failing,
-                                [](TlxSkinPicture, int, const std::string& path) -> void {
-                                    throw EFOpenError("cannot open " + path);
-                                }),
-                 EFOpenError);
+    EXPECT_THROW(
+        LoadSkinFolder(file, failing,
+                       [](const std::string& path, TBitmap&) { throw EFOpenError("cannot open " + path); }),
+        EFOpenError);
+}
+
+TEST(TlxSkinContent, ClearingAndMovingAWholeSkin) {
+    TlxSkinContent staged = Read(SkinText(
+        "[LAYERFRAME]\r\npictureindex=0\r\n[POPUPWINDOW]\r\nwindowpictureindex=0\r\nitemsrect=1,1,5,5\r\n",
+        "count=1\r\n0=cap:caption\r\n", "count=1\r\n0=e:edit\r\n", "borderwidth=7\r\n",
+        "picture=f.bmp\r\nmask=m.bmp\r\nactivepicturescount=1\r\n0=a.bmp\r\n"));
+    staged.FActivePictures.push_back(std::make_unique<TBitmap>(2, 2));
+    staged.FPicture->SetSize(3, 3);
+    TlxDataSkinControl* edit = staged.CtrlList[0].get();
+
+    // A load moves the staged skin in; the descriptions move with it.
+    TlxSkinContent live;
+    live = std::move(staged);
+    EXPECT_EQ(live.CtrlList[0].get(), edit);
+    EXPECT_EQ(live.BorderW, 7);
+    EXPECT_EQ(live.SkinColors()->cBtnFace(), clBtnFace);
+
+    live.ClearAll();
+    EXPECT_TRUE(live.ObjectList.empty());
+    EXPECT_TRUE(live.CtrlList.empty());
+    EXPECT_EQ(live.FActivePicturesNames.Count(), 0);
+    EXPECT_EQ(live.ActivePicture(0), nullptr);
+    EXPECT_TRUE(live.FPicture->Empty());
+    EXPECT_EQ(live.FPictureName, "");
+    EXPECT_EQ(live.FMaskName, "");
+    EXPECT_EQ(live.LayerFrame->PictureIndex, -1);
+    EXPECT_EQ(live.PopupWindow->WindowPictureIndex, -1);
+    EXPECT_EQ(live.PopupWindow->ItemsRect, (TRect{1, 1, 5, 5})) << "other window values stay";
+    EXPECT_EQ(live.BorderW, 7) << "form-frame values stay until the next load";
+
+    TlxSkinContent fresh;
+    EXPECT_EQ(fresh.SkinColors()->cBtnFace(), 0) << "a fresh colour set holds zeros";
+    EXPECT_EQ(fresh.BGPictureIndex, -1);
+    EXPECT_EQ(fresh.GetControlIndex("anything"), -1);
 }
