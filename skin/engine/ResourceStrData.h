@@ -1,7 +1,7 @@
 #pragma once
 
 #include "platform/base/Strings.h"
-#include "platform/base/Types.h"
+#include "platform/gdi/TFont.h"
 #include "platform/vcl/TComponent.h"
 
 #include <string>
@@ -20,8 +20,8 @@ public:
     // Replaces the lines by a copy of Value; the list object stays the same.
     void SetResStrings(const TStrings& Value) { FResStrs.Assign(Value); }
 
-    Byte CharSet() const { return FCharSet; }
-    void SetCharSet(Byte Value) { FCharSet = Value; }
+    TFontCharset CharSet() const { return FCharSet; }
+    void SetCharSet(TFontCharset Value) { FCharSet = Value; }
 
     // The text after the first "=" of the first line whose key (the part
     // before that "=") equals ResName ignoring case; empty when none does.
@@ -29,5 +29,5 @@ public:
 
 protected:
     TStringList FResStrs;
-    Byte FCharSet = 1;
+    TFontCharset FCharSet = 1;
 };

@@ -6,5 +6,5 @@
 void RegisterSkinEngineClasses() {
     RegisterClass<TlxResourceStrData>("TlxResourceStrData", "TComponent")
         .ObjectProperty("ResStrings", [](TlxResourceStrData* d) -> TStrings* { return &d->ResStrings(); })
-        .Property("CharSet", &TlxResourceStrData::CharSet, &TlxResourceStrData::SetCharSet, Byte(1));
+        .Property("CharSet", &TlxResourceStrData::CharSet, &TlxResourceStrData::SetCharSet, TFontCharset(1));
 }

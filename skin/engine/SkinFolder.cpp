@@ -1,6 +1,12 @@
 #include "skin/engine/SkinFolder.h"
 
+#include "platform/base/FileStream.h"
 #include "platform/base/IniFile.h"
+#include "platform/gdi/ImageCodecs.h"
+
+void ReadSkinBitmap(const std::string& Path, TBitmap& Bitmap) {
+    DecodeBmp(ReadFileToString(Path), Bitmap);
+}
 
 std::string SkinPicturePath(const std::string& FileName, const std::string& PictureName) {
     CheckPictureName(PictureName);

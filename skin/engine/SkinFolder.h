@@ -12,6 +12,10 @@
 // image error when it cannot.
 using TlxPictureReader = std::function<void(const std::string& Path, TBitmap& Bitmap)>;
 
+// The reader of skin folders: a BMP file (EFOpenError when it cannot be
+// opened, EInvalidGraphic when it is no valid BMP).
+void ReadSkinBitmap(const std::string& Path, TBitmap& Bitmap);
+
 // The path of a picture named in the description file FileName: the file's
 // folder followed by the name, which must be a plain file name (ESkinError).
 std::string SkinPicturePath(const std::string& FileName, const std::string& PictureName);

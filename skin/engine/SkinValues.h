@@ -1,7 +1,8 @@
 #pragma once
 
-#include "platform/base/TextStyle.h"
+#include "platform/base/Alignment.h"
 #include "platform/base/Types.h"
+#include "platform/gdi/TFont.h"
 #include "skin/engine/SkinTypes.h"
 
 #include <string>

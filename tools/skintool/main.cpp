@@ -9,10 +9,7 @@
 #include "skin/engine/SkinFolder.h"
 #include "skin/engine/SkinFolderCheck.h"
 
-#include <cstdint>
-#include <cstdio>
 #include <filesystem>
-#include <fstream>
 #include <iostream>
 
 namespace fs = std::filesystem;
@@ -43,31 +40,6 @@ std::string DescriptionFile(const std::string& path) {
     return found;
 }
 
-uint32_t LittleEndian(const unsigned char* p, int bytes) {
-    uint32_t v = 0;
-    for (int i = bytes - 1; i >= 0; --i)
-        v = (v << 8) | p[i];
-    return v;
-}
-
-// Pictures are checked by the size their BMP header declares.
-void ReadBmpSize(const std::string& path, TBitmap& bitmap) {
-    std::ifstream in(path, std::ios::binary);
-    if (!in) throw EFOpenError("cannot open " + path);
-    unsigned char h[26] = {};
-    in.read(reinterpret_cast<char*>(h), sizeof h);
-    if (in.gcount() < 26 || h[0] != 'B' || h[1] != 'M') throw EInvalidGraphic(path + " is not a BMP file");
-    if (LittleEndian(h + 14, 4) == 12) {
-        bitmap.SetSize(int(LittleEndian(h + 18, 2)), int(LittleEndian(h + 20, 2)));
-        return;
-    }
-    int32_t w = int32_t(LittleEndian(h + 18, 4));
-    int32_t hgt = int32_t(LittleEndian(h + 22, 4));
-    if (w <= 0 || w > 32768 || hgt == 0 || hgt < -32768 || hgt > 32768)
-        throw EInvalidGraphic(path + " has an invalid size");
-    bitmap.SetSize(w, hgt < 0 ? -hgt : hgt);
-}
-
 int Dump(const std::string& file) {
     TlxSkinContent content;
     if (!LoadSkinFolder(file, content, nullptr)) throw Exception(file + " is not a skin description");
@@ -82,7 +54,7 @@ int Dump(const std::string& file) {
 }
 
 int Validate(const std::string& file) {
-    std::vector<std::string> problems = CheckSkinFolder(file, ReadBmpSize);
+    std::vector<std::string> problems = CheckSkinFolder(file, ReadSkinBitmap);
     for (const std::string& p : problems)
         std::cout << p << "\n";
     if (problems.empty()) std::cout << "ok\n";

@@ -207,6 +207,9 @@ TEST(TlxSkinWriter, ValidateAcceptsASoundFolderAndListsProblems) {
         {"missing picture",
          SkinText("", "count=0\r\n", "count=0\r\n", "borderwidth=0\r\n", "mask=none.bmp\r\n"),
          "does not load"},
+        {"picture that is no bitmap",
+         SkinText("", "count=0\r\n", "count=0\r\n", "borderwidth=0\r\n", "picture=bad.bmp\r\n"),
+         "does not load"},
         {"picture outside the folder",
          SkinText("", "count=0\r\n", "count=0\r\n", "borderwidth=0\r\n", "mask=../frame.bmp\r\n"),
          "not a plain picture file name"},
@@ -218,6 +221,7 @@ TEST(TlxSkinWriter, ValidateAcceptsASoundFolderAndListsProblems) {
         WriteTextFile(folder.File("skin.ini"), c.text);
         WriteBmpFile(folder.File("frame.bmp"), 100, 80);
         WriteBmpFile(folder.File("controls.bmp"), 40, 40);
+        WriteTextFile(folder.File("bad.bmp"), "BM but not a bitmap");
         out = RunTool("validate " + folder.Path(), status);
         EXPECT_NE(status, 0);
         EXPECT_NE(out.find(c.problem), std::string::npos) << out;
