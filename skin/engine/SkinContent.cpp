@@ -172,9 +172,15 @@ void TlxSkinContent::ReadSkinIni(TCustomIniFile& IniFile) {
     FMaskName = IniFile.ReadString(SecPictures, "mask", "");
     for (const std::string* name : {&FPictureName, &FInActivePictureName, &FMaskName})
         if (!name->empty()) CheckPictureName(*name);
-    ReadStrings(IniFile, SecPictures, "activepictures", FActivePicturesNames);
-    for (int i = 0; i < FActivePicturesNames.Count(); ++i)
-        CheckPictureName(FActivePicturesNames[i]);
+    // The numbered picture list, read as ReadStrings reads it, but checked
+    // name by name: a missing entry is an empty name, which fails at once
+    // instead of after a huge count of them.
+    const int pictureCount = IniFile.ReadInteger(SecPictures, "activepicturescount", 0);
+    for (int i = 0; i < pictureCount; ++i) {
+        std::string name = IniFile.ReadString(SecPictures, std::to_string(i), "");
+        CheckPictureName(name);
+        FActivePicturesNames.Add(name);
+    }
 
     LoadFormInfo(IniFile, FMaskName);
     PopupWindow->LoadFromFile(IniFile);

@@ -18,7 +18,7 @@ std::optional<TSize> SizeOf(const TBitmap* bitmap) {
 bool IsImageRect(const TlxField& f) {
     if (f.Type != TlxFieldType::Rect) return false;
     std::string name = f.Name;
-    for (const char* part : {"Area", "Text", "Caption", "Items", "Rct", "BorderRect"})
+    for (const char* part : {"Area", "Text", "Caption", "Items", "Rct", "BorderRect", "ItemCheckRect"})
         if (name.find(part) != std::string::npos) return false;
     return name != "ClRect";
 }

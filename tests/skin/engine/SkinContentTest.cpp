@@ -199,6 +199,9 @@ TEST(TlxSkinContent, PictureNamesMustBePlainFileNames) {
     EXPECT_THROW(
         Read(SkinText("", "count=0\r\n", "count=0\r\n", "borderwidth=0\r\n", "activepicturescount=1\r\n")),
         ESkinError);
+    EXPECT_THROW(Read(SkinText("", "count=0\r\n", "count=0\r\n", "borderwidth=0\r\n",
+                               "activepicturescount=2000000000\r\n0=a.bmp\r\n")),
+                 ESkinError);
     TlxSkinContent ok =
         Read(SkinText("", "count=0\r\n", "count=0\r\n", "borderwidth=0\r\n",
                       "picture=frame.bmp\r\nactivepicturescount=2\r\n0=a.bmp\r\n1=b..c.bmp\r\n"));
