@@ -63,6 +63,7 @@ void ActivateWindow(HWND top, WPARAM how) {
     ws.FActive = W(top) ? top : nullptr;
     if (ws.FActive)
         ws.FLastActive = ws.FActive;
+    ws.Backend().SetActiveSurface(ws.FActive ? W(ws.FActive)->Surface.get() : nullptr);
     if (!ws.FActive) {
         if (HWND f = GetFocus()) {
             ws.FFocus = nullptr;

@@ -5,6 +5,7 @@
 #include "platform/win/WinInternal.h"
 
 #include "platform/gdi/TBitmap.h"
+#include "platform/gdi/Text.h"
 
 #include <algorithm>
 
@@ -524,6 +525,18 @@ void DefaultNcPaint(HWND wnd) {
         TRect caption = Rect(b, b, width - b, in.Top);
         bool active = TopLevelOf(w)->Handle == GetActiveWindow();
         dc->FillRect(caption, ColorToRGB(active ? clActiveCaption : clInactiveCaption));
+        if (!w->Text.empty()) {
+            TRect textRect = caption;
+            InflateRect(textRect, -4, 0);
+            SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+            SetBkMode(dc, TRANSPARENT);
+            SetTextColor(dc, ColorToRGB(active ? clCaptionText : clInactiveCaptionText));
+            try {
+                DrawText(dc, w->Text, textRect, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_END_ELLIPSIS | DT_NOPREFIX);
+            } catch (...) {
+                // Without a usable font the caption stays plain.
+            }
+        }
     }
     ReleaseDC(wnd, dc);
 }

