@@ -3,9 +3,9 @@
 #include "media/engine/TCustomFFmpeg.h"
 
 bool TCustomFFmpeg::SetGenericOption(const std::string& AName, const std::string& AValue) {
-    return SetEngineOption(FOptions, AName, AValue);
+    return SetFFOption(FOptions, AName, AValue);
 }
 
 bool TCustomFFmpeg::SetGenericIntOption(const std::string& AName, int64_t AValue) {
-    return SetEngineOption(FOptions, AName, std::to_string(AValue));
+    return SetFFOption(FOptions, AName, std::to_string(AValue));
 }

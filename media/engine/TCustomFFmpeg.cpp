@@ -137,7 +137,7 @@ void TCustomFFmpeg::SetDefaults() {
         row.fill(0);
     FEnableFilter = false;
     // Option contexts are allocated by Reset; none may be lost here.
-    FreeEngineOptions(FOptions);
+    FreeFFOptions(FOptions);
     Fbit_buffer_size = 262144;
     FTotalOutputDuration = -1;
     FHookFrameNumber = 0;
@@ -155,7 +155,7 @@ void TCustomFFmpeg::Reset() {
     FFinished = false;
     FTerminated = false;
     FTotalOutputDuration = -1;
-    AllocEngineOptions(FOptions, Fsws_flags);
+    AllocFFOptions(FOptions, Fsws_flags);
 }
 
 void TCustomFFmpeg::FreeOutputSetups(int AIndex) {
@@ -192,7 +192,7 @@ void TCustomFFmpeg::FreeOutputFile(int AIndex) {
 
 void TCustomFFmpeg::Cleanup() {
     if (!Loaded()) return;
-    FreeEngineOptions(FOptions);
+    FreeFFOptions(FOptions);
     // In join mode every entry refers to the first one's context.
     const int owners = FJoinMode ? std::min(Fnb_output_files, 1) : Fnb_output_files;
     for (int i = 0; i < owners; ++i)

@@ -11,8 +11,8 @@
 #include <vector>
 
 #include "media/engine/EngineIO.h"
-#include "media/engine/EngineOptions.h"
 #include "media/engine/EngineTypes.h"
+#include "media/engine/FFOptions.h"
 #include "media/engine/FFmpegException.h"
 #include "platform/sys/TCriticalSection.h"
 
@@ -245,7 +245,7 @@ public:
     bool Faudio_channels_given = false;
 
     // Generic and private option contexts that names without a setter go to.
-    TEngineOptions FOptions{};
+    TFFOptions FOptions{};
 
     // ---- Working state of a run ---------------------------------------------
     int Fbit_buffer_size = 262144;

@@ -1,4 +1,4 @@
-#include "media/engine/EngineOptions.h"
+#include "media/engine/FFOptions.h"
 
 #include "media/AVBindings.h"
 #include "media/TFFLogger.h"
@@ -52,7 +52,7 @@ int CheckFormatPrivate(const AVClass* ACls, const std::string& AName, const std:
 // share a name with different meanings ("preset" of libx264 and libsvtav1):
 // the value is kept when one of them accepts it. Returns 1 when kept, -1 when
 // every owner refused the value, 0 when no owner knows the name.
-int SetPrivateOption(TEngineOptions& AOptions, const std::string& AName, const std::string& AValue) {
+int SetPrivateOption(TFFOptions& AOptions, const std::string& AName, const std::string& AValue) {
     bool known = false;
     {
         const AVClass* root = av::avcodec_get_class();
@@ -84,12 +84,12 @@ int SetPrivateOption(TEngineOptions& AOptions, const std::string& AName, const s
 
 } // namespace
 
-void ClearEngineOptions(TEngineOptions& AOptions) {
-    AOptions = TEngineOptions();
+void ClearFFOptions(TFFOptions& AOptions) {
+    AOptions = TFFOptions();
 }
 
-void AllocEngineOptions(TEngineOptions& AOptions, unsigned ASwsFlags) {
-    FreeEngineOptions(AOptions);
+void AllocFFOptions(TFFOptions& AOptions, unsigned ASwsFlags) {
+    FreeFFOptions(AOptions);
     for (int t = 0; t < AVMEDIA_TYPE_NB; ++t) {
         AOptions.avcodec_opts[t] = av::avcodec_alloc_context3(nullptr);
         if (AOptions.avcodec_opts[t]) AOptions.avcodec_opts[t]->codec_type = static_cast<AVMediaType>(t);
@@ -99,7 +99,7 @@ void AllocEngineOptions(TEngineOptions& AOptions, unsigned ASwsFlags) {
     if (AOptions.sws_opts) av::av_opt_set_int(AOptions.sws_opts, "sws_flags", ASwsFlags, 0);
 }
 
-void FreeEngineOptions(TEngineOptions& AOptions) {
+void FreeFFOptions(TFFOptions& AOptions) {
     for (int t = 0; t < AVMEDIA_TYPE_NB; ++t) {
         if (AOptions.avcodec_opts[t]) av::avcodec_free_context(&AOptions.avcodec_opts[t]);
         if (AOptions.codec_private[t]) av::av_dict_free(&AOptions.codec_private[t]);
@@ -112,7 +112,7 @@ void FreeEngineOptions(TEngineOptions& AOptions) {
     AOptions.opt_names.clear();
 }
 
-bool SetEngineOption(TEngineOptions& AOptions, const std::string& AName, const std::string& AValue) {
+bool SetFFOption(TFFOptions& AOptions, const std::string& AName, const std::string& AValue) {
     if (EngineText::Trim(AName).empty() || EngineText::Trim(AValue).empty()) return false;
     if (!AOptions.avcodec_opts[AVMEDIA_TYPE_VIDEO]) return false;
     const char* name = AName.c_str();
@@ -166,7 +166,7 @@ bool SetEngineOption(TEngineOptions& AOptions, const std::string& AName, const s
     return true;
 }
 
-void ApplyEngineOptions(TEngineOptions& AOptions, void* ATarget, void* ASource, int AFlags) {
+void ApplyFFOptions(TFFOptions& AOptions, void* ATarget, void* ASource, int AFlags) {
     if (!ATarget || !ASource) return;
     for (const std::string& name : AOptions.opt_names) {
         uint8_t* text = nullptr;
@@ -178,17 +178,17 @@ void ApplyEngineOptions(TEngineOptions& AOptions, void* ATarget, void* ASource, 
     }
 }
 
-void ApplyFFCodecOptions(TEngineOptions& AOptions, AVCodecContext* ATarget, int AType,
-                         AVDictionary** APrivate, int AFlags) {
+void ApplyFFCodecOptions(TFFOptions& AOptions, AVCodecContext* ATarget, int AType, AVDictionary** APrivate,
+                         int AFlags) {
     AVCodecContext* source = FOptionsCodecContext(AOptions, AType);
     if (!source) return;
-    ApplyEngineOptions(AOptions, ATarget, source, AFlags);
+    ApplyFFOptions(AOptions, ATarget, source, AFlags);
     if (APrivate) av::av_dict_copy(APrivate, AOptions.codec_private[AType], 0);
 }
 
-void ApplyFFFormatOptions(TEngineOptions& AOptions, AVFormatContext* ATarget, AVDictionary** APrivate,
+void ApplyFFFormatOptions(TFFOptions& AOptions, AVFormatContext* ATarget, AVDictionary** APrivate,
                           int AFlags) {
     if (!AOptions.avformat_opts) return;
-    ApplyEngineOptions(AOptions, ATarget, AOptions.avformat_opts, AFlags);
+    ApplyFFOptions(AOptions, ATarget, AOptions.avformat_opts, AFlags);
     if (APrivate) av::av_dict_copy(APrivate, AOptions.format_private, 0);
 }
