@@ -3,6 +3,8 @@
 #include <cmath>
 
 #include "media/AVBindings.h"
+#include "media/MediaIO.h"
+#include "media/MediaUtils.h"
 #include "media/TFFmpegLoader.h"
 #include "media/engine/EngineLog.h"
 #include "media/engine/EngineText.h"
@@ -29,10 +31,7 @@ int TCustomFFmpeg::InterruptCallback(void* AOpaque) {
 }
 
 void TCustomFFmpeg::CloseInputFile(int AIndex) {
-    const size_t i = static_cast<size_t>(AIndex);
-    CloseInputContext(Finput_files[i], Finput_io[i]);
-    Finput_files[i] = nullptr;
-    Finput_io[i] = nullptr;
+    CloseMediaInput(&Finput_files[static_cast<size_t>(AIndex)]);
 }
 
 bool TCustomFFmpeg::OpenInputFile(const std::string& AFileName) {
@@ -91,13 +90,11 @@ bool TCustomFFmpeg::OpenInputFile(const std::string& AFileName) {
 
     ic->flags |= AVFMT_FLAG_NONBLOCK;
     if (Fpgmyuv_compatibility_hack) ic->video_codec_id = AV_CODEC_ID_PGMYUV;
-    ic->interrupt_callback = AVIOInterruptCB{&TCustomFFmpeg::InterruptCallback, this};
-
-    AVIOContext* io = nullptr;
-    int err = OpenInputContext(ic, io, AFileName, fmt, &options.Dict);
+    const AVIOInterruptCB interrupt{&TCustomFFmpeg::InterruptCallback, this};
+    int err = OpenMediaInput(&ic, AFileName, fmt, &options.Dict, &interrupt);
     if (err < 0) {
         ic = nullptr; // freed by the failed open
-        return fail(ic, EngineErrorText(AFileName, err));
+        return fail(ic, AVErrorText(AFileName, err));
     }
     for (const AVDictionaryEntry* e = av::av_dict_get(options.Dict, "", nullptr, AV_DICT_IGNORE_SUFFIX); e;
          e = av::av_dict_get(options.Dict, "", e, AV_DICT_IGNORE_SUFFIX))
@@ -105,7 +102,7 @@ bool TCustomFFmpeg::OpenInputFile(const std::string& AFileName) {
 
     // From here on a failure closes the opened input.
     auto failOpened = [&](const std::string& AText) {
-        CloseInputContext(ic, io);
+        CloseMediaInput(&ic);
         AVFormatContext* none = nullptr;
         return fail(none, AText);
     };
@@ -153,7 +150,7 @@ bool TCustomFFmpeg::OpenInputFile(const std::string& AFileName) {
         AVStream* st = ic->streams[s];
         AVCodecParameters* par = st->codecpar;
         if (par->codec_type < AVMEDIA_TYPE_UNKNOWN || par->codec_type > AVMEDIA_TYPE_ATTACHMENT) {
-            CloseInputContext(ic, io);
+            CloseMediaInput(&ic);
             throw FFmpegException("invalid codec_type");
         }
         const AVCodec* slot = nullptr;
@@ -222,7 +219,6 @@ bool TCustomFFmpeg::OpenInputFile(const std::string& AFileName) {
     Finput_files_ts_offset[n] = Fcopy_ts ? Finput_ts_offset : Finput_ts_offset - timestamp;
     if (Fverbose >= 0) av::av_dump_format(ic, Fnb_input_files, AFileName.c_str(), 0);
     Finput_files[n] = ic;
-    Finput_io[n] = io;
     ++Fnb_input_files;
     Fvideo_channel = 0;
     Fvideo_codec_name.clear();

@@ -3,6 +3,9 @@
 #include <ctime>
 
 #include "media/AVBindings.h"
+#include "media/MediaIO.h"
+#include "media/MediaUtils.h"
+#include "media/UnicodeFileName.h"
 #include "media/engine/EngineLog.h"
 #include "media/engine/EngineText.h"
 #include "media/engine/TCustomFFmpeg.h"
@@ -109,7 +112,7 @@ int TCustomFFmpeg::OpenOutputFile(const std::string& AFileName, bool AJoin) {
     }
 
     AVFormatContext* oc = nullptr;
-    if (av::avformat_alloc_output_context2(&oc, fmt, nullptr, AFileName.c_str()) < 0 || !oc)
+    if (av::avformat_alloc_output_context2(&oc, fmt, nullptr, FileNameToURL(AFileName).c_str()) < 0 || !oc)
         throw FFmpegException("avformat_alloc_context failed");
 
     const int index = Fnb_output_files;
@@ -148,12 +151,11 @@ int TCustomFFmpeg::OpenOutputFile(const std::string& AFileName, bool AJoin) {
     if ((fmt->flags & AVFMT_NEEDNUMBER) && !av::av_filename_number_test(AFileName.c_str()))
         return fail(AFileName + ": Number syntax expected in filename");
 
-    if (!(fmt->flags & AVFMT_NOFILE)) {
-        oc->interrupt_callback = AVIOInterruptCB{&TCustomFFmpeg::InterruptCallback, this};
-        int err = OpenOutputIO(oc, AFileName);
-        if (err < 0) return fail(EngineErrorText(AFileName, err));
-        Foutput_filenames[static_cast<size_t>(index)] = AFileName;
-    }
+    // A muxer that needs no file still gets the I/O hooks for the files it opens itself.
+    const AVIOInterruptCB interrupt{&TCustomFFmpeg::InterruptCallback, this};
+    int err = OpenMediaOutput(oc, AFileName, &interrupt);
+    if (err < 0) return fail(AVErrorText(AFileName, err));
+    if (!(fmt->flags & AVFMT_NOFILE)) Foutput_filenames[static_cast<size_t>(index)] = AFileName;
 
     // Muxer settings: the generic ones on the context, the private ones kept
     // for avformat_write_header.

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include "media/AVBindings.h"
+#include "media/MediaIO.h"
 #include "media/TFFmpegLoader.h"
 #include "media/engine/EngineLog.h"
 #include "media/engine/EngineText.h"
@@ -17,7 +18,6 @@ TCustomFFmpeg::TCustomFFmpeg(int AMaxFiles) {
     FMaxFiles = AMaxFiles;
     const size_t files = static_cast<size_t>(AMaxFiles);
     Finput_files.assign(files, nullptr);
-    Finput_io.assign(files, nullptr);
     Finput_files_ts_offset.assign(files, 0);
     Finput_files_ts_scale.assign(files, {});
     Finput_codecs.assign(files * MAX_STREAMS, nullptr);
@@ -175,7 +175,7 @@ void TCustomFFmpeg::FreeOutputFile(int AIndex) {
     const size_t i = static_cast<size_t>(AIndex);
     AVFormatContext* oc = Foutput_files[i];
     if (oc) {
-        if (oc->oformat && !(oc->oformat->flags & AVFMT_NOFILE) && oc->pb) CloseOutputIO(oc);
+        CloseMediaOutput(oc);
         av::avformat_free_context(oc);
         // An output that never got a byte (the run failed before its header)
         // is removed rather than left behind empty.

@@ -10,14 +10,12 @@
 #include <utility>
 #include <vector>
 
-#include "media/engine/EngineIO.h"
 #include "media/engine/EngineTypes.h"
 #include "media/engine/FFOptions.h"
 #include "media/engine/FFmpegException.h"
 #include "platform/sys/TCriticalSection.h"
 
 struct AVFormatContext;
-struct AVIOContext;
 
 // The conversion engine: one object holds the whole state of one conversion
 // task (its options, the files it opened, the per-run records and its control
@@ -141,7 +139,6 @@ public:
 
     // Input side: FMaxFiles rows each.
     std::vector<AVFormatContext*> Finput_files;
-    std::vector<AVIOContext*> Finput_io; // own I/O context of an input, freed after the close
     std::vector<int64_t> Finput_files_ts_offset;
     std::vector<std::array<double, MAX_STREAMS>> Finput_files_ts_scale;
     std::vector<const AVCodec*> Finput_codecs; // FMaxFiles * 20 forced decoders
