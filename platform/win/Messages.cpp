@@ -24,6 +24,7 @@ void DoneWindowSystem() {
         w->DispatchDepth = 0;
         ws->DestroyNow(w);
     }
+    ReleaseAllDCs();
     SetWindowSystemInstance(nullptr);
     delete ws;
 }

@@ -484,6 +484,13 @@ int ReleaseDC(HWND wnd, HDC dc) {
     return known ? 1 : 0;
 }
 
+void ReleaseAllDCs() {
+    // Contexts nobody released would point into freed back buffers.
+    for (auto& r : GDcs)
+        delete r.Dc;
+    GDcs.clear();
+}
+
 void PresentCaretWindow() {
     auto* ws = WSOrNull();
     if (!ws)

@@ -39,6 +39,7 @@ void DefaultNcPaint(HWND wnd);
 LRESULT SendPaint(HWND wnd);
 // Shows the caret's new state (or its absence) on the screen.
 void PresentCaretWindow();
+void ReleaseAllDCs();
 
 // Moving and sizing
 void RunMoveSizeLoop(HWND wnd, WPARAM command, TPoint start);
