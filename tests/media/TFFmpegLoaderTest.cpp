@@ -1,4 +1,5 @@
 #include "media/AVBindings.h"
+#include "media/TFFLogger.h"
 #include "media/TFFmpegLoader.h"
 #include "platform/base/Exception.h"
 #include "platform/sys/DynamicLibrary.h"
@@ -6,6 +7,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cfenv>
 #include <functional>
 #include <vector>
 
@@ -147,6 +149,30 @@ TEST(TFFmpegLoader, LoadsFromTheFolderOrTheSystemAndFailsCleanly) {
                              av::av_log == nullptr,
                          "slots still set");
              r += Expect(FFLoader.Unload(TLibrary::lbSDL), "unloading a library never loaded");
+             return r;
+         }},
+        {"without InstallLogger the library keeps its own callback",
+         [](const TTempFolder&) {
+             TFFLogger logger;
+             int lines = 0;
+             logger.OnLog = [&](void*, uint32_t, TLogLevel, const std::string&) { ++lines; };
+             FFLoader.SetInstallLogger(false);
+             std::string r = Expect(FFLoader.Load(TLibrary::avUtil), FFLoader.LastErrMsg());
+             av::av_log_set_level(AV_LOG_QUIET); // the default callback would print it
+             av::av_log(nullptr, AV_LOG_PANIC, "to the default callback\n");
+             r += Expect(lines == 0, "the logger got a line");
+             return r;
+         }},
+        {"with InstallLogger the process's logger is made and gets library lines",
+         [](const TTempFolder&) {
+             std::string r = Expect(FFLoader.Load(TLibrary::avUtil), FFLoader.LastErrMsg());
+             TFFLogger* logger = GetFFLogger();
+             int lines = 0;
+             logger->OnLog = [&](void*, uint32_t, TLogLevel, const std::string&) { ++lines; };
+             av::av_log(nullptr, AV_LOG_ERROR, "to our callback\n");
+             r += Expect(lines == 1, "no line delivered");
+             // Loading leaves the rounding mode alone.
+             r += Expect(fegetround() == FE_TONEAREST, "rounding mode changed");
              return r;
          }},
     };
