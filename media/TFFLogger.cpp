@@ -16,6 +16,8 @@
 #include <mutex>
 #include <vector>
 
+#include <unistd.h>
+
 namespace {
 
 struct TLine {
@@ -97,7 +99,8 @@ struct TPendingLine {
     std::string Text;
     TLogLevel Level = llInfo;
     ~TPendingLine() {
-        if (!Text.empty()) {
+        // The initial thread ends with the process: handlers may already be gone.
+        if (!Text.empty() && gettid() != getpid()) {
             try {
                 Deliver(nullptr, TThread::CurrentThreadID(), Level, ValidUTF8(Text));
             } catch (...) {

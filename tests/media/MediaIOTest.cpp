@@ -144,6 +144,12 @@ TEST_F(MediaIOTest, OpensAMediaFileWithChineseLettersSpacesAndAColon) {
     EXPECT_EQ(ic, nullptr);
     EXPECT_EQ(FileSize(path), size);
 
+    // A plain name goes to the library's own file protocol.
+    ASSERT_EQ(OpenMediaInput(&ic, FixturePath("tone_s16_mono_22050.wav"), nullptr, nullptr), 0);
+    EXPECT_FALSE(IsFileIO(ic->pb));
+    EXPECT_EQ(ic->nb_streams, 1u);
+    CloseMediaInput(&ic);
+
     // A missing file: the library's "no such file" code, nothing created.
     const std::string missing = Dir.Path() + "没有.wav";
     EXPECT_EQ(OpenMediaInput(&ic, missing, nullptr, nullptr), AVERROR(ENOENT));
