@@ -109,10 +109,15 @@ void CallInMainThread(const TThreadMethod& method) {
     rec->Blocking = true;
     Enqueue(rec);
     auto& q = Queue();
-    std::unique_lock lock(q.Lock);
-    q.DoneCond.wait(lock, [&] { return rec->Done; });
-    if (rec->Failure)
-        std::rethrow_exception(rec->Failure);
+    std::exception_ptr failure;
+    {
+        // Take the failure out: only this thread may hold the exception from now on.
+        std::unique_lock lock(q.Lock);
+        q.DoneCond.wait(lock, [&] { return rec->Done; });
+        failure = std::move(rec->Failure);
+    }
+    if (failure)
+        std::rethrow_exception(failure);
 }
 
 void QueueInMainThread(TThreadMethod method) {
@@ -164,7 +169,7 @@ bool CheckSynchronize(int timeoutMs) {
         ran = true;
         if (rec->Blocking) {
             std::lock_guard lock(q.Lock);
-            rec->Failure = failure;
+            rec->Failure = std::move(failure);
             rec->Done = true;
             q.DoneCond.notify_all();
         }
