@@ -98,6 +98,14 @@ void FakeTaskEngine::Run() {
             if (FBroken)
                 break;
             std::this_thread::sleep_for(std::chrono::milliseconds(FScript.StepMs));
+            if (FOnPreviewBitmap)
+                FOnPreviewBitmap(nullptr, step + 1, 40000LL * step);
+            if (FOnCustomHook && !FHookStopped) {
+                bool update = false;
+                FOnCustomHook(nullptr, step + 1, 40000LL * step, update, FHookStopped);
+                if (update)
+                    ++FLog->HookUpdates;
+            }
             if (FOnProgress)
                 FOnProgress(0, step + 1, 25, 2.0f, 800.0f, 1000LL * (step + 1), 40000LL * (step + 1),
                             40000LL * FScript.Steps);

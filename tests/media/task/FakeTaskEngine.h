@@ -30,6 +30,7 @@ struct TFakeLog {
     std::atomic<int> Running{0};
     std::atomic<int> MaxRunning{0};
     std::atomic<int> Destroyed{0};
+    std::atomic<int> HookUpdates{0};
 
     void Add(std::string ACall) {
         std::lock_guard lock(Lock);
@@ -149,4 +150,5 @@ private:
     std::condition_variable FPauseCond;
     bool FPaused = false;
     std::atomic<bool> FBroken{false};
+    bool FHookStopped = false;
 };

@@ -403,3 +403,43 @@ TEST(TCustomZorvexion, LoadsTheComponentLibrariesOrSaysWhyNot) {
     EXPECT_NE(c.LastErrMsg().find("Load library"), std::string::npos) << c.LastErrMsg();
     EXPECT_FALSE(c.AVLibLoaded());
 }
+
+TEST(TCustomZorvexion, HookRunsOnTheWorkerAndPreviewOnTheGuiThread) {
+    Rig r({4, 1, ""});
+    std::atomic<int> hooks{0}, hooksOnGui{0}, previews{0}, previewsOffGui{0};
+    r.C->SetOnCustomHook([&](TCustomZorvexion*, PHookInfo AInfo) {
+        ++hooks;
+        hooksOnGui += IsGuiThread();
+        AInfo->Update = true;
+        AInfo->StopHook = AInfo->FrameNumber == 2; // no frames after the second
+    });
+    r.C->SetOnPreviewBitmap([&](TCustomZorvexion*, const TPreviewInfo& AInfo) {
+        ++previews;
+        previewsOffGui += !IsGuiThread() || AInfo.TaskIndex != 0;
+    });
+    ASSERT_EQ(r.C->AddTask("in.avi"), 0);
+    ASSERT_TRUE(r.C->SetOutputFile(0, "out.mp4", "hook=0\nb=800"));
+    r.C->Start(1);
+    ASSERT_TRUE(r.WaitFinal());
+    EXPECT_EQ(hooks, 2);
+    EXPECT_EQ(hooksOnGui, 0);
+    EXPECT_EQ(r.Log->HookUpdates, 2);
+    EXPECT_EQ(previews, 4);
+    EXPECT_EQ(previewsOffGui, 0);
+}
+
+TEST(TCustomZorvexion, PreviewSwitchesReachEveryTaskAlsoDuringARun) {
+    Rig r({100000, 5, ""});
+    r.C->SetPreview(true);
+    r.AddTasks(1);
+    r.C->Start(1);
+    r.C->SetPreviewBitmap(true);
+    r.C->SetPreview(false);
+    r.C->Stop(true);
+    auto calls = r.Log->Snapshot();
+    std::vector<std::string> hooks;
+    std::copy_if(calls.begin(), calls.end(), std::back_inserter(hooks),
+                 [](const std::string& c) { return c.rfind("SetPreviewHooks", 0) == 0; });
+    EXPECT_EQ(hooks, (std::vector<std::string>{"SetPreviewHooks(1,0)", "SetPreviewHooks(1,1)",
+                                               "SetPreviewHooks(0,1)"}));
+}
