@@ -9,19 +9,16 @@ TRect DefaultFrameInsets(const TWindow* w) {
         b = GetSystemMetrics(SM_CXFRAME);
     else if (w->Style & (WS_BORDER | WS_DLGFRAME))
         b = 1;
-    if (w->ExStyle & WS_EX_CLIENTEDGE)
-        b += 2;
+    if (w->ExStyle & WS_EX_CLIENTEDGE) b += 2;
     int caption = (w->Style & WS_CAPTION) == WS_CAPTION ? GetSystemMetrics(SM_CYCAPTION) : 0;
     return {b, b + caption, b, b};
 }
 
 int DefaultNcHitTest(TWindow* w, TPoint pt) {
     TRect r = ScreenWindowRect(w);
-    if (!r.Contains(pt) || !PointInWindowShape(w, pt))
-        return HTNOWHERE;
+    if (!r.Contains(pt) || !PointInWindowShape(w, pt)) return HTNOWHERE;
     TPoint co = ClientOriginOnScreen(w);
-    if (Bounds(co.X, co.Y, w->ClientRect.Width(), w->ClientRect.Height()).Contains(pt))
-        return HTCLIENT;
+    if (Bounds(co.X, co.Y, w->ClientRect.Width(), w->ClientRect.Height()).Contains(pt)) return HTCLIENT;
     TRect in = DefaultFrameInsets(w);
     if ((w->Style & WS_THICKFRAME) && w->ShowState == TShowState::ssNormal) {
         const int corner = GetSystemMetrics(SM_CYCAPTION);
@@ -29,25 +26,16 @@ int DefaultNcHitTest(TWindow* w, TPoint pt) {
         bool top = pt.Y < r.Top + in.Right, bottom = pt.Y >= r.Bottom - in.Bottom;
         bool nearLeft = pt.X < r.Left + corner, nearRight = pt.X >= r.Right - corner;
         bool nearTop = pt.Y < r.Top + corner, nearBottom = pt.Y >= r.Bottom - corner;
-        if ((top && nearLeft) || (left && nearTop))
-            return HTTOPLEFT;
-        if ((top && nearRight) || (right && nearTop))
-            return HTTOPRIGHT;
-        if ((bottom && nearLeft) || (left && nearBottom))
-            return HTBOTTOMLEFT;
-        if ((bottom && nearRight) || (right && nearBottom))
-            return HTBOTTOMRIGHT;
-        if (left)
-            return HTLEFT;
-        if (right)
-            return HTRIGHT;
-        if (top)
-            return HTTOP;
-        if (bottom)
-            return HTBOTTOM;
+        if ((top && nearLeft) || (left && nearTop)) return HTTOPLEFT;
+        if ((top && nearRight) || (right && nearTop)) return HTTOPRIGHT;
+        if ((bottom && nearLeft) || (left && nearBottom)) return HTBOTTOMLEFT;
+        if ((bottom && nearRight) || (right && nearBottom)) return HTBOTTOMRIGHT;
+        if (left) return HTLEFT;
+        if (right) return HTRIGHT;
+        if (top) return HTTOP;
+        if (bottom) return HTBOTTOM;
     }
-    if ((w->Style & WS_CAPTION) == WS_CAPTION && pt.Y < r.Top + in.Top)
-        return HTCAPTION;
+    if ((w->Style & WS_CAPTION) == WS_CAPTION && pt.Y < r.Top + in.Top) return HTCAPTION;
     return HTBORDER;
 }
 
@@ -93,15 +81,16 @@ WPARAM SizeEdge(int hit) {
     return 0;
 }
 
-HWND ParentOf(TWindow* w) { return w->IsChild() ? w->Parent->Handle : nullptr; }
+HWND ParentOf(TWindow* w) {
+    return w->IsChild() ? w->Parent->Handle : nullptr;
+}
 
 } // namespace
 
 LRESULT DefWindowProc(HWND wnd, TMessage& m) {
     TWindow* w = W(wnd);
     m.Result = 0;
-    if (!w)
-        return 0;
+    if (!w) return 0;
     switch (m.Msg) {
     case WM_NCCREATE:
         m.Result = 1;
@@ -137,16 +126,14 @@ LRESULT DefWindowProc(HWND wnd, TMessage& m) {
     case WM_SETTEXT:
         if (auto* s = LParamToPtr<std::string>(m.LParam)) {
             w->Text = *s;
-            if (w->Surface)
-                w->Surface->SetTitle(w->Text);
+            if (w->Surface) w->Surface->SetTitle(w->Text);
             if ((w->Style & WS_CAPTION) == WS_CAPTION)
                 RedrawWindow(wnd, nullptr, nullptr, RDW_FRAME | RDW_INVALIDATE | RDW_NOCHILDREN);
         }
         m.Result = 1;
         break;
     case WM_GETTEXT:
-        if (auto* s = LParamToPtr<std::string>(m.LParam))
-            *s = w->Text;
+        if (auto* s = LParamToPtr<std::string>(m.LParam)) *s = w->Text;
         m.Result = static_cast<LRESULT>(w->Text.size());
         break;
     case WM_GETTEXTLENGTH:
@@ -154,11 +141,11 @@ LRESULT DefWindowProc(HWND wnd, TMessage& m) {
         break;
     case WM_WINDOWPOSCHANGED: {
         auto* pos = LParamToPtr<TWindowPos>(m.LParam);
-        if (!pos)
-            break;
+        if (!pos) break;
         if (!(pos->flags & SWP_NOMOVE))
             SendMessage(wnd, WM_MOVE, 0,
-                        PointToLParam({w->WindowRect.Left + w->ClientRect.Left, w->WindowRect.Top + w->ClientRect.Top}));
+                        PointToLParam({w->WindowRect.Left + w->ClientRect.Left,
+                                       w->WindowRect.Top + w->ClientRect.Top}));
         if (!(pos->flags & SWP_NOSIZE) && (w = W(wnd)) != nullptr) {
             WPARAM kind = w->ShowState == TShowState::ssMaximized   ? SIZE_MAXIMIZED
                           : w->ShowState == TShowState::ssMinimized ? SIZE_MINIMIZED
@@ -176,8 +163,7 @@ LRESULT DefWindowProc(HWND wnd, TMessage& m) {
             }
         }
         int hit = LoPart(static_cast<uint64_t>(m.LParam));
-        if (hit == HTERROR)
-            break;
+        if (hit == HTERROR) break;
         TWindow* cw = W(wnd);
         SetCursor(hit == HTCLIENT && cw && cw->CursorId ? cw->CursorId : CursorForHit(hit));
         m.Result = 1;
@@ -195,13 +181,11 @@ LRESULT DefWindowProc(HWND wnd, TMessage& m) {
         break;
     }
     case WM_ACTIVATE:
-        if (LoPart(m.WParam) != static_cast<int32_t>(WA_INACTIVE) && !HiPart(m.WParam))
-            SetFocus(wnd);
+        if (LoPart(m.WParam) != static_cast<int32_t>(WA_INACTIVE) && !HiPart(m.WParam)) SetFocus(wnd);
         break;
     case WM_MOUSEWHEEL:
     case WM_CONTEXTMENU:
-        if (HWND parent = ParentOf(w))
-            m.Result = SendMessage(parent, m.Msg, m.WParam, m.LParam);
+        if (HWND parent = ParentOf(w)) m.Result = SendMessage(parent, m.Msg, m.WParam, m.LParam);
         break;
     case WM_RBUTTONUP: {
         TPoint p = LParamToPoint(m.LParam);
@@ -220,8 +204,7 @@ LRESULT DefWindowProc(HWND wnd, TMessage& m) {
         if (m.WParam == static_cast<WPARAM>(VK_F10) && GetKeyState(VK_SHIFT) < 0)
             SendMessage(wnd, WM_CONTEXTMENU, HwndToWParam(wnd), MakeLParam(-1, -1));
         else if (m.WParam == static_cast<WPARAM>(VK_F4) && GetKeyState(VK_MENU) < 0)
-            if (TWindow* top = TopLevelOf(w))
-                SendMessage(top->Handle, WM_SYSCOMMAND, SC_CLOSE);
+            if (TWindow* top = TopLevelOf(w)) SendMessage(top->Handle, WM_SYSCOMMAND, SC_CLOSE);
         break;
     case WM_NCLBUTTONDOWN: {
         int hit = static_cast<int>(static_cast<intptr_t>(m.WParam));
@@ -233,7 +216,8 @@ LRESULT DefWindowProc(HWND wnd, TMessage& m) {
         break;
     }
     case WM_NCLBUTTONDBLCLK:
-        if (static_cast<intptr_t>(m.WParam) == HTCAPTION && (w->Style & WS_MAXIMIZEBOX) && (w->Style & WS_CAPTION))
+        if (static_cast<intptr_t>(m.WParam) == HTCAPTION && (w->Style & WS_MAXIMIZEBOX) &&
+            (w->Style & WS_CAPTION))
             SendMessage(wnd, WM_SYSCOMMAND, IsZoomed(wnd) ? SC_RESTORE : SC_MAXIMIZE, m.LParam);
         break;
     case WM_SYSCOMMAND:
@@ -260,8 +244,7 @@ LRESULT DefWindowProc(HWND wnd, TMessage& m) {
         DestroyWindow(wnd);
         break;
     case WM_CANCELMODE:
-        if (GetCapture() == wnd)
-            ReleaseCapture();
+        if (GetCapture() == wnd) ReleaseCapture();
         break;
     case WM_PRINTCLIENT:
     case WM_PRINT:

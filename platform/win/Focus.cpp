@@ -4,7 +4,9 @@
 
 namespace {
 
-bool Inside(HWND wnd, HWND top) { return wnd && (wnd == top || IsChild(top, wnd)); }
+bool Inside(HWND wnd, HWND top) {
+    return wnd && (wnd == top || IsChild(top, wnd));
+}
 
 } // namespace
 
@@ -15,33 +17,26 @@ HWND GetFocus() {
 
 HWND SetFocus(HWND wnd) {
     auto& ws = WS();
-    if (wnd && !W(wnd))
-        return nullptr;
+    if (wnd && !W(wnd)) return nullptr;
     HWND old = GetFocus();
-    if (wnd == old)
-        return old;
+    if (wnd == old) return old;
     if (wnd) {
         TWindow* top = TopLevelOf(W(wnd));
         if (top->Handle != ws.FActive) {
-            if (top->ExStyle & WS_EX_NOACTIVATE)
-                return nullptr; // such a window never takes the focus
+            if (top->ExStyle & WS_EX_NOACTIVATE) return nullptr; // such a window never takes the focus
             ActivateWindow(top->Handle, WA_ACTIVE);
-            if (!W(wnd))
-                return nullptr;
+            if (!W(wnd)) return nullptr;
             old = GetFocus();
-            if (old == wnd)
-                return old;
+            if (old == wnd) return old;
         }
     }
     if (old) {
         SendMessage(old, WM_KILLFOCUS, HwndToWParam(wnd));
         // The handler moved the focus elsewhere: that wins.
-        if (GetFocus() != old)
-            return old;
+        if (GetFocus() != old) return old;
     }
     ws.FFocus = W(wnd) ? wnd : nullptr;
-    if (ws.FFocus)
-        SendMessage(wnd, WM_SETFOCUS, HwndToWParam(old));
+    if (ws.FFocus) SendMessage(wnd, WM_SETFOCUS, HwndToWParam(old));
     return old;
 }
 
@@ -52,8 +47,7 @@ HWND GetActiveWindow() {
 
 void ActivateWindow(HWND top, WPARAM how) {
     auto& ws = WS();
-    if (top == ws.FActive && (top == nullptr || ws.FAppActive))
-        return;
+    if (top == ws.FActive && (top == nullptr || ws.FAppActive)) return;
     HWND old = W(ws.FActive) ? ws.FActive : nullptr;
     if (old && old != top) {
         SendMessage(old, WM_NCACTIVATE, 0, HwndToLParam(top));
@@ -61,8 +55,7 @@ void ActivateWindow(HWND top, WPARAM how) {
                     HwndToLParam(top));
     }
     ws.FActive = W(top) ? top : nullptr;
-    if (ws.FActive)
-        ws.FLastActive = ws.FActive;
+    if (ws.FActive) ws.FLastActive = ws.FActive;
     ws.Backend().SetActiveSurface(ws.FActive ? W(ws.FActive)->Surface.get() : nullptr);
     if (!ws.FActive) {
         if (HWND f = GetFocus()) {
@@ -75,13 +68,12 @@ void ActivateWindow(HWND top, WPARAM how) {
         ws.FAppActive = true;
         for (HWND t : GetChildWindows(nullptr))
             SendMessage(t, WM_ACTIVATEAPP, 1);
-        if (ws.FActive != top || !W(top))
-            return;
+        if (ws.FActive != top || !W(top)) return;
     }
-    if (TWindow* t = W(top))
-        BringTopLevelToTop(t);
+    if (TWindow* t = W(top)) BringTopLevelToTop(t);
     SendMessage(top, WM_NCACTIVATE, 1, HwndToLParam(old));
-    SendMessage(top, WM_ACTIVATE, MakeWParam(static_cast<int32_t>(how), IsIconic(top) ? 1 : 0), HwndToLParam(old));
+    SendMessage(top, WM_ACTIVATE, MakeWParam(static_cast<int32_t>(how), IsIconic(top) ? 1 : 0),
+                HwndToLParam(old));
     // The focus never stays in a window that is no longer active.
     if (HWND f = GetFocus(); f && ws.FActive == top && !Inside(f, top)) {
         ws.FFocus = nullptr;
@@ -92,28 +84,26 @@ void ActivateWindow(HWND top, WPARAM how) {
 HWND SetActiveWindow(HWND wnd) {
     HWND old = GetActiveWindow();
     TWindow* w = TopLevelOf(W(wnd));
-    if (wnd && !w)
-        return nullptr;
-    if (w && (w->ExStyle & WS_EX_NOACTIVATE))
-        return old;
+    if (wnd && !w) return nullptr;
+    if (w && (w->ExStyle & WS_EX_NOACTIVATE)) return old;
     ActivateWindow(w ? w->Handle : nullptr, WA_ACTIVE);
     return old;
 }
 
 bool SetForegroundWindow(HWND wnd) {
-    if (!W(wnd))
-        return false;
+    if (!W(wnd)) return false;
     SetActiveWindow(wnd);
     return true;
 }
 
-HWND GetForegroundWindow() { return GetActiveWindow(); }
+HWND GetForegroundWindow() {
+    return GetActiveWindow();
+}
 
 void ActivateNextAfter(TWindow* leaving) {
     auto& ws = WS();
     HWND gone = leaving->Handle;
-    if (ws.FActive != gone)
-        return;
+    if (ws.FActive != gone) return;
     // The owner first, else the topmost shown window that can be active.
     TWindow* next = nullptr;
     if (leaving->Owner && leaving->Owner->Visible() && leaving->Owner->Enabled() &&
@@ -133,8 +123,7 @@ void ActivateNextAfter(TWindow* leaving) {
 void ForgetInputState(TWindow* w) {
     auto& ws = WS();
     HWND wnd = w->Handle;
-    if (ws.FCapture && Inside(ws.FCapture, wnd))
-        ReleaseCapture();
+    if (ws.FCapture && Inside(ws.FCapture, wnd)) ReleaseCapture();
     if (ws.FFocus && Inside(ws.FFocus, wnd)) {
         HWND f = ws.FFocus;
         // The focus goes to the parent of a hidden child, or nowhere.
@@ -142,15 +131,10 @@ void ForgetInputState(TWindow* w) {
         HWND to = fw && fw->IsChild() && fw->Parent->Visible() ? fw->Parent->Handle : nullptr;
         ws.FFocus = nullptr;
         SendMessage(f, WM_KILLFOCUS, HwndToWParam(to));
-        if (to && !ws.FFocus && W(to))
-            SetFocus(to);
+        if (to && !ws.FFocus && W(to)) SetFocus(to);
     }
-    if (ws.FTracking && Inside(ws.FTracking, wnd))
-        ws.FTracking = nullptr;
-    if (ws.FCaretWnd && Inside(ws.FCaretWnd, wnd) && w->Destroying)
-        ws.FCaretWnd = nullptr;
-    if (w->IsTopLevel() && w->Destroying)
-        ActivateNextAfter(w);
-    if (ws.FLastActive == wnd && w->Destroying)
-        ws.FLastActive = nullptr;
+    if (ws.FTracking && Inside(ws.FTracking, wnd)) ws.FTracking = nullptr;
+    if (ws.FCaretWnd && Inside(ws.FCaretWnd, wnd) && w->Destroying) ws.FCaretWnd = nullptr;
+    if (w->IsTopLevel() && w->Destroying) ActivateNextAfter(w);
+    if (ws.FLastActive == wnd && w->Destroying) ws.FLastActive = nullptr;
 }

@@ -20,60 +20,49 @@ THit HitTestList(const std::vector<TWindow*>& list, TPoint pt, bool topLevel) {
         order.push_back(c->Handle);
     for (HWND h : order) {
         TWindow* c = W(h);
-        if (!c || !c->Visible())
-            continue;
+        if (!c || !c->Visible()) continue;
         if (topLevel) {
-            if (c->ShowState == TShowState::ssMinimized)
-                continue;
+            if (c->ShowState == TShowState::ssMinimized) continue;
             // Layered and transparent: clicks fall through.
             if ((c->ExStyle & (WS_EX_LAYERED | WS_EX_TRANSPARENT)) == (WS_EX_LAYERED | WS_EX_TRANSPARENT))
                 continue;
         } else if (!c->Enabled() || (c->ExStyle & WS_EX_TRANSPARENT)) {
             continue;
         }
-        if (!PointInWindowShape(c, pt))
-            continue;
+        if (!PointInWindowShape(c, pt)) continue;
         THit hit = HitTestIn(c, pt);
-        if (hit.Wnd)
-            return hit;
+        if (hit.Wnd) return hit;
     }
     return {};
 }
 
 THit HitTestIn(TWindow* w, TPoint pt) {
     HWND wnd = w->Handle;
-    if (!w->Enabled())
-        return {wnd, HTERROR}; // a disabled top-level window (modal owner)
+    if (!w->Enabled()) return {wnd, HTERROR}; // a disabled top-level window (modal owner)
     TPoint co = ClientOriginOnScreen(w);
     TRect client = Bounds(co.X, co.Y, w->ClientRect.Width(), w->ClientRect.Height());
     if (client.Contains(pt) && !w->Children.empty()) {
         THit hit = HitTestList(w->Children, pt, false);
-        if (hit.Wnd)
-            return hit;
-        if (!W(wnd))
-            return {};
+        if (hit.Wnd) return hit;
+        if (!W(wnd)) return {};
     }
     int code = static_cast<int>(SendMessage(wnd, WM_NCHITTEST, 0, PointToLParam(pt)));
-    if (code == HTTRANSPARENT || !W(wnd))
-        return {};
+    if (code == HTTRANSPARENT || !W(wnd)) return {};
     return {wnd, code};
 }
 
-THit HitTestScreen(TPoint pt) { return HitTestList(WS().TopLevels(), pt, true); }
+THit HitTestScreen(TPoint pt) {
+    return HitTestList(WS().TopLevels(), pt, true);
+}
 
 WPARAM MouseKeyState() {
     auto& ws = WS();
     WPARAM k = 0;
-    if (ws.FKeys[VK_LBUTTON] & 0x80)
-        k |= MK_LBUTTON;
-    if (ws.FKeys[VK_RBUTTON] & 0x80)
-        k |= MK_RBUTTON;
-    if (ws.FKeys[VK_MBUTTON] & 0x80)
-        k |= MK_MBUTTON;
-    if (ws.FKeys[VK_SHIFT] & 0x80)
-        k |= MK_SHIFT;
-    if (ws.FKeys[VK_CONTROL] & 0x80)
-        k |= MK_CONTROL;
+    if (ws.FKeys[VK_LBUTTON] & 0x80) k |= MK_LBUTTON;
+    if (ws.FKeys[VK_RBUTTON] & 0x80) k |= MK_RBUTTON;
+    if (ws.FKeys[VK_MBUTTON] & 0x80) k |= MK_MBUTTON;
+    if (ws.FKeys[VK_SHIFT] & 0x80) k |= MK_SHIFT;
+    if (ws.FKeys[VK_CONTROL] & 0x80) k |= MK_CONTROL;
     return k;
 }
 
@@ -90,22 +79,21 @@ int ButtonVKey(TMouseButton b) {
 
 // Client message numbers of a button: down, up, double click.
 uint32_t ButtonMessage(TMouseButton b, int which) {
-    uint32_t base = b == TMouseButton::mbLeft ? WM_LBUTTONDOWN : b == TMouseButton::mbRight ? WM_RBUTTONDOWN
-                                                                                             : WM_MBUTTONDOWN;
+    uint32_t base = b == TMouseButton::mbLeft    ? WM_LBUTTONDOWN
+                    : b == TMouseButton::mbRight ? WM_RBUTTONDOWN
+                                                 : WM_MBUTTONDOWN;
     return base + which;
 }
 
 uint32_t ToNonClient(uint32_t clientMsg) {
-    if (clientMsg == WM_MOUSEMOVE)
-        return WM_NCMOUSEMOVE;
+    if (clientMsg == WM_MOUSEMOVE) return WM_NCMOUSEMOVE;
     return clientMsg - WM_LBUTTONDOWN + WM_NCLBUTTONDOWN;
 }
 
 void SetKey(int vk, bool down) {
     auto& ws = WS();
     uint8_t& k = ws.FKeys[vk & 0xFF];
-    if (down && !(k & 0x80))
-        k ^= 1; // toggle state flips on each press
+    if (down && !(k & 0x80)) k ^= 1; // toggle state flips on each press
     k = down ? (k | 0x80) : (k & ~0x80);
     // Left and right variants keep the generic key in step.
     auto mirror = [&](int generic, int l, int r) {
@@ -119,7 +107,9 @@ void SetKey(int vk, bool down) {
     mirror(VK_MENU, VK_LMENU, VK_RMENU);
 }
 
-bool KeyDown(int vk) { return (WS().FKeys[vk & 0xFF] & 0x80) != 0; }
+bool KeyDown(int vk) {
+    return (WS().FKeys[vk & 0xFF] & 0x80) != 0;
+}
 
 void FillMouse(TMsg& out, HWND wnd, uint32_t msg, WPARAM wp, LPARAM lp, TPoint screen) {
     out = TMsg{};
@@ -133,11 +123,9 @@ void FillMouse(TMsg& out, HWND wnd, uint32_t msg, WPARAM wp, LPARAM lp, TPoint s
 
 void CheckMouseLeave(HWND now, bool nonClient) {
     auto& ws = WS();
-    if (!ws.FTracking)
-        return;
+    if (!ws.FTracking) return;
     bool trackedNc = (ws.FTrackFlags & TME_NONCLIENT) != 0;
-    if (ws.FTracking == now && trackedNc == nonClient)
-        return;
+    if (ws.FTracking == now && trackedNc == nonClient) return;
     HWND left = ws.FTracking;
     ws.FTracking = nullptr;
     PostMessage(left, trackedNc ? WM_NCMOUSELEAVE : WM_MOUSELEAVE);
@@ -164,7 +152,8 @@ bool RouteMouse(const TRawInput& in, uint32_t clientMsg, TMsg& out) {
     bool press = clientMsg != WM_MOUSEMOVE && in.Kind == TRawInputKind::riButtonDown;
     if (hit.Code == HTERROR) {
         // A disabled window: only the cursor is asked about.
-        SendMessage(wnd, WM_SETCURSOR, HwndToWParam(wnd), MakeLParam(HTERROR, static_cast<int32_t>(clientMsg)));
+        SendMessage(wnd, WM_SETCURSOR, HwndToWParam(wnd),
+                    MakeLParam(HTERROR, static_cast<int32_t>(clientMsg)));
         return false;
     }
     bool eat = false;
@@ -179,11 +168,9 @@ bool RouteMouse(const TRawInput& in, uint32_t clientMsg, TMsg& out) {
             eat = ma == MA_ACTIVATEANDEAT || ma == MA_NOACTIVATEANDEAT;
         }
     }
-    if (!W(wnd))
-        return false;
+    if (!W(wnd)) return false;
     SendMessage(wnd, WM_SETCURSOR, HwndToWParam(wnd), MakeLParam(hit.Code, static_cast<int32_t>(clientMsg)));
-    if (eat || !W(wnd))
-        return false;
+    if (eat || !W(wnd)) return false;
     bool client = hit.Code == HTCLIENT;
     CheckMouseLeave(wnd, !client);
     if (press) {
@@ -192,11 +179,11 @@ bool RouteMouse(const TRawInput& in, uint32_t clientMsg, TMsg& out) {
             HWND parent = c->Parent->Handle;
             TPoint pp = pt;
             ScreenToClient(parent, pp);
-            SendMessage(parent, WM_PARENTNOTIFY, MakeWParam(static_cast<int32_t>(clientMsg), 0), PointToLParam(pp));
+            SendMessage(parent, WM_PARENTNOTIFY, MakeWParam(static_cast<int32_t>(clientMsg), 0),
+                        PointToLParam(pp));
             c = W(parent);
         }
-        if (!W(wnd))
-            return false;
+        if (!W(wnd)) return false;
         // Double clicks: the same window, button and area within the time and
         // distance limits; client ones only for windows that ask for them.
         uint32_t msgKind = client ? clientMsg : ToNonClient(clientMsg);
@@ -211,8 +198,7 @@ bool RouteMouse(const TRawInput& in, uint32_t clientMsg, TMsg& out) {
         ws.FClickTime = now;
         ws.FClickPos = pt;
         ws.FClickWasDouble = dbl;
-        if (dbl)
-            clientMsg += 2;
+        if (dbl) clientMsg += 2;
     }
     if (client) {
         TPoint cp = pt;
@@ -228,12 +214,9 @@ bool RouteMouse(const TRawInput& in, uint32_t clientMsg, TMsg& out) {
 LPARAM KeyData(int vk, bool up, bool wasDown) {
     (void)vk;
     LPARAM lp = 1;
-    if (KeyDown(VK_MENU))
-        lp |= LPARAM(1) << 29;
-    if (wasDown)
-        lp |= LPARAM(1) << 30;
-    if (up)
-        lp |= LPARAM(1) << 31;
+    if (KeyDown(VK_MENU)) lp |= LPARAM(1) << 29;
+    if (wasDown) lp |= LPARAM(1) << 30;
+    if (up) lp |= LPARAM(1) << 31;
     return lp;
 }
 
@@ -257,15 +240,13 @@ bool ConvertRawInput(const TRawInput& in, TMsg& out) {
         ws.FCursorPos = in.Pos;
         ws.FWheelRest += in.WheelDelta;
         int steps = ws.FWheelRest / WHEEL_DELTA;
-        if (steps == 0)
-            return false;
+        if (steps == 0) return false;
         ws.FWheelRest -= steps * WHEEL_DELTA;
         HWND target = ws.FFocus ? ws.FFocus : ws.FActive;
-        if (!W(target))
-            return false;
+        if (!W(target)) return false;
         FillMouse(out, target, WM_MOUSEWHEEL,
-                  MakeWParam(static_cast<int32_t>(MouseKeyState()), steps * WHEEL_DELTA), PointToLParam(in.Pos),
-                  in.Pos);
+                  MakeWParam(static_cast<int32_t>(MouseKeyState()), steps * WHEEL_DELTA),
+                  PointToLParam(in.Pos), in.Pos);
         return true;
     }
     case TRawInputKind::riKeyDown:
@@ -281,8 +262,7 @@ bool ConvertRawInput(const TRawInput& in, TMsg& out) {
             target = ws.FActive;
             sys = true;
         }
-        if (!W(target))
-            return false;
+        if (!W(target)) return false;
         out = TMsg{};
         out.hwnd = target;
         out.message = sys ? (down ? WM_SYSKEYDOWN : WM_SYSKEYUP) : (down ? WM_KEYDOWN : WM_KEYUP);
@@ -294,8 +274,7 @@ bool ConvertRawInput(const TRawInput& in, TMsg& out) {
     }
     case TRawInputKind::riChar: {
         HWND target = W(ws.FFocus) ? ws.FFocus : ws.FActive;
-        if (!W(target))
-            return false;
+        if (!W(target)) return false;
         out = TMsg{};
         out.hwnd = target;
         out.message = WM_CHAR;
@@ -308,8 +287,7 @@ bool ConvertRawInput(const TRawInput& in, TMsg& out) {
     case TRawInputKind::riAppDeactivate:
     case TRawInputKind::riAppActivate: {
         bool activate = in.Kind == TRawInputKind::riAppActivate;
-        if (activate == ws.FAppActive)
-            return false;
+        if (activate == ws.FAppActive) return false;
         if (!activate) {
             HWND old = ws.FActive;
             ActivateWindow(nullptr, WA_INACTIVE);
@@ -323,8 +301,7 @@ bool ConvertRawInput(const TRawInput& in, TMsg& out) {
         return false;
     }
     case TRawInputKind::riClose:
-        if (W(in.Window))
-            PostMessage(in.Window, WM_SYSCOMMAND, SC_CLOSE);
+        if (W(in.Window)) PostMessage(in.Window, WM_SYSCOMMAND, SC_CLOSE);
         return false;
     }
     return false;
@@ -332,8 +309,7 @@ bool ConvertRawInput(const TRawInput& in, TMsg& out) {
 
 void QueueRawInput(const TRawInput& input) {
     auto* ws = WSOrNull();
-    if (!ws)
-        return;
+    if (!ws) return;
     {
         std::lock_guard lock(ws->FQueueLock);
         ws->FInput.push_back(input);
@@ -343,26 +319,22 @@ void QueueRawInput(const TRawInput& input) {
 
 HWND SetCapture(HWND wnd) {
     auto& ws = WS();
-    if (wnd && !W(wnd))
-        return nullptr;
+    if (wnd && !W(wnd)) return nullptr;
     HWND old = ws.FCapture;
     ws.FCapture = wnd;
     TWindow* top = TopLevelOf(W(wnd));
     ws.Backend().SetPointerGrab(top ? top->Surface.get() : nullptr);
-    if (old && old != wnd && W(old))
-        SendMessage(old, WM_CAPTURECHANGED, 0, HwndToLParam(wnd));
+    if (old && old != wnd && W(old)) SendMessage(old, WM_CAPTURECHANGED, 0, HwndToLParam(wnd));
     return old;
 }
 
 bool ReleaseCapture() {
     auto* ws = WSOrNull();
-    if (!ws || !ws->FCapture)
-        return true;
+    if (!ws || !ws->FCapture) return true;
     HWND old = ws->FCapture;
     ws->FCapture = nullptr;
     ws->Backend().SetPointerGrab(nullptr);
-    if (W(old))
-        SendMessage(old, WM_CAPTURECHANGED, 0, 0);
+    if (W(old)) SendMessage(old, WM_CAPTURECHANGED, 0, 0);
     return true;
 }
 
@@ -373,38 +345,35 @@ HWND GetCapture() {
 
 int16_t GetKeyState(int vkey) {
     auto* ws = WSOrNull();
-    if (!ws)
-        return 0;
+    if (!ws) return 0;
     uint8_t k = ws->FKeys[vkey & 0xFF];
     return static_cast<int16_t>(((k & 0x80) ? 0x8000 : 0) | (k & 1));
 }
 
-int16_t GetAsyncKeyState(int vkey) { return static_cast<int16_t>(GetKeyState(vkey) & 0x8000); }
+int16_t GetAsyncKeyState(int vkey) {
+    return static_cast<int16_t>(GetKeyState(vkey) & 0x8000);
+}
 
 bool GetCursorPos(TPoint& pt) {
     auto* ws = WSOrNull();
-    if (!ws)
-        return false;
+    if (!ws) return false;
     pt = ws->FCursorPos;
     return true;
 }
 
 HWND WindowFromPoint(TPoint pt) {
-    if (!WSOrNull())
-        return nullptr;
+    if (!WSOrNull()) return nullptr;
     THit hit = HitTestScreen(pt);
     return hit.Wnd;
 }
 
 HWND ChildWindowFromPoint(HWND parent, TPoint clientPt) {
     TWindow* p = W(parent);
-    if (!p)
-        return nullptr;
+    if (!p) return nullptr;
     TPoint screen = clientPt;
     ClientToScreen(parent, screen);
     for (TWindow* c : p->Children)
-        if (c->Visible() && PointInWindowShape(c, screen))
-            return c->Handle;
+        if (c->Visible() && PointInWindowShape(c, screen)) return c->Handle;
     TRect client;
     GetClientRect(parent, client);
     return client.Contains(clientPt) ? parent : nullptr;
@@ -413,12 +382,10 @@ HWND ChildWindowFromPoint(HWND parent, TPoint clientPt) {
 bool TrackMouseEvent(TTrackMouseEvent& track) {
     auto& ws = WS();
     if (track.dwFlags & TME_CANCEL) {
-        if (ws.FTracking == track.hwndTrack)
-            ws.FTracking = nullptr;
+        if (ws.FTracking == track.hwndTrack) ws.FTracking = nullptr;
         return true;
     }
-    if (!W(track.hwndTrack) || !(track.dwFlags & TME_LEAVE))
-        return false;
+    if (!W(track.hwndTrack) || !(track.dwFlags & TME_LEAVE)) return false;
     ws.FTracking = track.hwndTrack;
     ws.FTrackFlags = track.dwFlags;
     // Already outside: the leave comes at once.
@@ -429,16 +396,19 @@ bool TrackMouseEvent(TTrackMouseEvent& track) {
     return true;
 }
 
-uint32_t GetDoubleClickTime() { return WSOrNull() ? WS().FDoubleClickTime : 500; }
-void SetDoubleClickTime(uint32_t ms) { WS().FDoubleClickTime = ms ? ms : 500; }
+uint32_t GetDoubleClickTime() {
+    return WSOrNull() ? WS().FDoubleClickTime : 500;
+}
+void SetDoubleClickTime(uint32_t ms) {
+    WS().FDoubleClickTime = ms ? ms : 500;
+}
 
 int GetSystemMetrics(int index) {
     switch (index) {
     case SM_CXSCREEN:
     case SM_CYSCREEN: {
         TMonitorInfo mi;
-        if (!WSOrNull() || !GetMonitorInfo(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), mi))
-            return 0;
+        if (!WSOrNull() || !GetMonitorInfo(MonitorFromPoint({0, 0}, MONITOR_DEFAULTTOPRIMARY), mi)) return 0;
         return index == SM_CXSCREEN ? mi.rcMonitor.Width() : mi.rcMonitor.Height();
     }
     case SM_CXBORDER:
@@ -466,17 +436,14 @@ namespace {
 // The character a key gives on a US layout, or 0.
 uint32_t KeyChar(int vk, bool shift, bool ctrl, bool caps) {
     if (vk >= 'A' && vk <= 'Z') {
-        if (ctrl)
-            return static_cast<uint32_t>(vk - 'A' + 1);
+        if (ctrl) return static_cast<uint32_t>(vk - 'A' + 1);
         bool upper = shift != caps;
         return static_cast<uint32_t>(upper ? vk : vk + 32);
     }
-    if (ctrl)
-        return 0;
+    if (ctrl) return 0;
     if (vk >= '0' && vk <= '9')
         return shift ? static_cast<uint32_t>(")!@#$%^&*("[vk - '0']) : static_cast<uint32_t>(vk);
-    if (vk >= VK_NUMPAD0 && vk <= VK_NUMPAD0 + 9)
-        return static_cast<uint32_t>('0' + vk - VK_NUMPAD0);
+    if (vk >= VK_NUMPAD0 && vk <= VK_NUMPAD0 + 9) return static_cast<uint32_t>('0' + vk - VK_NUMPAD0);
     switch (vk) {
     case VK_SPACE:
         return ' ';
@@ -517,14 +484,12 @@ uint32_t KeyChar(int vk, bool shift, bool ctrl, bool caps) {
 } // namespace
 
 bool TranslateMessage(const TMsg& message) {
-    if (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN)
-        return false;
+    if (message.message != WM_KEYDOWN && message.message != WM_SYSKEYDOWN) return false;
     auto& ws = WS();
     int vk = static_cast<int>(message.wParam);
     bool ctrl = KeyDown(VK_CONTROL) && !KeyDown(VK_MENU);
     uint32_t ch = KeyChar(vk, KeyDown(VK_SHIFT), ctrl, (ws.FKeys[VK_CAPITAL] & 1) != 0);
-    if (!ch)
-        return false;
+    if (!ch) return false;
     TMsg m = message;
     m.message = message.message == WM_SYSKEYDOWN ? WM_SYSCHAR : WM_CHAR;
     m.wParam = ch;

@@ -7,8 +7,7 @@
 #include <poll.h>
 
 void InitWindowSystem(std::unique_ptr<TWindowBackend> backend) {
-    if (WSOrNull())
-        DoneWindowSystem();
+    if (WSOrNull()) DoneWindowSystem();
     SetGuiThread();
     SetWindowSystemInstance(new TWindowSystem(std::move(backend)));
     SetMessagePumpHook([](bool holdInput) { PumpPendingMessages(holdInput); });
@@ -16,8 +15,7 @@ void InitWindowSystem(std::unique_ptr<TWindowBackend> backend) {
 
 void DoneWindowSystem() {
     auto* ws = WSOrNull();
-    if (!ws)
-        return;
+    if (!ws) return;
     SetMessagePumpHook(nullptr);
     while (!ws->TopLevels().empty()) {
         TWindow* w = ws->TopLevels().back();
@@ -29,7 +27,9 @@ void DoneWindowSystem() {
     delete ws;
 }
 
-bool WindowSystemReady() { return WSOrNull() != nullptr; }
+bool WindowSystemReady() {
+    return WSOrNull() != nullptr;
+}
 
 TWindowBackend* WindowBackend() {
     auto* ws = WSOrNull();
@@ -38,8 +38,7 @@ TWindowBackend* WindowBackend() {
 
 LRESULT SendMessage(HWND wnd, TMessage& message) {
     auto* ws = WSOrNull();
-    if (!ws)
-        return 0;
+    if (!ws) return 0;
     if (!IsGuiThread()) {
         // The caller waits while the GUI thread runs the call; the window may be
         // gone by then, which gives 0 like any dead handle.
@@ -62,8 +61,7 @@ LRESULT SendMessage(HWND wnd, uint32_t msg, WPARAM wParam, LPARAM lParam) {
 
 bool PostMessage(HWND wnd, uint32_t msg, WPARAM wParam, LPARAM lParam) {
     auto* ws = WSOrNull();
-    if (!ws)
-        return false;
+    if (!ws) return false;
     {
         std::lock_guard lock(ws->FQueueLock);
         TMsg m;
@@ -79,8 +77,7 @@ bool PostMessage(HWND wnd, uint32_t msg, WPARAM wParam, LPARAM lParam) {
 
 void PostQuitMessage(int exitCode) {
     auto* ws = WSOrNull();
-    if (!ws)
-        return;
+    if (!ws) return;
     {
         std::lock_guard lock(ws->FQueueLock);
         ws->FQuitPending = true;
@@ -91,11 +88,9 @@ void PostQuitMessage(int exitCode) {
 
 bool QuitPending(int* exitCode) {
     auto* ws = WSOrNull();
-    if (!ws)
-        return false;
+    if (!ws) return false;
     std::lock_guard lock(ws->FQueueLock);
-    if (exitCode && ws->FQuitPending)
-        *exitCode = ws->FQuitCode;
+    if (exitCode && ws->FQuitPending) *exitCode = ws->FQuitCode;
     return ws->FQuitPending;
 }
 
@@ -138,19 +133,16 @@ bool AnyQueued(bool holdInput) {
     auto& ws = WS();
     {
         std::lock_guard lock(ws.FQueueLock);
-        if (!ws.FPosted.empty() || ws.FQuitPending || (!holdInput && !ws.FInput.empty()))
-            return true;
+        if (!ws.FPosted.empty() || ws.FQuitPending || (!holdInput && !ws.FInput.empty())) return true;
     }
     TMsg probe;
-    if (NextPaintMessage(probe))
-        return true;
+    if (NextPaintMessage(probe)) return true;
     return NextTimerDue() <= GetTickCount();
 }
 
 bool PeekMessage(TMsg& message, uint32_t removeFlags) {
     auto* ws = WSOrNull();
-    if (!ws)
-        return false;
+    if (!ws) return false;
     const bool remove = (removeFlags & PM_REMOVE) != 0;
     const bool holdInput = (removeFlags & PM_NOINPUT) != 0;
     ws->Backend().ProcessEvents();
@@ -161,14 +153,12 @@ bool PeekMessage(TMsg& message, uint32_t removeFlags) {
         std::unique_lock lock(ws->FQueueLock);
         if (!ws->FPosted.empty()) {
             TMsg m = ws->FPosted.front();
-            if (remove)
-                ws->FPosted.pop_front();
+            if (remove) ws->FPosted.pop_front();
             lock.unlock();
             if (m.hwnd && !ws->Find(m.hwnd)) {
                 if (!remove) {
                     std::lock_guard relock(ws->FQueueLock);
-                    if (!ws->FPosted.empty())
-                        ws->FPosted.pop_front();
+                    if (!ws->FPosted.empty()) ws->FPosted.pop_front();
                 }
                 continue; // posted to a window that is gone
             }
@@ -181,8 +171,7 @@ bool PeekMessage(TMsg& message, uint32_t removeFlags) {
             message = TMsg{};
             message.message = WM_QUIT;
             message.wParam = static_cast<WPARAM>(ws->FQuitCode);
-            if (remove)
-                ws->FQuitPending = false;
+            if (remove) ws->FQuitPending = false;
             return true;
         }
         if (!holdInput && !ws->FInput.empty() && !ws->FInMoveSize) {
@@ -193,16 +182,13 @@ bool PeekMessage(TMsg& message, uint32_t removeFlags) {
             }
             ws->FInput.pop_front();
             lock.unlock();
-            if (ConvertRawInput(in, message))
-                return true;
+            if (ConvertRawInput(in, message)) return true;
             continue;
         }
         break;
     }
-    if (NextPaintMessage(message))
-        return true;
-    if (remove && NextTimerMessage(message))
-        return true;
+    if (NextPaintMessage(message)) return true;
+    if (remove && NextTimerMessage(message)) return true;
     if (!remove && NextTimerDue() <= GetTickCount()) {
         message = TMsg{};
         message.message = WM_TIMER;
@@ -213,8 +199,7 @@ bool PeekMessage(TMsg& message, uint32_t removeFlags) {
 
 void WaitMessage(int timeoutMs) {
     auto* ws = WSOrNull();
-    if (!ws || AnyQueued(false))
-        return;
+    if (!ws || AnyQueued(false)) return;
     int wait = timeoutMs;
     if (!ws->Backend().VirtualClock()) {
         uint64_t due = NextTimerDue();
@@ -238,8 +223,7 @@ void WaitMessage(int timeoutMs) {
 
 bool GetMessage(TMsg& message) {
     for (;;) {
-        if (PeekMessage(message, PM_REMOVE))
-            return message.message != WM_QUIT;
+        if (PeekMessage(message, PM_REMOVE)) return message.message != WM_QUIT;
         if (!WSOrNull()) {
             message = TMsg{};
             message.message = WM_QUIT;
@@ -251,8 +235,7 @@ bool GetMessage(TMsg& message) {
 
 LRESULT DispatchMessage(const TMsg& message) {
     auto* ws = WSOrNull();
-    if (!ws)
-        return 0;
+    if (!ws) return 0;
     ws->FMessageTime = message.time;
     ws->FMessagePos = message.pt;
     if (message.message == WM_TIMER) {
@@ -263,11 +246,9 @@ LRESULT DispatchMessage(const TMsg& message) {
                 return 0;
             }
     }
-    if (message.message == WM_PAINT)
-        return SendPaint(message.hwnd);
+    if (message.message == WM_PAINT) return SendPaint(message.hwnd);
     TWindow* w = ws->Find(message.hwnd);
-    if (!w)
-        return 0;
+    if (!w) return 0;
     TMessage m{message.message, message.wParam, message.lParam, 0};
     ws->CallChain(w, m);
     return m.Result;
@@ -278,8 +259,7 @@ namespace {
 bool RunHooks(TMsg& m) {
     auto hooks = WS().FHooks;
     for (auto& [id, hook] : hooks)
-        if (hook(m))
-            return true;
+        if (hook(m)) return true;
     return false;
 }
 
@@ -297,8 +277,7 @@ int RunMessageLoop() {
 }
 
 bool PumpPendingMessages(bool holdInput) {
-    if (!WSOrNull())
-        return false;
+    if (!WSOrNull()) return false;
     TMsg m;
     while (PeekMessage(m, PM_REMOVE | (holdInput ? PM_NOINPUT : 0))) {
         if (m.message == WM_QUIT) {
@@ -310,8 +289,7 @@ bool PumpPendingMessages(bool holdInput) {
             TranslateMessage(m);
             DispatchMessage(m);
         }
-        if (!WSOrNull())
-            return false;
+        if (!WSOrNull()) return false;
     }
     return QuitPending();
 }
@@ -324,8 +302,7 @@ uint64_t AddMessageHook(TMessageHook hook) {
 }
 
 void RemoveMessageHook(uint64_t id) {
-    if (auto* ws = WSOrNull())
-        std::erase_if(ws->FHooks, [id](auto& h) { return h.first == id; });
+    if (auto* ws = WSOrNull()) std::erase_if(ws->FHooks, [id](auto& h) { return h.first == id; });
 }
 
 uint64_t AddMessageObserver(TMessageObserver observer) {
@@ -336,9 +313,12 @@ uint64_t AddMessageObserver(TMessageObserver observer) {
 }
 
 void RemoveMessageObserver(uint64_t id) {
-    if (auto* ws = WSOrNull())
-        std::erase_if(ws->FObservers, [id](auto& h) { return h.first == id; });
+    if (auto* ws = WSOrNull()) std::erase_if(ws->FObservers, [id](auto& h) { return h.first == id; });
 }
 
-uint64_t GetMessageTime() { return WSOrNull() ? WS().FMessageTime : 0; }
-TPoint GetMessagePos() { return WSOrNull() ? WS().FMessagePos : TPoint{}; }
+uint64_t GetMessageTime() {
+    return WSOrNull() ? WS().FMessageTime : 0;
+}
+TPoint GetMessagePos() {
+    return WSOrNull() ? WS().FMessagePos : TPoint{};
+}

@@ -10,8 +10,7 @@ namespace {
 
 TScrollInfo* ScrollOf(HWND wnd, int bar) {
     TWindow* w = W(wnd);
-    if (!w || (bar != SB_HORZ && bar != SB_VERT && bar != SB_CTL))
-        return nullptr;
+    if (!w || (bar != SB_HORZ && bar != SB_VERT && bar != SB_CTL)) return nullptr;
     return &w->Scroll[bar == SB_HORZ ? 0 : 1];
 }
 
@@ -27,42 +26,35 @@ void ClampPos(TScrollInfo& s) {
 int SetScrollInfo(HWND wnd, int bar, const TScrollInfo& info, bool redraw) {
     (void)redraw;
     TScrollInfo* s = ScrollOf(wnd, bar);
-    if (!s)
-        return 0;
+    if (!s) return 0;
     if (info.fMask & SIF_RANGE) {
         s->nMin = info.nMin;
         s->nMax = std::max(info.nMax, info.nMin);
     }
     if (info.fMask & SIF_PAGE)
         s->nPage = std::min<unsigned>(info.nPage, static_cast<unsigned>(s->nMax - s->nMin + 1));
-    if (info.fMask & SIF_POS)
-        s->nPos = info.nPos;
+    if (info.fMask & SIF_POS) s->nPos = info.nPos;
     ClampPos(*s);
     return s->nPos;
 }
 
 bool GetScrollInfo(HWND wnd, int bar, TScrollInfo& info) {
     TScrollInfo* s = ScrollOf(wnd, bar);
-    if (!s)
-        return false;
+    if (!s) return false;
     uint32_t mask = info.fMask;
     if (mask & SIF_RANGE) {
         info.nMin = s->nMin;
         info.nMax = s->nMax;
     }
-    if (mask & SIF_PAGE)
-        info.nPage = s->nPage;
-    if (mask & SIF_POS)
-        info.nPos = s->nPos;
-    if (mask & SIF_TRACKPOS)
-        info.nTrackPos = s->nTrackPos;
+    if (mask & SIF_PAGE) info.nPage = s->nPage;
+    if (mask & SIF_POS) info.nPos = s->nPos;
+    if (mask & SIF_TRACKPOS) info.nTrackPos = s->nTrackPos;
     return true;
 }
 
 int SetScrollPos(HWND wnd, int bar, int pos, bool redraw) {
     TScrollInfo* s = ScrollOf(wnd, bar);
-    if (!s)
-        return 0;
+    if (!s) return 0;
     int old = s->nPos;
     TScrollInfo i;
     i.fMask = SIF_POS;
@@ -86,8 +78,7 @@ bool SetScrollRange(HWND wnd, int bar, int minPos, int maxPos, bool redraw) {
 
 bool GetScrollRange(HWND wnd, int bar, int& minPos, int& maxPos) {
     TScrollInfo* s = ScrollOf(wnd, bar);
-    if (!s)
-        return false;
+    if (!s) return false;
     minPos = s->nMin;
     maxPos = s->nMax;
     return true;
@@ -97,8 +88,7 @@ bool GetScrollRange(HWND wnd, int bar, int& minPos, int& maxPos) {
 
 int SetCursor(int cursorId) {
     auto* ws = WSOrNull();
-    if (!ws)
-        return 0;
+    if (!ws) return 0;
     int old = ws->FCursorId;
     if (cursorId != old) {
         ws->FCursorId = cursorId;
@@ -107,7 +97,9 @@ int SetCursor(int cursorId) {
     return old;
 }
 
-int GetCursor() { return WSOrNull() ? WS().FCursorId : 0; }
+int GetCursor() {
+    return WSOrNull() ? WS().FCursorId : 0;
+}
 
 // ---- Caret: one per program. It is drawn inverted over the presented
 // picture; a blink time of 0 keeps it steadily on (tests).
@@ -128,8 +120,7 @@ void CaretChanged() {
         KillTimer(nullptr, ws.FCaretTimer);
         ws.FCaretTimer = 0;
     }
-    if (!blink)
-        ws.FCaretPhase = true;
+    if (!blink) ws.FCaretPhase = true;
     PresentCaretWindow();
 }
 
@@ -137,8 +128,7 @@ void CaretChanged() {
 
 bool CreateCaret(HWND wnd, int width, int height) {
     auto& ws = WS();
-    if (!W(wnd))
-        return false;
+    if (!W(wnd)) return false;
     ws.FCaretWnd = wnd;
     ws.FCaretRect = Rect(0, 0, std::max(width, 1), std::max(height, 1));
     ws.FCaretHide = 1; // created hidden
@@ -148,8 +138,7 @@ bool CreateCaret(HWND wnd, int width, int height) {
 
 bool DestroyCaret() {
     auto* ws = WSOrNull();
-    if (!ws || !ws->FCaretWnd)
-        return false;
+    if (!ws || !ws->FCaretWnd) return false;
     ws->FCaretWnd = nullptr;
     ws->FCaretHide = 1;
     CaretChanged();
@@ -158,18 +147,15 @@ bool DestroyCaret() {
 
 bool ShowCaret(HWND wnd) {
     auto& ws = WS();
-    if (!ws.FCaretWnd || (wnd && wnd != ws.FCaretWnd))
-        return false;
-    if (ws.FCaretHide > 0)
-        ws.FCaretHide--;
+    if (!ws.FCaretWnd || (wnd && wnd != ws.FCaretWnd)) return false;
+    if (ws.FCaretHide > 0) ws.FCaretHide--;
     CaretChanged();
     return true;
 }
 
 bool HideCaret(HWND wnd) {
     auto& ws = WS();
-    if (!ws.FCaretWnd || (wnd && wnd != ws.FCaretWnd))
-        return false;
+    if (!ws.FCaretWnd || (wnd && wnd != ws.FCaretWnd)) return false;
     ws.FCaretHide++;
     CaretChanged();
     return true;
@@ -177,8 +163,7 @@ bool HideCaret(HWND wnd) {
 
 bool SetCaretPos(int x, int y) {
     auto& ws = WS();
-    if (!ws.FCaretWnd)
-        return false;
+    if (!ws.FCaretWnd) return false;
     ws.FCaretRect = Bounds(x, y, ws.FCaretRect.Width(), ws.FCaretRect.Height());
     CaretChanged();
     return true;
@@ -186,8 +171,7 @@ bool SetCaretPos(int x, int y) {
 
 bool GetCaretPos(TPoint& pt) {
     auto* ws = WSOrNull();
-    if (!ws || !ws->FCaretWnd)
-        return false;
+    if (!ws || !ws->FCaretWnd) return false;
     pt = ws->FCaretRect.TopLeft();
     return true;
 }
@@ -202,7 +186,9 @@ void SetCaretBlinkTime(uint32_t ms) {
     CaretChanged();
 }
 
-uint32_t GetCaretBlinkTime() { return WSOrNull() ? WS().FCaretBlink : 530; }
+uint32_t GetCaretBlinkTime() {
+    return WSOrNull() ? WS().FCaretBlink : 530;
+}
 
 bool CaretVisible() {
     auto* ws = WSOrNull();
@@ -216,17 +202,14 @@ namespace {
 std::vector<TBackendMonitor> MonitorList() {
     auto* ws = WSOrNull();
     std::vector<TBackendMonitor> list;
-    if (ws)
-        list = ws->Backend().Monitors();
-    if (list.empty())
-        list.push_back({Rect(0, 0, 1024, 768), Rect(0, 0, 1024, 768), true});
+    if (ws) list = ws->Backend().Monitors();
+    if (list.empty()) list.push_back({Rect(0, 0, 1024, 768), Rect(0, 0, 1024, 768), true});
     return list;
 }
 
 HMONITOR Primary(const std::vector<TBackendMonitor>& list) {
     for (size_t i = 0; i < list.size(); ++i)
-        if (list[i].Primary)
-            return i + 1;
+        if (list[i].Primary) return i + 1;
     return 1;
 }
 
@@ -241,16 +224,12 @@ int64_t DistanceSq(const TRect& r, TPoint p) {
 HMONITOR MonitorFromPoint(TPoint pt, uint32_t flags) {
     auto list = MonitorList();
     for (size_t i = 0; i < list.size(); ++i)
-        if (list[i].Bounds.Contains(pt))
-            return i + 1;
-    if (flags == MONITOR_DEFAULTTONULL)
-        return 0;
-    if (flags == MONITOR_DEFAULTTOPRIMARY)
-        return Primary(list);
+        if (list[i].Bounds.Contains(pt)) return i + 1;
+    if (flags == MONITOR_DEFAULTTONULL) return 0;
+    if (flags == MONITOR_DEFAULTTOPRIMARY) return Primary(list);
     size_t best = 0;
     for (size_t i = 1; i < list.size(); ++i)
-        if (DistanceSq(list[i].Bounds, pt) < DistanceSq(list[best].Bounds, pt))
-            best = i;
+        if (DistanceSq(list[i].Bounds, pt) < DistanceSq(list[best].Bounds, pt)) best = i;
     return best + 1;
 }
 
@@ -269,24 +248,20 @@ HMONITOR MonitorFromRect(const TRect& rect, uint32_t flags) {
             }
         }
     }
-    if (best)
-        return best;
+    if (best) return best;
     return MonitorFromPoint(CenterPoint(rect), flags);
 }
 
 HMONITOR MonitorFromWindow(HWND wnd, uint32_t flags) {
     TRect r;
-    if (!GetWindowRect(wnd, r))
-        return flags == MONITOR_DEFAULTTONULL ? 0 : Primary(MonitorList());
-    if (r.IsEmpty())
-        return MonitorFromPoint(r.TopLeft(), flags);
+    if (!GetWindowRect(wnd, r)) return flags == MONITOR_DEFAULTTONULL ? 0 : Primary(MonitorList());
+    if (r.IsEmpty()) return MonitorFromPoint(r.TopLeft(), flags);
     return MonitorFromRect(r, flags);
 }
 
 bool GetMonitorInfo(HMONITOR monitor, TMonitorInfo& info) {
     auto list = MonitorList();
-    if (monitor < 1 || monitor > list.size())
-        return false;
+    if (monitor < 1 || monitor > list.size()) return false;
     const auto& m = list[monitor - 1];
     info.rcMonitor = m.Bounds;
     info.rcWork = m.WorkArea;

@@ -32,8 +32,7 @@ bool NextInput(TRawInput& in) {
         }
         // A virtual clock means a test feeds the input: when it has all been
         // read nothing more can come, so the drag ends where it stands.
-        if (ws.Backend().VirtualClock())
-            return false;
+        if (ws.Backend().VirtualClock()) return false;
         WaitMessage();
     }
 }
@@ -43,14 +42,10 @@ void ApplyEdge(TRect& r, WPARAM edge, int dx, int dy) {
     bool right = edge == WMSZ_RIGHT || edge == WMSZ_TOPRIGHT || edge == WMSZ_BOTTOMRIGHT;
     bool top = edge == WMSZ_TOP || edge == WMSZ_TOPLEFT || edge == WMSZ_TOPRIGHT;
     bool bottom = edge == WMSZ_BOTTOM || edge == WMSZ_BOTTOMLEFT || edge == WMSZ_BOTTOMRIGHT;
-    if (left)
-        r.Left += dx;
-    if (right)
-        r.Right += dx;
-    if (top)
-        r.Top += dy;
-    if (bottom)
-        r.Bottom += dy;
+    if (left) r.Left += dx;
+    if (right) r.Right += dx;
+    if (top) r.Top += dy;
+    if (bottom) r.Bottom += dy;
 }
 
 // Keeps the size within the tracking limits by moving the dragged edges.
@@ -74,12 +69,10 @@ void ClampSize(TRect& r, WPARAM edge, const TMinMaxInfo& mm) {
 void RunMoveSizeLoop(HWND wnd, WPARAM command, TPoint start) {
     auto& ws = WS();
     TWindow* w = W(wnd);
-    if (!w || ws.FInMoveSize || w->ShowState != TShowState::ssNormal)
-        return;
+    if (!w || ws.FInMoveSize || w->ShowState != TShowState::ssNormal) return;
     const bool sizing = (command & 0xFFF0) == SC_SIZE;
     const WPARAM edge = command & 0x000F;
-    if (sizing && (edge < WMSZ_LEFT || edge > WMSZ_BOTTOMRIGHT))
-        return;
+    if (sizing && (edge < WMSZ_LEFT || edge > WMSZ_BOTTOMRIGHT)) return;
 
     // Rectangles in screen coordinates; a child is placed back in its parent's.
     TRect original;
@@ -96,8 +89,7 @@ void RunMoveSizeLoop(HWND wnd, WPARAM command, TPoint start) {
     GetMonitorInfo(MonitorFromWindow(wnd, MONITOR_DEFAULTTONEAREST), mi);
     mm.ptMaxPosition = mi.rcWork.TopLeft();
     mm.ptMaxSize = {mi.rcWork.Width(), mi.rcWork.Height()};
-    if (sizing)
-        SendMessage(wnd, WM_GETMINMAXINFO, 0, PtrToLParam(&mm));
+    if (sizing) SendMessage(wnd, WM_GETMINMAXINFO, 0, PtrToLParam(&mm));
 
     ws.FInMoveSize = true;
     SetCapture(wnd);
@@ -108,26 +100,23 @@ void RunMoveSizeLoop(HWND wnd, WPARAM command, TPoint start) {
     while (IsWindow(wnd) && GetCapture() == wnd && NextInput(in)) {
         if (in.Kind == TRawInputKind::riKeyDown && in.VKey == VK_ESCAPE) {
             if (started)
-                SetWindowPos(wnd, nullptr, original.Left + toParent.X, original.Top + toParent.Y, original.Width(),
-                             original.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+                SetWindowPos(wnd, nullptr, original.Left + toParent.X, original.Top + toParent.Y,
+                             original.Width(), original.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
             break;
         }
         if (in.Kind == TRawInputKind::riButtonUp) {
             ws.FCursorPos = in.Pos;
             break;
         }
-        if (in.Kind != TRawInputKind::riMouseMove)
-            continue;
+        if (in.Kind != TRawInputKind::riMouseMove) continue;
         ws.FCursorPos = in.Pos;
         int dx = in.Pos.X - start.X, dy = in.Pos.Y - start.Y;
         if (!started) {
             // Below the drag threshold nothing moves.
-            if (std::abs(dx) < dragX && std::abs(dy) < dragY)
-                continue;
+            if (std::abs(dx) < dragX && std::abs(dy) < dragY) continue;
             started = true;
             SendMessage(wnd, WM_ENTERSIZEMOVE);
-            if (!IsWindow(wnd))
-                break;
+            if (!IsWindow(wnd)) break;
         }
         TRect r = original;
         if (sizing) {
@@ -138,8 +127,7 @@ void RunMoveSizeLoop(HWND wnd, WPARAM command, TPoint start) {
             OffsetRect(r, dx, dy);
             SendMessage(wnd, WM_MOVING, 0, PtrToLParam(&r));
         }
-        if (!IsWindow(wnd))
-            break;
+        if (!IsWindow(wnd)) break;
         if (r != current) {
             current = r;
             SetWindowPos(wnd, nullptr, r.Left + toParent.X, r.Top + toParent.Y, r.Width(), r.Height(),
@@ -147,8 +135,6 @@ void RunMoveSizeLoop(HWND wnd, WPARAM command, TPoint start) {
         }
     }
     ws.FInMoveSize = false;
-    if (GetCapture() == wnd)
-        ReleaseCapture();
-    if (started && IsWindow(wnd))
-        SendMessage(wnd, WM_EXITSIZEMOVE);
+    if (GetCapture() == wnd) ReleaseCapture();
+    if (started && IsWindow(wnd)) SendMessage(wnd, WM_EXITSIZEMOVE);
 }

@@ -44,20 +44,16 @@ TRect ClientInTop(const TWindow* w) {
 // outside the siblings above it, outside its children when it clips them.
 TRegion VisibleRegion(const TWindow* w, bool clientOnly) {
     TRegion vis = ShapeInTop(w);
-    if (clientOnly)
-        vis = vis.Intersect(ClientInTop(w));
+    if (clientOnly) vis = vis.Intersect(ClientInTop(w));
     if (w->Style & WS_CLIPCHILDREN)
         for (TWindow* c : w->Children)
-            if (c->Visible())
-                vis = vis.Subtract(ShapeInTop(c));
+            if (c->Visible()) vis = vis.Subtract(ShapeInTop(c));
     for (const TWindow* x = w; x->IsChild(); x = x->Parent) {
         const TWindow* p = x->Parent;
         vis = vis.Intersect(ClientInTop(p)).Intersect(ShapeInTop(p));
         for (TWindow* s : p->Children) {
-            if (s == x)
-                break;
-            if (s->Visible())
-                vis = vis.Subtract(ShapeInTop(s));
+            if (s == x) break;
+            if (s->Visible()) vis = vis.Subtract(ShapeInTop(s));
         }
     }
     return vis;
@@ -65,10 +61,8 @@ TRegion VisibleRegion(const TWindow* w, bool clientOnly) {
 
 bool ShowsOnScreen(const TWindow* w) {
     for (; w; w = w->IsChild() ? w->Parent : nullptr) {
-        if (!w->Visible())
-            return false;
-        if (w->IsTopLevel() && w->ShowState == TShowState::ssMinimized)
-            return false;
+        if (!w->Visible()) return false;
+        if (w->IsTopLevel() && w->ShowState == TShowState::ssMinimized) return false;
     }
     return true;
 }
@@ -89,8 +83,7 @@ bool CaretRectInTop(TWindow* top, TRect& out, TRegion& clip) {
 
 void Present(TWindow* w, const TRect& dirtyInTop) {
     TWindow* top = TopLevelOf(w);
-    if (!top || !top->Surface || !top->BackBuffer || !ShowsOnScreen(top))
-        return;
+    if (!top || !top->Surface || !top->BackBuffer || !ShowsOnScreen(top)) return;
     TRect caret;
     TRegion clip;
     if (!CaretRectInTop(top, caret, clip)) {
@@ -116,45 +109,33 @@ void AddInvalid(TWindow* w, const TRegion& area, uint32_t flags) {
     TRegion a = area.Intersect(client);
     if (flags & RDW_INVALIDATE) {
         w->UpdateRegion = w->UpdateRegion.Union(a);
-        if (flags & RDW_ERASE)
-            w->ErasePending = true;
-        if (flags & RDW_FRAME)
-            w->NcPaintPending = true;
-        if (flags & RDW_INTERNALPAINT)
-            w->InternalPaint = true;
+        if (flags & RDW_ERASE) w->ErasePending = true;
+        if (flags & RDW_FRAME) w->NcPaintPending = true;
+        if (flags & RDW_INTERNALPAINT) w->InternalPaint = true;
     }
     if (flags & RDW_VALIDATE) {
         w->UpdateRegion = w->UpdateRegion.Subtract(a);
-        if (flags & RDW_NOFRAME)
-            w->NcPaintPending = false;
-        if (flags & RDW_NOERASE)
-            w->ErasePending = false;
-        if (flags & RDW_NOINTERNALPAINT)
-            w->InternalPaint = false;
-        if (w->UpdateRegion.IsEmpty())
-            w->ErasePending = false;
+        if (flags & RDW_NOFRAME) w->NcPaintPending = false;
+        if (flags & RDW_NOERASE) w->ErasePending = false;
+        if (flags & RDW_NOINTERNALPAINT) w->InternalPaint = false;
+        if (w->UpdateRegion.IsEmpty()) w->ErasePending = false;
     }
     bool children = (flags & RDW_ALLCHILDREN) || (!(flags & RDW_NOCHILDREN) && !(w->Style & WS_CLIPCHILDREN));
-    if (!children)
-        return;
+    if (!children) return;
     for (TWindow* c : w->Children) {
-        if (!c->Visible())
-            continue;
+        if (!c->Visible()) continue;
         TRegion ca = a;
         ca.Offset(-c->WindowRect.Left, -c->WindowRect.Top);
         TRect cr = Rect(0, 0, c->WindowRect.Width(), c->WindowRect.Height());
-        if (!ca.Intersects(cr))
-            continue;
+        if (!ca.Intersects(cr)) continue;
         // The part over the child's frame asks for its frame to be painted.
         uint32_t cf = flags;
         TRegion frame = ca.Intersect(cr).Subtract(TRegion(c->ClientRect));
-        if ((flags & RDW_INVALIDATE) && !frame.IsEmpty())
-            cf |= RDW_FRAME;
+        if ((flags & RDW_INVALIDATE) && !frame.IsEmpty()) cf |= RDW_FRAME;
         ca.Offset(-c->ClientRect.Left, -c->ClientRect.Top);
         AddInvalid(c, ca, cf);
     }
 }
-
 
 bool NeedsPaint(const TWindow* w) {
     return !w->UpdateRegion.IsEmpty() || w->NcPaintPending || w->InternalPaint;
@@ -164,13 +145,11 @@ bool NeedsPaint(const TWindow* w) {
 
 LRESULT SendPaint(HWND wnd) {
     TWindow* w = W(wnd);
-    if (!w)
-        return 0;
+    if (!w) return 0;
     uint64_t serial = w->PaintSerial;
     LRESULT r = SendMessage(wnd, WM_PAINT);
     // A handler that never began painting would get WM_PAINT for ever.
-    if ((w = W(wnd)) != nullptr && w->PaintSerial == serial)
-        DropPaintState(w);
+    if ((w = W(wnd)) != nullptr && w->PaintSerial == serial) DropPaintState(w);
     return r;
 }
 
@@ -184,22 +163,17 @@ TWindow* FindPaintTarget(const std::vector<TWindow*>& list) {
             DropPaintState(w);
             continue;
         }
-        if (NeedsPaint(w))
-            return w;
-        if (TWindow* c = FindPaintTarget(w->Children))
-            return c;
+        if (NeedsPaint(w)) return w;
+        if (TWindow* c = FindPaintTarget(w->Children)) return c;
     }
     return nullptr;
 }
 
 void UpdateTree(HWND wnd, bool children) {
     TWindow* w = W(wnd);
-    if (!w || !ShowsOnScreen(w))
-        return;
-    if (NeedsPaint(w))
-        SendPaint(wnd);
-    if (!children || !(w = W(wnd)))
-        return;
+    if (!w || !ShowsOnScreen(w)) return;
+    if (NeedsPaint(w)) SendPaint(wnd);
+    if (!children || !(w = W(wnd))) return;
     std::vector<HWND> kids;
     for (TWindow* c : w->Children)
         kids.push_back(c->Handle);
@@ -209,16 +183,13 @@ void UpdateTree(HWND wnd, bool children) {
 
 HDC MakeDC(TWindow* w, bool clientOnly, const TRegion* limit) {
     TWindow* top = TopLevelOf(w);
-    if (!top || !top->BackBuffer)
-        return nullptr;
+    if (!top || !top->BackBuffer) return nullptr;
     auto* dc = new TDeviceContext(top->BackBuffer.get());
     TPoint o = OriginInTop(w);
-    if (clientOnly)
-        o = {o.X + w->ClientRect.Left, o.Y + w->ClientRect.Top};
+    if (clientOnly) o = {o.X + w->ClientRect.Left, o.Y + w->ClientRect.Top};
     dc->SetDeviceOrigin(o);
     TRegion clip = ShowsOnScreen(w) ? VisibleRegion(w, clientOnly) : TRegion();
-    if (limit)
-        clip = clip.Intersect(*limit);
+    if (limit) clip = clip.Intersect(*limit);
     dc->SetSystemClip(&clip);
     return dc;
 }
@@ -232,28 +203,24 @@ std::vector<TDcRecord> GDcs;
 
 void FreeDC(HDC dc) {
     auto it = std::find_if(GDcs.begin(), GDcs.end(), [dc](auto& r) { return r.Dc == dc; });
-    if (it == GDcs.end())
-        return;
+    if (it == GDcs.end()) return;
     HWND wnd = it->Wnd;
     GDcs.erase(it);
     TRegion drawn = dc->EffectiveClip();
     delete dc;
-    if (TWindow* w = W(wnd))
-        Present(w, drawn.Bounds());
+    if (TWindow* w = W(wnd)) Present(w, drawn.Bounds());
 }
 
 } // namespace
 
 bool PointInWindowShape(const TWindow* w, TPoint screenPt) {
     TRect r = ScreenWindowRect(w);
-    if (!r.Contains(screenPt))
-        return false;
+    if (!r.Contains(screenPt)) return false;
     return !w->Region || w->Region->Contains(screenPt.X - r.Left, screenPt.Y - r.Top);
 }
 
 void SyncSurface(TWindow* w) {
-    if (!w->IsTopLevel() || w->Destroying)
-        return;
+    if (!w->IsTopLevel() || w->Destroying) return;
     auto& ws = WS();
     TRect screen = ScreenWindowRect(w);
     if (!w->Surface) {
@@ -265,13 +232,10 @@ void SyncSurface(TWindow* w) {
         p.Topmost = (w->ExStyle & WS_EX_TOPMOST) != 0;
         p.Title = w->Text;
         w->Surface = ws.Backend().CreateSurface(w->Handle, p);
-        if (!w->Surface)
-            return;
-        if (w->Region)
-            w->Surface->SetShape(&*w->Region);
+        if (!w->Surface) return;
+        if (w->Region) w->Surface->SetShape(&*w->Region);
     }
-    if (!w->BackBuffer)
-        w->BackBuffer = std::make_unique<TBitmap>();
+    if (!w->BackBuffer) w->BackBuffer = std::make_unique<TBitmap>();
     if (w->BackBuffer->Width() != screen.Width() || w->BackBuffer->Height() != screen.Height()) {
         w->BackBuffer->SetPixelFormat(pf32bit);
         w->BackBuffer->SetSize(screen.Width(), screen.Height());
@@ -283,17 +247,14 @@ void SyncSurface(TWindow* w) {
     w->Surface->SetLayered(layered, layered ? w->LayeredAlpha : 255, layered && w->PerPixelAlpha);
     bool shown = w->Visible() && w->ShowState != TShowState::ssMinimized;
     // A layered window shows nothing until it was given its attributes.
-    if ((w->ExStyle & WS_EX_LAYERED) && ws.Backend().LayeredSupported() && !w->LayeredAlphaSet)
-        shown = false;
+    if ((w->ExStyle & WS_EX_LAYERED) && ws.Backend().LayeredSupported() && !w->LayeredAlphaSet) shown = false;
     w->Surface->SetVisible(shown);
-    if (shown)
-        Present(w, Rect(0, 0, screen.Width(), screen.Height()));
+    if (shown) Present(w, Rect(0, 0, screen.Width(), screen.Height()));
 }
 
 void RestackSurfaces() {
     auto* ws = WSOrNull();
-    if (!ws)
-        return;
+    if (!ws) return;
     std::vector<TBackendSurface*> order;
     for (TWindow* t : ws->TopLevels())
         if (t->Surface && t->Visible() && t->ShowState != TShowState::ssMinimized)
@@ -305,14 +266,12 @@ void InvalidateWhole(TWindow* w, bool frame, bool erase) {
     TRegion all(Rect(0, 0, w->ClientRect.Width(), w->ClientRect.Height()));
     uint32_t flags = RDW_INVALIDATE | RDW_ALLCHILDREN | (frame ? RDW_FRAME : 0) | (erase ? RDW_ERASE : 0);
     AddInvalid(w, all, flags);
-    if (frame)
-        w->NcPaintPending = true;
+    if (frame) w->NcPaintPending = true;
     WS().WakeLoop();
 }
 
 void ExposeScreenArea(TWindow* parent, const TRect& screenRect) {
-    if (!parent || !ShowsOnScreen(parent))
-        return;
+    if (!parent || !ShowsOnScreen(parent)) return;
     TPoint o = ClientOriginOnScreen(parent);
     TRect r = screenRect;
     OffsetRect(r, -o.X, -o.Y);
@@ -320,14 +279,12 @@ void ExposeScreenArea(TWindow* parent, const TRect& screenRect) {
     // The parent's frame may lie under the area too.
     TRect wr = ScreenWindowRect(parent);
     TRect inner = Bounds(o.X, o.Y, parent->ClientRect.Width(), parent->ClientRect.Height());
-    if (!TRegion(screenRect).Intersect(wr).Subtract(TRegion(inner)).IsEmpty())
-        parent->NcPaintPending = true;
+    if (!TRegion(screenRect).Intersect(wr).Subtract(TRegion(inner)).IsEmpty()) parent->NcPaintPending = true;
 }
 
 bool NextPaintMessage(TMsg& out) {
     TWindow* w = FindPaintTarget(WS().TopLevels());
-    if (!w)
-        return false;
+    if (!w) return false;
     out = TMsg{};
     out.hwnd = w->Handle;
     out.message = WM_PAINT;
@@ -337,8 +294,7 @@ bool NextPaintMessage(TMsg& out) {
 
 bool RedrawWindow(HWND wnd, const TRect* rect, HRGN region, uint32_t flags) {
     TWindow* w = W(wnd);
-    if (!w)
-        return false;
+    if (!w) return false;
     TRegion area;
     if (region)
         area = region->Region;
@@ -346,10 +302,8 @@ bool RedrawWindow(HWND wnd, const TRect* rect, HRGN region, uint32_t flags) {
         area = TRegion(*rect);
     else
         area = TRegion(Rect(0, 0, w->ClientRect.Width(), w->ClientRect.Height()));
-    if ((flags & RDW_FRAME) && (flags & RDW_INVALIDATE))
-        w->NcPaintPending = true;
-    if ((flags & RDW_NOFRAME) && (flags & RDW_VALIDATE))
-        w->NcPaintPending = false;
+    if ((flags & RDW_FRAME) && (flags & RDW_INVALIDATE)) w->NcPaintPending = true;
+    if ((flags & RDW_NOFRAME) && (flags & RDW_VALIDATE)) w->NcPaintPending = false;
     if ((flags & RDW_FRAME) && (flags & RDW_INVALIDATE) && (flags & RDW_ALLCHILDREN)) {
         std::function<void(TWindow*)> frames = [&](TWindow* x) {
             for (TWindow* c : x->Children) {
@@ -360,10 +314,8 @@ bool RedrawWindow(HWND wnd, const TRect* rect, HRGN region, uint32_t flags) {
         frames(w);
     }
     AddInvalid(w, area, flags);
-    if (flags & (RDW_INVALIDATE | RDW_INTERNALPAINT))
-        WS().WakeLoop();
-    if (flags & (RDW_UPDATENOW | RDW_ERASENOW))
-        UpdateTree(wnd, !(flags & RDW_NOCHILDREN));
+    if (flags & (RDW_INVALIDATE | RDW_INTERNALPAINT)) WS().WakeLoop();
+    if (flags & (RDW_UPDATENOW | RDW_ERASENOW)) UpdateTree(wnd, !(flags & RDW_NOCHILDREN));
     return true;
 }
 
@@ -391,28 +343,23 @@ bool ValidateRgn(HWND wnd, HRGN region) {
 
 bool GetUpdateRect(HWND wnd, TRect* rect, bool erase) {
     TWindow* w = W(wnd);
-    if (!w)
-        return false;
-    if (rect)
-        *rect = w->UpdateRegion.Bounds();
+    if (!w) return false;
+    if (rect) *rect = w->UpdateRegion.Bounds();
     bool any = !w->UpdateRegion.IsEmpty();
-    if (erase && any)
-        UpdateTree(wnd, false);
+    if (erase && any) UpdateTree(wnd, false);
     return any;
 }
 
 int GetUpdateRgn(HWND wnd, HRGN region, bool erase) {
     TWindow* w = W(wnd);
-    if (!w || !region)
-        return 0;
+    if (!w || !region) return 0;
     region->Region = w->UpdateRegion;
     (void)erase;
     return w->UpdateRegion.IsEmpty() ? 1 : (w->UpdateRegion.IsRect() ? 2 : 3);
 }
 
 bool UpdateWindow(HWND wnd) {
-    if (!W(wnd))
-        return false;
+    if (!W(wnd)) return false;
     UpdateTree(wnd, true);
     return true;
 }
@@ -420,14 +367,12 @@ bool UpdateWindow(HWND wnd) {
 HDC BeginPaint(HWND wnd, TPaintStruct& ps) {
     ps = TPaintStruct{};
     TWindow* w = W(wnd);
-    if (!w)
-        return nullptr;
+    if (!w) return nullptr;
     ++w->PaintSerial;
     if (w->NcPaintPending) {
         w->NcPaintPending = false;
         SendMessage(wnd, WM_NCPAINT, 1);
-        if (!(w = W(wnd)))
-            return nullptr;
+        if (!(w = W(wnd))) return nullptr;
     }
     TRegion update = w->UpdateRegion;
     bool erase = w->ErasePending;
@@ -435,8 +380,7 @@ HDC BeginPaint(HWND wnd, TPaintStruct& ps) {
     w->ErasePending = false;
     w->InternalPaint = false;
     HDC dc = MakeDC(w, true, nullptr);
-    if (!dc)
-        return nullptr;
+    if (!dc) return nullptr;
     TPoint o = dc->DeviceOrigin();
     TRegion limit = update;
     limit.Offset(o.X, o.Y);
@@ -445,35 +389,29 @@ HDC BeginPaint(HWND wnd, TPaintStruct& ps) {
     GDcs.push_back({dc, wnd});
     ps.hdc = dc;
     ps.rcPaint = update.Bounds();
-    if (erase)
-        ps.fErase = SendMessage(wnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc)) == 0;
+    if (erase) ps.fErase = SendMessage(wnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(dc)) == 0;
     return dc;
 }
 
 bool EndPaint(HWND wnd, const TPaintStruct& ps) {
     (void)wnd;
-    if (ps.hdc)
-        FreeDC(ps.hdc);
+    if (ps.hdc) FreeDC(ps.hdc);
     return true;
 }
 
 HDC GetDC(HWND wnd) {
     TWindow* w = W(wnd);
-    if (!w)
-        return nullptr;
+    if (!w) return nullptr;
     HDC dc = MakeDC(w, true, nullptr);
-    if (dc)
-        GDcs.push_back({dc, wnd});
+    if (dc) GDcs.push_back({dc, wnd});
     return dc;
 }
 
 HDC GetWindowDC(HWND wnd) {
     TWindow* w = W(wnd);
-    if (!w)
-        return nullptr;
+    if (!w) return nullptr;
     HDC dc = MakeDC(w, false, nullptr);
-    if (dc)
-        GDcs.push_back({dc, wnd});
+    if (dc) GDcs.push_back({dc, wnd});
     return dc;
 }
 
@@ -493,12 +431,9 @@ void ReleaseAllDCs() {
 
 void PresentCaretWindow() {
     auto* ws = WSOrNull();
-    if (!ws)
-        return;
-    if (TWindow* cw = W(ws->FCaretShownIn))
-        Present(cw, TRect{});
-    if (TWindow* cw = W(ws->FCaretWnd))
-        Present(cw, TRect{});
+    if (!ws) return;
+    if (TWindow* cw = W(ws->FCaretShownIn)) Present(cw, TRect{});
+    if (TWindow* cw = W(ws->FCaretWnd)) Present(cw, TRect{});
     ws->FCaretShownIn = CaretVisible() ? ws->FCaretWnd : nullptr;
 }
 
@@ -514,14 +449,11 @@ void DropPaintState(TWindow* w) {
 
 void DefaultNcPaint(HWND wnd) {
     TWindow* w = W(wnd);
-    if (!w)
-        return;
+    if (!w) return;
     TRect in = DefaultFrameInsets(w);
-    if (in.Left == 0 && in.Top == 0 && in.Right == 0 && in.Bottom == 0)
-        return;
+    if (in.Left == 0 && in.Top == 0 && in.Right == 0 && in.Bottom == 0) return;
     HDC dc = GetWindowDC(wnd);
-    if (!dc)
-        return;
+    if (!dc) return;
     int width = w->WindowRect.Width(), height = w->WindowRect.Height();
     dc->ExcludeClipRect(w->ClientRect);
     TRect all = Rect(0, 0, width, height);
@@ -539,7 +471,8 @@ void DefaultNcPaint(HWND wnd) {
             SetBkMode(dc, TRANSPARENT);
             SetTextColor(dc, ColorToRGB(active ? clCaptionText : clInactiveCaptionText));
             try {
-                DrawText(dc, w->Text, textRect, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_END_ELLIPSIS | DT_NOPREFIX);
+                DrawText(dc, w->Text, textRect,
+                         DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_END_ELLIPSIS | DT_NOPREFIX);
             } catch (...) {
                 // Without a usable font the caption stays plain.
             }
@@ -551,8 +484,7 @@ void DefaultNcPaint(HWND wnd) {
 bool SetWindowRgn(HWND wnd, HRGN region, bool redraw) {
     TWindow* w = W(wnd);
     if (!w) {
-        if (region)
-            DeleteObject(region);
+        if (region) DeleteObject(region);
         return false;
     }
     TRect oldScreen = ScreenWindowRect(w);
@@ -562,22 +494,18 @@ bool SetWindowRgn(HWND wnd, HRGN region, bool redraw) {
     } else {
         w->Region.reset();
     }
-    if (w->Surface)
-        w->Surface->SetShape(w->Region ? &*w->Region : nullptr);
+    if (w->Surface) w->Surface->SetShape(w->Region ? &*w->Region : nullptr);
     if (redraw && w->Visible()) {
-        if (w->IsChild())
-            ExposeScreenArea(w->Parent, oldScreen);
+        if (w->IsChild()) ExposeScreenArea(w->Parent, oldScreen);
         InvalidateWhole(w, true, true);
-        if (w->IsTopLevel())
-            Present(w, Rect(0, 0, w->WindowRect.Width(), w->WindowRect.Height()));
+        if (w->IsTopLevel()) Present(w, Rect(0, 0, w->WindowRect.Width(), w->WindowRect.Height()));
     }
     return true;
 }
 
 int GetWindowRgn(HWND wnd, HRGN region) {
     TWindow* w = W(wnd);
-    if (!w || !w->Region || !region)
-        return 0;
+    if (!w || !w->Region || !region) return 0;
     region->Region = *w->Region;
     return w->Region->IsRect() ? 2 : 3;
 }
@@ -590,8 +518,7 @@ bool LayeredWindowsSupported() {
 bool SetLayeredWindowAttributes(HWND wnd, TColor colorKey, Byte alpha, uint32_t flags) {
     (void)colorKey;
     TWindow* w = W(wnd);
-    if (!w || !w->IsTopLevel() || !(w->ExStyle & WS_EX_LAYERED) || !LayeredWindowsSupported())
-        return false;
+    if (!w || !w->IsTopLevel() || !(w->ExStyle & WS_EX_LAYERED) || !LayeredWindowsSupported()) return false;
     w->LayeredAlphaSet = true;
     w->LayeredAlpha = (flags & LWA_ALPHA) ? alpha : 255;
     w->PerPixelAlpha = false;
@@ -601,29 +528,23 @@ bool SetLayeredWindowAttributes(HWND wnd, TColor colorKey, Byte alpha, uint32_t 
 
 bool GetLayeredWindowAttributes(HWND wnd, TColor* colorKey, Byte* alpha, uint32_t* flags) {
     TWindow* w = W(wnd);
-    if (!w || !w->LayeredAlphaSet)
-        return false;
-    if (colorKey)
-        *colorKey = 0;
-    if (alpha)
-        *alpha = w->LayeredAlpha;
-    if (flags)
-        *flags = LWA_ALPHA;
+    if (!w || !w->LayeredAlphaSet) return false;
+    if (colorKey) *colorKey = 0;
+    if (alpha) *alpha = w->LayeredAlpha;
+    if (flags) *flags = LWA_ALPHA;
     return true;
 }
 
 bool UpdateLayeredWindow(HWND wnd, const TPoint* pos, const TSize* size, const TBitmap* pixels,
                          const TPoint* srcPos, Byte constantAlpha, uint32_t flags) {
     TWindow* w = W(wnd);
-    if (!w || !w->IsTopLevel() || !(w->ExStyle & WS_EX_LAYERED) || !LayeredWindowsSupported())
-        return false;
+    if (!w || !w->IsTopLevel() || !(w->ExStyle & WS_EX_LAYERED) || !LayeredWindowsSupported()) return false;
     if (pos || size) {
         TRect r = w->WindowRect;
         int x = pos ? pos->X : r.Left, y = pos ? pos->Y : r.Top;
         int cx = size ? size->cx : r.Width(), cy = size ? size->cy : r.Height();
         SetWindowPos(wnd, nullptr, x, y, cx, cy, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOREDRAW);
-        if (!(w = W(wnd)))
-            return false;
+        if (!(w = W(wnd))) return false;
     }
     w->LayeredAlphaSet = true;
     w->LayeredAlpha = constantAlpha;

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "platform/gdi/TRegion.h"
 #include "platform/win/WinConst.h"
 #include "platform/win/WinTypes.h"
 #include "platform/win/WindowBackend.h"
-#include "platform/gdi/TRegion.h"
 
 #include <memory>
 #include <optional>

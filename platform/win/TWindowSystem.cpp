@@ -11,29 +11,32 @@ namespace {
 TWindowSystem* GSystem = nullptr;
 }
 
-void SetWindowSystemInstance(TWindowSystem* ws) { GSystem = ws; }
+void SetWindowSystemInstance(TWindowSystem* ws) {
+    GSystem = ws;
+}
 
 TWindowSystem& WS() {
-    if (!GSystem)
-        throw Exception("The window system is not running.");
+    if (!GSystem) throw Exception("The window system is not running.");
     return *GSystem;
 }
 
-TWindowSystem* WSOrNull() { return GSystem; }
+TWindowSystem* WSOrNull() {
+    return GSystem;
+}
 
-TWindow* W(HWND wnd) { return GSystem ? GSystem->Find(wnd) : nullptr; }
+TWindow* W(HWND wnd) {
+    return GSystem ? GSystem->Find(wnd) : nullptr;
+}
 
 TWindowSystem::TWindowSystem(std::unique_ptr<TWindowBackend> backend)
     : FBackend(std::move(backend)), FWakeFd(eventfd(0, EFD_CLOEXEC | EFD_NONBLOCK)) {}
 
 TWindowSystem::~TWindowSystem() {
-    if (FWakeFd >= 0)
-        close(FWakeFd);
+    if (FWakeFd >= 0) close(FWakeFd);
 }
 
 TWindow* TWindowSystem::Find(HWND wnd) const {
-    if (!wnd)
-        return nullptr;
+    if (!wnd) return nullptr;
     auto it = FWindows.find(wnd);
     return it == FWindows.end() ? nullptr : it->second.get();
 }
@@ -47,7 +50,9 @@ TWindow* TWindowSystem::NewWindow() {
     return raw;
 }
 
-void TWindowSystem::ForgetWindow(TWindow* w) { FWindows.erase(w->Handle); }
+void TWindowSystem::ForgetWindow(TWindow* w) {
+    FWindows.erase(w->Handle);
+}
 
 std::vector<TWindow*>& TWindowSystem::SiblingList(TWindow* w) {
     return w->IsChild() ? w->Parent->Children : FTopLevels;
@@ -66,14 +71,11 @@ void TWindowSystem::DrainWake() {
 }
 
 bool TWindowSystem::SubtreeBusy(TWindow* w) const {
-    if (w->DispatchDepth > 0)
-        return true;
+    if (w->DispatchDepth > 0) return true;
     for (TWindow* c : w->Children)
-        if (SubtreeBusy(c))
-            return true;
+        if (SubtreeBusy(c)) return true;
     for (TWindow* t : FTopLevels)
-        if (t->Owner == w && SubtreeBusy(t))
-            return true;
+        if (t->Owner == w && SubtreeBusy(t)) return true;
     return false;
 }
 
@@ -88,8 +90,7 @@ struct TDispatchGuard {
 
 std::shared_ptr<THandlerEntry> LiveEntryBelow(TWindow* w, THandlerId below) {
     for (auto it = w->Handlers.rbegin(); it != w->Handlers.rend(); ++it)
-        if (!(*it)->Removed && (*it)->Id < below)
-            return *it;
+        if (!(*it)->Removed && (*it)->Id < below) return *it;
     return nullptr;
 }
 } // namespace
@@ -111,8 +112,7 @@ void TWindowSystem::CallChain(TWindow* w, TMessage& m) {
 
 void TWindowSystem::CallBelow(HWND wnd, THandlerId below, TMessage& m) {
     TWindow* w = Find(wnd);
-    if (!w)
-        return;
+    if (!w) return;
     auto entry = LiveEntryBelow(w, below);
     if (entry)
         entry->Proc(wnd, m, TCallNext(wnd, entry->Id));
@@ -121,27 +121,22 @@ void TWindowSystem::CallBelow(HWND wnd, THandlerId below, TMessage& m) {
 }
 
 void TWindowSystem::LeaveDispatch(TWindow* w) {
-    if (--w->DispatchDepth > 0)
-        return;
+    if (--w->DispatchDepth > 0) return;
     // A destruction asked for inside a handler runs once no handler of the
     // window, its children or its owned windows is running any more.
     TWindow* victim = nullptr;
     for (TWindow* x = w; x; x = x->IsChild() ? x->Parent : x->Owner)
-        if (x->DestroyPending && !x->Destroying && !SubtreeBusy(x))
-            victim = x;
-    if (victim)
-        DestroyNow(victim);
+        if (x->DestroyPending && !x->Destroying && !SubtreeBusy(x)) victim = x;
+    if (victim) DestroyNow(victim);
 }
 
 void TCallNext::operator()(TMessage& message) const {
-    if (auto* ws = WSOrNull())
-        ws->CallBelow(FWnd, FBelow, message);
+    if (auto* ws = WSOrNull()) ws->CallBelow(FWnd, FBelow, message);
 }
 
 THandlerId PushWindowHandler(HWND wnd, TWindowHandler handler) {
     TWindow* w = W(wnd);
-    if (!w || !handler)
-        return 0;
+    if (!w || !handler) return 0;
     static THandlerId next = 1;
     auto e = std::make_shared<THandlerEntry>();
     e->Id = next++;
@@ -152,12 +147,10 @@ THandlerId PushWindowHandler(HWND wnd, TWindowHandler handler) {
 
 void RemoveWindowHandler(HWND wnd, THandlerId id) {
     TWindow* w = W(wnd);
-    if (!w)
-        return;
+    if (!w) return;
     auto& hs = w->Handlers;
     auto it = std::find_if(hs.begin(), hs.end(), [id](auto& e) { return e->Id == id; });
-    if (it == hs.end())
-        return;
+    if (it == hs.end()) return;
     // A call running through the entry keeps it alive; later calls skip it.
     (*it)->Removed = true;
     hs.erase(it);

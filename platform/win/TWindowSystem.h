@@ -87,9 +87,9 @@ public:
     TRect FCaretRect;
     int FCaretHide = 1;
     uint32_t FCaretBlink = 530;
-    bool FCaretPhase = true;        // blinking: shown or not right now
+    bool FCaretPhase = true; // blinking: shown or not right now
     uintptr_t FCaretTimer = 0;
-    HWND FCaretShownIn = nullptr;   // where the caret was last presented
+    HWND FCaretShownIn = nullptr; // where the caret was last presented
 
     // Set while the move/size loop runs: it takes input itself.
     bool FInMoveSize = false;

@@ -5,25 +5,21 @@
 #include <chrono>
 
 uint64_t GetTickCount() {
-    if (auto* ws = WSOrNull())
-        return ws->Backend().TickCount();
+    if (auto* ws = WSOrNull()) return ws->Backend().TickCount();
     using namespace std::chrono;
     return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
 uintptr_t SetTimer(HWND wnd, uintptr_t id, uint32_t elapseMs, TTimerProc proc) {
     auto& ws = WS();
-    if (wnd && !ws.Find(wnd))
-        return 0;
+    if (wnd && !ws.Find(wnd)) return 0;
     if (!wnd) {
-        if (!proc)
-            return 0;
+        if (!proc) return 0;
         // Window-less timers get an id of their own unless an existing one is renewed.
         bool known = false;
         for (auto& t : ws.FTimers)
             known |= !t.Wnd && t.Id == id;
-        if (!known)
-            id = ws.FNextTimerId++;
+        if (!known) id = ws.FNextTimerId++;
     }
     uint32_t elapse = std::max<uint32_t>(elapseMs, 1);
     uint64_t due = GetTickCount() + elapse;
@@ -41,8 +37,7 @@ uintptr_t SetTimer(HWND wnd, uintptr_t id, uint32_t elapseMs, TTimerProc proc) {
 
 bool KillTimer(HWND wnd, uintptr_t id) {
     auto* ws = WSOrNull();
-    if (!ws)
-        return false;
+    if (!ws) return false;
     return std::erase_if(ws->FTimers, [&](auto& t) { return t.Wnd == wnd && t.Id == id; }) > 0;
 }
 
@@ -64,10 +59,8 @@ bool NextTimerMessage(TMsg& out) {
     // each timer has at most one waiting, however long the loop was away.
     TTimerRecord* pick = nullptr;
     for (auto& t : ws.FTimers)
-        if (t.Due <= now && (!pick || t.Due < pick->Due))
-            pick = &t;
-    if (!pick)
-        return false;
+        if (t.Due <= now && (!pick || t.Due < pick->Due)) pick = &t;
+    if (!pick) return false;
     pick->Due = now + pick->Elapse;
     out = TMsg{};
     out.hwnd = pick->Wnd;

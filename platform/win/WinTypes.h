@@ -39,19 +39,39 @@ inline LPARAM MakeLParam(int32_t lo, int32_t hi) {
     return static_cast<LPARAM>((static_cast<uint64_t>(static_cast<uint32_t>(hi)) << 32) |
                                static_cast<uint32_t>(lo));
 }
-inline WPARAM MakeWParam(int32_t lo, int32_t hi) { return static_cast<WPARAM>(MakeLParam(lo, hi)); }
-inline int32_t LoPart(uint64_t v) { return static_cast<int32_t>(static_cast<uint32_t>(v)); }
-inline int32_t HiPart(uint64_t v) { return static_cast<int32_t>(static_cast<uint32_t>(v >> 32)); }
-inline LPARAM PointToLParam(TPoint p) { return MakeLParam(p.X, p.Y); }
+inline WPARAM MakeWParam(int32_t lo, int32_t hi) {
+    return static_cast<WPARAM>(MakeLParam(lo, hi));
+}
+inline int32_t LoPart(uint64_t v) {
+    return static_cast<int32_t>(static_cast<uint32_t>(v));
+}
+inline int32_t HiPart(uint64_t v) {
+    return static_cast<int32_t>(static_cast<uint32_t>(v >> 32));
+}
+inline LPARAM PointToLParam(TPoint p) {
+    return MakeLParam(p.X, p.Y);
+}
 inline TPoint LParamToPoint(LPARAM lp) {
     return {LoPart(static_cast<uint64_t>(lp)), HiPart(static_cast<uint64_t>(lp))};
 }
-template <class T> LPARAM PtrToLParam(T* p) { return reinterpret_cast<LPARAM>(p); }
-template <class T> T* LParamToPtr(LPARAM lp) { return reinterpret_cast<T*>(lp); }
-inline HWND WParamToHwnd(WPARAM wp) { return reinterpret_cast<HWND>(wp); }
-inline WPARAM HwndToWParam(HWND h) { return reinterpret_cast<WPARAM>(h); }
-inline HWND LParamToHwnd(LPARAM lp) { return reinterpret_cast<HWND>(lp); }
-inline LPARAM HwndToLParam(HWND h) { return reinterpret_cast<LPARAM>(h); }
+template <class T> LPARAM PtrToLParam(T* p) {
+    return reinterpret_cast<LPARAM>(p);
+}
+template <class T> T* LParamToPtr(LPARAM lp) {
+    return reinterpret_cast<T*>(lp);
+}
+inline HWND WParamToHwnd(WPARAM wp) {
+    return reinterpret_cast<HWND>(wp);
+}
+inline WPARAM HwndToWParam(HWND h) {
+    return reinterpret_cast<WPARAM>(h);
+}
+inline HWND LParamToHwnd(LPARAM lp) {
+    return reinterpret_cast<HWND>(lp);
+}
+inline LPARAM HwndToLParam(HWND h) {
+    return reinterpret_cast<LPARAM>(h);
+}
 
 // Special places in the z-order for SetWindowPos.
 inline HWND const HWND_TOP = reinterpret_cast<HWND>(0);

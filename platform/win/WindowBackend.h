@@ -70,7 +70,7 @@ struct TRawInput {
     TMouseButton Button = TMouseButton::mbLeft;
     int WheelDelta = 0;
     int VKey = 0;
-    uint32_t Char = 0; // riChar: a Unicode code point
+    uint32_t Char = 0;     // riChar: a Unicode code point
     HWND Window = nullptr; // riClose
 };
 

@@ -38,8 +38,7 @@ void MarkDestroying(TWindow* w) {
 void SendDestroy(HWND wnd) {
     SendMessage(wnd, WM_DESTROY);
     TWindow* w = W(wnd);
-    if (!w)
-        return;
+    if (!w) return;
     std::vector<HWND> kids;
     for (TWindow* c : w->Children)
         kids.push_back(c->Handle);
@@ -49,8 +48,7 @@ void SendDestroy(HWND wnd) {
 
 void SendNcDestroyAndForget(HWND wnd) {
     TWindow* w = W(wnd);
-    if (!w)
-        return;
+    if (!w) return;
     std::vector<HWND> kids;
     for (TWindow* c : w->Children)
         kids.push_back(c->Handle);
@@ -59,10 +57,8 @@ void SendNcDestroyAndForget(HWND wnd) {
     KillTimersOf(wnd);
     SendMessage(wnd, WM_NCDESTROY);
     w = W(wnd);
-    if (!w)
-        return;
-    if (w->Surface)
-        w->Surface->SetVisible(false);
+    if (!w) return;
+    if (w->Surface) w->Surface->SetVisible(false);
     Unlink(w);
     WS().ForgetWindow(w);
 }
@@ -80,25 +76,20 @@ void TWindowSystem::DestroyNow(TWindow* w) {
     // Owned windows go first, as their owner's lifetime bounds theirs.
     std::vector<HWND> owned;
     for (TWindow* t : FTopLevels)
-        if (t->Owner == w)
-            owned.push_back(t->Handle);
+        if (t->Owner == w) owned.push_back(t->Handle);
     for (HWND o : owned)
         DestroyWindow(o);
     w = Find(wnd);
-    if (!w || w->Destroying)
-        return;
+    if (!w || w->Destroying) return;
     MarkDestroying(w);
     bool wasVisible = w->Visible();
     TRect screen = ScreenWindowRect(w);
     TWindow* parent = w->IsChild() ? w->Parent : nullptr;
     w->Style &= ~WS_VISIBLE;
-    if (w->Surface)
-        w->Surface->SetVisible(false);
+    if (w->Surface) w->Surface->SetVisible(false);
     ForgetInputState(w);
-    if (wasVisible && parent)
-        ExposeScreenArea(parent, screen);
-    if (w->IsChild())
-        ParentNotify(w, WM_DESTROY, HwndToLParam(wnd));
+    if (wasVisible && parent) ExposeScreenArea(parent, screen);
+    if (w->IsChild()) ParentNotify(w, WM_DESTROY, HwndToLParam(wnd));
     SendDestroy(wnd);
     SendNcDestroyAndForget(wnd);
     RestackSurfaces();
@@ -112,8 +103,7 @@ void RecalcClient(TWindow* w) {
     HWND wnd = w->Handle;
     SendMessage(wnd, WM_NCCALCSIZE, 1, PtrToLParam(&p));
     w = W(wnd);
-    if (!w)
-        return;
+    if (!w) return;
     TRect c = p.rgrc[0];
     const TRect& r = w->WindowRect;
     c.Left = std::clamp(c.Left, r.Left, r.Right);
@@ -142,13 +132,12 @@ TRect ScreenWindowRect(const TWindow* w) {
     return Bounds(p.X, p.Y, w->WindowRect.Width(), w->WindowRect.Height());
 }
 
-HWND CreateWindowEx(uint32_t exStyle, std::string_view className, std::string_view text, uint32_t style, int x,
-                    int y, int width, int height, HWND parent, uint32_t classStyle, TWindowHandler handler,
-                    LPARAM createParam) {
+HWND CreateWindowEx(uint32_t exStyle, std::string_view className, std::string_view text, uint32_t style,
+                    int x, int y, int width, int height, HWND parent, uint32_t classStyle,
+                    TWindowHandler handler, LPARAM createParam) {
     auto& ws = WS();
     TWindow* p = ws.Find(parent);
-    if ((style & WS_CHILD) && !p)
-        return nullptr;
+    if ((style & WS_CHILD) && !p) return nullptr;
     TWindow* w = ws.NewWindow();
     HWND wnd = w->Handle;
     w->ClassName = className;
@@ -164,8 +153,7 @@ HWND CreateWindowEx(uint32_t exStyle, std::string_view className, std::string_vi
         w->Owner = TopLevelOf(p);
         InsertAtTop(ws.TopLevels(), w);
     }
-    if (handler)
-        PushWindowHandler(wnd, std::move(handler));
+    if (handler) PushWindowHandler(wnd, std::move(handler));
 
     if (SendMessage(wnd, WM_NCCREATE, 0, createParam) == 0 || !W(wnd)) {
         DestroyWindow(wnd);
@@ -177,21 +165,19 @@ HWND CreateWindowEx(uint32_t exStyle, std::string_view className, std::string_vi
         return nullptr;
     }
     w = W(wnd);
-    if (!w)
-        return nullptr;
+    if (!w) return nullptr;
     w->Created = true;
     if (!w->IsChild())
         SyncSurface(w);
     else
         ParentNotify(w, WM_CREATE, HwndToLParam(wnd));
-    if (!W(wnd))
-        return nullptr;
+    if (!W(wnd)) return nullptr;
     SendMessage(wnd, WM_SIZE, SIZE_RESTORED, MakeLParam(w->ClientRect.Width(), w->ClientRect.Height()));
     if ((w = W(wnd)) != nullptr)
-        SendMessage(wnd, WM_MOVE, 0,
-                    PointToLParam({w->WindowRect.Left + w->ClientRect.Left, w->WindowRect.Top + w->ClientRect.Top}));
-    if (!W(wnd))
-        return nullptr;
+        SendMessage(
+            wnd, WM_MOVE, 0,
+            PointToLParam({w->WindowRect.Left + w->ClientRect.Left, w->WindowRect.Top + w->ClientRect.Top}));
+    if (!W(wnd)) return nullptr;
     if (style & WS_VISIBLE)
         ShowWindow(wnd, (style & WS_CHILD) || (exStyle & WS_EX_NOACTIVATE) ? SW_SHOWNA : SW_SHOW);
     return W(wnd) ? wnd : nullptr;
@@ -200,10 +186,8 @@ HWND CreateWindowEx(uint32_t exStyle, std::string_view className, std::string_vi
 bool DestroyWindow(HWND wnd) {
     auto* ws = WSOrNull();
     TWindow* w = W(wnd);
-    if (!ws || !w)
-        return false;
-    if (w->Destroying)
-        return true;
+    if (!ws || !w) return false;
+    if (w->Destroying) return true;
     if (ws->SubtreeBusy(w)) {
         w->DestroyPending = true;
         return true;
@@ -212,12 +196,13 @@ bool DestroyWindow(HWND wnd) {
     return true;
 }
 
-bool IsWindow(HWND wnd) { return W(wnd) != nullptr; }
+bool IsWindow(HWND wnd) {
+    return W(wnd) != nullptr;
+}
 
 bool IsWindowVisible(HWND wnd) {
     for (TWindow* w = W(wnd); w; w = w->IsChild() ? w->Parent : nullptr)
-        if (!w->Visible())
-            return false;
+        if (!w->Visible()) return false;
     return W(wnd) != nullptr;
 }
 
@@ -228,21 +213,17 @@ bool IsWindowEnabled(HWND wnd) {
 
 bool EnableWindow(HWND wnd, bool enable) {
     TWindow* w = W(wnd);
-    if (!w)
-        return false;
+    if (!w) return false;
     bool wasDisabled = !w->Enabled();
-    if (enable == !wasDisabled)
-        return wasDisabled;
+    if (enable == !wasDisabled) return wasDisabled;
     if (enable)
         w->Style &= ~WS_DISABLED;
     else {
         w->Style |= WS_DISABLED;
         // A disabled window keeps neither focus nor capture.
         auto& ws = WS();
-        if (ws.FCapture && (ws.FCapture == wnd || IsChild(wnd, ws.FCapture)))
-            ReleaseCapture();
-        if (ws.FFocus && (ws.FFocus == wnd || IsChild(wnd, ws.FFocus)))
-            SetFocus(nullptr);
+        if (ws.FCapture && (ws.FCapture == wnd || IsChild(wnd, ws.FCapture))) ReleaseCapture();
+        if (ws.FFocus && (ws.FFocus == wnd || IsChild(wnd, ws.FFocus))) SetFocus(nullptr);
     }
     SendMessage(wnd, WM_ENABLE, enable ? 1 : 0);
     return wasDisabled;
@@ -250,26 +231,21 @@ bool EnableWindow(HWND wnd, bool enable) {
 
 HWND GetParent(HWND wnd) {
     TWindow* w = W(wnd);
-    if (!w)
-        return nullptr;
-    if (w->IsChild())
-        return w->Parent->Handle;
+    if (!w) return nullptr;
+    if (w->IsChild()) return w->Parent->Handle;
     return w->Owner ? w->Owner->Handle : nullptr;
 }
 
 HWND SetParent(HWND wnd, HWND newParent) {
     TWindow* w = W(wnd);
     TWindow* np = W(newParent);
-    if (!w || (newParent && !np))
-        return nullptr;
+    if (!w || (newParent && !np)) return nullptr;
     for (TWindow* a = np; a; a = a->IsChild() ? a->Parent : nullptr)
-        if (a == w)
-            return nullptr; // would make a cycle
+        if (a == w) return nullptr; // would make a cycle
     HWND old = GetParent(wnd);
     bool vis = w->Visible();
     TRect screen = ScreenWindowRect(w);
-    if (vis && w->IsChild())
-        ExposeScreenArea(w->Parent, screen);
+    if (vis && w->IsChild()) ExposeScreenArea(w->Parent, screen);
     Unlink(w);
     if (np) {
         if (!w->IsChild()) {
@@ -287,8 +263,7 @@ HWND SetParent(HWND wnd, HWND newParent) {
         InsertAtTop(WS().TopLevels(), w);
         SyncSurface(w);
     }
-    if (vis)
-        InvalidateWhole(w, true, true);
+    if (vis) InvalidateWhole(w, true, true);
     RestackSurfaces();
     return old;
 }
@@ -301,11 +276,9 @@ HWND GetTopLevelWindow(HWND wnd) {
 bool IsChild(HWND parent, HWND wnd) {
     TWindow* p = W(parent);
     TWindow* w = W(wnd);
-    if (!p || !w)
-        return false;
+    if (!p || !w) return false;
     for (w = w->IsChild() ? w->Parent : nullptr; w; w = w->IsChild() ? w->Parent : nullptr)
-        if (w == p)
-            return true;
+        if (w == p) return true;
     return false;
 }
 
@@ -316,8 +289,7 @@ std::string GetClassName(HWND wnd) {
 
 intptr_t GetWindowLongPtr(HWND wnd, int index) {
     TWindow* w = W(wnd);
-    if (!w)
-        return 0;
+    if (!w) return 0;
     switch (index) {
     case GWL_STYLE:
         return w->Style;
@@ -333,8 +305,7 @@ intptr_t GetWindowLongPtr(HWND wnd, int index) {
 
 intptr_t SetWindowLongPtr(HWND wnd, int index, intptr_t value) {
     TWindow* w = W(wnd);
-    if (!w)
-        return 0;
+    if (!w) return 0;
     intptr_t old = GetWindowLongPtr(wnd, index);
     switch (index) {
     case GWL_STYLE: {
@@ -347,8 +318,7 @@ intptr_t SetWindowLongPtr(HWND wnd, int index, intptr_t value) {
         uint32_t before = w->ExStyle;
         w->ExStyle = static_cast<uint32_t>(value);
         if ((before ^ w->ExStyle) & (WS_EX_LAYERED | WS_EX_TOPMOST)) {
-            if ((before ^ w->ExStyle) & WS_EX_LAYERED)
-                w->LayeredAlphaSet = false;
+            if ((before ^ w->ExStyle) & WS_EX_LAYERED) w->LayeredAlphaSet = false;
             if (!w->IsChild()) {
                 SyncSurface(w);
                 RestackSurfaces();
@@ -366,8 +336,12 @@ intptr_t SetWindowLongPtr(HWND wnd, int index, intptr_t value) {
     return old;
 }
 
-uint32_t GetClassStyle(HWND wnd) { return static_cast<uint32_t>(GetWindowLongPtr(wnd, GCL_STYLE)); }
-void SetClassStyle(HWND wnd, uint32_t classStyle) { SetWindowLongPtr(wnd, GCL_STYLE, classStyle); }
+uint32_t GetClassStyle(HWND wnd) {
+    return static_cast<uint32_t>(GetWindowLongPtr(wnd, GCL_STYLE));
+}
+void SetClassStyle(HWND wnd, uint32_t classStyle) {
+    SetWindowLongPtr(wnd, GCL_STYLE, classStyle);
+}
 
 bool SetWindowText(HWND wnd, std::string_view text) {
     std::string copy(text);
@@ -376,19 +350,15 @@ bool SetWindowText(HWND wnd, std::string_view text) {
 
 std::string GetWindowText(HWND wnd) {
     std::string out;
-    if (IsWindow(wnd))
-        SendMessage(wnd, WM_GETTEXT, 0, PtrToLParam(&out));
+    if (IsWindow(wnd)) SendMessage(wnd, WM_GETTEXT, 0, PtrToLParam(&out));
     return out;
 }
 
 HWND GetWindow(HWND wnd, unsigned cmd) {
     TWindow* w = W(wnd);
-    if (!w)
-        return nullptr;
-    if (cmd == GW_CHILD)
-        return w->Children.empty() ? nullptr : w->Children.front()->Handle;
-    if (cmd == GW_OWNER)
-        return !w->IsChild() && w->Owner ? w->Owner->Handle : nullptr;
+    if (!w) return nullptr;
+    if (cmd == GW_CHILD) return w->Children.empty() ? nullptr : w->Children.front()->Handle;
+    if (cmd == GW_OWNER) return !w->IsChild() && w->Owner ? w->Owner->Handle : nullptr;
     auto& list = WS().SiblingList(w);
     auto it = std::find(list.begin(), list.end(), w);
     switch (cmd) {
@@ -418,32 +388,28 @@ std::vector<HWND> GetChildWindows(HWND parent) {
 
 bool GetWindowRect(HWND wnd, TRect& rect) {
     TWindow* w = W(wnd);
-    if (!w)
-        return false;
+    if (!w) return false;
     rect = ScreenWindowRect(w);
     return true;
 }
 
 bool GetClientRect(HWND wnd, TRect& rect) {
     TWindow* w = W(wnd);
-    if (!w)
-        return false;
+    if (!w) return false;
     rect = Rect(0, 0, w->ClientRect.Width(), w->ClientRect.Height());
     return true;
 }
 
 bool GetClientRectInWindow(HWND wnd, TRect& rect) {
     TWindow* w = W(wnd);
-    if (!w)
-        return false;
+    if (!w) return false;
     rect = w->ClientRect;
     return true;
 }
 
 bool ClientToScreen(HWND wnd, TPoint& pt) {
     TWindow* w = W(wnd);
-    if (!w)
-        return false;
+    if (!w) return false;
     TPoint o = ClientOriginOnScreen(w);
     pt = {pt.X + o.X, pt.Y + o.Y};
     return true;
@@ -451,8 +417,7 @@ bool ClientToScreen(HWND wnd, TPoint& pt) {
 
 bool ScreenToClient(HWND wnd, TPoint& pt) {
     TWindow* w = W(wnd);
-    if (!w)
-        return false;
+    if (!w) return false;
     TPoint o = ClientOriginOnScreen(w);
     pt = {pt.X - o.X, pt.Y - o.Y};
     return true;
@@ -460,10 +425,8 @@ bool ScreenToClient(HWND wnd, TPoint& pt) {
 
 void MapWindowPoints(HWND from, HWND to, TPoint* pts, int count) {
     TPoint a{}, b{};
-    if (TWindow* f = W(from))
-        a = ClientOriginOnScreen(f);
-    if (TWindow* t = W(to))
-        b = ClientOriginOnScreen(t);
+    if (TWindow* f = W(from)) a = ClientOriginOnScreen(f);
+    if (TWindow* t = W(to)) b = ClientOriginOnScreen(t);
     for (int i = 0; i < count; ++i)
         pts[i] = {pts[i].X + a.X - b.X, pts[i].Y + a.Y - b.Y};
 }
@@ -497,8 +460,7 @@ void Restack(TWindow* w, HWND after) {
 
 bool SetWindowPos(HWND wnd, HWND insertAfter, int x, int y, int cx, int cy, uint32_t flags) {
     TWindow* w = W(wnd);
-    if (!w)
-        return false;
+    if (!w) return false;
     TWindowPos pos{wnd, insertAfter, x, y, cx, cy, flags};
     if (flags & SWP_NOMOVE) {
         pos.x = w->WindowRect.Left;
@@ -510,8 +472,7 @@ bool SetWindowPos(HWND wnd, HWND insertAfter, int x, int y, int cx, int cy, uint
     }
     if (!(flags & SWP_NOSENDCHANGING)) {
         SendMessage(wnd, WM_WINDOWPOSCHANGING, 0, PtrToLParam(&pos));
-        if (!(w = W(wnd)))
-            return false;
+        if (!(w = W(wnd))) return false;
     }
     flags = pos.flags;
     TRect oldScreen = ScreenWindowRect(w);
@@ -523,20 +484,16 @@ bool SetWindowPos(HWND wnd, HWND insertAfter, int x, int y, int cx, int cy, uint
     w->WindowRect = newRect;
     if (sized || moved || (flags & SWP_FRAMECHANGED)) {
         RecalcClient(w);
-        if (!(w = W(wnd)))
-            return false;
+        if (!(w = W(wnd))) return false;
     }
     bool clientMoved = moved || oldClient.TopLeft() != w->ClientRect.TopLeft();
-    bool clientSized = oldClient.Width() != w->ClientRect.Width() || oldClient.Height() != w->ClientRect.Height();
-    if (!(flags & SWP_NOZORDER))
-        Restack(w, pos.hwndInsertAfter);
-    if (flags & SWP_SHOWWINDOW)
-        w->Style |= WS_VISIBLE;
-    if (flags & SWP_HIDEWINDOW)
-        w->Style &= ~WS_VISIBLE;
+    bool clientSized =
+        oldClient.Width() != w->ClientRect.Width() || oldClient.Height() != w->ClientRect.Height();
+    if (!(flags & SWP_NOZORDER)) Restack(w, pos.hwndInsertAfter);
+    if (flags & SWP_SHOWWINDOW) w->Style |= WS_VISIBLE;
+    if (flags & SWP_HIDEWINDOW) w->Style &= ~WS_VISIBLE;
     bool nowVisible = IsWindowVisible(wnd);
-    if (!w->IsChild())
-        SyncSurface(w);
+    if (!w->IsChild()) SyncSurface(w);
     RestackSurfaces();
 
     if (!(flags & SWP_NOREDRAW)) {
@@ -549,10 +506,8 @@ bool SetWindowPos(HWND wnd, HWND insertAfter, int x, int y, int cx, int cy, uint
             InvalidateWhole(w, true, true);
     }
 
-    if (!moved && !clientMoved)
-        pos.flags |= SWP_NOMOVE;
-    if (!sized && !clientSized)
-        pos.flags |= SWP_NOSIZE;
+    if (!moved && !clientMoved) pos.flags |= SWP_NOMOVE;
+    if (!sized && !clientSized) pos.flags |= SWP_NOSIZE;
     pos.x = w->WindowRect.Left;
     pos.y = w->WindowRect.Top;
     pos.cx = w->WindowRect.Width();
@@ -562,13 +517,10 @@ bool SetWindowPos(HWND wnd, HWND insertAfter, int x, int y, int cx, int cy, uint
         !(w->ExStyle & WS_EX_NOACTIVATE) && w->ShowState != TShowState::ssMinimized)
         ActivateWindow(wnd, WA_ACTIVE);
     if (wasVisible && !nowVisible) {
-        if (TWindow* hw = W(wnd))
-            ActivateNextAfter(hw);
-        if (TWindow* hw = W(wnd))
-            ForgetInputState(hw);
+        if (TWindow* hw = W(wnd)) ActivateNextAfter(hw);
+        if (TWindow* hw = W(wnd)) ForgetInputState(hw);
     }
-    if (!W(wnd))
-        return true;
+    if (!W(wnd)) return true;
     SendMessage(wnd, WM_WINDOWPOSCHANGED, 0, PtrToLParam(&pos));
     return true;
 }
@@ -601,8 +553,7 @@ void SendSizeState(HWND wnd, WPARAM kind) {
 
 bool ShowWindow(HWND wnd, int cmd) {
     TWindow* w = W(wnd);
-    if (!w)
-        return false;
+    if (!w) return false;
     bool wasVisible = w->Visible();
     const uint32_t keep = SWP_NOMOVE | SWP_NOSIZE;
     switch (cmd) {
@@ -618,9 +569,9 @@ bool ShowWindow(HWND wnd, int cmd) {
             TRect r = w->RestoreRect;
             w->ShowState = TShowState::ssNormal;
             w->Style &= ~(WS_MINIMIZE | WS_MAXIMIZE);
-            if (!wasVisible)
-                SendMessage(wnd, WM_SHOWWINDOW, 1);
-            SetWindowPos(wnd, nullptr, r.Left, r.Top, r.Width(), r.Height(), SWP_SHOWWINDOW | SWP_FRAMECHANGED);
+            if (!wasVisible) SendMessage(wnd, WM_SHOWWINDOW, 1);
+            SetWindowPos(wnd, nullptr, r.Left, r.Top, r.Width(), r.Height(),
+                         SWP_SHOWWINDOW | SWP_FRAMECHANGED);
             SendSizeState(wnd, SIZE_RESTORED);
             break;
         }
@@ -631,24 +582,20 @@ bool ShowWindow(HWND wnd, int cmd) {
         if (!wasVisible) {
             SendMessage(wnd, WM_SHOWWINDOW, 1);
             uint32_t f = keep | SWP_SHOWWINDOW;
-            if (cmd == SW_SHOWNA || cmd == SW_SHOWNOACTIVATE)
-                f |= SWP_NOACTIVATE | SWP_NOZORDER;
+            if (cmd == SW_SHOWNA || cmd == SW_SHOWNOACTIVATE) f |= SWP_NOACTIVATE | SWP_NOZORDER;
             SetWindowPos(wnd, nullptr, 0, 0, 0, 0, f);
         } else if (cmd == SW_SHOW || cmd == SW_SHOWNORMAL) {
-            if (!w->IsChild() && !(w->ExStyle & WS_EX_NOACTIVATE))
-                ActivateWindow(wnd, WA_ACTIVE);
+            if (!w->IsChild() && !(w->ExStyle & WS_EX_NOACTIVATE)) ActivateWindow(wnd, WA_ACTIVE);
         }
         break;
     case SW_MINIMIZE:
     case SW_SHOWMINIMIZED:
     case SW_SHOWMINNOACTIVE:
         if (w->ShowState != TShowState::ssMinimized) {
-            if (w->ShowState == TShowState::ssNormal)
-                w->RestoreRect = w->WindowRect;
+            if (w->ShowState == TShowState::ssNormal) w->RestoreRect = w->WindowRect;
             w->ShowState = TShowState::ssMinimized;
             w->Style = (w->Style & ~WS_MAXIMIZE) | WS_MINIMIZE | WS_VISIBLE;
-            if (!wasVisible)
-                SendMessage(wnd, WM_SHOWWINDOW, 1);
+            if (!wasVisible) SendMessage(wnd, WM_SHOWWINDOW, 1);
             if ((w = W(wnd)) != nullptr) {
                 SyncSurface(w);
                 RestackSurfaces();
@@ -659,16 +606,14 @@ bool ShowWindow(HWND wnd, int cmd) {
         break;
     case SW_MAXIMIZE:
         if (w->ShowState != TShowState::ssMaximized) {
-            if (w->ShowState == TShowState::ssNormal)
-                w->RestoreRect = w->WindowRect;
+            if (w->ShowState == TShowState::ssNormal) w->RestoreRect = w->WindowRect;
             w->ShowState = TShowState::ssMaximized;
             w->Style = (w->Style & ~WS_MINIMIZE) | WS_MAXIMIZE;
             TRect r = MaximizedRect(w);
-            if (!wasVisible)
-                SendMessage(wnd, WM_SHOWWINDOW, 1);
-            SetWindowPos(wnd, nullptr, r.Left, r.Top, r.Width(), r.Height(), SWP_SHOWWINDOW | SWP_FRAMECHANGED);
-            if ((w = W(wnd)) != nullptr && !w->IsChild())
-                ActivateWindow(wnd, WA_ACTIVE);
+            if (!wasVisible) SendMessage(wnd, WM_SHOWWINDOW, 1);
+            SetWindowPos(wnd, nullptr, r.Left, r.Top, r.Width(), r.Height(),
+                         SWP_SHOWWINDOW | SWP_FRAMECHANGED);
+            if ((w = W(wnd)) != nullptr && !w->IsChild()) ActivateWindow(wnd, WA_ACTIVE);
             SendSizeState(wnd, SIZE_MAXIMIZED);
         }
         break;
@@ -692,8 +637,7 @@ bool BringWindowToTop(HWND wnd) {
 
 bool GetRestoredRect(HWND wnd, TRect& rect) {
     TWindow* w = W(wnd);
-    if (!w)
-        return false;
+    if (!w) return false;
     rect = w->ShowState == TShowState::ssNormal ? w->WindowRect : w->RestoreRect;
     return true;
 }
@@ -704,11 +648,9 @@ void BringTopLevelToTop(TWindow* w) {
     // Owned windows stay above their owner.
     std::vector<HWND> owned;
     for (TWindow* t : WS().TopLevels())
-        if (t->Owner == w && t->Visible())
-            owned.push_back(t->Handle);
+        if (t->Owner == w && t->Visible()) owned.push_back(t->Handle);
     for (auto it = owned.rbegin(); it != owned.rend(); ++it)
-        if (TWindow* o = W(*it))
-            Restack(o, HWND_TOP);
+        if (TWindow* o = W(*it)) Restack(o, HWND_TOP);
     (void)wnd;
     RestackSurfaces();
 }

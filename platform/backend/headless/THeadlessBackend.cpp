@@ -10,7 +10,9 @@ uint64_t RealMs() {
     return duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count();
 }
 
-inline uint32_t Div255(uint32_t v) { return (v + 127) / 255; }
+inline uint32_t Div255(uint32_t v) {
+    return (v + 127) / 255;
+}
 
 } // namespace
 
@@ -18,8 +20,7 @@ THeadlessSurface::THeadlessSurface(THeadlessBackend* owner, HWND wnd, const TSur
     : FOwner(owner), FWnd(wnd), FKind(params.Kind), FBounds(params.Bounds), FTitle(params.Title) {}
 
 THeadlessSurface::~THeadlessSurface() {
-    if (FOwner)
-        FOwner->Forget(this);
+    if (FOwner) FOwner->Forget(this);
 }
 
 void THeadlessSurface::Present(const TBitmap& pixels, const TRect& dirty) {
@@ -56,8 +57,7 @@ THeadlessBackend::~THeadlessBackend() {
 void THeadlessBackend::Forget(THeadlessSurface* s) {
     std::erase(FSurfaces, s);
     std::erase(FStack, s);
-    if (FGrab == s)
-        FGrab = nullptr;
+    if (FGrab == s) FGrab = nullptr;
 }
 
 std::unique_ptr<TBackendSurface> THeadlessBackend::CreateSurface(HWND wnd, const TSurfaceParams& params) {
@@ -70,24 +70,23 @@ void THeadlessBackend::Restack(const std::vector<TBackendSurface*>& topFirst) {
     FStack.clear();
     for (auto* b : topFirst)
         for (auto* s : FSurfaces)
-            if (s == b)
-                FStack.push_back(s);
+            if (s == b) FStack.push_back(s);
 }
 
-uint64_t THeadlessBackend::TickCount() { return FVirtual ? FNow.load() : RealMs() - FRealStart; }
+uint64_t THeadlessBackend::TickCount() {
+    return FVirtual ? FNow.load() : RealMs() - FRealStart;
+}
 
 std::vector<THeadlessSurface*> THeadlessBackend::Stack() const {
     std::vector<THeadlessSurface*> out;
     for (auto* s : FStack)
-        if (s->Visible())
-            out.push_back(s);
+        if (s->Visible()) out.push_back(s);
     return out;
 }
 
 THeadlessSurface* THeadlessBackend::SurfaceOf(HWND wnd) const {
     for (auto* s : FSurfaces)
-        if (s->Wnd() == wnd)
-            return s;
+        if (s->Wnd() == wnd) return s;
     return nullptr;
 }
 
@@ -113,24 +112,20 @@ TBitmap THeadlessBackend::Screenshot() const {
         TRect b = s.ScreenBounds();
         for (int y = 0; y < px.Height() && y < b.Height(); ++y) {
             int sy = b.Top + y - screen.Top;
-            if (sy < 0 || sy >= out.Height())
-                continue;
+            if (sy < 0 || sy >= out.Height()) continue;
             const uint32_t* src = px.ScanLine(y);
             uint32_t* dst = out.ScanLine(sy);
             for (int x = 0; x < px.Width() && x < b.Width(); ++x) {
                 int sx = b.Left + x - screen.Left;
-                if (sx < 0 || sx >= out.Width())
-                    continue;
-                if (s.Shape() && !s.Shape()->Contains(x, y))
-                    continue;
+                if (sx < 0 || sx >= out.Width()) continue;
+                if (s.Shape() && !s.Shape()->Contains(x, y)) continue;
                 uint32_t p = src[x];
                 if (!s.Layered()) {
                     dst[sx] = p | 0xFF000000u;
                     continue;
                 }
                 uint32_t a = s.ConstantAlpha();
-                if (s.PerPixelAlpha())
-                    a = Div255(a * (p >> 24));
+                if (s.PerPixelAlpha()) a = Div255(a * (p >> 24));
                 uint32_t d = dst[sx];
                 auto ch = [&](int shift) {
                     uint32_t sc = Div255(((p >> shift) & 0xFF) * a);

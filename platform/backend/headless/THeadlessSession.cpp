@@ -12,7 +12,9 @@ THeadlessSession::THeadlessSession(bool virtualClock) {
     InitWindowSystem(std::move(backend));
 }
 
-THeadlessSession::~THeadlessSession() { DoneWindowSystem(); }
+THeadlessSession::~THeadlessSession() {
+    DoneWindowSystem();
+}
 
 namespace {
 
@@ -26,9 +28,15 @@ void Queue(TRawInputKind kind, TPoint p, TMouseButton b = TMouseButton::mbLeft) 
 
 } // namespace
 
-void THeadlessSession::MouseMove(TPoint p) { Queue(TRawInputKind::riMouseMove, p); }
-void THeadlessSession::MouseDown(TPoint p, TMouseButton b) { Queue(TRawInputKind::riButtonDown, p, b); }
-void THeadlessSession::MouseUp(TPoint p, TMouseButton b) { Queue(TRawInputKind::riButtonUp, p, b); }
+void THeadlessSession::MouseMove(TPoint p) {
+    Queue(TRawInputKind::riMouseMove, p);
+}
+void THeadlessSession::MouseDown(TPoint p, TMouseButton b) {
+    Queue(TRawInputKind::riButtonDown, p, b);
+}
+void THeadlessSession::MouseUp(TPoint p, TMouseButton b) {
+    Queue(TRawInputKind::riButtonUp, p, b);
+}
 
 void THeadlessSession::Click(TPoint p, TMouseButton b) {
     MouseMove(p);
@@ -88,17 +96,17 @@ void THeadlessSession::Type(std::string_view text) {
     }
 }
 
-void THeadlessSession::Pump() { PumpPendingMessages(false); }
+void THeadlessSession::Pump() {
+    PumpPendingMessages(false);
+}
 
 void THeadlessSession::Advance(uint64_t ms) {
     uint64_t target = FBackend->TickCount() + ms;
     for (;;) {
         Pump();
-        if (QuitPending())
-            break;
+        if (QuitPending()) break;
         uint64_t due = NextTimerDue();
-        if (due > target)
-            break;
+        if (due > target) break;
         FBackend->SetTime(std::max(due, FBackend->TickCount()));
         // Timers are made only when the queue is empty: one pass takes them all.
         Pump();
@@ -109,23 +117,22 @@ void THeadlessSession::Advance(uint64_t ms) {
     Pump();
 }
 
-void THeadlessSession::Skip(uint64_t ms) { FBackend->AdvanceTime(ms); }
+void THeadlessSession::Skip(uint64_t ms) {
+    FBackend->AdvanceTime(ms);
+}
 
 bool THeadlessSession::RunUntil(const std::function<bool()>& done, int timeoutMs) {
     auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
     while (!done()) {
-        if (std::chrono::steady_clock::now() >= end)
-            return done();
+        if (std::chrono::steady_clock::now() >= end) return done();
         Pump();
-        if (done())
-            return true;
+        if (done()) return true;
         WaitMessage(5);
     }
     return true;
 }
 
 TBitmap THeadlessSession::WindowShot(HWND wnd) const {
-    if (auto* s = FBackend->SurfaceOf(wnd))
-        return s->Pixels();
+    if (auto* s = FBackend->SurfaceOf(wnd)) return s->Pixels();
     return {};
 }

@@ -33,15 +33,15 @@ TEST(Activation, ClickOnAnotherFormDeactivatesTheOldOneFirst) {
     s.Pump();
     SetActiveWindow(a);
     ASSERT_EQ(GetFocus(), a);
-    TMessageRecorder rec({}, {WM_ACTIVATE, WM_NCACTIVATE, WM_SETFOCUS, WM_KILLFOCUS, WM_LBUTTONDOWN,
-                              WM_MOUSEACTIVATE});
+    TMessageRecorder rec(
+        {}, {WM_ACTIVATE, WM_NCACTIVATE, WM_SETFOCUS, WM_KILLFOCUS, WM_LBUTTONDOWN, WM_MOUSEACTIVATE});
     s.Click({400, 100});
     s.Pump();
     std::vector<std::pair<HWND, uint32_t>> got;
     for (auto& m : rec.Messages())
         got.emplace_back(m.Wnd, m.Msg);
     std::vector<std::pair<HWND, uint32_t>> expected = {
-        {b, WM_MOUSEACTIVATE}, {a, WM_NCACTIVATE}, {a, WM_ACTIVATE},  {b, WM_NCACTIVATE},
+        {b, WM_MOUSEACTIVATE}, {a, WM_NCACTIVATE}, {a, WM_ACTIVATE}, {b, WM_NCACTIVATE},
         {b, WM_ACTIVATE},      {a, WM_KILLFOCUS},  {b, WM_SETFOCUS}, {b, WM_LBUTTONDOWN}};
     EXPECT_EQ(got, expected);
     EXPECT_EQ(LoPart(rec.Messages()[4].WParam), static_cast<int32_t>(WA_CLICKACTIVE));
@@ -87,11 +87,11 @@ TEST(Activation, FocusMessagesAndKeysGoToTheFocusedWindow) {
     s.Pump();
     using P = std::pair<uint32_t, WPARAM>;
     std::vector<P> expected = {
-        P{WM_KEYDOWN, 'A'},        P{WM_CHAR, 'a'},        P{WM_KEYUP, 'A'},        P{WM_KEYDOWN, VK_SHIFT},
-        P{WM_KEYDOWN, 'B'},        P{WM_CHAR, 'B'},        P{WM_KEYUP, 'B'},        P{WM_KEYUP, VK_SHIFT},
-        P{WM_KEYDOWN, VK_CONTROL}, P{WM_KEYDOWN, 'C'},     P{WM_CHAR, 3},           P{WM_KEYUP, 'C'},
+        P{WM_KEYDOWN, 'A'},        P{WM_CHAR, 'a'},           P{WM_KEYUP, 'A'},      P{WM_KEYDOWN, VK_SHIFT},
+        P{WM_KEYDOWN, 'B'},        P{WM_CHAR, 'B'},           P{WM_KEYUP, 'B'},      P{WM_KEYUP, VK_SHIFT},
+        P{WM_KEYDOWN, VK_CONTROL}, P{WM_KEYDOWN, 'C'},        P{WM_CHAR, 3},         P{WM_KEYUP, 'C'},
         P{WM_KEYUP, VK_CONTROL},   P{WM_SYSKEYDOWN, VK_MENU}, P{WM_SYSKEYDOWN, 'D'}, P{WM_SYSCHAR, 'd'},
-        P{WM_SYSKEYUP, 'D'},       P{WM_SYSKEYUP, VK_MENU}, P{WM_CHAR, 0x4E2D}};
+        P{WM_SYSKEYUP, 'D'},       P{WM_SYSKEYUP, VK_MENU},   P{WM_CHAR, 0x4E2D}};
     EXPECT_EQ(keys, expected);
     EXPECT_FALSE(GetKeyState(VK_SHIFT) < 0);
 }

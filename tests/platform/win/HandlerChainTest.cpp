@@ -10,8 +10,7 @@ TEST(HandlerChain, MiddleRemovedFirstAndNextReachesDefault) {
     std::string trace;
     auto push = [&](char tag) {
         return PushWindowHandler(w, [&trace, tag](HWND, TMessage& m, const TCallNext& next) {
-            if (m.Msg == WM_USER + 1)
-                trace += tag;
+            if (m.Msg == WM_USER + 1) trace += tag;
             next(m);
         });
     };
@@ -45,8 +44,7 @@ TEST(HandlerChain, HandlerRemovingItselfWhileRunningStillCallsNext) {
     HWND w = MakeWindow(WS_POPUP, Rect(0, 0, 50, 50));
     std::string trace;
     PushWindowHandler(w, [&](HWND, TMessage& m, const TCallNext& next) {
-        if (m.Msg == WM_USER)
-            trace += 'a';
+        if (m.Msg == WM_USER) trace += 'a';
         next(m);
     });
     THandlerId self = 0;
@@ -73,8 +71,7 @@ TEST(HandlerChain, DeadHandleGivesZeroAndDestroyInsideHandlerIsDeferred) {
             m.Result = 7;
             return true;
         }
-        if (m.Msg == WM_DESTROY)
-            ++destroyed;
+        if (m.Msg == WM_DESTROY) ++destroyed;
         return false;
     });
     EXPECT_EQ(SendMessage(w, WM_USER), 7);
@@ -96,8 +93,7 @@ TEST(HandlerChain, ChildDestroyingItsParentWaitsForBoth) {
             order.push_back(IsWindow(parent) ? "parent alive" : "parent gone");
             return true;
         }
-        if (m.Msg == WM_DESTROY)
-            order.push_back("child destroyed");
+        if (m.Msg == WM_DESTROY) order.push_back("child destroyed");
         return false;
     });
     SendMessage(child, WM_USER);

@@ -17,22 +17,20 @@ struct TRoutingWindow {
         Wnd = MakeWindow(
             WS_POPUP | WS_VISIBLE, Bounds(100, 100, 200, 150), nullptr,
             [this](HWND w, TMessage& m) {
-                if (NcInsets(m, 5, 20, 5, 5))
-                    return true;
+                if (NcInsets(m, 5, 20, 5, 5)) return true;
                 if (m.Msg == WM_NCHITTEST) {
                     TRect r;
                     GetWindowRect(w, r);
                     TPoint p = LParamToPoint(m.LParam);
                     int x = p.X - r.Left, y = p.Y - r.Top;
-                    m.Result = y < 20 ? (x >= 180 ? kCustomHit : HTCAPTION)
-                               : x < 5 ? HTLEFT
+                    m.Result = y < 20     ? (x >= 180 ? kCustomHit : HTCAPTION)
+                               : x < 5    ? HTLEFT
                                : x >= 195 ? HTRIGHT
                                : y >= 145 ? HTBOTTOM
                                           : HTCLIENT;
                     return true;
                 }
-                if (m.Msg == WM_SETCURSOR)
-                    CursorHits.push_back(LoPart(static_cast<uint64_t>(m.LParam)));
+                if (m.Msg == WM_SETCURSOR) CursorHits.push_back(LoPart(static_cast<uint64_t>(m.LParam)));
                 // Presses on the frame start nothing here.
                 return m.Msg == WM_NCLBUTTONDOWN || m.Msg == WM_NCLBUTTONDBLCLK;
             },
@@ -40,9 +38,9 @@ struct TRoutingWindow {
     }
 };
 
-const std::set<uint32_t> kMouse = {WM_MOUSEMOVE,      WM_LBUTTONDOWN,     WM_LBUTTONUP,     WM_LBUTTONDBLCLK,
-                                   WM_RBUTTONDOWN,    WM_RBUTTONUP,       WM_NCMOUSEMOVE,   WM_NCLBUTTONDOWN,
-                                   WM_NCLBUTTONUP,    WM_NCLBUTTONDBLCLK, WM_NCRBUTTONDOWN, WM_NCRBUTTONUP};
+const std::set<uint32_t> kMouse = {WM_MOUSEMOVE,   WM_LBUTTONDOWN,     WM_LBUTTONUP,     WM_LBUTTONDBLCLK,
+                                   WM_RBUTTONDOWN, WM_RBUTTONUP,       WM_NCMOUSEMOVE,   WM_NCLBUTTONDOWN,
+                                   WM_NCLBUTTONUP, WM_NCLBUTTONDBLCLK, WM_NCRBUTTONDOWN, WM_NCRBUTTONUP};
 
 } // namespace
 
@@ -117,10 +115,8 @@ TEST(InputRouting, PressInAMoveAndReleaseOverBAllGoToA) {
     THeadlessSession s;
     // A takes the capture on a press, as controls do, and drops it on release.
     HWND a = MakeWindow(WS_POPUP | WS_VISIBLE, Bounds(0, 0, 100, 100), nullptr, [](HWND w, TMessage& m) {
-        if (m.Msg == WM_LBUTTONDOWN)
-            SetCapture(w);
-        if (m.Msg == WM_LBUTTONUP)
-            ReleaseCapture();
+        if (m.Msg == WM_LBUTTONDOWN) SetCapture(w);
+        if (m.Msg == WM_LBUTTONUP) ReleaseCapture();
         return false;
     });
     HWND b = MakeWindow(WS_POPUP | WS_VISIBLE, Bounds(200, 0, 100, 100));
@@ -146,9 +142,9 @@ TEST(InputRouting, DoubleClicksFollowClassTimeAndDistance) {
     const TCase cases[] = {
         {CS_DBLCLKS, 100, 0, {WM_LBUTTONDOWN, WM_LBUTTONDBLCLK}},
         {CS_DBLCLKS, 100, 2, {WM_LBUTTONDOWN, WM_LBUTTONDBLCLK}},
-        {CS_DBLCLKS, 100, 3, {WM_LBUTTONDOWN, WM_LBUTTONDOWN}},  // too far
-        {CS_DBLCLKS, 501, 0, {WM_LBUTTONDOWN, WM_LBUTTONDOWN}},  // too late
-        {0, 100, 0, {WM_LBUTTONDOWN, WM_LBUTTONDOWN}},           // not asked for
+        {CS_DBLCLKS, 100, 3, {WM_LBUTTONDOWN, WM_LBUTTONDOWN}}, // too far
+        {CS_DBLCLKS, 501, 0, {WM_LBUTTONDOWN, WM_LBUTTONDOWN}}, // too late
+        {0, 100, 0, {WM_LBUTTONDOWN, WM_LBUTTONDOWN}},          // not asked for
     };
     for (const auto& c : cases) {
         THeadlessSession s;
@@ -173,8 +169,8 @@ TEST(InputRouting, DoubleClicksFollowClassTimeAndDistance) {
     s.Click({150, 105});
     s.Click({150, 105});
     s.Pump();
-    EXPECT_EQ(rec.Msgs(), (std::vector<uint32_t>{WM_LBUTTONDOWN, WM_LBUTTONDBLCLK, WM_LBUTTONDOWN, WM_NCLBUTTONDOWN,
-                                                 WM_NCLBUTTONDBLCLK}));
+    EXPECT_EQ(rec.Msgs(), (std::vector<uint32_t>{WM_LBUTTONDOWN, WM_LBUTTONDBLCLK, WM_LBUTTONDOWN,
+                                                 WM_NCLBUTTONDOWN, WM_NCLBUTTONDBLCLK}));
 }
 
 TEST(InputRouting, ChildrenGetTheirOwnCoordinatesAndParentsHearOfPresses) {

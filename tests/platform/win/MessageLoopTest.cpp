@@ -15,11 +15,9 @@ TEST(MessageLoop, PostsFromFourThreadsArriveOnceInOrderPerThread) {
     std::vector<std::vector<int>> seen(kThreads);
     int total = 0;
     HWND w = MakeWindow(WS_POPUP, Rect(0, 0, 10, 10), nullptr, [&](HWND, TMessage& m) {
-        if (m.Msg != WM_USER)
-            return false;
+        if (m.Msg != WM_USER) return false;
         seen[m.WParam].push_back(static_cast<int>(m.LParam));
-        if (++total == kThreads * kEach)
-            PostQuitMessage(0);
+        if (++total == kThreads * kEach) PostQuitMessage(0);
         return true;
     });
     std::vector<std::thread> workers;
@@ -42,8 +40,7 @@ TEST(MessageLoop, SendFromWorkerRunsOnGuiThreadWhileSenderWaits) {
     THeadlessSession s(false);
     std::thread::id handlerThread;
     HWND w = MakeWindow(WS_POPUP, Rect(0, 0, 10, 10), nullptr, [&](HWND, TMessage& m) {
-        if (m.Msg != WM_USER)
-            return false;
+        if (m.Msg != WM_USER) return false;
         handlerThread = std::this_thread::get_id();
         m.Result = static_cast<LRESULT>(m.WParam * 2);
         return true;
@@ -116,8 +113,7 @@ TEST(MessageLoop, PaintAndTimerComeOnlyWhenQueueIsEmpty) {
     THeadlessSession s;
     std::vector<uint32_t> order;
     HWND w = MakeWindow(WS_POPUP | WS_VISIBLE, Rect(0, 0, 10, 10), nullptr, [&](HWND, TMessage& m) {
-        if (m.Msg == WM_USER || m.Msg == WM_TIMER || m.Msg == WM_PAINT)
-            order.push_back(m.Msg);
+        if (m.Msg == WM_USER || m.Msg == WM_TIMER || m.Msg == WM_PAINT) order.push_back(m.Msg);
         return false;
     });
     s.Pump();
@@ -140,8 +136,7 @@ TEST(MessageLoop, HooksSeeMessagesFirstAndCanEatThem) {
     });
     int hooked = 0;
     uint64_t id = AddMessageHook([&](TMsg& m) {
-        if (m.message != WM_USER)
-            return false;
+        if (m.message != WM_USER) return false;
         ++hooked;
         return m.wParam == 1;
     });

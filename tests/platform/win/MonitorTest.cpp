@@ -12,7 +12,8 @@ TEST(Monitors, NearestMonitorAndWorkAreaOfTwo) {
         TPoint P;
         HMONITOR Expected;
     };
-    const TCase cases[] = {{{100, 100}, 1}, {{2000, 300}, 2}, {{5000, 500}, 2}, {{-50, 50}, 1}, {{2500, 100}, 2}};
+    const TCase cases[] = {
+        {{100, 100}, 1}, {{2000, 300}, 2}, {{5000, 500}, 2}, {{-50, 50}, 1}, {{2500, 100}, 2}};
     for (auto& c : cases)
         EXPECT_EQ(MonitorFromPoint(c.P, MONITOR_DEFAULTTONEAREST), c.Expected) << c.P.X << "," << c.P.Y;
     EXPECT_EQ(MonitorFromPoint({5000, 500}, MONITOR_DEFAULTTONULL), 0u);

@@ -4,13 +4,13 @@
 
 namespace {
 
-const std::set<uint32_t> kLoop = {WM_ENTERSIZEMOVE, WM_MOVING, WM_SIZING, WM_WINDOWPOSCHANGED, WM_EXITSIZEMOVE};
+const std::set<uint32_t> kLoop = {WM_ENTERSIZEMOVE, WM_MOVING, WM_SIZING, WM_WINDOWPOSCHANGED,
+                                  WM_EXITSIZEMOVE};
 
 std::vector<uint32_t> Distinct(const std::vector<uint32_t>& v) {
     std::vector<uint32_t> out;
     for (uint32_t m : v)
-        if (out.empty() || out.back() != m)
-            out.push_back(m);
+        if (out.empty() || out.back() != m) out.push_back(m);
     return out;
 }
 
@@ -32,9 +32,9 @@ TEST(MoveSizeLoop, CaptionDragMovesAndHandlerCanPinX) {
     s.Drag({150, 110}, {250, 160}); // on the built-in caption, by (100, 50)
     s.Pump();
     EXPECT_EQ(Distinct(rec.Msgs()),
-              (std::vector<uint32_t>{WM_ENTERSIZEMOVE, WM_MOVING, WM_WINDOWPOSCHANGED, WM_MOVING, WM_WINDOWPOSCHANGED,
-                                     WM_MOVING, WM_WINDOWPOSCHANGED, WM_MOVING, WM_WINDOWPOSCHANGED,
-                                     WM_EXITSIZEMOVE}));
+              (std::vector<uint32_t>{WM_ENTERSIZEMOVE, WM_MOVING, WM_WINDOWPOSCHANGED, WM_MOVING,
+                                     WM_WINDOWPOSCHANGED, WM_MOVING, WM_WINDOWPOSCHANGED, WM_MOVING,
+                                     WM_WINDOWPOSCHANGED, WM_EXITSIZEMOVE}));
     TRect r;
     GetWindowRect(w, r);
     EXPECT_EQ(r, Bounds(100, 150, 200, 150));
@@ -122,11 +122,11 @@ TEST(MoveSizeLoop, SystemCommandsChangeWindowState) {
     THeadlessSession s;
     s.Backend().SetMonitors({{Rect(0, 0, 800, 600), Rect(0, 0, 800, 560), true}});
     std::vector<WPARAM> sizes;
-    HWND w = MakeWindow(WS_OVERLAPPEDWINDOW | WS_VISIBLE, Bounds(50, 50, 300, 200), nullptr, [&](HWND, TMessage& m) {
-        if (m.Msg == WM_SIZE)
-            sizes.push_back(m.WParam);
-        return false;
-    });
+    HWND w = MakeWindow(WS_OVERLAPPEDWINDOW | WS_VISIBLE, Bounds(50, 50, 300, 200), nullptr,
+                        [&](HWND, TMessage& m) {
+                            if (m.Msg == WM_SIZE) sizes.push_back(m.WParam);
+                            return false;
+                        });
     s.Pump();
     sizes.clear();
     SendMessage(w, WM_SYSCOMMAND, SC_MAXIMIZE);

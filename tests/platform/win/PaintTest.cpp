@@ -28,8 +28,7 @@ struct TPainter {
                     m.Result = 1;
                     return true;
                 }
-                if (m.Msg == WM_NCPAINT)
-                    ++NcPaints;
+                if (m.Msg == WM_NCPAINT) ++NcPaints;
                 if (m.Msg == WM_PAINT) {
                     ++Paints;
                     HRGN u = CreateRectRgn(0, 0, 0, 0);
@@ -112,7 +111,7 @@ TEST(Painting, ChildrenAreClippedByParentSiblingsAboveAndRegion) {
     EXPECT_EQ(PixelAt(shot, 55, 55), 0x0000FFu); // blue shows
     EXPECT_EQ(PixelAt(shot, 65, 55), 0x00FF00u); // green sibling above wins
     EXPECT_EQ(PixelAt(shot, 40, 40), 0xFF0000u); // parent elsewhere
-    ASSERT_EQ(shot.Width(), 100);                 // nothing past the parent
+    ASSERT_EQ(shot.Width(), 100);                // nothing past the parent
 
     // A region on the child: its pixels show only inside it.
     SetWindowRgn(below.Wnd, CreateRectRgn(0, 0, 5, 30), true);
@@ -145,13 +144,11 @@ TEST(Painting, TopLevelWindowsCompositeByZOrderAndAlpha) {
     // The expected screen, written out: desktop black, red back window, the
     // blue one at half strength over red and over black, the green corner.
     auto expect = [&](int x, int y) -> uint32_t {
-        if (x < 10 && y < 10)
-            return x < 5 ? 0xFF0000u : 0x00FF00u;
+        if (x < 10 && y < 10) return x < 5 ? 0xFF0000u : 0x00FF00u;
         bool inFront = x >= 20 && x < 60 && y >= 20 && y < 40;
         bool inBack = x < 40 && y < 40;
         uint32_t under = inBack ? 0xFF0000u : 0;
-        if (!inFront)
-            return under;
+        if (!inFront) return under;
         uint32_t r = ((under >> 16) * 127 + 127) / 255;
         uint32_t b = (255 * 128 + 127) / 255;
         return (r << 16) | b;

@@ -47,8 +47,7 @@ TEST(WindowRegions, NoPixelShowsOutsideTheRegion) {
     s.Backend().SetMonitors({{Rect(0, 0, 100, 100), Rect(0, 0, 100, 100), true}});
     s.Backend().SetDesktopPixel(0xFF000000);
     HWND ring = MakeWindow(WS_POPUP | WS_VISIBLE, Bounds(20, 20, 60, 60), nullptr, [](HWND w, TMessage& m) {
-        if (m.Msg != WM_PAINT)
-            return false;
+        if (m.Msg != WM_PAINT) return false;
         TPaintStruct ps;
         HDC dc = BeginPaint(w, ps);
         dc->FillRect(Rect(-10, -10, 100, 100), RGB(255, 255, 255));

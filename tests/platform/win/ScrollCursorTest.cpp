@@ -50,8 +50,8 @@ TEST(CursorShapes, FollowTheHitCodeUnlessAHandlerSetsOne) {
         TPoint P;
         int Cursor;
     };
-    const TCase cases[] = {{{101, 150}, IDC_SIZEWE},  {{200, 101}, IDC_SIZENS},   {{298, 198}, IDC_SIZENWSE},
-                           {{150, 150}, IDC_ARROW},   {{120, 120}, IDC_HAND},     {{101, 198}, IDC_SIZENESW}};
+    const TCase cases[] = {{{101, 150}, IDC_SIZEWE}, {{200, 101}, IDC_SIZENS}, {{298, 198}, IDC_SIZENWSE},
+                           {{150, 150}, IDC_ARROW},  {{120, 120}, IDC_HAND},   {{101, 198}, IDC_SIZENESW}};
     for (auto& c : cases) {
         s.MouseMove(c.P);
         s.Pump();

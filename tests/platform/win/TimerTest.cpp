@@ -10,11 +10,9 @@ struct TTicker {
     std::function<void(HWND, uintptr_t)> OnTick;
     TTicker() {
         Wnd = MakeWindow(WS_POPUP, Rect(0, 0, 10, 10), nullptr, [this](HWND w, TMessage& m) {
-            if (m.Msg != WM_TIMER)
-                return false;
+            if (m.Msg != WM_TIMER) return false;
             Ticks.push_back(GetTickCount());
-            if (OnTick)
-                OnTick(w, m.WParam);
+            if (OnTick) OnTick(w, m.WParam);
             return true;
         });
     }
@@ -58,8 +56,7 @@ TEST(Timers, KillInsideHandlerAndWindowDestroyedInsideItsHandler) {
     int calls = 0;
     t.OnTick = [&](HWND w, uintptr_t id) {
         ++calls;
-        if (id == 1)
-            KillTimer(w, 1);
+        if (id == 1) KillTimer(w, 1);
         if (id == 2) {
             DestroyWindow(w);
             EXPECT_TRUE(IsWindow(w)); // still alive until the handler returns

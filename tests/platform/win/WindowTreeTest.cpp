@@ -6,7 +6,9 @@
 
 namespace {
 
-std::vector<HWND> Order(HWND parent) { return GetChildWindows(parent); }
+std::vector<HWND> Order(HWND parent) {
+    return GetChildWindows(parent);
+}
 
 } // namespace
 
@@ -55,12 +57,12 @@ TEST(WindowTree, PositionChangesSendTheirMessagesAndEditsStick) {
             auto* p = LParamToPtr<TWindowPos>(m.LParam);
             p->cx &= ~1;
         }
-        if (m.Msg == WM_MOVE)
-            moved = LParamToPoint(m.LParam);
+        if (m.Msg == WM_MOVE) moved = LParamToPoint(m.LParam);
         if (m.Msg == WM_SIZE)
-            sized = Rect(0, 0, LoPart(static_cast<uint64_t>(m.LParam)), HiPart(static_cast<uint64_t>(m.LParam)));
-        if (m.Msg == WM_WINDOWPOSCHANGING || m.Msg == WM_WINDOWPOSCHANGED || m.Msg == WM_MOVE || m.Msg == WM_SIZE ||
-            m.Msg == WM_NCCALCSIZE || m.Msg == WM_SHOWWINDOW)
+            sized =
+                Rect(0, 0, LoPart(static_cast<uint64_t>(m.LParam)), HiPart(static_cast<uint64_t>(m.LParam)));
+        if (m.Msg == WM_WINDOWPOSCHANGING || m.Msg == WM_WINDOWPOSCHANGED || m.Msg == WM_MOVE ||
+            m.Msg == WM_SIZE || m.Msg == WM_NCCALCSIZE || m.Msg == WM_SHOWWINDOW)
             msgs.push_back(m.Msg);
         return NcInsets(m, 2, 3, 4, 5);
     });
@@ -87,8 +89,7 @@ TEST(WindowTree, HidingOrMovingAChildRepaintsWhatItUncovered) {
     THeadlessSession s;
     auto filler = [](TColor color) {
         return [color](HWND w, TMessage& m) {
-            if (m.Msg != WM_PAINT)
-                return false;
+            if (m.Msg != WM_PAINT) return false;
             TPaintStruct ps;
             HDC dc = BeginPaint(w, ps);
             dc->FillRect(Rect(0, 0, 1000, 1000), color);
@@ -117,8 +118,7 @@ TEST(WindowTree, DestroyingAWindowTakesItsChildrenAndOwnedWindows) {
     THeadlessSession s;
     std::vector<std::pair<HWND, uint32_t>> log;
     auto logger = [&](HWND w, TMessage& m) {
-        if (m.Msg == WM_DESTROY || m.Msg == WM_NCDESTROY)
-            log.emplace_back(w, m.Msg);
+        if (m.Msg == WM_DESTROY || m.Msg == WM_NCDESTROY) log.emplace_back(w, m.Msg);
         return false;
     };
     HWND top = MakeWindow(WS_POPUP | WS_VISIBLE, Bounds(0, 0, 100, 100), nullptr, logger);
@@ -128,9 +128,9 @@ TEST(WindowTree, DestroyingAWindowTakesItsChildrenAndOwnedWindows) {
     SetCapture(child);
     SetTimer(child, 1, 10);
     DestroyWindow(top);
-    std::vector<std::pair<HWND, uint32_t>> expected = {
-        {owned, WM_DESTROY}, {owned, WM_NCDESTROY}, {top, WM_DESTROY},
-        {child, WM_DESTROY}, {child, WM_NCDESTROY}, {top, WM_NCDESTROY}};
+    std::vector<std::pair<HWND, uint32_t>> expected = {{owned, WM_DESTROY},   {owned, WM_NCDESTROY},
+                                                       {top, WM_DESTROY},     {child, WM_DESTROY},
+                                                       {child, WM_NCDESTROY}, {top, WM_NCDESTROY}};
     EXPECT_EQ(log, expected);
     EXPECT_EQ(GetFocus(), nullptr);
     EXPECT_EQ(GetCapture(), nullptr);

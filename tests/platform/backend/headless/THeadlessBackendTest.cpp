@@ -7,10 +7,9 @@
 namespace {
 
 HWND Filled(uint32_t exStyle, TRect r, TColor color, HWND owner = nullptr) {
-    return CreateWindowEx(exStyle, "Test", "", WS_POPUP | WS_VISIBLE, r.Left, r.Top, r.Width(), r.Height(), owner,
-                          0, [color](HWND w, TMessage& m, const TCallNext& next) {
-                              if (m.Msg != WM_PAINT)
-                                  return next(m);
+    return CreateWindowEx(exStyle, "Test", "", WS_POPUP | WS_VISIBLE, r.Left, r.Top, r.Width(), r.Height(),
+                          owner, 0, [color](HWND w, TMessage& m, const TCallNext& next) {
+                              if (m.Msg != WM_PAINT) return next(m);
                               TPaintStruct ps;
                               HDC dc = BeginPaint(w, ps);
                               dc->FillRect(Rect(0, 0, 1000, 1000), color);
@@ -18,7 +17,9 @@ HWND Filled(uint32_t exStyle, TRect r, TColor color, HWND owner = nullptr) {
                           });
 }
 
-uint32_t At(const TBitmap& b, int x, int y) { return b.ScanLine(y)[x] & 0xFFFFFF; }
+uint32_t At(const TBitmap& b, int x, int y) {
+    return b.ScanLine(y)[x] & 0xFFFFFF;
+}
 
 } // namespace
 
