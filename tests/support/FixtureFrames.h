@@ -19,12 +19,15 @@ constexpr Rgb kBars[kBarCount] = {
 };
 constexpr int kCounterBits = 8;
 
-inline int CounterTop(int height) { return height * 5 / 6; }
-inline int ColumnOf(int x, int width, int columns) { return x * columns / width; }
+inline int CounterTop(int height) {
+    return height * 5 / 6;
+}
+inline int ColumnOf(int x, int width, int columns) {
+    return x * columns / width;
+}
 
 inline Rgb PixelAt(int x, int y, int width, int height, int frame) {
-    if (y < CounterTop(height))
-        return kBars[ColumnOf(x, width, kBarCount)];
+    if (y < CounterTop(height)) return kBars[ColumnOf(x, width, kBarCount)];
     const int bit = ColumnOf(x, width, kCounterBits);
     return ((frame >> bit) & 1) ? Rgb{255, 255, 255} : Rgb{0, 0, 0};
 }
@@ -36,7 +39,11 @@ inline int ColumnCentre(int i, int width, int columns) {
     const int right = ((i + 1) * width + columns - 1) / columns;
     return (left + right) / 2;
 }
-inline int BarRow(int height) { return CounterTop(height) / 2; }
-inline int CounterRow(int height) { return (CounterTop(height) + height) / 2; }
+inline int BarRow(int height) {
+    return CounterTop(height) / 2;
+}
+inline int CounterRow(int height) {
+    return (CounterTop(height) + height) / 2;
+}
 
 } // namespace fixture
