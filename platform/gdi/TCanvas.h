@@ -31,7 +31,12 @@ public:
     TCanvas(const TCanvas&) = delete;
     TCanvas& operator=(const TCanvas&) = delete;
 
-    HDC Handle() const { return FHandle; }
+    // The context with the canvas's pen, brush, font and colours selected,
+    // ready for direct drawing calls.
+    HDC Handle() {
+        RequiredState();
+        return FHandle;
+    }
     // Draws on dc from now on (not owned; null detaches).
     void SetHandle(HDC dc);
     bool HandleAllocated() const { return FHandle != nullptr; }
