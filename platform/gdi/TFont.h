@@ -2,13 +2,15 @@
 
 #include "platform/base/Color.h"
 #include "platform/base/Set.h"
-#include "platform/base/TextStyle.h"
 #include "platform/gdi/GdiObjects.h"
 #include "platform/gdi/TGraphicsObject.h"
 
 #include <memory>
 #include <string>
 
+enum class TFontStyle { fsBold, fsItalic, fsUnderline, fsStrikeOut };
+using enum TFontStyle;
+using TFontStyles = TSet<TFontStyle>;
 enum class TFontPitch { fpDefault, fpVariable, fpFixed };
 using enum TFontPitch;
 using TFontCharset = Byte;
