@@ -1,0 +1,49 @@
+#include "platform/vcl/TCustomControl.h"
+
+#include "platform/gdi/Gdi.h"
+
+TCustomControl::TCustomControl(TComponent* AOwner) : TWinControl(AOwner) {}
+
+TCustomControl::~TCustomControl() {
+    ReleaseCanvasDC();
+}
+
+TCanvas* TCustomControl::Canvas() {
+    if (!FPainting && !FCanvas.HandleAllocated() && WindowSystemReady()) {
+        FCanvasWnd = Handle();
+        FCanvasDC = GetDC(FCanvasWnd);
+        FCanvas.SetHandle(FCanvasDC);
+    }
+    return &FCanvas;
+}
+
+void TCustomControl::ReleaseCanvasDC() {
+    if (!FCanvasDC) return;
+    FCanvas.SetHandle(nullptr);
+    if (WindowSystemReady()) ReleaseDC(FCanvasWnd, FCanvasDC);
+    FCanvasDC = nullptr;
+    FCanvasWnd = nullptr;
+}
+
+void TCustomControl::PaintWindow(HDC DC) {
+    ReleaseCanvasDC();
+    int saved = SaveDC(DC);
+    FPainting = true;
+    FCanvas.SetHandle(DC);
+    try {
+        Paint();
+    } catch (...) {
+        FCanvas.SetHandle(nullptr);
+        FPainting = false;
+        RestoreDC(DC, saved);
+        throw;
+    }
+    FCanvas.SetHandle(nullptr);
+    FPainting = false;
+    RestoreDC(DC, saved);
+}
+
+void TCustomControl::DestroyHandle() {
+    ReleaseCanvasDC();
+    TWinControl::DestroyHandle();
+}

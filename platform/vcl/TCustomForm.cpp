@@ -1,0 +1,392 @@
+#include "platform/vcl/TCustomForm.h"
+
+#include "platform/vcl/TApplication.h"
+#include "platform/vcl/TComponentReader.h"
+#include "platform/vcl/TMenu.h"
+
+#include "platform/vcl/Mouse.h"
+
+#include <algorithm>
+
+TCustomForm::TCustomForm(TComponent* AOwner) : TCustomControl(AOwner) {
+    FVisible = false;
+    FParentColor = false;
+    FParentFont = false;
+    FColor = clBtnFace;
+    FControlStyle = {csAcceptsControls, csCaptureMouse, csClickEvents, csSetCaption, csDoubleClicks};
+    FWidth = 320;
+    FHeight = 240;
+    if (Screen) Screen->AddForm(this);
+}
+
+TCustomForm::~TCustomForm() {
+    if (Screen) Screen->RemoveForm(this);
+}
+
+void TCustomForm::InitInheritedComponent() {
+    std::string name = ClassName();
+    bool found = TComponentReader::ReadInherited(this);
+    if (!found && name != "TForm" && name != "TCustomForm")
+        throw EResNotFound("Resource " + name + " not found");
+}
+
+void TCustomForm::DoCreate() {
+    if (!OnCreate) return;
+    TKeepAlive alive(this);
+    OnCreate(this);
+}
+
+void TCustomForm::Destroying() {
+    if (!FDestroyDone) {
+        FDestroyDone = true;
+        if (OnDestroy) {
+            try {
+                OnDestroy(this);
+            } catch (...) {
+                if (Application) Application->HandleException(this);
+            }
+        }
+        if (Screen) Screen->RemoveForm(this);
+    }
+    TCustomControl::Destroying();
+}
+
+void TCustomForm::Notification(TComponent* AComponent, TOperation Operation) {
+    TCustomControl::Notification(AComponent, Operation);
+    if (Operation != opRemove) return;
+    if (AComponent == FMenu) FMenu = nullptr;
+    if (AComponent == FActiveControl) FActiveControl = nullptr;
+    if (AComponent == FFocusedControl) FFocusedControl = nullptr;
+}
+
+void TCustomForm::CreateParams(TCreateParams& Params) {
+    TCustomControl::CreateParams(Params);
+    Params.Style &= ~uint32_t(WS_CHILD | WS_VISIBLE);
+    Params.WndParent = nullptr;
+    switch (FBorderStyle) {
+    case bsNone: Params.Style |= WS_POPUP; break;
+    case bsSingle:
+    case bsToolWindow: Params.Style |= WS_CAPTION | WS_BORDER; break;
+    case bsDialog: Params.Style |= WS_CAPTION | WS_DLGFRAME; break;
+    case bsSizeable:
+    case bsSizeToolWin: Params.Style |= WS_CAPTION | WS_THICKFRAME; break;
+    }
+    if (FBorderStyle != bsNone) {
+        if (FBorderIcons.Contains(biSystemMenu)) Params.Style |= WS_SYSMENU;
+        if (FBorderIcons.Contains(biMinimize) && FBorderStyle != bsDialog) Params.Style |= WS_MINIMIZEBOX;
+        if (FBorderIcons.Contains(biMaximize) && FBorderStyle != bsDialog) Params.Style |= WS_MAXIMIZEBOX;
+    }
+    if (FBorderStyle == bsToolWindow || FBorderStyle == bsSizeToolWin) Params.ExStyle |= WS_EX_TOOLWINDOW;
+    if (FFormStyle == fsStayOnTop) Params.ExStyle |= WS_EX_TOPMOST;
+    Params.ExStyle |= WS_EX_CONTROLPARENT;
+}
+
+void TCustomForm::CreateHandle() {
+    PlaceByPosition();
+    TCustomControl::CreateHandle();
+}
+
+void TCustomForm::PlaceByPosition() {
+    if (!Screen) return;
+    TRect area;
+    switch (FPosition) {
+    case poScreenCenter:
+    case poDesktopCenter: area = {0, 0, Screen->Width(), Screen->Height()}; break;
+    case poMainFormCenter:
+    case poOwnerFormCenter: {
+        TCustomForm* other = FPosition == poMainFormCenter && Application ? Application->MainForm()
+                                                                          : dynamic_cast<TCustomForm*>(Owner());
+        if (!other || other == this) {
+            area = {0, 0, Screen->Width(), Screen->Height()};
+        } else {
+            area = other->BoundsRect();
+        }
+        break;
+    }
+    default: return;
+    }
+    FLeft = area.Left + area.Width() / 2 - FWidth / 2;
+    FTop = area.Top + area.Height() / 2 - FHeight / 2;
+}
+
+bool TCustomForm::CanFocus() const {
+    return FVisible && FEnabled;
+}
+
+bool TCustomForm::Showing() const {
+    return HandleAllocated() && WindowSystemReady() && IsWindowVisible(FHandle);
+}
+
+void TCustomForm::SetFocus() {
+    if (!CanFocus()) throw EInvalidOperation("Cannot focus a disabled or invisible window");
+    ::SetFocus(Handle());
+}
+
+void TCustomForm::SetFormStyle(TFormStyle Value) {
+    if (FFormStyle == Value) return;
+    FFormStyle = Value;
+    // The MDI values are kept for the skinning component; the window itself stays a plain form.
+    if (HandleAllocated() && WindowSystemReady())
+        SetWindowPos(FHandle, Value == fsStayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+}
+
+void TCustomForm::SetBorderStyle(TFormBorderStyle Value) {
+    if (FBorderStyle == Value) return;
+    FBorderStyle = Value;
+    RecreateWnd();
+}
+
+void TCustomForm::SetBorderIcons(TBorderIcons Value) {
+    if (FBorderIcons == Value) return;
+    FBorderIcons = Value;
+    RecreateWnd();
+}
+
+void TCustomForm::SetMenu(TMainMenu* Value) {
+    if (FMenu) FMenu->RemoveFreeNotification(this);
+    FMenu = Value;
+    if (FMenu) FMenu->FreeNotification(this);
+}
+
+// ---- showing and closing
+
+void TCustomForm::Show() {
+    SetVisible(true);
+    if (HandleAllocated() && WindowSystemReady()) {
+        BringWindowToTop(FHandle);
+        SetActiveWindow(FHandle);
+    }
+}
+
+void TCustomForm::DoShow() {
+    if (OnShow) OnShow(this);
+}
+
+void TCustomForm::DoHide() {
+    if (OnHide) OnHide(this);
+}
+
+void TCustomForm::Activate() {
+    if (OnActivate) OnActivate(this);
+}
+
+void TCustomForm::Deactivate() {
+    if (OnDeactivate) OnDeactivate(this);
+}
+
+void TCustomForm::DoClose(TCloseAction& Action) {
+    if (OnClose) OnClose(this, Action);
+}
+
+bool TCustomForm::CloseQuery() {
+    bool canClose = true;
+    if (OnCloseQuery) OnCloseQuery(this, canClose);
+    return canClose;
+}
+
+void TCustomForm::Close() {
+    TKeepAlive alive(this);
+    if (FFormState.Contains(fsModal)) {
+        FModalResult = mrCancel;
+        return;
+    }
+    if (!CloseQuery()) return;
+    TCloseAction action = caHide;
+    DoClose(action);
+    if (action == caNone) return;
+    if (Application && Application->MainForm() == this) {
+        Application->Terminate();
+        return;
+    }
+    switch (action) {
+    case caHide: Hide(); break;
+    case caMinimize:
+        if (HandleAllocated()) ShowWindow(FHandle, SW_MINIMIZE);
+        break;
+    case caFree: Release(); break;
+    case caNone: break;
+    }
+}
+
+void TCustomForm::Release() {
+    if (WindowSystemReady()) PostMessage(Handle(), CM_RELEASE);
+}
+
+void TCustomForm::CloseModal() {
+    TCloseAction action = caNone;
+    if (CloseQuery()) {
+        action = caHide;
+        DoClose(action);
+    }
+    switch (action) {
+    case caNone: FModalResult = mrNone; break;
+    case caFree: Release(); break;
+    default: break;
+    }
+}
+
+TModalResult TCustomForm::ShowModal() {
+    if (FVisible || !FEnabled || FFormState.Contains(fsModal))
+        throw EInvalidOperation("Cannot make a visible window modal");
+    TKeepAlive alive(this);
+    if (GetCaptureControl()) SetCaptureControl(nullptr);
+    if (GetCapture()) ReleaseCapture();
+    FFormState.Include(fsModal);
+    // Every other form takes no input while this one is up.
+    std::vector<HWND> disabled;
+    if (Screen)
+        for (int i = 0; i < Screen->FormCount(); ++i) {
+            TCustomForm* f = Screen->Forms(i);
+            if (f != this && f->HandleAllocated() && IsWindowEnabled(f->WindowHandle())) {
+                EnableWindow(f->WindowHandle(), false);
+                disabled.push_back(f->WindowHandle());
+            }
+        }
+    FModalResult = mrNone;
+    try {
+        Show();
+        do {
+            Application->HandleMessage();
+            if (Application->Terminated())
+                FModalResult = mrCancel;
+            else if (FModalResult != mrNone)
+                CloseModal();
+        } while (FModalResult == mrNone && !FreePending());
+    } catch (...) {
+        for (HWND w : disabled) EnableWindow(w, true);
+        FFormState.Exclude(fsModal);
+        throw;
+    }
+    for (HWND w : disabled) EnableWindow(w, true);
+    if (!FreePending()) Hide();
+    FFormState.Exclude(fsModal);
+    return FModalResult;
+}
+
+// ---- focus
+
+void TCustomForm::SetActiveControl(TWinControl* Control) {
+    if (FActiveControl == Control) return;
+    if (Control && (Control == this || GetParentForm(Control) != this ||
+                    (!ComponentState().Contains(csLoading) && !Control->CanFocus())))
+        throw EInvalidOperation("Cannot focus a disabled or invisible window");
+    FActiveControl = Control;
+    if (!ComponentState().Contains(csLoading) && FActive && Control) ::SetFocus(Control->Handle());
+}
+
+void TCustomForm::FocusControl(TWinControl* Control) {
+    if (!Control->CanFocus()) throw EInvalidOperation("Cannot focus a disabled or invisible window");
+    FActiveControl = Control;
+    if (FActive || (HandleAllocated() && WindowSystemReady() && GetActiveWindow() == FHandle))
+        ::SetFocus(Control->Handle());
+}
+
+bool TCustomForm::SetFocusedControl(TWinControl* Control) {
+    if (FFocusedControl == Control) return true;
+    TKeepAlive alive(this);
+    TWinControl* old = FFocusedControl;
+    FFocusedControl = Control;
+    if (Control != this) FActiveControl = Control;
+    // The old control and its parents that do not hold the new one are left
+    // first, then the new one's parents and itself are entered, outermost first.
+    if (old)
+        for (TWinControl* c = old; c && c != this && !c->ContainsControl(Control); c = c->Parent()) {
+            c->Perform(CM_EXIT);
+            if (FFocusedControl != Control) return false;
+        }
+    std::vector<TWinControl*> entering;
+    for (TWinControl* c = Control; c && c != this && !(old && c->ContainsControl(old)); c = c->Parent())
+        entering.insert(entering.begin(), c);
+    for (TWinControl* c : entering) {
+        c->Perform(CM_ENTER);
+        if (FFocusedControl != Control) return false;
+    }
+    Perform(CM_FOCUSCHANGED, 0, reinterpret_cast<LPARAM>(Control));
+    return true;
+}
+
+void TCustomForm::ControlRemoving(TWinControl* Control) {
+    if (FActiveControl && Control->ContainsControl(FActiveControl)) FActiveControl = nullptr;
+    if (FFocusedControl && Control->ContainsControl(FFocusedControl)) FFocusedControl = nullptr;
+}
+
+void TCustomForm::SendCancelMode(TControl* Sender) {
+    if (FActiveControl) FActiveControl->Perform(CM_CANCELMODE, 0, reinterpret_cast<LPARAM>(Sender));
+}
+
+bool TCustomForm::IsShortCut(uint16_t Key, TShiftState Shift) {
+    return FMenu && FMenu->IsShortCut(::ShortCut(Key, Shift));
+}
+
+void TCustomForm::FocusFirstControl() {
+    TWinControl* target = FActiveControl;
+    if (!target || !target->CanFocus()) target = FindNextControl(nullptr, true, true, false);
+    if (target && target->CanFocus())
+        ::SetFocus(target->Handle());
+    else
+        ::SetFocus(FHandle);
+}
+
+// ---- messages
+
+void TCustomForm::Paint() {
+    if (OnPaint) OnPaint(this);
+}
+
+void TCustomForm::CMDialogKey(TMessage& Message) {
+    auto key = static_cast<uint16_t>(Message.WParam);
+    TShiftState shift = KeyboardStateToShiftState();
+    if (!shift.Contains(ssAlt) && !shift.Contains(ssCtrl)) {
+        switch (key) {
+        case VK_TAB:
+            SelectNext(FActiveControl, !shift.Contains(ssShift), true);
+            Message.Result = 1;
+            return;
+        case VK_LEFT:
+        case VK_UP:
+        case VK_RIGHT:
+        case VK_DOWN:
+            if (FActiveControl && FActiveControl->Parent()) {
+                FActiveControl->Parent()->SelectNext(FActiveControl, key == VK_RIGHT || key == VK_DOWN, false);
+                Message.Result = 1;
+                return;
+            }
+            break;
+        }
+    }
+    TCustomControl::CMDialogKey(Message);
+}
+
+void TCustomForm::Dispatch(TMessage& Message) {
+    switch (Message.Msg) {
+    case CM_DIALOGKEY: CMDialogKey(Message); return;
+    case CM_RELEASE: Free(); return;
+    case WM_CLOSE: Close(); return;
+    case CM_VISIBLECHANGED:
+        if (FVisible) {
+            HandleNeeded();
+            DoShow();
+            ShowWindow(FHandle, SW_SHOW);
+        } else {
+            if (FHandle) ShowWindow(FHandle, SW_HIDE);
+            DoHide();
+        }
+        return;
+    case WM_ACTIVATE: {
+        DefaultHandler(Message);
+        bool active = LoPart(Message.WParam) != WA_INACTIVE;
+        if (active == FActive) return;
+        FActive = active;
+        if (active) {
+            if (Screen) Screen->SetActiveForm(this);
+            FocusFirstControl();
+            Activate();
+        } else {
+            Deactivate();
+        }
+        return;
+    }
+    }
+    TCustomControl::Dispatch(Message);
+}
