@@ -2,6 +2,8 @@
 
 #include "media/engine/TCustomFFmpeg.h"
 
+#include <algorithm>
+
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -206,6 +208,10 @@ void TCustomFFmpeg::Cleanup() {
     for (int i = 0; i < Fnb_input_files; ++i)
         CloseInputFile(i);
     Fnb_input_files = 0;
+    // The forced-codec slots belong to the streams just closed.
+    std::fill(Finput_codecs.begin(), Finput_codecs.end(), nullptr);
+    std::fill(Foutput_codecs.begin(), Foutput_codecs.end(), nullptr);
+    Fnb_icodecs = Fnb_ocodecs = 0;
     Fintra_matrix.reset();
     Finter_matrix.reset();
     Fvstats_filename.clear();
