@@ -330,6 +330,20 @@ LRESULT TControl::Perform(uint32_t Msg, WPARAM WParam, LPARAM LParam) {
 
 void TControl::WndProc(TMessage& Message) {
     switch (Message.Msg) {
+    case WM_LBUTTONDOWN:
+    case WM_RBUTTONDOWN:
+    case WM_MBUTTONDOWN:
+    case WM_LBUTTONDBLCLK:
+    case WM_RBUTTONDBLCLK:
+    case WM_MBUTTONDBLCLK: {
+        // The focused control hears of every press before the pressed control does.
+        TKeepAlive alive(this);
+        SendCancelMode(this);
+        if (FreePending()) return;
+        break;
+    }
+    }
+    switch (Message.Msg) {
     case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDBLCLK:
     case WM_MBUTTONDBLCLK:
@@ -382,8 +396,6 @@ void TControl::WMMouseButton(TMessage& Message, TMouseButton Button, bool Down, 
     TShiftState shift = KeysToShiftState(Message.WParam);
     TKeepAlive alive(this);
     if (Down) {
-        SendCancelMode(this);
-        if (FreePending()) return;
         if (Button == TMouseButton::mbLeft) {
             if (FControlStyle.Contains(csCaptureMouse)) SetMouseCapture(true);
             if (FControlStyle.Contains(csClickEvents)) FControlState.Include(csClicked);

@@ -1,0 +1,233 @@
+#include "VclProbes.h"
+
+#include "platform/vcl/TTimer.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class TCustomFormFixture : public TVclFixture {
+protected:
+    TProbeButton* Button(TWinControl* Parent, const char* Name, int X, int Y) {
+        auto* b = new TProbeButton(GetParentForm(Parent) ? static_cast<TComponent*>(GetParentForm(Parent)) : Parent);
+        b->SetName(Name);
+        b->SetParent(Parent);
+        b->SetBounds(X, Y, 40, 20);
+        return b;
+    }
+    TWinControl* Focused() { return TWinControl::FindControl(GetFocus()); }
+    std::string FocusedName() {
+        TWinControl* c = Focused();
+        return c ? c->Name() : "none";
+    }
+};
+
+} // namespace
+
+TEST_F(TCustomFormFixture, TabCyclesByTabOrderSkippingWhatCannotTakeTheFocus) {
+    TForm* form = MakeForm(0, 0, 300, 200);
+    form->SetName("Form");
+    auto* b1 = Button(form, "B1", 10, 10);
+    auto* disabled = Button(form, "Disabled", 60, 10);
+    auto* hidden = Button(form, "Hidden", 110, 10);
+    auto* noStop = Button(form, "NoStop", 160, 10);
+    auto* panel = new TProbePanel(form);
+    panel->SetName("Panel");
+    panel->SetParent(form);
+    panel->SetBounds(10, 50, 200, 100);
+    auto* inner = Button(panel, "Inner", 10, 10);
+    auto* b0 = Button(form, "B0", 210, 10);
+    b0->SetTabOrder(0);
+    disabled->SetEnabled(false);
+    hidden->SetVisible(false);
+    noStop->SetTabStop(false);
+    (void)b1;
+    (void)inner;
+    form->Show();
+    Session.Pump();
+    EXPECT_EQ(FocusedName(), "B0");
+    std::vector<std::string> order;
+    for (int i = 0; i < 4; ++i) {
+        Session.Key(VK_TAB);
+        Session.Pump();
+        order.push_back(FocusedName());
+    }
+    EXPECT_EQ(order, (std::vector<std::string>{"B1", "Inner", "B0", "B1"}));
+    Session.KeyDown(VK_SHIFT);
+    Session.Key(VK_TAB);
+    Session.KeyUp(VK_SHIFT);
+    Session.Pump();
+    EXPECT_EQ(FocusedName(), "B0");
+}
+
+TEST_F(TCustomFormFixture, FocusChangesExitTheOldFirstAndReachEveryControl) {
+    TForm* form = MakeForm(0, 0, 300, 200);
+    auto* a = Button(form, "A", 10, 10);
+    auto* panel = new TProbePanel(form);
+    panel->SetName("Panel");
+    panel->SetParent(form);
+    panel->SetBounds(10, 50, 200, 100);
+    auto* inner = Button(panel, "Inner", 10, 10);
+    auto* graphic = new TProbeGraphic(form);
+    graphic->SetName("Graphic");
+    graphic->SetParent(panel);
+    form->Show();
+    Session.Pump();
+    ProbeLog().clear();
+    for (auto* c : std::vector<std::vector<std::string>*>{&a->FocusChanges, &panel->FocusChanges,
+                                                          &inner->FocusChanges, &graphic->FocusChanges})
+        c->clear();
+    inner->SetFocus();
+    Session.Pump();
+    EXPECT_EQ(ProbeLog(), (std::vector<std::string>{"A CM_EXIT", "Panel CM_ENTER", "Inner CM_ENTER"}));
+    for (auto* c : std::vector<std::vector<std::string>*>{&a->FocusChanges, &panel->FocusChanges,
+                                                          &inner->FocusChanges, &graphic->FocusChanges})
+        EXPECT_EQ(*c, std::vector<std::string>{"Inner"});
+    EXPECT_TRUE(inner->Focused());
+    EXPECT_EQ(form->ActiveControl(), inner);
+}
+
+TEST_F(TCustomFormFixture, DialogKeysReachTheDefaultButtonUnlessTheFocusedControlClaimsThem) {
+    TForm* form = MakeForm(0, 0, 300, 200);
+    auto* edit = Button(form, "Edit", 10, 10);
+    auto* ok = Button(form, "OK", 60, 10);
+    auto* cancel = Button(form, "Cancel", 110, 10);
+    auto* save = Button(form, "Save", 160, 10);
+    ok->Default = true;
+    cancel->Cancel = true;
+    save->SetCaption("&Save");
+    form->Show();
+    edit->SetFocus();
+    Session.Pump();
+    Session.Key(VK_RETURN);
+    Session.Key(VK_ESCAPE);
+    Session.Pump();
+    EXPECT_EQ(ok->Clicks, 1);
+    EXPECT_EQ(cancel->Clicks, 1);
+    EXPECT_TRUE(edit->KeysDown.empty());
+
+    // Arrows move the focus, unless the focused control wants them.
+    Session.Key(VK_RIGHT);
+    Session.Pump();
+    EXPECT_EQ(FocusedName(), "OK");
+    edit->SetFocus();
+    edit->WantsArrows = true;
+    Session.Key(VK_RIGHT);
+    Session.Pump();
+    EXPECT_EQ(FocusedName(), "Edit");
+    EXPECT_EQ(edit->KeysDown, std::vector<uint16_t>{VK_RIGHT});
+
+    // Alt+S reaches the owner of the accelerator.
+    Session.KeyDown(VK_MENU);
+    Session.Key('S');
+    Session.KeyUp(VK_MENU);
+    Session.Pump();
+    EXPECT_EQ(save->Clicks, 1);
+}
+
+TEST_F(TCustomFormFixture, APressSendsCancelModeToTheFocusedControlBeforeItArrives) {
+    TForm* form = MakeForm(0, 0, 300, 200);
+    auto* focused = Button(form, "Focused", 10, 10);
+    auto* other = Button(form, "Other", 60, 10);
+    auto* graphic = new TProbeGraphic(form);
+    graphic->SetName("Graphic");
+    graphic->SetParent(form);
+    graphic->SetBounds(10, 100, 30, 30);
+    (void)other;
+    form->Show();
+    focused->SetFocus();
+    Session.MouseMove(Centre(graphic));
+    Session.Pump();
+    ProbeLog().clear();
+    Session.MouseDown(Centre(graphic));
+    Session.MouseUp(Centre(graphic));
+    Session.Pump();
+    ASSERT_GE(ProbeLog().size(), 2u);
+    EXPECT_EQ(ProbeLog()[0], "Focused CM_CANCELMODE from Graphic");
+    EXPECT_EQ(ProbeLog()[1], "Graphic down");
+}
+
+TEST_F(TCustomFormFixture, ShowModalReturnsTheButtonsResultWhileOtherFormsTakeNoInputAndTimersTick) {
+    TForm* main = MakeForm(0, 0, 300, 200);
+    auto* mainButton = Button(main, "MainButton", 10, 10);
+    main->Show();
+    Session.Pump();
+    TForm* dialog = MakeForm(400, 0, 200, 100);
+    auto* ok = Button(dialog, "OK", 10, 10);
+    ok->ModalResult = mrOk;
+    auto* timer = new TTimer(dialog);
+    timer->SetInterval(10);
+    int ticks = 0;
+    timer->OnTimer = [&](TObject*) {
+        if (++ticks == 3) {
+            Session.Click(Centre(mainButton)); // ignored: the main form is disabled
+            Session.Click(Centre(ok));
+        }
+    };
+    Application->OnIdle = [&](TObject*, bool& Done) {
+        Session.Skip(5);
+        Done = false;
+    };
+    TModalResult result = dialog->ShowModal();
+    Application->OnIdle = nullptr;
+    EXPECT_EQ(result, mrOk);
+    EXPECT_GE(ticks, 3);
+    EXPECT_EQ(ok->Clicks, 1);
+    EXPECT_EQ(mainButton->Clicks, 0);
+    EXPECT_FALSE(dialog->Visible());
+    EXPECT_TRUE(IsWindowEnabled(main->Handle()));
+}
+
+TEST_F(TCustomFormFixture, AFormClosedFromItsButtonsOnClickIsFreedAfterTheHandler) {
+    auto* form = new TForm(Application);
+    form->SetBorderStyle(bsNone);
+    form->SetBounds(0, 0, 200, 100);
+    auto* button = Button(form, "Close", 10, 10);
+    bool destroyed = false;
+    bool aliveAfterClose = false;
+    form->OnDestroy = [&](TObject*) { destroyed = true; };
+    form->OnClose = [](TObject*, TCloseAction& Action) { Action = caFree; };
+    button->OnClick = [&](TObject*) {
+        form->Close();
+        aliveAfterClose = !destroyed && button->Caption().empty();
+    };
+    form->Show();
+    Session.Pump();
+    Session.Click(Centre(button));
+    Session.Pump();
+    EXPECT_TRUE(aliveAfterClose);
+    EXPECT_TRUE(destroyed);
+    EXPECT_EQ(Application->ComponentCount(), 0);
+}
+
+TEST_F(TCustomFormFixture, RecreateWndKeepsIdentityTextFocusAndChildren) {
+    TForm* form = MakeForm(0, 0, 300, 200);
+    auto* panel = new TProbePanel(form);
+    panel->SetParent(form);
+    panel->SetBounds(10, 10, 200, 100);
+    panel->SetCaption("panel text");
+    auto* inner = Button(panel, "Inner", 10, 10);
+    form->Show();
+    inner->SetFocus();
+    Session.Pump();
+    HWND before = panel->Handle();
+    panel->RecreateWnd();
+    Session.Pump();
+    EXPECT_NE(panel->Handle(), before);
+    EXPECT_EQ(GetWindowText(panel->Handle()), "panel text");
+    EXPECT_EQ(inner->Parent(), panel);
+    EXPECT_TRUE(IsChild(panel->Handle(), inner->Handle()));
+    EXPECT_TRUE(inner->Focused());
+}
+
+TEST_F(TCustomFormFixture, TimerTicksOnTheVirtualClock) {
+    auto* timer = Make<TTimer>();
+    int ticks = 0;
+    timer->OnTimer = [&](TObject*) { ++ticks; };
+    timer->SetInterval(100);
+    Session.Advance(350);
+    EXPECT_EQ(ticks, 3);
+    timer->SetEnabled(false);
+    Session.Advance(500);
+    EXPECT_EQ(ticks, 3);
+}
