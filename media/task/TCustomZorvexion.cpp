@@ -5,6 +5,7 @@
 
 #include "media/TFFLogger.h"
 #include "media/TFFmpegLoader.h"
+#include "media/task/TFFmpegTaskEngine.h"
 #include "platform/base/Exception.h"
 #include "platform/sys/MainThread.h"
 
@@ -55,7 +56,7 @@ private:
     TCustomZorvexion* FOwner;
 };
 
-TCustomZorvexion::TCustomZorvexion(void* AOwner) : FOwner(AOwner) {}
+TCustomZorvexion::TCustomZorvexion(void* AOwner) : FOwner(AOwner), FEngineFactory(NewFFmpegTaskEngine) {}
 
 TCustomZorvexion::~TCustomZorvexion() { Shutdown(); }
 
@@ -106,7 +107,7 @@ void TCustomZorvexion::SetPreviewBitmap(bool AValue) {
     FFFmpegList.SetPreviewHooks(FPreview, FPreviewBitmap);
 }
 
-TProgressEvent TCustomZorvexion::OnProgress() const {
+TCustomZorvexion::TProgressEvent TCustomZorvexion::OnProgress() const {
     std::lock_guard lock(FHandlerLock);
     return FOnProgress;
 }
@@ -116,7 +117,7 @@ void TCustomZorvexion::SetOnProgress(TProgressEvent AEvent) {
     FOnProgress = std::move(AEvent);
 }
 
-TTerminateEvent TCustomZorvexion::OnTerminate() const {
+TCustomZorvexion::TTerminateEvent TCustomZorvexion::OnTerminate() const {
     std::lock_guard lock(FHandlerLock);
     return FOnTerminate;
 }
@@ -126,7 +127,7 @@ void TCustomZorvexion::SetOnTerminate(TTerminateEvent AEvent) {
     FOnTerminate = std::move(AEvent);
 }
 
-TPreviewBitmapEvent TCustomZorvexion::OnPreviewBitmap() const {
+TCustomZorvexion::TPreviewBitmapEvent TCustomZorvexion::OnPreviewBitmap() const {
     std::lock_guard lock(FHandlerLock);
     return FOnPreviewBitmap;
 }
@@ -136,7 +137,7 @@ void TCustomZorvexion::SetOnPreviewBitmap(TPreviewBitmapEvent AEvent) {
     FOnPreviewBitmap = std::move(AEvent);
 }
 
-TCustomHookEvent TCustomZorvexion::OnCustomHook() const {
+TCustomZorvexion::TCustomHookEvent TCustomZorvexion::OnCustomHook() const {
     std::lock_guard lock(FHandlerLock);
     return FOnCustomHook;
 }
@@ -168,8 +169,6 @@ void TCustomZorvexion::CheckNotWorking(const char* AName) const {
 }
 
 std::unique_ptr<TFFmpeg> TCustomZorvexion::NewTask() {
-    if (!FEngineFactory)
-        throw Exception("No conversion engine is available.");
     auto task = std::make_unique<TFFmpeg>(FEngineFactory(FCustomMaxFiles));
     TTaskEngine& engine = task->Engine();
     engine.Reset();

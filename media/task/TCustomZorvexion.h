@@ -19,11 +19,6 @@ class TCustomZorvexion;
 class TNoticeThread;
 class TStream;
 
-using TProgressEvent = std::function<void(TCustomZorvexion* Sender, PProgressInfo AProgressInfo)>;
-using TTerminateEvent = std::function<void(TCustomZorvexion* Sender, const TTerminateInfo& ATerminateInfo)>;
-using TPreviewBitmapEvent = std::function<void(TCustomZorvexion* Sender, const TPreviewInfo& APreviewInfo)>;
-using TCustomHookEvent = std::function<void(TCustomZorvexion* Sender, PHookInfo AHookInfo)>;
-
 // The conversion component: a list of tasks, each one engine, converted one
 // after another inside Start (Start(0)) or up to N at once on worker threads
 // (Start(N)). Operations run on the GUI thread; failures of adding files come
@@ -36,6 +31,11 @@ using TCustomHookEvent = std::function<void(TCustomZorvexion* Sender, PHookInfo 
 // (TaskIndex -1) last; in a run inside Start, on the thread that called Start.
 class TCustomZorvexion {
 public:
+    // The engine has event types of the same names; these are the component's.
+    using TProgressEvent = std::function<void(TCustomZorvexion* Sender, PProgressInfo AProgressInfo)>;
+    using TTerminateEvent = std::function<void(TCustomZorvexion* Sender, const TTerminateInfo& ATerminateInfo)>;
+    using TPreviewBitmapEvent = std::function<void(TCustomZorvexion* Sender, const TPreviewInfo& APreviewInfo)>;
+    using TCustomHookEvent = std::function<void(TCustomZorvexion* Sender, PHookInfo AHookInfo)>;
     using TEngineFactory = std::function<std::unique_ptr<TTaskEngine>(int AMaxFiles)>;
 
     explicit TCustomZorvexion(void* AOwner = nullptr);
@@ -105,7 +105,8 @@ public:
     TCustomHookEvent OnCustomHook() const;
     void SetOnCustomHook(TCustomHookEvent AEvent);
 
-    // Makes the engine of each new task; tests put a scripted engine here.
+    // Makes the engine of each new task (the conversion engine by default);
+    // tests put a scripted engine here.
     void SetEngineFactory(TEngineFactory AFactory) { FEngineFactory = std::move(AFactory); }
 
 protected:
