@@ -211,15 +211,11 @@ void UnloadOne(TLibrary lib) {
         Unfix(LibraryTable[static_cast<int>(lib)]);
         st.Fixuped = false;
     }
-    if (st.Handle) {
-        // dlclose may leave the library mapped; the cleared slots are what count.
-        FreeModule(st.Handle);
-        st.Handle = nullptr;
-    }
-    if (st.Extra) {
-        FreeModule(st.Extra);
-        st.Extra = nullptr;
-    }
+    // The module stays mapped (no dlclose): the libraries keep allocations from
+    // their start-up that would turn into leaks of an unmapped module, and a
+    // later load gets the same module back. The cleared slots are what count.
+    st.Handle = nullptr;
+    st.Extra = nullptr;
 }
 
 void RequireSet(TLibraries libs) {
