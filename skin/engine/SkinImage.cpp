@@ -1,0 +1,145 @@
+#include "skin/engine/SkinImage.h"
+
+#include "platform/base/Exception.h"
+#include "platform/base/IniFile.h"
+#include "platform/base/MemoryStream.h"
+#include "platform/base/SysUtils.h"
+#include "platform/gdi/ImageCodecs.h"
+#include "skin/engine/SkinError.h"
+
+#include <cstdint>
+#include <set>
+
+namespace {
+
+constexpr int MaxSide = 8192;
+
+void WriteInt(TStream& S, int32_t V) {
+    unsigned char b[4] = {uint8_t(V), uint8_t(V >> 8), uint8_t(V >> 16), uint8_t(V >> 24)};
+    S.WriteBuffer(b, 4);
+}
+
+void WriteBmp(TStream& S, TBitmap& B) { B.SaveToStream(S); }
+
+void WriteFlagged(TStream& S, TBitmap& B) {
+    uint8_t flag = B.Empty() ? 1 : 0;
+    S.WriteBuffer(&flag, 1);
+    if (!flag) WriteBmp(S, B);
+}
+
+struct ImageReader {
+    TStream& S;
+    Int64 Left() { return S.Size() - S.Position(); }
+    void Need(Int64 n, const char* what) {
+        if (n < 0 || Left() < n) throw ESkinError(std::string("skin image truncated: ") + what);
+    }
+    uint32_t U32(const unsigned char* p) { return p[0] | p[1] << 8 | p[2] << 16 | uint32_t(p[3]) << 24; }
+    int32_t Int(const char* what) {
+        unsigned char b[4];
+        Need(4, what);
+        S.ReadBuffer(b, 4);
+        return int32_t(U32(b));
+    }
+    uint8_t Byte(const char* what) {
+        uint8_t b;
+        Need(1, what);
+        S.ReadBuffer(&b, 1);
+        return b;
+    }
+    // One BMP image; its extent is the file length in its own header.
+    void Bmp(TBitmap& B) {
+        unsigned char head[26];
+        Need(26, "picture header");
+        Int64 at = S.Position();
+        S.ReadBuffer(head, 26);
+        if (head[0] != 'B' || head[1] != 'M') throw ESkinError("skin image: a picture is no BMP image");
+        Int64 size = U32(head + 2);
+        if (size < 26 || size > Left() + 26) throw ESkinError("skin image: a picture's size disagrees with the data");
+        uint32_t hdr = U32(head + 14);
+        int64_t w, h;
+        if (hdr == 12) {
+            w = head[18] | head[19] << 8;
+            h = int16_t(head[20] | head[21] << 8);
+        } else {
+            w = int32_t(U32(head + 18));
+            h = int32_t(U32(head + 22));
+        }
+        S.SetPosition(at);
+        std::string bytes(size_t(size), '\0');
+        S.ReadBuffer(bytes.data(), size);
+        if (h < 0) h = -h;
+        if (w <= 0 || h <= 0 || w > MaxSide || h > MaxSide)
+            throw ESkinError("skin image: a picture's dimensions are out of range");
+        try {
+            DecodeBmp(bytes, B);
+        } catch (const EInvalidGraphic& e) {
+            throw ESkinError("skin image: " + e.Message());
+        }
+    }
+    void Flagged(TBitmap& B) {
+        if (Byte("picture flag") == 0) Bmp(B);
+    }
+};
+
+} // namespace
+
+void WriteSkinImage(TlxSkinContent& Content, TStream& Stream) {
+    Content.CheckSkinNames();
+    if (int(Content.FActivePictures.size()) != Content.FActivePicturesNames.Count())
+        throw ESkinError("the numbered pictures and their names disagree");
+    WriteInt(Stream, SkinImageVersion);
+    WriteFlagged(Stream, *Content.FPicture);
+    WriteFlagged(Stream, *Content.FInActivePicture);
+    WriteFlagged(Stream, *Content.FMask);
+    WriteInt(Stream, int32_t(Content.FActivePictures.size()));
+    for (auto& b : Content.FActivePictures)
+        WriteBmp(Stream, *b);
+    TMemIniFile ini("");
+    Content.WriteSkinIni(ini);
+    std::string text = ini.Text();
+    Stream.WriteBuffer(text.data(), Int64(text.size()));
+}
+
+bool ReadSkinImage(TStream& Stream, TlxSkinContent& Content) {
+    ImageReader r{Stream};
+    int32_t version = r.Int("version");
+    if (version > SkinImageVersion) return false;
+    if (version <= 0) throw ESkinError("skin image: unknown version " + std::to_string(version));
+    TBitmap picture, inactive, mask, dropped;
+    r.Flagged(picture);
+    r.Flagged(inactive);
+    r.Flagged(mask);
+    if (version == 2) {
+        r.Flagged(dropped);
+        r.Flagged(dropped);
+    }
+    int32_t count = r.Int("picture count");
+    // Each BMP takes at least 26 bytes, which bounds a believable count.
+    if (count < 0 || Int64(count) * 26 > r.Left())
+        throw ESkinError("skin image: the picture count disagrees with the data");
+    std::vector<std::unique_ptr<TBitmap>> pictures;
+    for (int32_t i = 0; i < count; ++i) {
+        pictures.push_back(std::make_unique<TBitmap>());
+        r.Bmp(*pictures.back());
+    }
+    std::string text = Stream.ReadAll();
+    TMemIniFile ini("");
+    ini.SetText(text);
+    if (!IsSkinDescription(ini)) throw ESkinError("skin image: the text is no skin description");
+    Content.ReadSkinIni(ini);
+    if (Content.FActivePicturesNames.Count() != count)
+        throw ESkinError("skin image: the picture count disagrees with the picture names");
+    std::set<std::string> seen;
+    for (int i = 0; i < Content.FActivePicturesNames.Count(); ++i) {
+        const std::string& name = Content.FActivePicturesNames[i];
+        CheckPictureName(name);
+        if (!seen.insert(LowerCase(name)).second) throw ESkinError("skin image: duplicate picture name " + name);
+    }
+    for (const std::string* name : {&Content.FPictureName, &Content.FInActivePictureName, &Content.FMaskName})
+        if (!name->empty()) CheckPictureName(*name);
+    *Content.FPicture = std::move(picture);
+    *Content.FInActivePicture = std::move(inactive);
+    *Content.FMask = std::move(mask);
+    Content.FActivePictures = std::move(pictures);
+    return true;
+}

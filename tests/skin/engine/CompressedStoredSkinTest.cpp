@@ -1,0 +1,258 @@
+#include "SkinFixtures.h"
+
+#include "platform/base/Exception.h"
+#include "platform/base/IniFile.h"
+#include "platform/base/MemoryStream.h"
+#include "platform/gdi/ImageCodecs.h"
+#include "skin/engine/CompressedStoredSkin.h"
+#include "skin/engine/SkinFolder.h"
+#include "skin/engine/SkinImage.h"
+#include "skin/engine/SkinStore.h"
+#include "skin/engine/ZlibStream.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <filesystem>
+#include <functional>
+
+namespace {
+
+std::string Int(int32_t v) {
+    std::string s(4, '\0');
+    for (int i = 0; i < 4; ++i)
+        s[size_t(i)] = char(uint32_t(v) >> (8 * i));
+    return s;
+}
+
+std::string Bmp(int w, int h, uint32_t pixel = 0xFF102030) {
+    TBitmap b(w, h);
+    b.Fill(pixel);
+    return EncodeBmp(b, 24);
+}
+
+std::string Pictures(const std::string& names) {
+    return SkinText("", "count=0\r\n", "count=0\r\n", "borderwidth=0\r\n", names);
+}
+
+// A version-3 image: frame picture, no inactive picture, no mask, two
+// numbered pictures named a.bmp and b.bmp.
+std::string GoodImage() {
+    return Int(3) + '\0' + Bmp(4, 3) + '\1' + '\1' + Int(2) + Bmp(2, 2) + Bmp(1, 5) +
+           Pictures("picture=f.bmp\r\nactivepicturescount=2\r\n0=a.bmp\r\n1=b.bmp\r\n");
+}
+
+std::string Deflate(const std::string& raw) {
+    TStringStream src(raw);
+    TMemoryStream out;
+    CompressStream(src, out);
+    return std::string(static_cast<const char*>(out.Memory()), size_t(out.Size()));
+}
+
+std::string Head(int32_t version, const std::string& zlib) { return Int(version) + Int(int32_t(zlib.size())) + zlib; }
+
+std::string Pixels(const TBitmap& b) {
+    return std::string(reinterpret_cast<const char*>(b.Bits()), size_t(b.Width() * b.Height()) * 4);
+}
+
+// Loads a compressed skin stream into a stored skin and parses it into a
+// staged content; what a skin data object does.
+bool LoadAll(const std::string& bytes, TlxCompressedStoredSkin& stored, TlxSkinContent& content) {
+    TStringStream in(bytes);
+    stored.LoadFromCompressStream(in);
+    return stored.ReadContent(content);
+}
+
+int RunSkintool(const std::string& arguments) {
+    const char* bin = std::getenv("DUVA_BINARY_DIR");
+    std::string command = std::string(bin ? bin : ".") + "/bin/skintool " + arguments + " >/dev/null 2>&1";
+    return std::system(command.c_str());
+}
+
+// Loads the skin folder File and checks that it equals Expected: the same
+// description text and the same pixels.
+void ExpectSameSkin(const std::string& File, TlxSkinContent& Expected) {
+    TlxSkinContent loaded;
+    ASSERT_TRUE(LoadSkinFolder(File, loaded, ReadSkinBitmap));
+    TMemIniFile a(""), b("");
+    Expected.WriteSkinIni(a);
+    loaded.WriteSkinIni(b);
+    EXPECT_EQ(a.Text(), b.Text());
+    EXPECT_EQ(Pixels(*loaded.FPicture), Pixels(*Expected.FPicture));
+    EXPECT_EQ(Pixels(*loaded.FMask), Pixels(*Expected.FMask));
+    EXPECT_TRUE(loaded.FInActivePicture->Empty());
+    ASSERT_EQ(loaded.FActivePictures.size(), Expected.FActivePictures.size());
+    for (size_t i = 0; i < loaded.FActivePictures.size(); ++i)
+        EXPECT_EQ(Pixels(*loaded.FActivePictures[i]), Pixels(*Expected.FActivePictures[i]));
+}
+
+} // namespace
+
+TEST(TlxCompressedStoredSkin, EmptyStoredSkinLayout) {
+    TempFolder folder;
+    TlxCompressedStoredSkin stored(nullptr);
+    EXPECT_TRUE(stored.Empty());
+    TMemoryStream out;
+    stored.SaveToCompressStream(out);
+    EXPECT_EQ(std::string(static_cast<const char*>(out.Memory()), size_t(out.Size())), std::string("\3\0\0\0\0\0\0\0", 8));
+    stored.SaveToCompressFile(folder.File("e.skn"));
+    EXPECT_FALSE(std::filesystem::exists(folder.File("e.skn")));
+    TlxSkinContent content;
+    out.SetPosition(0);
+    stored.LoadFromCompressStream(out);
+    EXPECT_TRUE(stored.Empty());
+    EXPECT_FALSE(stored.ReadContent(content));
+}
+
+TEST(TlxCompressedStoredSkin, ReadsFromTheStartAndAcceptsVersion2AndDropsHigherVersions) {
+    // A stream positioned in its middle is read from offset 0.
+    TStringStream in(Head(3, Deflate(GoodImage())));
+    in.SetPosition(11);
+    TlxCompressedStoredSkin stored(nullptr);
+    stored.LoadFromCompressStream(in);
+    TlxSkinContent content;
+    ASSERT_TRUE(stored.ReadContent(content));
+    EXPECT_EQ(content.FPicture->Width(), 4);
+    EXPECT_TRUE(content.FInActivePicture->Empty());
+    ASSERT_EQ(content.FActivePictures.size(), 2u);
+    EXPECT_EQ(content.FActivePictures[1]->Height(), 5);
+
+    // Version 2 carries two more flagged pictures after the mask, dropped.
+    const std::string v2 = Int(2) + '\1' + '\1' + '\1' + '\0' + Bmp(3, 3) + '\1' + Int(1) + Bmp(2, 2) +
+                           Pictures("activepicturescount=1\r\n0=a.bmp\r\n");
+    TlxSkinContent c2;
+    ASSERT_TRUE(LoadAll(Head(3, Deflate(v2)), stored, c2));
+    ASSERT_EQ(c2.FActivePictures.size(), 1u);
+    EXPECT_EQ(c2.FActivePictures[0]->Width(), 2);
+    EXPECT_TRUE(c2.FPicture->Empty());
+
+    // Version 4 in the head: empty stored skin; inside the image: nothing read.
+    TlxSkinContent c3;
+    EXPECT_FALSE(LoadAll(Head(4, Deflate(GoodImage())), stored, c3));
+    EXPECT_TRUE(stored.Empty());
+    EXPECT_FALSE(LoadAll(Head(3, Deflate(Int(4) + GoodImage().substr(4))), stored, c3));
+    EXPECT_FALSE(stored.Empty());
+    EXPECT_TRUE(c3.FActivePicturesNames.Count() == 0 && c3.FPicture->Empty());
+}
+
+TEST(TlxCompressedStoredSkin, MalformedInputsFailAndChangeNothing) {
+    const std::string good = GoodImage();
+    const std::string zgood = Deflate(good);
+    std::string corrupt = zgood;
+    corrupt[corrupt.size() / 2] ^= 0x5A;
+    corrupt[corrupt.size() / 2 + 1] ^= 0x5A;
+    std::string badSize = Bmp(2, 2);
+    badSize[2] = char(0x70); // a file length beyond the data
+    badSize[3] = char(0x70);
+    const std::string big = Bmp(8193, 1);
+    const auto image = [](const std::string& pictures, int32_t count, const std::string& names) {
+        return Int(3) + '\1' + '\1' + '\1' + Int(count) + pictures + Pictures(names);
+    };
+    const struct {
+        const char* what;
+        std::string bytes;
+    } cases[] = {
+        {"no head", ""},
+        {"head of 7 bytes", Int(3) + "\0\0\0"},
+        {"version 0", Head(0, zgood)},
+        {"version -1", Head(-1, zgood)},
+        {"negative count", Int(3) + Int(-1) + zgood},
+        {"count beyond the data", Int(3) + Int(int32_t(zgood.size() + 1)) + zgood},
+        {"truncated zlib", Head(3, zgood.substr(0, zgood.size() - 6))},
+        {"corrupt zlib", Head(3, corrupt)},
+        {"no zlib at all", Head(3, "not compressed")},
+        {"beyond 64 MiB", Head(3, Deflate(std::string((64 << 20) + 1, 'x')))},
+        {"image version 0", Head(3, Deflate(Int(0) + good.substr(4)))},
+        {"image cut in the flags", Head(3, Deflate(Int(3) + '\1'))},
+        {"picture count beyond the data", Head(3, Deflate(image(Bmp(2, 2), 1000, "activepicturescount=1\r\n0=a.bmp\r\n")))},
+        {"negative picture count", Head(3, Deflate(image("", -1, "activepicturescount=0\r\n")))},
+        {"picture count and names disagree", Head(3, Deflate(image(Bmp(2, 2), 1, "activepicturescount=2\r\n0=a.bmp\r\n1=b.bmp\r\n")))},
+        {"BMP size beyond the data", Head(3, Deflate(image(badSize, 1, "activepicturescount=1\r\n0=a.bmp\r\n")))},
+        {"BMP too wide", Head(3, Deflate(image(big, 1, "activepicturescount=1\r\n0=a.bmp\r\n")))},
+        {"not a BMP", Head(3, Deflate(image(std::string(40, 'Q'), 1, "activepicturescount=1\r\n0=a.bmp\r\n")))},
+        {"picture name with a folder", Head(3, Deflate(image(Bmp(2, 2), 1, "activepicturescount=1\r\n0=x/a.bmp\r\n")))},
+        {"picture name ..", Head(3, Deflate(image(Bmp(2, 2), 1, "activepicturescount=1\r\n0=..\r\n")))},
+        {"frame picture name ../f.bmp", Head(3, Deflate(image("", 0, "picture=../f.bmp\r\nactivepicturescount=0\r\n")))},
+        {"duplicate picture names", Head(3, Deflate(image(Bmp(2, 2) + Bmp(2, 2), 2, "activepicturescount=2\r\n0=a.bmp\r\n1=A.bmp\r\n")))},
+        {"text that is no skin", Head(3, Deflate(Int(3) + '\1' + '\1' + '\1' + Int(0) + "[VERSION]\r\nx=1\r\n"))},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        TlxCompressedStoredSkin stored(nullptr);
+        TStringStream previous(Head(3, zgood));
+        stored.LoadFromCompressStream(previous);
+        const std::string before(static_cast<const char*>(stored.CompressedStream().Memory()),
+                                 size_t(stored.CompressedStream().Size()));
+        TlxSkinContent content;
+        content.SkinName = "previous";
+        bool threw = false;
+        try {
+            TStringStream in(c.bytes);
+            stored.LoadFromCompressStream(in);
+            stored.ReadContent(content);
+        } catch (const Exception&) {
+            threw = true;
+        }
+        EXPECT_TRUE(threw);
+        // A failure in the head keeps the stored bytes; a failure after it
+        // leaves the staged content unused, which the caller drops.
+        if (c.bytes.size() < 8 || c.what[0] == 'v' || c.what[0] == 'n' || c.what[0] == 'c')
+            EXPECT_EQ(std::string(static_cast<const char*>(stored.CompressedStream().Memory()),
+                                  size_t(stored.CompressedStream().Size())),
+                      before);
+    }
+}
+
+TEST(TlxCompressedStoredSkin, FolderToSknAndBackKeepsValuesAndPixels) {
+    TempFolder folder;
+    const std::string ini = folder.File("skin.ini");
+    WriteTextFile(ini, SkinText("[BUTTON1]\r\npictureindex=1\r\n", "count=0\r\n", "count=1\r\n0=button:BUTTON1\r\n",
+                                "borderwidth=3\r\n",
+                                "picture=f.bmp\r\ninactivepicture=\r\nmask=m.bmp\r\n"
+                                "activepicturescount=2\r\n0=a.bmp\r\n1=b.bmp\r\n"));
+    int n = 0;
+    for (const char* name : {"f.bmp", "m.bmp", "a.bmp", "b.bmp"}) {
+        TBitmap b(3 + n, 2 + n);
+        for (int y = 0; y < b.Height(); ++y)
+            for (int x = 0; x < b.Width(); ++x)
+                b.ScanLine(y)[x] = 0xFF000000u | uint32_t(x * 40 + y * 7 + n * 1000);
+        WriteTextFile(folder.File(name), EncodeBmp(b, 24));
+        ++n;
+    }
+    TlxSkinContent original;
+    ASSERT_TRUE(LoadSkinFolder(ini, original, ReadSkinBitmap));
+
+    TlxCompressedStoredSkin stored(nullptr);
+    ASSERT_TRUE(stored.LoadFromIniFile(ini));
+    stored.SaveToCompressFile(folder.File("skin.skn"));
+    TlxCompressedStoredSkin back(nullptr);
+    back.LoadFromCompressFile(folder.File("skin.skn"));
+    TlxSkinContent loaded;
+    ASSERT_TRUE(back.ReadContent(loaded));
+
+    TMemIniFile a(""), b("");
+    original.WriteSkinIni(a);
+    loaded.WriteSkinIni(b);
+    EXPECT_EQ(a.Text(), b.Text());
+    EXPECT_EQ(Pixels(*loaded.FPicture), Pixels(*original.FPicture));
+    EXPECT_EQ(Pixels(*loaded.FMask), Pixels(*original.FMask));
+    EXPECT_TRUE(loaded.FInActivePicture->Empty());
+    ASSERT_EQ(loaded.FActivePictures.size(), 2u);
+    for (size_t i = 0; i < 2; ++i)
+        EXPECT_EQ(Pixels(*loaded.FActivePictures[i]), Pixels(*original.FActivePictures[i]));
+
+    // Back to a folder, by the library and by the tool.
+    std::filesystem::create_directory(folder.File("out"));
+    StoreSkinToDisk(folder.File("out/skin.ini"), loaded);
+    ExpectSameSkin(folder.File("out/skin.ini"), original);
+    EXPECT_EQ(RunSkintool("pack " + folder.Path() + "/skin.ini " + folder.File("tool.skn")), 0);
+    EXPECT_EQ(RunSkintool("unpack " + folder.File("tool.skn") + " " + folder.File("tool")), 0);
+    ExpectSameSkin(folder.File("tool/skin.ini"), original);
+    EXPECT_NE(RunSkintool("unpack " + folder.File("missing.skn") + " " + folder.File("x")), 0);
+
+    // A folder that is no skin description keeps what was stored.
+    WriteTextFile(folder.File("no.ini"), "[VERSION]\r\nver=1\r\n");
+    EXPECT_FALSE(back.LoadFromIniFile(folder.File("no.ini")));
+    EXPECT_FALSE(back.Empty());
+}
