@@ -116,5 +116,8 @@ bool TlxCompressedStoredSkin::ReadContent(TlxSkinContent& Content) {
     TMemoryStream image;
     DeCompressToStream(image);
     image.SetPosition(0);
-    return ReadSkinImage(image, Content);
+    TlxSkinContent staged;
+    if (!ReadSkinImage(image, staged)) return false;
+    Content = std::move(staged);
+    return true;
 }

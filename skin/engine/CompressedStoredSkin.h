@@ -44,9 +44,9 @@ public:
     // for corrupt or oversized data).
     void DeCompressToStream(TMemoryStream& S);
 
-    // Inflates and parses the stored skin into Content (a fresh content).
-    // Returns false when the stored skin is empty or of a version above 3
-    // (Content then stays empty); raises for anything malformed.
+    // Inflates and parses the stored skin and, only when all of it is sound,
+    // moves it into Content. Returns false, Content untouched, when the stored
+    // skin is empty or of a version above 3; raises for anything malformed.
     bool ReadContent(TlxSkinContent& Content);
 
 private:

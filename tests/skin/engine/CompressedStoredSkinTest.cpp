@@ -134,6 +134,7 @@ TEST(TlxCompressedStoredSkin, ReadsFromTheStartAndAcceptsVersion2AndDropsHigherV
     EXPECT_FALSE(LoadAll(Head(3, Deflate(Int(4) + GoodImage().substr(4))), stored, c3));
     EXPECT_FALSE(stored.Empty());
     EXPECT_TRUE(c3.FActivePicturesNames.Count() == 0 && c3.FPicture->Empty());
+    EXPECT_TRUE(content.FActivePictures.size() == 2u && content.FActivePicturesNames.Count() == 2);
 }
 
 TEST(TlxCompressedStoredSkin, MalformedInputsFailAndChangeNothing) {
@@ -195,12 +196,16 @@ TEST(TlxCompressedStoredSkin, MalformedInputsFailAndChangeNothing) {
             threw = true;
         }
         EXPECT_TRUE(threw);
-        // A failure in the head keeps the stored bytes; a failure after it
-        // leaves the staged content unused, which the caller drops.
-        if (c.bytes.size() < 8 || c.what[0] == 'v' || c.what[0] == 'n' || c.what[0] == 'c')
+        // A failure in the head keeps the stored bytes; no failure touches
+        // the content.
+        const std::string what = c.what;
+        if (what == "no head" || what == "head of 7 bytes" || what.starts_with("version") ||
+            what == "negative count" || what == "count beyond the data") {
             EXPECT_EQ(std::string(static_cast<const char*>(stored.CompressedStream().Memory()),
                                   size_t(stored.CompressedStream().Size())),
                       before);
+        }
+        EXPECT_EQ(content.SkinName, "previous");
     }
 }
 
