@@ -31,9 +31,6 @@ TAVProbe::TAVProbe() = default;
 
 TAVProbe::~TAVProbe() {
     TAVProbe::CloseFile();
-    if (FPicture.Buffer) av::av_free(FPicture.Buffer);
-    if (FFrame) av::av_frame_free(&FFrame);
-    if (FPacket) av::av_packet_free(&FPacket);
 }
 
 void TAVProbe::CloseFile() {
@@ -46,6 +43,13 @@ void TAVProbe::CloseFile() {
     FLastPos = -1;
     CloseDecoder();
     ClearRGBContext(FRGBContext);
+    // Nothing of the libraries outlives the file, so a closed prober never
+    // keeps them loaded.
+    if (FPicture.Buffer) av::av_free(FPicture.Buffer);
+    FPicture.Buffer = nullptr;
+    FPicture.Size = 0;
+    if (FFrame) av::av_frame_free(&FFrame);
+    if (FPacket) av::av_packet_free(&FPacket);
     TCustomAVProbe::CloseFile();
 }
 

@@ -36,13 +36,23 @@ const char* KindName(AVMediaType type) {
 
 } // namespace
 
-TCustomAVProbe::TCustomAVProbe() {
-    FFLoader.AddLiveObject();
-}
+TCustomAVProbe::TCustomAVProbe() = default;
 
 TCustomAVProbe::~TCustomAVProbe() {
     TCustomAVProbe::CloseFile();
-    FFLoader.RemoveLiveObject();
+    HoldLibraries(false);
+}
+
+void TCustomAVProbe::HoldLibraries(bool AValue) {
+    // Only a prober with a file holds what the libraries gave it; an idle one
+    // (the task component keeps one for the application) must not stop them
+    // from being unloaded.
+    if (AValue == FHoldsLibraries) return;
+    FHoldsLibraries = AValue;
+    if (AValue)
+        FFLoader.AddLiveObject();
+    else
+        FFLoader.RemoveLiveObject();
 }
 
 void TCustomAVProbe::CheckLibraries() {
@@ -65,11 +75,13 @@ bool TCustomAVProbe::LoadFile(const std::string& AFileName, const std::string& A
         return false;
     }
     CloseFile();
+    HoldLibraries(true);
     const AVInputFormat* format = nullptr;
     if (!AFormatName.empty()) {
         format = av::av_find_input_format(AFormatName.c_str());
         if (!format) {
             FLastErrMsg = "Unknown input format: " + AFormatName;
+            HoldLibraries(false);
             return false;
         }
     }
@@ -77,6 +89,7 @@ bool TCustomAVProbe::LoadFile(const std::string& AFileName, const std::string& A
     const int err = OpenMediaInput(&context, AFileName, format, nullptr);
     if (err < 0) {
         ReportProblem(llError, AVErrorText(AFileName, err));
+        HoldLibraries(false);
         return false;
     }
     FFileHandle = context;
@@ -99,6 +112,7 @@ void TCustomAVProbe::SetFileHandle(AVFormatContext* AContext) {
         return;
     }
     CloseFile();
+    HoldLibraries(AContext != nullptr);
     FFileHandle = AContext;
     FOwnHandle = false;
     UpdateFileInfo();
@@ -112,6 +126,7 @@ void TCustomAVProbe::CloseFile() {
         FOwnHandle = false;
     }
     UpdateFileInfo();
+    HoldLibraries(false);
 }
 
 void TCustomAVProbe::UpdateFileInfo() {

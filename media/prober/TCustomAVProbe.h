@@ -78,9 +78,13 @@ protected:
     // The same with the streams' codec names and descriptions filled.
     const TProbeSnapshot& DescribedInfo();
     bool OwnHandle() const { return FOwnHandle; }
+    // Counts the prober as a user of the libraries, so they are not unloaded
+    // under it.
+    void HoldLibraries(bool AValue);
 
     AVFormatContext* FFileHandle = nullptr;
     bool FOwnHandle = false;
+    bool FHoldsLibraries = false;
     std::string FLastErrMsg;
     std::string FForceFormat;
     int64_t FFileSize = -1;

@@ -95,6 +95,11 @@ int TCustomZorvexion::TasksCount() const {
     return FFFmpegList.Count();
 }
 
+TAVProbe* TCustomZorvexion::GetTaskAVProbe(int ATaskIndex, int AFileIndex) const {
+    std::lock_guard lock(FTerminateLock);
+    return FFFmpegList.Item(ATaskIndex).FindAVProbe(AFileIndex);
+}
+
 void TCustomZorvexion::SetPreview(bool AValue) {
     std::lock_guard lock(FTerminateLock);
     FPreview = AValue;
@@ -191,6 +196,7 @@ int TCustomZorvexion::AddTask(const std::string& AFileName, TInputOptions* AOpti
             FLastErrMsg = engine.LastErrMsg();
             return -1;
         }
+        task->AdoptInput(0);
         TFFmpeg* t = task.get();
         engine.SetOnProgress([this, t](int AFileIndex, int AFrameNumber, int AFPS, float AQuality, float ABitRate,
                                        int64_t ACurrentSize, int64_t ACurrentDuration, int64_t ATotalDuration) {
@@ -234,6 +240,7 @@ bool TCustomZorvexion::AddInputFile(int ATaskIndex, const std::string& AFileName
             FLastErrMsg = engine.LastErrMsg();
             return false;
         }
+        task.AdoptInput(index);
         return true;
     } catch (const Exception& e) {
         FLastErrMsg = e.Message();

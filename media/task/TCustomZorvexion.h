@@ -92,6 +92,11 @@ public:
     bool Terminated() const;
     bool Working() const;
     int TasksCount() const;
+    // The component's own prober, for the application's probing.
+    TAVProbe& AVProbe() { return FAVProbe; }
+    // The prober of input AFileIndex of a task: it reads the input the task
+    // already opened, without owning it; null when that input has none.
+    TAVProbe* GetTaskAVProbe(int ATaskIndex, int AFileIndex) const;
     static const char* Version() { return "3.3"; }
 
     // Events may be changed while a run goes on (handlers are copied before
@@ -169,6 +174,7 @@ private:
     // task that fails to start ends inside StartNextTask. Never held while
     // waiting for a worker or for the GUI thread.
     mutable TCriticalSection FTerminateLock;
+    TAVProbe FAVProbe;
     TFFmpegList FFFmpegList;
     int FCompleteTasks = 0;
     int FCurrentTask = -1;

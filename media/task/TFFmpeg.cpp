@@ -42,9 +42,31 @@ const char* NormText(TOptionNormType ANorm) {
 } // namespace
 
 TFFmpeg::TFFmpeg(std::unique_ptr<TTaskEngine> AEngine)
-    : FInputOptions(AEngine->MaxFiles()), FOutputOptions(AEngine->MaxFiles()), FEngine(std::move(AEngine)) {}
+    : FAVProbes(AEngine->MaxFiles()), FInputOptions(AEngine->MaxFiles()), FOutputOptions(AEngine->MaxFiles()), FEngine(std::move(AEngine)) {}
 
 TFFmpeg::~TFFmpeg() { FEngine.reset(); }
+
+TAVProbe* TFFmpeg::GetAVProbe(int AIndex) {
+    if (AIndex < 0 || AIndex >= static_cast<int>(FAVProbes.size()))
+        return nullptr;
+    if (!FAVProbes[AIndex])
+        FAVProbes[AIndex] = std::make_unique<TAVProbe>();
+    return FAVProbes[AIndex].get();
+}
+
+TAVProbe* TFFmpeg::FindAVProbe(int AIndex) const {
+    if (AIndex < 0 || AIndex >= static_cast<int>(FAVProbes.size()))
+        return nullptr;
+    return FAVProbes[AIndex].get();
+}
+
+void TFFmpeg::AdoptInput(int AIndex) {
+    AVFormatContext* context = FEngine->InputContext(AIndex);
+    if (!context)
+        return;
+    if (TAVProbe* probe = GetAVProbe(AIndex))
+        probe->SetFileHandle(context);
+}
 
 const TInputOptions* TFFmpeg::InputOptions(int AIndex) const {
     if (AIndex < 0 || AIndex >= static_cast<int>(FInputOptions.size()) || !FInputOptions[AIndex])

@@ -6,6 +6,7 @@
 #include <string_view>
 #include <vector>
 
+#include "media/prober/TAVProbe.h"
 #include "media/task/ExtOptions.h"
 #include "media/task/TInputOptions.h"
 #include "media/task/TOutputOptions.h"
@@ -25,6 +26,14 @@ public:
 
     TTaskEngine& Engine() { return *FEngine; }
     int MaxFiles() const { return FEngine->MaxFiles(); }
+
+    // The prober of an input index, created on first use; null for an index
+    // out of range.
+    TAVProbe* GetAVProbe(int AIndex);
+    // The prober of an input that has one already (null otherwise).
+    TAVProbe* FindAVProbe(int AIndex) const;
+    // Lets the prober of an input read the context the engine opened for it.
+    void AdoptInput(int AIndex);
 
     const TInputOptions* InputOptions(int AIndex) const;
     const TOutputOptions* OutputOptions(int AIndex) const;
@@ -64,6 +73,7 @@ private:
     void ApplyOutputFields(const TOutputOptions& AOptions);
     void TakeStreamOption(std::vector<TExtOption>& AList, const std::string& AName);
 
+    std::vector<std::unique_ptr<TAVProbe>> FAVProbes;
     std::vector<std::optional<TInputOptions>> FInputOptions;
     std::vector<std::optional<TOutputOptions>> FOutputOptions;
     // Last: the engine goes first when the task is freed, so a conversion

@@ -114,6 +114,12 @@ public:
         FEngine.AddMetadataPair(AKey, AValue);
     }
 
+    AVFormatContext* InputContext(int AIndex) const override {
+        if (AIndex < 0 || AIndex >= FEngine.nb_input_files())
+            return nullptr;
+        return FEngine.Finput_files[AIndex];
+    }
+
     int OpenInputFile(const std::string& AFileName) override {
         return FEngine.OpenInputFile(AFileName) ? FEngine.nb_input_files() - 1 : -1;
     }

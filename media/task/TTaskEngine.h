@@ -7,6 +7,7 @@
 #include "platform/sys/TThread.h"
 
 class TBitmap;
+struct AVFormatContext;
 
 // What a task needs of its conversion engine: the setters the option records
 // are turned into, opening files, and running. The conversion engine plugs in
@@ -35,6 +36,9 @@ public:
     virtual bool Finished() const = 0;          // the run reached its end without a stop
     virtual bool FatalException() const = 0;    // a failure ended the run
     virtual std::string FatalMessage() const = 0;
+    // The opened context of an input, for a prober to read without owning it;
+    // null when the engine has none (scripted engines).
+    virtual AVFormatContext* InputContext(int /*AIndex*/) const { return nullptr; }
 
     virtual void Reset() = 0;
     virtual void SetVerbose(int AValue) = 0;

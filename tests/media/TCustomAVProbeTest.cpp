@@ -438,3 +438,21 @@ TEST(TCustomAVProbeNoLibraries, LoadFileNamesTheMissingLibrary) {
     EXPECT_EQ("LibAVCodec not loaded.", probe.LastErrMsg());
     EXPECT_FALSE(TAVProbe::AVLibLoaded());
 }
+
+TEST_F(TCustomAVProbeTest, OnlyAProberWithAFileKeepsTheLibrariesLoaded) {
+    TAVProbe probe;
+    const int before = FFLoader.LiveObjects();
+    ASSERT_TRUE(probe.LoadFile(FixturePath("clip.mkv"))) << probe.LastErrMsg();
+    ASSERT_TRUE(probe.Decode(-1));
+    EXPECT_EQ(before + 1, FFLoader.LiveObjects());
+    EXPECT_FALSE(FFLoader.Unload(ProbeLibraries));
+    EXPECT_EQ("Cannot unload the media libraries while a media component is in use.", FFLoader.LastErrMsg());
+
+    EXPECT_FALSE(probe.LoadFile(FixturePath("random.avi")));
+    EXPECT_EQ(before, FFLoader.LiveObjects());
+    ASSERT_TRUE(probe.LoadFile(FixturePath("clip.mkv")));
+    probe.CloseFile();
+    EXPECT_EQ(before, FFLoader.LiveObjects());
+    // An idle prober holds nothing of the libraries.
+    EXPECT_TRUE(FFLoader.Unload(ProbeLibraries)) << FFLoader.LastErrMsg();
+}

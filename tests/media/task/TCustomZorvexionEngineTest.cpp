@@ -61,3 +61,26 @@ TEST(TCustomZorvexionEngine, EngineErrorsComeBackInLastErrMsg) {
     EXPECT_FALSE(r.C.SetOutputFile(0, r.Out + "b.avi", &o));
     EXPECT_EQ(r.C.LastErrMsg(), "Incorrect frame rate");
 }
+
+TEST(TCustomZorvexionEngine, TaskProbersReadTheOpenedInputs) {
+    EngineRig r;
+    ASSERT_EQ(r.C.AddTask(Fixture("clip.mkv")), 0) << r.C.LastErrMsg();
+    ASSERT_TRUE(r.C.AddInputFile(0, Fixture("tone_s16_mono_22050.wav"))) << r.C.LastErrMsg();
+    EXPECT_FALSE(r.C.AddInputFile(0, r.Out + "missing.wav"));
+
+    TAVProbe* video = r.C.GetTaskAVProbe(0, 0);
+    ASSERT_NE(video, nullptr);
+    EXPECT_EQ(video->FileName(), Fixture("clip.mkv"));
+    EXPECT_EQ(video->VideoStreamCount(), 1);
+    EXPECT_EQ(video->FirstVideoStreamInfo().Width, 320);
+
+    TAVProbe* audio = r.C.GetTaskAVProbe(0, 1);
+    ASSERT_NE(audio, nullptr);
+    EXPECT_EQ(audio->VideoStreamCount(), 0);
+    EXPECT_EQ(audio->AudioStreamCount(), 1);
+    // The failed third input has no prober.
+    EXPECT_EQ(r.C.GetTaskAVProbe(0, 2), nullptr);
+    EXPECT_EQ(r.C.GetTaskAVProbe(0, -1), nullptr);
+    // The component's own prober is free for the application.
+    EXPECT_EQ(r.C.AVProbe().StreamCount(), -1);
+}
