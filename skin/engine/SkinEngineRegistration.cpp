@@ -1,10 +1,66 @@
 #include "skin/engine/SkinEngineRegistration.h"
 
+#include "platform/base/MemoryStream.h"
 #include "platform/vcl/TClassRegistry.h"
+#include "skin/engine/CompressedSkinList.h"
+#include "skin/engine/CompressedStoredSkin.h"
 #include "skin/engine/ResourceStrData.h"
+
+namespace {
+
+TDescValue BytesOf(TMemoryStream& S) {
+    const auto* p = static_cast<const uint8_t*>(S.Memory());
+    return TDescValue::OfBinary(std::vector<uint8_t>(p, p + S.Size()));
+}
+
+std::string BytesFrom(const TDescValue& V) {
+    std::vector<uint8_t> bytes = DescConvert::FromDesc<std::vector<uint8_t>>(V);
+    return std::string(bytes.begin(), bytes.end());
+}
+
+} // namespace
 
 void RegisterSkinEngineClasses() {
     RegisterClass<TlxResourceStrData>("TlxResourceStrData", "TComponent")
         .ObjectProperty("ResStrings", [](TlxResourceStrData* d) -> TStrings* { return &d->ResStrings(); })
         .Property("CharSet", &TlxResourceStrData::CharSet, &TlxResourceStrData::SetCharSet, TFontCharset(1));
+
+    // The zlib bytes alone, always written, also when there are none.
+    RegisterClass<TlxCompressedStoredSkin>("TlxCompressedStoredSkin", "TComponent")
+        .Property("FileName", &TlxCompressedStoredSkin::FileName, &TlxCompressedStoredSkin::SetFileName)
+        .Property("CompressedFileName", &TlxCompressedStoredSkin::CompressedFileName,
+                  &TlxCompressedStoredSkin::SetCompressedFileName)
+        .Property("Description", &TlxCompressedStoredSkin::Description, &TlxCompressedStoredSkin::SetDescription)
+        .CustomProperty(
+            "CompressedData", [](TlxCompressedStoredSkin* s) { return BytesOf(s->CompressedStream()); },
+            [](TlxCompressedStoredSkin* s, const TDescValue& v) {
+                TStringStream bytes(BytesFrom(v));
+                s->CompressedStream().Clear();
+                s->CompressedStream().LoadFromStream(bytes);
+            },
+            TDescValue::OfBinary({}))
+        .AlwaysStored();
+
+    // "Skin" holds the whole compressed skin stream: version, count, bytes.
+    RegisterClass<TlxSkinListItem>("TlxSkinListItem", "TCollectionItem")
+        .Property("Description", &TlxSkinListItem::Description, &TlxSkinListItem::SetDescription)
+        .Property("FileName", &TlxSkinListItem::FileName, &TlxSkinListItem::SetFileName)
+        .Property("CompressedFileName", &TlxSkinListItem::CompressedFileName, &TlxSkinListItem::SetCompressedFileName)
+        .Property("Name", &TlxSkinListItem::Name, &TlxSkinListItem::SetName)
+        .CustomProperty(
+            "Skin",
+            [](TlxSkinListItem* i) {
+                TMemoryStream s;
+                i->Skin()->SaveToCompressStream(s);
+                return BytesOf(s);
+            },
+            [](TlxSkinListItem* i, const TDescValue& v) {
+                TStringStream s(BytesFrom(v));
+                i->Skin()->LoadFromCompressStream(s);
+            },
+            TDescValue::OfBinary({}))
+        .AlwaysStored();
+
+    RegisterClass<TlxCompressedSkinList>("TlxCompressedSkinList", "TComponent")
+        .CollectionProperty("Skins", [](TlxCompressedSkinList* l) -> TCollection* { return l->Skins(); });
 }

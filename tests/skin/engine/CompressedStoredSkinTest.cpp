@@ -1,4 +1,5 @@
 #include "SkinFixtures.h"
+#include "SkinStreams.h"
 
 #include "platform/base/Exception.h"
 #include "platform/base/IniFile.h"
@@ -18,39 +19,6 @@
 #include <functional>
 
 namespace {
-
-std::string Int(int32_t v) {
-    std::string s(4, '\0');
-    for (int i = 0; i < 4; ++i)
-        s[size_t(i)] = char(uint32_t(v) >> (8 * i));
-    return s;
-}
-
-std::string Bmp(int w, int h, uint32_t pixel = 0xFF102030) {
-    TBitmap b(w, h);
-    b.Fill(pixel);
-    return EncodeBmp(b, 24);
-}
-
-std::string Pictures(const std::string& names) {
-    return SkinText("", "count=0\r\n", "count=0\r\n", "borderwidth=0\r\n", names);
-}
-
-// A version-3 image: frame picture, no inactive picture, no mask, two
-// numbered pictures named a.bmp and b.bmp.
-std::string GoodImage() {
-    return Int(3) + '\0' + Bmp(4, 3) + '\1' + '\1' + Int(2) + Bmp(2, 2) + Bmp(1, 5) +
-           Pictures("picture=f.bmp\r\nactivepicturescount=2\r\n0=a.bmp\r\n1=b.bmp\r\n");
-}
-
-std::string Deflate(const std::string& raw) {
-    TStringStream src(raw);
-    TMemoryStream out;
-    CompressStream(src, out);
-    return std::string(static_cast<const char*>(out.Memory()), size_t(out.Size()));
-}
-
-std::string Head(int32_t version, const std::string& zlib) { return Int(version) + Int(int32_t(zlib.size())) + zlib; }
 
 std::string Pixels(const TBitmap& b) {
     return std::string(reinterpret_cast<const char*>(b.Bits()), size_t(b.Width() * b.Height()) * 4);
@@ -138,48 +106,9 @@ TEST(TlxCompressedStoredSkin, ReadsFromTheStartAndAcceptsVersion2AndDropsHigherV
 }
 
 TEST(TlxCompressedStoredSkin, MalformedInputsFailAndChangeNothing) {
-    const std::string good = GoodImage();
-    const std::string zgood = Deflate(good);
-    std::string corrupt = zgood;
-    corrupt[corrupt.size() / 2] ^= 0x5A;
-    corrupt[corrupt.size() / 2 + 1] ^= 0x5A;
-    std::string badSize = Bmp(2, 2);
-    badSize[2] = char(0x70); // a file length beyond the data
-    badSize[3] = char(0x70);
-    const std::string big = Bmp(8193, 1);
-    const auto image = [](const std::string& pictures, int32_t count, const std::string& names) {
-        return Int(3) + '\1' + '\1' + '\1' + Int(count) + pictures + Pictures(names);
-    };
-    const struct {
-        const char* what;
-        std::string bytes;
-    } cases[] = {
-        {"no head", ""},
-        {"head of 7 bytes", Int(3) + "\0\0\0"},
-        {"version 0", Head(0, zgood)},
-        {"version -1", Head(-1, zgood)},
-        {"negative count", Int(3) + Int(-1) + zgood},
-        {"count beyond the data", Int(3) + Int(int32_t(zgood.size() + 1)) + zgood},
-        {"truncated zlib", Head(3, zgood.substr(0, zgood.size() - 6))},
-        {"corrupt zlib", Head(3, corrupt)},
-        {"no zlib at all", Head(3, "not compressed")},
-        {"beyond 64 MiB", Head(3, Deflate(std::string((64 << 20) + 1, 'x')))},
-        {"image version 0", Head(3, Deflate(Int(0) + good.substr(4)))},
-        {"image cut in the flags", Head(3, Deflate(Int(3) + '\1'))},
-        {"picture count beyond the data", Head(3, Deflate(image(Bmp(2, 2), 1000, "activepicturescount=1\r\n0=a.bmp\r\n")))},
-        {"negative picture count", Head(3, Deflate(image("", -1, "activepicturescount=0\r\n")))},
-        {"picture count and names disagree", Head(3, Deflate(image(Bmp(2, 2), 1, "activepicturescount=2\r\n0=a.bmp\r\n1=b.bmp\r\n")))},
-        {"BMP size beyond the data", Head(3, Deflate(image(badSize, 1, "activepicturescount=1\r\n0=a.bmp\r\n")))},
-        {"BMP too wide", Head(3, Deflate(image(big, 1, "activepicturescount=1\r\n0=a.bmp\r\n")))},
-        {"not a BMP", Head(3, Deflate(image(std::string(40, 'Q'), 1, "activepicturescount=1\r\n0=a.bmp\r\n")))},
-        {"picture name with a folder", Head(3, Deflate(image(Bmp(2, 2), 1, "activepicturescount=1\r\n0=x/a.bmp\r\n")))},
-        {"picture name ..", Head(3, Deflate(image(Bmp(2, 2), 1, "activepicturescount=1\r\n0=..\r\n")))},
-        {"frame picture name ../f.bmp", Head(3, Deflate(image("", 0, "picture=../f.bmp\r\nactivepicturescount=0\r\n")))},
-        {"duplicate picture names", Head(3, Deflate(image(Bmp(2, 2) + Bmp(2, 2), 2, "activepicturescount=2\r\n0=a.bmp\r\n1=A.bmp\r\n")))},
-        {"text that is no skin", Head(3, Deflate(Int(3) + '\1' + '\1' + '\1' + Int(0) + "[VERSION]\r\nx=1\r\n"))},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
+    const std::string zgood = Deflate(GoodImage());
+    for (const auto& c : MalformedSkinStreams()) {
+        SCOPED_TRACE(c.What);
         TlxCompressedStoredSkin stored(nullptr);
         TStringStream previous(Head(3, zgood));
         stored.LoadFromCompressStream(previous);
@@ -189,7 +118,7 @@ TEST(TlxCompressedStoredSkin, MalformedInputsFailAndChangeNothing) {
         content.SkinName = "previous";
         bool threw = false;
         try {
-            TStringStream in(c.bytes);
+            TStringStream in(c.Bytes);
             stored.LoadFromCompressStream(in);
             stored.ReadContent(content);
         } catch (const Exception&) {
@@ -198,7 +127,7 @@ TEST(TlxCompressedStoredSkin, MalformedInputsFailAndChangeNothing) {
         EXPECT_TRUE(threw);
         // A failure in the head keeps the stored bytes; no failure touches
         // the content.
-        const std::string what = c.what;
+        const std::string what = c.What;
         if (what == "no head" || what == "head of 7 bytes" || what.starts_with("version") ||
             what == "negative count" || what == "count beyond the data") {
             EXPECT_EQ(std::string(static_cast<const char*>(stored.CompressedStream().Memory()),
