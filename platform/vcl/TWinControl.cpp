@@ -829,6 +829,18 @@ void TWinControl::CMFocusChanged(TMessage& Message) {
 }
 
 void TWinControl::CMVisibleChanged(TMessage& Message) {
+    if (FHandle && !FVisible && WindowSystemReady()) {
+        // Hiding the focused control (or a parent of it) moves the focus on
+        // first, so the old control is exited and the next one entered.
+        TWinControl* focused = FindControl(GetFocus());
+        TCustomForm* form = GetParentForm(this);
+        if (focused && form && form != this && focused != form && (focused == this || ContainsControl(focused))) {
+            if (TWinControl* next = form->FindNextControl(focused, true, true, false))
+                next->SetFocus();
+            else
+                ::SetFocus(form->Handle());
+        }
+    }
     if (FHandle) {
         ShowWindow(FHandle, FVisible ? SW_SHOWNOACTIVATE : SW_HIDE);
         if (!FVisible)

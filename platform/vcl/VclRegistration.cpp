@@ -2,6 +2,7 @@
 
 #include "platform/base/Strings.h"
 #include "platform/vcl/TApplication.h"
+#include "platform/vcl/StdCtrlsRegistration.h"
 #include "platform/vcl/TClassRegistry.h"
 #include "platform/vcl/TGraphicControl.h"
 #include "platform/vcl/TTimer.h"
@@ -92,7 +93,10 @@ void RegisterVclClasses() {
         .Property("Anchors", &TControl::Anchors, &TControl::SetAnchors, TAnchors{akLeft, akTop})
         .Property("AutoSize", &TControl::AutoSize, &TControl::SetAutoSize)
         .Property("Caption", &TControl::Caption, &TControl::SetCaption)
-        .ColorProperty("Color", &TControl::Color, &TControl::SetColor, clWindow)
+        // A colour taken from the parent is not the control's own: it is not written.
+        .ColorProperty(
+            "Color", [](TControl* c) { return c->ParentColor() ? TColor(clWindow) : c->Color(); },
+            &TControl::SetColor, clWindow)
         .ObjectProperty("Constraints", &TControl::Constraints)
         .Property("Cursor", &TControl::Cursor, &TControl::SetCursor)
         .Property("Enabled", &TControl::Enabled, &TControl::SetEnabled, true)
@@ -155,4 +159,5 @@ void RegisterVclClasses() {
         .EventProperty("OnPaint", &TCustomForm::OnPaint)
         .EventProperty("OnShow", &TCustomForm::OnShow);
     RegisterClass<TForm>("TForm", "TCustomForm");
+    RegisterStdControls();
 }
