@@ -58,7 +58,8 @@ void CreateSkinBorderImages(const TPoint& LTPt, const TPoint& RTPt, const TPoint
         const int above = top.Y - ClRect.Top;
         if (above > 0) SkinCopyPart(d, {0, 0, w, above}, s, src(c0, ClRect.Top, c1, top.Y));
         const int below = ClRect.Bottom - bottom.Y;
-        if (below > 0) SkinCopyPart(d, {0, stripH - below, w, stripH}, s, src(c0, bottom.Y, c1, ClRect.Bottom));
+        if (below > 0)
+            SkinCopyPart(d, {0, stripH - below, w, stripH}, s, src(c0, bottom.Y, c1, ClRect.Bottom));
     };
     vertical(LeftB, NewClRect.Left, 0, NewClRect.Left, LTPt, LBPt, LeftStretch);
     vertical(RightB, AW - NewClRect.Right, ClRect.Right, W, RTPt, RBPt, RightStretch);

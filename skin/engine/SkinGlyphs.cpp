@@ -83,10 +83,18 @@ void DrawArrowImage(TCanvas* Canvas, const TRect& R, TColor Color, int Direction
     // Line i is 2i + 1 long, centred on the arrow's axis, at distance i from the tip.
     for (int i = 0; i < 4; ++i) {
         switch (Direction) {
-        case 1: Line(Canvas, cx - 2 + i, cy - i, cx - 2 + i, cy + i + 1); break;
-        case 2: Line(Canvas, cx + 2 - i, cy - i, cx + 2 - i, cy + i + 1); break;
-        case 3: Line(Canvas, cx - i, cy - 2 + i, cx + i + 1, cy - 2 + i); break;
-        case 4: Line(Canvas, cx - i, cy + 2 - i, cx + i + 1, cy + 2 - i); break;
+        case 1:
+            Line(Canvas, cx - 2 + i, cy - i, cx - 2 + i, cy + i + 1);
+            break;
+        case 2:
+            Line(Canvas, cx + 2 - i, cy - i, cx + 2 - i, cy + i + 1);
+            break;
+        case 3:
+            Line(Canvas, cx - i, cy - 2 + i, cx + i + 1, cy - 2 + i);
+            break;
+        case 4:
+            Line(Canvas, cx - i, cy + 2 - i, cx + i + 1, cy + 2 - i);
+            break;
         }
     }
 }

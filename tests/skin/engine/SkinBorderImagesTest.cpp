@@ -1,6 +1,6 @@
 #include "skin/engine/SkinBorderImages.h"
-#include "skin/engine/SkinRegions.h"
 #include "SkinImagePixels.h"
+#include "skin/engine/SkinRegions.h"
 
 #include <gtest/gtest.h>
 
@@ -54,22 +54,26 @@ TEST(CreateSkinBorderImages, FourStripsTiledAndStretched) {
         ASSERT_EQ(right.Width(), 3);
         ASSERT_EQ(right.Height(), 9);
         auto cell = [&](int x, int y) { return Cell(R.Left + x, R.Top + y); };
-        EXPECT_EQ(FirstMismatch(top, [&](int x, int y) {
-                      return cell(StripX(x, kLT.X, kRT.X, kNewLT.X, kNewRT.X, 0, stretch), y);
-                  }),
+        EXPECT_EQ(FirstMismatch(top,
+                                [&](int x, int y) {
+                                    return cell(StripX(x, kLT.X, kRT.X, kNewLT.X, kNewRT.X, 0, stretch), y);
+                                }),
                   "")
             << "top, stretch " << stretch;
-        EXPECT_EQ(FirstMismatch(bottom, [&](int x, int y) {
-                      return cell(StripX(x, kLB.X, kRB.X, kNewLB.X, kNewRB.X, 0, stretch), kCl.Bottom + y);
-                  }),
+        EXPECT_EQ(FirstMismatch(bottom,
+                                [&](int x, int y) {
+                                    return cell(StripX(x, kLB.X, kRB.X, kNewLB.X, kNewRB.X, 0, stretch),
+                                                kCl.Bottom + y);
+                                }),
                   "")
             << "bottom, stretch " << stretch;
-        EXPECT_EQ(FirstMismatch(left, [&](int x, int y) { return cell(x, StripY(y, 9, kLT.Y, kLB.Y, stretch)); }),
-                  "")
+        EXPECT_EQ(
+            FirstMismatch(left, [&](int x, int y) { return cell(x, StripY(y, 9, kLT.Y, kLB.Y, stretch)); }),
+            "")
             << "left, stretch " << stretch;
-        EXPECT_EQ(FirstMismatch(right, [&](int x, int y) {
-                      return cell(kCl.Right + x, StripY(y, 9, kRT.Y, kRB.Y, stretch));
-                  }),
+        EXPECT_EQ(FirstMismatch(
+                      right,
+                      [&](int x, int y) { return cell(kCl.Right + x, StripY(y, 9, kRT.Y, kRB.Y, stretch)); }),
                   "")
             << "right, stretch " << stretch;
     }
@@ -94,8 +98,8 @@ TEST(CreateSkinBorderImages, UntrustedGeometryLeavesStripsEmptyAndReadsNothingOu
         TBitmap left(5, 5), top(5, 5), right(5, 5), bottom(5, 5);
         for (bool stretch : {false, true})
             CreateSkinBorderImages(c.lt, c.rt, c.lb, c.rb, {2, 2, 4, 4}, c.lt, c.rt, c.lb, c.rb, {2, 2, 6, 6},
-                                   &left, &top, &right, &bottom, &sb, c.r, c.aw, c.ah, stretch, stretch, stretch,
-                                   stretch);
+                                   &left, &top, &right, &bottom, &sb, c.r, c.aw, c.ah, stretch, stretch,
+                                   stretch, stretch);
         EXPECT_EQ(!top.Empty(), c.produced) << c.name;
         if (c.produced) {
             // Nothing of the picture lies under the rectangle: the strip stays fresh.
@@ -110,8 +114,8 @@ TEST(CreateMaskBorderImages, StripsTiledFromTheNewPointsNeverStretched) {
     // The mask is the whole frame: the geometry above with R at the origin.
     TBitmap mask = CellBitmap(kW, kH);
     TBitmap left, top, right, bottom;
-    CreateMaskBorderImages(kLT, kRT, kLB, kRB, kCl, kNewLT, kNewRT, kNewLB, kNewRB, kNewCl, &mask, &top, &left,
-                           &right, &bottom, kAW);
+    CreateMaskBorderImages(kLT, kRT, kLB, kRB, kCl, kNewLT, kNewRT, kNewLB, kNewRB, kNewCl, &mask, &top,
+                           &left, &right, &bottom, kAW);
     ASSERT_EQ(top.Width(), kAW);
     ASSERT_EQ(top.Height(), kCl.Top);
     ASSERT_EQ(bottom.Width(), kAW);
@@ -120,16 +124,21 @@ TEST(CreateMaskBorderImages, StripsTiledFromTheNewPointsNeverStretched) {
     ASSERT_EQ(left.Height(), kNewCl.Height());
     ASSERT_EQ(right.Width(), kW - kCl.Right);
     ASSERT_EQ(right.Height(), kNewCl.Height());
-    EXPECT_EQ(FirstMismatch(top, [&](int x, int y) {
-                  return Cell(StripX(x, kLT.X, kRT.X, kNewLT.X, kNewRT.X, kNewLT.X, false), y);
-              }),
+    EXPECT_EQ(FirstMismatch(top,
+                            [&](int x, int y) {
+                                return Cell(StripX(x, kLT.X, kRT.X, kNewLT.X, kNewRT.X, kNewLT.X, false), y);
+                            }),
               "");
-    EXPECT_EQ(FirstMismatch(bottom, [&](int x, int y) {
-                  return Cell(StripX(x, kLB.X, kRB.X, kNewLB.X, kNewRB.X, kNewLB.X, false), kCl.Bottom + y);
-              }),
+    EXPECT_EQ(FirstMismatch(bottom,
+                            [&](int x, int y) {
+                                return Cell(StripX(x, kLB.X, kRB.X, kNewLB.X, kNewRB.X, kNewLB.X, false),
+                                            kCl.Bottom + y);
+                            }),
               "");
-    EXPECT_EQ(FirstMismatch(left, [&](int x, int y) { return Cell(x, StripY(y, 9, kLT.Y, kLB.Y, false)); }), "");
-    EXPECT_EQ(FirstMismatch(right,
-                            [&](int x, int y) { return Cell(kCl.Right + x, StripY(y, 9, kRT.Y, kRB.Y, false)); }),
+    EXPECT_EQ(FirstMismatch(left, [&](int x, int y) { return Cell(x, StripY(y, 9, kLT.Y, kLB.Y, false)); }),
               "");
+    EXPECT_EQ(
+        FirstMismatch(right,
+                      [&](int x, int y) { return Cell(kCl.Right + x, StripY(y, 9, kRT.Y, kRB.Y, false)); }),
+        "");
 }
