@@ -138,6 +138,7 @@ bool TCustomFFmpeg::OpenInputFile(const std::string& AFileName) {
 
     int64_t timestamp = Fstart_time;
     if (ic->start_time != AV_NOPTS_VALUE) timestamp += ic->start_time;
+    Finput_files_seeked[static_cast<size_t>(Fnb_input_files)] = Fstart_time != 0;
     if (Fstart_time != 0) {
         if (av::av_seek_frame(ic, -1, timestamp, AVSEEK_FLAG_BACKWARD) < 0 && Fverbose > 0)
             Log(llVerbose, Format("%s: could not seek to position %0.3f", AFileName.c_str(),

@@ -39,7 +39,11 @@ int TCustomFFmpeg::CurrentOutputIndex(AVFormatContext* oc) const {
 
 void TCustomFFmpeg::CreateOutputStreams(AVFormatContext* oc, bool AJoin) {
     const AVOutputFormat* fmt = oc->oformat;
-    bool useVideo = fmt->video_codec != AV_CODEC_ID_NONE || Fvideo_stream_copy || !Fvideo_codec_name.empty();
+    // Audio muxers that name an image codec (mp3, flac) take a cover picture,
+    // not moving video: without an asked video codec they stay audio only.
+    const bool coverOnly = fmt->video_codec == AV_CODEC_ID_PNG;
+    bool useVideo = (fmt->video_codec != AV_CODEC_ID_NONE && !coverOnly) || Fvideo_stream_copy ||
+                    !Fvideo_codec_name.empty();
     bool useAudio = fmt->audio_codec != AV_CODEC_ID_NONE || Faudio_stream_copy || !Faudio_codec_name.empty();
     bool useSubtitle =
         fmt->subtitle_codec != AV_CODEC_ID_NONE || Fsubtitle_stream_copy || !Fsubtitle_codec_name.empty();

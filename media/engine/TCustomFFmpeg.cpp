@@ -21,6 +21,7 @@ TCustomFFmpeg::TCustomFFmpeg(int AMaxFiles) {
     const size_t files = static_cast<size_t>(AMaxFiles);
     Finput_files.assign(files, nullptr);
     Finput_files_ts_offset.assign(files, 0);
+    Finput_files_seeked.assign(files, 0);
     Finput_files_ts_scale.assign(files, {});
     Finput_codecs.assign(files * MAX_STREAMS, nullptr);
     Foutput_files.assign(files, nullptr);
@@ -37,6 +38,8 @@ TCustomFFmpeg::TCustomFFmpeg(int AMaxFiles) {
 
 TCustomFFmpeg::~TCustomFFmpeg() {
     try {
+        Stop(true);
+        JoinThreads();
         Cleanup();
     } catch (...) {
         // A destructor never throws; Cleanup only frees.

@@ -3,8 +3,11 @@
 #include <array>
 #include <atomic>
 #include <climits>
+#include <condition_variable>
 #include <cstdint>
 #include <memory>
+#include <mutex>
+#include <thread>
 #include <string>
 #include <string_view>
 #include <utility>
@@ -14,8 +17,15 @@
 #include "media/engine/FFOptions.h"
 #include "media/engine/FFmpegException.h"
 #include "platform/sys/TCriticalSection.h"
+#include "platform/sys/TEvent.h"
+#include "platform/sys/TThread.h"
 
 struct AVFormatContext;
+struct AVFrame;
+struct AVPacket;
+struct TTranscodeTables;
+struct TAVInputStream;
+struct TAVOutputStream;
 
 // The conversion engine: one object holds the whole state of one conversion
 // task (its options, the files it opened, the per-run records and its control
@@ -34,10 +44,35 @@ public:
     TCustomFFmpeg(const TCustomFFmpeg&) = delete;
     TCustomFFmpeg& operator=(const TCustomFFmpeg&) = delete;
 
-    // Life cycle (the run and its control come with the transcode loop).
+    // Life cycle.
     void Reset();
     void Cleanup();
     void SetDefaults();
+
+    // ---- The run and its control ---------------------------------------------
+    // Converts the opened inputs into the opened outputs, once per Reset.
+    // AUseThread False: the conversion runs inside this call (its events on
+    // the calling thread) and False is returned. True: a worker thread of
+    // APriority is started and True returned. Nothing happens (False) when the
+    // engine converts or has terminated. A start without outputs or inputs
+    // ends at once: fatal message set, termination notice raised in this call.
+    bool StartConvert(bool AUseThread, TThreadPriority APriority = TThreadPriority::tpNormal);
+    // Asks the conversion to stop (any thread, any state). AWaitFor waits for
+    // the worker's end, serving the GUI thread when called there; it never
+    // waits when called on the worker itself (from an event handler).
+    void Stop(bool AWaitFor);
+    // Stop for a converting engine; a never-started one gets its termination
+    // notice on a thread of its own (AWaitFor waits for the delivery); a
+    // terminated one is left alone.
+    void StopTask(bool AWaitFor);
+    // Cooperative pause of a worker: it waits at its next safe point (the top
+    // of a read-loop pass, before a repeated encode) until Resume or Stop.
+    // Neither does anything for an inline conversion.
+    void Pause();
+    void Resume();
+    bool Converting() const;
+    bool Terminated() const;
+    bool Paused() const;
 
     // Option dispatcher: one option name and its text value. Errors raise.
     void SetOption(const std::string& AName, const std::string& AValue);
@@ -140,6 +175,7 @@ public:
     // Input side: FMaxFiles rows each.
     std::vector<AVFormatContext*> Finput_files;
     std::vector<int64_t> Finput_files_ts_offset;
+    std::vector<char> Finput_files_seeked; // opened with a start-time seek
     std::vector<std::array<double, MAX_STREAMS>> Finput_files_ts_scale;
     std::vector<const AVCodec*> Finput_codecs; // FMaxFiles * 20 forced decoders
     int Fnb_input_files = 0;
@@ -257,11 +293,14 @@ public:
     int FHookFrameNumber = 0;
 
     // ---- Control ------------------------------------------------------------
+    // FConverting, FTerminated and FPaused change under FControlLock; FBroken
+    // is read by the worker without it.
     bool FJoinMode = false;
     bool FConverting = false;
     std::atomic<bool> FBroken{false};
     bool FFinished = false;
     bool FTerminated = false;
+    bool FPaused = false;
     bool FFatalException = false;
     std::string FFatalMessage;
     std::string FLastErrMsg;
@@ -282,6 +321,47 @@ protected:
     void Log(int ALevel, const std::string& AText) const;
 
 private:
+    // Control.
+    void Run();
+    void DoTerminate();
+    void Fatal(const std::string& AText);
+    void WaitWhilePaused();
+    bool OnWorkerThread() const;
+    void JoinThreads();
+    mutable std::mutex FControlLock;
+    std::condition_variable FControlCond;
+    std::thread FThread;       // the conversion worker
+    std::thread FNoticeThread; // the notice of a never-started engine
+    std::thread::id FWorkerId;
+    // Set when a run's worker (or notice thread) has ended its work; shared
+    // with the thread so that an engine freed from its own notice is no
+    // longer touched.
+    std::shared_ptr<TEvent> FStopEvent = std::make_shared<TEvent>(true, true);
+    std::shared_ptr<TEvent> FTermEvent = std::make_shared<TEvent>(true, true);
+    std::vector<std::string> FCreatedOutputs; // deleted when a run fails
+
+    // The transcode loop and its stages.
+    void Transcode();
+    void SetupRun(TTranscodeTables& T);
+    void SelectSources(TTranscodeTables& T);
+    void SetupCopy(TAVOutputStream& ost, TAVInputStream& ist);
+    void SetupEncoding(TTranscodeTables& T, TAVOutputStream& ost, TAVInputStream& ist);
+    void OpenCodecs(TTranscodeTables& T);
+    void WriteHeaders(TTranscodeTables& T);
+    void ReportMapping(TTranscodeTables& T);
+    bool ProcessPacket(TTranscodeTables& T, TAVInputStream& ist, AVPacket* pkt);
+    void DeliverFrame(TTranscodeTables& T, TAVInputStream& ist, AVFrame* frame);
+    void CopyPacket(TAVOutputStream& ost, TAVInputStream& ist, const AVPacket* pkt);
+    void DoAudioOut(TTranscodeTables& T, TAVOutputStream& ost, TAVInputStream& ist, AVFrame* frame);
+    void DoVideoOut(TTranscodeTables& T, TAVOutputStream& ost, TAVInputStream& ist, AVFrame* frame);
+    void EncodeFrame(TAVOutputStream& ost, AVFrame* frame);
+    void EncodeAudioFifo(TAVOutputStream& ost, bool AFinal);
+    void FlushEncoder(TAVOutputStream& ost);
+    void WritePacket(TAVOutputStream& ost, AVPacket* pkt);
+    void PrintReport(TTranscodeTables& T, bool AFinal, int AFileIndex);
+    int64_t FLastReportedDuration = 0;
+    int64_t FRunStartClock = 0;
+
     void SetCropBand(int AValue, int& ABand, int& ASize, const char* AText);
     void SetMatrix(std::unique_ptr<std::array<uint16_t, 64>>& AMatrix, const std::string& AValue);
     void SetTag(uint32_t& ATag, const std::string& AValue, const char* AKind);
