@@ -1,8 +1,10 @@
 #include "platform/vcl/StdCtrlsRegistration.h"
 
 #include "platform/base/MemoryStream.h"
+#include "platform/base/Utf8.h"
 #include "platform/vcl/TBevel.h"
 #include "platform/vcl/TClassRegistry.h"
+#include "platform/vcl/TCustomEdit.h"
 #include "platform/vcl/TCustomLabel.h"
 #include "platform/vcl/TImage.h"
 #include "platform/vcl/TSplitter.h"
@@ -61,4 +63,35 @@ void RegisterStdControls() {
         .Property("Cursor", &TSplitter::Cursor, &TSplitter::SetCursor, crSizeWE)
         .Property("MinSize", &TSplitter::MinSize, &TSplitter::SetMinSize, 30)
         .EventProperty("OnMoved", &TSplitter::OnMoved);
+
+    RegisterEnum<TEditCharCase>({{ecNormal, "ecNormal"}, {ecUpperCase, "ecUpperCase"}, {ecLowerCase, "ecLowerCase"}});
+    RegisterClass<TCustomEdit>("TCustomEdit", "TWinControl")
+        .Property("Alignment", &TCustomEdit::Alignment, &TCustomEdit::SetAlignment)
+        .Property("AutoSelect", &TCustomEdit::AutoSelect, &TCustomEdit::SetAutoSelect, true)
+        .Property("CharCase", &TCustomEdit::CharCase, &TCustomEdit::SetCharCase)
+        .ColorProperty("Color", &TCustomEdit::Color, &TCustomEdit::SetColor, clWindow)
+        .Property("HideSelection", &TCustomEdit::HideSelection, &TCustomEdit::SetHideSelection, true)
+        .Property("MaxLength", &TCustomEdit::MaxLength, &TCustomEdit::SetMaxLength)
+        .Property("ParentColor", &TCustomEdit::ParentColor, &TCustomEdit::SetParentColor, false)
+        // The password character is written as a one-character string.
+        .Property(
+            "PasswordChar",
+            [](TCustomEdit* e) {
+                std::string s;
+                if (e->PasswordChar()) Utf8Append(s, e->PasswordChar());
+                return s;
+            },
+            [](TCustomEdit* e, const std::string& v) {
+                std::u32string chars = Utf8Decode(v);
+                if (chars.size() > 1) throw EConvertError("one character expected for PasswordChar");
+                e->SetPasswordChar(chars.empty() ? 0 : chars[0]);
+            })
+        .Property("ReadOnly", &TCustomEdit::ReadOnly, &TCustomEdit::SetReadOnly)
+        .Property("TabStop", &TCustomEdit::TabStop, &TCustomEdit::SetTabStop, true)
+        .Property("Text", &TCustomEdit::Text, &TCustomEdit::SetText)
+        .EventProperty("OnChange", &TCustomEdit::OnChange);
+    RegisterClass<TEdit>("TEdit", "TCustomEdit");
+    RegisterClass<TCustomMaskEdit>("TCustomMaskEdit", "TCustomEdit")
+        .Property("EditMask", &TCustomMaskEdit::EditMask, &TCustomMaskEdit::SetEditMask);
+    RegisterClass<TMaskEdit>("TMaskEdit", "TCustomMaskEdit");
 }

@@ -4,6 +4,7 @@
 #include "platform/vcl/TBevel.h"
 #include "platform/vcl/TComponentReader.h"
 #include "platform/vcl/TComponentWriter.h"
+#include "platform/vcl/TCustomEdit.h"
 #include "platform/vcl/TCustomLabel.h"
 #include "platform/vcl/TImage.h"
 #include "platform/vcl/TSplitter.h"
@@ -93,4 +94,31 @@ TEST_F(TStdCtrlsDescription, StandardControlsReadAndWriteBack) {
     EXPECT_EQ(plainText.find("AutoSize"), std::string::npos);
     EXPECT_EQ(plainText.find("ShowAccelChar"), std::string::npos);
     EXPECT_EQ(plainText.find("Picture"), std::string::npos);
+}
+
+TEST_F(TStdCtrlsDescription, EditsReadAndWriteBack) {
+    const std::string text = "object Form1: TForm\n"
+                             "  object Name1: TMaskEdit\n"
+                             "    Left = 4\n    Top = 5\n    Width = 90\n    Height = 21\n"
+                             "    CharCase = ecUpperCase\n    MaxLength = 8\n    PasswordChar = '*'\n"
+                             "    ReadOnly = True\n    Text = 'abc'\n    EditMask = '!99/99;1;_'\n"
+                             "  end\n"
+                             "end\n";
+    TForm* form = Make<TForm>();
+    TComponentReader::ReadText(form, text);
+    auto* edit = dynamic_cast<TMaskEdit*>(form->FindComponent("Name1"));
+    ASSERT_TRUE(edit);
+    EXPECT_EQ(edit->Text(), "ABC");
+    EXPECT_EQ(edit->CharCase(), ecUpperCase);
+    EXPECT_EQ(edit->MaxLength(), 8);
+    EXPECT_EQ(edit->PasswordChar(), U'*');
+    EXPECT_TRUE(edit->ReadOnly());
+    EXPECT_EQ(edit->EditMask(), "!99/99;1;_");
+    std::string written = TComponentWriter::WriteText(form);
+    TForm* copy = Make<TForm>();
+    TComponentReader::ReadText(copy, written);
+    EXPECT_EQ(TComponentWriter::WriteText(copy), written);
+    EXPECT_THROW(TComponentReader::ReadText(Make<TForm>(), "object F: TForm\n  object E: TEdit\n"
+                                                            "    PasswordChar = '**'\n  end\nend\n"),
+                 Exception);
 }
