@@ -1,12 +1,12 @@
 #pragma once
 
 #include "platform/base/Types.h"
+#include "skin/engine/SkinTypes.h"
 
 class TBitmap;
 
-// How a stretched client part fills its destination: stretched whole, or as
-// a strip stretched on one axis and repeated along the other.
-enum TlxStretchType { lxstFull, lxstHorz, lxstVert };
+// TlxStretchType: how a stretched client part fills its destination:
+// stretched whole, or as a strip stretched on one axis and repeated along the other.
 
 // Nine-part images built from a skin rectangle R of the picture SB. The points
 // and ClRect are relative to R; the New* geometry is in B's coordinates. The
