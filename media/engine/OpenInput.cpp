@@ -30,6 +30,10 @@ int TCustomFFmpeg::InterruptCallback(void* AOpaque) {
     return static_cast<TCustomFFmpeg*>(AOpaque)->FBroken.load() ? 1 : 0;
 }
 
+int TCustomFFmpeg::OutputInterruptCallback(void* AOpaque) {
+    return static_cast<TCustomFFmpeg*>(AOpaque)->FAbortOutput.load() ? 1 : 0;
+}
+
 void TCustomFFmpeg::CloseInputFile(int AIndex) {
     CloseMediaInput(&Finput_files[static_cast<size_t>(AIndex)]);
 }

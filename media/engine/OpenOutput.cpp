@@ -156,7 +156,7 @@ int TCustomFFmpeg::OpenOutputFile(const std::string& AFileName, bool AJoin) {
         return fail(AFileName + ": Number syntax expected in filename");
 
     // A muxer that needs no file still gets the I/O hooks for the files it opens itself.
-    const AVIOInterruptCB interrupt{&TCustomFFmpeg::InterruptCallback, this};
+    const AVIOInterruptCB interrupt{&TCustomFFmpeg::OutputInterruptCallback, this};
     int err = OpenMediaOutput(oc, AFileName, &interrupt);
     if (err < 0) return fail(AVErrorText(AFileName, err));
     if (!(fmt->flags & AVFMT_NOFILE)) Foutput_filenames[static_cast<size_t>(index)] = AFileName;

@@ -141,8 +141,12 @@ public:
 
     // Serialises changes of FPostHooks with their use in a running conversion.
     static TCriticalSection& PostHookLock();
-    // The interrupt callback of every context the engine opens: fires on FBroken.
+    // The interrupt callback of the inputs the engine opens: fires on FBroken,
+    // so a stop ends a blocking read.
     static int InterruptCallback(void* AOpaque);
+    // The outputs': fires on FAbortOutput only. A stop still writes the
+    // trailers, so it must not cut the writes that follow it.
+    static int OutputInterruptCallback(void* AOpaque);
 
     // Presets and targets.
     void ApplyPreset(const std::string& AOption, const std::string& AValue);
@@ -298,6 +302,7 @@ public:
     bool FJoinMode = false;
     bool FConverting = false;
     std::atomic<bool> FBroken{false};
+    std::atomic<bool> FAbortOutput{false};
     bool FFinished = false;
     bool FTerminated = false;
     bool FPaused = false;

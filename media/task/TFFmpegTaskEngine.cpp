@@ -129,14 +129,12 @@ public:
 
     void SetReportInterval(int64_t AMicroseconds) override { FEngine.ReportInterval = AMicroseconds; }
 
-    // The engine's run (worker thread, transcode loop, stop and pause) is not
-    // part of it yet: a start ends the task at once with this failure.
-    void StartConvert(bool, TThreadPriority) override {
-        throw FFmpegException("The conversion run is not available in this build.");
+    void StartConvert(bool AUseThread, TThreadPriority APriority) override {
+        FEngine.StartConvert(AUseThread, APriority);
     }
-    void Stop(bool) override { FEngine.FBroken = true; }
-    void Pause() override {}
-    void Resume() override {}
+    void Stop(bool AWaitFor) override { FEngine.Stop(AWaitFor); }
+    void Pause() override { FEngine.Pause(); }
+    void Resume() override { FEngine.Resume(); }
 
 private:
     TCustomFFmpeg FEngine;
