@@ -92,3 +92,30 @@ void TCustomImageList::GetBitmap(int Index, TBitmap* Image) const {
 void TCustomImageList::Change() {
     if (OnChange && !ComponentState().Contains(csLoading)) OnChange(this);
 }
+
+void TCustomImageList::Draw(TCanvas* Canvas, int X, int Y, int Index, bool Enabled) const {
+    if (!Canvas || Index < 0 || Index >= Count()) return;
+    TBitmap image = FImages[Index];
+    image.SetPixelFormat(pf32bit);
+    image.SetAlphaFormat(afDefined);
+    if (!Enabled) {
+        for (int y = 0; y < image.Height(); ++y) {
+            uint32_t* row = image.ScanLine(y);
+            for (int x = 0; x < image.Width(); ++x) {
+                uint32_t px = row[x];
+                uint32_t luma = (((px >> 16) & 0xFF) * 30 + ((px >> 8) & 0xFF) * 59 + (px & 0xFF) * 11) / 100;
+                uint32_t gray = 112 + luma / 2;
+                row[x] = (px & 0xFF000000u) | (gray << 16) | (gray << 8) | gray;
+            }
+        }
+    }
+    if (FBkColor != clNone) {
+        TBrush saved;
+        saved.Assign(*Canvas->Brush());
+        Canvas->Brush()->SetColor(FBkColor);
+        Canvas->Brush()->SetStyle(bsSolid);
+        Canvas->FillRect({X, Y, X + FWidth, Y + FHeight});
+        Canvas->SetBrush(saved);
+    }
+    Canvas->Draw(X, Y, &image);
+}

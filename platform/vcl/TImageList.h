@@ -2,6 +2,7 @@
 
 #include "platform/base/Color.h"
 #include "platform/gdi/TBitmap.h"
+#include "platform/gdi/TCanvas.h"
 #include "platform/vcl/TComponent.h"
 
 #include <vector>
@@ -32,6 +33,10 @@ public:
     // Copies image Index (32-bit, transparent pixels with alpha 0) into Image.
     void GetBitmap(int Index, TBitmap* Image) const;
     const TBitmap& Image(int Index) const;
+    // Draws image Index with its top-left at (X, Y), blended by its alpha over
+    // a BkColor square (none when BkColor is clNone). A disabled image is drawn
+    // in light grays of its brightness. An index out of range draws nothing.
+    void Draw(TCanvas* Canvas, int X, int Y, int Index, bool Enabled = true) const;
 
     TNotifyEvent OnChange;
 

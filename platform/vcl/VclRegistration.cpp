@@ -1,6 +1,7 @@
 #include "platform/vcl/VclRegistration.h"
 
 #include "platform/base/Strings.h"
+#include "platform/vcl/ComCtrlsRegistration.h"
 #include "platform/vcl/TApplication.h"
 #include "platform/vcl/StdCtrlsRegistration.h"
 #include "platform/vcl/TClassRegistry.h"
@@ -160,4 +161,5 @@ void RegisterVclClasses() {
         .EventProperty("OnShow", &TCustomForm::OnShow);
     RegisterClass<TForm>("TForm", "TCustomForm");
     RegisterStdControls();
+    RegisterComCtrlsClasses();
 }
