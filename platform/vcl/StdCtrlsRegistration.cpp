@@ -6,6 +6,7 @@
 #include "platform/vcl/TClassRegistry.h"
 #include "platform/vcl/TCustomEdit.h"
 #include "platform/vcl/TCustomLabel.h"
+#include "platform/vcl/TCustomListBox.h"
 #include "platform/vcl/TImage.h"
 #include "platform/vcl/TSplitter.h"
 #include "platform/vcl/TWinControl.h"
@@ -94,4 +95,19 @@ void RegisterStdControls() {
     RegisterClass<TCustomMaskEdit>("TCustomMaskEdit", "TCustomEdit")
         .Property("EditMask", &TCustomMaskEdit::EditMask, &TCustomMaskEdit::SetEditMask);
     RegisterClass<TMaskEdit>("TMaskEdit", "TCustomMaskEdit");
+
+    RegisterEnum<TListBoxStyle>({{lbStandard, "lbStandard"}, {lbOwnerDrawFixed, "lbOwnerDrawFixed"}});
+    RegisterClass<TCustomListBox>("TCustomListBox", "TCustomControl")
+        .ColorProperty("Color", &TCustomListBox::Color, &TCustomListBox::SetColor, clWindow)
+        .Property("Columns", &TCustomListBox::Columns, &TCustomListBox::SetColumns)
+        .Property("ExtendedSelect", &TCustomListBox::ExtendedSelect, &TCustomListBox::SetExtendedSelect, true)
+        .Property("ItemHeight", &TCustomListBox::ItemHeight, &TCustomListBox::SetItemHeight, 16)
+        .ObjectProperty("Items", &TCustomListBox::Items)
+        .Property("MultiSelect", &TCustomListBox::MultiSelect, &TCustomListBox::SetMultiSelect)
+        .Property("ParentColor", &TCustomListBox::ParentColor, &TCustomListBox::SetParentColor, false)
+        .Property("Sorted", &TCustomListBox::Sorted, &TCustomListBox::SetSorted)
+        .Property("Style", &TCustomListBox::Style, &TCustomListBox::SetStyle)
+        .Property("TabStop", &TCustomListBox::TabStop, &TCustomListBox::SetTabStop, true)
+        .EventProperty("OnDrawItem", &TCustomListBox::OnDrawItem);
+    RegisterClass<TListBox>("TListBox", "TCustomListBox");
 }

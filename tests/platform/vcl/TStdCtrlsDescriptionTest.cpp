@@ -6,6 +6,7 @@
 #include "platform/vcl/TComponentWriter.h"
 #include "platform/vcl/TCustomEdit.h"
 #include "platform/vcl/TCustomLabel.h"
+#include "platform/vcl/TCustomListBox.h"
 #include "platform/vcl/TImage.h"
 #include "platform/vcl/TSplitter.h"
 
@@ -121,4 +122,30 @@ TEST_F(TStdCtrlsDescription, EditsReadAndWriteBack) {
     EXPECT_THROW(TComponentReader::ReadText(Make<TForm>(), "object F: TForm\n  object E: TEdit\n"
                                                             "    PasswordChar = '**'\n  end\nend\n"),
                  Exception);
+}
+
+TEST_F(TStdCtrlsDescription, ListBoxesReadAndWriteBack) {
+    const std::string text = "object Form1: TForm\n"
+                             "  object List1: TListBox\n"
+                             "    Left = 4\n    Top = 5\n    Width = 90\n    Height = 60\n"
+                             "    Columns = 2\n    ExtendedSelect = False\n    ItemHeight = 18\n"
+                             "    MultiSelect = True\n    Sorted = True\n    Style = lbOwnerDrawFixed\n"
+                             "    Items.Strings = (\n      'pear'\n      'apple')\n"
+                             "  end\n"
+                             "end\n";
+    TForm* form = Make<TForm>();
+    TComponentReader::ReadText(form, text);
+    auto* list = dynamic_cast<TListBox*>(form->FindComponent("List1"));
+    ASSERT_TRUE(list);
+    EXPECT_EQ(list->Columns(), 2);
+    EXPECT_FALSE(list->ExtendedSelect());
+    EXPECT_EQ(list->ItemHeight(), 18);
+    EXPECT_TRUE(list->MultiSelect());
+    EXPECT_TRUE(list->Sorted());
+    EXPECT_EQ(list->Style(), lbOwnerDrawFixed);
+    EXPECT_EQ(list->Items()->CommaText(), "apple,pear");
+    std::string written = TComponentWriter::WriteText(form);
+    TForm* copy = Make<TForm>();
+    TComponentReader::ReadText(copy, written);
+    EXPECT_EQ(TComponentWriter::WriteText(copy), written);
 }
