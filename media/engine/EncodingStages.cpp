@@ -239,13 +239,82 @@ void TCustomFFmpeg::EncodeAudioFifo(TAVOutputStream& ost, bool AFinal) {
     }
 }
 
-void TCustomFFmpeg::DoVideoOut(TTranscodeTables& T, TAVOutputStream& ost, TAVInputStream& ist, AVFrame* in) {
+void TCustomFFmpeg::BuildFilterGraph(TAVOutputStream& ost, int AWidth, int AHeight, int APixFmt,
+                                     AVRational ASampleAspect) {
+    AVCodecContext* enc = ost.enc;
+    TVideoFilterGraph::TParams p;
+    p.Width = AWidth;
+    p.Height = AHeight;
+    p.PixFmt = APixFmt;
+    p.SampleAspect = ASampleAspect;
+    const int width = AWidth - ost.leftBand - ost.rightBand;
+    const int height = AHeight - ost.topBand - ost.bottomBand;
+    if (ost.video_crop) {
+        p.CropX = ost.leftBand;
+        p.CropY = ost.topBand;
+        p.CropWidth = width;
+        p.CropHeight = height;
+    }
+    // A rebuilt graph keeps giving the size the encoder was opened with.
+    const int outWidth = ost.graph ? ost.graph->OutWidth() : enc->width;
+    const int outHeight = ost.graph ? ost.graph->OutHeight() : enc->height;
+    if (outWidth > 0 && outHeight > 0 && (outWidth != width || outHeight != height)) {
+        p.ScaleWidth = outWidth;
+        p.ScaleHeight = outHeight;
+    }
+    uint8_t* flags = nullptr;
+    if (FOptions.sws_opts && av::av_opt_get(FOptions.sws_opts, "sws_flags", 0, &flags) >= 0 && flags && *flags)
+        p.ScaleFlags = reinterpret_cast<char*>(flags);
+    av::av_free(flags);
+    p.Filters = Fvfilters;
+    p.OutPixFmt = enc->pix_fmt;
+    if (!ost.graph) ost.graph = std::make_unique<TVideoFilterGraph>();
+    if (!ost.graph->Build(p)) {
+        FLastErrMsg = ost.graph->ErrorText();
+        throw FFmpegException(FLastErrMsg.empty() ? std::string("Error opening filters!")
+                                                  : "Error opening filters: " + FLastErrMsg);
+    }
+    if (!ost.filtered) ost.filtered = av::av_frame_alloc();
+    if (!ost.filtered) throw FFmpegException("av_mallocz fail");
+}
+
+void TCustomFFmpeg::FilterVideo(TTranscodeTables& T, TAVOutputStream& ost, TAVInputStream& ist, AVFrame* frame) {
+    if (frame) {
+        const TVideoFilterGraph::TParams& p = ost.graph->Params();
+        if (frame->width != p.Width || frame->height != p.Height || frame->format != p.PixFmt) {
+            Log(llQuiet, Format("Input Stream #%d.%d frame size changed to %dx%d, %s", ist.file_index, ist.index,
+                                frame->width, frame->height,
+                                av::av_get_pix_fmt_name(static_cast<AVPixelFormat>(frame->format))
+                                    ? av::av_get_pix_fmt_name(static_cast<AVPixelFormat>(frame->format))
+                                    : "none"));
+            BuildFilterGraph(ost, frame->width, frame->height, frame->format, frame->sample_aspect_ratio);
+        }
+        frame->pts = ist.pts;
+    }
+    if (ost.graph->Push(frame) < 0) {
+        if (!frame) return; // a graph that cannot take its end has nothing more to give
+        throw FFmpegException("Error while filtering video");
+    }
+    for (;;) {
+        av::av_frame_unref(ost.filtered);
+        if (ost.graph->Pull(ost.filtered) < 0) break;
+        if (ost.filtered->pts != AV_NOPTS_VALUE)
+            ost.filtered->pts = av::av_rescale_q(ost.filtered->pts, ost.graph->OutTimeBase(), AV_TIME_BASE_Q);
+        DoVideoOut(T, ost, ist, ost.filtered, true);
+    }
+    av::av_frame_unref(ost.filtered);
+}
+
+void TCustomFFmpeg::DoVideoOut(TTranscodeTables& T, TAVOutputStream& ost, TAVInputStream& ist, AVFrame* in,
+                               bool AFiltered) {
     AVCodecContext* enc = ost.enc;
     AVFormatContext* oc = Foutput_files[static_cast<size_t>(ost.file_index)];
     int nb_frames = 1;
     const TAVInputStream& sync = *T.ist[static_cast<size_t>(ost.sync_ist)];
-    const double sync_ipts =
-        static_cast<double>(sync.pts - Fstart_time) / AV_TIME_BASE / av_q2d(enc->time_base);
+    const int64_t time = AFiltered && in->pts != AV_NOPTS_VALUE ? in->pts : sync.pts;
+    const double sync_ipts = static_cast<double>(time - Fstart_time) / AV_TIME_BASE / av_q2d(enc->time_base);
+    const int topBand = AFiltered ? 0 : ost.topBand, leftBand = AFiltered ? 0 : ost.leftBand;
+    const int bottomBand = AFiltered ? 0 : ost.bottomBand, rightBand = AFiltered ? 0 : ost.rightBand;
 
     if (Fvideo_sync_method != 0) {
         const double vdelta = sync_ipts - static_cast<double>(ost.sync_opts);
@@ -274,15 +343,15 @@ void TCustomFFmpeg::DoVideoOut(TTranscodeTables& T, TAVOutputStream& ost, TAVInp
     if (nb_frames <= 0) return;
 
     uint8_t* planes[4] = {in->data[0], in->data[1], in->data[2], in->data[3]};
-    if (ost.video_crop && !CropPlanes(in, ost.topBand, ost.leftBand, planes)) {
+    if (!AFiltered && ost.video_crop && !CropPlanes(in, topBand, leftBand, planes)) {
         if (Fexit_on_error) throw FFmpegException("error cropping picture");
         Log(llError, "error cropping picture");
         return;
     }
 
     // A picture of another size or format than the last one: rebuild the scaler.
-    const int width = in->width - ost.leftBand - ost.rightBand;
-    const int height = in->height - ost.topBand - ost.bottomBand;
+    const int width = in->width - leftBand - rightBand;
+    const int height = in->height - topBand - bottomBand;
     if (width != ost.resample_width || height != ost.resample_height || in->format != ost.resample_pix_fmt) {
         if (ost.frame_number > 0 || ost.img_resample_ctx)
             Log(llQuiet, Format("Input Stream #%d.%d frame size changed to %dx%d, %s", ist.file_index, ist.index,

@@ -295,6 +295,13 @@ void TCustomFFmpeg::SetupEncoding(TTranscodeTables&, TAVOutputStream& ost, TAVIn
             enc->width = ost.resample_width;
             enc->height = ost.resample_height;
         }
+        if (FEnableFilter) {
+            BuildFilterGraph(ost, in->width, in->height, in->format, ist.st->sample_aspect_ratio);
+            // The graph crops and scales; the encoder takes what it gives.
+            enc->width = ost.graph->OutWidth();
+            enc->height = ost.graph->OutHeight();
+            ost.video_resample = false;
+        }
         const int size = 6 * enc->width * enc->height + 200;
         if (size > Fbit_buffer_size) Fbit_buffer_size = size;
         ost.encode_frame = av::av_frame_alloc();

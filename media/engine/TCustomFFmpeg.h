@@ -358,7 +358,12 @@ private:
     void DeliverFrame(TTranscodeTables& T, TAVInputStream& ist, AVFrame* frame);
     void CopyPacket(TAVOutputStream& ost, TAVInputStream& ist, const AVPacket* pkt);
     void DoAudioOut(TTranscodeTables& T, TAVOutputStream& ost, TAVInputStream& ist, AVFrame* frame);
-    void DoVideoOut(TTranscodeTables& T, TAVOutputStream& ost, TAVInputStream& ist, AVFrame* frame);
+    // AFiltered: the picture comes from the filter graph (cropped and scaled
+    // there), timed by its own pts in microseconds.
+    void DoVideoOut(TTranscodeTables& T, TAVOutputStream& ost, TAVInputStream& ist, AVFrame* frame,
+                    bool AFiltered = false);
+    void BuildFilterGraph(TAVOutputStream& ost, int AWidth, int AHeight, int APixFmt, AVRational ASampleAspect);
+    void FilterVideo(TTranscodeTables& T, TAVOutputStream& ost, TAVInputStream& ist, AVFrame* frame);
     void EncodeFrame(TAVOutputStream& ost, AVFrame* frame);
     void EncodeAudioFifo(TAVOutputStream& ost, bool AFinal);
     void FlushEncoder(TAVOutputStream& ost);

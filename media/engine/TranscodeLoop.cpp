@@ -176,8 +176,12 @@ void TCustomFFmpeg::Transcode() {
             ProcessPacket(T, *i, nullptr);
             i->decoder_flushed = true;
         }
-    for (auto& o : T.ost)
+    for (auto& o : T.ost) {
+        // Pictures a filter still holds go to the encoder before it drains.
+        if (o->graph && o->encoding_needed && !FBroken)
+            FilterVideo(T, *o, *T.ist[static_cast<size_t>(o->source_index)], nullptr);
         FlushEncoder(*o);
+    }
     for (int j = 0; j < Fnb_output_files; ++j) {
         int r = av::av_write_trailer(Foutput_files[static_cast<size_t>(j)]);
         if (r < 0) throw FFmpegException(AVErrorText("av_write_trailer()", r));
@@ -267,7 +271,10 @@ void TCustomFFmpeg::DeliverFrame(TTranscodeTables& T, TAVInputStream& ist, AVFra
             DoAudioOut(T, ost, ist, frame);
             break;
         case AVMEDIA_TYPE_VIDEO:
-            DoVideoOut(T, ost, ist, frame);
+            if (ost.graph)
+                FilterVideo(T, ost, ist, frame);
+            else
+                DoVideoOut(T, ost, ist, frame);
             break;
         case AVMEDIA_TYPE_SUBTITLE:
             break;

@@ -17,6 +17,7 @@ TAVOutputStream::~TAVOutputStream() {
     av::sws_freeContext(img_resample_ctx);
     av::av_frame_free(&pict_tmp);
     av::av_frame_free(&encode_frame);
+    av::av_frame_free(&filtered);
     av::swr_free(&resample);
     av::av_channel_layout_uninit(&resample_in_layout);
     if (fifo) av::av_audio_fifo_free(fifo);

@@ -5,6 +5,7 @@
 #include <vector>
 
 #include "media/AVBindings.h"
+#include "media/VideoFilterGraph.h"
 
 // The per-run tables the transcode loop works on: one record per input file,
 // one per input stream (in file order) and one per output stream (in output
@@ -69,6 +70,8 @@ struct TAVOutputStream {
     AVFrame* encode_frame = nullptr; // refers to the picture being encoded
     int resample_width = 0, resample_height = 0, resample_pix_fmt = -1;
     int topBand = 0, bottomBand = 0, leftBand = 0, rightBand = 0;
+    std::unique_ptr<TVideoFilterGraph> graph; // with the user's video filters
+    AVFrame* filtered = nullptr;              // a picture taken from the graph
 
     // Audio.
     SwrContext* resample = nullptr;

@@ -13,6 +13,7 @@
 struct TStreamSummary {
     AVMediaType Type = AVMEDIA_TYPE_UNKNOWN;
     std::string Codec;
+    std::string Language;
     uint32_t Tag = 0;
     int Width = 0, Height = 0;
     AVRational FrameRate{0, 1};
@@ -108,6 +109,8 @@ inline TMediaSummary InspectMedia(const std::string& AFileName) {
         s.Type = par->codec_type;
         s.Codec = av::avcodec_get_name(par->codec_id);
         s.Tag = par->codec_tag;
+        if (const AVDictionaryEntry* l = av::av_dict_get(ic->streams[i]->metadata, "language", nullptr, 0))
+            s.Language = l->value;
         s.Width = par->width;
         s.Height = par->height;
         s.FrameRate = ic->streams[i]->avg_frame_rate;
