@@ -74,6 +74,20 @@ struct TRawInput {
     HWND Window = nullptr; // riClose
 };
 
+// A real window of the display inside a top-level window, for a library that
+// draws into a window id of its own (a video screen). It is a window of the
+// display, not of the window system: nothing paints over it and it gets no
+// messages.
+class TNativeChild {
+public:
+    virtual ~TNativeChild() = default;
+    // The display's id of the window (an X window id).
+    virtual uintptr_t WindowId() const = 0;
+    // Where it lies, in the coordinates of its top-level window.
+    virtual void SetBounds(const TRect& rectInTop) = 0;
+    virtual void SetVisible(bool visible) = 0;
+};
+
 class TWindowBackend {
 public:
     virtual ~TWindowBackend() = default;
@@ -99,4 +113,12 @@ public:
     virtual void SetActiveSurface(TBackendSurface* surface) { (void)surface; }
     // The pointer is grabbed for the window system's capture (or released).
     virtual void SetPointerGrab(TBackendSurface* surface) { (void)surface; }
+    // A native child of surface at rectInTop, shown, with its id ready for
+    // another connection to use; null where the display has none (headless).
+    virtual std::unique_ptr<TNativeChild> CreateNativeChild(TBackendSurface* surface,
+                                                            const TRect& rectInTop) {
+        (void)surface;
+        (void)rectInTop;
+        return nullptr;
+    }
 };

@@ -1,0 +1,30 @@
+#pragma once
+
+#include "platform/win/WindowBackend.h"
+
+class TX11Surface;
+struct _XDisplay;
+
+// A real X child window of a top-level window's X window, with a 24-bit
+// TrueColor visual of its own, for a library that draws into a window id.
+// It is mapped and synced before its id is handed out and never recreated;
+// it selects no input, so presses in it reach the top-level window.
+class TX11NativeChild : public TNativeChild {
+public:
+    TX11NativeChild(TX11Surface* parent, const TRect& rectInTop);
+    ~TX11NativeChild() override;
+
+    uintptr_t WindowId() const override { return FWindow; }
+    void SetBounds(const TRect& rectInTop) override;
+    void SetVisible(bool visible) override;
+    // The top-level window went, and this window with it.
+    void ParentGone();
+
+private:
+    TX11Surface* FParent;
+    _XDisplay* FDisplay;
+    unsigned long FWindow = 0;
+    unsigned long FColormap = 0;
+    TRect FBounds;
+    bool FVisible = true;
+};

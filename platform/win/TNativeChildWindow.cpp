@@ -1,0 +1,53 @@
+#include "platform/win/TNativeChildWindow.h"
+
+#include "platform/win/WinInternal.h"
+
+namespace {
+
+bool HostShows(TWindow* w) {
+    for (; w; w = w->IsChild() ? w->Parent : nullptr) {
+        if (!w->Visible()) return false;
+        if (w->IsTopLevel() && w->ShowState == TShowState::ssMinimized) return false;
+    }
+    return true;
+}
+
+// The host's client area in its top-level window's coordinates.
+TRect ClientInTop(TWindow* w) {
+    TWindow* top = TopLevelOf(w);
+    TPoint c = ClientOriginOnScreen(w);
+    TPoint t = WindowOriginOnScreen(top);
+    return Bounds(c.X - t.X, c.Y - t.Y, w->ClientRect.Width(), w->ClientRect.Height());
+}
+
+} // namespace
+
+TNativeChildWindow::TNativeChildWindow(HWND host) : FHost(host) {
+    TWindow* w = W(host);
+    if (!w) return;
+    TWindow* top = TopLevelOf(w);
+    if (!top->Surface) SyncSurface(top);
+    if (!top->Surface) return;
+    FChild = WS().Backend().CreateNativeChild(top->Surface.get(), ClientInTop(w));
+    if (!FChild) return;
+    FChild->SetVisible(HostShows(w));
+    FHandler = PushWindowHandler(host, [this](HWND, TMessage& m, const TCallNext& next) {
+        next(m);
+        if (m.Msg == WM_WINDOWPOSCHANGED || m.Msg == WM_SIZE || m.Msg == WM_MOVE || m.Msg == WM_SHOWWINDOW ||
+            m.Msg == WM_NCCALCSIZE)
+            Follow();
+        if (m.Msg == WM_NCDESTROY) FChild.reset();
+    });
+}
+
+TNativeChildWindow::~TNativeChildWindow() {
+    if (FHandler) RemoveWindowHandler(FHost, FHandler);
+    FChild.reset();
+}
+
+void TNativeChildWindow::Follow() {
+    TWindow* w = W(FHost);
+    if (!FChild || !w) return;
+    FChild->SetBounds(ClientInTop(w));
+    FChild->SetVisible(HostShows(w));
+}

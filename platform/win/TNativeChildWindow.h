@@ -1,0 +1,31 @@
+#pragma once
+
+#include "platform/win/WinTypes.h"
+#include "platform/win/WindowBackend.h"
+
+#include <memory>
+
+// A real window of the display covering the client area of a window of ours
+// (the host), for a library that needs a window id to draw into: the video
+// screen embeds into it. It follows the host's size, place and visibility
+// while both live. The native window is made once and never recreated; with
+// a backend that has no native windows (headless) WindowId() is 0.
+class TNativeChildWindow {
+public:
+    explicit TNativeChildWindow(HWND host);
+    ~TNativeChildWindow();
+    TNativeChildWindow(const TNativeChildWindow&) = delete;
+    TNativeChildWindow& operator=(const TNativeChildWindow&) = delete;
+
+    HWND Host() const { return FHost; }
+    // The display's window id (an X window id), mapped and synced; 0 when none.
+    uintptr_t WindowId() const { return FChild ? FChild->WindowId() : 0; }
+    // Puts the native window back over the host's client area (done by
+    // itself when the host moves, sizes, shows or hides).
+    void Follow();
+
+private:
+    HWND FHost;
+    THandlerId FHandler = 0;
+    std::unique_ptr<TNativeChild> FChild;
+};
