@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/gdi/TBitmap.h"
+#include "platform/win/WinConst.h"
 #include "platform/win/WindowBackend.h"
 
 #include <chrono>
@@ -69,7 +70,7 @@ public:
     // The X window of a top-level window's surface, or 0.
     unsigned long WindowOf(HWND wnd) const;
     bool ShmAvailable() const { return FShm; }
-    int CursorShape() const { return FCursorId; }
+    int CurrentCursor() const { return FCursorId; }
 
 private:
     friend class TX11Surface;
@@ -105,7 +106,7 @@ private:
 
     std::vector<TX11Surface*> FSurfaces;
     std::map<int, unsigned long> FCursors;
-    int FCursorId = 0;
+    int FCursorId = IDC_ARROW; // as the window system starts
     TX11Surface* FGrab = nullptr;
     TX11Surface* FWantActive = nullptr;
 
