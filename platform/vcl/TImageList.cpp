@@ -27,9 +27,10 @@ void TCustomImageList::SetBkColor(TColor Value) {
     Change();
 }
 
-int TCustomImageList::AddPieces(const TBitmap* Image, const std::function<bool(int, int)>& Transparent) {
+int TCustomImageList::AddPieces(const TBitmap* Image, const std::function<bool(int, int)>& Transparent, int At) {
     if (!Image || Image->Empty()) return -1;
-    int first = Count();
+    int first = At < 0 ? Count() : std::min(At, Count());
+    std::vector<TBitmap> added;
     int pieces = std::max(1, Image->Width() / FWidth);
     for (int p = 0; p < pieces; ++p) {
         TBitmap piece(FWidth, FHeight);
@@ -45,8 +46,9 @@ int TCustomImageList::AddPieces(const TBitmap* Image, const std::function<bool(i
                 dst[x] = Image->HasAlpha() ? px : (px | 0xFF000000u);
             }
         }
-        FImages.push_back(std::move(piece));
+        added.push_back(std::move(piece));
     }
+    FImages.insert(FImages.begin() + first, std::make_move_iterator(added.begin()), std::make_move_iterator(added.end()));
     Change();
     return first;
 }
@@ -63,6 +65,18 @@ int TCustomImageList::AddMasked(const TBitmap* Image, TColor MaskColor) {
     uint32_t key = MaskColor == clDefault ? (Image->ScanLine(Image->Height() - 1)[0] & 0x00FFFFFFu)
                                           : (ColorToPixel(MaskColor) & 0x00FFFFFFu);
     return AddPieces(Image, [Image, key](int x, int y) { return (Image->ScanLine(y)[x] & 0x00FFFFFFu) == key; });
+}
+
+int TCustomImageList::Insert(int Index, const TBitmap* Image, const TBitmap* Mask) {
+    if (Index < 0 || Index > Count())
+        throw EListError("Image index out of bounds (" + std::to_string(Index) + ")");
+    return AddPieces(
+        Image,
+        [Mask](int x, int y) {
+            if (!Mask || x >= Mask->Width() || y >= Mask->Height()) return false;
+            return (Mask->ScanLine(y)[x] & 0x00FFFFFFu) != 0;
+        },
+        Index);
 }
 
 void TCustomImageList::Delete(int Index) {
@@ -95,6 +109,10 @@ void TCustomImageList::Change() {
 
 void TCustomImageList::Draw(TCanvas* Canvas, int X, int Y, int Index, bool Enabled) const {
     if (!Canvas || Index < 0 || Index >= Count()) return;
+    DoDraw(Index, Canvas, X, Y, 0, Enabled);
+}
+
+void TCustomImageList::DoDraw(int Index, TCanvas* Canvas, int X, int Y, uint32_t, bool Enabled) const {
     TBitmap image = FImages[Index];
     image.SetPixelFormat(pf32bit);
     image.SetAlphaFormat(afDefined);

@@ -28,6 +28,8 @@ public:
     int Add(const TBitmap* Image, const TBitmap* Mask);
     // Pixels of MaskColor (RGB compared; clDefault: the bottom-left pixel) are transparent.
     int AddMasked(const TBitmap* Image, TColor MaskColor);
+    // Inserts Image, cut as Add cuts it, before image Index (Count: at the end).
+    int Insert(int Index, const TBitmap* Image, const TBitmap* Mask);
     void Delete(int Index);
     void Clear();
     // Copies image Index (32-bit, transparent pixels with alpha 0) into Image.
@@ -36,15 +38,19 @@ public:
     // Draws image Index with its top-left at (X, Y), blended by its alpha over
     // a BkColor square (none when BkColor is clNone). A disabled image is drawn
     // in light grays of its brightness. An index out of range draws nothing.
+    // The drawing itself is DoDraw's.
     void Draw(TCanvas* Canvas, int X, int Y, int Index, bool Enabled = true) const;
 
     TNotifyEvent OnChange;
 
 protected:
     void Change();
+    // Draws image Index as Draw describes (Style, the list's drawing style, is
+    // unused here). Lists that keep their pictures elsewhere draw them here.
+    virtual void DoDraw(int Index, TCanvas* Canvas, int X, int Y, uint32_t Style, bool Enabled) const;
 
 private:
-    int AddPieces(const TBitmap* Image, const std::function<bool(int X, int Y)>& Transparent);
+    int AddPieces(const TBitmap* Image, const std::function<bool(int X, int Y)>& Transparent, int At = -1);
 
     int FWidth = 16;
     int FHeight = 16;

@@ -5,6 +5,7 @@
 #include "skin/engine/CompressedSkinList.h"
 #include "skin/engine/CompressedStoredSkin.h"
 #include "skin/engine/ResourceStrData.h"
+#include "skin/engine/TlxPngImageList.h"
 
 namespace {
 
@@ -63,4 +64,29 @@ void RegisterSkinEngineClasses() {
 
     RegisterClass<TlxCompressedSkinList>("TlxCompressedSkinList", "TComponent")
         .CollectionProperty("Skins", [](TlxCompressedSkinList* l) -> TCollection* { return l->Skins(); });
+
+    // Each picture as the PNG bytes it was read from.
+    RegisterClass<TlxPngImageItem>("TlxPngImageItem", "TCollectionItem")
+        .Property("Name", &TlxPngImageItem::Name, &TlxPngImageItem::SetName)
+        .CustomProperty(
+            "PngImage",
+            [](TlxPngImageItem* i) {
+                TMemoryStream s;
+                if (!i->PngImage()->Empty()) i->PngImage()->SaveToStream(s);
+                return BytesOf(s);
+            },
+            [](TlxPngImageItem* i, const TDescValue& v) {
+                std::string bytes = BytesFrom(v);
+                if (bytes.empty()) return;
+                TStringStream s(bytes);
+                TlxPngImage png;
+                png.LoadFromStream(s);
+                i->SetPngImage(&png);
+            },
+            TDescValue::OfBinary({}));
+
+    RegisterClass<TlxPngImageList>("TlxPngImageList", "TCustomImageList")
+        .CollectionProperty("PngImages", [](TlxPngImageList* l) -> TCollection* { return l->PngImages(); })
+        .Property("PngWidth", &TlxPngImageList::PngWidth, &TlxPngImageList::SetPngWidth, 16)
+        .Property("PngHeight", &TlxPngImageList::PngHeight, &TlxPngImageList::SetPngHeight, 16);
 }
