@@ -55,7 +55,7 @@ void TlxEffectBmp::SetPixel(int x, int y, uint32_t rgb) {
 }
 
 void TlxEffectBmp::GetScanLine(int y, uint8_t* Line) const {
-    if (y >= 0 && y < FHeight) std::memcpy(Line, At(0, y), size_t(FWidth) * 3);
+    if (Line && FWidth > 0 && y >= 0 && y < FHeight) std::memcpy(Line, At(0, y), size_t(FWidth) * 3);
 }
 
 void TlxEffectBmp::ToBitmap(TBitmap& Dest) const {

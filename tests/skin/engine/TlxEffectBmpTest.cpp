@@ -260,3 +260,17 @@ TEST(TlxEffectBmp, FromAndToBitmaps) {
     e.Stretch(c->Handle(), 0, 0, 3, 1);
     EXPECT_EQ(out.ScanLine(0)[0], 0xFF102030u);
 }
+
+TEST(TlxEffectBmp, RectangleFadeAndCopyStayInsideBothPictures) {
+    const TlxEffectBmp other = Picture(3, 3, [](int x, int y) { return 100 + 10 * y + x; });
+    TlxEffectBmp e = Picture(4, 2, [](int, int) { return 0; });
+    // Columns 2..3 of row 1 toward the other's pixels from (1, 2) on: (1, 2) and (2, 2).
+    e.MorphRect(other, 0.5, TRect{2, 1, 9, 2}, 1, 2);
+    EXPECT_EQ(Row(e, 1), (std::vector<int>{0, 0, 60, 61}));
+    EXPECT_EQ(Row(e, 0), (std::vector<int>{0, 0, 0, 0}));
+    // The copy includes the right and bottom edges, limited to the picture.
+    e = Picture(4, 2, [](int, int) { return 0; });
+    e.CopyRect(other, TRect{1, 0, 2, 5}, 0, 1);
+    EXPECT_EQ(Row(e, 0), (std::vector<int>{0, 110, 111, 0}));
+    EXPECT_EQ(Row(e, 1), (std::vector<int>{0, 120, 121, 0}));
+}
