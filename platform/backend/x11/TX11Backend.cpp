@@ -274,6 +274,7 @@ void TX11Backend::WaitForShm() {
 }
 
 void TX11Backend::Flush() {
+    FLastFlush = std::chrono::steady_clock::now();
     for (auto* s : FSurfaces)
         s->Flush();
     XFlush(FDisplay);
@@ -296,6 +297,9 @@ std::vector<int> TX11Backend::WaitFds() {
 }
 
 void TX11Backend::ProcessEvents() {
+    // Busy loops and nested waits (a worker being joined) may not go idle
+    // for a while: what they painted still shows within a few frames.
+    if (std::chrono::steady_clock::now() - FLastFlush >= std::chrono::milliseconds(30)) Flush();
     while (XPending(FDisplay) > 0) {
         XEvent ev;
         XNextEvent(FDisplay, &ev);

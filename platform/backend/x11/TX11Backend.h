@@ -55,7 +55,7 @@ public:
 
     // ---- Beyond the window system
     // Pushes what was presented since the last push; the loop does it when
-    // it goes idle.
+    // it goes idle (and every 30 ms while it stays busy).
     void Flush();
     // A round trip: the server has handled every request, and every event it
     // had for us is read and turned into input.
@@ -103,6 +103,7 @@ private:
     // A hidden window of ours: owns the selection, receives conversions.
     unsigned long FHelper = 0;
     std::chrono::steady_clock::time_point FStart;
+    std::chrono::steady_clock::time_point FLastFlush;
 
     std::vector<TX11Surface*> FSurfaces;
     std::map<int, unsigned long> FCursors;

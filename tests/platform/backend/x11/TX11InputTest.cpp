@@ -3,6 +3,7 @@
 #include "X11Fixture.h"
 
 #include <X11/Xlib.h>
+#include <X11/extensions/XTest.h>
 #include <X11/keysym.h>
 
 namespace {
@@ -246,4 +247,29 @@ TEST_F(TX11Input, KeyTableGivesKeyAndCharacterMessages) {
             got.emplace_back(m.Msg, m.WParam);
         EXPECT_EQ(got, c.Expected) << c.Name;
     }
+}
+
+TEST_F(TX11Input, KeyOfAnotherLayoutGivesItsCharacterAlone) {
+    HWND form = MakeWindow(WS_OVERLAPPEDWINDOW | WS_VISIBLE, Bounds(0, 0, 300, 300));
+    Pump();
+    SetFocus(form);
+    // A key of the server's keyboard now types "é" (as a French layout would).
+    Display* dpy = Other();
+    int minCode = 0, maxCode = 0;
+    XDisplayKeycodes(dpy, &minCode, &maxCode);
+    int perCode = 0;
+    KeySym* map = XGetKeyboardMapping(dpy, static_cast<KeyCode>(maxCode), 1, &perCode);
+    XFree(map);
+    std::vector<KeySym> syms(static_cast<size_t>(perCode), NoSymbol);
+    syms[0] = XK_eacute;
+    syms[1] = XK_Eacute;
+    XChangeKeyboardMapping(dpy, maxCode, perCode, syms.data(), 1);
+    XSync(dpy, False);
+    Pump(); // the mapping change reaches us
+    TMessageRecorder rec({form}, {WM_KEYDOWN, WM_CHAR});
+    XTestFakeKeyEvent(dpy, static_cast<unsigned>(maxCode), True, CurrentTime);
+    XTestFakeKeyEvent(dpy, static_cast<unsigned>(maxCode), False, CurrentTime);
+    Pump();
+    ASSERT_EQ(rec.Msgs(), (std::vector<uint32_t>{WM_CHAR}));
+    EXPECT_EQ(rec.Messages()[0].WParam, 0xE9u);
 }
