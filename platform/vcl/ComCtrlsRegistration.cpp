@@ -3,6 +3,7 @@
 #include "platform/vcl/TClassRegistry.h"
 #include "platform/vcl/TPageControl.h"
 #include "platform/vcl/TTabSheet.h"
+#include "platform/vcl/TTreeView.h"
 
 void RegisterComCtrlsClasses() {
     RegisterEnum<TTabPosition>({{tpTop, "tpTop"}, {tpBottom, "tpBottom"}, {tpLeft, "tpLeft"}, {tpRight, "tpRight"}});
@@ -25,4 +26,25 @@ void RegisterComCtrlsClasses() {
         .Property("Visible", &TTabSheet::Visible, &TTabSheet::SetVisible, false)
         .Property("ImageIndex", &TTabSheet::ImageIndex, &TTabSheet::SetImageIndex, -1)
         .Property("TabVisible", &TTabSheet::TabVisible, &TTabSheet::SetTabVisible, true);
+    RegisterClass<TCustomTreeView>("TCustomTreeView", "TCustomControl")
+        .Property("TabStop", &TCustomTreeView::TabStop, &TCustomTreeView::SetTabStop, true)
+        .Property("HideSelection", &TCustomTreeView::HideSelection, &TCustomTreeView::SetHideSelection, true)
+        .ReferenceProperty("Images", &TCustomTreeView::Images, &TCustomTreeView::SetImages)
+        .Property("Indent", &TCustomTreeView::Indent, &TCustomTreeView::SetIndent, 19)
+        .Property("ReadOnly", &TCustomTreeView::ReadOnly, &TCustomTreeView::SetReadOnly)
+        .Property("RightClickSelect", &TCustomTreeView::RightClickSelect, &TCustomTreeView::SetRightClickSelect)
+        .Property("ShowButtons", &TCustomTreeView::ShowButtons, &TCustomTreeView::SetShowButtons, true)
+        .Property("ShowLines", &TCustomTreeView::ShowLines, &TCustomTreeView::SetShowLines, true)
+        .Property("ShowRoot", &TCustomTreeView::ShowRoot, &TCustomTreeView::SetShowRoot, true)
+        .ReferenceProperty("StateImages", &TCustomTreeView::StateImages, &TCustomTreeView::SetStateImages)
+        .EventProperty("OnChange", &TCustomTreeView::OnChange)
+        .EventProperty("OnChanging", &TCustomTreeView::OnChanging)
+        .EventProperty("OnCollapsed", &TCustomTreeView::OnCollapsed)
+        .EventProperty("OnCollapsing", &TCustomTreeView::OnCollapsing)
+        .EventProperty("OnDeletion", &TCustomTreeView::OnDeletion)
+        .EventProperty("OnExpanded", &TCustomTreeView::OnExpanded)
+        .EventProperty("OnExpanding", &TCustomTreeView::OnExpanding)
+        .EventProperty("OnGetImageIndex", &TCustomTreeView::OnGetImageIndex)
+        .EventProperty("OnGetSelectedIndex", &TCustomTreeView::OnGetSelectedIndex);
+    RegisterClass<TTreeView>("TTreeView", "TCustomTreeView");
 }
