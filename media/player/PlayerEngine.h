@@ -1,0 +1,56 @@
+#pragma once
+
+// The player engine: the routines of one open file, over TVideoState.
+//
+// Threads: the reading thread (demuxes into the packet queues), the video
+// thread (decodes and filters pictures into the picture queue), SDL's audio
+// thread (AudioCallback), the refresh thread (posts refresh events), and the
+// component's play thread, which runs the SDL event loop and is the only
+// thread that makes SDL video calls.
+
+#include "media/player/TVideoState.h"
+
+#include <memory>
+#include <string>
+
+class TPlayerOwner;
+
+// Opens the file and its streams; waits (serving the GUI thread) until the
+// reading thread has opened it or failed. On success AOwner->FileOpened has
+// seen the context, demuxing has started and the refresh thread runs.
+// On failure LastErrMsg holds the reason and no thread remains.
+bool StreamOpen(TPlayerOwner* AOwner, const TPlayerSettings& ASettings, const std::string& AFileName,
+                const AVInputFormat* AFormat, bool APaused, std::unique_ptr<TVideoState>& AState);
+// Stops every engine thread and frees the pictures and the overlay. Play thread only.
+void StreamClose(TVideoState* is);
+// Asks the reading thread to seek (positions in AV_TIME_BASE units or bytes);
+// ignored while another seek is pending.
+void StreamSeek(TVideoState* is, int64_t APos, int64_t ARel, int AFlags);
+// Under the component's data lock.
+void StreamTogglePause(TVideoState* is);
+
+// Seconds on av_gettime_relative's clock.
+double NowSeconds();
+double GetAudioClock(TVideoState* is);
+double GetVideoClock(TVideoState* is);
+double GetExternalClock(TVideoState* is);
+double GetMasterClock(TVideoState* is);
+// The time at which a picture with this pts is due. Play thread.
+double ComputeTargetTime(TVideoState* is, double APts);
+
+// Threads and callbacks.
+void ReadThread(TVideoState* is);
+void VideoThread(TVideoState* is);
+void RefreshThread(TVideoState* is);
+void AudioCallback(void* AOpaque, Uint8* AStream, int ALen);
+
+// Display, on the play thread.
+void RefreshVideo(TVideoState* is, bool AConsume);
+void DisplayVideo(TVideoState* is);
+int OpenVideoSurface(TVideoState* is, bool AForce);
+// Handles one SDL event; false when the loop must end.
+bool HandleEngineEvent(TVideoState* is, const SDL_Event& AEvent);
+
+// Any thread.
+void PostQuitEvent();
+void PostScreenEvent();

@@ -1,0 +1,520 @@
+#include "media/player/TCustomPlayer.h"
+
+#include "media/TFFmpegLoader.h"
+#include "media/player/PlayerEngine.h"
+#include "platform/sys/MainThread.h"
+
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+namespace {
+
+// SDL 1.2 keeps one surface, one audio device and one event queue per
+// process, and SDL_Quit ends all of them: one open player at a time.
+std::atomic<TCustomPlayer*> OpenPlayer{nullptr};
+
+const char* AudioDriverName(TAudioDriver ADriver) {
+    switch (ADriver) {
+    case adDirectSound:
+        return "pulse";
+    case adWaveOut:
+        return "alsa";
+    default:
+        return nullptr;
+    }
+}
+
+const char* VideoDriverName(TVideoDriver ADriver) {
+    return ADriver == vdDefault ? nullptr : "x11";
+}
+
+// Driver variables are written once, never over a value the process was
+// started with (a test harness's), and with setenv: SDL keeps the pointer of
+// a putenv string.
+void ApplySDLEnvironment(TAudioDriver AAudio, TVideoDriver AVideo) {
+    static bool done = false;
+    if (done) return;
+    done = true;
+    if (const char* name = AudioDriverName(AAudio)) setenv("SDL_AUDIODRIVER", name, 0);
+    if (const char* name = VideoDriverName(AVideo)) setenv("SDL_VIDEODRIVER", name, 0);
+}
+
+// Counts a wait of Open, Stop or Seek, so handlers run inside it cannot re-enter.
+struct TWaitGuard {
+    int& Depth;
+    explicit TWaitGuard(int& ADepth) : Depth(ADepth) { ++Depth; }
+    ~TWaitGuard() { --Depth; }
+};
+
+} // namespace
+
+class TCustomPlayer::TFunctionThread : public TThread {
+public:
+    TFunctionThread(std::function<void()> ABody, const char* AName) : FBody(std::move(ABody)) { SetName(AName); }
+    ~TFunctionThread() override { WaitFor(); }
+
+protected:
+    void Execute() override { FBody(); }
+
+private:
+    std::function<void()> FBody;
+};
+
+TCustomPlayer::TCustomPlayer() {
+    FFLoader.AddLiveObject();
+}
+
+TCustomPlayer::~TCustomPlayer() {
+    FHandlersOff = true;
+    FInWait = 0;
+    Stop(true);
+    FinishClose();
+    FRGBContext.reset();
+    FFLoader.RemoveLiveObject();
+}
+
+bool TCustomPlayer::AVLibLoaded() {
+    return FFLoader.Loaded(PlayerLibraries);
+}
+
+bool TCustomPlayer::LoadAVLib(const std::string& APath) {
+    if (!APath.empty()) FFLoader.SetLibraryPath(APath);
+    if (FFLoader.Load(PlayerLibraries)) return true;
+    SetLastErrMsg(FFLoader.LastErrMsg());
+    return false;
+}
+
+void TCustomPlayer::UnloadAVLib() {
+    FFLoader.Unload(PlayerLibraries);
+}
+
+std::string TCustomPlayer::LastErrMsg() const {
+    std::lock_guard lock(FErrLock);
+    return FLastErrMsg;
+}
+
+void TCustomPlayer::SetLastErrMsg(const std::string& AText) {
+    std::lock_guard lock(FErrLock);
+    FLastErrMsg = AText;
+}
+
+void TCustomPlayer::ReportError(const std::string& AText, bool ASetLastErrMsg) {
+    GetFFLogger()->Log(this, llError, AText);
+    if (ASetLastErrMsg) SetLastErrMsg(AText);
+}
+
+void TCustomPlayer::LogMessage(TLogLevel ALevel, const std::string& AText) {
+    GetFFLogger()->Log(this, ALevel, AText);
+}
+
+bool TCustomPlayer::LockData(int ATimeout) {
+    return FDataLock.Lock(ATimeout);
+}
+
+void TCustomPlayer::UnlockData() {
+    FDataLock.Unlock();
+}
+
+bool TCustomPlayer::Refused() {
+    return FInWait > 0 && IsGuiThread();
+}
+
+bool TCustomPlayer::Paused() {
+    std::lock_guard lock(FDataLock);
+    return !FVideoState || FVideoState->paused;
+}
+
+void TCustomPlayer::SetScreenSize(int AWidth, int AHeight) {
+    FScreenWidth = AWidth;
+    FScreenHeight = AHeight;
+}
+
+void TCustomPlayer::QuitSDL() {
+    if (!FSDLInit) return;
+    sdl::SDL_Quit();
+    FSDLInit = false;
+    TCustomPlayer* self = this;
+    OpenPlayer.compare_exchange_strong(self, nullptr);
+}
+
+void TCustomPlayer::ResetState() {
+    {
+        std::lock_guard lock(FPositionLock);
+        FLastPTS = AV_NOPTS_VALUE;
+    }
+    FCurrentPTS = -1;
+    FSeekEvent.SetEvent();
+    FPictEvent.SetEvent();
+    FSeeking = false;
+}
+
+bool TCustomPlayer::Open(const std::string& AFileName, uintptr_t AScreenHandle, bool APaused) {
+    if (Refused()) {
+        SetLastErrMsg("Open refused: the player is waiting for a previous call to finish.");
+        return false;
+    }
+    if (!AVLibLoaded()) {
+        ReportError("libav or libsdl not loaded.", true);
+        return false;
+    }
+    Stop(true);
+    TCustomPlayer* none = nullptr;
+    if (!OpenPlayer.compare_exchange_strong(none, this)) {
+        ReportError("Another player is already open.", true);
+        return false;
+    }
+    ApplySDLEnvironment(FAudioDriver, FVideoDriver);
+    if (sdl::SDL_Init(SDL_INIT_TIMER | SDL_INIT_VIDEO | SDL_INIT_NOPARACHUTE) < 0) {
+        char text[512];
+        std::snprintf(text, sizeof text, "Could not initialize SDL with ScreenHandle(%u): %s", unsigned(AScreenHandle),
+                      sdl::SDL_GetError());
+        ReportError(text, true);
+        OpenPlayer = nullptr;
+        return false;
+    }
+    FSDLInit = true;
+    // Without a sound card video still plays: an audio failure shows when
+    // the audio stream is opened.
+    if (sdl::SDL_InitSubSystem(SDL_INIT_AUDIO) < 0)
+        LogMessage(llWarning, std::string("SDL audio: ") + sdl::SDL_GetError());
+    TPlayerSettings settings = FSettings;
+    if (settings.display_disable) {
+        settings.video_disable = true;
+    } else if (!sdl::SDL_GetVideoInfo()) {
+        ReportError("SDL_GetVideoInfo() failed", true);
+        QuitSDL();
+        return false;
+    }
+    // Only before any engine thread exists: it drops queued events.
+    sdl::SDL_EventState(SDL_ACTIVEEVENT, SDL_IGNORE);
+    sdl::SDL_EventState(SDL_MOUSEMOTION, SDL_IGNORE);
+    sdl::SDL_EventState(SDL_SYSWMEVENT, SDL_IGNORE);
+    sdl::SDL_EventState(SDL_USEREVENT, SDL_IGNORE);
+    ResetState();
+    FScreenHandle = AScreenHandle;
+
+    std::unique_ptr<TVideoState> state;
+    bool opened;
+    {
+        TWaitGuard guard(FInWait);
+        opened = StreamOpen(this, settings, AFileName, nullptr, APaused, state);
+    }
+    if (!opened) {
+        QuitSDL();
+        FScreenHandle = 0;
+        return false;
+    }
+    FFileName = AFileName;
+    {
+        std::lock_guard lock(FDataLock);
+        FVideoState = state.release();
+    }
+    DoFileOpen();
+    FPlayEvent.Clear();
+    FStopEvent.ResetEvent();
+    try {
+        FEventThread = std::make_unique<TFunctionThread>([this] { EventThreadBody(); }, "player events");
+        FEventThread->Start();
+        FPlayThread = std::make_unique<TFunctionThread>([this] { PlayThreadBody(); }, "player");
+        FPlayThread->Start();
+    } catch (const std::exception&) {
+        ReportError("SDL_CreateThread() failed.", true);
+        // Close the engine here: no play thread will.
+        EngineExit();
+        FPlayEvent.Put(TPlayEvent::ekEnd, 0);
+        FStopEvent.SetEvent();
+        FinishClose();
+        return false;
+    }
+    return true;
+}
+
+void TCustomPlayer::FileOpened(AVFormatContext* AContext) {
+    // Called before demuxing starts: the prober takes its copy now.
+    FAVProbe.SetFileHandle(AContext);
+}
+
+void TCustomPlayer::DoFileOpen() {
+    FRGBContext.reset();
+    if (!OnFileOpen) return;
+    int64_t duration;
+    int width = -1, height = -1;
+    {
+        std::lock_guard lock(FDataLock);
+        TVideoState* is = FVideoState;
+        if (!is) return;
+        if (is->video_ctx && is->video_ctx->width > 0) {
+            width = is->video_ctx->width;
+            height = is->video_ctx->height;
+        }
+        duration = is->IsImage2 ? 0 : is->Duration;
+    }
+    Deliver([&] {
+        int w = FScreenWidth, h = FScreenHeight;
+        OnFileOpen(this, duration, width, height, w, h);
+        FScreenWidth = w;
+        FScreenHeight = h;
+    });
+}
+
+void TCustomPlayer::Deliver(const std::function<void()>& AHandler) {
+    try {
+        if (FTriggerEventInMainThread)
+            CallInMainThread(AHandler);
+        else
+            AHandler();
+    } catch (const std::exception& e) {
+        LogMessage(llError, std::string("event handler: ") + e.what());
+    } catch (...) {
+        LogMessage(llError, "event handler: unknown error");
+    }
+}
+
+void TCustomPlayer::SetState(TPlayState AState) {
+    FState = AState;
+    if (OnState && !FHandlersOff)
+        FPlayEvent.Put(TPlayEvent::ekState, int64_t(AState));
+    else if (AState == psStop)
+        FPlayEvent.Put(TPlayEvent::ekEnd, 0); // the event thread ends on it
+}
+
+void TCustomPlayer::EventThreadBody() {
+    for (;;) {
+        const TPlayEvent::TItem item = FPlayEvent.Get();
+        switch (item.Kind) {
+        case TPlayEvent::ekNone:
+            FPlayEvent.Event().WaitFor(-1);
+            break;
+        case TPlayEvent::ekPosition:
+            Deliver([&] {
+                if (OnPosition && !FHandlersOff) OnPosition(this, item.Value);
+            });
+            break;
+        case TPlayEvent::ekState:
+            Deliver([&] {
+                if (OnState && !FHandlersOff) OnState(this, TPlayState(item.Value));
+            });
+            if (TPlayState(item.Value) == psStop) return;
+            break;
+        case TPlayEvent::ekEnd:
+            return;
+        }
+    }
+}
+
+void TCustomPlayer::PlayThreadBody() {
+    TVideoState* is;
+    {
+        std::lock_guard lock(FDataLock);
+        is = FVideoState;
+    }
+    if (is) {
+        std::lock_guard lock(is->open_pause_lock);
+        SetState(psPlay);
+        is->play_started = true;
+        if (is->pause_due) SetState(psPause);
+    }
+    try {
+        SDL_Event event;
+        for (;;) {
+            const int got = sdl::SDL_WaitEvent(&event);
+            std::lock_guard lock(FDataLock);
+            if (!FVideoState) break;
+            if (!got || !HandleEngineEvent(FVideoState, event)) {
+                EngineExit();
+                break;
+            }
+        }
+    } catch (const std::exception& e) {
+        LogMessage(llFatal, std::string("PlayThread Exception: ") + e.what());
+        std::lock_guard lock(FDataLock);
+        EngineExit();
+    }
+    SetState(psStop);
+    FStopEvent.SetEvent();
+}
+
+void TCustomPlayer::EngineExit() {
+    std::lock_guard lock(FDataLock);
+    if (!FVideoState) return;
+    StreamClose(FVideoState);
+    delete FVideoState;
+    FVideoState = nullptr;
+}
+
+void TCustomPlayer::Stop(bool AWaitForStop) {
+    if (Refused()) return;
+    if (!FPlayThread) return;
+    // The prober holds a copy; the context is about to close.
+    FAVProbe.SetFileHandle(nullptr);
+    PostQuitEvent();
+    if (!AWaitForStop) return;
+    {
+        TWaitGuard guard(FInWait);
+        // A full SDL queue drops events: the quit is posted again each slice.
+        while (WaitServing(FStopEvent, 100, 10) != TWaitResult::wrSignaled)
+            PostQuitEvent();
+    }
+    FinishClose();
+}
+
+void TCustomPlayer::FinishClose() {
+    TWaitGuard guard(FInWait);
+    if (FPlayThread) {
+        FPlayThread->WaitFor();
+        FPlayThread.reset();
+    }
+    QuitSDL(); // only once no engine thread is left
+    if (FEventThread) {
+        FEventThread->WaitFor();
+        FEventThread.reset();
+    }
+    FPlayEvent.Clear();
+    FFileName.clear();
+    FScreenHandle = 0;
+    ResetState();
+}
+
+void TCustomPlayer::Pause() {
+    {
+        std::lock_guard lock(FDataLock);
+        TVideoState* is = FVideoState;
+        if (!is || is->paused) return;
+        StreamTogglePause(is);
+    }
+    SetState(psPause);
+}
+
+void TCustomPlayer::Resume() {
+    {
+        std::lock_guard lock(FDataLock);
+        TVideoState* is = FVideoState;
+        if (!is || !is->paused) return;
+        {
+            // A paused open still counting its pictures reports no late psPause.
+            std::lock_guard pause(is->open_pause_lock);
+            is->open_paused = 0;
+            is->pause_due = false;
+        }
+        StreamTogglePause(is);
+    }
+    SetState(psResume);
+}
+
+void TCustomPlayer::TogglePause() {
+    if (Paused())
+        Resume();
+    else
+        Pause();
+}
+
+void TCustomPlayer::Seek(int64_t APTS, TSeekFlags ASeekFlags, bool AWaitForSeekEnd) {
+    if (Refused()) return;
+    bool video;
+    {
+        std::lock_guard lock(FDataLock);
+        TVideoState* is = FVideoState;
+        if (!is) return;
+        if (ASeekFlags.Contains(TSeekFlag::sfByte)) {
+            StreamSeek(is, APTS, 0, SeekFlagsToInt(ASeekFlags));
+        } else {
+            int64_t target = APTS;
+            if (is->Duration > 0) target = std::min(target, is->Duration);
+            if (is->StartTime != AV_NOPTS_VALUE) target += is->StartTime;
+            StreamSeek(is, target, APTS <= 0 ? 1 : 0, SeekFlagsToInt(ASeekFlags));
+        }
+        video = is->video_stream >= 0;
+    }
+    if (!AWaitForSeekEnd) return;
+    TWaitGuard guard(FInWait);
+    WaitServingFor([&] { return (FSeekEvent.IsSet() && (!video || FPictEvent.IsSet())) || FStopEvent.IsSet(); }, -1,
+                   10);
+}
+
+void TCustomPlayer::Seek(double ADelta, TSeekFlags ASeekFlags, bool AWaitForSeekEnd) {
+    int64_t target;
+    {
+        std::lock_guard lock(FDataLock);
+        TVideoState* is = FVideoState;
+        if (!is) return;
+        if (ASeekFlags.Contains(TSeekFlag::sfByte)) {
+            const int64_t rate = is->ic && is->ic->bit_rate > 0 ? is->ic->bit_rate : 0;
+            const double step = rate ? ADelta * double(rate) / 8 : ADelta * 180000;
+            int64_t pos = is->video_current_pos;
+            if (pos < 0 && is->ic && is->ic->pb) pos = av::avio_seek(is->ic->pb, 0, SEEK_CUR);
+            target = std::llround(double(std::max<int64_t>(pos, 0)) + step);
+        } else {
+            const int64_t start = is->StartTime != AV_NOPTS_VALUE ? is->StartTime : 0;
+            target = std::llround((GetMasterClock(is) + ADelta) * 1000000.0) - start;
+        }
+    }
+    Seek(target, ASeekFlags, AWaitForSeekEnd);
+}
+
+void TCustomPlayer::CheckPosition(TVideoState& is) {
+    if (is.IsImage2 || FSeeking) return;
+    const int64_t start = is.StartTime != AV_NOPTS_VALUE ? is.StartTime : 0;
+    int64_t pos;
+    if (is.video_stream >= 0) {
+        pos = std::llround(GetVideoClock(&is) * 1000000.0) - start;
+    } else if (is.audio_stream >= 0) {
+        pos = std::llround(GetAudioClock(&is) * 1000000.0) - start;
+        if (is.AudioDuration > 0 && pos >= is.AudioDuration) pos = std::max(pos, is.Duration);
+    } else {
+        return;
+    }
+    FCurrentPTS = pos;
+    {
+        std::lock_guard lock(FPositionLock);
+        if (is.Duration > 0 && pos >= is.Duration) {
+            pos = is.Duration;
+            if (FLastPTS != pos) FLastPTS = AV_NOPTS_VALUE;
+        }
+        if (FLastPTS == AV_NOPTS_VALUE || std::llabs(pos - FLastPTS) > 10000) {
+            FLastPTS = pos;
+            if (OnPosition && !FHandlersOff) FPlayEvent.Put(TPlayEvent::ekPosition, pos);
+        }
+    }
+    if (!is.IsDevice && !is.EventEOF && is.ReachEOF) {
+        is.EventEOF = true;
+        SetState(psEnd);
+    }
+}
+
+TBitmap* TCustomPlayer::CurrentFrame() {
+    int64_t pts;
+    return CurrentFrame(pts);
+}
+
+TBitmap* TCustomPlayer::CurrentFrame(int64_t& APTS) {
+    if (!FRGBContext) FRGBContext = std::make_unique<TRGBConvertContext>();
+    if (!FRGBContext->Bitmap) FRGBContext->Bitmap = CreateFrameBitmap(0, 0, pf24bit);
+    APTS = -1;
+    AVFrame* frame = av::av_frame_alloc();
+    int width = 0, height = 0;
+    bool shown = false;
+    {
+        std::lock_guard lock(FDataLock);
+        TVideoState* is = FVideoState;
+        if (is && is->video_ctx) {
+            width = is->video_ctx->width;
+            height = is->video_ctx->height;
+            std::lock_guard displayed(is->displayed_lock);
+            if (frame && is->displayed && is->displayed->buf[0] && av::av_frame_ref(frame, is->displayed) >= 0) {
+                shown = true;
+                const int64_t start = is->StartTime != AV_NOPTS_VALUE ? is->StartTime : 0;
+                APTS = std::llround(is->displayed_pts * 1000000.0) - start;
+            }
+        }
+    }
+    TBitmap& bitmap = *FRGBContext->Bitmap;
+    if (shown) {
+        if (!PictureToBitmap(*FRGBContext, frame)) FRGBContext->Bitmap->SetSize(0, 0);
+    } else {
+        bitmap.SetSize(width, height);
+        bitmap.Fill(0xFF000000);
+    }
+    av::av_frame_free(&frame);
+    return FRGBContext->Bitmap.get();
+}

@@ -1,0 +1,43 @@
+#pragma once
+
+#include "media/TFFLogger.h"
+#include "media/player/PlayerTypes.h"
+#include "platform/sys/TEvent.h"
+#include "platform/sys/TTimedMutex.h"
+
+#include <string>
+
+struct AVFormatContext;
+struct TVideoState;
+
+// What the player engine needs of the component that owns it. Every call may
+// come from any engine thread; none of them waits for the GUI thread.
+class TPlayerOwner {
+public:
+    virtual ~TPlayerOwner() = default;
+
+    // Logs at llError; with ASetLastErrMsg the text also becomes LastErrMsg.
+    virtual void ReportError(const std::string& AText, bool ASetLastErrMsg) = 0;
+    virtual void LogMessage(TLogLevel ALevel, const std::string& AText) = 0;
+    virtual void SetLastErrMsg(const std::string& AText) = 0;
+    virtual void SetState(TPlayState AState) = 0;
+    // Called after display refreshes: reports the position and the end.
+    virtual void CheckPosition(TVideoState& AState) = 0;
+    // Called on the reading thread once the file is open, before demuxing starts.
+    virtual void FileOpened(AVFormatContext* AContext) = 0;
+
+    // Set when a requested seek has been carried out (or failed).
+    virtual TEvent& SeekEvent() = 0;
+    // Set when the first picture after a seek is on the screen (or none will come).
+    virtual TEvent& PictEvent() = 0;
+    virtual void SetSeeking(bool AValue) = 0;
+    // Held by the play thread while it handles one SDL event.
+    virtual TTimedMutex& DataLock() = 0;
+
+    // Display settings read by the play thread.
+    virtual int ScreenWidth() const = 0;
+    virtual int ScreenHeight() const = 0;
+    virtual void SetScreenSize(int AWidth, int AHeight) = 0;
+    virtual float AspectRatio() const = 0;
+    virtual bool HasScreenHandle() const = 0;
+};

@@ -1,0 +1,166 @@
+#pragma once
+
+#include "media/AVBindings.h"
+#include "media/player/PlayerTypes.h"
+#include "media/player/TPacketQueue.h"
+#include "platform/sys/TEvent.h"
+
+#include <atomic>
+#include <condition_variable>
+#include <cstdint>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+class TPlayerOwner;
+
+// User events of the engine on SDL's queue (SDL 1.2 user-event numbers).
+enum : uint8_t {
+    FF_ALLOC_EVENT = SDL_USEREVENT, // 24: unused, skipped by the loop
+    FF_REFRESH_EVENT = SDL_USEREVENT + 1,
+    FF_QUIT_EVENT = SDL_USEREVENT + 2,
+    FF_SCREEN_EVENT = SDL_USEREVENT + 3,
+};
+
+constexpr int VIDEO_PICTURE_QUEUE_SIZE = 2;
+
+// A decoded picture waiting for display. Its due time is worked out when it
+// reaches the head of the queue, so a pause never leaves stale due times.
+struct TVideoPicture {
+    AVFrame* Frame = nullptr; // yuv420p, owned
+    double Pts = 0;           // seconds
+    double Due = 0;           // seconds on the relative clock
+    bool DueSet = false;
+    double Duration = 0; // until the next picture is due, seconds
+    int64_t Pos = -1;
+    int Serial = 0;
+};
+
+// The engine's state for one open file. Thread rules are written per group.
+struct TVideoState {
+    TVideoState(TPlayerOwner* AOwner, const TPlayerSettings& ASettings) : Owner(AOwner), Settings(ASettings) {}
+    ~TVideoState();
+    TVideoState(const TVideoState&) = delete;
+    TVideoState& operator=(const TVideoState&) = delete;
+
+    TPlayerOwner* const Owner;
+    const TPlayerSettings Settings;
+    std::string filename;
+    const AVInputFormat* iformat = nullptr;
+
+    std::thread parse_tid;   // reading
+    std::thread video_tid;   // video decoding, started and joined by the reading thread
+    std::thread refresh_tid; // posts refresh events
+
+    // Control flags, written by the component and read by every thread.
+    std::atomic<bool> abort_request{false};
+    std::atomic<bool> paused{false};
+    std::atomic<bool> seek_req{false};
+    int seek_flags = 0;   // with seek_pos and seek_rel: written before seek_req is set
+    int64_t seek_pos = 0;
+    int64_t seek_rel = 0;
+    int seek_by_bytes = 0;
+    AVFormatContext* ic = nullptr; // opened and closed by the reading thread
+    AVIOInterruptCB interrupt{nullptr, nullptr};
+
+    // Audio: the decoder and converter belong to SDL's audio thread once it runs.
+    int audio_stream = -1;
+    AVStream* audio_st = nullptr;
+    AVCodecContext* audio_ctx = nullptr;
+    TPacketQueue audioq;
+    int audio_serial = 0;
+    bool audio_draining = false;
+    bool audio_drained = false;
+    AVFrame* audio_frame = nullptr;
+    SwrContext* swr_ctx = nullptr;
+    AVSampleFormat swr_src_fmt = AV_SAMPLE_FMT_NONE;
+    AVChannelLayout swr_src_layout{};
+    int swr_src_rate = 0;
+    AVChannelLayout audio_tgt_layout{}; // what SDL plays: S16 native, this layout, audio_tgt_freq
+    int audio_tgt_freq = 0;
+    int audio_hw_buf_size = 0;
+    std::vector<uint8_t> audio_buf;
+    int audio_buf_size = 0;
+    int audio_buf_index = 0;
+    bool audio_buf_silence = false; // audio_buf holds filler, not decoded sound
+    double audio_clock = 0; // time at the end of the data decoded last, seconds
+    double audio_diff_cum = 0;
+    double audio_diff_avg_coef = 0;
+    double audio_diff_threshold = 0;
+    int audio_diff_avg_count = 0;
+    int show_audio = 0;
+
+    // Video: the decoder belongs to the video thread.
+    int video_stream = -1;
+    AVStream* video_st = nullptr;
+    AVCodecContext* video_ctx = nullptr;
+    TPacketQueue videoq;
+    AVFilterGraph* graph = nullptr;
+    AVFilterContext* in_video_filter = nullptr;
+    AVFilterContext* out_video_filter = nullptr;
+    int graph_w = 0, graph_h = 0, graph_fmt = -1;
+    double video_clock = 0; // pts of the picture queued last plus its duration
+    std::atomic<float> skip_frames{1}; // read by the video thread, adjusted by the display
+    float skip_frames_index = 0;
+    int64_t faulty_pts = 0, faulty_dts = 0;
+    int64_t last_dts_for_fault_detection = INT64_MIN, last_pts_for_fault_detection = INT64_MIN;
+
+    // The picture queue, under pictq_mutex.
+    std::mutex pictq_mutex;
+    std::condition_variable pictq_cond;
+    TVideoPicture pictq[VIDEO_PICTURE_QUEUE_SIZE];
+    int pictq_size = 0, pictq_rindex = 0, pictq_windex = 0;
+
+    // Display timing: the play thread, and the component under its data lock.
+    double frame_timer = 0;
+    double frame_last_pts = 0;
+    bool frame_last_pts_set = false;
+    double frame_last_delay = 0;
+    std::atomic<bool> refresh{false};
+
+    // Clocks, under clock_lock.
+    std::mutex clock_lock;
+    double video_current_pts = 0;
+    double video_current_pts_drift = 0;
+    bool video_clock_set = false;
+    int64_t video_current_pos = -1;
+    double audio_device_pts = 0;   // the device's position at audio_device_time
+    double audio_device_time = 0;  // when the audio callback last ran
+    double audio_device_limit = 0; // the end of the data handed to the device
+    double paused_at = 0;          // when the pause began (relative clock)
+    double external_clock = 0;
+    double external_clock_time = 0;
+
+    // Display: the play thread only (CurrentFrame reads displayed under displayed_lock).
+    SDL_Surface* screen = nullptr;
+    SDL_Overlay* overlay = nullptr;
+    int width = 0, height = 0, xleft = 0, ytop = 0;
+    std::mutex displayed_lock;
+    AVFrame* displayed = nullptr;
+    double displayed_pts = 0;
+    int displayed_serial = 0;
+
+    int subtitle_stream = -1; // subtitles are not played yet
+
+    // Component additions.
+    std::atomic<int> Opened{0}; // 0 opening, 1 opened, -1 failed, -2 failed and the reader ended
+    int64_t StartTime = AV_NOPTS_VALUE;
+    int64_t Duration = -1;
+    int64_t AudioDuration = -1;
+    bool IsImage2 = false;
+    bool IsDevice = false;
+    std::atomic<bool> ErrorEOF{false};
+    std::atomic<bool> EventEOF{false};
+    std::atomic<bool> ReachEOF{false};
+    std::atomic<bool> Reading{false};
+    std::atomic<int> open_paused{0};
+    std::atomic<bool> seek_paused{false};
+    // Opened by the component once it has looked at the context: demuxing starts then.
+    TEvent ReadGate{true, false};
+
+    // psPause of a paused open may be due before the play thread reported psPlay.
+    std::mutex open_pause_lock;
+    bool play_started = false;
+    bool pause_due = false;
+};

@@ -1,0 +1,92 @@
+#pragma once
+// Shared by the player tests: a test base that loads the player's libraries
+// and a recorder of the player's events.
+
+#include "media/player/TCustomPlayer.h"
+#include "platform/sys/MainThread.h"
+#include "tests/media/ProberTestSupport.h"
+
+#include <gtest/gtest.h>
+
+#include <chrono>
+#include <dirent.h>
+#include <mutex>
+#include <thread>
+#include <vector>
+
+class PlayerLibrariesTest : public ::testing::Test {
+protected:
+    void SetUp() override { ASSERT_TRUE(FFLoader.Load(PlayerLibraries)) << FFLoader.LastErrMsg(); }
+};
+
+inline double WallSeconds() {
+    using namespace std::chrono;
+    return duration<double>(steady_clock::now().time_since_epoch()).count();
+}
+
+// Every event of a player, with the wall time it arrived.
+struct PlayerRecorder {
+    struct Position {
+        int64_t PTS;
+        double Wall;
+    };
+    std::mutex Lock;
+    std::vector<TPlayState> States;
+    std::vector<Position> Positions;
+    int64_t OpenDuration = -2;
+    int OpenWidth = -2, OpenHeight = -2;
+    int FileOpens = 0;
+    bool OffGuiThread = false;
+
+    explicit PlayerRecorder(TCustomPlayer& APlayer) {
+        APlayer.OnFileOpen = [this](TCustomPlayer*, int64_t ADuration, int AWidth, int AHeight, int&, int&) {
+            std::lock_guard lock(Lock);
+            ++FileOpens;
+            OpenDuration = ADuration;
+            OpenWidth = AWidth;
+            OpenHeight = AHeight;
+        };
+        APlayer.OnState = [this](TCustomPlayer*, TPlayState AState) {
+            std::lock_guard lock(Lock);
+            if (!IsGuiThread()) OffGuiThread = true;
+            States.push_back(AState);
+        };
+        APlayer.OnPosition = [this](TCustomPlayer*, int64_t APTS) {
+            std::lock_guard lock(Lock);
+            if (!IsGuiThread()) OffGuiThread = true;
+            Positions.push_back({APTS, WallSeconds()});
+        };
+    }
+
+    std::vector<TPlayState> StatesNow() {
+        std::lock_guard lock(Lock);
+        return States;
+    }
+    std::vector<Position> PositionsNow() {
+        std::lock_guard lock(Lock);
+        return Positions;
+    }
+    int CountOf(TPlayState AState) {
+        std::lock_guard lock(Lock);
+        return int(std::count(States.begin(), States.end(), AState));
+    }
+    // Serves the GUI thread while waiting, as the application's loop would.
+    bool WaitState(TPlayState AState, int ATimeoutMs = 5000) {
+        return WaitServingFor([&] { return CountOf(AState) > 0; }, ATimeoutMs);
+    }
+};
+
+// Serves the GUI thread for a while.
+inline void Serve(int AMs) {
+    WaitServingFor([] { return false; }, AMs);
+}
+
+inline int ThreadCount() {
+    int count = 0;
+    if (DIR* d = opendir("/proc/self/task")) {
+        while (dirent* e = readdir(d))
+            if (e->d_name[0] != '.') ++count;
+        closedir(d);
+    }
+    return count;
+}
