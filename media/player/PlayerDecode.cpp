@@ -18,6 +18,7 @@ constexpr double AV_SYNC_THRESHOLD = 0.01;
 constexpr int SAMPLE_CORRECTION_PERCENT_MAX = 10;
 constexpr int AUDIO_DIFF_AVG_NB = 20;
 constexpr float FRAME_SKIP_FACTOR = 0.05f;
+constexpr double AUDIO_CLOCK_SLACK = 0.2;
 
 // ---- Video ---------------------------------------------------------------
 
@@ -390,12 +391,21 @@ void AudioCallbackBody(TVideoState* is, Uint8* AStream, int ALen) {
     }
     std::lock_guard lock(is->clock_lock);
     if (is->paused) return;
-    // The device plays what it was just given from now on; the clock runs on
-    // from the start of it until the end of the data handed over.
+    // Where the device is now: what it was just given starts playing.
     const int pending = silence ? 0 : is->audio_buf_size - is->audio_buf_index;
-    is->audio_device_limit = is->audio_clock - pending / bytes_per_sec;
-    is->audio_device_pts = is->audio_device_limit - real_bytes / bytes_per_sec;
-    is->audio_device_time = now;
+    const double device = is->audio_clock - pending / bytes_per_sec - real_bytes / bytes_per_sec;
+    // The clock runs on the wall clock from its anchor and follows the device
+    // only when they part by more than AUDIO_CLOCK_SLACK: a device whose
+    // callbacks come late (a loaded machine) would otherwise slow everything.
+    const double running = is->audio_device_pts + (now - is->audio_device_time);
+    if (!is->audio_clock_anchored || silence || std::fabs(running - device) > AUDIO_CLOCK_SLACK) {
+        is->audio_device_pts = device;
+        is->audio_device_time = now;
+        // After silence the next real sound sets the anchor afresh.
+        is->audio_clock_anchored = !silence;
+    }
+    // Never beyond the sound decoded so far (the end of the file, a stall).
+    is->audio_device_limit = is->audio_clock;
 }
 
 } // namespace

@@ -127,7 +127,8 @@ struct TVideoState {
     int64_t video_current_pos = -1;
     double audio_device_pts = 0;   // the device's position at audio_device_time
     double audio_device_time = 0;  // when the audio callback last ran
-    double audio_device_limit = 0; // the end of the data handed to the device
+    double audio_device_limit = 0; // the end of the sound decoded so far
+    bool audio_clock_anchored = false;
     double paused_at = 0;          // when the pause began (relative clock)
     double external_clock = 0;
     double external_clock_time = 0;
