@@ -204,7 +204,9 @@ void RefreshVideo(TVideoState* is, bool AConsume) {
                     continue;
                 }
             }
-            SetVideoClock(is, vp.Pts, time, vp.Pos);
+            // The clock follows the schedule, not the moment this thread got
+            // round to showing the picture: a busy machine shows it late.
+            SetVideoClock(is, vp.Pts, time - vp.Due < 0.5 ? vp.Due : time, vp.Pos);
             {
                 std::lock_guard shown(is->displayed_lock);
                 if (!is->displayed) is->displayed = av::av_frame_alloc();
