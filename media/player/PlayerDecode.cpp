@@ -18,7 +18,7 @@ constexpr double AV_SYNC_THRESHOLD = 0.01;
 constexpr int SAMPLE_CORRECTION_PERCENT_MAX = 10;
 constexpr int AUDIO_DIFF_AVG_NB = 20;
 constexpr float FRAME_SKIP_FACTOR = 0.05f;
-constexpr double AUDIO_CLOCK_SLACK = 0.2;
+constexpr double AUDIO_CLOCK_SLACK = 0.5;
 
 // ---- Video ---------------------------------------------------------------
 
@@ -30,6 +30,7 @@ int ConfigureVideoFilters(TVideoState* is, const AVFrame* AFrame) {
     is->graph = av::avfilter_graph_alloc();
     if (!is->graph) return AVERROR(ENOMEM);
     is->graph->scale_sws_opts = av::av_strdup("flags=bicubic");
+    is->graph->nb_threads = 1; // pictures are small; no worker threads per graph
     const AVRational tb = is->video_st->time_base;
     AVRational sar = AFrame->sample_aspect_ratio;
     if (sar.num <= 0 || sar.den <= 0) sar = {0, 1};
@@ -120,7 +121,7 @@ void PictureQueued(TVideoState* is, int ASerial) {
         is->open_paused = 0;
         ReportOpenPause(is);
     }
-    if (is->seek_paused && ASerial == is->videoq.Serial()) is->seek_paused = false;
+    if (is->seek_paused && ASerial >= is->seek_serial) is->seek_paused = false;
 }
 
 // Runs one filtered picture to the queue. -1 ends the thread.
@@ -220,6 +221,8 @@ void VideoThreadBody(TVideoState* is) {
         if (stop) break;
         if (r == AVERROR_EOF) {
             drained = true;
+            // The last picture is decoded: a seek waiting for one returns.
+            is->Owner->PictEvent().SetEvent();
             // A file with a single picture never queues the second one a
             // paused open waits for.
             if (is->open_paused) {
@@ -404,8 +407,9 @@ void AudioCallbackBody(TVideoState* is, Uint8* AStream, int ALen) {
         // After silence the next real sound sets the anchor afresh.
         is->audio_clock_anchored = !silence;
     }
-    // Never beyond the sound decoded so far (the end of the file, a stall).
-    is->audio_device_limit = is->audio_clock;
+    // When the sound runs out (the end of the file, a stall) the clock stops
+    // where it ends.
+    is->audio_device_limit = silence ? is->audio_clock : HUGE_VAL;
 }
 
 } // namespace

@@ -261,15 +261,15 @@ void ReadLoop(TVideoState* is) {
             SleepMs(10);
             continue;
         }
-        if (eof || (ic->pb && av::avio_feof(ic->pb) && !ic->pb->error)) {
-            eof = true;
+        // Only a read that met the end counts: the I/O context's end flag
+        // outlives a seek.
+        if (eof) {
             // One empty packet per decoder drains it; more would be refused.
             if (!drain_sent) {
                 if (is->video_stream >= 0) is->videoq.PutNull(is->video_stream);
                 if (is->audio_stream >= 0) is->audioq.PutNull(is->audio_stream);
                 drain_sent = true;
             }
-            if (is->video_stream >= 0) owner->PictEvent().SetEvent();
             SleepMs(10);
             if (QueuesEmpty(is)) is->ReachEOF = true;
             continue;
@@ -283,7 +283,6 @@ void ReadLoop(TVideoState* is) {
                 SleepMs(10);
                 continue;
             }
-            if (is->video_stream >= 0) owner->PictEvent().SetEvent();
             if (!is->ErrorEOF && !is->IsImage2) {
                 is->ErrorEOF = true;
                 if (ret == AVERROR_EOF)
@@ -295,7 +294,10 @@ void ReadLoop(TVideoState* is) {
                 eof = true;
                 continue;
             }
-            if (ic->pb && ic->pb->error) break;
+            if (ic->pb && ic->pb->error) {
+                owner->PictEvent().SetEvent(); // no picture will come
+                break;
+            }
             SleepMs(100);
             continue;
         }
@@ -482,6 +484,9 @@ void StreamClose(TVideoState* is) {
 void StreamSeek(TVideoState* is, int64_t APos, int64_t ARel, int AFlags) {
     if (is->seek_req) return;
     is->Owner->SetSeeking(true);
+    // While paused the video thread decodes until the first picture after
+    // the seek, whose serial is the next one.
+    is->seek_serial = is->videoq.Serial() + 1;
     is->seek_paused = is->paused.load();
     is->seek_pos = APos;
     is->seek_rel = ARel;

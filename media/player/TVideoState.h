@@ -127,7 +127,7 @@ struct TVideoState {
     int64_t video_current_pos = -1;
     double audio_device_pts = 0;   // the device's position at audio_device_time
     double audio_device_time = 0;  // when the audio callback last ran
-    double audio_device_limit = 0; // the end of the sound decoded so far
+    double audio_device_limit = 0; // where the clock stops while no sound is left
     bool audio_clock_anchored = false;
     double paused_at = 0;          // when the pause began (relative clock)
     double external_clock = 0;
@@ -157,6 +157,7 @@ struct TVideoState {
     std::atomic<bool> Reading{false};
     std::atomic<int> open_paused{0};
     std::atomic<bool> seek_paused{false};
+    std::atomic<int> seek_serial{0}; // the serial of the pictures after the pending seek
     // Opened by the component once it has looked at the context: demuxing starts then.
     TEvent ReadGate{true, false};
 
