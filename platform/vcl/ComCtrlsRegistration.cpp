@@ -1,6 +1,7 @@
 #include "platform/vcl/ComCtrlsRegistration.h"
 
 #include "platform/vcl/TClassRegistry.h"
+#include "platform/vcl/TListView.h"
 #include "platform/vcl/TPageControl.h"
 #include "platform/vcl/TTabSheet.h"
 #include "platform/vcl/TTreeView.h"
@@ -47,4 +48,36 @@ void RegisterComCtrlsClasses() {
         .EventProperty("OnGetImageIndex", &TCustomTreeView::OnGetImageIndex)
         .EventProperty("OnGetSelectedIndex", &TCustomTreeView::OnGetSelectedIndex);
     RegisterClass<TTreeView>("TTreeView", "TCustomTreeView");
+
+    RegisterEnum<TViewStyle>({{vsIcon, "vsIcon"}, {vsSmallIcon, "vsSmallIcon"}, {vsList, "vsList"}, {vsReport, "vsReport"}});
+    RegisterEnum<TSortType>({{stNone, "stNone"}, {stData, "stData"}, {stText, "stText"}, {stBoth, "stBoth"}});
+    RegisterClass<TListColumn>("TListColumn", "TCollectionItem")
+        .Property("Alignment", &TListColumn::Alignment, &TListColumn::SetAlignment)
+        .Property("Caption", &TListColumn::Caption, &TListColumn::SetCaption)
+        .Property("ImageIndex", &TListColumn::ImageIndex, &TListColumn::SetImageIndex, -1)
+        .Property("Width", &TListColumn::Width, &TListColumn::SetWidth, 50);
+    RegisterClass<TCustomListView>("TCustomListView", "TCustomControl")
+        .Property("TabStop", &TCustomListView::TabStop, &TCustomListView::SetTabStop, true)
+        .CollectionProperty("Columns", &TCustomListView::Columns)
+        .Property("ColumnClick", &TCustomListView::ColumnClick, &TCustomListView::SetColumnClick, true)
+        .Property("FullDrag", &TCustomListView::FullDrag, &TCustomListView::SetFullDrag)
+        .Property("GridLines", &TCustomListView::GridLines, &TCustomListView::SetGridLines)
+        .Property("HideSelection", &TCustomListView::HideSelection, &TCustomListView::SetHideSelection, true)
+        .ReferenceProperty("LargeImages", &TCustomListView::LargeImages, &TCustomListView::SetLargeImages)
+        .Property("MultiSelect", &TCustomListView::MultiSelect, &TCustomListView::SetMultiSelect)
+        .Property("OwnerData", &TCustomListView::OwnerData, &TCustomListView::SetOwnerData)
+        .Property("ReadOnly", &TCustomListView::ReadOnly, &TCustomListView::SetReadOnly)
+        .Property("RowSelect", &TCustomListView::RowSelect, &TCustomListView::SetRowSelect)
+        .Property("ShowColumnHeaders", &TCustomListView::ShowColumnHeaders, &TCustomListView::SetShowColumnHeaders,
+                  true)
+        .ReferenceProperty("SmallImages", &TCustomListView::SmallImages, &TCustomListView::SetSmallImages)
+        .Property("SortType", &TCustomListView::SortType, &TCustomListView::SetSortType)
+        .Property("ViewStyle", &TCustomListView::ViewStyle, &TCustomListView::SetViewStyle)
+        .EventProperty("OnChange", &TCustomListView::OnChange)
+        .EventProperty("OnColumnClick", &TCustomListView::OnColumnClick)
+        .EventProperty("OnCompare", &TCustomListView::OnCompare)
+        .EventProperty("OnData", &TCustomListView::OnData)
+        .EventProperty("OnDataFind", &TCustomListView::OnDataFind)
+        .EventProperty("OnSelectItem", &TCustomListView::OnSelectItem);
+    RegisterClass<TListView>("TListView", "TCustomListView");
 }
