@@ -29,9 +29,13 @@ bool TCustomFFmpeg::OnWorkerThread() const {
 }
 
 void TCustomFFmpeg::Fatal(const std::string& AText) {
-    Log(llQuiet, AText);
     FFatalException = true;
     FFatalMessage = AText;
+    try {
+        Log(llQuiet, AText);
+    } catch (...) {
+        // The failure is recorded; a logger that fails cannot report it.
+    }
 }
 
 bool TCustomFFmpeg::StartConvert(bool AUseThread, TThreadPriority APriority) {
@@ -90,10 +94,8 @@ bool TCustomFFmpeg::StartConvert(bool AUseThread, TThreadPriority APriority) {
 
 void TCustomFFmpeg::Run() {
     FFinished = false;
-    FCreatedOutputs.clear();
-    for (int i = 0; i < Fnb_output_files; ++i)
-        if (!Foutput_filenames[static_cast<size_t>(i)].empty())
-            FCreatedOutputs.push_back(Foutput_filenames[static_cast<size_t>(i)]);
+    // Each step is guarded by itself: a failure is recorded and the next
+    // step still runs, so the run always cleans up and gives its notice.
     auto guarded = [this](auto AStep) {
         try {
             AStep();
@@ -103,7 +105,13 @@ void TCustomFFmpeg::Run() {
             Fatal("Unknown error");
         }
     };
-    guarded([this] { Transcode(); });
+    guarded([this] {
+        FCreatedOutputs.clear();
+        for (int i = 0; i < Fnb_output_files; ++i)
+            if (!Foutput_filenames[static_cast<size_t>(i)].empty())
+                FCreatedOutputs.push_back(Foutput_filenames[static_cast<size_t>(i)]);
+        Transcode();
+    });
     guarded([this] {
         Cleanup();
         // A run that failed leaves no half-written files behind; a stopped

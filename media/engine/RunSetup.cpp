@@ -80,7 +80,14 @@ void TCustomFFmpeg::SetupRun(TTranscodeTables& T) {
         av::av_dict_copy(&ost.st->metadata, ist.st->metadata, AV_DICT_DONT_OVERWRITE);
         ost.st->disposition = ist.st->disposition;
         const TOutputStreamSetup& setup = Foutput_streams[static_cast<size_t>(ost.file_index)][ost.index];
-        if (setup.StreamCopy)
+        // A subtitle stream without an encoder of its own is copied when the
+        // muxer takes the source's codec (subtitle encoding is not built yet).
+        const bool subtitleCopy =
+            !setup.StreamCopy && setup.Encoder && setup.Encoder->codec_type == AVMEDIA_TYPE_SUBTITLE &&
+            !setup.Codec && setup.Encoder->codec_id == AV_CODEC_ID_NONE &&
+            av::avformat_query_codec(Foutput_files[static_cast<size_t>(ost.file_index)]->oformat,
+                                     ist.st->codecpar->codec_id, FF_COMPLIANCE_NORMAL) == 1;
+        if (setup.StreamCopy || subtitleCopy)
             SetupCopy(ost, ist);
         else
             SetupEncoding(T, ost, ist);

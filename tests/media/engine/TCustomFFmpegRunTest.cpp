@@ -104,3 +104,17 @@ TEST_F(TCustomFFmpegTest, ConversionMatrix) {
         }
     }
 }
+
+// Subtitles are not encoded yet: a subtitle stream the muxer takes as it is
+// gets copied, and the pictures convert as usual.
+TEST_F(TCustomFFmpegTest, SubtitleSourceConvertsItsPictures) {
+    TScratchFolder folder;
+    PrepareConversion(*E, FixturePath("bitmap_subs.mkv"), {}, folder.File("subs.mkv"), {{"vcodec", "mpeg4"}});
+    E->StartConvert(false);
+    EXPECT_FALSE(E->FatalException()) << E->FatalMessage();
+    const TMediaSummary m = InspectMedia(folder.File("subs.mkv"));
+    ASSERT_NE(m.First(AVMEDIA_TYPE_VIDEO), nullptr);
+    EXPECT_EQ(m.First(AVMEDIA_TYPE_VIDEO)->Frames, 25);
+    ASSERT_NE(m.First(AVMEDIA_TYPE_SUBTITLE), nullptr);
+    EXPECT_EQ(m.First(AVMEDIA_TYPE_SUBTITLE)->Codec, "dvd_subtitle");
+}
