@@ -5,6 +5,7 @@
 #include "skin/engine/CompressedSkinList.h"
 #include "skin/engine/CompressedStoredSkin.h"
 #include "skin/engine/ResourceStrData.h"
+#include "skin/engine/SkinData.h"
 #include "skin/engine/TlxPngImageList.h"
 
 namespace {
@@ -31,7 +32,8 @@ void RegisterSkinEngineClasses() {
         .Property("FileName", &TlxCompressedStoredSkin::FileName, &TlxCompressedStoredSkin::SetFileName)
         .Property("CompressedFileName", &TlxCompressedStoredSkin::CompressedFileName,
                   &TlxCompressedStoredSkin::SetCompressedFileName)
-        .Property("Description", &TlxCompressedStoredSkin::Description, &TlxCompressedStoredSkin::SetDescription)
+        .Property("Description", &TlxCompressedStoredSkin::Description,
+                  &TlxCompressedStoredSkin::SetDescription)
         .CustomProperty(
             "CompressedData", [](TlxCompressedStoredSkin* s) { return BytesOf(s->CompressedStream()); },
             [](TlxCompressedStoredSkin* s, const TDescValue& v) {
@@ -46,7 +48,8 @@ void RegisterSkinEngineClasses() {
     RegisterClass<TlxSkinListItem>("TlxSkinListItem", "TCollectionItem")
         .Property("Description", &TlxSkinListItem::Description, &TlxSkinListItem::SetDescription)
         .Property("FileName", &TlxSkinListItem::FileName, &TlxSkinListItem::SetFileName)
-        .Property("CompressedFileName", &TlxSkinListItem::CompressedFileName, &TlxSkinListItem::SetCompressedFileName)
+        .Property("CompressedFileName", &TlxSkinListItem::CompressedFileName,
+                  &TlxSkinListItem::SetCompressedFileName)
         .Property("Name", &TlxSkinListItem::Name, &TlxSkinListItem::SetName)
         .CustomProperty(
             "Skin",
@@ -65,6 +68,29 @@ void RegisterSkinEngineClasses() {
     RegisterClass<TlxCompressedSkinList>("TlxCompressedSkinList", "TComponent")
         .CollectionProperty("Skins", [](TlxCompressedSkinList* l) -> TCollection* { return l->Skins(); });
 
+    // Every value is written, also when it is the value after construction.
+    RegisterClass<TlxSkinData>("TlxSkinData", "TComponent")
+        .Property("SkinnableForm", &TlxSkinData::SkinnableForm, &TlxSkinData::SetSkinnableForm)
+        .AlwaysStored()
+        .Property("AnimationForAllWindows", &TlxSkinData::AnimationForAllWindows,
+                  &TlxSkinData::SetAnimationForAllWindows)
+        .AlwaysStored()
+        .Property("EnableSkinEffects", &TlxSkinData::EnableSkinEffects, &TlxSkinData::SetEnableSkinEffects)
+        .AlwaysStored()
+        .Property("ShowButtonGlowFrames", &TlxSkinData::ShowButtonGlowFrames,
+                  &TlxSkinData::SetShowButtonGlowFrames)
+        .AlwaysStored()
+        .Property("ShowCaptionButtonGlowFrames", &TlxSkinData::ShowCaptionButtonGlowFrames,
+                  &TlxSkinData::SetShowCaptionButtonGlowFrames)
+        .AlwaysStored()
+        .Property("ShowLayeredBorders", &TlxSkinData::ShowLayeredBorders, &TlxSkinData::SetShowLayeredBorders)
+        .AlwaysStored()
+        .ReferenceProperty("CompressedStoredSkin", &TlxSkinData::CompressedStoredSkin,
+                           &TlxSkinData::SetCompressedStoredSkin)
+        .ReferenceProperty("ResourceStrData", &TlxSkinData::ResourceStrData, &TlxSkinData::SetResourceStrData)
+        .ReferenceProperty("SkinList", &TlxSkinData::SkinList, &TlxSkinData::SetSkinList)
+        .Property("SkinIndex", &TlxSkinData::SkinIndex, &TlxSkinData::SetSkinIndex)
+        .AlwaysStored();
     // Each picture as the PNG bytes it was read from.
     RegisterClass<TlxPngImageItem>("TlxPngImageItem", "TCollectionItem")
         .Property("Name", &TlxPngImageItem::Name, &TlxPngImageItem::SetName)

@@ -3,8 +3,8 @@
 #include "platform/base/Exception.h"
 #include "platform/base/MemoryStream.h"
 #include "platform/vcl/TComponentReader.h"
-#include "platform/vcl/TDescriptionReader.h"
 #include "platform/vcl/TComponentWriter.h"
+#include "platform/vcl/TDescriptionReader.h"
 #include "skin/engine/CompressedSkinList.h"
 #include "skin/engine/SkinEngineRegistration.h"
 
@@ -39,7 +39,8 @@ TEST(TlxCompressedSkinList, ItemsAreNamedByTheirIndexWhenAddedAndNeverRenamed) {
     TComponentPtr<TlxCompressedSkinList> list(new TlxCompressedSkinList(nullptr));
     EXPECT_EQ(list->Skins()->Count(), 0);
     EXPECT_EQ(list->Skins()->GetOwner(), list.get());
-    for (int i = 0; i < 3; ++i) list->Skins()->Add();
+    for (int i = 0; i < 3; ++i)
+        list->Skins()->Add();
     EXPECT_EQ(list->Skins()->GetItem(2)->Name(), "lxSkin2");
     EXPECT_EQ(list->Skins()->GetItem(2)->DisplayName(), "lxSkin2");
     EXPECT_TRUE(list->Skins()->GetItem(0)->Skin()->Empty());
