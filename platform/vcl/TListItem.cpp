@@ -103,9 +103,14 @@ TListItem* TListItems::Item(int Index) {
     if (Index < 0 || Index >= Count())
         throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
     if (!FOwner->OwnerData()) return FItems[Index].get();
-    // One item serves every request, refilled each time.
-    FTemp = std::make_unique<TListItem>(this);
+    // One item serves every request, refilled each time (an item handed out
+    // before shows the latest row, as it does in any owner-data list).
+    if (!FTemp) FTemp = std::make_unique<TListItem>(this);
     FTemp->FIndex = Index;
+    FTemp->FCaption.clear();
+    FTemp->FSubItems->Clear();
+    FTemp->FImageIndex = -1;
+    FTemp->FData = nullptr;
     FOwner->OwnerDataFetch(FTemp.get(), TItemRequest{irText, irImage, irParam, irState});
     return FTemp.get();
 }

@@ -509,6 +509,10 @@ TEST_F(TListViewTest, OwnerDataFetchesOnlyTheRowsItShows) {
     EXPECT_FALSE(fetched.empty());
     EXPECT_LT(*std::max_element(fetched.begin(), fetched.end()), 20);
     EXPECT_EQ(List->Items()->Item(777)->Caption(), "Row 777");
+    TListItem* first = List->Items()->Item(5);
+    List->Items()->Item(6); // the one item is refilled, never freed under a caller
+    EXPECT_EQ(first->Caption(), "Row 6");
+    EXPECT_EQ(first->SubItems()->Count(), 1);
 
     std::vector<int> selected;
     List->OnSelectItem = [&](TObject*, TListItem* item, bool on) {
