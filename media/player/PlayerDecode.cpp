@@ -5,8 +5,8 @@
 #include "media/player/PlayerEngine.h"
 #include "media/player/TPlayerOwner.h"
 
-#include <chrono>
 #include <algorithm>
+#include <chrono>
 #include <cmath>
 #include <cstring>
 #include <thread>
@@ -35,13 +35,14 @@ int ConfigureVideoFilters(TVideoState* is, const AVFrame* AFrame) {
     AVRational sar = AFrame->sample_aspect_ratio;
     if (sar.num <= 0 || sar.den <= 0) sar = {0, 1};
     char args[256];
-    std::snprintf(args, sizeof args, "video_size=%dx%d:pix_fmt=%d:time_base=%d/%d:pixel_aspect=%d/%d", AFrame->width,
-                  AFrame->height, AFrame->format, tb.num, tb.den, sar.num, sar.den);
+    std::snprintf(args, sizeof args, "video_size=%dx%d:pix_fmt=%d:time_base=%d/%d:pixel_aspect=%d/%d",
+                  AFrame->width, AFrame->height, AFrame->format, tb.num, tb.den, sar.num, sar.den);
     AVFilterContext* src = nullptr;
     int r = av::avfilter_graph_create_filter(&src, av::avfilter_get_by_name("buffer"), "src", args, nullptr,
                                              is->graph);
     if (r < 0) return r;
-    AVFilterContext* sink = av::avfilter_graph_alloc_filter(is->graph, av::avfilter_get_by_name("buffersink"), "out");
+    AVFilterContext* sink =
+        av::avfilter_graph_alloc_filter(is->graph, av::avfilter_get_by_name("buffersink"), "out");
     if (!sink) return AVERROR(ENOMEM);
     const AVPixelFormat fmts[] = {AV_PIX_FMT_YUV420P};
     r = av::av_opt_set_bin(sink, "pix_fmts", reinterpret_cast<const uint8_t*>(fmts), sizeof fmts,
@@ -59,7 +60,8 @@ int ConfigureVideoFilters(TVideoState* is, const AVFrame* AFrame) {
         outputs->filter_ctx = src;
         inputs->name = av::av_strdup("out");
         inputs->filter_ctx = sink;
-        r = av::avfilter_graph_parse_ptr(is->graph, is->Settings.vfilters.c_str(), &inputs, &outputs, nullptr);
+        r = av::avfilter_graph_parse_ptr(is->graph, is->Settings.vfilters.c_str(), &inputs, &outputs,
+                                         nullptr);
         av::avfilter_inout_free(&outputs);
         av::avfilter_inout_free(&inputs);
     } else {
@@ -87,9 +89,8 @@ int QueuePicture(TVideoState* is, AVFrame* AFrame, double APts, double ADuration
     std::unique_lock lock(is->pictq_mutex);
     if (is->pictq_size >= VIDEO_PICTURE_QUEUE_SIZE && !is->refresh)
         is->skip_frames = std::max(1.0f - FRAME_SKIP_FACTOR, is->skip_frames * (1.0f - FRAME_SKIP_FACTOR));
-    is->pictq_cond.wait(lock, [&] {
-        return is->pictq_size < VIDEO_PICTURE_QUEUE_SIZE || is->videoq.Aborted();
-    });
+    is->pictq_cond.wait(lock,
+                        [&] { return is->pictq_size < VIDEO_PICTURE_QUEUE_SIZE || is->videoq.Aborted(); });
     if (is->videoq.Aborted()) return -1;
     TVideoPicture& vp = is->pictq[is->pictq_windex];
     if (!vp.Frame && !(vp.Frame = av::av_frame_alloc())) return -1;
@@ -252,16 +253,16 @@ bool PrepareConverter(TVideoState* is, const AVFrame* AFrame) {
         av::av_channel_layout_compare(&AFrame->ch_layout, &is->swr_src_layout) == 0)
         return true;
     av::swr_free(&is->swr_ctx);
-    int r = av::swr_alloc_set_opts2(&is->swr_ctx, &is->audio_tgt_layout, AV_SAMPLE_FMT_S16, is->audio_tgt_freq,
-                                    const_cast<AVChannelLayout*>(&AFrame->ch_layout), AVSampleFormat(AFrame->format), AFrame->sample_rate, 0,
-                                    nullptr);
+    int r = av::swr_alloc_set_opts2(&is->swr_ctx, &is->audio_tgt_layout, AV_SAMPLE_FMT_S16,
+                                    is->audio_tgt_freq, const_cast<AVChannelLayout*>(&AFrame->ch_layout),
+                                    AVSampleFormat(AFrame->format), AFrame->sample_rate, 0, nullptr);
     if (r >= 0) r = av::swr_init(is->swr_ctx);
     if (r < 0) {
         av::swr_free(&is->swr_ctx);
         const char* from = av::av_get_sample_fmt_name(AVSampleFormat(AFrame->format));
         char text[256];
-        std::snprintf(text, sizeof text, "Cannot convert %s sample format to %s sample format", from ? from : "?",
-                      av::av_get_sample_fmt_name(AV_SAMPLE_FMT_S16));
+        std::snprintf(text, sizeof text, "Cannot convert %s sample format to %s sample format",
+                      from ? from : "?", av::av_get_sample_fmt_name(AV_SAMPLE_FMT_S16));
         is->Owner->ReportError(text, false);
         return false;
     }
@@ -441,7 +442,8 @@ double GetAudioClock(TVideoState* is) {
 
 double GetVideoClock(TVideoState* is) {
     std::lock_guard lock(is->clock_lock);
-    if (!is->video_clock_set) return is->StartTime != AV_NOPTS_VALUE ? double(is->StartTime) / AV_TIME_BASE : 0;
+    if (!is->video_clock_set)
+        return is->StartTime != AV_NOPTS_VALUE ? double(is->StartTime) / AV_TIME_BASE : 0;
     if (is->paused) return is->video_current_pts;
     return is->video_current_pts_drift + NowSeconds();
 }

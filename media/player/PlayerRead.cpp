@@ -130,8 +130,9 @@ int StreamComponentOpen(TVideoState* is, int AIndex) {
         is->audio_frame = av::av_frame_alloc();
         is->audio_stream = AIndex;
         is->audio_st = st;
-        is->AudioDuration =
-            st->duration != AV_NOPTS_VALUE ? av::av_rescale_q(st->duration, st->time_base, AV_TIME_BASE_Q) : -1;
+        is->AudioDuration = st->duration != AV_NOPTS_VALUE
+                                ? av::av_rescale_q(st->duration, st->time_base, AV_TIME_BASE_Q)
+                                : -1;
         is->audio_buf_size = is->audio_buf_index = 0;
         is->audio_diff_avg_coef = std::exp(std::log(0.01) / AUDIO_DIFF_AVG_NB);
         is->audio_diff_avg_count = 0;
@@ -288,7 +289,8 @@ void ReadLoop(TVideoState* is) {
                 if (ret == AVERROR_EOF)
                     owner->LogMessage(llInfo, Format("reach end of file: %s", is->filename));
                 else
-                    owner->LogMessage(llError, "error #" + std::to_string(ret) + " while reading file: " + is->filename);
+                    owner->LogMessage(llError, "error #" + std::to_string(ret) +
+                                                   " while reading file: " + is->filename);
             }
             if (ret == AVERROR_EOF) {
                 eof = true;
@@ -341,7 +343,8 @@ bool ReadOpen(TVideoState* is) {
         return false;
     }
     if (ic->pb) ic->pb->eof_reached = 0;
-    is->seek_by_bytes = s.seek_by_bytes >= 0 ? s.seek_by_bytes : ((ic->iformat->flags & AVFMT_TS_DISCONT) ? 1 : 0);
+    is->seek_by_bytes =
+        s.seek_by_bytes >= 0 ? s.seek_by_bytes : ((ic->iformat->flags & AVFMT_TS_DISCONT) ? 1 : 0);
     is->IsImage2 = std::strcmp(ic->iformat->name, "image2") == 0;
     is->IsDevice = ic->iformat->priv_class && AV_IS_INPUT_DEVICE(ic->iformat->priv_class->category);
     is->StartTime = ic->start_time;
@@ -361,8 +364,10 @@ bool ReadOpen(TVideoState* is) {
     for (unsigned i = 0; i < ic->nb_streams; ++i)
         ic->streams[i]->discard = AVDISCARD_ALL;
     int video = -1, audio = -1;
-    if (!s.video_disable) video = ChooseStream(ic, AVMEDIA_TYPE_VIDEO, s.wanted_stream[AVMEDIA_TYPE_VIDEO], -1);
-    if (!s.audio_disable) audio = ChooseStream(ic, AVMEDIA_TYPE_AUDIO, s.wanted_stream[AVMEDIA_TYPE_AUDIO], video);
+    if (!s.video_disable)
+        video = ChooseStream(ic, AVMEDIA_TYPE_VIDEO, s.wanted_stream[AVMEDIA_TYPE_VIDEO], -1);
+    if (!s.audio_disable)
+        audio = ChooseStream(ic, AVMEDIA_TYPE_AUDIO, s.wanted_stream[AVMEDIA_TYPE_AUDIO], video);
 
     if (audio >= 0) StreamComponentOpen(is, audio);
     if (video >= 0) StreamComponentOpen(is, video);
@@ -509,7 +514,8 @@ void StreamTogglePause(TVideoState* is) {
     } else {
         is->paused_at = now;
         if (is->video_clock_set) is->video_current_pts = is->video_current_pts_drift + now;
-        is->audio_device_pts = std::min(is->audio_device_pts + (now - is->audio_device_time), is->audio_device_limit);
+        is->audio_device_pts =
+            std::min(is->audio_device_pts + (now - is->audio_device_time), is->audio_device_limit);
         is->audio_device_time = now;
         is->paused = true;
     }

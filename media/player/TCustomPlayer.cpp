@@ -51,7 +51,9 @@ struct TWaitGuard {
 
 class TCustomPlayer::TFunctionThread : public TThread {
 public:
-    TFunctionThread(std::function<void()> ABody, const char* AName) : FBody(std::move(ABody)) { SetName(AName); }
+    TFunctionThread(std::function<void()> ABody, const char* AName) : FBody(std::move(ABody)) {
+        SetName(AName);
+    }
     ~TFunctionThread() override { WaitFor(); }
 
 protected:
@@ -167,8 +169,8 @@ bool TCustomPlayer::Open(const std::string& AFileName, uintptr_t AScreenHandle, 
     ApplySDLEnvironment(FAudioDriver, FVideoDriver);
     if (sdl::SDL_Init(SDL_INIT_TIMER | SDL_INIT_VIDEO | SDL_INIT_NOPARACHUTE) < 0) {
         char text[512];
-        std::snprintf(text, sizeof text, "Could not initialize SDL with ScreenHandle(%u): %s", unsigned(AScreenHandle),
-                      sdl::SDL_GetError());
+        std::snprintf(text, sizeof text, "Could not initialize SDL with ScreenHandle(%u): %s",
+                      unsigned(AScreenHandle), sdl::SDL_GetError());
         ReportError(text, true);
         OpenPlayer = nullptr;
         return false;
@@ -428,8 +430,8 @@ void TCustomPlayer::Seek(int64_t APTS, TSeekFlags ASeekFlags, bool AWaitForSeekE
     }
     if (!AWaitForSeekEnd) return;
     TWaitGuard guard(FInWait);
-    WaitServingFor([&] { return (FSeekEvent.IsSet() && (!video || FPictEvent.IsSet())) || FStopEvent.IsSet(); }, -1,
-                   10);
+    WaitServingFor(
+        [&] { return (FSeekEvent.IsSet() && (!video || FPictEvent.IsSet())) || FStopEvent.IsSet(); }, -1, 10);
 }
 
 void TCustomPlayer::Seek(double ADelta, TSeekFlags ASeekFlags, bool AWaitForSeekEnd) {
@@ -501,7 +503,8 @@ TBitmap* TCustomPlayer::CurrentFrame(int64_t& APTS) {
             width = is->video_ctx->width;
             height = is->video_ctx->height;
             std::lock_guard displayed(is->displayed_lock);
-            if (frame && is->displayed && is->displayed->buf[0] && av::av_frame_ref(frame, is->displayed) >= 0) {
+            if (frame && is->displayed && is->displayed->buf[0] &&
+                av::av_frame_ref(frame, is->displayed) >= 0) {
                 shown = true;
                 const int64_t start = is->StartTime != AV_NOPTS_VALUE ? is->StartTime : 0;
                 APTS = std::llround(is->displayed_pts * 1000000.0) - start;

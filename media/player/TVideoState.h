@@ -39,7 +39,8 @@ struct TVideoPicture {
 
 // The engine's state for one open file. Thread rules are written per group.
 struct TVideoState {
-    TVideoState(TPlayerOwner* AOwner, const TPlayerSettings& ASettings) : Owner(AOwner), Settings(ASettings) {}
+    TVideoState(TPlayerOwner* AOwner, const TPlayerSettings& ASettings)
+        : Owner(AOwner), Settings(ASettings) {}
     ~TVideoState();
     TVideoState(const TVideoState&) = delete;
     TVideoState& operator=(const TVideoState&) = delete;
@@ -57,7 +58,7 @@ struct TVideoState {
     std::atomic<bool> abort_request{false};
     std::atomic<bool> paused{false};
     std::atomic<bool> seek_req{false};
-    int seek_flags = 0;   // with seek_pos and seek_rel: written before seek_req is set
+    int seek_flags = 0; // with seek_pos and seek_rel: written before seek_req is set
     int64_t seek_pos = 0;
     int64_t seek_rel = 0;
     int seek_by_bytes = 0;
@@ -84,7 +85,7 @@ struct TVideoState {
     int audio_buf_size = 0;
     int audio_buf_index = 0;
     bool audio_buf_silence = false; // audio_buf holds filler, not decoded sound
-    double audio_clock = 0; // time at the end of the data decoded last, seconds
+    double audio_clock = 0;         // time at the end of the data decoded last, seconds
     double audio_diff_cum = 0;
     double audio_diff_avg_coef = 0;
     double audio_diff_threshold = 0;
@@ -100,7 +101,7 @@ struct TVideoState {
     AVFilterContext* in_video_filter = nullptr;
     AVFilterContext* out_video_filter = nullptr;
     int graph_w = 0, graph_h = 0, graph_fmt = -1;
-    double video_clock = 0; // pts of the picture queued last plus its duration
+    double video_clock = 0;            // pts of the picture queued last plus its duration
     std::atomic<float> skip_frames{1}; // read by the video thread, adjusted by the display
     float skip_frames_index = 0;
     int64_t faulty_pts = 0, faulty_dts = 0;
@@ -129,7 +130,7 @@ struct TVideoState {
     double audio_device_time = 0;  // when the audio callback last ran
     double audio_device_limit = 0; // where the clock stops while no sound is left
     bool audio_clock_anchored = false;
-    double paused_at = 0;          // when the pause began (relative clock)
+    double paused_at = 0; // when the pause began (relative clock)
     double external_clock = 0;
     double external_clock_time = 0;
 

@@ -21,10 +21,10 @@ TEST(TPlayEvent, PositionsCoalesceWhileStatesAreKeptInOrder) {
     for (TPlayEvent::TItem item = q.Get(); item.Kind != TPlayEvent::ekNone; item = q.Get())
         got.emplace_back(item.Kind, item.Value);
     EXPECT_EQ(got, (std::vector<std::pair<int, int64_t>>{{TPlayEvent::ekPosition, 2},
-                                                          {TPlayEvent::ekState, int64_t(psPause)},
-                                                          {TPlayEvent::ekState, int64_t(psResume)},
-                                                          {TPlayEvent::ekPosition, 99},
-                                                          {TPlayEvent::ekState, int64_t(psStop)}}));
+                                                         {TPlayEvent::ekState, int64_t(psPause)},
+                                                         {TPlayEvent::ekState, int64_t(psResume)},
+                                                         {TPlayEvent::ekPosition, 99},
+                                                         {TPlayEvent::ekState, int64_t(psStop)}}));
     EXPECT_FALSE(q.Event().IsSet());
 }
 
@@ -106,7 +106,8 @@ TEST_P(TCustomPlayerToneTest, AdvancesAtWallClockSpeedAndEndsAtTheDuration) {
 }
 
 INSTANTIATE_TEST_SUITE_P(Formats, TCustomPlayerToneTest,
-                         ::testing::Values(ToneCase{"tone_flt_stereo_48000.wav"}, ToneCase{"tone_s16_mono_22050.wav"},
+                         ::testing::Values(ToneCase{"tone_flt_stereo_48000.wav"},
+                                           ToneCase{"tone_s16_mono_22050.wav"},
                                            ToneCase{"tone_s16_6ch_48000.wav"}),
                          [](const auto& info) {
                              std::string name = info.param.File;

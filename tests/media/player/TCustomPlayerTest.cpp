@@ -49,10 +49,12 @@ TEST_F(TCustomPlayerTest, PlaysAtWallClockSpeedReportsTheEndOnceAndStopsOnce) {
     ASSERT_TRUE(rec.WaitState(psEnd, 5000));
     // The position runs on to the duration after the last picture.
     const int64_t duration = player.AVProbe().FileStreamInfo().Duration;
-    WaitServingFor([&] {
-        auto p = rec.PositionsNow();
-        return !p.empty() && p.back().PTS == duration;
-    }, 2000);
+    WaitServingFor(
+        [&] {
+            auto p = rec.PositionsNow();
+            return !p.empty() && p.back().PTS == duration;
+        },
+        2000);
     Serve(200);
     auto positions = rec.PositionsNow();
     ASSERT_FALSE(positions.empty());
