@@ -242,7 +242,7 @@ protected:
     void CMMouseLeave(TMessage& Message);
 
     // The parent realigns after a change of this control's bounds or alignment.
-    void RequestAlign();
+    virtual void RequestAlign();
     void UpdateAnchorRules();
     void SendCancelMode(TControl* Sender);
     virtual void SetParentColorFrom(TColor Value);

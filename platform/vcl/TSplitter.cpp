@@ -46,6 +46,14 @@ void TSplitter::Notification(TComponent* AComponent, TOperation Operation) {
     }
 }
 
+void TSplitter::RequestAlign() {
+    TGraphicControl::RequestAlign();
+    if (FAlign == alTop || FAlign == alBottom)
+        SetCursor(crSizeNS);
+    else if (FAlign == alLeft || FAlign == alRight)
+        SetCursor(crSizeWE);
+}
+
 void TSplitter::Paint() {
     Canvas()->Brush()->SetColor(FColor);
     Canvas()->FillRect(ClientRect());

@@ -22,6 +22,8 @@ protected:
     void MouseMove(TShiftState Shift, int X, int Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void Notification(TComponent* AComponent, TOperation Operation) override;
+    // The cursor follows the direction the splitter moves in.
+    void RequestAlign() override;
 
 private:
     void SetControl(TControl* Value);

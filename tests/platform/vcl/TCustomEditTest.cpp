@@ -487,3 +487,42 @@ TEST_F(TCustomEditTest, TransparentTextOverAPatternedParentAndPaintingIntoAConte
     a->TextOut(0, 0, "i");
     EXPECT_EQ(Differences(e, again), 0);
 }
+
+TEST_F(TCustomEditTest, CaretAndSelectionShowWithTheFocus) {
+    TEdit* e = Edit(10, 10);
+    e->SetText("abcdef");
+    e->SetTabStop(false);
+    TEdit* kept = Edit(10, 40);
+    kept->SetText("abcdef");
+    kept->SetHideSelection(false);
+    kept->SetTabStop(false);
+    Form->Show();
+    Session.Pump();
+    e->SetSelStart(1);
+    e->SetSelLength(2);
+    kept->SetSelStart(1);
+    kept->SetSelLength(2);
+    Session.Pump();
+    const int inSel = TextWidth("a") + 2;
+    // Unfocused: the selection shows only where HideSelection is off.
+    EXPECT_EQ(Pixel(Shot(), 10 + inSel, 10 + 1), Rgb(clWhite));
+    EXPECT_EQ(Pixel(Shot(), 10 + inSel, 40 + 1), Rgb(clHighlight));
+    EXPECT_FALSE(CaretVisible());
+
+    e->SetFocus();
+    Session.Pump();
+    EXPECT_EQ(e->SelLength(), 6); // entered from the program: all selected
+    e->SetSelStart(3);
+    Session.Pump();
+    EXPECT_TRUE(CaretVisible());
+    TPoint caret;
+    GetCaretPos(caret);
+    EXPECT_EQ(caret.X, TextWidth("abc"));
+    EXPECT_EQ(caret.X, e->CaretX());
+    Run("S-Left");
+    EXPECT_EQ(Pixel(Shot(), 10 + TextWidth("ab") + 1, 10 + 1), Rgb(clHighlight));
+
+    kept->SetFocus();
+    Session.Pump();
+    EXPECT_EQ(Pixel(Shot(), 10 + TextWidth("ab") + 1, 10 + 1), Rgb(clWhite)); // hidden again
+}

@@ -203,3 +203,24 @@ TEST_F(TCustomLabelTest, AcceleratorFocusesTheFocusControl) {
     target->Free(); // the label forgets it
     EXPECT_EQ(l->FocusControl(), nullptr);
 }
+
+TEST_F(TCustomLabelTest, DisabledTextIsEmbossed) {
+    Form->SetColor(clRed);
+    Form->Font()->SetHeight(-40); // stems wide enough for whole pixels of each colour
+    TLabel* l = Label("IIII");
+    l->SetEnabled(false);
+    Form->Show();
+    Session.Pump();
+    TBitmap shot = Session.WindowShot(Form->Handle());
+    // The shadow-coloured text, and right of and below it its highlight copy.
+    int shadow = 0, highlight = 0, black = 0;
+    for (int y = l->Top(); y < l->Top() + l->Height(); ++y)
+        for (int x = l->Left(); x < l->Left() + l->Width(); ++x) {
+            if (Pixel(shot, x, y) == Rgb(clBtnShadow)) ++shadow;
+            if (Pixel(shot, x, y) == Rgb(clBtnHighlight)) ++highlight;
+            if (Pixel(shot, x, y) == 0) ++black;
+        }
+    EXPECT_GT(shadow, 0);
+    EXPECT_GT(highlight, 0);
+    EXPECT_EQ(black, 0);
+}

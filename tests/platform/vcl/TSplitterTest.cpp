@@ -44,6 +44,7 @@ TEST_F(TSplitterTest, DraggingResizesTheAlignedNeighbourWithinMinSize) {
         form->Show();
         Session.Pump();
         ASSERT_EQ(splitter->FindControl(), neighbour) << c.align;
+        EXPECT_EQ(splitter->Cursor(), horizontal ? crSizeWE : crSizeNS);
 
         TPoint from = Centre(splitter);
         TPoint to = horizontal ? TPoint{from.X + c.dx, from.Y} : TPoint{from.X, from.Y + c.dx};
