@@ -23,3 +23,18 @@ inline bool PointInRect(const TRect& R, const TPoint& P) {
 inline bool RectInRect(const TRect& R1, const TRect& R2) {
     return PtInRect(R2, {R1.Left, R1.Top}) && PtInRect(R2, {R1.Right, R1.Bottom});
 }
+
+// R1's top or bottom edge falls within the rows of R2 (by PtInRect, so R2's
+// bottom row is outside); only the vertical position of R1 counts.
+inline bool RectInRectVert(const TRect& R1, const TRect& R2) {
+    return PtInRect(R2, {R2.Left + 1, R1.Top}) || PtInRect(R2, {R2.Right - 1, R1.Bottom});
+}
+
+// True when either coordinate is 0.
+inline bool IsNullPoint(const TPoint& P) {
+    return P.X == 0 || P.Y == 0;
+}
+
+inline bool EqualRects(const TRect& R1, const TRect& R2) {
+    return R1.Left == R2.Left && R1.Top == R2.Top && R1.Right == R2.Right && R1.Bottom == R2.Bottom;
+}
