@@ -7,38 +7,8 @@
 #include "skin/engine/SkinText.h"
 
 #include <functional>
-#include <span>
 
 namespace {
-
-// Image Index of the list at X, Y: its alpha marks the transparent pixels.
-// Disabled, its shape is drawn embossed: in the highlight colour one pixel
-// down and right, then in the shadow colour.
-void DrawListImage(TCanvas* Canvas, int X, int Y, const TCustomImageList& Images, int Index, bool Enabled) {
-    TBitmap image(Images.Image(Index));
-    image.SetPixelFormat(pf32bit);
-    image.SetAlphaFormat(afDefined);
-    if (Images.BkColor() != clNone) {
-        Canvas->Brush()->SetColor(Images.BkColor());
-        Canvas->FillRect(Bounds(X, Y, image.Width(), image.Height()));
-        Canvas->Brush()->SetStyle(bsClear);
-    }
-    if (Enabled) {
-        Canvas->Draw(X, Y, &image);
-        return;
-    }
-    auto shape = [&](TColor color) {
-        TBitmap s(image);
-        const uint32_t rgb = ColorToPixel(color) & 0x00FFFFFFu;
-        for (int y = 0; y < s.Height(); ++y)
-            for (uint32_t& p : std::span(s.ScanLine(y), size_t(s.Width())))
-                p = (p >> 24) >= 128 ? 0xFF000000u | rgb : 0;
-        return s;
-    };
-    TBitmap light = shape(clBtnHighlight), dark = shape(clBtnShadow);
-    Canvas->Draw(X + 1, Y + 1, &light);
-    Canvas->Draw(X, Y, &dark);
-}
 
 struct TGlyphSource {
     int Width = 0, Height = 0;
@@ -96,7 +66,7 @@ TGlyphSource ListGlyph(TCanvas* Canvas, TCustomImageList* Images, int ImageIndex
     if (!Images || ImageIndex < 0 || ImageIndex >= Images->Count()) return g;
     g.Width = Images->Width();
     g.Height = Images->Height();
-    g.Draw = [=](int X, int Y) { DrawListImage(Canvas, X, Y, *Images, ImageIndex, Enabled); };
+    g.Draw = [=](int X, int Y) { Images->Draw(Canvas, X, Y, ImageIndex, Enabled); };
     return g;
 }
 

@@ -118,15 +118,15 @@ TEST(DrawImageAndText, MarkerUnderTheCaptionOrFillingTheButton) {
     }
 }
 
-TEST(DrawImageAndText, DisabledGlyphIsItsShapeEmbossed) {
+TEST(DrawImageAndText, TheListDrawsTheGlyphWithEnabledPassedOn) {
     RedList red;
-    Surface got(12, 12), want(12, 12);
-    got.Bitmap.Fill(0xFF808000); // a background the highlight shows on
-    want.Bitmap.Fill(0xFF808000);
-    DrawImageAndText(got.Canvas, {0, 0, 12, 12}, 0, 0, blGlyphLeft, "", 0, &red.List, false, false, false, 0);
-    want.Fill({1, 3, 9, 11}, 0xFFFFFFFF); // highlight, one down and right
-    want.Fill({0, 2, 8, 10}, 0xFFA0A0A0); // shadow
-    EXPECT_EQ(got.Diff(want), "");
+    for (bool enabled : {true, false}) {
+        Surface got(12, 12), want(12, 12);
+        DrawImageAndText(got.Canvas, {0, 0, 12, 12}, 0, 0, blGlyphLeft, "", 0, &red.List, false, enabled,
+                         false, 0);
+        red.List.Draw(want.Canvas, 0, 2, 0, enabled);
+        EXPECT_EQ(got.Diff(want), "") << enabled;
+    }
 }
 
 TEST(DrawGlyphAndText, DrawsOneFrameOfTheStripWithItsKeyColourSkipped) {
