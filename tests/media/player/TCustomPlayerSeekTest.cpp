@@ -28,6 +28,9 @@ TEST_F(TCustomPlayerSeekTest, SeekWhilePausedShowsTheNewPictureAndStaysPaused) {
     ASSERT_TRUE(WaitServingFor([&] { return player.CurrentPTS() == 0; }, 2000)); // frame 0 is on the screen
     ASSERT_EQ(FrameNumberOf(*player.CurrentFrame()), 0);
     player.Seek(int64_t(2000000), {}, true);
+    // The wait can end just before the new picture is shown (seen on a
+    // loaded machine); give it a moment.
+    WaitServingFor([&] { return FrameNumberOf(*player.CurrentFrame()) != 0; }, 2000);
     int64_t pts = -1;
     const int frame = FrameNumberOf(*player.CurrentFrame(pts));
     // The key frame at or before the target: every 12th frame at 25 fps.
