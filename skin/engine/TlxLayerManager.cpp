@@ -32,10 +32,9 @@ TlxLayerManager::TlxLayerManager(TComponent* AOwner) : TComponent(AOwner) {
     Timer->OnTimer = [this](TObject*) { FadeStep(); };
 }
 
-TlxLayerManager::~TlxLayerManager() {
-    // The timer and the window are owned components and go with the manager.
-    if (Timer) Timer->OnTimer = nullptr;
-}
+// The timer and the window are owned components and go with the manager; by
+// the time this runs after Free they are already gone, so it touches neither.
+TlxLayerManager::~TlxLayerManager() = default;
 
 void TlxLayerManager::StartTimer() {
     BeginAlphaBlendValue = 0;
