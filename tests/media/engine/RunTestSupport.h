@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "tests/media/engine/EngineTestSupport.h"
-#include "tests/media/engine/MediaInspect.h"
+#include "tests/media/engine/MediaReadBack.h"
 #include "tests/support/FixturePath.h"
 
 using TOptionList = std::vector<std::pair<std::string, std::string>>;
