@@ -70,6 +70,20 @@ public:
     void FreeNotification(TComponent* AComponent);
     void RemoveFreeNotification(TComponent* AComponent);
 
+protected:
+    // Points Field at Value, moving this component's free notification from the
+    // old target to the new one; false when Field already was Value.
+    template <class T>
+    bool ReferTo(T*& Field, T* Value) {
+        if (Field == Value) return false;
+        if (Field) Field->RemoveFreeNotification(this);
+        Field = Value;
+        if (Field) Field->FreeNotification(this);
+        return true;
+    }
+
+public:
+
     // The component a description nests this one in (a control's parent, a
     // menu item's parent item); the reader sets it, the writer asks for it.
     virtual void SetParentComponent(TComponent* Value);

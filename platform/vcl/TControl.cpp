@@ -301,10 +301,7 @@ void TControl::SetParentShowHint(bool Value) {
 }
 
 void TControl::SetPopupMenu(TPopupMenu* Value) {
-    if (FPopupMenu == Value) return;
-    if (FPopupMenu) FPopupMenu->RemoveFreeNotification(this);
-    FPopupMenu = Value;
-    if (FPopupMenu) FPopupMenu->FreeNotification(this);
+    ReferTo(FPopupMenu, Value);
 }
 
 void TControl::Notification(TComponent* AComponent, TOperation Operation) {

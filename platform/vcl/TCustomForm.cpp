@@ -144,9 +144,7 @@ void TCustomForm::SetBorderIcons(TBorderIcons Value) {
 }
 
 void TCustomForm::SetMenu(TMainMenu* Value) {
-    if (FMenu) FMenu->RemoveFreeNotification(this);
-    FMenu = Value;
-    if (FMenu) FMenu->FreeNotification(this);
+    ReferTo(FMenu, Value);
 }
 
 // ---- showing and closing

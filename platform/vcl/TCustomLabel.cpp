@@ -48,10 +48,7 @@ void TCustomLabel::SetShowAccelChar(bool Value) {
 }
 
 void TCustomLabel::SetFocusControl(TWinControl* Value) {
-    if (FFocusControl == Value) return;
-    if (FFocusControl) FFocusControl->RemoveFreeNotification(this);
-    FFocusControl = Value;
-    if (Value) Value->FreeNotification(this);
+    ReferTo(FFocusControl, Value);
 }
 
 void TCustomLabel::Notification(TComponent* AComponent, TOperation Operation) {

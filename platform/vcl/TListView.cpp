@@ -303,19 +303,11 @@ void TCustomListView::SetShowColumnHeaders(bool Value) {
 }
 
 void TCustomListView::SetSmallImages(TCustomImageList* Value) {
-    if (Value == FSmallImages) return;
-    if (FSmallImages) FSmallImages->RemoveFreeNotification(this);
-    FSmallImages = Value;
-    if (FSmallImages) FSmallImages->FreeNotification(this);
-    ContentChanged();
+    if (ReferTo(FSmallImages, Value)) ContentChanged();
 }
 
 void TCustomListView::SetLargeImages(TCustomImageList* Value) {
-    if (Value == FLargeImages) return;
-    if (FLargeImages) FLargeImages->RemoveFreeNotification(this);
-    FLargeImages = Value;
-    if (FLargeImages) FLargeImages->FreeNotification(this);
-    ContentChanged();
+    if (ReferTo(FLargeImages, Value)) ContentChanged();
 }
 
 void TCustomListView::Notification(TComponent* AComponent, TOperation Operation) {

@@ -187,10 +187,7 @@ TMenu::~TMenu() {
 }
 
 void TMenu::SetImages(TCustomImageList* Value) {
-    if (FImages == Value) return;
-    if (FImages) FImages->RemoveFreeNotification(this);
-    FImages = Value;
-    if (FImages) FImages->FreeNotification(this);
+    if (!ReferTo(FImages, Value)) return;
     if (OnChange) OnChange(this, nullptr, false);
 }
 
@@ -222,9 +219,7 @@ void TPopupMenu::Popup(int X, int Y) {
 }
 
 void TPopupMenu::SetPopupComponent(TComponent* Value) {
-    if (FPopupComponent) FPopupComponent->RemoveFreeNotification(this);
-    FPopupComponent = Value;
-    if (FPopupComponent) FPopupComponent->FreeNotification(this);
+    ReferTo(FPopupComponent, Value);
 }
 
 TPopupMenu::TPresenter TPopupMenu::SetPresenter(TPresenter Value) {

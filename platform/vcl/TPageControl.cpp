@@ -332,11 +332,7 @@ void TPageControl::SetTabHeight(int Value) {
 }
 
 void TPageControl::SetImages(TCustomImageList* Value) {
-    if (Value == FImages) return;
-    if (FImages) FImages->RemoveFreeNotification(this);
-    FImages = Value;
-    if (FImages) FImages->FreeNotification(this);
-    TabsChanged();
+    if (ReferTo(FImages, Value)) TabsChanged();
 }
 
 void TPageControl::Notification(TComponent* AComponent, TOperation Operation) {

@@ -32,10 +32,7 @@ TControl* TSplitter::FindControl() const {
 }
 
 void TSplitter::SetControl(TControl* Value) {
-    if (FControl == Value) return;
-    if (FControl) FControl->RemoveFreeNotification(this);
-    FControl = Value;
-    if (Value) Value->FreeNotification(this);
+    ReferTo(FControl, Value);
 }
 
 void TSplitter::Notification(TComponent* AComponent, TOperation Operation) {

@@ -339,19 +339,11 @@ void TCustomTreeView::NodesChanged() {
 // ---- properties
 
 void TCustomTreeView::SetImages(TCustomImageList* Value) {
-    if (Value == FImages) return;
-    if (FImages) FImages->RemoveFreeNotification(this);
-    FImages = Value;
-    if (FImages) FImages->FreeNotification(this);
-    NodesChanged();
+    if (ReferTo(FImages, Value)) NodesChanged();
 }
 
 void TCustomTreeView::SetStateImages(TCustomImageList* Value) {
-    if (Value == FStateImages) return;
-    if (FStateImages) FStateImages->RemoveFreeNotification(this);
-    FStateImages = Value;
-    if (FStateImages) FStateImages->FreeNotification(this);
-    NodesChanged();
+    if (ReferTo(FStateImages, Value)) NodesChanged();
 }
 
 void TCustomTreeView::Notification(TComponent* AComponent, TOperation Operation) {
