@@ -2,6 +2,7 @@
 
 #include "media/TFFmpegLoader.h"
 #include "media/player/PlayerEngine.h"
+#include "platform/win/TNativeChildWindow.h"
 #include "platform/sys/MainThread.h"
 
 #include <cmath>
@@ -167,6 +168,9 @@ bool TCustomPlayer::Open(const std::string& AFileName, uintptr_t AScreenHandle, 
         return false;
     }
     ApplySDLEnvironment(FAudioDriver, FVideoDriver);
+    if (!AScreenHandle && FHostWindow) AScreenHandle = FHostWindow->WindowId();
+    // SDL reads it at video init only; every Open initialises SDL again.
+    TPlayerHost::SetWindowIdVariable(AScreenHandle);
     if (sdl::SDL_Init(SDL_INIT_TIMER | SDL_INIT_VIDEO | SDL_INIT_NOPARACHUTE) < 0) {
         char text[512];
         std::snprintf(text, sizeof text, "Could not initialize SDL with ScreenHandle(%u): %s",
@@ -195,6 +199,13 @@ bool TCustomPlayer::Open(const std::string& AFileName, uintptr_t AScreenHandle, 
     sdl::SDL_EventState(SDL_USEREVENT, SDL_IGNORE);
     ResetState();
     FScreenHandle = AScreenHandle;
+    const bool embedded = AScreenHandle && FHostWindow && FHostWindow->WindowId() == AScreenHandle;
+    if (embedded) {
+        // SDL draws at the borrowed window's origin and never sizes it: the
+        // screen is the panel's client area.
+        FScreenWidth = FHostWindow->ClientWidth();
+        FScreenHeight = FHostWindow->ClientHeight();
+    }
 
     std::unique_ptr<TVideoState> state;
     bool opened;
@@ -212,6 +223,7 @@ bool TCustomPlayer::Open(const std::string& AFileName, uintptr_t AScreenHandle, 
         std::lock_guard lock(FDataLock);
         FVideoState = state.release();
     }
+    if (embedded) FHost.Attach(FHostWindow);
     DoFileOpen();
     FPlayEvent.Clear();
     FStopEvent.ResetEvent();
@@ -367,6 +379,7 @@ void TCustomPlayer::FinishClose() {
         FPlayThread->WaitFor();
         FPlayThread.reset();
     }
+    FHost.Detach(); // nothing is pushed to SDL once it is shut down
     QuitSDL(); // only once no engine thread is left
     if (FEventThread) {
         FEventThread->WaitFor();

@@ -5,6 +5,7 @@
 #include "media/TFFBaseComponent.h"
 #include "media/player/PlayerTypes.h"
 #include "media/player/TPlayEvent.h"
+#include "media/player/TPlayerHost.h"
 #include "media/player/TPlayerOwner.h"
 #include "media/prober/TAVProbe.h"
 #include "platform/gdi/TBitmap.h"
@@ -75,7 +76,14 @@ public:
 
     std::string LastErrMsg() const;
     std::string FileName() const { return FFileName; }
+    // The window id the video plays into (0: none, or a window of SDL's own).
     uintptr_t ScreenHandle() const { return FScreenHandle; }
+    // The panel the video plays into. Open given no screen handle plays into
+    // its window id; while open, the panel's exposures and size changes
+    // redraw and re-fit the picture, and its client size is the screen size.
+    // It must outlive the player's use of it; changes apply at the next Open.
+    TNativeChildWindow* HostWindow() const { return FHostWindow; }
+    void SetHostWindow(TNativeChildWindow* AValue) { FHostWindow = AValue; }
     TAVProbe& AVProbe() { return FAVProbe; }
     int64_t CurrentPTS() const { return FCurrentPTS; }
     // True also when nothing is open.
@@ -156,6 +164,8 @@ private:
     std::string FLastErrMsg; // under FErrLock
     std::string FFileName;
     uintptr_t FScreenHandle = 0;
+    TNativeChildWindow* FHostWindow = nullptr;
+    TPlayerHost FHost; // FHostWindow while a file plays into it
     TAVProbe FAVProbe;
     std::unique_ptr<TRGBConvertContext> FRGBContext;
 

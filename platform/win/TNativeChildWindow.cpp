@@ -31,7 +31,18 @@ TNativeChildWindow::TNativeChildWindow(HWND host) : FHost(host) {
     FChild = WS().Backend().CreateNativeChild(top->Surface.get(), ClientInTop(w));
     if (!FChild) return;
     FChild->SetVisible(HostShows(w));
-    FHandler = PushWindowHandler(host, [this](HWND, TMessage& m, const TCallNext& next) {
+    FChild->OnExpose = [this] {
+        if (OnExpose) OnExpose();
+    };
+    FChild->OnResize = [this](int width, int height) {
+        if (OnResize) OnResize(width, height);
+    };
+    FHandler = PushWindowHandler(host, [this](HWND wnd, TMessage& m, const TCallNext& next) {
+        // Presses in the native window reach the host; a click focuses it
+        // first, as it would any control.
+        if ((m.Msg == WM_LBUTTONDOWN || m.Msg == WM_RBUTTONDOWN || m.Msg == WM_MBUTTONDOWN) &&
+            GetFocus() != wnd)
+            SetFocus(wnd);
         next(m);
         if (m.Msg == WM_WINDOWPOSCHANGED || m.Msg == WM_SIZE || m.Msg == WM_MOVE || m.Msg == WM_SHOWWINDOW ||
             m.Msg == WM_NCCALCSIZE)
@@ -50,4 +61,14 @@ void TNativeChildWindow::Follow() {
     if (!FChild || !w) return;
     FChild->SetBounds(ClientInTop(w));
     FChild->SetVisible(HostShows(w));
+}
+
+int TNativeChildWindow::ClientWidth() const {
+    TWindow* w = W(FHost);
+    return w ? w->ClientRect.Width() : 0;
+}
+
+int TNativeChildWindow::ClientHeight() const {
+    TWindow* w = W(FHost);
+    return w ? w->ClientRect.Height() : 0;
 }

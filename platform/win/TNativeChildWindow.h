@@ -3,6 +3,7 @@
 #include "platform/win/WinTypes.h"
 #include "platform/win/WindowBackend.h"
 
+#include <functional>
 #include <memory>
 
 // A real window of the display covering the client area of a window of ours
@@ -10,6 +11,10 @@
 // screen embeds into it. It follows the host's size, place and visibility
 // while both live. The native window is made once and never recreated; with
 // a backend that has no native windows (headless) WindowId() is 0.
+//
+// The library selects no events on the window it borrows: OnExpose and
+// OnResize tell it what the display reports (on the GUI thread). A press in
+// it gives the host the keyboard focus.
 class TNativeChildWindow {
 public:
     explicit TNativeChildWindow(HWND host);
@@ -23,6 +28,14 @@ public:
     // Puts the native window back over the host's client area (done by
     // itself when the host moves, sizes, shows or hides).
     void Follow();
+    // The host's client size (what the native window covers).
+    int ClientWidth() const;
+    int ClientHeight() const;
+
+    // Part of the window must be drawn again.
+    std::function<void()> OnExpose;
+    // The display has given the window a new size.
+    std::function<void(int AWidth, int AHeight)> OnResize;
 
 private:
     HWND FHost;

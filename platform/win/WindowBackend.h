@@ -2,6 +2,7 @@
 
 #include "platform/win/WinTypes.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -77,7 +78,9 @@ struct TRawInput {
 // A real window of the display inside a top-level window, for a library that
 // draws into a window id of its own (a video screen). It is a window of the
 // display, not of the window system: nothing paints over it and it gets no
-// messages.
+// messages. The library selects no events on a borrowed window, so the
+// backend watches it and tells of its exposures and size changes (on the GUI
+// thread, as the display reports them).
 class TNativeChild {
 public:
     virtual ~TNativeChild() = default;
@@ -86,6 +89,11 @@ public:
     // Where it lies, in the coordinates of its top-level window.
     virtual void SetBounds(const TRect& rectInTop) = 0;
     virtual void SetVisible(bool visible) = 0;
+
+    // Part of the window must be drawn again (the last of a run of exposures).
+    std::function<void()> OnExpose;
+    // The display gave the window a new size.
+    std::function<void(int width, int height)> OnResize;
 };
 
 class TWindowBackend {

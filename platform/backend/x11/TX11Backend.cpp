@@ -317,8 +317,26 @@ void TX11Backend::ProcessEvents() {
     if (FFocusSeen) CheckFocus();
 }
 
+TX11NativeChild* TX11Backend::NativeChildOfWindow(unsigned long xwnd) const {
+    for (auto* s : FSurfaces)
+        for (auto* c : s->FChildren)
+            if (c->WindowId() == xwnd) return c;
+    return nullptr;
+}
+
 void TX11Backend::HandleEvent(XEvent& ev) {
     TX11Surface* s = SurfaceOfWindow(ev.xany.window);
+    if (!s && (ev.type == Expose || ev.type == ConfigureNotify)) {
+        // A native child's: told to the library drawing into it. Looked up
+        // by id, since one destroyed meanwhile may still have events queued.
+        if (TX11NativeChild* c = NativeChildOfWindow(ev.xany.window)) {
+            if (ev.type == Expose)
+                c->Exposed(ev.xexpose.count);
+            else if (ev.xconfigure.window == ev.xconfigure.event)
+                c->Configured(ev.xconfigure.width, ev.xconfigure.height);
+            return;
+        }
+    }
     switch (ev.type) {
     case Expose:
         if (s) s->ExposeArea(Bounds(ev.xexpose.x, ev.xexpose.y, ev.xexpose.width, ev.xexpose.height));

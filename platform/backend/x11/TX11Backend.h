@@ -79,6 +79,7 @@ private:
     // Waits until the server has read the shared images it was given.
     void WaitForShm();
     TX11Surface* SurfaceOfWindow(unsigned long xwnd) const;
+    TX11NativeChild* NativeChildOfWindow(unsigned long xwnd) const;
     void HandleEvent(_XEvent& ev);
     void HandleSelectionRequest(_XEvent& ev);
     void HandleKey(_XEvent& ev, TX11Surface* s);

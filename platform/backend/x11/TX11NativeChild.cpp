@@ -26,9 +26,18 @@ TX11NativeChild::TX11NativeChild(TX11Surface* parent, const TRect& r)
     XSetWindowAttributes a{};
     a.colormap = FColormap;
     a.border_pixel = 0;
+    // Black: what the server shows in a newly exposed part until the library
+    // draws again is the colour of the bars around a fitted picture.
     a.background_pixel = BlackPixel(dpy, screen);
+    // The library that borrows the window selects nothing on it: we watch its
+    // exposures and sizes for it. Input stays unselected, so presses go on to
+    // the top-level window.
+    a.event_mask = ExposureMask | StructureNotifyMask;
     FWindow = XCreateWindow(dpy, parent->XWindow(), r.Left, r.Top, Extent(r.Width()), Extent(r.Height()), 0,
-                            24, InputOutput, vi.visual, CWColormap | CWBorderPixel | CWBackPixel, &a);
+                            24, InputOutput, vi.visual, CWColormap | CWBorderPixel | CWBackPixel | CWEventMask,
+                            &a);
+    FWidth = static_cast<int>(Extent(r.Width()));
+    FHeight = static_cast<int>(Extent(r.Height()));
     XMapWindow(dpy, FWindow);
     // The id goes to another connection: it must exist there already.
     XSync(dpy, False);
@@ -46,6 +55,18 @@ TX11NativeChild::~TX11NativeChild() {
 
 void TX11NativeChild::ParentGone() {
     FParent = nullptr;
+}
+
+void TX11NativeChild::Exposed(int count) {
+    // The last of a run of exposures stands for them all.
+    if (count == 0 && OnExpose) OnExpose();
+}
+
+void TX11NativeChild::Configured(int width, int height) {
+    if (width == FWidth && height == FHeight) return; // moved, not sized
+    FWidth = width;
+    FHeight = height;
+    if (OnResize) OnResize(width, height);
 }
 
 void TX11NativeChild::SetBounds(const TRect& r) {

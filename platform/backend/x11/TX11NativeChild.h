@@ -19,6 +19,9 @@ public:
     void SetVisible(bool visible) override;
     // The top-level window went, and this window with it.
     void ParentGone();
+    // The display's reports on the window (the backend's event handling).
+    void Exposed(int count);
+    void Configured(int width, int height);
 
 private:
     TX11Surface* FParent;
@@ -26,5 +29,6 @@ private:
     unsigned long FWindow = 0;
     unsigned long FColormap = 0;
     TRect FBounds;
+    int FWidth = 0, FHeight = 0; // as the display last reported or was asked
     bool FVisible = true;
 };
