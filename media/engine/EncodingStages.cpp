@@ -255,12 +255,24 @@ void TCustomFFmpeg::BuildFilterGraph(TAVOutputStream& ost, int AWidth, int AHeig
         p.CropWidth = width;
         p.CropHeight = height;
     }
-    // A rebuilt graph keeps giving the size the encoder was opened with.
-    const int outWidth = ost.graph ? ost.graph->OutWidth() : enc->width;
-    const int outHeight = ost.graph ? ost.graph->OutHeight() : enc->height;
-    if (outWidth > 0 && outHeight > 0 && (outWidth != width || outHeight != height)) {
-        p.ScaleWidth = outWidth;
-        p.ScaleHeight = outHeight;
+    // The cropped picture is scaled to the asked size before the user's
+    // filters, whose output the encoder then takes. A graph rebuilt for other
+    // pictures (a size change, the next joined input) ends with a scale to
+    // the size the encoder was opened with, whatever the user's filters make
+    // of the new size.
+    const bool rebuild = ost.filter_width > 0;
+    if (!rebuild) {
+        ost.filter_width = enc->width;
+        ost.filter_height = enc->height;
+    }
+    if (ost.filter_width > 0 && ost.filter_height > 0 &&
+        (ost.filter_width != width || ost.filter_height != height)) {
+        p.ScaleWidth = ost.filter_width;
+        p.ScaleHeight = ost.filter_height;
+    }
+    if (rebuild) {
+        p.FinalWidth = enc->width;
+        p.FinalHeight = enc->height;
     }
     uint8_t* flags = nullptr;
     if (FOptions.sws_opts && av::av_opt_get(FOptions.sws_opts, "sws_flags", 0, &flags) >= 0 && flags && *flags)
@@ -281,12 +293,17 @@ void TCustomFFmpeg::BuildFilterGraph(TAVOutputStream& ost, int AWidth, int AHeig
 void TCustomFFmpeg::FilterVideo(TTranscodeTables& T, TAVOutputStream& ost, TAVInputStream& ist, AVFrame* frame) {
     if (frame) {
         const TVideoFilterGraph::TParams& p = ost.graph->Params();
-        if (frame->width != p.Width || frame->height != p.Height || frame->format != p.PixFmt) {
+        const bool changed = frame->width != p.Width || frame->height != p.Height || frame->format != p.PixFmt;
+        if (changed)
             Log(llQuiet, Format("Input Stream #%d.%d frame size changed to %dx%d, %s", ist.file_index, ist.index,
                                 frame->width, frame->height,
                                 av::av_get_pix_fmt_name(static_cast<AVPixelFormat>(frame->format))
                                     ? av::av_get_pix_fmt_name(static_cast<AVPixelFormat>(frame->format))
                                     : "none"));
+        // A graph that was given its end (the previous joined input) is built anew too.
+        if (changed || !ost.graph->Built()) {
+            // Pictures the old graph still holds are encoded first.
+            if (ost.graph->Built()) FilterVideo(T, ost, ist, nullptr);
             BuildFilterGraph(ost, frame->width, frame->height, frame->format, frame->sample_aspect_ratio);
         }
         frame->pts = ist.pts;

@@ -71,6 +71,7 @@ struct TAVOutputStream {
     int resample_width = 0, resample_height = 0, resample_pix_fmt = -1;
     int topBand = 0, bottomBand = 0, leftBand = 0, rightBand = 0;
     std::unique_ptr<TVideoFilterGraph> graph; // with the user's video filters
+    int filter_width = 0, filter_height = 0;  // the size the graph scales to before the user's filters
     AVFrame* filtered = nullptr;              // a picture taken from the graph
 
     // Audio.

@@ -46,4 +46,12 @@ inline int CounterRow(int height) {
     return (CounterTop(height) + height) / 2;
 }
 
+// The corner-marker picture: mid grey with a white square in the top-left
+// corner, so mirroring and cropping show where the corner went.
+constexpr int kMarkerSize = 40;
+constexpr uint8_t kMarkerGrey = 128;
+inline Rgb MarkerPixelAt(int x, int y) {
+    return x < kMarkerSize && y < kMarkerSize ? Rgb{255, 255, 255} : Rgb{kMarkerGrey, kMarkerGrey, kMarkerGrey};
+}
+
 } // namespace fixture
