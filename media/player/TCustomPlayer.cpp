@@ -168,7 +168,8 @@ bool TCustomPlayer::Open(const std::string& AFileName, uintptr_t AScreenHandle, 
         return false;
     }
     ApplySDLEnvironment(FAudioDriver, FVideoDriver);
-    if (!AScreenHandle && FHostWindow) AScreenHandle = FHostWindow->WindowId();
+    TNativeChildWindow* host = FHost.Window();
+    if (!AScreenHandle && host) AScreenHandle = host->WindowId();
     // SDL reads it at video init only; every Open initialises SDL again.
     TPlayerHost::SetWindowIdVariable(AScreenHandle);
     if (sdl::SDL_Init(SDL_INIT_TIMER | SDL_INIT_VIDEO | SDL_INIT_NOPARACHUTE) < 0) {
@@ -199,12 +200,12 @@ bool TCustomPlayer::Open(const std::string& AFileName, uintptr_t AScreenHandle, 
     sdl::SDL_EventState(SDL_USEREVENT, SDL_IGNORE);
     ResetState();
     FScreenHandle = AScreenHandle;
-    const bool embedded = AScreenHandle && FHostWindow && FHostWindow->WindowId() == AScreenHandle;
+    const bool embedded = AScreenHandle && host && host->WindowId() == AScreenHandle;
     if (embedded) {
         // SDL draws at the borrowed window's origin and never sizes it: the
         // screen is the panel's client area.
-        FScreenWidth = FHostWindow->ClientWidth();
-        FScreenHeight = FHostWindow->ClientHeight();
+        FScreenWidth = host->ClientWidth();
+        FScreenHeight = host->ClientHeight();
     }
 
     std::unique_ptr<TVideoState> state;
@@ -223,7 +224,7 @@ bool TCustomPlayer::Open(const std::string& AFileName, uintptr_t AScreenHandle, 
         std::lock_guard lock(FDataLock);
         FVideoState = state.release();
     }
-    if (embedded) FHost.Attach(FHostWindow);
+    if (embedded) FHost.StartForwarding();
     DoFileOpen();
     FPlayEvent.Clear();
     FStopEvent.ResetEvent();
@@ -379,7 +380,7 @@ void TCustomPlayer::FinishClose() {
         FPlayThread->WaitFor();
         FPlayThread.reset();
     }
-    FHost.Detach(); // nothing is pushed to SDL once it is shut down
+    FHost.StopForwarding(); // nothing is pushed to SDL once it is shut down
     QuitSDL(); // only once no engine thread is left
     if (FEventThread) {
         FEventThread->WaitFor();

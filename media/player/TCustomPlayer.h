@@ -81,9 +81,10 @@ public:
     // The panel the video plays into. Open given no screen handle plays into
     // its window id; while open, the panel's exposures and size changes
     // redraw and re-fit the picture, and its client size is the screen size.
-    // It must outlive the player's use of it; changes apply at the next Open.
-    TNativeChildWindow* HostWindow() const { return FHostWindow; }
-    void SetHostWindow(TNativeChildWindow* AValue) { FHostWindow = AValue; }
+    // Changes apply at the next Open.
+    // Destroying the panel first lets the player forget it.
+    TNativeChildWindow* HostWindow() const { return FHost.Window(); }
+    void SetHostWindow(TNativeChildWindow* AValue) { FHost.SetWindow(AValue); }
     TAVProbe& AVProbe() { return FAVProbe; }
     int64_t CurrentPTS() const { return FCurrentPTS; }
     // True also when nothing is open.
@@ -164,8 +165,7 @@ private:
     std::string FLastErrMsg; // under FErrLock
     std::string FFileName;
     uintptr_t FScreenHandle = 0;
-    TNativeChildWindow* FHostWindow = nullptr;
-    TPlayerHost FHost; // FHostWindow while a file plays into it
+    TPlayerHost FHost; // the host window, forwarding while a file plays into it
     TAVProbe FAVProbe;
     std::unique_ptr<TRGBConvertContext> FRGBContext;
 

@@ -40,33 +40,46 @@ void TPlayerHost::SetWindowIdVariable(uintptr_t AId) {
     written = wanted;
 }
 
-void TPlayerHost::Attach(TNativeChildWindow* AWindow) {
-    Detach();
-    if (!AWindow) return;
+void TPlayerHost::SetWindow(TNativeChildWindow* AWindow) {
+    if (AWindow == FWindow) return;
+    FForwarding = false;
+    if (FWindow) {
+        FWindow->OnExpose = std::move(FPrevExpose);
+        FWindow->OnResize = std::move(FPrevResize);
+        FWindow->OnDestroy = std::move(FPrevDestroy);
+        FPrevExpose = nullptr;
+        FPrevResize = nullptr;
+        FPrevDestroy = nullptr;
+    }
     FWindow = AWindow;
+    if (!AWindow) return;
     FPrevExpose = AWindow->OnExpose;
     FPrevResize = AWindow->OnResize;
+    FPrevDestroy = AWindow->OnDestroy;
     AWindow->OnExpose = [this] {
         if (FPrevExpose) FPrevExpose();
+        if (!FForwarding) return;
         SDL_Event event{};
         event.type = SDL_VIDEOEXPOSE;
         PushScreenEvent(event);
     };
     AWindow->OnResize = [this](int AWidth, int AHeight) {
         if (FPrevResize) FPrevResize(AWidth, AHeight);
+        if (!FForwarding) return;
         SDL_Event event{};
         event.type = SDL_VIDEORESIZE;
         event.resize.w = AWidth;
         event.resize.h = AHeight;
         PushScreenEvent(event);
     };
-}
-
-void TPlayerHost::Detach() {
-    if (!FWindow) return;
-    FWindow->OnExpose = std::move(FPrevExpose);
-    FWindow->OnResize = std::move(FPrevResize);
-    FPrevExpose = nullptr;
-    FPrevResize = nullptr;
-    FWindow = nullptr;
+    AWindow->OnDestroy = [this] {
+        // The window goes first: SDL may still draw into its dead id (the
+        // server reports errors, nothing worse); nothing more reaches it.
+        auto prev = std::move(FPrevDestroy);
+        FPrevExpose = nullptr;
+        FPrevResize = nullptr;
+        FForwarding = false;
+        FWindow = nullptr;
+        if (prev) prev();
+    };
 }

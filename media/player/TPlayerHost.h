@@ -7,12 +7,13 @@ class TNativeChildWindow;
 
 // The window a player shows its video in: a native child window of ours.
 // SDL's video init reads its id from SDL_WINDOWID; SDL selects no events on
-// a window it borrows, so the window's exposures and size changes are pushed
-// to SDL's event queue here and the play thread redraws on them. GUI thread.
+// a window it borrows, so while forwarding, the window's exposures and size
+// changes are pushed to SDL's event queue and the play thread redraws on
+// them. The window is let go of when it is destroyed first. GUI thread.
 class TPlayerHost {
 public:
     TPlayerHost() = default;
-    ~TPlayerHost() { Detach(); }
+    ~TPlayerHost() { SetWindow(nullptr); }
     TPlayerHost(const TPlayerHost&) = delete;
     TPlayerHost& operator=(const TPlayerHost&) = delete;
 
@@ -22,14 +23,17 @@ public:
     // put there.
     static void SetWindowIdVariable(uintptr_t AId);
 
-    // Forwards AWindow's reports to SDL until Detach (SDL must be
-    // initialised meanwhile). Handlers the window had are still called.
-    void Attach(TNativeChildWindow* AWindow);
-    void Detach();
     TNativeChildWindow* Window() const { return FWindow; }
+    // Handlers the window had are still called; a new window stops forwarding.
+    void SetWindow(TNativeChildWindow* AWindow);
+    // Between them SDL must be initialised.
+    void StartForwarding() { FForwarding = FWindow != nullptr; }
+    void StopForwarding() { FForwarding = false; }
 
 private:
     TNativeChildWindow* FWindow = nullptr;
+    bool FForwarding = false;
     std::function<void()> FPrevExpose;
     std::function<void(int, int)> FPrevResize;
+    std::function<void()> FPrevDestroy;
 };

@@ -52,6 +52,11 @@ TNativeChildWindow::TNativeChildWindow(HWND host) : FHost(host) {
 }
 
 TNativeChildWindow::~TNativeChildWindow() {
+    if (OnDestroy) {
+        // The handler may reset the event it runs from.
+        auto handler = std::move(OnDestroy);
+        handler();
+    }
     if (FHandler) RemoveWindowHandler(FHost, FHandler);
     FChild.reset();
 }

@@ -36,6 +36,8 @@ public:
     std::function<void()> OnExpose;
     // The display has given the window a new size.
     std::function<void(int AWidth, int AHeight)> OnResize;
+    // This object is being destroyed: whoever holds it lets go.
+    std::function<void()> OnDestroy;
 
 private:
     HWND FHost;

@@ -1,11 +1,14 @@
 // SDL_WINDOWID: written when the window id changes, removed for a window of
-// SDL's own, and never over a value someone else put there.
+// SDL's own, and never over a value someone else put there. The host window:
+// its own handlers still run, and one destroyed first is let go of.
 
 #include "media/player/TPlayerHost.h"
+#include "platform/win/TNativeChildWindow.h"
 
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <memory>
 #include <string>
 
 namespace {
@@ -39,4 +42,26 @@ TEST(TPlayerHost, WindowIdVariableSetBeforeTheFirstOpenIsKept) {
     EXPECT_EQ(WindowIdVariable(), "12345");
     TPlayerHost::SetWindowIdVariable(0);
     EXPECT_EQ(WindowIdVariable(), "12345");
+}
+
+TEST(TPlayerHost, KeepsTheWindowsHandlersAndLetsGoOfAWindowDestroyedFirst) {
+    auto window = std::make_unique<TNativeChildWindow>(nullptr); // no window system: id 0
+    int exposes = 0, destroys = 0;
+    window->OnExpose = [&] { ++exposes; };
+    window->OnDestroy = [&] { ++destroys; };
+    {
+        TPlayerHost host;
+        host.SetWindow(window.get());
+        window->OnExpose(); // not forwarding: nothing goes to SDL
+        EXPECT_EQ(exposes, 1);
+        host.SetWindow(nullptr);
+        window->OnExpose();
+        EXPECT_EQ(exposes, 2);
+
+        host.SetWindow(window.get());
+        host.StartForwarding();
+        window.reset();
+        EXPECT_EQ(destroys, 1);
+        EXPECT_EQ(host.Window(), nullptr);
+    } // the host touches no dead window when it goes
 }
