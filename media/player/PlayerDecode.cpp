@@ -139,6 +139,7 @@ int OutputPicture(TVideoState* is, AVFrame* AFrame, int ASerial) {
     }
     is->video_clock += delay;
     const int64_t pos = AFrame->pkt_pos;
+    PreparePicture(is, AFrame, pts);
     if (QueuePicture(is, AFrame, pts, delay, pos, ASerial) < 0) return -1;
     PictureQueued(is, ASerial);
     return 0;
@@ -381,6 +382,7 @@ void AudioCallbackBody(TVideoState* is, Uint8* AStream, int ALen) {
                 is->audio_buf_size = bytes;
                 silence = true;
             } else {
+                if (is->show_audio) StoreDisplaySamples(is, is->audio_buf.data(), size);
                 is->audio_buf_size = SynchronizeAudio(is, size);
                 silence = false;
             }
@@ -393,6 +395,7 @@ void AudioCallbackBody(TVideoState* is, Uint8* AStream, int ALen) {
         AStream += n;
         is->audio_buf_index += n;
     }
+    NoteAudioCallback(is, is->audio_buf_size - is->audio_buf_index, now);
     std::lock_guard lock(is->clock_lock);
     if (is->paused) return;
     // Where the device is now: what it was just given starts playing.

@@ -8,11 +8,68 @@
 #include <chrono>
 #include <cmath>
 #include <cstring>
+#include <mutex>
 #include <thread>
 
 namespace {
 
 constexpr Uint32 SurfaceFlags = SDL_HWSURFACE | SDL_ASYNCBLIT | SDL_HWACCEL | SDL_RESIZABLE;
+
+std::mutex ProbeLock;
+TScreenProbe ScreenProbe;
+
+// The display's depth, except that a palettised display (SDL's dummy driver
+// says 8 bits) gets 32: overlays dithered to 256 colours lose the picture.
+int SurfaceBpp() {
+    const SDL_VideoInfo* info = sdl::SDL_GetVideoInfo();
+    if (info && info->vfmt && info->vfmt->BitsPerPixel <= 8) return 32;
+    return 0;
+}
+
+SDL_Surface* SetVideoMode(int AWidth, int AHeight) {
+    return sdl::SDL_SetVideoMode(AWidth, AHeight, SurfaceBpp(), SurfaceFlags);
+}
+
+// The picture's rectangle in the area: the aspect fitted in, even sizes,
+// centred (halves toward zero).
+SDL_Rect FitPicture(const TVideoState* is, double AAspect) {
+    int dh = is->height;
+    int dw = int(std::lrint(dh * AAspect)) & ~1;
+    if (dw > is->width) {
+        dw = is->width;
+        dh = int(std::lrint(dw / AAspect)) & ~1;
+    }
+    dw = std::max(dw, 0);
+    dh = std::max(dh, 0);
+    SDL_Rect rect;
+    rect.x = Sint16(is->xleft + (is->width - dw) / 2);
+    rect.y = Sint16(is->ytop + (is->height - dh) / 2);
+    rect.w = Uint16(dw);
+    rect.h = Uint16(dh);
+    return rect;
+}
+
+// Paints the area around the picture black: nothing of an earlier, larger
+// picture stays in the bars.
+void FillBars(TVideoState* is, const SDL_Rect& APicture) {
+    const int x0 = is->xleft, y0 = is->ytop, x1 = x0 + is->width, y1 = y0 + is->height;
+    const int px0 = APicture.x, py0 = APicture.y, px1 = px0 + APicture.w, py1 = py0 + APicture.h;
+    SDL_Rect bars[4] = {
+        {Sint16(x0), Sint16(y0), Uint16(is->width), Uint16(std::max(py0 - y0, 0))},
+        {Sint16(x0), Sint16(py1), Uint16(is->width), Uint16(std::max(y1 - py1, 0))},
+        {Sint16(x0), Sint16(py0), Uint16(std::max(px0 - x0, 0)), Uint16(APicture.h)},
+        {Sint16(px1), Sint16(py0), Uint16(std::max(x1 - px1, 0)), Uint16(APicture.h)},
+    };
+    const Uint32 black = sdl::SDL_MapRGB(is->screen->format, 0, 0, 0);
+    SDL_Rect painted[4];
+    int n = 0;
+    for (SDL_Rect& bar : bars) {
+        if (bar.w == 0 || bar.h == 0) continue;
+        sdl::SDL_FillRect(is->screen, &bar, black);
+        painted[n++] = bar;
+    }
+    if (n) sdl::SDL_UpdateRects(is->screen, n, painted);
+}
 
 void PushUserEvent(Uint8 AType, void* AData) {
     SDL_Event event{};
@@ -53,6 +110,7 @@ void ShowVideoImage(TVideoState* is) {
     CopyPlane(o->pixels[0], o->pitches[0], f->data[0], f->linesize[0], w, h);
     CopyPlane(o->pixels[2], o->pitches[2], f->data[1], f->linesize[1], w / 2, h / 2);
     CopyPlane(o->pixels[1], o->pitches[1], f->data[2], f->linesize[2], w / 2, h / 2);
+    if (is->subtitle_st) BlendSubtitles(is, o, is->displayed_pts);
     sdl::SDL_UnlockYUVOverlay(o);
 
     const float wanted = is->Owner->AspectRatio();
@@ -66,18 +124,10 @@ void ShowVideoImage(TVideoState* is) {
         const double s = (sar.num > 0 && sar.den > 0) ? av_q2d(sar) : 1.0;
         aspect = s * f->width / f->height;
     }
-    int dh = is->height;
-    int dw = int(std::lrint(dh * aspect)) & ~1;
-    if (dw > is->width) {
-        dw = is->width;
-        dh = int(std::lrint(dw / aspect)) & ~1;
-    }
-    SDL_Rect rect;
-    rect.x = Sint16(is->xleft + (is->width - dw) / 2);
-    rect.y = Sint16(is->ytop + (is->height - dh) / 2);
-    rect.w = Uint16(std::max(dw, 0));
-    rect.h = Uint16(std::max(dh, 0));
-    sdl::SDL_DisplayYUVOverlay(o, &rect);
+    if (!(aspect > 0) || !std::isfinite(aspect)) aspect = double(w) / h;
+    SDL_Rect rect = FitPicture(is, aspect);
+    FillBars(is, rect);
+    if (rect.w > 0 && rect.h > 0) sdl::SDL_DisplayYUVOverlay(o, &rect);
 }
 
 // Takes the head picture off the queue (it has been shown or is dropped).
@@ -107,6 +157,23 @@ void PostScreenEvent() {
     PushUserEvent(FF_SCREEN_EVENT, nullptr);
 }
 
+void PostAudioDisplayEvent(int AMode) {
+    PushUserEvent(FF_AUDIO_DISPLAY_EVENT, reinterpret_cast<void*>(intptr_t(AMode)));
+}
+
+void SetScreenProbe(TScreenProbe AProbe) {
+    std::lock_guard lock(ProbeLock);
+    ScreenProbe = std::move(AProbe);
+}
+
+void CallScreenProbe(SDL_Surface* ASurface, double APts) {
+    std::lock_guard lock(ProbeLock);
+    if (!ScreenProbe || !ASurface) return;
+    if (sdl::SDL_LockSurface(ASurface) < 0) return;
+    ScreenProbe(ASurface, APts);
+    sdl::SDL_UnlockSurface(ASurface);
+}
+
 int OpenVideoSurface(TVideoState* is, bool AForce) {
     int w = is->Owner->ScreenWidth();
     int h = is->Owner->ScreenHeight();
@@ -121,7 +188,7 @@ int OpenVideoSurface(TVideoState* is, bool AForce) {
     }
     if (!AForce && is->screen && is->width == w && is->height == h) return 0;
     FreeOverlay(is); // overlays belong to the surface they were made for
-    is->screen = sdl::SDL_SetVideoMode(w, h, 0, SurfaceFlags);
+    is->screen = SetVideoMode(w, h);
     if (!is->screen) {
         is->Owner->LogMessage(llError, "SDL: could not set video mode.");
         return -1;
@@ -134,8 +201,18 @@ int OpenVideoSurface(TVideoState* is, bool AForce) {
 
 void DisplayVideo(TVideoState* is) {
     if (!is->screen && OpenVideoSurface(is, false) < 0) return;
-    if (is->video_st) ShowVideoImage(is);
-    // Audio displays come with the audio display modes.
+    if (is->audio_st && is->show_audio)
+        ShowAudioDisplay(is);
+    else if (is->video_st)
+        ShowVideoImage(is);
+    else
+        return;
+    double pts = -1;
+    if (is->video_st) {
+        std::lock_guard lock(is->displayed_lock);
+        if (is->displayed) pts = is->displayed_pts;
+    }
+    CallScreenProbe(is->screen, pts);
 }
 
 void RefreshVideo(TVideoState* is, bool AConsume) {
@@ -217,9 +294,11 @@ void RefreshVideo(TVideoState* is, bool AConsume) {
                 is->displayed_pts = vp.Pts;
                 is->displayed_serial = vp.Serial;
             }
+            const double shown_pts = vp.Pts;
             PopPicture(is);
             lock.unlock();
             first_of_serial = first;
+            if (is->subtitle_st) UpdateSubtitles(is, shown_pts);
             DisplayVideo(is);
             break;
         }
@@ -252,7 +331,7 @@ bool HandleEngineEvent(TVideoState* is, const SDL_Event& AEvent) {
         return false;
     case SDL_VIDEORESIZE:
         FreeOverlay(is);
-        is->screen = sdl::SDL_SetVideoMode(AEvent.resize.w, AEvent.resize.h, 0, SurfaceFlags);
+        is->screen = SetVideoMode(AEvent.resize.w, AEvent.resize.h);
         if (is->screen) {
             is->Owner->SetScreenSize(is->screen->w, is->screen->h);
             is->width = is->screen->w;
@@ -272,6 +351,11 @@ bool HandleEngineEvent(TVideoState* is, const SDL_Event& AEvent) {
         break;
     case FF_SCREEN_EVENT:
         OpenVideoSurface(is, true);
+        DisplayVideo(is);
+        break;
+    case FF_AUDIO_DISPLAY_EVENT:
+        if (!is->screen && OpenVideoSurface(is, false) < 0) break;
+        SetAudioDisplay(is, int(reinterpret_cast<intptr_t>(AEvent.user.data1)));
         DisplayVideo(is);
         break;
     default: // FF_ALLOC_EVENT and anything else: nothing to do

@@ -10,6 +10,7 @@
 
 #include "media/player/TVideoState.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -54,3 +55,32 @@ bool HandleEngineEvent(TVideoState* is, const SDL_Event& AEvent);
 // Any thread.
 void PostQuitEvent();
 void PostScreenEvent();
+// Switches the audio display on the play thread: AMode 0 none, 1 wave,
+// 2 spectrum, -1 the next one.
+void PostAudioDisplayEvent(int AMode);
+
+// Pictures on their way to the queue: flipped and hooked when asked. The
+// frame is made writable first (decoded frames may be shared). Video thread.
+void PreparePicture(TVideoState* is, AVFrame* AFrame, double APts);
+
+// Audio display. The audio callback feeds the samples it hands to SDL; the
+// play thread draws.
+void StoreDisplaySamples(TVideoState* is, const uint8_t* ASamples, int ABytes);
+void NoteAudioCallback(TVideoState* is, int AWriteBufSize, double ATime);
+void ShowAudioDisplay(TVideoState* is);
+// Sets the mode (-1: the next one) and clears the picture area. Play thread.
+void SetAudioDisplay(TVideoState* is, int AMode);
+
+// Subtitles. The component is opened with the other streams by the reading thread.
+int StartSubtitleComponent(TVideoState* is, AVCodecContext* ACtx, int AIndex);
+void StopSubtitleComponent(TVideoState* is);
+// Drops the subtitle pictures that have ended by APts (seconds). Play thread.
+void UpdateSubtitles(TVideoState* is, double APts);
+// Blends the subtitle picture that is showing at APts into the overlay. Play thread.
+void BlendSubtitles(TVideoState* is, SDL_Overlay* AOverlay, double APts);
+
+// Test seam: called on the play thread after each drawing, with the surface
+// and the time of the picture shown (seconds; -1 for none). Empty: none.
+using TScreenProbe = std::function<void(SDL_Surface* ASurface, double APts)>;
+void SetScreenProbe(TScreenProbe AProbe);
+void CallScreenProbe(SDL_Surface* ASurface, double APts);

@@ -165,6 +165,11 @@ int StreamComponentOpen(TVideoState* is, int AIndex) {
         }
         return 0;
     }
+    if (ctx->codec_type == AVMEDIA_TYPE_SUBTITLE) {
+        if (StartSubtitleComponent(is, ctx, AIndex) == 0) return 0;
+        FreeCodec(&ctx);
+        return -1;
+    }
     FreeCodec(&ctx);
     return -1;
 }
@@ -195,6 +200,9 @@ void StreamComponentClose(TVideoState* is, int AIndex) {
         is->audio_stream = -1;
         is->audio_st = nullptr;
         is->AudioDuration = -1;
+    } else if (AIndex == is->subtitle_stream) {
+        StopSubtitleComponent(is);
+        FreeCodec(&is->subtitle_ctx);
     }
     ic->streams[AIndex]->discard = AVDISCARD_ALL;
 }
@@ -219,6 +227,7 @@ void DoSeek(TVideoState* is) {
         if (is->video_stream >= 0) owner->PictEvent().ResetEvent();
         if (is->audio_stream >= 0) is->audioq.PutFlush();
         if (is->video_stream >= 0) is->videoq.PutFlush();
+        if (is->subtitle_stream >= 0) is->subtitleq.PutFlush();
     }
     is->ErrorEOF = false;
     is->ReachEOF = false;
@@ -230,7 +239,8 @@ void DoSeek(TVideoState* is) {
 
 bool QueuesEmpty(TVideoState* is) {
     return (is->audio_stream < 0 || is->audioq.NbPackets() == 0) &&
-           (is->video_stream < 0 || is->videoq.NbPackets() == 0);
+           (is->video_stream < 0 || is->videoq.NbPackets() == 0) &&
+           (is->subtitle_stream < 0 || is->subtitleq.NbPackets() == 0);
 }
 
 // Demuxes until aborted. Returns when the loop is left.
@@ -255,10 +265,11 @@ void ReadLoop(TVideoState* is) {
             eof = false;
             drain_sent = false;
         }
-        const int64_t queued = is->audioq.Size() + is->videoq.Size();
+        const int64_t queued = is->audioq.Size() + is->videoq.Size() + is->subtitleq.Size();
         const bool audio_short = is->audio_stream >= 0 && is->audioq.Size() <= MIN_AUDIOQ_SIZE;
         const bool video_short = is->video_stream >= 0 && is->videoq.NbPackets() <= MIN_FRAMES;
-        if (queued > MAX_QUEUE_SIZE || !(audio_short || video_short)) {
+        const bool subtitle_short = is->subtitle_stream >= 0 && is->subtitleq.NbPackets() <= MIN_FRAMES;
+        if (queued > MAX_QUEUE_SIZE || !(audio_short || video_short || subtitle_short)) {
             SleepMs(10);
             continue;
         }
@@ -307,6 +318,8 @@ void ReadLoop(TVideoState* is) {
             is->audioq.Put(pkt);
         else if (pkt->stream_index == is->video_stream)
             is->videoq.Put(pkt);
+        else if (pkt->stream_index == is->subtitle_stream)
+            is->subtitleq.Put(pkt);
         av::av_packet_unref(pkt);
     }
     av::av_packet_free(&pkt);
@@ -363,15 +376,19 @@ bool ReadOpen(TVideoState* is) {
 
     for (unsigned i = 0; i < ic->nb_streams; ++i)
         ic->streams[i]->discard = AVDISCARD_ALL;
-    int video = -1, audio = -1;
+    int video = -1, audio = -1, subtitle = -1;
     if (!s.video_disable)
         video = ChooseStream(ic, AVMEDIA_TYPE_VIDEO, s.wanted_stream[AVMEDIA_TYPE_VIDEO], -1);
     if (!s.audio_disable)
         audio = ChooseStream(ic, AVMEDIA_TYPE_AUDIO, s.wanted_stream[AVMEDIA_TYPE_AUDIO], video);
+    if (!s.video_disable)
+        subtitle = ChooseStream(ic, AVMEDIA_TYPE_SUBTITLE, s.wanted_stream[AVMEDIA_TYPE_SUBTITLE],
+                                audio >= 0 ? audio : video);
 
     if (audio >= 0) StreamComponentOpen(is, audio);
     if (video >= 0) StreamComponentOpen(is, video);
     if (is->video_stream < 0 && !s.display_disable) is->show_audio = 2;
+    if (subtitle >= 0) StreamComponentOpen(is, subtitle);
 
     if (is->video_stream < 0 && is->audio_stream < 0) {
         owner->ReportError(Format("%s: could not open codecs, no stream to play.", is->filename), true);
@@ -402,6 +419,10 @@ TVideoState::~TVideoState() {
     for (TVideoPicture& vp : pictq)
         av::av_frame_free(&vp.Frame);
     av::av_frame_free(&displayed);
+    for (TSubPicture& sp : subpq)
+        av::avsubtitle_free(&sp.Sub);
+    if (rdft) av::av_rdft_end(rdft);
+    av::av_freep(&rdft_data);
     av::av_frame_free(&audio_frame);
     av::swr_free(&swr_ctx);
     av::avfilter_graph_free(&graph);
@@ -422,6 +443,7 @@ void ReadThread(TVideoState* is) {
         if (is->ic) {
             if (is->audio_stream >= 0) StreamComponentClose(is, is->audio_stream);
             if (is->video_stream >= 0) StreamComponentClose(is, is->video_stream);
+            if (is->subtitle_stream >= 0) StreamComponentClose(is, is->subtitle_stream);
             CloseMediaInput(&is->ic);
         }
     } catch (...) {
@@ -458,6 +480,7 @@ bool StreamOpen(TPlayerOwner* AOwner, const TPlayerSettings& ASettings, const st
     WaitServingFor([&] { return is->Opened.load() != 0; }, -1, 10);
     if (is->Opened == 1) {
         if (APaused && is->video_stream < 0) is->pause_due = true;
+        if (is->video_stream < 0 && !ASettings.display_disable) is->show_audio = int(AOwner->ShowAudio());
         AOwner->FileOpened(is->ic);
         is->ReadGate.SetEvent();
         try {

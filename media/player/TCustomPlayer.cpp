@@ -74,6 +74,7 @@ TCustomPlayer::~TCustomPlayer() {
     Stop(true);
     FinishClose();
     FRGBContext.reset();
+    FHookContext.reset();
     FFLoader.RemoveLiveObject();
 }
 
@@ -389,6 +390,8 @@ void TCustomPlayer::FinishClose() {
     FPlayEvent.Clear();
     FFileName.clear();
     FScreenHandle = 0;
+    FHookContext.reset(); // the video thread has ended
+    FVerticalFlip = false;
     ResetState();
 }
 
@@ -534,4 +537,65 @@ TBitmap* TCustomPlayer::CurrentFrame(int64_t& APTS) {
     }
     av::av_frame_free(&frame);
     return FRGBContext->Bitmap.get();
+}
+
+void TCustomPlayer::SetAspectRatio(float AValue) {
+    if (FAspectRatio == AValue) return;
+    FAspectRatio = AValue;
+    std::lock_guard lock(FDataLock);
+    if (FVideoState) PostScreenEvent();
+}
+
+void TCustomPlayer::SetShowAudio(TShowAudio AValue) {
+    FShowAudio = AValue;
+    std::lock_guard lock(FDataLock);
+    TVideoState* is = FVideoState;
+    if (is && is->audio_st && !is->Settings.display_disable) PostAudioDisplayEvent(int(AValue));
+}
+
+void TCustomPlayer::ToggleAudioDisplay() {
+    std::lock_guard lock(FDataLock);
+    if (FVideoState) PostAudioDisplayEvent(-1);
+}
+
+void TCustomPlayer::HookPicture(AVFrame* AFrame, int64_t APTS) {
+    if (!FHookContext) FHookContext = std::make_unique<TRGBConvertContext>();
+    TRGBConvertContext& c = *FHookContext;
+    if (!PictureToBitmap(c, AFrame)) {
+        ReportError("Cannot initialize the toRGB conversion context", false);
+        return;
+    }
+    TBitmap* bitmap = c.Bitmap.get();
+    try {
+        OnHook(this, bitmap, APTS);
+    } catch (const std::exception& e) {
+        ReportError(std::string("Error occurs OnHook: ") + e.what(), false);
+        return;
+    } catch (...) {
+        ReportError("Error occurs OnHook: unknown error", false);
+        return;
+    }
+    const int w = AFrame->width, h = AFrame->height;
+    if (bitmap->Width() != w || bitmap->Height() != h || !bitmap->Bits()) return; // resized by the handler
+    c.fromRGB_convert_ctx = av::sws_getCachedContext(c.fromRGB_convert_ctx, w, h, AV_PIX_FMT_BGRA, w, h,
+                                                     AVPixelFormat(AFrame->format), SWS_BICUBIC | SWS_ACCURATE_RND,
+                                                     nullptr, nullptr, nullptr);
+    if (!c.fromRGB_convert_ctx) {
+        ReportError("Cannot initialize the fromRGB conversion context", false);
+        return;
+    }
+    // Back into the range and colour space the picture came in.
+    int* invTable = nullptr;
+    int* table = nullptr;
+    int srcRange = 0, dstRange = 0, brightness = 0, contrast = 0, saturation = 0;
+    if (av::sws_getColorspaceDetails(c.fromRGB_convert_ctx, &invTable, &srcRange, &table, &dstRange, &brightness,
+                                     &contrast, &saturation) >= 0) {
+        const int space = AFrame->colorspace == AVCOL_SPC_UNSPECIFIED ? SWS_CS_DEFAULT : AFrame->colorspace;
+        av::sws_setColorspaceDetails(c.fromRGB_convert_ctx, invTable, 1, av::sws_getCoefficients(space),
+                                     AFrame->color_range == AVCOL_RANGE_JPEG ? 1 : 0, brightness, contrast,
+                                     saturation);
+    }
+    const uint8_t* src[4] = {reinterpret_cast<const uint8_t*>(bitmap->Bits()), nullptr, nullptr, nullptr};
+    const int stride[4] = {w * 4, 0, 0, 0};
+    av::sws_scale(c.fromRGB_convert_ctx, src, stride, 0, h, AFrame->data, AFrame->linesize);
 }

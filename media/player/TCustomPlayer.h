@@ -41,6 +41,9 @@ public:
                                               int AFrameHeight, int& AScreenWidth, int& AScreenHeight)>;
     using TPositionEvent = std::function<void(TCustomPlayer* Sender, int64_t APTS)>;
     using TPlayStateEvent = std::function<void(TCustomPlayer* Sender, TPlayState AState)>;
+    // Runs on the video thread with the picture as a bitmap the handler may
+    // draw on; APTS in microseconds from the file's start.
+    using THookEvent = std::function<void(TCustomPlayer* Sender, TBitmap* ABitmap, int64_t APTS)>;
 
     TCustomPlayer();
     ~TCustomPlayer() override;
@@ -68,6 +71,8 @@ public:
     // player; 0 x 0 without video. APTS is its time, -1 when there is none.
     TBitmap* CurrentFrame();
     TBitmap* CurrentFrame(int64_t& APTS);
+    // Advances the audio display (none, wave, spectrum); drawn by the play thread.
+    void ToggleAudioDisplay();
 
     // Logs at llError with the player as sender; keeps the text when asked.
     void ReportError(const std::string& AText, bool ASetLastErrMsg) override;
@@ -112,6 +117,16 @@ public:
     int FrameHeight() const { return FSettings.frame_height; }
     void SetFrameHeight(int AValue) { FSettings.frame_height = AValue; }
     float AspectRatio() const override { return FAspectRatio; }
+    // Negative: the picture fills the window; 0: its own aspect; positive: this aspect.
+    void SetAspectRatio(float AValue);
+    TShowAudio ShowAudio() const override { return FShowAudio; }
+    void SetShowAudio(TShowAudio AValue);
+    // Pictures are shown upside down; reset when a file closes.
+    bool VerticalFlip() const override { return FVerticalFlip; }
+    void SetVerticalFlip(bool AValue) { FVerticalFlip = AValue; }
+    // Pictures go through OnHook while set.
+    bool Hook() const { return FHook; }
+    void SetHook(bool AValue) { FHook = AValue; }
     bool TriggerEventInMainThread() const { return FTriggerEventInMainThread; }
     void SetTriggerEventInMainThread(bool AValue) { FTriggerEventInMainThread = AValue; }
     Tav_sync_type av_sync_type() const { return FSettings.av_sync_type; }
@@ -125,6 +140,8 @@ public:
     TFileOpenEvent OnFileOpen;
     TPositionEvent OnPosition;
     TPlayStateEvent OnState;
+    // Set before Open; called on the video thread while Hook is set.
+    THookEvent OnHook;
 
 private:
     class TFunctionThread;
@@ -141,6 +158,8 @@ private:
     TTimedMutex& DataLock() override { return FDataLock; }
     void SetScreenSize(int AWidth, int AHeight) override;
     bool HasScreenHandle() const override { return FScreenHandle != 0; }
+    bool HookActive() const override { return FHook && OnHook && !FHandlersOff; }
+    void HookPicture(AVFrame* AFrame, int64_t APTS) override;
 
     bool Refused();
     void DoFileOpen();
@@ -168,6 +187,11 @@ private:
     TPlayerHost FHost; // the host window, forwarding while a file plays into it
     TAVProbe FAVProbe;
     std::unique_ptr<TRGBConvertContext> FRGBContext;
+    // The video thread's, for OnHook; freed once a file has closed.
+    std::unique_ptr<TRGBConvertContext> FHookContext;
+    std::atomic<TShowAudio> FShowAudio{saWave};
+    std::atomic<bool> FVerticalFlip{false};
+    std::atomic<bool> FHook{false};
 
     // The engine's state: set by Open, cleared by the play thread; under FDataLock.
     TTimedMutex FDataLock;

@@ -8,6 +8,7 @@
 #include <string>
 
 struct AVFormatContext;
+struct AVFrame;
 struct TVideoState;
 
 // What the player engine needs of the component that owns it. Every call may
@@ -40,4 +41,13 @@ public:
     virtual void SetScreenSize(int AWidth, int AHeight) = 0;
     virtual float AspectRatio() const = 0;
     virtual bool HasScreenHandle() const = 0;
+    // The audio display an audio-only file starts with.
+    virtual TShowAudio ShowAudio() const = 0;
+    virtual bool VerticalFlip() const = 0;
+
+    // OnHook, on the video thread: true when pictures go through it.
+    virtual bool HookActive() const = 0;
+    // Runs OnHook on a writable yuv420p picture; APTS in microseconds from
+    // the file's start. A failing handler leaves the picture as it was.
+    virtual void HookPicture(AVFrame* AFrame, int64_t APTS) = 0;
 };

@@ -21,9 +21,12 @@ enum : uint8_t {
     FF_REFRESH_EVENT = SDL_USEREVENT + 1,
     FF_QUIT_EVENT = SDL_USEREVENT + 2,
     FF_SCREEN_EVENT = SDL_USEREVENT + 3,
+    FF_AUDIO_DISPLAY_EVENT = SDL_USEREVENT + 4, // data1: the mode, or -1 for the next one
 };
 
 constexpr int VIDEO_PICTURE_QUEUE_SIZE = 2;
+constexpr int SUBPICTURE_QUEUE_SIZE = 4;
+constexpr int SAMPLE_ARRAY_SIZE = 2 * 65536;
 
 // A decoded picture waiting for display. Its due time is worked out when it
 // reaches the head of the queue, so a pause never leaves stale due times.
@@ -34,6 +37,13 @@ struct TVideoPicture {
     bool DueSet = false;
     double Duration = 0; // until the next picture is due, seconds
     int64_t Pos = -1;
+    int Serial = 0;
+};
+
+// A decoded bitmap subtitle waiting for its time; palettes hold YUVA.
+struct TSubPicture {
+    double Pts = 0; // seconds
+    AVSubtitle Sub{};
     int Serial = 0;
 };
 
@@ -90,7 +100,21 @@ struct TVideoState {
     double audio_diff_avg_coef = 0;
     double audio_diff_threshold = 0;
     int audio_diff_avg_count = 0;
-    int show_audio = 0;
+    // Audio display: 0 none, 1 wave, 2 spectrum. Drawn by the play thread only.
+    std::atomic<int> show_audio{0};
+    // Samples for the audio display, written by the audio callback, read by
+    // the play thread; under sample_lock.
+    std::mutex sample_lock;
+    std::vector<int16_t> sample_array;
+    int sample_array_index = 0;
+    int audio_write_buf_size = 0;    // bytes not yet handed to SDL when the callback returned
+    double audio_callback_time = 0;  // when the callback last returned
+    // Play thread.
+    int last_i_start = 0;
+    RDFTContext* rdft = nullptr;
+    int rdft_bits = 0;
+    FFTSample* rdft_data = nullptr; // av_malloc'ed: the transform wants SIMD alignment
+    int xpos = 0;
 
     // Video: the decoder belongs to the video thread.
     int video_stream = -1;
@@ -143,7 +167,18 @@ struct TVideoState {
     double displayed_pts = 0;
     int displayed_serial = 0;
 
-    int subtitle_stream = -1; // subtitles are not played yet
+    // Subtitles: the decoder belongs to the subtitle thread.
+    int subtitle_stream = -1;
+    AVStream* subtitle_st = nullptr;
+    AVCodecContext* subtitle_ctx = nullptr;
+    TPacketQueue subtitleq;
+    std::thread subtitle_tid;
+    std::atomic<bool> subtitle_stream_changed{false};
+    // Decoded subtitle pictures, under subpq_mutex.
+    std::mutex subpq_mutex;
+    std::condition_variable subpq_cond;
+    TSubPicture subpq[SUBPICTURE_QUEUE_SIZE];
+    int subpq_size = 0, subpq_rindex = 0, subpq_windex = 0;
 
     // Component additions.
     std::atomic<int> Opened{0}; // 0 opening, 1 opened, -1 failed, -2 failed and the reader ended
