@@ -237,10 +237,11 @@ void DoSeek(TVideoState* is) {
     if (is->video_stream < 0 || r < 0) owner->SetSeeking(false);
 }
 
+// Subtitles do not count: a subtitle track running past the last picture
+// would otherwise keep the end from being reported.
 bool QueuesEmpty(TVideoState* is) {
     return (is->audio_stream < 0 || is->audioq.NbPackets() == 0) &&
-           (is->video_stream < 0 || is->videoq.NbPackets() == 0) &&
-           (is->subtitle_stream < 0 || is->subtitleq.NbPackets() == 0);
+           (is->video_stream < 0 || is->videoq.NbPackets() == 0);
 }
 
 // Demuxes until aborted. Returns when the loop is left.
