@@ -76,17 +76,6 @@ bool TVideoFilterGraph::Build(const TParams& AParams) {
     }
     FGraph->scale_sws_opts = av::av_strdup(("flags=" + AParams.ScaleFlags).c_str());
 
-    // The end the user's filters feed: the sink, or the final scale before it.
-    AVFilterContext* end = FSink;
-    if (AParams.FinalWidth > 0) {
-        r = av::avfilter_graph_create_filter(
-            &end, av::avfilter_get_by_name("scale"), "final_scale",
-            Text("w=%d:h=%d:flags=%s", AParams.FinalWidth, AParams.FinalHeight, AParams.ScaleFlags.c_str()).c_str(),
-            nullptr, FGraph);
-        if (r >= 0) r = av::avfilter_link(end, 0, FSink, 0);
-        if (r < 0) return Fail("scale", r);
-    }
-
     if (!AParams.Filters.empty()) {
         AVFilterInOut* outputs = av::avfilter_inout_alloc();
         AVFilterInOut* inputs = av::avfilter_inout_alloc();
@@ -99,14 +88,14 @@ bool TVideoFilterGraph::Build(const TParams& AParams) {
         outputs->filter_ctx = last;
         outputs->pad_idx = 0;
         inputs->name = av::av_strdup("out");
-        inputs->filter_ctx = end;
+        inputs->filter_ctx = FSink;
         inputs->pad_idx = 0;
         r = av::avfilter_graph_parse_ptr(FGraph, AParams.Filters.c_str(), &inputs, &outputs, nullptr);
         av::avfilter_inout_free(&outputs);
         av::avfilter_inout_free(&inputs);
         if (r < 0) return Fail(AParams.Filters, r);
     } else {
-        r = av::avfilter_link(last, 0, end, 0);
+        r = av::avfilter_link(last, 0, FSink, 0);
         if (r < 0) return Fail("link", r);
     }
     r = av::avfilter_graph_config(FGraph, nullptr);

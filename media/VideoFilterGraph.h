@@ -6,7 +6,7 @@
 
 // A video filter graph from decoded pictures to pictures of one pixel
 // format: "buffer" source, optional "crop" and "scale", the user's filter
-// text between "in" and "out", an optional final "scale", then "buffersink". Shared by the engine and
+// text between "in" and "out", then "buffersink". Shared by the engine and
 // the player.
 class TVideoFilterGraph {
 public:
@@ -21,9 +21,6 @@ public:
         int ScaleWidth = 0, ScaleHeight = 0;
         std::string ScaleFlags = "bicubic";
         std::string Filters; // the user's description; empty: none
-        // A last scale after the user's filters (when FinalWidth > 0): a graph
-        // rebuilt for other pictures still gives the size its consumer took.
-        int FinalWidth = 0, FinalHeight = 0;
         int OutPixFmt = -1;  // the one format the sink accepts
     };
 

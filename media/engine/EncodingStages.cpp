@@ -257,11 +257,10 @@ void TCustomFFmpeg::BuildFilterGraph(TAVOutputStream& ost, int AWidth, int AHeig
     }
     // The cropped picture is scaled to the asked size before the user's
     // filters, whose output the encoder then takes. A graph rebuilt for other
-    // pictures (a size change, the next joined input) ends with a scale to
-    // the size the encoder was opened with, whatever the user's filters make
-    // of the new size.
-    const bool rebuild = ost.filter_width > 0;
-    if (!rebuild) {
+    // pictures (a size change, the next joined input) scales them to that
+    // same asked size, so the user's filters give the size the encoder was
+    // opened with.
+    if (!ost.graph) {
         ost.filter_width = enc->width;
         ost.filter_height = enc->height;
     }
@@ -269,10 +268,6 @@ void TCustomFFmpeg::BuildFilterGraph(TAVOutputStream& ost, int AWidth, int AHeig
         (ost.filter_width != width || ost.filter_height != height)) {
         p.ScaleWidth = ost.filter_width;
         p.ScaleHeight = ost.filter_height;
-    }
-    if (rebuild) {
-        p.FinalWidth = enc->width;
-        p.FinalHeight = enc->height;
     }
     uint8_t* flags = nullptr;
     if (FOptions.sws_opts && av::av_opt_get(FOptions.sws_opts, "sws_flags", 0, &flags) >= 0 && flags && *flags)

@@ -85,7 +85,8 @@ void TCustomFFmpeg::CreateOutputStreams(AVFormatContext* oc, bool AJoin) {
 }
 
 int TCustomFFmpeg::OpenOutputFile(const std::string& AFileName, bool AJoin) {
-    if (FJoinMode) {
+    // A joined output is the only output: its entries stand for the inputs.
+    if (FJoinMode || (AJoin && Fnb_input_files > 1 && Fnb_output_files > 0)) {
         FLastErrMsg = "Cannot join more than one output file.";
         return -1;
     }
@@ -180,6 +181,9 @@ int TCustomFFmpeg::OpenOutputFile(const std::string& AFileName, bool AJoin) {
             if (d != AV_NOPTS_VALUE && d > 0) sum += d;
         }
         FTotalOutputDuration = sum == 0 ? -1 : sum;
+        // A recording time given before still limits it.
+        if (Frecording_time != INT64_MAX && (sum == 0 || Frecording_time < sum))
+            FTotalOutputDuration = Frecording_time;
         for (int i = 1; i < Fnb_input_files; ++i)
             Foutput_files[static_cast<size_t>(Fnb_output_files++)] = oc;
     }

@@ -30,8 +30,6 @@ AVMediaType TypeOf(const AVStream* st) {
 } // namespace
 
 void TCustomFFmpeg::SetupRun(TTranscodeTables& T) {
-    if (FJoinMode) throw FFmpegException("Joining inputs into one output is not available in this build.");
-
     // 1. Input tables.
     T.files.resize(static_cast<size_t>(Fnb_input_files));
     for (int i = 0; i < Fnb_input_files; ++i) {
@@ -50,8 +48,9 @@ void TCustomFFmpeg::SetupRun(TTranscodeTables& T) {
         }
     }
 
-    // 2. Output tables.
-    for (int j = 0; j < Fnb_output_files; ++j) {
+    // 2. Output tables. In join mode every entry is the same file: its
+    // streams are made once and fed by one input after another.
+    for (int j = 0; j < OutputOwners(); ++j) {
         AVFormatContext* oc = Foutput_files[static_cast<size_t>(j)];
         if (oc->nb_streams == 0) {
             av::av_dump_format(oc, j, oc->url, 1);
@@ -92,6 +91,7 @@ void TCustomFFmpeg::SetupRun(TTranscodeTables& T) {
         else
             SetupEncoding(T, ost, ist);
     }
+    if (FJoinMode) SelectJoinSources(T);
 
     OpenCodecs(T);
 
@@ -124,10 +124,11 @@ void TCustomFFmpeg::SetupRun(TTranscodeTables& T) {
                          Finput_files[static_cast<size_t>(map.in_file)]->metadata, AV_DICT_DONT_OVERWRITE);
     }
 
-    // 8. Chapters.
-    for (int i = 0; i < Fnb_input_files; ++i) {
+    // 8. Chapters. Only the first joined input's: the times of the later
+    // ones are known only when their turn comes.
+    for (int i = 0; i < (FJoinMode ? std::min(Fnb_input_files, 1) : Fnb_input_files); ++i) {
         AVFormatContext* ic = Finput_files[static_cast<size_t>(i)];
-        for (int j = 0; j < Fnb_output_files && ic->nb_chapters; ++j) {
+        for (int j = 0; j < OutputOwners() && ic->nb_chapters; ++j) {
             AVFormatContext* oc = Foutput_files[static_cast<size_t>(j)];
             for (unsigned c = 0; c < ic->nb_chapters; ++c) {
                 const AVChapter* in = ic->chapters[c];
@@ -195,12 +196,14 @@ void TCustomFFmpeg::SelectSources(TTranscodeTables& T) {
                                              ost.file_index, ost.index, MediaTypeName(type).c_str()));
             }
         } else {
+            // A join's first group is fed by the first input only.
             auto eligible = [&](const TAVInputStream& ist) {
-                return TypeOf(ist.st) == type && ist.st->discard != AVDISCARD_ALL;
+                return TypeOf(ist.st) == type && ist.st->discard != AVDISCARD_ALL &&
+                       (!FJoinMode || ist.file_index == 0);
             };
             // The library's choice of the best stream of the type in each
             // file, when still unused; else the first unused one.
-            for (int f = 0; f < Fnb_input_files && source < 0; ++f) {
+            for (int f = 0; f < (FJoinMode ? 1 : Fnb_input_files) && source < 0; ++f) {
                 int best = av::av_find_best_stream(Finput_files[static_cast<size_t>(f)], type, -1, -1, nullptr, 0);
                 int index = best >= 0 ? findStream(f, best) : -1;
                 if (index >= 0 && T.ist[static_cast<size_t>(index)]->discard &&
@@ -210,7 +213,7 @@ void TCustomFFmpeg::SelectSources(TTranscodeTables& T) {
             for (size_t i = 0; i < T.ist.size() && source < 0; ++i)
                 if (T.ist[i]->discard && eligible(*T.ist[i])) source = static_cast<int>(i);
             // Every matching stream is taken: the last one feeds this output too.
-            if (source < 0)
+            if (source < 0 && !FJoinMode)
                 for (size_t i = T.ist.size(); i-- > 0;)
                     if (eligible(*T.ist[i])) {
                         source = static_cast<int>(i);
@@ -411,7 +414,7 @@ void TCustomFFmpeg::OpenCodecs(TTranscodeTables& T) {
 }
 
 void TCustomFFmpeg::WriteHeaders(TTranscodeTables& T) {
-    for (int j = 0; j < Fnb_output_files; ++j) {
+    for (int j = 0; j < OutputOwners(); ++j) {
         AVFormatContext* oc = Foutput_files[static_cast<size_t>(j)];
         TDictCopy options(Foutput_format_opts[static_cast<size_t>(j)]);
         if (av::avformat_write_header(oc, &options.Dict) < 0) {
@@ -427,7 +430,7 @@ void TCustomFFmpeg::WriteHeaders(TTranscodeTables& T) {
 }
 
 void TCustomFFmpeg::ReportMapping(TTranscodeTables& T) {
-    for (int j = 0; j < Fnb_output_files; ++j)
+    for (int j = 0; j < OutputOwners(); ++j)
         av::av_dump_format(Foutput_files[static_cast<size_t>(j)], j, Foutput_files[static_cast<size_t>(j)]->url, 1);
     if (Fverbose < 0) return;
     Log(llVerbose, "Stream mapping:");
@@ -442,4 +445,11 @@ void TCustomFFmpeg::ReportMapping(TTranscodeTables& T) {
         }
         Log(llVerbose, line);
     }
+    // The later inputs of a join feed the same output streams.
+    for (size_t k = 1; k < T.join_sources.size(); ++k)
+        for (size_t n = 0; n < T.ost.size(); ++n) {
+            const TAVInputStream& ist = *T.ist[static_cast<size_t>(T.join_sources[k][n])];
+            Log(llVerbose, Format("  Stream #%d.%d -> #%d.%d (%s)", ist.file_index, ist.index, 0,
+                                  T.ost[n]->index, MediaTypeName(TypeOf(T.ost[n]->st)).c_str()));
+        }
 }

@@ -199,7 +199,7 @@ void TCustomFFmpeg::Cleanup() {
     if (!Loaded()) return;
     FreeFFOptions(FOptions);
     // In join mode every entry refers to the first one's context.
-    const int owners = FJoinMode ? std::min(Fnb_output_files, 1) : Fnb_output_files;
+    const int owners = OutputOwners();
     for (int i = 0; i < owners; ++i)
         FreeOutputFile(i);
     for (int i = owners; i < Fnb_output_files; ++i) {

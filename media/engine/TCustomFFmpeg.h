@@ -1,5 +1,6 @@
 #pragma once
 
+#include <algorithm>
 #include <array>
 #include <atomic>
 #include <climits>
@@ -349,6 +350,16 @@ private:
     void Transcode();
     void SetupRun(TTranscodeTables& T);
     void SelectSources(TTranscodeTables& T);
+    // Join mode: the input streams of every later input that feed the output
+    // streams in their turn.
+    void SelectJoinSources(TTranscodeTables& T);
+    // Join mode, the end of input AFileIndex: its decoders and filter graphs
+    // drain into the encoders (which stay open), and the next input takes
+    // over with its time stamps shifted past what was written. False after
+    // the last input.
+    bool NextJoinInput(TTranscodeTables& T, int& AFileIndex);
+    // The output entries that own a file: in join mode all entries are the first.
+    int OutputOwners() const { return FJoinMode ? std::min(Fnb_output_files, 1) : Fnb_output_files; }
     void SetupCopy(TAVOutputStream& ost, TAVInputStream& ist);
     void SetupEncoding(TTranscodeTables& T, TAVOutputStream& ost, TAVInputStream& ist);
     void OpenCodecs(TTranscodeTables& T);

@@ -19,13 +19,6 @@ namespace {
 
 constexpr int kFormatTsDiscont = AVFMT_TS_DISCONT;
 
-// Output time of a stream in seconds, for choosing the next input and for reports.
-double OutputTime(const TAVOutputStream& ost) {
-    if (ost.encoding_needed && ost.enc && ost.enc->time_base.den)
-        return static_cast<double>(ost.sync_opts) * av_q2d(ost.enc->time_base);
-    return static_cast<double>(ost.copy_time) / AV_TIME_BASE;
-}
-
 int MediaIndex(AVMediaType AType) {
     switch (AType) {
     case AVMEDIA_TYPE_VIDEO:
@@ -54,37 +47,52 @@ void TCustomFFmpeg::Transcode() {
     int64_t last_report_time = Ftimer_start;
     std::vector<char> no_packet(static_cast<size_t>(Fnb_input_files), 0);
     int no_packet_count = 0;
+    int join_index = 0; // join mode: the input whose turn it is
+    auto atFrameLimit = [&](const TAVOutputStream& ost) {
+        return ost.frame_number >= Fmax_frames[static_cast<size_t>(MediaIndex(ost.st->codecpar->codec_type))];
+    };
 
     while (!FBroken) {
         WaitWhilePaused();
         if (FBroken) break;
 
-        // Choose the input whose output is furthest behind.
+        // Choose the input whose output is furthest behind; in join mode the
+        // current one, until a frame limit or the recording time is reached.
         int file_index = -1;
         double ipts_min = 1e100, opts_min = 1e100;
-        for (auto& o : T.ost) {
-            const TAVOutputStream& ost = *o;
-            const TAVInputStream& ist = *T.ist[static_cast<size_t>(ost.source_index)];
-            if (ist.is_past_recording_time || no_packet[static_cast<size_t>(ist.file_index)]) continue;
-            const double opts = OutputTime(ost);
-            const double ipts = static_cast<double>(ist.pts);
-            if (!T.files[static_cast<size_t>(ist.file_index)].eof_reached) {
-                if (ipts < ipts_min) {
-                    ipts_min = ipts;
-                    if (Finput_sync) file_index = ist.file_index;
-                }
-                if (opts < opts_min) {
-                    opts_min = opts;
-                    if (!Finput_sync) file_index = ist.file_index;
-                }
+        if (FJoinMode) {
+            file_index = join_index;
+            bool past = true;
+            for (auto& o : T.ost) {
+                past &= T.ist[static_cast<size_t>(o->source_index)]->is_past_recording_time;
+                if (atFrameLimit(*o)) file_index = -1;
             }
-            if (ost.frame_number >= Fmax_frames[static_cast<size_t>(MediaIndex(ost.st->codecpar->codec_type))]) {
-                file_index = -1;
-                break;
+            if (past) file_index = -1;
+        } else {
+            for (auto& o : T.ost) {
+                const TAVOutputStream& ost = *o;
+                const TAVInputStream& ist = *T.ist[static_cast<size_t>(ost.source_index)];
+                if (ist.is_past_recording_time || no_packet[static_cast<size_t>(ist.file_index)]) continue;
+                const double opts = OutputTime(ost);
+                const double ipts = static_cast<double>(ist.pts);
+                if (!T.files[static_cast<size_t>(ist.file_index)].eof_reached) {
+                    if (ipts < ipts_min) {
+                        ipts_min = ipts;
+                        if (Finput_sync) file_index = ist.file_index;
+                    }
+                    if (opts < opts_min) {
+                        opts_min = opts;
+                        if (!Finput_sync) file_index = ist.file_index;
+                    }
+                }
+                if (atFrameLimit(ost)) {
+                    file_index = -1;
+                    break;
+                }
             }
         }
         if (file_index < 0) {
-            if (no_packet_count == 0) break;
+            if (FJoinMode || no_packet_count == 0) break;
             std::fill(no_packet.begin(), no_packet.end(), 0);
             no_packet_count = 0;
             usleep(10000);
@@ -100,12 +108,21 @@ void TCustomFFmpeg::Transcode() {
         AVPacket* pkt = T.pkt;
         int ret = av::av_read_frame(ic, pkt);
         if (ret == AVERROR(EAGAIN)) {
+            // A joined input is read on its own: wait for it, as the others wait.
+            if (FJoinMode) {
+                usleep(10000);
+                continue;
+            }
             no_packet[static_cast<size_t>(file_index)] = 1;
             ++no_packet_count;
             continue;
         }
         if (ret < 0) {
             T.files[static_cast<size_t>(file_index)].eof_reached = true;
+            if (FJoinMode) {
+                if (!NextJoinInput(T, join_index)) break;
+                continue;
+            }
             if (Fopt_shortest) break;
             continue;
         }
@@ -182,7 +199,7 @@ void TCustomFFmpeg::Transcode() {
             FilterVideo(T, *o, *T.ist[static_cast<size_t>(o->source_index)], nullptr);
         FlushEncoder(*o);
     }
-    for (int j = 0; j < Fnb_output_files; ++j) {
+    for (int j = 0; j < OutputOwners(); ++j) {
         int r = av::av_write_trailer(Foutput_files[static_cast<size_t>(j)]);
         if (r < 0) throw FFmpegException(AVErrorText("av_write_trailer()", r));
     }

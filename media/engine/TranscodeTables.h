@@ -88,11 +88,22 @@ struct TAVOutputStream {
     bool encoder_flushed = false;
 };
 
+// Output time of a stream in seconds: for choosing the next input, for
+// reports, and where the next joined input starts.
+inline double OutputTime(const TAVOutputStream& ost) {
+    if (ost.encoding_needed && ost.enc && ost.enc->time_base.den)
+        return static_cast<double>(ost.sync_opts) * av_q2d(ost.enc->time_base);
+    return static_cast<double>(ost.copy_time) / AV_TIME_BASE;
+}
+
 struct TTranscodeTables {
     std::vector<TAVInputFile> files;
     std::vector<std::unique_ptr<TAVInputStream>> ist;
     std::vector<std::unique_ptr<TAVOutputStream>> ost;
     AVPacket* pkt = nullptr; // the packet being read
+    // Join mode: per input file, the input stream feeding each output stream
+    // while that file has its turn (row 0 is the first input's choice).
+    std::vector<std::vector<int>> join_sources;
 
     TTranscodeTables();
     ~TTranscodeTables();

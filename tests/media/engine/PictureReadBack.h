@@ -23,7 +23,8 @@ struct TPicture {
     int Counter() const {
         int n = 0;
         for (int bit = 0; bit < fixture::kCounterBits; ++bit)
-            if (LumaAt(fixture::ColumnCentre(bit, Width, fixture::kCounterBits), fixture::CounterRow(Height)) > 128)
+            if (LumaAt(fixture::ColumnCentre(bit, Width, fixture::kCounterBits),
+                       fixture::CounterRow(Height)) > 128)
                 n |= 1 << bit;
         return n;
     }

@@ -39,12 +39,14 @@ protected:
 // "vf=hflip" mirrors every picture: the white square of the top-left corner
 // shows in the top-right corner, and the top-left corner is grey.
 TEST_F(TCustomFFmpegFilterGraphTest, HflipMovesTheCornerMarker) {
-    const std::vector<TPicture> pictures = Convert("corner.mkv", "hflip.mkv", With(kLossless, {{"vf", "hflip"}}));
+    const std::vector<TPicture> pictures =
+        Convert("corner.mkv", "hflip.mkv", With(kLossless, {{"vf", "hflip"}}));
     ASSERT_EQ(pictures.size(), 10u);
     for (const TPicture& p : pictures) {
         ASSERT_EQ(p.Width, 320);
         ASSERT_EQ(p.Height, 240);
-        EXPECT_NEAR(p.LumaAt(p.Width - 1 - fixture::kMarkerSize / 2, fixture::kMarkerSize / 2), kWhiteLuma, 8);
+        EXPECT_NEAR(p.LumaAt(p.Width - 1 - fixture::kMarkerSize / 2, fixture::kMarkerSize / 2), kWhiteLuma,
+                    8);
         EXPECT_NEAR(p.LumaAt(fixture::kMarkerSize / 2, fixture::kMarkerSize / 2), kGreyLuma, 8);
     }
 }
@@ -66,7 +68,8 @@ TEST_F(TCustomFFmpegFilterGraphTest, ScaleInTheDescriptionSizesTheEncoder) {
 // (a description is set) or the engine cuts the planes (none is), and both
 // are the source's pictures cut to the kept rectangle.
 TEST_F(TCustomFFmpegFilterGraphTest, CropOptionsGiveTheSamePicturesWithAndWithoutADescription) {
-    const TOptionList crop = {{"croptop", "20"}, {"cropbottom", "40"}, {"cropleft", "60"}, {"cropright", "20"}};
+    const TOptionList crop = {
+        {"croptop", "20"}, {"cropbottom", "40"}, {"cropleft", "60"}, {"cropright", "20"}};
     const std::vector<TPicture> source = DecodePictures(FixturePath("clip.mkv"));
     const std::vector<TPicture> plain = Convert("clip.mkv", "plain.mkv", With(kLossless, crop));
     const std::vector<TPicture> graph =
