@@ -122,11 +122,24 @@ TEST_F(TCustomPlayerEmbed, ShowsTheVideoFittedIntoThePanelAndFitsItAgainWhenTheP
     EXPECT_EQ(player.ScreenWidth(), 200);
     EXPECT_EQ(player.ScreenHeight(), 300);
 
+    // Closed and opened again (SDL starts afresh), into the same window at
+    // the panel's present size, after a resize while nothing played.
+    player.Stop(true);
+    MoveWindow(panel, 20, 20, 320, 120);
+    Serve(100);
+    ASSERT_TRUE(player.Open(FixturePath("clip3s.mkv"), 0, true)) << player.LastErrMsg();
+    EXPECT_EQ(player.ScreenWidth(), 320);
+    EXPECT_EQ(player.ScreenHeight(), 120);
+    // 320 x 120: 160 x 120 at x 80.
+    EXPECT_TRUE(WaitShows(id, Expected(320, 240, 80, 0, 0.5, {{40, 60}, {76, 60}, {244, 60}})));
+
     player.Stop(true);
     XSync(FReader, False);
     EXPECT_EQ(X11ErrorCount(), errors);
     // The window outlives the player and is still the same one.
     EXPECT_EQ(native.WindowId(), id);
+    XWindowAttributes attributes;
+    EXPECT_TRUE(XGetWindowAttributes(FReader, id, &attributes));
 }
 
 TEST_F(TCustomPlayerEmbed, ExposedWindowIsDrawnAgain) {
