@@ -423,6 +423,7 @@ void TCustomFFmpeg::DoVideoOut(TTranscodeTables& T, TAVOutputStream& ost, TAVInp
         f->pict_type = AV_PICTURE_TYPE_NONE;
         if (Ftop_field_first != -1) f->top_field_first = Ftop_field_first;
         EncodeFrame(ost, f);
+        RunPostHooks(f, enc);
         av::av_frame_unref(f);
         ++ost.sync_opts;
         ++ost.frame_number;

@@ -10,7 +10,9 @@
 #include "media/AVBindings.h"
 #include "media/MediaIO.h"
 #include "media/TFFmpegLoader.h"
+#include "media/engine/EngineHooks.h"
 #include "media/engine/EngineLog.h"
+#include "media/engine/FrameHooks.h"
 #include "media/engine/EngineText.h"
 
 TCustomFFmpeg::TCustomFFmpeg(int AMaxFiles) {
@@ -32,6 +34,8 @@ TCustomFFmpeg::TCustomFFmpeg(int AMaxFiles) {
     Fstream_maps.assign(files * MAX_STREAMS, {});
     Fmeta_data_maps.assign(files, {});
     Fbitstream_filters.resize(files);
+    FHookContext = std::make_unique<TCustomHookContext>();
+    FPostContext = std::make_unique<TPostHookContext>();
     FFLoader.AddLiveObject();
     SetDefaults();
 }
@@ -227,6 +231,7 @@ void TCustomFFmpeg::Cleanup() {
     Faudio_language.clear();
     Fsubtitle_language.clear();
     Fsubtitle_codec_tag = 0;
+    ReleaseHooks();
 }
 
 void TCustomFFmpeg::SetPostHooks(TPostHooks AValue) {
@@ -236,8 +241,7 @@ void TCustomFFmpeg::SetPostHooks(TPostHooks AValue) {
 
 void TCustomFFmpeg::SetPostHooksUnlocked(TPostHooks AValue) {
     if (AValue == FPostHooks) return;
-    // The preview window (when one exists) goes with the run's post-hook
-    // context; the previewer issue adds it.
+    if (FPostHooks.Contains(TPostHook::phPreview) && !AValue.Contains(TPostHook::phPreview)) RetirePreviewer();
     FPostHooks = AValue;
 }
 

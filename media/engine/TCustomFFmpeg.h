@@ -27,6 +27,10 @@ struct AVPacket;
 struct TTranscodeTables;
 struct TAVInputStream;
 struct TAVOutputStream;
+struct TAVPicture;
+struct TFrameHookEntry;
+struct TCustomHookContext;
+struct TPostHookContext;
 
 // The conversion engine: one object holds the whole state of one conversion
 // task (its options, the files it opened, the per-run records and its control
@@ -294,8 +298,12 @@ public:
     bool FEnableFilter = false;
 
     // ---- Hooks --------------------------------------------------------------
-    TPostHooks FPostHooks;
+    TPostHooks FPostHooks; // under PostHookLock
     int FHookFrameNumber = 0;
+    std::unique_ptr<TFrameHookEntry> FFirstHook; // the frame-hook modules, in order
+    AVFrame* FHookBuf = nullptr;                 // the picture the hooks work on
+    std::unique_ptr<TCustomHookContext> FHookContext;
+    std::unique_ptr<TPostHookContext> FPostContext;
 
     // ---- Control ------------------------------------------------------------
     // FConverting, FTerminated and FPaused change under FControlLock; FBroken
@@ -380,6 +388,15 @@ private:
     void FlushEncoder(TAVOutputStream& ost);
     void WritePacket(TAVOutputStream& ost, AVPacket* pkt);
     void PrintReport(TTranscodeTables& T, bool AFinal, int AFileIndex);
+
+    // Hooks (VideoHooks.cpp). PreProcessVideoFrame gives the picture to
+    // encode: the decoded one, or the processed copy in ist.work.
+    AVFrame* PreProcessVideoFrame(TAVInputStream& ist, AVFrame* frame);
+    bool RunCustomHook(TAVPicture& APicture, const AVFrame* ASource, int64_t APTS); // False: stop the hook
+    void StopCustomHook();
+    void RunPostHooks(AVFrame* APicture, AVCodecContext* enc);
+    void RetirePreviewer(); // under PostHookLock
+    void ReleaseHooks();
     int64_t FLastReportedDuration = 0;
     int64_t FRunStartClock = 0;
 

@@ -264,6 +264,8 @@ void TCustomFFmpeg::DeliverFrame(TTranscodeTables& T, TAVInputStream& ist, AVFra
     if (T.files[static_cast<size_t>(ist.file_index)].seeked && ist.pts < 0) return;
     if (Fstart_time != 0 && ist.pts < Fstart_time) return;
 
+    if (ist.dec->codec_type == AVMEDIA_TYPE_VIDEO) frame = PreProcessVideoFrame(ist, frame);
+
     if (ist.dec->codec_type == AVMEDIA_TYPE_AUDIO && Faudio_volume != 256) {
         // Decoded frames may be shared with the decoder: change a copy.
         if (!ist.work) ist.work = av::av_frame_alloc();

@@ -1,8 +1,10 @@
-// The "vhook" option. Frame-hook modules come with the previewer and hooks;
-// until then a module cannot be added and the option fails as a failed load does.
+// The "vhook" option: a frame-hook module and its arguments.
 
+#include "media/engine/FrameHooks.h"
 #include "media/engine/TCustomFFmpeg.h"
 
 void TCustomFFmpeg::AddVideoHook(const std::string& AValue) {
-    throw FFmpegException("Failed to add video hook function: " + AValue);
+    if (AddFrameHook(FFirstHook, SplitVideoHookText(AValue)) != 0)
+        throw FFmpegException("Failed to add video hook function: " + AValue);
+    Fusing_vhook = true;
 }
