@@ -90,6 +90,9 @@ public:
     // Destroying the panel first lets the player forget it.
     TNativeChildWindow* HostWindow() const { return FHost.Window(); }
     void SetHostWindow(TNativeChildWindow* AValue) { FHost.SetWindow(AValue); }
+    // Called by the host window when it moves. The native child window
+    // follows its panel by itself and SDL draws at its origin: nothing to do.
+    void UpdateScreenPosition() {}
     TAVProbe& AVProbe() { return FAVProbe; }
     int64_t CurrentPTS() const { return FCurrentPTS; }
     // True also when nothing is open.
