@@ -54,7 +54,9 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST_F(TCustomPlayerAudioDisplayTest, ShowAudioNoneDrawsNothingAndToggleSwitchesOnThePlayThread) {
     std::atomic<int> lit_shots{0};
+    std::atomic<bool> on_gui{false};
     ScreenCapture capture([&](const ScreenShot& s) {
+        if (IsGuiThread()) on_gui = true;
         for (const fixture::Rgb& p : s.Pixels)
             if (p.r || p.g || p.b) {
                 ++lit_shots;
@@ -71,6 +73,7 @@ TEST_F(TCustomPlayerAudioDisplayTest, ShowAudioNoneDrawsNothingAndToggleSwitches
     player.ToggleAudioDisplay(); // none -> wave
     EXPECT_TRUE(WaitServingFor([&] { return lit_shots > 0; }, 3000));
     player.Stop(true);
+    EXPECT_FALSE(on_gui.load()) << "drawn on the GUI thread";
 }
 
 // bitmap_subs.mkv: 25 frames at 25 fps; a subtitle from 0.1 to 0.4 s and one
