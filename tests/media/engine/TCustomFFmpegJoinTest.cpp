@@ -141,3 +141,19 @@ TEST_F(TCustomFFmpegJoinTest, AnInputLackingAStreamFailsTheRun) {
     EXPECT_EQ(E->FatalMessage(), "Could not find input stream matching output stream #0.1 (Audio)");
     EXPECT_EQ(FileSizeOf(Folder.File("lacking.mkv")), -1);
 }
+
+// A recording time limits the joined output, and the total duration of the
+// progress reports with it.
+TEST_F(TCustomFFmpegJoinTest, RecordingTimeLimitsTheJoinedOutput) {
+    OpenJoin({"clip_1s.mkv", "clip.mkv"}, {{"vcodec", "ffv1"}, {"an", ""}, {"t", "1.6"}}, "limited.mkv");
+    if (HasFatalFailure()) return;
+    TProgressLog progress;
+    progress.Attach(*E);
+    E->StartConvert(false);
+    EXPECT_FALSE(E->FatalException()) << E->FatalMessage();
+    const std::vector<TPicture> pictures = DecodePictures(Folder.File("limited.mkv"));
+    ASSERT_EQ(pictures.size(), 40u);
+    EXPECT_EQ(pictures.back().Counter(), 14);
+    ASSERT_FALSE(progress.Events().empty());
+    EXPECT_EQ(progress.Events().back().TotalDuration, 1600000);
+}
