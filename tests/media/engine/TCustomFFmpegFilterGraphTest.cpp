@@ -99,3 +99,33 @@ TEST_F(TCustomFFmpegFilterGraphTest, BadDescriptionFailsTheRun) {
     EXPECT_TRUE(E->FatalException());
     EXPECT_EQ(E->FatalMessage().rfind("Error opening filters: ", 0), 0u) << E->FatalMessage();
 }
+
+// Pictures that change size mid-stream get a graph built anew, which scales
+// them to the size the encoder took. The old graph first hands on what it
+// holds: "reverse" gives its pictures only at its end, so each size's run of
+// pictures comes out reversed, and none is lost.
+TEST_F(TCustomFFmpegFilterGraphTest, SizeChangeRebuildsTheGraphAfterDrainingTheOldOne) {
+    // The decoder starts the new size afresh, so the source's runs are read
+    // back rather than assumed.
+    const std::vector<TPicture> source = DecodePictures(FixturePath("size_change.m2v"));
+    size_t first = 0;
+    while (first < source.size() && source[first].Width == 320)
+        ++first;
+    ASSERT_GE(first, 5u);
+    ASSERT_GE(source.size() - first, 5u);
+
+    const std::vector<TPicture> pictures =
+        Convert("size_change.m2v", "changed.mkv", With(kLossless, {{"vf", "reverse"}}));
+    EXPECT_TRUE(Log.HasText("frame size changed to 160x120"));
+    ASSERT_EQ(pictures.size(), source.size());
+    for (size_t i = 0; i < pictures.size(); ++i) {
+        SCOPED_TRACE(i);
+        ASSERT_EQ(pictures[i].Width, 320);
+        ASSERT_EQ(pictures[i].Height, 240);
+        const size_t mirror = i < first ? first - 1 - i : source.size() - 1 - (i - first);
+        EXPECT_EQ(pictures[i].Counter(), source[mirror].Counter());
+        if (i > 0) {
+            EXPECT_GT(pictures[i].Time, pictures[i - 1].Time);
+        }
+    }
+}
