@@ -157,3 +157,19 @@ TEST_F(TCustomFFmpegJoinTest, RecordingTimeLimitsTheJoinedOutput) {
     ASSERT_FALSE(progress.Events().empty());
     EXPECT_EQ(progress.Events().back().TotalDuration, 1600000);
 }
+
+// Audio inputs of other rates and channel counts join into one track: the
+// resampler follows each input, and no sound is lost at the seam.
+TEST_F(TCustomFFmpegJoinTest, AudioOfOtherRatesJoins) {
+    OpenJoin({"tone_s16_mono_22050.wav", "tone_flt_stereo_48000.wav"},
+             {{"acodec", "pcm_s16le"}, {"ar", "44100"}, {"ac", "2"}}, "tones.wav");
+    if (HasFatalFailure()) return;
+    E->StartConvert(false);
+    EXPECT_FALSE(E->FatalException()) << E->FatalMessage();
+    const TMediaSummary m = InspectMedia(Folder.File("tones.wav"));
+    const TStreamSummary* a = m.First(AVMEDIA_TYPE_AUDIO);
+    ASSERT_NE(a, nullptr);
+    EXPECT_EQ(a->SampleRate, 44100);
+    EXPECT_EQ(a->Channels, 2);
+    EXPECT_NEAR(static_cast<double>(a->Samples), 2 * 44100, 64);
+}
