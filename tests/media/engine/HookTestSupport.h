@@ -71,18 +71,18 @@ inline std::vector<TLumaFrame> DecodeLuma(const std::string& AFileName) {
     return frames;
 }
 
-// Six pictures of the all-purpose clip into lossless video without sound,
-// so a test sees exactly what the hooks made of them. ASetUp runs on the
+// Six pictures of a clip (the all-purpose one unless named) into lossless
+// video without sound, so a test sees exactly what the hooks made of them. ASetUp runs on the
 // engine before the output is opened. Inline; the engine is freed after.
 inline std::string ConvertLossless(const TScratchFolder& AFolder, const std::string& AName,
                                    const std::function<void(TCustomFFmpeg&)>& ASetUp,
-                                   TOptionList AOptions = {}) {
+                                   TOptionList AOptions = {}, const std::string& AInput = "clip.mkv") {
     auto engine = std::make_unique<TCustomFFmpeg>(20);
     engine->Reset();
     if (ASetUp) ASetUp(*engine);
     const std::string output = AFolder.File(AName);
     AOptions.insert(AOptions.begin(), {{"vcodec", "ffv1"}, {"an", "1"}, {"vframes", "6"}});
-    PrepareConversion(*engine, FixturePath("clip.mkv"), {}, output, AOptions);
+    PrepareConversion(*engine, FixturePath(AInput), {}, output, AOptions);
     engine->StartConvert(false);
     EXPECT_TRUE(engine->Finished()) << engine->FatalMessage();
     return output;

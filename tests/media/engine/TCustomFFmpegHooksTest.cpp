@@ -86,6 +86,7 @@ TEST_F(TCustomFFmpegTest, RaisingCustomHookIsLoggedAndLeavesThePictureAsDecoded)
 TEST_F(TCustomFFmpegTest, StopHookEndsTheCustomHookAndTheModules) {
     TScratchFolder folder;
     std::vector<int> numbers;
+    int processedBefore = 0;
     const std::string output = ConvertLossless(folder, "stop.mkv", [&](TCustomFFmpeg& e) {
         e.SetOption("vhook", HookModule("invert_luma.so"));
         e.FOnCustomHook = [&](TCustomFFmpeg*, TBitmap* ABitmap, int AFrameNumber, int64_t, bool&,
@@ -97,7 +98,7 @@ TEST_F(TCustomFFmpegTest, StopHookEndsTheCustomHookAndTheModules) {
     });
     EXPECT_EQ(numbers, (std::vector<int>{1, 2}));
     // The custom hook takes the place of the modules, which stop with it.
-    EXPECT_EQ(ModuleVariable<int>("invert_luma.so", "invert_processed"), 0);
+    EXPECT_EQ(ModuleVariable<int>("invert_luma.so", "invert_processed"), processedBefore);
     const std::vector<TLumaFrame> frames = DecodeLuma(output);
     ASSERT_EQ(frames.size(), 6u);
     EXPECT_GT(frames[1].Mean(288, 24, 312, 56), 225);
@@ -107,13 +108,16 @@ TEST_F(TCustomFFmpegTest, StopHookEndsTheCustomHookAndTheModules) {
 TEST_F(TCustomFFmpegTest, FrameHookModuleInvertsTheLumaOfEveryPicture) {
     TScratchFolder folder;
     const std::string plain = ConvertLossless(folder, "plain.mkv", nullptr);
-    const std::string inverted = ConvertLossless(folder, "inverted.mkv", [](TCustomFFmpeg& e) {
+    int processed = 0, released = 0; // the counters before the run
+    const std::string inverted = ConvertLossless(folder, "inverted.mkv", [&](TCustomFFmpeg& e) {
         e.SetOption("vhook", HookModule("invert_luma.so") + " -strength 1");
         EXPECT_TRUE(e.Fusing_vhook);
+        processed = ModuleVariable<int>("invert_luma.so", "invert_processed");
+        released = ModuleVariable<int>("invert_luma.so", "invert_released");
     });
-    EXPECT_EQ(ModuleVariable<int>("invert_luma.so", "invert_processed"), 6);
-    EXPECT_EQ(ModuleVariable<int>("invert_luma.so", "invert_released"),
-              1); // released when the run cleaned up
+    EXPECT_EQ(ModuleVariable<int>("invert_luma.so", "invert_processed") - processed, 6);
+    // Released once, when the run cleaned up.
+    EXPECT_EQ(ModuleVariable<int>("invert_luma.so", "invert_released") - released, 1);
     const std::vector<TLumaFrame> a = DecodeLuma(plain), b = DecodeLuma(inverted);
     ASSERT_EQ(a.size(), 6u);
     ASSERT_EQ(b.size(), 6u);
@@ -207,9 +211,10 @@ TEST(FrameHooks, RelativeFolderLoadsWithoutChangingFolderOrPath) {
     for (TFrameHookEntry* e = chain.get(); e; e = e->next.get())
         ++entries;
     EXPECT_EQ(entries, 3);
+    const int released = ModuleVariable<int>("invert_luma.so", "invert_released");
     ReleaseFrameHooks(chain);
     EXPECT_EQ(chain, nullptr);
-    EXPECT_EQ(ModuleVariable<int>("invert_luma.so", "invert_released"), 2);
+    EXPECT_EQ(ModuleVariable<int>("invert_luma.so", "invert_released") - released, 2);
 }
 
 // Stream copy has no pictures or samples to work on: every hook and the
@@ -299,4 +304,37 @@ TEST(Deinterlace, FiltersOddLinesFromTheirNeighbours) {
     EXPECT_FALSE(DeinterlacePicture(out, in, AV_PIX_FMT_GRAY8, 6, h));
     EXPECT_FALSE(DeinterlacePicture(out, in, AV_PIX_FMT_GRAY8, w, 6));
     EXPECT_FALSE(DeinterlacePicture(out, in, AV_PIX_FMT_RGB24, w, h));
+}
+
+// In a conversion the even lines pass unchanged and the odd ones are
+// filtered; a picture the filter does not take is logged and kept as it is.
+TEST_F(TCustomFFmpegTest, DeinterlaceOptionFiltersTheOddLinesOfEveryPicture) {
+    TScratchFolder folder;
+    const std::vector<TLumaFrame> plain = DecodeLuma(ConvertLossless(folder, "plain.mkv", nullptr));
+    const std::vector<TLumaFrame> filtered =
+        DecodeLuma(ConvertLossless(folder, "filtered.mkv", nullptr, {{"deinterlace", "1"}}));
+    ASSERT_EQ(plain.size(), 6u);
+    ASSERT_EQ(filtered.size(), 6u);
+    const TLumaFrame& a = plain[0];
+    const TLumaFrame& b = filtered[0];
+    int changedOdd = 0;
+    for (int y = 0; y < a.Height; ++y)
+        for (int x = 0; x < a.Width; ++x) {
+            if (y % 2 == 0)
+                ASSERT_EQ(b.At(x, y), a.At(x, y)) << x << "," << y;
+            else
+                changedOdd += b.At(x, y) != a.At(x, y);
+        }
+    EXPECT_GT(changedOdd, 0);
+    EXPECT_FALSE(Log.Has(llError, "Deinterlacing failed."));
+
+    const std::vector<TLumaFrame> oddPlain =
+        DecodeLuma(ConvertLossless(folder, "odd_plain.mkv", nullptr, {}, "odd_321x241.mkv"));
+    const std::vector<TLumaFrame> oddKept = DecodeLuma(
+        ConvertLossless(folder, "odd_kept.mkv", nullptr, {{"deinterlace", "1"}}, "odd_321x241.mkv"));
+    EXPECT_TRUE(Log.Has(llError, "Deinterlacing failed."));
+    ASSERT_EQ(oddPlain.size(), 6u);
+    ASSERT_EQ(oddPlain.size(), oddKept.size());
+    for (size_t i = 0; i < oddPlain.size(); ++i)
+        EXPECT_EQ(oddPlain[i].Y, oddKept[i].Y) << "picture " << i;
 }
