@@ -223,8 +223,9 @@ void VideoThreadBody(TVideoState* is) {
         if (stop) break;
         if (r == AVERROR_EOF) {
             drained = true;
-            // The last picture is decoded: a seek waiting for one returns.
-            is->Owner->PictEvent().SetEvent();
+            // The last picture is decoded: a seek waiting for one returns
+            // (not one asked for after this run began).
+            if (serial >= is->seek_serial) is->Owner->PictEvent().SetEvent();
             // A file with a single picture never queues the second one a
             // paused open waits for.
             if (is->open_paused) {

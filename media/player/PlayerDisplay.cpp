@@ -217,7 +217,7 @@ void DisplayVideo(TVideoState* is) {
 
 void RefreshVideo(TVideoState* is, bool AConsume) {
     bool dropped = false;
-    bool first_of_serial = false;
+    bool seek_shown = false; // the first picture of the pending seek is on the screen
     if (is->video_st) {
         for (;;) {
             std::unique_lock lock(is->pictq_mutex);
@@ -294,10 +294,13 @@ void RefreshVideo(TVideoState* is, bool AConsume) {
                 is->displayed_pts = vp.Pts;
                 is->displayed_serial = vp.Serial;
             }
+            // Only a picture of the seek's own serial ends a seek: the first
+            // picture of an earlier run may still be coming up after the
+            // seek was asked for.
+            seek_shown = first && vp.Serial >= is->seek_serial;
             const double shown_pts = vp.Pts;
             PopPicture(is);
             lock.unlock();
-            first_of_serial = first;
             if (is->subtitle_st) UpdateSubtitles(is, shown_pts);
             DisplayVideo(is);
             break;
@@ -305,10 +308,10 @@ void RefreshVideo(TVideoState* is, bool AConsume) {
     } else if (is->audio_st) {
         DisplayVideo(is);
     }
-    if (first_of_serial) is->Owner->SetSeeking(false);
+    if (seek_shown) is->Owner->SetSeeking(false);
     if (!dropped) is->Owner->CheckPosition(*is);
     // After the position, so a seek that waits for this sees it reported.
-    if (first_of_serial) is->Owner->PictEvent().SetEvent();
+    if (seek_shown) is->Owner->PictEvent().SetEvent();
 }
 
 void RefreshThread(TVideoState* is) {

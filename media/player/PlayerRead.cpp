@@ -222,9 +222,6 @@ void DoSeek(TVideoState* is) {
         is->seek_paused = false;
         owner->PictEvent().SetEvent();
     } else {
-        // Reset before the new serial exists: the display sets it for the
-        // first picture of that serial.
-        if (is->video_stream >= 0) owner->PictEvent().ResetEvent();
         if (is->audio_stream >= 0) is->audioq.PutFlush();
         if (is->video_stream >= 0) is->videoq.PutFlush();
         if (is->subtitle_stream >= 0) is->subtitleq.PutFlush();
@@ -516,6 +513,9 @@ void StreamSeek(TVideoState* is, int64_t APos, int64_t ARel, int AFlags) {
     // While paused the video thread decodes until the first picture after
     // the seek, whose serial is the next one.
     is->seek_serial = is->videoq.Serial() + 1;
+    // Reset before the request is seen: from now on only the first picture
+    // of that serial (or the end of its run) sets it again.
+    if (is->video_stream >= 0) is->Owner->PictEvent().ResetEvent();
     is->seek_paused = is->paused.load();
     is->seek_pos = APos;
     is->seek_rel = ARel;

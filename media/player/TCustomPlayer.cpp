@@ -443,6 +443,8 @@ void TCustomPlayer::Seek(int64_t APTS, TSeekFlags ASeekFlags, bool AWaitForSeekE
             if (is->StartTime != AV_NOPTS_VALUE) target += is->StartTime;
             StreamSeek(is, target, APTS <= 0 ? 1 : 0, SeekFlagsToInt(ASeekFlags));
         }
+        // A position from before the seek would move a slider back after it.
+        FPlayEvent.DropPositions();
         video = is->video_stream >= 0;
     }
     if (!AWaitForSeekEnd) return;

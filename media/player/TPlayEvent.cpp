@@ -23,6 +23,12 @@ size_t TPlayEvent::Count() const {
     return FItems.size();
 }
 
+void TPlayEvent::DropPositions() {
+    std::lock_guard lock(FLock);
+    std::erase_if(FItems, [](const TItem& AItem) { return AItem.Kind == ekPosition; });
+    if (FItems.empty()) FEvent.ResetEvent();
+}
+
 void TPlayEvent::Clear() {
     std::lock_guard lock(FLock);
     FItems.clear();

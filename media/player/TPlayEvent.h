@@ -24,6 +24,8 @@ public:
     // Signalled while items are queued.
     TEvent& Event() { return FEvent; }
     size_t Count() const;
+    // Drops the positions not delivered yet (they are stale after a seek).
+    void DropPositions();
     void Clear();
 
 private:
