@@ -367,6 +367,8 @@ int SynchronizeAudio(TVideoState* is, int ASize) {
 }
 
 void AudioCallbackBody(TVideoState* is, Uint8* AStream, int ALen) {
+    Uint8* const out = AStream;
+    const int out_len = ALen;
     const double now = NowSeconds();
     const int frame_bytes = BytesPerFrame(is);
     const double bytes_per_sec = double(is->audio_tgt_freq) * frame_bytes;
@@ -396,6 +398,7 @@ void AudioCallbackBody(TVideoState* is, Uint8* AStream, int ALen) {
         AStream += n;
         is->audio_buf_index += n;
     }
+    ApplyAudioVolume(is, out, out_len);
     NoteAudioCallback(is, is->audio_buf_size - is->audio_buf_index, now);
     std::lock_guard lock(is->clock_lock);
     if (is->paused) return;

@@ -273,7 +273,8 @@ void RefreshVideo(TVideoState* is, bool AConsume) {
                     next_target = next.Due;
                 }
             }
-            if (!first && is->Settings.framedrop && time > next_target && !is->IsDevice) {
+            // A step shows the very next picture, however late.
+            if (!first && is->Settings.framedrop && time > next_target && !is->IsDevice && !is->step) {
                 is->skip_frames = is->skip_frames * (1.0f + 0.05f);
                 if (is->pictq_size > 1 || time > next_target + 0.5) {
                     PopPicture(is);
@@ -303,6 +304,7 @@ void RefreshVideo(TVideoState* is, bool AConsume) {
             lock.unlock();
             if (is->subtitle_st) UpdateSubtitles(is, shown_pts);
             DisplayVideo(is);
+            PictureShownWhileStepping(is);
             break;
         }
     } else if (is->audio_st) {

@@ -30,6 +30,26 @@ void StreamSeek(TVideoState* is, int64_t APos, int64_t ARel, int AFlags);
 // Under the component's data lock.
 void StreamTogglePause(TVideoState* is);
 
+// Opens or closes one stream's decoder and output. Reading thread (or before
+// it demuxes). Open gives 0 or -1.
+int StreamComponentOpen(TVideoState* is, int AIndex);
+void StreamComponentClose(TVideoState* is, int AIndex);
+
+// Checks a switch of the stream of AType (video, audio or subtitle) to
+// AIndex (-1: subtitles off): empty when it may go ahead, else the reason.
+// Under the component's data lock.
+std::string CheckStreamChange(TVideoState* is, AVMediaType AType, int AIndex);
+// The current stream of a type; -1 none.
+int CurrentStream(TVideoState* is, AVMediaType AType);
+// Hands a checked switch to the reading thread, which answers in ARequest.
+void RequestStreamChange(TVideoState* is, std::shared_ptr<TStreamChange> ARequest);
+// Reading thread: carries out a pending switch; true when one was served.
+bool ServeStreamChange(TVideoState* is);
+// Play thread, after a new picture is shown: a step ends by pausing again.
+void PictureShownWhileStepping(TVideoState* is);
+// Mute and volume on the samples SDL receives (signed 16-bit).
+void ApplyAudioVolume(TVideoState* is, Uint8* AStream, int ALen);
+
 // Seconds on av_gettime_relative's clock.
 double NowSeconds();
 double GetAudioClock(TVideoState* is);

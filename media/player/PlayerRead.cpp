@@ -68,6 +68,8 @@ void FreeCodec(AVCodecContext** ACtx) {
     av::avcodec_free_context(ACtx);
 }
 
+} // namespace
+
 int StreamComponentOpen(TVideoState* is, int AIndex) {
     AVFormatContext* ic = is->ic;
     if (AIndex < 0 || unsigned(AIndex) >= ic->nb_streams) return -1;
@@ -207,6 +209,8 @@ void StreamComponentClose(TVideoState* is, int AIndex) {
     ic->streams[AIndex]->discard = AVDISCARD_ALL;
 }
 
+namespace {
+
 // Carries out a pending seek request. False when every attempt failed.
 void DoSeek(TVideoState* is) {
     TPlayerOwner* owner = is->Owner;
@@ -257,6 +261,10 @@ void ReadLoop(TVideoState* is) {
                 av::av_read_pause(ic);
             else
                 av::av_read_play(ic);
+        }
+        if (ServeStreamChange(is)) {
+            eof = false;
+            drain_sent = false;
         }
         if (is->seek_req) {
             DoSeek(is);
@@ -402,8 +410,10 @@ void ReadThreadBody(TVideoState* is) {
         while (!is->abort_request && is->ReadGate.WaitFor(10) != TWaitResult::wrSignaled) {
         }
         ReadLoop(is);
-        while (!is->abort_request)
+        while (!is->abort_request) {
+            ServeStreamChange(is); // nobody waits for ever
             SleepMs(10);
+        }
     }
 }
 
@@ -527,6 +537,18 @@ void StreamSeek(TVideoState* is, int64_t APos, int64_t ARel, int AFlags) {
 
 void StreamTogglePause(TVideoState* is) {
     const double now = NowSeconds();
+    if (is->paused) {
+        // Due times already worked out move back too (the display takes the
+        // picture queue's lock before the clock's).
+        std::lock_guard queue(is->pictq_mutex);
+        double paused_at;
+        {
+            std::lock_guard lock(is->clock_lock);
+            paused_at = is->paused_at;
+        }
+        for (TVideoPicture& vp : is->pictq)
+            if (vp.DueSet) vp.Due += now - paused_at;
+    }
     std::lock_guard lock(is->clock_lock);
     if (is->paused) {
         // The time spent paused moves every display deadline back.

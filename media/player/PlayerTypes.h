@@ -15,10 +15,14 @@ using enum TRepeatType;
 enum class TShowAudio { saNone, saWave, saRDFT };
 using enum TShowAudio;
 
-enum class TAudioDriver { adDefault, adDirectSound, adWaveOut };
+// SDL's drivers on this platform: default (SDL chooses), pulse
+// (adDirectSound), alsa (adWaveOut), dummy (no sound) and disk (raw samples
+// into the file SDL_DISKAUDIOFILE names).
+enum class TAudioDriver { adDefault, adDirectSound, adWaveOut, adDummy, adDisk };
 using enum TAudioDriver;
 
-enum class TVideoDriver { vdDefault, vdDirectDraw, vdGDI };
+// Default (SDL chooses), x11 (vdDirectDraw and vdGDI), dummy (in memory).
+enum class TVideoDriver { vdDefault, vdDirectDraw, vdGDI, vdDummy };
 using enum TVideoDriver;
 
 enum Tav_sync_type { AV_SYNC_AUDIO_MASTER, AV_SYNC_VIDEO_MASTER, AV_SYNC_EXTERNAL_CLOCK };

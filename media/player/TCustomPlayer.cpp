@@ -2,8 +2,10 @@
 
 #include "media/TFFmpegLoader.h"
 #include "media/player/PlayerEngine.h"
-#include "platform/win/TNativeChildWindow.h"
+#include "media/player/TSDLDriverEnvironment.h"
+#include "media/player/TWaitGuard.h"
 #include "platform/sys/MainThread.h"
+#include "platform/win/TNativeChildWindow.h"
 
 #include <cmath>
 #include <cstdio>
@@ -15,37 +17,10 @@ namespace {
 // process, and SDL_Quit ends all of them: one open player at a time.
 std::atomic<TCustomPlayer*> OpenPlayer{nullptr};
 
-const char* AudioDriverName(TAudioDriver ADriver) {
-    switch (ADriver) {
-    case adDirectSound:
-        return "pulse";
-    case adWaveOut:
-        return "alsa";
-    default:
-        return nullptr;
-    }
-}
-
-const char* VideoDriverName(TVideoDriver ADriver) {
-    return ADriver == vdDefault ? nullptr : "x11";
-}
-
-// Driver variables are written once, never over a value the process was
-// started with (a test harness's), and with setenv: SDL keeps the pointer of
-// a putenv string.
-void ApplySDLEnvironment(TAudioDriver AAudio, TVideoDriver AVideo) {
-    static bool done = false;
-    if (done) return;
-    done = true;
-    if (const char* name = AudioDriverName(AAudio)) setenv("SDL_AUDIODRIVER", name, 0);
-    if (const char* name = VideoDriverName(AVideo)) setenv("SDL_VIDEODRIVER", name, 0);
-}
-
-// Counts a wait of Open, Stop or Seek, so handlers run inside it cannot re-enter.
-struct TWaitGuard {
-    int& Depth;
-    explicit TWaitGuard(int& ADepth) : Depth(ADepth) { ++Depth; }
-    ~TWaitGuard() { --Depth; }
+struct TOpeningGuard {
+    bool& Flag;
+    explicit TOpeningGuard(bool& AFlag) : Flag(AFlag) { Flag = true; }
+    ~TOpeningGuard() { Flag = false; }
 };
 
 } // namespace
@@ -162,13 +137,19 @@ bool TCustomPlayer::Open(const std::string& AFileName, uintptr_t AScreenHandle, 
         ReportError("libav or libsdl not loaded.", true);
         return false;
     }
-    Stop(true);
+    {
+        // The play window set for this file outlives closing the previous one.
+        TOpeningGuard opening(FOpening);
+        Stop(true);
+    }
     TCustomPlayer* none = nullptr;
     if (!OpenPlayer.compare_exchange_strong(none, this)) {
         ReportError("Another player is already open.", true);
         return false;
     }
-    ApplySDLEnvironment(FAudioDriver, FVideoDriver);
+    // Before SDL_Init and before any engine thread of ours exists.
+    TSDLDriverEnvironment::Audio().Apply(SDLAudioDriverName(FAudioDriver));
+    TSDLDriverEnvironment::Video().Apply(SDLVideoDriverName(FVideoDriver));
     TNativeChildWindow* host = FHost.Window();
     if (!AScreenHandle && host) AScreenHandle = host->WindowId();
     // SDL reads it at video init only; every Open initialises SDL again.
@@ -393,6 +374,10 @@ void TCustomPlayer::FinishClose() {
     FHookContext.reset(); // the video thread has ended
     FVerticalFlip = false;
     ResetState();
+    if (!FOpening) {
+        FRepeatType = rtStop;
+        FPlayTime = AV_NOPTS_VALUE;
+    }
 }
 
 void TCustomPlayer::Pause() {
@@ -400,6 +385,7 @@ void TCustomPlayer::Pause() {
         std::lock_guard lock(FDataLock);
         TVideoState* is = FVideoState;
         if (!is || is->paused) return;
+        is->step = false;
         StreamTogglePause(is);
     }
     SetState(psPause);
@@ -410,6 +396,7 @@ void TCustomPlayer::Resume() {
         std::lock_guard lock(FDataLock);
         TVideoState* is = FVideoState;
         if (!is || !is->paused) return;
+        is->step = false;
         {
             // A paused open still counting its pictures reports no late psPause.
             std::lock_guard pause(is->open_pause_lock);
@@ -500,6 +487,37 @@ void TCustomPlayer::CheckPosition(TVideoState& is) {
     if (!is.IsDevice && !is.EventEOF && is.ReachEOF) {
         is.EventEOF = true;
         SetState(psEnd);
+    }
+    CheckPlayWindow(is, pos);
+}
+
+void TCustomPlayer::CheckPlayWindow(TVideoState& is, int64_t APos) {
+    const int64_t play_time = FPlayTime;
+    if (play_time == AV_NOPTS_VALUE) return;
+    const int64_t from = is.Settings.start_time != AV_NOPTS_VALUE ? is.Settings.start_time : 0;
+    if (APos < from + play_time) {
+        is.play_end_armed = true;
+        return;
+    }
+    // Once per pass: the clock may stand past the end until the seek back
+    // has shown its first picture.
+    if (!is.play_end_armed) return;
+    switch (FRepeatType.load()) {
+    case rtStop:
+        is.play_end_armed = false;
+        PostQuitEvent();
+        break;
+    case rtLoop: {
+        is.play_end_armed = false;
+        const int64_t start = is.StartTime != AV_NOPTS_VALUE ? is.StartTime : 0;
+        if (is.Settings.start_time == AV_NOPTS_VALUE)
+            StreamSeek(&is, start, 1, AVSEEK_FLAG_ANY);
+        else
+            StreamSeek(&is, start + is.Settings.start_time, is.Settings.start_time <= 0 ? 1 : 0, 0);
+        break;
+    }
+    case rtNone:
+        break;
     }
 }
 

@@ -66,6 +66,33 @@ public:
     void Seek(int64_t APTS, TSeekFlags ASeekFlags = {}, bool AWaitForSeekEnd = false);
     // ADelta seconds from the current position.
     void Seek(double ADelta, TSeekFlags ASeekFlags, bool AWaitForSeekEnd);
+    // Shows the next picture and pauses again (psStep once per step). Does
+    // nothing without a video stream.
+    void StepToNextFrame();
+
+    // The current stream of each kind (its index in the file), -1 when none
+    // or nothing is open. Setting switches streams while open and waits
+    // (serving the GUI thread) until the switch is done; False with the
+    // reason in LastErrMsg when it cannot be made. -1 turns subtitles off.
+    int AudioStreamIndex();
+    bool SetAudioStreamIndex(int AValue);
+    int VideoStreamIndex();
+    bool SetVideoStreamIndex(int AValue);
+    int SubtitleStreamIndex();
+    bool SetSubtitleStreamIndex(int AValue);
+
+    // What happens when PlayTime (microseconds from start_time, AV_NOPTS_VALUE:
+    // none) has played: rtStop stops, rtLoop starts again, rtNone nothing.
+    TRepeatType RepeatType() const { return FRepeatType; }
+    void SetRepeatType(TRepeatType AValue) { FRepeatType = AValue; }
+    int64_t PlayTime() const { return FPlayTime; }
+    void SetPlayTime(int64_t AValue) { FPlayTime = AValue; }
+
+    // Applied to the samples SDL plays; 0 (silent) to 128 (unchanged).
+    TAudioVolume AudioVolume() const override { return FAudioVolume; }
+    void SetAudioVolume(TAudioVolume AValue);
+    bool Mute() const override { return FMute; }
+    void SetMute(bool AValue) { FMute = AValue; }
 
     // The picture on the screen as a 24-bit bitmap owned (and reused) by the
     // player; 0 x 0 without video. APTS is its time, -1 when there is none.
@@ -107,6 +134,8 @@ public:
     void SetDisableVideo(bool AValue) { FSettings.video_disable = AValue; }
     bool DisableDisplay() const { return FSettings.display_disable; }
     void SetDisableDisplay(bool AValue) { FSettings.display_disable = AValue; }
+    // Applied at the next Open: written into SDL_AUDIODRIVER and
+    // SDL_VIDEODRIVER unless the process was given its own value.
     TAudioDriver AudioDriver() const { return FAudioDriver; }
     void SetAudioDriver(TAudioDriver AValue) { FAudioDriver = AValue; }
     TVideoDriver VideoDriver() const { return FVideoDriver; }
@@ -165,6 +194,10 @@ private:
     void HookPicture(AVFrame* AFrame, int64_t APTS) override;
 
     bool Refused();
+    bool ChangeStream(AVMediaType AType, int AIndex);
+    // RepeatType at the end of the play window. Play thread.
+    void CheckPlayWindow(TVideoState& AState, int64_t APos);
+    int StreamIndex(AVMediaType AType);
     void DoFileOpen();
     void PlayThreadBody();
     void EventThreadBody();
@@ -182,6 +215,10 @@ private:
     std::atomic<int> FScreenHeight{0};
     std::atomic<float> FAspectRatio{0};
     bool FTriggerEventInMainThread = true;
+    std::atomic<TRepeatType> FRepeatType{rtStop};
+    std::atomic<int64_t> FPlayTime{AV_NOPTS_VALUE};
+    std::atomic<int> FAudioVolume{128};
+    std::atomic<bool> FMute{false};
 
     mutable std::mutex FErrLock;
     std::string FLastErrMsg; // under FErrLock
@@ -201,6 +238,7 @@ private:
     TVideoState* FVideoState = nullptr;
     bool FSDLInit = false;
     int FInWait = 0; // depth of Open, Stop and Seek waits on this thread
+    bool FOpening = false; // Open is closing the previous file
     std::unique_ptr<TThread> FPlayThread;
     std::unique_ptr<TThread> FEventThread;
     TEvent FStopEvent{true, true};

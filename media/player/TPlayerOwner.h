@@ -50,4 +50,8 @@ public:
     // Runs OnHook on a writable yuv420p picture; APTS in microseconds from
     // the file's start. A failing handler leaves the picture as it was.
     virtual void HookPicture(AVFrame* AFrame, int64_t APTS) = 0;
+
+    // Sound settings read by SDL's audio thread: 0 (silent) to 128 (unchanged).
+    virtual int AudioVolume() const = 0;
+    virtual bool Mute() const = 0;
 };

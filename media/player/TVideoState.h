@@ -8,6 +8,7 @@
 #include <atomic>
 #include <condition_variable>
 #include <cstdint>
+#include <memory>
 #include <mutex>
 #include <string>
 #include <thread>
@@ -45,6 +46,15 @@ struct TSubPicture {
     double Pts = 0; // seconds
     AVSubtitle Sub{};
     int Serial = 0;
+};
+
+// A stream switch asked of the reading thread. Shared with the caller, who
+// may stop waiting (the player closed) before the reading thread answers.
+struct TStreamChange {
+    AVMediaType Type = AVMEDIA_TYPE_UNKNOWN;
+    int Index = -1;
+    bool Ok = false;
+    TEvent Done{true, false};
 };
 
 // The engine's state for one open file. Thread rules are written per group.
@@ -196,6 +206,14 @@ struct TVideoState {
     std::atomic<int> seek_serial{0}; // the serial of the pictures after the pending seek
     // Opened by the component once it has looked at the context: demuxing starts then.
     TEvent ReadGate{true, false};
+
+    // Stepping: the next picture shown pauses the engine again.
+    std::atomic<bool> step{false};
+    // A pending stream switch, taken by the reading thread.
+    std::mutex change_lock;
+    std::shared_ptr<TStreamChange> change_request;
+    // The end of the play window (PlayTime) is acted on once per pass.
+    bool play_end_armed = true;
 
     // psPause of a paused open may be due before the play thread reported psPlay.
     std::mutex open_pause_lock;
