@@ -171,3 +171,23 @@ TEST_F(TCustomPlayerAudioTest, MuteWritesZerosAndHalfVolumeHalvesTheAmplitude) {
 }
 
 } // namespace
+
+namespace {
+
+class TCustomPlayerStreamTest : public PlayerLibrariesTest {};
+
+TEST_F(TCustomPlayerStreamTest, SubtitlesSwitchOffAndOnAgain) {
+    TCustomPlayer player;
+    // A video stream and a bitmap subtitle stream.
+    ASSERT_TRUE(player.Open(FixturePath("bitmap_subs.mkv"), 0, true)) << player.LastErrMsg();
+    ASSERT_EQ(player.SubtitleStreamIndex(), 1);
+    EXPECT_TRUE(player.SetSubtitleStreamIndex(-1)) << player.LastErrMsg();
+    EXPECT_EQ(player.SubtitleStreamIndex(), -1);
+    EXPECT_TRUE(player.SetSubtitleStreamIndex(1)) << player.LastErrMsg();
+    EXPECT_EQ(player.SubtitleStreamIndex(), 1);
+    EXPECT_EQ(player.VideoStreamIndex(), 0);
+    EXPECT_TRUE(player.Paused());
+    player.Stop(true);
+}
+
+} // namespace
