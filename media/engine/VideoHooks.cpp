@@ -34,12 +34,10 @@ AVFrame* TCustomFFmpeg::PreProcessVideoFrame(TAVInputStream& ist, AVFrame* frame
     // Decoded pictures may be shared with the decoder: the hooks work on a
     // buffer of their own. One the encoder still holds is left to it.
     if (!FHookBuf) FHookBuf = av::av_frame_alloc();
+    if (!ist.work) ist.work = av::av_frame_alloc();
     if (!FHookBuf || !ist.work) {
-        if (!ist.work) ist.work = av::av_frame_alloc();
-        if (!FHookBuf || !ist.work) {
-            Log(llError, "hook buf malloc error.");
-            return frame;
-        }
+        Log(llError, "hook buf malloc error.");
+        return frame;
     }
     if (FHookBuf->width != frame->width || FHookBuf->height != frame->height ||
         FHookBuf->format != frame->format || !av::av_frame_is_writable(FHookBuf)) {
