@@ -43,11 +43,11 @@ bool CropPlanes(const AVFrame* AFrame, int ATop, int ALeft, uint8_t* AData[4]) {
 } // namespace
 
 void TCustomFFmpeg::WritePacket(TAVOutputStream& ost, AVPacket* pkt) {
-    // Bitstream filters of the stream (Fbitstream_filters) would run here.
-    AVFormatContext* oc = Foutput_files[static_cast<size_t>(ost.file_index)];
     pkt->stream_index = ost.index;
-    int r = av::av_interleaved_write_frame(oc, pkt);
-    if (r < 0) throw FFmpegException(AVErrorText("av_interleaved_write_frame()", r));
+    if (ost.bsf)
+        FilterPacket(ost, pkt, 0);
+    else
+        MuxPacket(ost, pkt);
 }
 
 void TCustomFFmpeg::EncodeFrame(TAVOutputStream& ost, AVFrame* frame) {
@@ -65,10 +65,12 @@ void TCustomFFmpeg::EncodeFrame(TAVOutputStream& ost, AVFrame* frame) {
         if (stats && size >= 4)
             ost.quality = static_cast<float>(static_cast<int32_t>(stats[0] | stats[1] << 8 | stats[2] << 16 |
                                                                   static_cast<uint32_t>(stats[3]) << 24));
-        if (enc->codec_type == AVMEDIA_TYPE_VIDEO)
+        if (enc->codec_type == AVMEDIA_TYPE_VIDEO) {
             Fvideo_size += pkt->size;
-        else
+            NoteVideoPacket(ost, pkt);
+        } else {
             Faudio_size += pkt->size;
+        }
         av::av_packet_rescale_ts(pkt, enc->time_base, ost.st->time_base);
         WritePacket(ost, pkt);
     }
@@ -321,6 +323,7 @@ void TCustomFFmpeg::DoVideoOut(TTranscodeTables& T, TAVOutputStream& ost, TAVInp
                                bool AFiltered) {
     AVCodecContext* enc = ost.enc;
     AVFormatContext* oc = Foutput_files[static_cast<size_t>(ost.file_index)];
+    ost.stage_size = 0;
     int nb_frames = 1;
     const TAVInputStream& sync = *T.ist[static_cast<size_t>(ost.sync_ist)];
     const int64_t time = AFiltered && in->pts != AV_NOPTS_VALUE ? in->pts : sync.pts;
@@ -428,6 +431,7 @@ void TCustomFFmpeg::DoVideoOut(TTranscodeTables& T, TAVOutputStream& ost, TAVInp
         ++ost.sync_opts;
         ++ost.frame_number;
     }
+    if (ost.stage_size > 0 && !Fvstats_filename.empty()) WriteVideoStats(T, ost);
 }
 
 void TCustomFFmpeg::FlushEncoder(TAVOutputStream& ost) {

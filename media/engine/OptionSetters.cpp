@@ -161,6 +161,7 @@ void TCustomFFmpeg::SetVStats() {
     struct tm local {};
     localtime_r(&now, &local);
     Fvstats_filename = Format("vstats_%02d%02d%02d.log", local.tm_hour, local.tm_min, local.tm_sec);
+    Fvstats_unique = true;
 }
 
 void TCustomFFmpeg::SetVideoFilters(const std::string& AValue) {

@@ -94,6 +94,7 @@ void TCustomFFmpeg::SetupRun(TTranscodeTables& T) {
     if (FJoinMode) SelectJoinSources(T);
 
     OpenCodecs(T);
+    InitPacketFilters(T);
 
     // 6. Initial timestamps.
     for (auto& ist : T.ist) {
@@ -276,7 +277,7 @@ void TCustomFFmpeg::SetupCopy(TAVOutputStream& ost, TAVInputStream& ist) {
     ost.encoding_needed = false;
 }
 
-void TCustomFFmpeg::SetupEncoding(TTranscodeTables&, TAVOutputStream& ost, TAVInputStream& ist) {
+void TCustomFFmpeg::SetupEncoding(TTranscodeTables& T, TAVOutputStream& ost, TAVInputStream& ist) {
     AVCodecContext* enc = ost.enc;
     if (!enc) throw FFmpegException("invalid codec_type of output stream");
     const AVCodecParameters* in = ist.st->codecpar;
@@ -319,14 +320,14 @@ void TCustomFFmpeg::SetupEncoding(TTranscodeTables&, TAVOutputStream& ost, TAVIn
         break;
     }
     case AVMEDIA_TYPE_SUBTITLE:
-        // Subtitles are not converted yet: the stream keeps its encoder,
-        // opened for the header, and gets no packets.
+        PrepareSubtitleEncoder(ost, ist);
         break;
     default:
         throw FFmpegException("invalid codec_type of output stream");
     }
     ost.encoding_needed = true;
-    if (enc->codec_type != AVMEDIA_TYPE_SUBTITLE) ist.decoding_needed = true;
+    ist.decoding_needed = true;
+    SetupTwoPass(T, ost);
 }
 
 void TCustomFFmpeg::OpenCodecs(TTranscodeTables& T) {

@@ -170,6 +170,8 @@ void TCustomFFmpeg::Reset() {
 void TCustomFFmpeg::FreeOutputSetups(int AIndex) {
     for (TOutputStreamSetup& setup : Foutput_streams[static_cast<size_t>(AIndex)]) {
         if (setup.Encoder) {
+            // A second pass's statistics text is the engine's to free.
+            av::av_freep(&setup.Encoder->stats_in);
             std::lock_guard lock(CodecLock);
             av::avcodec_free_context(&setup.Encoder);
         }

@@ -6,6 +6,7 @@
 #include <climits>
 #include <condition_variable>
 #include <cstdint>
+#include <cstdio>
 #include <memory>
 #include <mutex>
 #include <thread>
@@ -24,6 +25,7 @@
 struct AVFormatContext;
 struct AVFrame;
 struct AVPacket;
+struct AVSubtitle;
 struct TTranscodeTables;
 struct TAVInputStream;
 struct TAVOutputStream;
@@ -104,7 +106,10 @@ public:
     void SetSubtitleCodec(const std::string& AValue);
     void SetPass(const std::string& AValue);
     void SetVStats();
-    void SetVStatsFile(const std::string& AValue) { Fvstats_filename = AValue; }
+    void SetVStatsFile(const std::string& AValue) {
+        Fvstats_filename = AValue;
+        Fvstats_unique = false;
+    }
     void SetVideoFilters(const std::string& AValue);
     void SetIntraMatrix(const std::string& AValue);
     void SetInterMatrix(const std::string& AValue);
@@ -264,6 +269,8 @@ public:
     bool Fopt_shortest = false;
     int Fvideo_global_header = 0;
     std::string Fvstats_filename; // empty: none
+    // Set by "vstats": the name is made unique in the first output's folder.
+    bool Fvstats_unique = false;
     int Fopt_programid = 0;
     int Fcopy_initial_nonkeyframes = 0;
     bool Frate_emu = false;
@@ -387,6 +394,27 @@ private:
     void EncodeAudioFifo(TAVOutputStream& ost, bool AFinal);
     void FlushEncoder(TAVOutputStream& ost);
     void WritePacket(TAVOutputStream& ost, AVPacket* pkt);
+    void MuxPacket(TAVOutputStream& ost, AVPacket* pkt);
+
+    // Bitstream filters: built before the headers, run by WritePacket,
+    // drained before the trailers. APkt null sends the end.
+    void InitPacketFilters(TTranscodeTables& T);
+    void FilterPacket(TAVOutputStream& ost, AVPacket* APkt, size_t ALevel);
+    void FilterFailed(const TAVOutputStream& ost, size_t ALevel, int AError);
+    void FlushPacketFilters(TAVOutputStream& ost);
+
+    // Two-pass logs and video statistics.
+    std::string FirstOutputName() const;
+    std::string PassLogPrefix() const;
+    void SetupTwoPass(TTranscodeTables& T, TAVOutputStream& ost);
+    void NoteVideoPacket(TAVOutputStream& ost, const AVPacket* pkt);
+    void WriteVideoStats(TTranscodeTables& T, TAVOutputStream& ost);
+    FILE* OpenVideoStatsFile();
+
+    // Subtitles: decoded whole per packet, encoded per output stream.
+    void PrepareSubtitleEncoder(TAVOutputStream& ost, TAVInputStream& ist);
+    bool DecodeSubtitle(TTranscodeTables& T, TAVInputStream& ist, AVPacket* pkt);
+    void DoSubtitleOut(TTranscodeTables& T, TAVOutputStream& ost, const AVSubtitle& ASub, int64_t APts);
     void PrintReport(TTranscodeTables& T, bool AFinal, int AFileIndex);
 
     // Hooks (VideoHooks.cpp). PreProcessVideoFrame gives the picture to

@@ -199,6 +199,8 @@ void TCustomFFmpeg::Transcode() {
             FilterVideo(T, *o, *T.ist[static_cast<size_t>(o->source_index)], nullptr);
         FlushEncoder(*o);
     }
+    for (auto& o : T.ost)
+        FlushPacketFilters(*o);
     for (int j = 0; j < OutputOwners(); ++j) {
         int r = av::av_write_trailer(Foutput_files[static_cast<size_t>(j)]);
         if (r < 0) throw FFmpegException(AVErrorText("av_write_trailer()", r));
@@ -231,6 +233,7 @@ bool TCustomFFmpeg::ProcessPacket(TTranscodeTables& T, TAVInputStream& ist, AVPa
         return true;
     }
 
+    if (ist.dec->codec_type == AVMEDIA_TYPE_SUBTITLE) return DecodeSubtitle(T, ist, pkt);
     int ret = av::avcodec_send_packet(ist.dec, pkt);
     if (ret < 0 && ret != AVERROR_EOF) return false;
     for (;;) {

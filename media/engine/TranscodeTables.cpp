@@ -3,6 +3,7 @@
 #include <mutex>
 
 #include "media/TFFmpegLoader.h"
+#include "media/engine/PacketFilterChain.h"
 
 TAVInputStream::~TAVInputStream() {
     if (dec) {
@@ -12,6 +13,8 @@ TAVInputStream::~TAVInputStream() {
     av::av_frame_free(&frame);
     av::av_frame_free(&work);
 }
+
+TAVOutputStream::TAVOutputStream() = default;
 
 TAVOutputStream::~TAVOutputStream() {
     av::sws_freeContext(img_resample_ctx);
@@ -25,10 +28,12 @@ TAVOutputStream::~TAVOutputStream() {
     if (conv_data) av::av_freep(&conv_data[0]);
     av::av_freep(&conv_data);
     av::av_packet_free(&pkt);
+    if (logfile) fclose(logfile);
 }
 
 TTranscodeTables::TTranscodeTables() : pkt(av::av_packet_alloc()) {}
 
 TTranscodeTables::~TTranscodeTables() {
     av::av_packet_free(&pkt);
+    if (vstats_file) fclose(vstats_file);
 }

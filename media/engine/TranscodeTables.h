@@ -1,11 +1,14 @@
 #pragma once
 
 #include <cstdint>
+#include <cstdio>
 #include <memory>
 #include <vector>
 
 #include "media/AVBindings.h"
 #include "media/VideoFilterGraph.h"
+
+class TPacketFilterChain;
 
 // The per-run tables the transcode loop works on: one record per input file,
 // one per input stream (in file order) and one per output stream (in output
@@ -44,7 +47,7 @@ struct TAVInputStream {
 };
 
 struct TAVOutputStream {
-    TAVOutputStream() = default;
+    TAVOutputStream();
     TAVOutputStream(const TAVOutputStream&) = delete;
     TAVOutputStream& operator=(const TAVOutputStream&) = delete;
     ~TAVOutputStream();
@@ -86,6 +89,17 @@ struct TAVOutputStream {
 
     AVPacket* pkt = nullptr;
     bool encoder_flushed = false;
+
+    // Bitstream filters the stream's packets pass before the muxer; null when none.
+    std::unique_ptr<TPacketFilterChain> bsf;
+    // Two-pass statistics file of a first pass (the encoder's stats_out text).
+    FILE* logfile = nullptr;
+    // What the last video packet showed, for the statistics file: its size
+    // (0 when the current video stage has given none yet), picture type and
+    // the encoder's luma error when it computes PSNR (-1 when not known).
+    int stage_size = 0;
+    int last_pict_type = 0;
+    int64_t last_error = -1;
 };
 
 // Output time of a stream in seconds: for choosing the next input, for
@@ -104,6 +118,8 @@ struct TTranscodeTables {
     // Join mode: per input file, the input stream feeding each output stream
     // while that file has its turn (row 0 is the first input's choice).
     std::vector<std::vector<int>> join_sources;
+    FILE* vstats_file = nullptr;       // opened on the first video statistics line
+    std::vector<uint8_t> subtitle_out; // encoded subtitles, allocated on first use
 
     TTranscodeTables();
     ~TTranscodeTables();

@@ -105,7 +105,7 @@ TEST_F(TCustomFFmpegTest, ConversionMatrix) {
     }
 }
 
-// Subtitles are not encoded yet: a subtitle stream the muxer takes as it is
+// A subtitle stream without a codec of its own that the muxer takes as it is
 // gets copied, and the pictures convert as usual.
 TEST_F(TCustomFFmpegTest, SubtitleSourceConvertsItsPictures) {
     TScratchFolder folder;
