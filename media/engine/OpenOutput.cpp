@@ -32,7 +32,9 @@ bool HasPrivateOption(const AVOutputFormat* AFormat, const char* AName) {
 } // namespace
 
 int TCustomFFmpeg::CurrentOutputIndex(AVFormatContext* oc) const {
-    for (int i = Fnb_output_files - 1; i >= 0; --i)
+    // The first entry: the entries a join adds for its later inputs share
+    // the first one's context and its streams.
+    for (int i = 0; i < Fnb_output_files; ++i)
         if (Foutput_files[static_cast<size_t>(i)] == oc) return i;
     return -1;
 }

@@ -173,3 +173,18 @@ TEST_F(TCustomFFmpegJoinTest, AudioOfOtherRatesJoins) {
     EXPECT_EQ(a->Channels, 2);
     EXPECT_NEAR(static_cast<double>(a->Samples), 2 * 44100, 64);
 }
+
+// A stream added after the joined output is opened belongs to it and is fed
+// by every input in turn.
+TEST_F(TCustomFFmpegJoinTest, StreamAddedToTheJoinedOutputIsFedByEveryInput) {
+    OpenJoin({"languages.mkv", "languages.mkv"}, kFfv1Mp2, "added.mkv");
+    if (HasFatalFailure()) return;
+    E->SetOption("newaudio", "");
+    E->StartConvert(false);
+    EXPECT_FALSE(E->FatalException()) << E->FatalMessage();
+    const TMediaSummary m = InspectMedia(Folder.File("added.mkv"));
+    ASSERT_EQ(m.Streams.size(), 3u);
+    EXPECT_EQ(m.Streams[2].Type, AVMEDIA_TYPE_AUDIO);
+    // The 22050 Hz source pads each second of its tone to whole frames.
+    EXPECT_NEAR(m.Streams[2].SoundDuration(), 2.0, 0.1);
+}
