@@ -237,7 +237,7 @@ private:
     TTimedMutex FDataLock;
     TVideoState* FVideoState = nullptr;
     bool FSDLInit = false;
-    int FInWait = 0; // depth of Open, Stop and Seek waits on this thread
+    int FInWait = 0;       // depth of Open, Stop and Seek waits on this thread
     bool FOpening = false; // Open is closing the previous file
     std::unique_ptr<TThread> FPlayThread;
     std::unique_ptr<TThread> FEventThread;

@@ -67,7 +67,8 @@ bool TCustomPlayer::ChangeStream(AVMediaType AType, int AIndex) {
     {
         std::lock_guard lock(FDataLock);
         TVideoState* is = FVideoState;
-        const std::string reason = is ? CheckStreamChange(is, AType, AIndex) : "the current stream is not valid.";
+        const std::string reason =
+            is ? CheckStreamChange(is, AType, AIndex) : "the current stream is not valid.";
         if (!reason.empty()) {
             ReportError(reason, true);
             return false;

@@ -117,8 +117,8 @@ struct TVideoState {
     std::mutex sample_lock;
     std::vector<int16_t> sample_array;
     int sample_array_index = 0;
-    int audio_write_buf_size = 0;    // bytes not yet handed to SDL when the callback returned
-    double audio_callback_time = 0;  // when the callback last returned
+    int audio_write_buf_size = 0;   // bytes not yet handed to SDL when the callback returned
+    double audio_callback_time = 0; // when the callback last returned
     // Play thread.
     int last_i_start = 0;
     RDFTContext* rdft = nullptr;

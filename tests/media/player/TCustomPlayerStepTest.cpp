@@ -40,7 +40,8 @@ TEST_F(TCustomPlayerStepTest, EachStepShowsTheNextPictureAndPausesAgain) {
     Serve(300);
     EXPECT_GT(FrameNumberOf(*player.CurrentFrame()), 3);
     player.Stop(true);
-    EXPECT_EQ(rec.StatesNow(), (std::vector<TPlayState>{psPlay, psPause, psStep, psStep, psStep, psResume, psStop}));
+    EXPECT_EQ(rec.StatesNow(),
+              (std::vector<TPlayState>{psPlay, psPause, psStep, psStep, psStep, psResume, psStop}));
 }
 
 TEST_F(TCustomPlayerStepTest, AudioOnlyFilesDoNotStep) {
