@@ -90,3 +90,16 @@ inline int ThreadCount() {
     }
     return count;
 }
+
+// The thread count once it reaches Expected, or after a second. A joined
+// thread can stay listed in /proc for a moment after the join returns; a
+// thread that was really left behind stays for good.
+inline int ThreadCountSettlingAt(int Expected) {
+    const auto until = std::chrono::steady_clock::now() + std::chrono::seconds(1);
+    int count = ThreadCount();
+    while (count != Expected && std::chrono::steady_clock::now() < until) {
+        std::this_thread::sleep_for(std::chrono::milliseconds(5));
+        count = ThreadCount();
+    }
+    return count;
+}

@@ -87,7 +87,7 @@ TEST_F(TCustomPlayerErrorTest, StopReturnsPromptlyWhileTheReaderBlocks) {
     }
     done = true;
     writer.join();
-    EXPECT_EQ(ThreadCount(), baseline);
+    EXPECT_EQ(ThreadCountSettlingAt(baseline), baseline);
     unlink(fifo.c_str());
     rmdir(folder);
 }
