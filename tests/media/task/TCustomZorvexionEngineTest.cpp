@@ -1,23 +1,18 @@
 #include "media/task/TZorvexion.h"
 
-#include <cstdlib>
-#include <filesystem>
 #include <gtest/gtest.h>
 
 #include "media/TFFmpegLoader.h"
+#include "tests/media/ChildProcess.h"
+#include "tests/support/FixturePath.h"
 
 namespace {
 
-std::string Fixture(const char* AName) {
-    const char* dir = std::getenv("DUVA_BINARY_DIR");
-    return std::string(dir ? dir : ".") + "/fixtures/" + AName;
-}
-
 struct EngineRig {
     TZorvexion C;
-    std::string Out = testing::TempDir() + "zorvexion-engine/";
+    TTempFolder Folder;
+    std::string Out = Folder.Path();
     EngineRig() {
-        std::filesystem::create_directories(Out);
         EXPECT_TRUE(C.LoadAVLib(FFLoader.LibraryPath())) << C.LastErrMsg();
     }
 };
@@ -26,7 +21,7 @@ struct EngineRig {
 
 TEST(TCustomZorvexionEngine, RecordsAndExtOptionsReachTheConversionEngine) {
     EngineRig r;
-    ASSERT_EQ(r.C.AddTask(Fixture("clip.mkv"), "TimeStart=500000"), 0) << r.C.LastErrMsg();
+    ASSERT_EQ(r.C.AddTask(FixturePath("clip.mkv"), "TimeStart=500000"), 0) << r.C.LastErrMsg();
     TOutputOptions o;
     o.VideoCodec = "mpeg4";
     o.AudioCodec = "mp2";
@@ -45,7 +40,7 @@ TEST(TCustomZorvexionEngine, EngineErrorsComeBackInLastErrMsg) {
     EXPECT_EQ(r.C.AddTask(r.Out + "missing.avi"), -1);
     EXPECT_FALSE(r.C.LastErrMsg().empty());
 
-    ASSERT_EQ(r.C.AddTask(Fixture("clip.mkv")), 0) << r.C.LastErrMsg();
+    ASSERT_EQ(r.C.AddTask(FixturePath("clip.mkv")), 0) << r.C.LastErrMsg();
     const std::pair<const char*, const char*> bad[] = {
         {"r=abc", "Incorrect frame rate"},
         {"s=huge", "Incorrect frame size"},
@@ -64,13 +59,13 @@ TEST(TCustomZorvexionEngine, EngineErrorsComeBackInLastErrMsg) {
 
 TEST(TCustomZorvexionEngine, TaskProbersReadTheOpenedInputs) {
     EngineRig r;
-    ASSERT_EQ(r.C.AddTask(Fixture("clip.mkv")), 0) << r.C.LastErrMsg();
-    ASSERT_TRUE(r.C.AddInputFile(0, Fixture("tone_s16_mono_22050.wav"))) << r.C.LastErrMsg();
+    ASSERT_EQ(r.C.AddTask(FixturePath("clip.mkv")), 0) << r.C.LastErrMsg();
+    ASSERT_TRUE(r.C.AddInputFile(0, FixturePath("tone_s16_mono_22050.wav"))) << r.C.LastErrMsg();
     EXPECT_FALSE(r.C.AddInputFile(0, r.Out + "missing.wav"));
 
     TAVProbe* video = r.C.GetTaskAVProbe(0, 0);
     ASSERT_NE(video, nullptr);
-    EXPECT_EQ(video->FileName(), Fixture("clip.mkv"));
+    EXPECT_EQ(video->FileName(), FixturePath("clip.mkv"));
     EXPECT_EQ(video->VideoStreamCount(), 1);
     EXPECT_EQ(video->FirstVideoStreamInfo().Width, 320);
 

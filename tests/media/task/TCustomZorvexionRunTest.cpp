@@ -12,6 +12,7 @@
 #include "media/TFFmpegLoader.h"
 #include "media/prober/TAVProbe.h"
 #include "platform/sys/MainThread.h"
+#include "tests/media/ChildProcess.h"
 #include "tests/support/FixturePath.h"
 
 namespace {
@@ -26,15 +27,14 @@ struct Report {
 
 struct RunRig {
     TZorvexion C;
-    std::string Out = testing::TempDir() + "zorvexion-run/";
+    TTempFolder Folder; // each test its own: ctest runs them side by side
+    std::string Out = Folder.Path();
     std::mutex Lock;
     std::vector<Report> Reports;
     std::vector<TTerminateInfo> Notices;
     std::function<void(const TProgressInfo&)> OnReport; // runs inside the GUI handler
 
     RunRig() {
-        std::filesystem::remove_all(Out);
-        std::filesystem::create_directories(Out);
         EXPECT_TRUE(C.LoadAVLib(FFLoader.LibraryPath())) << C.LastErrMsg();
         C.SetProgressInterval(100);
         C.SetOnProgress([this](TCustomZorvexion*, PProgressInfo AInfo) {
