@@ -150,7 +150,11 @@ void TCustomFFmpeg::SetDefaults() {
     Fbit_buffer_size = 262144;
     FTotalOutputDuration = -1;
     FHookFrameNumber = 0;
-    FPostHooks = TPostHooks();
+    {
+        // Another task's preview switch may be changing the set right now.
+        std::lock_guard lock(PostHookLock());
+        FPostHooks = TPostHooks();
+    }
     FFatalException = false;
 }
 
