@@ -89,3 +89,14 @@ bool TCustomFFmpeg::NextJoinInput(TTranscodeTables& T, int& AFileIndex) {
     AFileIndex = next;
     return true;
 }
+
+int64_t TCustomFFmpeg::JoinedDuration() const {
+    int64_t sum = 0;
+    for (int i = 0; i < Fnb_input_files; ++i) {
+        const int64_t d = Finput_files[static_cast<size_t>(i)]->duration;
+        if (d != AV_NOPTS_VALUE && d > 0) sum += d;
+    }
+    // A recording time given before still limits it.
+    if (Frecording_time != INT64_MAX && (sum == 0 || Frecording_time < sum)) return Frecording_time;
+    return sum == 0 ? -1 : sum;
+}

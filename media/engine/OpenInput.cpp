@@ -225,6 +225,8 @@ bool TCustomFFmpeg::OpenInputFile(const std::string& AFileName) {
     if (Fverbose >= 0) av::av_dump_format(ic, Fnb_input_files, AFileName.c_str(), 0);
     Finput_files[n] = ic;
     ++Fnb_input_files;
+    // An input opened after a joined output is joined too: it adds its length.
+    if (FJoinMode) FTotalOutputDuration = JoinedDuration();
     Fvideo_channel = 0;
     Fvideo_codec_name.clear();
     Faudio_codec_name.clear();

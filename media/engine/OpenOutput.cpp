@@ -177,15 +177,7 @@ int TCustomFFmpeg::OpenOutputFile(const std::string& AFileName, bool AJoin) {
 
     if (AJoin && Fnb_input_files > 1) {
         FJoinMode = true;
-        int64_t sum = 0;
-        for (int i = 0; i < Fnb_input_files; ++i) {
-            int64_t d = Finput_files[static_cast<size_t>(i)]->duration;
-            if (d != AV_NOPTS_VALUE && d > 0) sum += d;
-        }
-        FTotalOutputDuration = sum == 0 ? -1 : sum;
-        // A recording time given before still limits it.
-        if (Frecording_time != INT64_MAX && (sum == 0 || Frecording_time < sum))
-            FTotalOutputDuration = Frecording_time;
+        FTotalOutputDuration = JoinedDuration();
         for (int i = 1; i < Fnb_input_files; ++i)
             Foutput_files[static_cast<size_t>(Fnb_output_files++)] = oc;
     }

@@ -9,9 +9,9 @@
 #include <cstdio>
 #include <memory>
 #include <mutex>
-#include <thread>
 #include <string>
 #include <string_view>
+#include <thread>
 #include <utility>
 #include <vector>
 
@@ -373,6 +373,9 @@ private:
     // over with its time stamps shifted past what was written. False after
     // the last input.
     bool NextJoinInput(TTranscodeTables& T, int& AFileIndex);
+    // Join mode: the expected length of the output, the inputs' lengths
+    // added up (-1 when none is known), limited by a recording time.
+    int64_t JoinedDuration() const;
     // The output entries that own a file: in join mode all entries are the first.
     int OutputOwners() const { return FJoinMode ? std::min(Fnb_output_files, 1) : Fnb_output_files; }
     void SetupCopy(TAVOutputStream& ost, TAVInputStream& ist);
@@ -388,7 +391,8 @@ private:
     // there), timed by its own pts in microseconds.
     void DoVideoOut(TTranscodeTables& T, TAVOutputStream& ost, TAVInputStream& ist, AVFrame* frame,
                     bool AFiltered = false);
-    void BuildFilterGraph(TAVOutputStream& ost, int AWidth, int AHeight, int APixFmt, AVRational ASampleAspect);
+    void BuildFilterGraph(TAVOutputStream& ost, int AWidth, int AHeight, int APixFmt,
+                          AVRational ASampleAspect);
     void FilterVideo(TTranscodeTables& T, TAVOutputStream& ost, TAVInputStream& ist, AVFrame* frame);
     void EncodeFrame(TAVOutputStream& ost, AVFrame* frame);
     void EncodeAudioFifo(TAVOutputStream& ost, bool AFinal);

@@ -188,3 +188,24 @@ TEST_F(TCustomFFmpegJoinTest, StreamAddedToTheJoinedOutputIsFedByEveryInput) {
     // The 22050 Hz source pads each second of its tone to whole frames.
     EXPECT_NEAR(m.Streams[2].SoundDuration(), 2.0, 0.1);
 }
+
+// An input opened after the joined output is joined after the others, and
+// the progress counts its length too.
+TEST_F(TCustomFFmpegJoinTest, AnInputOpenedAfterTheOutputIsJoinedAndCounted) {
+    OpenJoin({"clip_1s.mkv", "clip_1s.mkv"}, kFfv1Mp2, "joined.mkv");
+    if (HasFatalFailure()) return;
+    ASSERT_TRUE(E->OpenInputFile(FixturePath("clip.mkv"))) << E->LastErrMsg();
+    E->ReportInterval = 0;
+    TProgressLog progress;
+    progress.Attach(*E);
+    EXPECT_FALSE(E->StartConvert(false));
+    EXPECT_FALSE(E->FatalException()) << E->FatalMessage();
+
+    const std::vector<TPicture> pictures = DecodePictures(Folder.File("joined.mkv"));
+    ASSERT_EQ(pictures.size(), 100u);
+    EXPECT_EQ(pictures[50].Counter(), 0); // the late input starts from its own first picture
+    const std::vector<TProgressRecord> events = progress.Events();
+    ASSERT_FALSE(events.empty());
+    EXPECT_NEAR(events.back().TotalDuration, 4000000, 80000);
+    EXPECT_NEAR(events.back().CurrentDuration, 4000000, 80000);
+}
