@@ -32,12 +32,6 @@ bool LoadAll(const std::string& bytes, TlxCompressedStoredSkin& stored, TlxSkinC
     return stored.ReadContent(content);
 }
 
-int RunSkintool(const std::string& arguments) {
-    const char* bin = std::getenv("DUVA_BINARY_DIR");
-    std::string command = std::string(bin ? bin : ".") + "/bin/skintool " + arguments + " >/dev/null 2>&1";
-    return std::system(command.c_str());
-}
-
 // Loads the skin folder File and checks that it equals Expected: the same
 // description text and the same pixels.
 void ExpectSameSkin(const std::string& File, TlxSkinContent& Expected) {
@@ -63,7 +57,8 @@ TEST(TlxCompressedStoredSkin, EmptyStoredSkinLayout) {
     EXPECT_TRUE(stored.Empty());
     TMemoryStream out;
     stored.SaveToCompressStream(out);
-    EXPECT_EQ(std::string(static_cast<const char*>(out.Memory()), size_t(out.Size())), std::string("\3\0\0\0\0\0\0\0", 8));
+    EXPECT_EQ(std::string(static_cast<const char*>(out.Memory()), size_t(out.Size())),
+              std::string("\3\0\0\0\0\0\0\0", 8));
     stored.SaveToCompressFile(folder.File("e.skn"));
     EXPECT_FALSE(std::filesystem::exists(folder.File("e.skn")));
     TlxSkinContent content;
@@ -141,8 +136,8 @@ TEST(TlxCompressedStoredSkin, MalformedInputsFailAndChangeNothing) {
 TEST(TlxCompressedStoredSkin, FolderToSknAndBackKeepsValuesAndPixels) {
     TempFolder folder;
     const std::string ini = folder.File("skin.ini");
-    WriteTextFile(ini, SkinText("[BUTTON1]\r\npictureindex=1\r\n", "count=0\r\n", "count=1\r\n0=button:BUTTON1\r\n",
-                                "borderwidth=3\r\n",
+    WriteTextFile(ini, SkinText("[BUTTON1]\r\npictureindex=1\r\n", "count=0\r\n",
+                                "count=1\r\n0=button:BUTTON1\r\n", "borderwidth=3\r\n",
                                 "picture=f.bmp\r\ninactivepicture=\r\nmask=m.bmp\r\n"
                                 "activepicturescount=2\r\n0=a.bmp\r\n1=b.bmp\r\n"));
     int n = 0;
@@ -180,10 +175,10 @@ TEST(TlxCompressedStoredSkin, FolderToSknAndBackKeepsValuesAndPixels) {
     std::filesystem::create_directory(folder.File("out"));
     StoreSkinToDisk(folder.File("out/skin.ini"), loaded);
     ExpectSameSkin(folder.File("out/skin.ini"), original);
-    EXPECT_EQ(RunSkintool("pack " + folder.Path() + "/skin.ini " + folder.File("tool.skn")), 0);
-    EXPECT_EQ(RunSkintool("unpack " + folder.File("tool.skn") + " " + folder.File("tool")), 0);
+    EXPECT_EQ(RunSkintool("pack " + folder.Path() + "/skin.ini " + folder.File("tool.skn")).Status, 0);
+    EXPECT_EQ(RunSkintool("unpack " + folder.File("tool.skn") + " " + folder.File("tool")).Status, 0);
     ExpectSameSkin(folder.File("tool/skin.ini"), original);
-    EXPECT_NE(RunSkintool("unpack " + folder.File("missing.skn") + " " + folder.File("x")), 0);
+    EXPECT_NE(RunSkintool("unpack " + folder.File("missing.skn") + " " + folder.File("x")).Status, 0);
 
     // A folder that is no skin description keeps what was stored.
     WriteTextFile(folder.File("no.ini"), "[VERSION]\r\nver=1\r\n");

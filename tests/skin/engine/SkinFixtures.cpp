@@ -1,10 +1,13 @@
 #include "SkinFixtures.h"
 
+#include <array>
+#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <stdexcept>
+#include <sys/wait.h>
 #include <vector>
 
 TempFolder::TempFolder() {
@@ -62,4 +65,19 @@ std::string SkinText(const std::string& extra, const std::string& objects, const
 std::string ReferencePath(const std::string& name) {
     const char* source = std::getenv("DUVA_SOURCE_DIR");
     return std::string(source ? source : ".") + "/tests/skin/engine/reference/" + name;
+}
+
+SkintoolRun RunSkintool(const std::string& arguments) {
+    const char* bin = std::getenv("DUVA_BINARY_DIR");
+    const std::string command = std::string(bin ? bin : ".") + "/bin/skintool " + arguments + " 2>&1";
+    SkintoolRun run;
+    FILE* pipe = popen(command.c_str(), "r");
+    if (!pipe) return run;
+    std::array<char, 4096> buf;
+    size_t n;
+    while ((n = fread(buf.data(), 1, buf.size(), pipe)) > 0)
+        run.Output.append(buf.data(), n);
+    const int status = pclose(pipe);
+    run.Status = status != -1 && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
 }

@@ -32,3 +32,11 @@ std::string SkinText(const std::string& extra = "", const std::string& objects =
 
 // A committed reference file of this test folder.
 std::string ReferencePath(const std::string& name);
+
+// One run of the skintool built with the tree: its exit status (-1 when it
+// did not exit by itself) and what it printed on both streams.
+struct SkintoolRun {
+    int Status = -1;
+    std::string Output;
+};
+SkintoolRun RunSkintool(const std::string& arguments);

@@ -4,11 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <filesystem>
-#include <memory>
-#include <sys/wait.h>
 
 using namespace skinimg;
 
@@ -24,25 +20,6 @@ const std::string kGeometry =
     "leftbottompoint=3,8\r\nrightbottompoint=9,8\r\nclientrect=3,2,9,8\r\n";
 const std::string kSections = "[btn]\r\n" + kGeometry + "[masked]\r\n" + kGeometry +
                               "maskpictureindex=1\r\n" + "[plain]\r\npictureindex=0\r\nskinrect=1,1,5,3\r\n";
-
-struct RenderRun {
-    int Status = -1;
-    std::string Output;
-};
-
-RenderRun Skintool(const std::string& arguments) {
-    const char* bin = std::getenv("DUVA_BINARY_DIR");
-    const std::string command = std::string(bin ? bin : ".") + "/bin/skintool " + arguments + " 2>&1";
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-    RenderRun run;
-    std::array<char, 4096> buf;
-    size_t n;
-    while ((n = fread(buf.data(), 1, buf.size(), pipe.get())) > 0)
-        run.Output.append(buf.data(), n);
-    const int status = pclose(pipe.release());
-    run.Status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
 
 void WriteSkin(const TempFolder& folder) {
     WriteTextFile(folder.File("skin.ini"),
@@ -74,7 +51,7 @@ TEST(SkinToolRender, DrawsADescriptionAtASizeFromAFolderOrACompressedSkin) {
     TempFolder folder;
     WriteSkin(folder);
     const std::string out = folder.File("btn.png");
-    RenderRun run = Skintool("render " + folder.Path() + " btn 17x13 " + out);
+    SkintoolRun run = RunSkintool("render " + folder.Path() + " btn 17x13 " + out);
     ASSERT_EQ(run.Status, 0) << run.Output;
     TBitmap image = ReadPng(out);
     ASSERT_EQ(image.Width(), 17);
@@ -84,13 +61,13 @@ TEST(SkinToolRender, DrawsADescriptionAtASizeFromAFolderOrACompressedSkin) {
               "");
 
     // The same skin compressed draws the same image.
-    ASSERT_EQ(Skintool("pack " + folder.Path() + " " + folder.File("skin.skn")).Status, 0);
-    run = Skintool("render " + folder.File("skin.skn") + " btn 17x13 " + folder.File("packed.png"));
+    ASSERT_EQ(RunSkintool("pack " + folder.Path() + " " + folder.File("skin.skn")).Status, 0);
+    run = RunSkintool("render " + folder.File("skin.skn") + " btn 17x13 " + folder.File("packed.png"));
     ASSERT_EQ(run.Status, 0) << run.Output;
     EXPECT_EQ(ReadTextFile(folder.File("packed.png")), ReadTextFile(out));
 
     // Without corner points the skin rectangle is stretched.
-    run = Skintool("render " + folder.File("skin.ini") + " plain 8x4 " + folder.File("plain.png"));
+    run = RunSkintool("render " + folder.File("skin.ini") + " plain 8x4 " + folder.File("plain.png"));
     ASSERT_EQ(run.Status, 0) << run.Output;
     TBitmap plain = ReadPng(folder.File("plain.png"));
     EXPECT_EQ(FirstMismatch(plain, [](int x, int y) { return Cell(1 + Near(x, 4, 8), 1 + Near(y, 2, 4)); }),
@@ -100,7 +77,7 @@ TEST(SkinToolRender, DrawsADescriptionAtASizeFromAFolderOrACompressedSkin) {
 TEST(SkinToolRender, MaskMakesThePixelsOutsideTheRegionTransparent) {
     TempFolder folder;
     WriteSkin(folder);
-    RenderRun run = Skintool("render " + folder.Path() + " masked 17x13 " + folder.File("m.png"));
+    SkintoolRun run = RunSkintool("render " + folder.Path() + " masked 17x13 " + folder.File("m.png"));
     ASSERT_EQ(run.Status, 0) << run.Output;
     TBitmap image = ReadPng(folder.File("m.png"));
     ASSERT_TRUE(image.HasAlpha());
@@ -132,7 +109,7 @@ TEST(SkinToolRender, RefusesBadRequestsWithAMessage) {
         {"render " + folder.Path() + " btn 10x10", 2, "usage"},
     };
     for (const Case& c : cases) {
-        RenderRun run = Skintool(c.arguments);
+        SkintoolRun run = RunSkintool(c.arguments);
         EXPECT_EQ(run.Status, c.status) << c.arguments;
         EXPECT_NE(run.Output.find(c.message), std::string::npos) << run.Output;
     }

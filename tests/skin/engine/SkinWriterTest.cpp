@@ -5,10 +5,7 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <cstdlib>
-#include <memory>
 
 namespace {
 
@@ -116,19 +113,6 @@ const char* const HandWrittenSkin = "[version]\r\n"
                                     "itemrect=0,20,40,30\r\n"
                                     "vscrollbarname=\r\n";
 
-std::string RunTool(const std::string& arguments, int& status) {
-    const char* bin = std::getenv("DUVA_BINARY_DIR");
-    std::string command = std::string(bin ? bin : ".") + "/bin/skintool " + arguments + " 2>&1";
-    std::unique_ptr<FILE, int (*)(FILE*)> pipe(popen(command.c_str(), "r"), pclose);
-    std::string output;
-    std::array<char, 4096> buf;
-    size_t n;
-    while ((n = fread(buf.data(), 1, buf.size(), pipe.get())) > 0)
-        output.append(buf.data(), n);
-    status = pclose(pipe.release());
-    return output;
-}
-
 void WriteHandWrittenFolder(const TempFolder& folder) {
     WriteTextFile(folder.File("skin.ini"), HandWrittenSkin);
     WriteBmpFile(folder.File("frame.bmp"), 100, 80);
@@ -154,36 +138,33 @@ TEST(TlxSkinWriter, OutputMatchesTheReferenceAndReadsBack) {
 TEST(TlxSkinWriter, DumpOfAHandWrittenFolderMatchesTheReference) {
     TempFolder folder;
     WriteHandWrittenFolder(folder);
-    int status = -1;
-    std::string dump = RunTool("dump " + folder.Path(), status);
-    EXPECT_EQ(status, 0) << dump;
-    ExpectReference(dump, "dump-skin.ini");
+    const SkintoolRun dump = RunSkintool("dump " + folder.Path());
+    EXPECT_EQ(dump.Status, 0) << dump.Output;
+    ExpectReference(dump.Output, "dump-skin.ini");
 }
 
 TEST(TlxSkinWriter, ToolReportsUnusableInput) {
     TempFolder folder;
-    int status = -1;
-    std::string out = RunTool("dump " + folder.Path(), status);
-    EXPECT_NE(status, 0);
-    EXPECT_NE(out.find("no .ini"), std::string::npos) << out;
+    SkintoolRun run = RunSkintool("dump " + folder.Path());
+    EXPECT_NE(run.Status, 0);
+    EXPECT_NE(run.Output.find("no .ini"), std::string::npos) << run.Output;
 
     WriteTextFile(folder.File("skin.ini"), "[VERSION]\r\nver=1\r\n");
-    out = RunTool("dump " + folder.File("skin.ini"), status);
-    EXPECT_NE(status, 0);
-    EXPECT_NE(out.find("not a skin description"), std::string::npos) << out;
+    run = RunSkintool("dump " + folder.File("skin.ini"));
+    EXPECT_NE(run.Status, 0);
+    EXPECT_NE(run.Output.find("not a skin description"), std::string::npos) << run.Output;
 
-    out = RunTool("explode " + folder.Path(), status);
-    EXPECT_NE(status, 0);
-    EXPECT_NE(out.find("usage"), std::string::npos) << out;
+    run = RunSkintool("explode " + folder.Path());
+    EXPECT_NE(run.Status, 0);
+    EXPECT_NE(run.Output.find("usage"), std::string::npos) << run.Output;
 }
 
 TEST(TlxSkinWriter, ValidateAcceptsASoundFolderAndListsProblems) {
     TempFolder good;
     WriteHandWrittenFolder(good);
-    int status = -1;
-    std::string out = RunTool("validate " + good.Path(), status);
-    EXPECT_EQ(status, 0) << out;
-    EXPECT_EQ(out, "ok\n");
+    const SkintoolRun sound = RunSkintool("validate " + good.Path());
+    EXPECT_EQ(sound.Status, 0) << sound.Output;
+    EXPECT_EQ(sound.Output, "ok\n");
 
     struct {
         const char* name;
@@ -222,8 +203,8 @@ TEST(TlxSkinWriter, ValidateAcceptsASoundFolderAndListsProblems) {
         WriteBmpFile(folder.File("frame.bmp"), 100, 80);
         WriteBmpFile(folder.File("controls.bmp"), 40, 40);
         WriteTextFile(folder.File("bad.bmp"), "BM but not a bitmap");
-        out = RunTool("validate " + folder.Path(), status);
-        EXPECT_NE(status, 0);
-        EXPECT_NE(out.find(c.problem), std::string::npos) << out;
+        const SkintoolRun run = RunSkintool("validate " + folder.Path());
+        EXPECT_NE(run.Status, 0);
+        EXPECT_NE(run.Output.find(c.problem), std::string::npos) << run.Output;
     }
 }
