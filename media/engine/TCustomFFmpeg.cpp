@@ -151,7 +151,7 @@ void TCustomFFmpeg::SetDefaults() {
     FTotalOutputDuration = -1;
     FHookFrameNumber = 0;
     {
-        // Another task's preview switch may be changing the set right now.
+        // A preview switch from the GUI thread may be changing the set right now.
         std::lock_guard lock(PostHookLock());
         FPostHooks = TPostHooks();
     }
