@@ -24,8 +24,8 @@ extern "C" {
 #include <libavutil/channel_layout.h>
 #include <libavutil/cpu.h>
 #include <libavutil/dict.h>
-#include <libavutil/eval.h>
 #include <libavutil/display.h>
+#include <libavutil/eval.h>
 #include <libavutil/fifo.h>
 #include <libavutil/frame.h>
 #include <libavutil/hwcontext.h>
@@ -58,13 +58,13 @@ extern "C" {
 
 // FFmpeg: avutil, swresample, swscale, avcodec, avformat, avfilter, avdevice.
 namespace av {
+#include "media/bindings/avcodec.inc"
+#include "media/bindings/avdevice.inc"
+#include "media/bindings/avfilter.inc"
+#include "media/bindings/avformat.inc"
 #include "media/bindings/avutil.inc"
 #include "media/bindings/swresample.inc"
 #include "media/bindings/swscale.inc"
-#include "media/bindings/avcodec.inc"
-#include "media/bindings/avformat.inc"
-#include "media/bindings/avfilter.inc"
-#include "media/bindings/avdevice.inc"
 } // namespace av
 
 // The C library, always the system's.

@@ -23,14 +23,15 @@ struct TFileIO {
     AVIOInterruptCB Interrupt{nullptr, nullptr};
 };
 
-bool Interrupted(const TFileIO& io) { return io.Interrupt.callback && io.Interrupt.callback(io.Interrupt.opaque); }
+bool Interrupted(const TFileIO& io) {
+    return io.Interrupt.callback && io.Interrupt.callback(io.Interrupt.opaque);
+}
 
 // The file-system name behind a URL we handle.
 std::string PathOf(std::string_view url) {
     if (url.substr(0, UnicodePrefix.size()) == UnicodePrefix)
         return std::string(url.substr(UnicodePrefix.size()));
-    if (url.substr(0, 5) == "file:")
-        return std::string(url.substr(5));
+    if (url.substr(0, 5) == "file:") return std::string(url.substr(5));
     return std::string(url);
 }
 
@@ -47,15 +48,11 @@ int FileRead(void* opaque, uint8_t* buf, int size) {
             io.GotData = true;
             return static_cast<int>(n);
         }
-        if (n == 0 && !(io.Fifo && !io.GotData))
-            return AVERROR_EOF;
-        if (n < 0 && errno == EINTR)
-            continue;
-        if (n < 0 && !(io.Fifo && (errno == EAGAIN || errno == EWOULDBLOCK)))
-            return AVERROR(errno);
+        if (n == 0 && !(io.Fifo && !io.GotData)) return AVERROR_EOF;
+        if (n < 0 && errno == EINTR) continue;
+        if (n < 0 && !(io.Fifo && (errno == EAGAIN || errno == EWOULDBLOCK))) return AVERROR(errno);
         // A FIFO without data (or still without a writer): wait in slices, watching the stop flag.
-        if (Interrupted(io))
-            return AVERROR_EXIT;
+        if (Interrupted(io)) return AVERROR_EXIT;
         pollfd pfd{io.Fd, POLLIN, 0};
         int r = poll(&pfd, 1, FifoSliceMs);
         if (r > 0 && (pfd.revents & POLLHUP) && !(pfd.revents & POLLIN))
@@ -69,8 +66,7 @@ int FileWrite(void* opaque, uint8_t* buf, int size) {
     while (done < size) {
         ssize_t n = write(io.Fd, buf + done, static_cast<size_t>(size - done));
         if (n < 0) {
-            if (errno == EINTR)
-                continue;
+            if (errno == EINTR) continue;
             return AVERROR(errno);
         }
         done += static_cast<int>(n);
@@ -83,8 +79,7 @@ int64_t FileSeek(void* opaque, int64_t offset, int whence) {
     whence &= ~AVSEEK_FORCE;
     if (whence == AVSEEK_SIZE) {
         struct stat st {};
-        if (fstat(io.Fd, &st) != 0)
-            return AVERROR(errno);
+        if (fstat(io.Fd, &st) != 0) return AVERROR(errno);
         return st.st_size;
     }
     off_t r = lseek(io.Fd, offset, whence);
@@ -98,8 +93,7 @@ std::atomic<TIOOpen> DefaultIOOpen{nullptr};
 std::atomic<TIOClose> DefaultIOClose{nullptr};
 
 int HookedIOOpen(AVFormatContext* s, AVIOContext** pb, const char* url, int flags, AVDictionary** options) {
-    if (url && UsesFileIO(url))
-        return OpenFileIO(pb, url, flags, &s->interrupt_callback);
+    if (url && UsesFileIO(url)) return OpenFileIO(pb, url, flags, &s->interrupt_callback);
     TIOOpen fallback = DefaultIOOpen.load();
     return fallback ? fallback(s, pb, url, flags, options) : AVERROR(ENOSYS);
 }
@@ -110,21 +104,21 @@ int HookedIOClose(AVFormatContext* s, AVIOContext* pb) {
         return 0;
     }
     TIOClose fallback = DefaultIOClose.load();
-    if (fallback)
-        return fallback(s, pb);
+    if (fallback) return fallback(s, pb);
     return av::avio_close(pb);
 }
 
 } // namespace
 
 bool UsesFileIO(std::string_view url) {
-    if (url.substr(0, UnicodePrefix.size()) == UnicodePrefix)
-        return true;
+    if (url.substr(0, UnicodePrefix.size()) == UnicodePrefix) return true;
     std::string path = PathOf(url);
     return (url.substr(0, 5) == "file:" || url.find(':') == std::string_view::npos) && IsFifo(path);
 }
 
-bool IsFileIO(const AVIOContext* pb) { return pb && pb->read_packet == FileRead; }
+bool IsFileIO(const AVIOContext* pb) {
+    return pb && pb->read_packet == FileRead;
+}
 
 int OpenFileIO(AVIOContext** pb, std::string_view url, int flags, const AVIOInterruptCB* interrupt) {
     *pb = nullptr;
@@ -136,23 +130,20 @@ int OpenFileIO(AVIOContext** pb, std::string_view url, int flags, const AVIOInte
     else
         oflags |= O_RDONLY;
     const bool fifo = !writing && IsFifo(path);
-    if (fifo)
-        oflags |= O_NONBLOCK;
+    if (fifo) oflags |= O_NONBLOCK;
     int fd;
     do {
         fd = open(path.c_str(), oflags, 0666);
     } while (fd < 0 && errno == EINTR);
-    if (fd < 0)
-        return AVERROR(errno);
+    if (fd < 0) return AVERROR(errno);
 
     auto* io = new TFileIO;
     io->Fd = fd;
     io->Fifo = fifo;
-    if (interrupt)
-        io->Interrupt = *interrupt;
+    if (interrupt) io->Interrupt = *interrupt;
     auto* buffer = static_cast<unsigned char*>(av::av_malloc(BufferSize));
-    AVIOContext* ctx = buffer ? av::avio_alloc_context(buffer, BufferSize, writing ? 1 : 0, io, FileRead, FileWrite,
-                                                       fifo ? nullptr : FileSeek)
+    AVIOContext* ctx = buffer ? av::avio_alloc_context(buffer, BufferSize, writing ? 1 : 0, io, FileRead,
+                                                       FileWrite, fifo ? nullptr : FileSeek)
                               : nullptr;
     if (!ctx) {
         av::av_free(buffer);
@@ -166,11 +157,9 @@ int OpenFileIO(AVIOContext** pb, std::string_view url, int flags, const AVIOInte
 }
 
 void CloseFileIO(AVIOContext** pb) {
-    if (!pb || !*pb)
-        return;
+    if (!pb || !*pb) return;
     AVIOContext* ctx = *pb;
-    if (ctx->write_flag)
-        av::avio_flush(ctx);
+    if (ctx->write_flag) av::avio_flush(ctx);
     auto* io = static_cast<TFileIO*>(ctx->opaque);
     if (io) {
         close(io->Fd);
@@ -181,12 +170,9 @@ void CloseFileIO(AVIOContext** pb) {
 }
 
 void InstallIOHooks(AVFormatContext* s) {
-    if (!s || s->io_open == HookedIOOpen)
-        return;
-    if (s->io_open && !DefaultIOOpen.load())
-        DefaultIOOpen = s->io_open;
-    if (s->io_close2 && !DefaultIOClose.load())
-        DefaultIOClose = s->io_close2;
+    if (!s || s->io_open == HookedIOOpen) return;
+    if (s->io_open && !DefaultIOOpen.load()) DefaultIOOpen = s->io_open;
+    if (s->io_close2 && !DefaultIOClose.load()) DefaultIOClose = s->io_close2;
     s->io_open = HookedIOOpen;
     s->io_close2 = HookedIOClose;
 }
@@ -196,10 +182,8 @@ int OpenMediaInput(AVFormatContext** ic, std::string_view fileName, const AVInpu
     const std::string url = FileNameToURL(fileName);
     AVFormatContext* ctx = *ic ? *ic : av::avformat_alloc_context();
     *ic = nullptr;
-    if (!ctx)
-        return AVERROR(ENOMEM);
-    if (interrupt)
-        ctx->interrupt_callback = *interrupt;
+    if (!ctx) return AVERROR(ENOMEM);
+    if (interrupt) ctx->interrupt_callback = *interrupt;
     InstallIOHooks(ctx);
     AVIOContext* own = nullptr;
     if (!ctx->pb && UsesFileIO(url)) {
@@ -220,35 +204,29 @@ int OpenMediaInput(AVFormatContext** ic, std::string_view fileName, const AVInpu
 }
 
 void CloseMediaInput(AVFormatContext** ic) {
-    if (!ic || !*ic)
-        return;
+    if (!ic || !*ic) return;
     AVIOContext* pb = (*ic)->pb;
     const bool own = IsFileIO(pb) && ((*ic)->flags & AVFMT_FLAG_CUSTOM_IO);
     av::avformat_close_input(ic);
-    if (own)
-        CloseFileIO(&pb);
+    if (own) CloseFileIO(&pb);
 }
 
 int OpenMediaOutput(AVFormatContext* oc, std::string_view fileName, const AVIOInterruptCB* interrupt,
                     AVDictionary** options) {
-    if (interrupt)
-        oc->interrupt_callback = *interrupt;
+    if (interrupt) oc->interrupt_callback = *interrupt;
     InstallIOHooks(oc);
-    if (oc->oformat && (oc->oformat->flags & AVFMT_NOFILE))
-        return 0;
+    if (oc->oformat && (oc->oformat->flags & AVFMT_NOFILE)) return 0;
     const std::string url = FileNameToURL(fileName);
     if (UsesFileIO(url)) {
         int r = OpenFileIO(&oc->pb, url, AVIO_FLAG_WRITE, &oc->interrupt_callback);
-        if (r >= 0)
-            oc->flags |= AVFMT_FLAG_CUSTOM_IO;
+        if (r >= 0) oc->flags |= AVFMT_FLAG_CUSTOM_IO;
         return r;
     }
     return av::avio_open2(&oc->pb, url.c_str(), AVIO_FLAG_WRITE, &oc->interrupt_callback, options);
 }
 
 void CloseMediaOutput(AVFormatContext* oc) {
-    if (!oc || !oc->pb)
-        return;
+    if (!oc || !oc->pb) return;
     if (IsFileIO(oc->pb))
         CloseFileIO(&oc->pb);
     else if (!(oc->oformat && (oc->oformat->flags & AVFMT_NOFILE)))

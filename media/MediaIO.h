@@ -40,7 +40,7 @@ void CloseMediaInput(AVFormatContext** ic);
 
 // Opens oc->pb for writing fileName (our backend or avio_open2) unless the
 // muxer needs no file. Returns 0 or a negative AVERROR.
-int OpenMediaOutput(AVFormatContext* oc, std::string_view fileName, const AVIOInterruptCB* interrupt = nullptr,
-                    AVDictionary** options = nullptr);
+int OpenMediaOutput(AVFormatContext* oc, std::string_view fileName,
+                    const AVIOInterruptCB* interrupt = nullptr, AVDictionary** options = nullptr);
 // Closes oc->pb whichever way it was opened (after av_write_trailer).
 void CloseMediaOutput(AVFormatContext* oc);

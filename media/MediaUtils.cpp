@@ -9,8 +9,7 @@
 
 int64_t GetFileSizeByName(std::string_view AFileName) {
     struct stat st {};
-    if (stat(std::string(AFileName).c_str(), &st) != 0 || S_ISDIR(st.st_mode))
-        return -1;
+    if (stat(std::string(AFileName).c_str(), &st) != 0 || S_ISDIR(st.st_mode)) return -1;
     return st.st_size;
 }
 
@@ -18,13 +17,11 @@ std::string CutToken(std::string& AText, std::string_view ADelimiter, bool ARemo
     auto pos = ADelimiter.empty() ? std::string::npos : AText.find(ADelimiter);
     if (pos == std::string::npos) {
         std::string head = AText;
-        if (ARemove)
-            AText.clear();
+        if (ARemove) AText.clear();
         return head;
     }
     std::string head = AText.substr(0, pos);
-    if (ARemove)
-        AText.erase(0, pos + ADelimiter.size());
+    if (ARemove) AText.erase(0, pos + ADelimiter.size());
     return head;
 }
 
@@ -49,17 +46,20 @@ double OffsetDaysAt(time_t t) {
 }
 } // namespace
 
-double TimeZoneOffset() { return OffsetDaysAt(time(nullptr)); }
+double TimeZoneOffset() {
+    return OffsetDaysAt(time(nullptr));
+}
 
 TDateTime UnixTimeToDateTime(int64_t ASeconds) {
     return static_cast<double>(ASeconds) / 86400.0 + 25569.0 + OffsetDaysAt(static_cast<time_t>(ASeconds));
 }
 
-int SeekFlagsToInt(TSeekFlags AFlags) { return static_cast<int>(AFlags.Bits()); }
+int SeekFlagsToInt(TSeekFlags AFlags) {
+    return static_cast<int>(AFlags.Bits());
+}
 
 std::string DurationToText(int64_t ADuration) {
-    if (ADuration == AV_NOPTS_VALUE)
-        return "N/A";
+    if (ADuration == AV_NOPTS_VALUE) return "N/A";
     const int64_t seconds = ADuration / 1000000;
     const int64_t hours = ADuration / (3600LL * 1000000);
     const int64_t ms = (ADuration % 1000000) * 1000 / 1000000;
@@ -71,28 +71,46 @@ std::string DurationToText(int64_t ADuration) {
 }
 
 int64_t FrameDuration(AVRational AFrameRate) {
-    if (AFrameRate.num == 0 || AFrameRate.den == 0)
-        return 40000;
+    if (AFrameRate.num == 0 || AFrameRate.den == 0) return 40000;
     return 1000000LL * AFrameRate.den / AFrameRate.num;
 }
 
 std::string AVErrorText(std::string_view APrefix, int AErrorCode) {
     const char* text = nullptr;
     switch (AErrorCode) {
-    case AVERROR(ENOENT): text = "No such file or directory"; break;
-    case AVERROR(EIO): text = "I/O error"; break;
-    case AVERROR(ENOMEM): text = "Not enough memory"; break;
+    case AVERROR(ENOENT):
+        text = "No such file or directory";
+        break;
+    case AVERROR(EIO):
+        text = "I/O error";
+        break;
+    case AVERROR(ENOMEM):
+        text = "Not enough memory";
+        break;
     case AVERROR_INVALIDDATA:
-    case AVERROR(EINVAL): text = "Invalid data found when processing input"; break;
-    case AVERROR_EOF: text = "End of file"; break;
-    case AVERROR(EDOM): text = "Number syntax expected in filename"; break;
+    case AVERROR(EINVAL):
+        text = "Invalid data found when processing input";
+        break;
+    case AVERROR_EOF:
+        text = "End of file";
+        break;
+    case AVERROR(EDOM):
+        text = "Number syntax expected in filename";
+        break;
     case AVERROR(EILSEQ):
     case AVERROR_DEMUXER_NOT_FOUND:
-    case AVERROR_MUXER_NOT_FOUND: text = "Unknown format"; break;
+    case AVERROR_MUXER_NOT_FOUND:
+        text = "Unknown format";
+        break;
     case AVERROR_PROTOCOL_NOT_FOUND:
-    case AVERROR(EPROTONOSUPPORT): text = "Unsupported network protocol"; break;
-    case AVERROR_PATCHWELCOME: text = "Not yet implemented in FFmpeg"; break;
-    default: break;
+    case AVERROR(EPROTONOSUPPORT):
+        text = "Unsupported network protocol";
+        break;
+    case AVERROR_PATCHWELCOME:
+        text = "Not yet implemented in FFmpeg";
+        break;
+    default:
+        break;
     }
     std::string result(APrefix);
     result += ": ";
@@ -115,12 +133,18 @@ std::string AVErrStr(int AErrorCode) {
 
 std::string MediaTypeName(int AMediaType) {
     switch (AMediaType) {
-    case AVMEDIA_TYPE_VIDEO: return "Video";
-    case AVMEDIA_TYPE_AUDIO: return "Audio";
-    case AVMEDIA_TYPE_DATA: return "Data";
-    case AVMEDIA_TYPE_SUBTITLE: return "Subtitle";
-    case AVMEDIA_TYPE_ATTACHMENT: return "Attachment";
-    default: return "Unknown";
+    case AVMEDIA_TYPE_VIDEO:
+        return "Video";
+    case AVMEDIA_TYPE_AUDIO:
+        return "Audio";
+    case AVMEDIA_TYPE_DATA:
+        return "Data";
+    case AVMEDIA_TYPE_SUBTITLE:
+        return "Subtitle";
+    case AVMEDIA_TYPE_ATTACHMENT:
+        return "Attachment";
+    default:
+        return "Unknown";
     }
 }
 
@@ -142,18 +166,15 @@ std::string TrimText(const char* s) {
 } // namespace
 
 std::string CodecNameText(const AVCodecContext* ACodecContext, bool AEncoder) {
-    if (!ACodecContext)
-        return {};
+    if (!ACodecContext) return {};
     const AVCodecID id = ACodecContext->codec_id;
     const AVCodec* codec = AEncoder ? av::avcodec_find_encoder(id) : av::avcodec_find_decoder(id);
     if (codec) {
         std::string longName = TrimText(codec->long_name);
-        if (longName.empty())
-            return codec->name;
+        if (longName.empty()) return codec->name;
         return std::string(codec->name) + "(" + longName + ")";
     }
-    if (id == AV_CODEC_ID_MPEG2TS)
-        return "mpeg2ts";
+    if (id == AV_CODEC_ID_MPEG2TS) return "mpeg2ts";
     if (id != AV_CODEC_ID_NONE)
         if (const AVCodecDescriptor* d = av::avcodec_descriptor_get(id); d && d->name)
             return TrimText(d->name);
@@ -162,7 +183,8 @@ std::string CodecNameText(const AVCodecContext* ACodecContext, bool AEncoder) {
                        static_cast<char>((tag >> 16) & 0xff), static_cast<char>((tag >> 24) & 0xff)};
     bool printable = true;
     for (char ch : c)
-        printable = printable && static_cast<unsigned char>(ch) >= 32 && static_cast<unsigned char>(ch) <= 126;
+        printable =
+            printable && static_cast<unsigned char>(ch) >= 32 && static_cast<unsigned char>(ch) <= 126;
     char buf[64];
     if (printable)
         snprintf(buf, sizeof buf, "%c%c%c%c / 0x%04X", c[0], c[1], c[2], c[3], tag);
@@ -175,11 +197,9 @@ int ReadFileToBuffer(const std::string& AFileName, uint8_t** ABuffer, int64_t* A
     *ABuffer = nullptr;
     *ASize = 0;
     FILE* f = fopen(AFileName.c_str(), "rbe");
-    if (!f)
-        return -1;
+    if (!f) return -1;
     int64_t size = -1;
-    if (fseeko(f, 0, SEEK_END) == 0)
-        size = ftello(f);
+    if (fseeko(f, 0, SEEK_END) == 0) size = ftello(f);
     if (size < 0 || fseeko(f, 0, SEEK_SET) != 0) {
         fclose(f);
         return -1;

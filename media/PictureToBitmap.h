@@ -38,8 +38,8 @@ std::unique_ptr<TBitmap> CreateFrameBitmap(int AWidth, int AHeight, TPixelFormat
 // copied directly only from BGRA with line size = width * 4 and an even width;
 // anything else goes through the cached scaler, honouring the picture's colour
 // range and space. False when the picture cannot be converted.
-bool PictureToBitmap(TRGBConvertContext& AContext, const TAVPicture& APicture, AVPixelFormat APixFmt, int AWidth,
-                     int AHeight, AVColorRange ARange = AVCOL_RANGE_UNSPECIFIED,
+bool PictureToBitmap(TRGBConvertContext& AContext, const TAVPicture& APicture, AVPixelFormat APixFmt,
+                     int AWidth, int AHeight, AVColorRange ARange = AVCOL_RANGE_UNSPECIFIED,
                      AVColorSpace AColorSpace = AVCOL_SPC_UNSPECIFIED);
 // The same for a decoded frame (its size, format, range and colour space).
 bool PictureToBitmap(TRGBConvertContext& AContext, const AVFrame* AFrame);

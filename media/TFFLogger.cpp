@@ -60,8 +60,7 @@ void Drain() {
             st.Lines.pop_front();
             logger = st.Logger;
         }
-        if (logger)
-            logger->DoLog(line.Sender ? line.Sender : logger, line.ThreadID, line.Level, line.Text);
+        if (logger) logger->DoLog(line.Sender ? line.Sender : logger, line.ThreadID, line.Level, line.Text);
     }
 }
 
@@ -72,8 +71,7 @@ void Deliver(void* sender, uint32_t threadId, TLogLevel level, std::string text)
     bool post = false;
     {
         std::lock_guard lock(st.Lock);
-        if (!st.Logger)
-            return;
+        if (!st.Logger) return;
         if (!st.TriggerInMain) {
             direct = st.Logger;
         } else {
@@ -113,8 +111,7 @@ thread_local TPendingLine Pending;
 void LogCallback(void* avcl, int level, const char* fmt, va_list vl) {
     try {
         level &= 0xff;
-        if (level > LibraryLevel.load())
-            return;
+        if (level > LibraryLevel.load()) return;
         std::vector<std::string> lines;
         const TLogLevel mapped = AVToLogLevel(level);
         {
@@ -157,8 +154,7 @@ std::string FormatV(const char* fmt, va_list args) {
     va_copy(copy, args);
     int n = vsnprintf(nullptr, 0, fmt, copy);
     va_end(copy);
-    if (n <= 0)
-        return {};
+    if (n <= 0) return {};
     std::string out(static_cast<size_t>(n) + 1, '\0');
     vsnprintf(out.data(), out.size(), fmt, args);
     out.resize(static_cast<size_t>(n));
@@ -167,7 +163,9 @@ std::string FormatV(const char* fmt, va_list args) {
 
 } // namespace
 
-int LogLevelToAV(TLogLevel level) { return (static_cast<int>(level) - 1) * 8; }
+int LogLevelToAV(TLogLevel level) {
+    return (static_cast<int>(level) - 1) * 8;
+}
 
 TLogLevel AVToLogLevel(int avLevel) {
     int l = avLevel / 8 + 1;
@@ -177,8 +175,7 @@ TLogLevel AVToLogLevel(int avLevel) {
 TFFLogger::TFFLogger(void* AOwner) : FOwner(AOwner), FLogLevel(AVToLogLevel(LibraryLevel.load())) {
     auto& st = State();
     std::lock_guard lock(st.Lock);
-    if (st.Logger)
-        throw Exception("Allow creating only one instance of TFFLogger.");
+    if (st.Logger) throw Exception("Allow creating only one instance of TFFLogger.");
     st.Logger = this;
     st.TriggerInMain = true;
 }
@@ -186,19 +183,18 @@ TFFLogger::TFFLogger(void* AOwner) : FOwner(AOwner), FLogLevel(AVToLogLevel(Libr
 TFFLogger::~TFFLogger() {
     auto& st = State();
     std::lock_guard lock(st.Lock);
-    if (st.Logger == this)
-        st.Logger = nullptr;
+    if (st.Logger == this) st.Logger = nullptr;
 }
 
-TLogLevel TFFLogger::LogLevel() const { return FLogLevel; }
+TLogLevel TFFLogger::LogLevel() const {
+    return FLogLevel;
+}
 
 void TFFLogger::SetLogLevel(TLogLevel value) {
-    if (value == FLogLevel)
-        return;
+    if (value == FLogLevel) return;
     FLogLevel = value;
     LibraryLevel = LogLevelToAV(value);
-    if (av::av_log_set_level)
-        av::av_log_set_level(LogLevelToAV(value));
+    if (av::av_log_set_level) av::av_log_set_level(LogLevelToAV(value));
 }
 
 bool TFFLogger::TriggerEventInMainThread() const {
@@ -225,7 +221,7 @@ void TFFLogger::OptLogLevel(const std::string& arg) {
     static const struct {
         const char* Name;
         int Level;
-    } Names[] = {{"quiet", -8}, {"panic", 0},  {"fatal", 8},    {"error", 16},
+    } Names[] = {{"quiet", -8},   {"panic", 0}, {"fatal", 8},    {"error", 16},
                  {"warning", 24}, {"info", 32}, {"verbose", 40}, {"debug", 48}};
     std::string lower = arg;
     std::transform(lower.begin(), lower.end(), lower.begin(),
@@ -238,8 +234,7 @@ void TFFLogger::OptLogLevel(const std::string& arg) {
     int value = 0;
     const char* first = arg.data();
     const char* last = arg.data() + arg.size();
-    if (first != last && *first == '+')
-        ++first;
+    if (first != last && *first == '+') ++first;
     auto [ptr, ec] = std::from_chars(first, last, value);
     if (arg.empty() || ec != std::errc() || ptr != last)
         throw EConvertError("'" + arg + "' is not a valid integer value");
@@ -247,14 +242,12 @@ void TFFLogger::OptLogLevel(const std::string& arg) {
 }
 
 void TFFLogger::Log(void* Sender, TLogLevel ALogLevel, const std::string& ALogMsg) {
-    if (!(ALogLevel <= FLogLevel || (ALogLevel == llVerbose && FLogLevel != llQuiet)))
-        return;
+    if (!(ALogLevel <= FLogLevel || (ALogLevel == llVerbose && FLogLevel != llQuiet))) return;
     Deliver(Sender ? Sender : this, TThread::CurrentThreadID(), ALogLevel, ValidUTF8(ALogMsg));
 }
 
 void TFFLogger::Log(void* Sender, TLogLevel ALogLevel, const char* AFormat, ...) {
-    if (!(ALogLevel <= FLogLevel || (ALogLevel == llVerbose && FLogLevel != llQuiet)))
-        return;
+    if (!(ALogLevel <= FLogLevel || (ALogLevel == llVerbose && FLogLevel != llQuiet))) return;
     va_list args;
     va_start(args, AFormat);
     std::string text = FormatV(AFormat, args);
@@ -263,8 +256,7 @@ void TFFLogger::Log(void* Sender, TLogLevel ALogLevel, const char* AFormat, ...)
 }
 
 void TFFLogger::DoLog(void* Sender, uint32_t AThreadID, TLogLevel ALogLevel, const std::string& ALogMsg) {
-    if (!OnLog)
-        return;
+    if (!OnLog) return;
     {
         std::lock_guard lock(FLogInfoLock);
         FLogInfo = TLogInfo{Sender, AThreadID, ALogLevel, ALogMsg};
@@ -282,13 +274,11 @@ TFFLogger* GetFFLogger() {
     auto& st = State();
     {
         std::lock_guard lock(st.Lock);
-        if (st.Logger)
-            return st.Logger;
+        if (st.Logger) return st.Logger;
     }
     return new TFFLogger(nullptr); // lives until the process ends
 }
 
 void FlushFFLog() {
-    if (IsGuiThread())
-        Drain();
+    if (IsGuiThread()) Drain();
 }

@@ -63,7 +63,8 @@ public:
     // The components' own messages: delivered when ALogLevel <= LogLevel, or
     // for llVerbose whenever LogLevel is not llQuiet.
     void Log(void* Sender, TLogLevel ALogLevel, const std::string& ALogMsg);
-    void Log(void* Sender, TLogLevel ALogLevel, const char* AFormat, ...) __attribute__((format(printf, 4, 5)));
+    void Log(void* Sender, TLogLevel ALogLevel, const char* AFormat, ...)
+        __attribute__((format(printf, 4, 5)));
 
     // Internal: raises OnLog for one line on the current thread.
     void DoLog(void* Sender, uint32_t AThreadID, TLogLevel ALogLevel, const std::string& ALogMsg);

@@ -65,7 +65,9 @@ struct TLibraryItem {
     size_t BindingCount;
 };
 
-template <size_t N> constexpr size_t CountOf(const TBinding (&)[N]) { return N; }
+template <size_t N> constexpr size_t CountOf(const TBinding (&)[N]) {
+    return N;
+}
 
 const TLibraryItem LibraryTable[LibraryCount] = {
     {TLibrary::avUtil, "avutil", LIBAVUTIL_VERSION_MAJOR, AVUtilBindings, CountOf(AVUtilBindings)},
@@ -106,8 +108,7 @@ TLoaderState& State() {
 }
 
 std::string WithDelimiter(const std::string& folder) {
-    if (folder.empty() || folder.back() == '/')
-        return folder;
+    if (folder.empty() || folder.back() == '/') return folder;
     return folder + "/";
 }
 
@@ -119,34 +120,49 @@ bool FileExists(const std::string& path) {
 // Folder first, then the system's search. No chdir and no environment edits:
 // ld.so satisfies a library's dependencies from what is already loaded.
 TModuleHandle LoadLibraryFromDir(const std::string& folder, const std::string& file, std::string& error) {
-    if (!folder.empty() && FileExists(folder + file))
-        return LoadModule(folder + file, &error);
+    if (!folder.empty() && FileExists(folder + file)) return LoadModule(folder + file, &error);
     return LoadModule(file, &error);
 }
 
 unsigned LinkedVersion(TLibrary lib) {
     switch (lib) {
-    case TLibrary::avUtil: return av::avutil_version();
-    case TLibrary::swResample: return av::swresample_version();
-    case TLibrary::swScale: return av::swscale_version();
-    case TLibrary::avCodec: return av::avcodec_version();
-    case TLibrary::avFormat: return av::avformat_version();
-    case TLibrary::avFilter: return av::avfilter_version();
-    case TLibrary::avDevice: return av::avdevice_version();
-    default: return 0;
+    case TLibrary::avUtil:
+        return av::avutil_version();
+    case TLibrary::swResample:
+        return av::swresample_version();
+    case TLibrary::swScale:
+        return av::swscale_version();
+    case TLibrary::avCodec:
+        return av::avcodec_version();
+    case TLibrary::avFormat:
+        return av::avformat_version();
+    case TLibrary::avFilter:
+        return av::avfilter_version();
+    case TLibrary::avDevice:
+        return av::avdevice_version();
+    default:
+        return 0;
     }
 }
 
 unsigned CompiledVersion(TLibrary lib) {
     switch (lib) {
-    case TLibrary::avUtil: return LIBAVUTIL_VERSION_INT;
-    case TLibrary::swResample: return LIBSWRESAMPLE_VERSION_INT;
-    case TLibrary::swScale: return LIBSWSCALE_VERSION_INT;
-    case TLibrary::avCodec: return LIBAVCODEC_VERSION_INT;
-    case TLibrary::avFormat: return LIBAVFORMAT_VERSION_INT;
-    case TLibrary::avFilter: return LIBAVFILTER_VERSION_INT;
-    case TLibrary::avDevice: return LIBAVDEVICE_VERSION_INT;
-    default: return 0;
+    case TLibrary::avUtil:
+        return LIBAVUTIL_VERSION_INT;
+    case TLibrary::swResample:
+        return LIBSWRESAMPLE_VERSION_INT;
+    case TLibrary::swScale:
+        return LIBSWSCALE_VERSION_INT;
+    case TLibrary::avCodec:
+        return LIBAVCODEC_VERSION_INT;
+    case TLibrary::avFormat:
+        return LIBAVFORMAT_VERSION_INT;
+    case TLibrary::avFilter:
+        return LIBAVFILTER_VERSION_INT;
+    case TLibrary::avDevice:
+        return LIBAVDEVICE_VERSION_INT;
+    default:
+        return 0;
     }
 }
 
@@ -162,8 +178,7 @@ std::string Format(const char* fmt, ...) {
 // Empty when the bound library is the one we were compiled against (same
 // major, at least our minor), else the failure text.
 std::string CheckVersion(TLibrary lib, const std::string& path) {
-    if (lib == TLibrary::myUtil)
-        return {};
+    if (lib == TLibrary::myUtil) return {};
     unsigned major, minor, micro, wantMajor, wantMinor;
     if (lib == TLibrary::lbSDL) {
         const SDL_version* v = sdl::SDL_Linked_Version();
@@ -180,10 +195,9 @@ std::string CheckVersion(TLibrary lib, const std::string& path) {
         wantMajor = compiled >> 16;
         wantMinor = (compiled >> 8) & 0xff;
     }
-    if (major == wantMajor && minor >= wantMinor)
-        return {};
-    return Format("Load library %s error: version mismatch (%u.%u.%u, expected major %u)", path.c_str(), major,
-                  minor, micro, wantMajor);
+    if (major == wantMajor && minor >= wantMinor) return {};
+    return Format("Load library %s error: version mismatch (%u.%u.%u, expected major %u)", path.c_str(),
+                  major, minor, micro, wantMajor);
 }
 
 void Unfix(const TLibraryItem& item) {
@@ -198,7 +212,8 @@ std::string Fixup(const TLibraryItem& item, TModuleHandle handle, const std::str
         void* address = ModuleSymbol(handle, item.Bindings[i].Name, &error);
         if (!address) {
             Unfix(item);
-            return Format("Load function %s@%s error: %s", item.Bindings[i].Name, path.c_str(), error.c_str());
+            return Format("Load function %s@%s error: %s", item.Bindings[i].Name, path.c_str(),
+                          error.c_str());
         }
         *item.Bindings[i].Slot = address;
     }
@@ -219,8 +234,7 @@ void UnloadOne(TLibrary lib) {
 }
 
 void RequireSet(TLibraries libs) {
-    if (libs.Empty())
-        throw Exception("The library set is empty.");
+    if (libs.Empty()) throw Exception("The library set is empty.");
 }
 
 struct TFloatingPointGuard {
@@ -255,8 +269,7 @@ std::string TFFmpegLoader::LibraryFileName(TLibrary lib) const {
     auto& state = State();
     std::lock_guard lock(state.Lock);
     const auto& st = state.Status[static_cast<int>(lib)];
-    if (!st.Name.empty())
-        return st.Name;
+    if (!st.Name.empty()) return st.Name;
     const auto& item = LibraryTable[static_cast<int>(lib)];
     return std::string("lib") + item.Name + ".so." + std::to_string(item.Version);
 }
@@ -300,8 +313,7 @@ bool TFFmpegLoader::Load(TLibrary lib) {
     }
     if (!st.Fixuped) {
         std::string error = Fixup(item, st.Handle, path);
-        if (error.empty())
-            error = CheckVersion(lib, path);
+        if (error.empty()) error = CheckVersion(lib, path);
         if (error.empty()) {
             st.Fixuped = true;
         } else {
@@ -311,10 +323,8 @@ bool TFFmpegLoader::Load(TLibrary lib) {
             return false;
         }
         try {
-            if (lib == TLibrary::avUtil && FInstallLogger)
-                GetFFLogger()->InstallAVLogCallback();
-            if (lib == TLibrary::avDevice)
-                av::avdevice_register_all();
+            if (lib == TLibrary::avUtil && FInstallLogger) GetFFLogger()->InstallAVLogCallback();
+            if (lib == TLibrary::avDevice) av::avdevice_register_all();
         } catch (const std::exception& e) {
             state.LastErrMsg = e.what();
             UnloadOne(lib);
@@ -331,16 +341,14 @@ bool TFFmpegLoader::Load(TLibraries libs) {
     std::vector<TLibrary> loadedHere;
     for (int i = 0; i < LibraryCount; ++i) {
         auto lib = static_cast<TLibrary>(i);
-        if (!libs.Contains(lib))
-            continue;
+        if (!libs.Contains(lib)) continue;
         bool before = Loaded(lib);
         if (!Load(lib)) {
             for (auto it = loadedHere.rbegin(); it != loadedHere.rend(); ++it)
                 UnloadOne(*it);
             return false;
         }
-        if (!before)
-            loadedHere.push_back(lib);
+        if (!before) loadedHere.push_back(lib);
     }
     return true;
 }
@@ -355,12 +363,13 @@ bool TFFmpegLoader::Loaded(TLibrary lib) const {
 bool TFFmpegLoader::Loaded(TLibraries libs) const {
     RequireSet(libs);
     for (int i = 0; i < LibraryCount; ++i)
-        if (libs.Contains(static_cast<TLibrary>(i)) && !Loaded(static_cast<TLibrary>(i)))
-            return false;
+        if (libs.Contains(static_cast<TLibrary>(i)) && !Loaded(static_cast<TLibrary>(i))) return false;
     return true;
 }
 
-bool TFFmpegLoader::Unload(TLibrary lib) { return Unload(TLibraries{lib}); }
+bool TFFmpegLoader::Unload(TLibrary lib) {
+    return Unload(TLibraries{lib});
+}
 
 bool TFFmpegLoader::Unload(TLibraries libs) {
     RequireSet(libs);
@@ -375,8 +384,7 @@ bool TFFmpegLoader::Unload(TLibraries libs) {
         return false;
     }
     for (int i = LibraryCount - 1; i >= 0; --i)
-        if (libs.Contains(static_cast<TLibrary>(i)))
-            UnloadOne(static_cast<TLibrary>(i));
+        if (libs.Contains(static_cast<TLibrary>(i))) UnloadOne(static_cast<TLibrary>(i));
     return true;
 }
 
@@ -398,6 +406,12 @@ void TFFmpegLoader::SetLibraryPath(const std::string& value) {
     state.LibraryPath = value;
 }
 
-void TFFmpegLoader::AddLiveObject() { ++State().LiveObjects; }
-void TFFmpegLoader::RemoveLiveObject() { --State().LiveObjects; }
-int TFFmpegLoader::LiveObjects() const { return State().LiveObjects; }
+void TFFmpegLoader::AddLiveObject() {
+    ++State().LiveObjects;
+}
+void TFFmpegLoader::RemoveLiveObject() {
+    --State().LiveObjects;
+}
+int TFFmpegLoader::LiveObjects() const {
+    return State().LiveObjects;
+}

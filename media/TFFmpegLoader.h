@@ -13,8 +13,8 @@ inline constexpr int LibraryCount = 9;
 using TLibraries = TSet<TLibrary>;
 
 // The sets of the media components. swResample is in every set: libavcodec needs it.
-inline constexpr TLibraries ProbeLibraries{TLibrary::avUtil, TLibrary::swResample, TLibrary::swScale,
-                                           TLibrary::avCodec, TLibrary::avFormat, TLibrary::myUtil};
+inline constexpr TLibraries ProbeLibraries{TLibrary::avUtil,  TLibrary::swResample, TLibrary::swScale,
+                                           TLibrary::avCodec, TLibrary::avFormat,   TLibrary::myUtil};
 inline constexpr TLibraries ComponentLibraries = ProbeLibraries + TLibraries{TLibrary::avFilter};
 inline constexpr TLibraries PlayerLibraries = ComponentLibraries + TLibraries{TLibrary::lbSDL};
 

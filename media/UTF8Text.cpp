@@ -31,8 +31,7 @@ std::string ValidUTF8(std::string_view text) {
             else
                 cp = (cp << 6) | (cc & 0x3F);
         }
-        if (ok && (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF)))
-            ok = false;
+        if (ok && (cp < min || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))) ok = false;
         if (ok) {
             out.append(text.substr(i, len));
             i += len;

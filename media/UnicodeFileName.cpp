@@ -10,26 +10,25 @@ constexpr std::string_view KnownProtocols =
 
 bool IsKnownProtocolURL(std::string_view name) {
     auto colon = name.find(':');
-    if (colon == std::string_view::npos || colon == 0)
-        return false;
+    if (colon == std::string_view::npos || colon == 0) return false;
     std::string key = ":" + std::string(name.substr(0, colon)) + ":";
     return KnownProtocols.find(key) != std::string_view::npos;
 }
 
 bool HasNonASCII(std::string_view name) {
     for (char c : name)
-        if (static_cast<unsigned char>(c) >= 0x80)
-            return true;
+        if (static_cast<unsigned char>(c) >= 0x80) return true;
     return false;
 }
 
 } // namespace
 
-bool NeedsUnicodeName(std::string_view AName) { return !IsKnownProtocolURL(AName) && HasNonASCII(AName); }
+bool NeedsUnicodeName(std::string_view AName) {
+    return !IsKnownProtocolURL(AName) && HasNonASCII(AName);
+}
 
 std::string FileNameToURL(std::string_view AName) {
-    if (NeedsUnicodeName(AName))
-        return std::string(UnicodePrefix) + std::string(AName);
+    if (NeedsUnicodeName(AName)) return std::string(UnicodePrefix) + std::string(AName);
     if (!IsKnownProtocolURL(AName)) {
         auto colon = AName.find(':');
         if (colon != std::string_view::npos && AName.substr(0, colon).find('/') == std::string_view::npos)
@@ -41,8 +40,7 @@ std::string FileNameToURL(std::string_view AName) {
 std::string FileNameFromURL(std::string_view AURL) {
     if (AURL.size() > UnicodePrefix.size() && AURL.substr(0, UnicodePrefix.size()) == UnicodePrefix)
         return ValidUTF8(AURL.substr(UnicodePrefix.size()));
-    if (AURL.substr(0, 5) == "file:")
-        return ValidUTF8(AURL.substr(5));
+    if (AURL.substr(0, 5) == "file:") return ValidUTF8(AURL.substr(5));
     return ValidUTF8(AURL);
 }
 

@@ -39,11 +39,11 @@ bool TVideoFilterGraph::Build(const TParams& AParams) {
 
     const AVRational sar = AParams.SampleAspect.num > 0 ? AParams.SampleAspect : AVRational{1, 1};
     // Arguments by name: positional forms changed meaning over the versions.
-    const std::string args = Text("video_size=%dx%d:pix_fmt=%d:time_base=%d/%d:pixel_aspect=%d/%d", AParams.Width,
-                                  AParams.Height, AParams.PixFmt, AParams.TimeBase.num, AParams.TimeBase.den,
-                                  sar.num, sar.den);
-    int r = av::avfilter_graph_create_filter(&FSource, av::avfilter_get_by_name("buffer"), "src", args.c_str(),
-                                             nullptr, FGraph);
+    const std::string args =
+        Text("video_size=%dx%d:pix_fmt=%d:time_base=%d/%d:pixel_aspect=%d/%d", AParams.Width, AParams.Height,
+             AParams.PixFmt, AParams.TimeBase.num, AParams.TimeBase.den, sar.num, sar.den);
+    int r = av::avfilter_graph_create_filter(&FSource, av::avfilter_get_by_name("buffer"), "src",
+                                             args.c_str(), nullptr, FGraph);
     if (r < 0) return Fail("buffer", r);
 
     FSink = av::avfilter_graph_alloc_filter(FGraph, av::avfilter_get_by_name("buffersink"), "out");
@@ -58,20 +58,22 @@ bool TVideoFilterGraph::Build(const TParams& AParams) {
     AVFilterContext* last = FSource;
     auto append = [&](const char* AName, const char* AInstance, const std::string& AArgs) {
         AVFilterContext* f = nullptr;
-        int e = av::avfilter_graph_create_filter(&f, av::avfilter_get_by_name(AName), AInstance, AArgs.c_str(),
-                                                 nullptr, FGraph);
+        int e = av::avfilter_graph_create_filter(&f, av::avfilter_get_by_name(AName), AInstance,
+                                                 AArgs.c_str(), nullptr, FGraph);
         if (e >= 0) e = av::avfilter_link(last, 0, f, 0);
         if (e >= 0) last = f;
         return e;
     };
     if (AParams.CropWidth > 0) {
-        r = append("crop", "crop",
-                   Text("x=%d:y=%d:w=%d:h=%d", AParams.CropX, AParams.CropY, AParams.CropWidth, AParams.CropHeight));
+        r = append(
+            "crop", "crop",
+            Text("x=%d:y=%d:w=%d:h=%d", AParams.CropX, AParams.CropY, AParams.CropWidth, AParams.CropHeight));
         if (r < 0) return Fail("crop", r);
     }
     if (AParams.ScaleWidth > 0) {
-        r = append("scale", "scale",
-                   Text("w=%d:h=%d:flags=%s", AParams.ScaleWidth, AParams.ScaleHeight, AParams.ScaleFlags.c_str()));
+        r = append(
+            "scale", "scale",
+            Text("w=%d:h=%d:flags=%s", AParams.ScaleWidth, AParams.ScaleHeight, AParams.ScaleFlags.c_str()));
         if (r < 0) return Fail("scale", r);
     }
     FGraph->scale_sws_opts = av::av_strdup(("flags=" + AParams.ScaleFlags).c_str());

@@ -18,8 +18,7 @@ void ScaleInt(uint8_t* AData, int ACount, int AVolume, Wide AMin, Wide AMax, Wid
     }
 }
 
-template <typename T>
-void ScaleFloat(uint8_t* AData, int ACount, int AVolume) {
+template <typename T> void ScaleFloat(uint8_t* AData, int ACount, int AVolume) {
     T* p = reinterpret_cast<T*>(AData);
     const T factor = static_cast<T>(AVolume) / 256;
     for (int i = 0; i < ACount; ++i)

@@ -77,7 +77,8 @@ void TCustomFFmpeg::EncodeFrame(TAVOutputStream& ost, AVFrame* frame) {
     av::av_packet_unref(pkt);
 }
 
-void TCustomFFmpeg::DoAudioOut(TTranscodeTables& T, TAVOutputStream& ost, TAVInputStream& ist, AVFrame* frame) {
+void TCustomFFmpeg::DoAudioOut(TTranscodeTables& T, TAVOutputStream& ost, TAVInputStream& ist,
+                               AVFrame* frame) {
     AVCodecContext* enc = ost.enc;
     const int enc_rate = enc->sample_rate;
     if (frame->nb_samples <= 0 || frame->sample_rate <= 0) return;
@@ -88,7 +89,8 @@ void TCustomFFmpeg::DoAudioOut(TTranscodeTables& T, TAVOutputStream& ost, TAVInp
         av::swr_free(&ost.resample);
         SwrContext* swr = nullptr;
         int r = av::swr_alloc_set_opts2(&swr, &enc->ch_layout, enc->sample_fmt, enc_rate, &frame->ch_layout,
-                                        static_cast<AVSampleFormat>(frame->format), frame->sample_rate, 0, nullptr);
+                                        static_cast<AVSampleFormat>(frame->format), frame->sample_rate, 0,
+                                        nullptr);
         if (r >= 0) {
             av::av_opt_set_int(swr, "filter_size", 16, 0);
             av::av_opt_set_int(swr, "phase_shift", 10, 0);
@@ -112,8 +114,7 @@ void TCustomFFmpeg::DoAudioOut(TTranscodeTables& T, TAVOutputStream& ost, TAVInp
     const TAVInputStream& sync = *T.ist[static_cast<size_t>(ost.sync_ist)];
     const double sync_ipts = static_cast<double>(sync.pts - Fstart_time) / AV_TIME_BASE;
     if (!ost.audio_started) {
-        if (Faudio_sync_method == 0)
-            ost.sync_opts = std::max<int64_t>(0, std::llrint(sync_ipts * enc_rate));
+        if (Faudio_sync_method == 0) ost.sync_opts = std::max<int64_t>(0, std::llrint(sync_ipts * enc_rate));
         ost.audio_started = true;
     }
 
@@ -138,9 +139,10 @@ void TCustomFFmpeg::DoAudioOut(TTranscodeTables& T, TAVOutputStream& ost, TAVInp
         if (std::fabs(delta) > 50) {
             if (ist.is_start || std::fabs(delta) > Faudio_drift_threshold * enc_rate) {
                 if (delta < 0) {
-                    const int drop = static_cast<int>(
-                        std::min<double>(-delta * frame->sample_rate / enc_rate, static_cast<double>(in_count)));
-                    if (Fverbose > 2) Log(llVerbose, Format("discarding %d audio samples", static_cast<int>(-delta)));
+                    const int drop = static_cast<int>(std::min<double>(-delta * frame->sample_rate / enc_rate,
+                                                                       static_cast<double>(in_count)));
+                    if (Fverbose > 2)
+                        Log(llVerbose, Format("discarding %d audio samples", static_cast<int>(-delta)));
                     const int skip = drop * in_bytes * (planar ? 1 : in_channels);
                     for (int p = 0; p < (planar ? in_channels : 1); ++p)
                         in[p] += skip;
@@ -149,14 +151,14 @@ void TCustomFFmpeg::DoAudioOut(TTranscodeTables& T, TAVOutputStream& ost, TAVInp
                     if (in_count <= 0) return;
                 } else {
                     const int silence = static_cast<int>(delta);
-                    if (Fverbose > 2)
-                        Log(llVerbose, Format("adding %d audio samples of silence", silence));
+                    if (Fverbose > 2) Log(llVerbose, Format("adding %d audio samples of silence", silence));
                     uint8_t** buf = nullptr;
-                    if (av::av_samples_alloc_array_and_samples(&buf, nullptr, enc->ch_layout.nb_channels, silence,
-                                                               enc->sample_fmt, 0) < 0)
+                    if (av::av_samples_alloc_array_and_samples(&buf, nullptr, enc->ch_layout.nb_channels,
+                                                               silence, enc->sample_fmt, 0) < 0)
                         throw FFmpegException("Out of memory in do_audio_out");
                     av::av_samples_set_silence(buf, 0, silence, enc->ch_layout.nb_channels, enc->sample_fmt);
-                    const int written = av::av_audio_fifo_write(ost.fifo, reinterpret_cast<void**>(buf), silence);
+                    const int written =
+                        av::av_audio_fifo_write(ost.fifo, reinterpret_cast<void**>(buf), silence);
                     av::av_freep(&buf[0]);
                     av::av_freep(&buf);
                     if (written < silence) throw FFmpegException("av_fifo_realloc2() failed");
@@ -166,8 +168,8 @@ void TCustomFFmpeg::DoAudioOut(TTranscodeTables& T, TAVOutputStream& ost, TAVInp
                 const int comp =
                     static_cast<int>(std::clamp<double>(delta, -Faudio_sync_method, Faudio_sync_method));
                 if (Fverbose > 2)
-                    Log(llVerbose, Format("compensating audio timestamp drift:%f compensation:%d in:%d", delta, comp,
-                                          enc_rate));
+                    Log(llVerbose, Format("compensating audio timestamp drift:%f compensation:%d in:%d",
+                                          delta, comp, enc_rate));
                 av::swr_set_compensation(ost.resample, comp, enc_rate);
             }
         }
@@ -187,8 +189,8 @@ void TCustomFFmpeg::DoAudioOut(TTranscodeTables& T, TAVOutputStream& ost, TAVInp
     }
     const int produced = av::swr_convert(ost.resample, ost.conv_data, ost.conv_cap, in, in_count);
     if (produced < 0)
-        throw FFmpegException(Format("Can not resample %d channels @ %d Hz to %d channels @ %d Hz", in_channels,
-                                     frame->sample_rate, enc->ch_layout.nb_channels, enc_rate));
+        throw FFmpegException(Format("Can not resample %d channels @ %d Hz to %d channels @ %d Hz",
+                                     in_channels, frame->sample_rate, enc->ch_layout.nb_channels, enc_rate));
     if (produced > 0 &&
         av::av_audio_fifo_write(ost.fifo, reinterpret_cast<void**>(ost.conv_data), produced) < produced)
         throw FFmpegException("av_fifo_realloc2() failed");
@@ -272,7 +274,8 @@ void TCustomFFmpeg::BuildFilterGraph(TAVOutputStream& ost, int AWidth, int AHeig
         p.ScaleHeight = ost.filter_height;
     }
     uint8_t* flags = nullptr;
-    if (FOptions.sws_opts && av::av_opt_get(FOptions.sws_opts, "sws_flags", 0, &flags) >= 0 && flags && *flags)
+    if (FOptions.sws_opts && av::av_opt_get(FOptions.sws_opts, "sws_flags", 0, &flags) >= 0 && flags &&
+        *flags)
         p.ScaleFlags = reinterpret_cast<char*>(flags);
     av::av_free(flags);
     p.Filters = Fvfilters;
@@ -287,13 +290,15 @@ void TCustomFFmpeg::BuildFilterGraph(TAVOutputStream& ost, int AWidth, int AHeig
     if (!ost.filtered) throw FFmpegException("av_mallocz fail");
 }
 
-void TCustomFFmpeg::FilterVideo(TTranscodeTables& T, TAVOutputStream& ost, TAVInputStream& ist, AVFrame* frame) {
+void TCustomFFmpeg::FilterVideo(TTranscodeTables& T, TAVOutputStream& ost, TAVInputStream& ist,
+                                AVFrame* frame) {
     if (frame) {
         const TVideoFilterGraph::TParams& p = ost.graph->Params();
-        const bool changed = frame->width != p.Width || frame->height != p.Height || frame->format != p.PixFmt;
+        const bool changed =
+            frame->width != p.Width || frame->height != p.Height || frame->format != p.PixFmt;
         if (changed)
-            Log(llQuiet, Format("Input Stream #%d.%d frame size changed to %dx%d, %s", ist.file_index, ist.index,
-                                frame->width, frame->height,
+            Log(llQuiet, Format("Input Stream #%d.%d frame size changed to %dx%d, %s", ist.file_index,
+                                ist.index, frame->width, frame->height,
                                 av::av_get_pix_fmt_name(static_cast<AVPixelFormat>(frame->format))
                                     ? av::av_get_pix_fmt_name(static_cast<AVPixelFormat>(frame->format))
                                     : "none"));
@@ -335,7 +340,8 @@ void TCustomFFmpeg::DoVideoOut(TTranscodeTables& T, TAVOutputStream& ost, TAVInp
         const double vdelta = sync_ipts - static_cast<double>(ost.sync_opts);
         if (vdelta < -1.1)
             nb_frames = 0;
-        else if (Fvideo_sync_method == 2 || (Fvideo_sync_method < 0 && (oc->oformat->flags & AVFMT_VARIABLE_FPS))) {
+        else if (Fvideo_sync_method == 2 ||
+                 (Fvideo_sync_method < 0 && (oc->oformat->flags & AVFMT_VARIABLE_FPS))) {
             if (vdelta <= -0.6)
                 nb_frames = 0;
             else if (vdelta > 0.6)
@@ -369,8 +375,8 @@ void TCustomFFmpeg::DoVideoOut(TTranscodeTables& T, TAVOutputStream& ost, TAVInp
     const int height = in->height - topBand - bottomBand;
     if (width != ost.resample_width || height != ost.resample_height || in->format != ost.resample_pix_fmt) {
         if (ost.frame_number > 0 || ost.img_resample_ctx)
-            Log(llQuiet, Format("Input Stream #%d.%d frame size changed to %dx%d, %s", ist.file_index, ist.index,
-                                width, height,
+            Log(llQuiet, Format("Input Stream #%d.%d frame size changed to %dx%d, %s", ist.file_index,
+                                ist.index, width, height,
                                 av::av_get_pix_fmt_name(static_cast<AVPixelFormat>(in->format))
                                     ? av::av_get_pix_fmt_name(static_cast<AVPixelFormat>(in->format))
                                     : "none"));
@@ -387,9 +393,9 @@ void TCustomFFmpeg::DoVideoOut(TTranscodeTables& T, TAVOutputStream& ost, TAVInp
         if (!ost.img_resample_ctx) {
             int64_t flags = Fsws_flags;
             if (FOptions.sws_opts) av::av_opt_get_int(FOptions.sws_opts, "sws_flags", 0, &flags);
-            ost.img_resample_ctx =
-                av::sws_getContext(width, height, static_cast<AVPixelFormat>(in->format), enc->width, enc->height,
-                                   enc->pix_fmt, static_cast<int>(flags), nullptr, nullptr, nullptr);
+            ost.img_resample_ctx = av::sws_getContext(width, height, static_cast<AVPixelFormat>(in->format),
+                                                      enc->width, enc->height, enc->pix_fmt,
+                                                      static_cast<int>(flags), nullptr, nullptr, nullptr);
             if (!ost.img_resample_ctx) throw FFmpegException("Cannot get resampling context");
         }
         if (!ost.pict_tmp) {

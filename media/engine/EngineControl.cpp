@@ -201,7 +201,8 @@ void TCustomFFmpeg::StopTask(bool AWaitFor) {
             delivered->SetEvent();
         });
     }
-    if (AWaitFor && std::this_thread::get_id() != FNoticeThread.get_id()) WaitServing(*delivered, -1, 20, true);
+    if (AWaitFor && std::this_thread::get_id() != FNoticeThread.get_id())
+        WaitServing(*delivered, -1, 20, true);
 }
 
 void TCustomFFmpeg::JoinThreads() {

@@ -133,8 +133,9 @@ void TCustomFFmpeg::SetupRun(TTranscodeTables& T) {
             AVFormatContext* oc = Foutput_files[static_cast<size_t>(j)];
             for (unsigned c = 0; c < ic->nb_chapters; ++c) {
                 const AVChapter* in = ic->chapters[c];
-                const int64_t ts_off = av::av_rescale_q(
-                    Fstart_time - Finput_files_ts_offset[static_cast<size_t>(i)], AV_TIME_BASE_Q, in->time_base);
+                const int64_t ts_off =
+                    av::av_rescale_q(Fstart_time - Finput_files_ts_offset[static_cast<size_t>(i)],
+                                     AV_TIME_BASE_Q, in->time_base);
                 const int64_t rt = Frecording_time == INT64_MAX
                                        ? INT64_MAX
                                        : av::av_rescale_q(Frecording_time, AV_TIME_BASE_Q, in->time_base);
@@ -147,7 +148,8 @@ void TCustomFFmpeg::SetupRun(TTranscodeTables& T) {
                 out->start = std::max<int64_t>(0, in->start - ts_off);
                 out->end = std::min(rt, in->end - ts_off);
                 av::av_dict_copy(&out->metadata, in->metadata, 0);
-                if (av::av_dynarray_add_nofree(&oc->chapters, reinterpret_cast<int*>(&oc->nb_chapters), out) < 0) {
+                if (av::av_dynarray_add_nofree(&oc->chapters, reinterpret_cast<int*>(&oc->nb_chapters), out) <
+                    0) {
                     av::av_dict_free(&out->metadata);
                     av::av_free(out);
                     throw FFmpegException("av_realloc fail");
@@ -173,7 +175,8 @@ void TCustomFFmpeg::SelectSources(TTranscodeTables& T) {
     for (int m = 0; m < Fnb_stream_maps; ++m) {
         const TAVStreamMap& map = Fstream_maps[static_cast<size_t>(m)];
         if (findStream(map.file_index, map.stream_index) < 0)
-            throw FFmpegException(Format("Could not find input stream #%d.%d", map.file_index, map.stream_index));
+            throw FFmpegException(
+                Format("Could not find input stream #%d.%d", map.file_index, map.stream_index));
         if (findStream(map.sync_file_index, map.sync_stream_index) < 0)
             throw FFmpegException(
                 Format("Could not find sync stream #%d.%d", map.sync_file_index, map.sync_stream_index));
@@ -205,7 +208,8 @@ void TCustomFFmpeg::SelectSources(TTranscodeTables& T) {
             // The library's choice of the best stream of the type in each
             // file, when still unused; else the first unused one.
             for (int f = 0; f < (FJoinMode ? 1 : Fnb_input_files) && source < 0; ++f) {
-                int best = av::av_find_best_stream(Finput_files[static_cast<size_t>(f)], type, -1, -1, nullptr, 0);
+                int best =
+                    av::av_find_best_stream(Finput_files[static_cast<size_t>(f)], type, -1, -1, nullptr, 0);
                 int index = best >= 0 ? findStream(f, best) : -1;
                 if (index >= 0 && T.ist[static_cast<size_t>(index)]->discard &&
                     eligible(*T.ist[static_cast<size_t>(index)]))
@@ -243,7 +247,8 @@ void TCustomFFmpeg::SetupCopy(TAVOutputStream& ost, TAVInputStream& ist) {
     case AVMEDIA_TYPE_VIDEO:
         if (FOnCustomHook)
             throw FFmpegException("-vcodec copy and CustomHook are incompatible (frames are not decoded)");
-        if (Fusing_vhook) throw FFmpegException("-vcodec copy and -vhook are incompatible (frames are not decoded)");
+        if (Fusing_vhook)
+            throw FFmpegException("-vcodec copy and -vhook are incompatible (frames are not decoded)");
         {
             std::lock_guard lock(PostHookLock());
             if (!FPostHooks.Empty())
@@ -264,7 +269,8 @@ void TCustomFFmpeg::SetupCopy(TAVOutputStream& ost, TAVInputStream& ist) {
     // The tag stays only where the muxer maps it to the same codec.
     const AVOutputFormat* fmt = Foutput_files[static_cast<size_t>(ost.file_index)]->oformat;
     if (out->codec_tag) {
-        const bool keep = !fmt->codec_tag || av::av_codec_get_id(fmt->codec_tag, out->codec_tag) == out->codec_id;
+        const bool keep =
+            !fmt->codec_tag || av::av_codec_get_id(fmt->codec_tag, out->codec_tag) == out->codec_id;
         if (!keep) out->codec_tag = 0;
     }
     if (in->codec_type == AVMEDIA_TYPE_AUDIO &&
@@ -352,16 +358,17 @@ void TCustomFFmpeg::OpenCodecs(TTranscodeTables& T) {
             r = av::avcodec_open2(ost.enc, codec, &options.Dict);
         }
         if (r < 0) {
-            std::string text = Format("Error while opening encoder for output stream #%d.%d (%s) - maybe incorrect "
-                                      "parameters such as bit_rate, rate, width or height. Please check error log "
-                                      "message to find out more detail information.",
-                                      ost.file_index, ost.index, type.c_str());
+            std::string text =
+                Format("Error while opening encoder for output stream #%d.%d (%s) - maybe incorrect "
+                       "parameters such as bit_rate, rate, width or height. Please check error log "
+                       "message to find out more detail information.",
+                       ost.file_index, ost.index, type.c_str());
             ReportMapping(T);
             Log(llError, text);
             throw FFmpegException(text);
         }
-        for (const AVDictionaryEntry* e = av::av_dict_get(options.Dict, "", nullptr, AV_DICT_IGNORE_SUFFIX); e;
-             e = av::av_dict_get(options.Dict, "", e, AV_DICT_IGNORE_SUFFIX))
+        for (const AVDictionaryEntry* e = av::av_dict_get(options.Dict, "", nullptr, AV_DICT_IGNORE_SUFFIX);
+             e; e = av::av_dict_get(options.Dict, "", e, AV_DICT_IGNORE_SUFFIX))
             Log(llVerbose, Format("Option %s not used by encoder %s", e->key, codec->name));
         if (av::avcodec_parameters_from_context(ost.st->codecpar, ost.enc) < 0)
             throw FFmpegException("av_mallocz fail");
@@ -405,8 +412,8 @@ void TCustomFFmpeg::OpenCodecs(TTranscodeTables& T) {
             r = av::avcodec_open2(ist.dec, codec, nullptr);
         }
         if (r < 0) {
-            std::string text = Format("Error while opening decoder for input stream #%d.%d (%s)", ist.file_index,
-                                      ist.index, type.c_str());
+            std::string text = Format("Error while opening decoder for input stream #%d.%d (%s)",
+                                      ist.file_index, ist.index, type.c_str());
             ReportMapping(T);
             Log(llError, text);
             throw FFmpegException(text);
@@ -419,20 +426,22 @@ void TCustomFFmpeg::WriteHeaders(TTranscodeTables& T) {
         AVFormatContext* oc = Foutput_files[static_cast<size_t>(j)];
         TDictCopy options(Foutput_format_opts[static_cast<size_t>(j)]);
         if (av::avformat_write_header(oc, &options.Dict) < 0) {
-            std::string text = Format("Could not write header for output file #%d (incorrect codec parameters ?)", j);
+            std::string text =
+                Format("Could not write header for output file #%d (incorrect codec parameters ?)", j);
             ReportMapping(T);
             Log(llError, text);
             throw FFmpegException(text);
         }
-        for (const AVDictionaryEntry* e = av::av_dict_get(options.Dict, "", nullptr, AV_DICT_IGNORE_SUFFIX); e;
-             e = av::av_dict_get(options.Dict, "", e, AV_DICT_IGNORE_SUFFIX))
+        for (const AVDictionaryEntry* e = av::av_dict_get(options.Dict, "", nullptr, AV_DICT_IGNORE_SUFFIX);
+             e; e = av::av_dict_get(options.Dict, "", e, AV_DICT_IGNORE_SUFFIX))
             Log(llVerbose, Format("Option %s not used by the muxer of output file #%d", e->key, j));
     }
 }
 
 void TCustomFFmpeg::ReportMapping(TTranscodeTables& T) {
     for (int j = 0; j < OutputOwners(); ++j)
-        av::av_dump_format(Foutput_files[static_cast<size_t>(j)], j, Foutput_files[static_cast<size_t>(j)]->url, 1);
+        av::av_dump_format(Foutput_files[static_cast<size_t>(j)], j,
+                           Foutput_files[static_cast<size_t>(j)]->url, 1);
     if (Fverbose < 0) return;
     Log(llVerbose, "Stream mapping:");
     for (auto& o : T.ost) {

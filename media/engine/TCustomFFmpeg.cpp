@@ -12,8 +12,8 @@
 #include "media/TFFmpegLoader.h"
 #include "media/engine/EngineHooks.h"
 #include "media/engine/EngineLog.h"
-#include "media/engine/FrameHooks.h"
 #include "media/engine/EngineText.h"
+#include "media/engine/FrameHooks.h"
 
 TCustomFFmpeg::TCustomFFmpeg(int AMaxFiles) {
     if (AMaxFiles < MIN_MAX_FILES || AMaxFiles > MAX_MAX_FILES)
@@ -247,7 +247,8 @@ void TCustomFFmpeg::SetPostHooks(TPostHooks AValue) {
 
 void TCustomFFmpeg::SetPostHooksUnlocked(TPostHooks AValue) {
     if (AValue == FPostHooks) return;
-    if (FPostHooks.Contains(TPostHook::phPreview) && !AValue.Contains(TPostHook::phPreview)) RetirePreviewer();
+    if (FPostHooks.Contains(TPostHook::phPreview) && !AValue.Contains(TPostHook::phPreview))
+        RetirePreviewer();
     FPostHooks = AValue;
 }
 

@@ -7,9 +7,9 @@
 
 #include "media/AVBindings.h"
 #include "media/MediaUtils.h"
+#include "media/engine/AudioVolume.h"
 #include "media/engine/EngineLog.h"
 #include "media/engine/EngineText.h"
-#include "media/engine/AudioVolume.h"
 #include "media/engine/TCustomFFmpeg.h"
 #include "media/engine/TranscodeTables.h"
 
@@ -128,7 +128,8 @@ void TCustomFFmpeg::Transcode() {
         }
         std::fill(no_packet.begin(), no_packet.end(), 0);
         no_packet_count = 0;
-        if (Fdo_pkt_dump) av::av_pkt_dump_log2(nullptr, AV_LOG_DEBUG, pkt, Fdo_hex_dump, ic->streams[pkt->stream_index]);
+        if (Fdo_pkt_dump)
+            av::av_pkt_dump_log2(nullptr, AV_LOG_DEBUG, pkt, Fdo_hex_dump, ic->streams[pkt->stream_index]);
 
         bool failed = false;
         const TAVInputFile& file = T.files[static_cast<size_t>(file_index)];
@@ -140,13 +141,15 @@ void TCustomFFmpeg::Transcode() {
                 const int64_t shift = av::av_rescale_q(offset, AV_TIME_BASE_Q, tb);
                 if (pkt->dts != AV_NOPTS_VALUE) pkt->dts += shift;
                 if (pkt->pts != AV_NOPTS_VALUE) pkt->pts += shift;
-                const double scale =
-                    pkt->stream_index < MAX_STREAMS
-                        ? Finput_files_ts_scale[static_cast<size_t>(file_index)][static_cast<size_t>(pkt->stream_index)]
-                        : 0;
+                const double scale = pkt->stream_index < MAX_STREAMS
+                                         ? Finput_files_ts_scale[static_cast<size_t>(file_index)]
+                                                                [static_cast<size_t>(pkt->stream_index)]
+                                         : 0;
                 if (scale != 0) {
-                    if (pkt->pts != AV_NOPTS_VALUE) pkt->pts = std::llround(static_cast<double>(pkt->pts) * scale);
-                    if (pkt->dts != AV_NOPTS_VALUE) pkt->dts = std::llround(static_cast<double>(pkt->dts) * scale);
+                    if (pkt->pts != AV_NOPTS_VALUE)
+                        pkt->pts = std::llround(static_cast<double>(pkt->pts) * scale);
+                    if (pkt->dts != AV_NOPTS_VALUE)
+                        pkt->dts = std::llround(static_cast<double>(pkt->dts) * scale);
                 }
                 if (pkt->dts != AV_NOPTS_VALUE && ist.next_pts != AV_NOPTS_VALUE &&
                     (ic->iformat->flags & kFormatTsDiscont) && !Fcopy_ts) {
@@ -156,18 +159,19 @@ void TCustomFFmpeg::Transcode() {
                         pkt_dts + 1 < ist.pts) {
                         offset -= delta;
                         pkt->dts -= av::av_rescale_q(delta, AV_TIME_BASE_Q, tb);
-                        if (pkt->pts != AV_NOPTS_VALUE) pkt->pts -= av::av_rescale_q(delta, AV_TIME_BASE_Q, tb);
+                        if (pkt->pts != AV_NOPTS_VALUE)
+                            pkt->pts -= av::av_rescale_q(delta, AV_TIME_BASE_Q, tb);
                         if (Fverbose > 2)
-                            Log(llVerbose, Format("timestamp discontinuity %" PRId64 ", new offset= %" PRId64, delta,
-                                                  offset));
+                            Log(llVerbose, Format("timestamp discontinuity %" PRId64 ", new offset= %" PRId64,
+                                                  delta, offset));
                     }
                 }
                 if (Frecording_time != INT64_MAX && pkt->pts != AV_NOPTS_VALUE &&
                     av::av_compare_ts(pkt->pts, tb, Frecording_time + Fstart_time, AV_TIME_BASE_Q) >= 0) {
                     ist.is_past_recording_time = true;
                 } else if (!ProcessPacket(T, ist, pkt)) {
-                    std::string text = Format("Error while decoding stream #%d.%d (%s)", ist.file_index, ist.index,
-                                              MediaTypeName(ist.st->codecpar->codec_type).c_str());
+                    std::string text = Format("Error while decoding stream #%d.%d (%s)", ist.file_index,
+                                              ist.index, MediaTypeName(ist.st->codecpar->codec_type).c_str());
                     if (Fexit_on_error) {
                         av::av_packet_unref(pkt);
                         throw FFmpegException(text);
@@ -224,8 +228,8 @@ bool TCustomFFmpeg::ProcessPacket(TTranscodeTables& T, TAVInputStream& ist, AVPa
         else if (par->codec_type == AVMEDIA_TYPE_AUDIO && par->sample_rate > 0 && par->frame_size > 0)
             ist.next_pts += static_cast<int64_t>(AV_TIME_BASE) * par->frame_size / par->sample_rate;
         else if (par->codec_type == AVMEDIA_TYPE_VIDEO)
-            ist.next_pts += FrameDuration(av::av_guess_frame_rate(Finput_files[static_cast<size_t>(ist.file_index)],
-                                                                  ist.st, nullptr));
+            ist.next_pts += FrameDuration(
+                av::av_guess_frame_rate(Finput_files[static_cast<size_t>(ist.file_index)], ist.st, nullptr));
         if (Fstart_time == 0 || ist.pts >= Fstart_time)
             for (auto& o : T.ost)
                 if (T.ist[static_cast<size_t>(o->source_index)].get() == &ist && !o->encoding_needed)
@@ -245,13 +249,15 @@ bool TCustomFFmpeg::ProcessPacket(TTranscodeTables& T, TAVInputStream& ist, AVPa
         if (ist.dec->codec_type == AVMEDIA_TYPE_AUDIO) {
             ist.pts = best != AV_NOPTS_VALUE ? av::av_rescale_q(best, tb, AV_TIME_BASE_Q) : ist.next_pts;
             if (frame->sample_rate > 0)
-                ist.next_pts = ist.pts + static_cast<int64_t>(frame->nb_samples) * AV_TIME_BASE / frame->sample_rate;
+                ist.next_pts =
+                    ist.pts + static_cast<int64_t>(frame->nb_samples) * AV_TIME_BASE / frame->sample_rate;
         } else {
             ist.pts = best != AV_NOPTS_VALUE ? av::av_rescale_q(best, tb, AV_TIME_BASE_Q) : ist.next_pts;
-            int64_t duration = frame->pkt_duration > 0 ? av::av_rescale_q(frame->pkt_duration, tb, AV_TIME_BASE_Q) : 0;
+            int64_t duration =
+                frame->pkt_duration > 0 ? av::av_rescale_q(frame->pkt_duration, tb, AV_TIME_BASE_Q) : 0;
             if (duration <= 0)
-                duration = FrameDuration(
-                    av::av_guess_frame_rate(Finput_files[static_cast<size_t>(ist.file_index)], ist.st, frame));
+                duration = FrameDuration(av::av_guess_frame_rate(
+                    Finput_files[static_cast<size_t>(ist.file_index)], ist.st, frame));
             ist.next_pts = ist.pts + duration;
         }
         DeliverFrame(T, ist, frame);
@@ -327,8 +333,8 @@ void TCustomFFmpeg::CopyPacket(TAVOutputStream& ost, TAVInputStream& ist, const 
                                          : av::av_rescale_q(ist.pts, AV_TIME_BASE_Q, otb) - start;
     pkt->duration = av::av_rescale_q(in->duration, itb, otb);
     pkt->stream_index = ost.index;
-    const int64_t end = av::av_rescale_q((pkt->pts != AV_NOPTS_VALUE ? pkt->pts : pkt->dts) + pkt->duration, otb,
-                                         AV_TIME_BASE_Q);
+    const int64_t end = av::av_rescale_q((pkt->pts != AV_NOPTS_VALUE ? pkt->pts : pkt->dts) + pkt->duration,
+                                         otb, AV_TIME_BASE_Q);
     if (end > ost.copy_time) ost.copy_time = end;
     WritePacket(ost, pkt);
     ++ost.frame_number;
@@ -378,8 +384,9 @@ void TCustomFFmpeg::PrintReport(TTranscodeTables& T, bool AFinal, int AFileIndex
     TProgressEvent handler = FOnProgress;
     if (handler || Fverbose > 0 || AFinal) {
         const double bitrate = static_cast<double>(total_size) * 8 / ti1 / 1000.0;
-        line += Format("size=%8.0fkB time=%0.2f bitrate=%6.1fkbits/s", static_cast<double>(total_size) / 1024.0,
-                       static_cast<double>(current) / 1000000.0, bitrate);
+        line +=
+            Format("size=%8.0fkB time=%0.2f bitrate=%6.1fkbits/s", static_cast<double>(total_size) / 1024.0,
+                   static_cast<double>(current) / 1000000.0, bitrate);
         if (Fnb_frames_dup || Fnb_frames_drop) {
             line += Format(" dup=%d drop=%d", Fnb_frames_dup, Fnb_frames_drop);
             if (FShowDupOrDrop && Fverbose >= 0 && handler) {
@@ -388,16 +395,17 @@ void TCustomFFmpeg::PrintReport(TTranscodeTables& T, bool AFinal, int AFileIndex
             }
         }
         if (handler)
-            handler(this, AFileIndex, frame_number, fps, quality, static_cast<float>(bitrate), total_size, current,
-                    FTotalOutputDuration);
+            handler(this, AFileIndex, frame_number, fps, quality, static_cast<float>(bitrate), total_size,
+                    current, FTotalOutputDuration);
         else if (Fverbose >= 0)
             Log(llVerbose, line);
     }
     if (AFinal && Fverbose >= 0) {
         const double sum = static_cast<double>(Fvideo_size + Faudio_size + Fextra_size);
-        Log(llVerbose, Format("video:%1.0fkB audio:%1.0fkB global headers:%1.0fkB muxing overhead %f%%\r\n",
-                              static_cast<double>(Fvideo_size) / 1024.0, static_cast<double>(Faudio_size) / 1024.0,
-                              static_cast<double>(Fextra_size) / 1024.0,
-                              sum > 0 ? (static_cast<double>(total_size) - sum) * 100.0 / sum : 0.0));
+        Log(llVerbose,
+            Format("video:%1.0fkB audio:%1.0fkB global headers:%1.0fkB muxing overhead %f%%\r\n",
+                   static_cast<double>(Fvideo_size) / 1024.0, static_cast<double>(Faudio_size) / 1024.0,
+                   static_cast<double>(Fextra_size) / 1024.0,
+                   sum > 0 ? (static_cast<double>(total_size) - sum) * 100.0 / sum : 0.0));
     }
 }

@@ -35,10 +35,10 @@ struct TAVInputStream {
     AVStream* st = nullptr;
     bool discard = true; // until an output uses the stream
     bool decoding_needed = false;
-    AVCodecContext* dec = nullptr; // owned
-    AVFrame* frame = nullptr;      // the frame being delivered
-    AVFrame* work = nullptr;       // a writable copy when the samples are changed (volume)
-    int64_t start = 0;             // clock at set-up, for rate emulation
+    AVCodecContext* dec = nullptr;     // owned
+    AVFrame* frame = nullptr;          // the frame being delivered
+    AVFrame* work = nullptr;           // a writable copy when the samples are changed (volume)
+    int64_t start = 0;                 // clock at set-up, for rate emulation
     int64_t next_pts = AV_NOPTS_VALUE; // microseconds
     int64_t pts = 0;                   // microseconds
     bool is_start = true;              // until audio synchronisation has acted
@@ -85,7 +85,7 @@ struct TAVOutputStream {
     AVFrame* audio_frame = nullptr;
     uint8_t** conv_data = nullptr; // resampler output, grown only
     int conv_cap = 0;              // its size in samples
-    bool audio_started = false; // sync_opts was taken from the first block
+    bool audio_started = false;    // sync_opts was taken from the first block
 
     AVPacket* pkt = nullptr;
     bool encoder_flushed = false;

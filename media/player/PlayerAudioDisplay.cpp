@@ -173,6 +173,7 @@ void ShowAudioDisplay(TVideoState* is) {
 void SetAudioDisplay(TVideoState* is, int AMode) {
     is->show_audio = AMode < 0 ? (is->show_audio + 1) % 3 : std::clamp(AMode, 0, 2);
     if (!is->screen) return;
-    FillRect(is->screen, is->xleft, is->ytop, is->width, is->height, sdl::SDL_MapRGB(is->screen->format, 0, 0, 0));
+    FillRect(is->screen, is->xleft, is->ytop, is->width, is->height,
+             sdl::SDL_MapRGB(is->screen->format, 0, 0, 0));
     sdl::SDL_UpdateRect(is->screen, is->xleft, is->ytop, Uint32(is->width), Uint32(is->height));
 }

@@ -25,7 +25,8 @@ AVFrame* FlippedCopy(const AVFrame* ASrc) {
     const uint8_t* src[4] = {};
     int linesize[4] = {};
     for (int p = 0; p < 4 && ASrc->data[p]; ++p) {
-        const int rows = (p == 1 || p == 2) ? AV_CEIL_RSHIFT(ASrc->height, desc->log2_chroma_h) : ASrc->height;
+        const int rows =
+            (p == 1 || p == 2) ? AV_CEIL_RSHIFT(ASrc->height, desc->log2_chroma_h) : ASrc->height;
         src[p] = ASrc->data[p] + ptrdiff_t(rows - 1) * ASrc->linesize[p];
         linesize[p] = -ASrc->linesize[p];
     }

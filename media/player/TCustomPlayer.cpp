@@ -363,7 +363,7 @@ void TCustomPlayer::FinishClose() {
         FPlayThread.reset();
     }
     FHost.StopForwarding(); // nothing is pushed to SDL once it is shut down
-    QuitSDL(); // only once no engine thread is left
+    QuitSDL();              // only once no engine thread is left
     if (FEventThread) {
         FEventThread->WaitFor();
         FEventThread.reset();
@@ -597,9 +597,9 @@ void TCustomPlayer::HookPicture(AVFrame* AFrame, int64_t APTS) {
     }
     const int w = AFrame->width, h = AFrame->height;
     if (bitmap->Width() != w || bitmap->Height() != h || !bitmap->Bits()) return; // resized by the handler
-    c.fromRGB_convert_ctx = av::sws_getCachedContext(c.fromRGB_convert_ctx, w, h, AV_PIX_FMT_BGRA, w, h,
-                                                     AVPixelFormat(AFrame->format), SWS_BICUBIC | SWS_ACCURATE_RND,
-                                                     nullptr, nullptr, nullptr);
+    c.fromRGB_convert_ctx = av::sws_getCachedContext(
+        c.fromRGB_convert_ctx, w, h, AV_PIX_FMT_BGRA, w, h, AVPixelFormat(AFrame->format),
+        SWS_BICUBIC | SWS_ACCURATE_RND, nullptr, nullptr, nullptr);
     if (!c.fromRGB_convert_ctx) {
         ReportError("Cannot initialize the fromRGB conversion context", false);
         return;
@@ -608,8 +608,8 @@ void TCustomPlayer::HookPicture(AVFrame* AFrame, int64_t APTS) {
     int* invTable = nullptr;
     int* table = nullptr;
     int srcRange = 0, dstRange = 0, brightness = 0, contrast = 0, saturation = 0;
-    if (av::sws_getColorspaceDetails(c.fromRGB_convert_ctx, &invTable, &srcRange, &table, &dstRange, &brightness,
-                                     &contrast, &saturation) >= 0) {
+    if (av::sws_getColorspaceDetails(c.fromRGB_convert_ctx, &invTable, &srcRange, &table, &dstRange,
+                                     &brightness, &contrast, &saturation) >= 0) {
         const int space = AFrame->colorspace == AVCOL_SPC_UNSPECIFIED ? SWS_CS_DEFAULT : AFrame->colorspace;
         av::sws_setColorspaceDetails(c.fromRGB_convert_ctx, invTable, 1, av::sws_getCoefficients(space),
                                      AFrame->color_range == AVCOL_RANGE_JPEG ? 1 : 0, brightness, contrast,

@@ -14,7 +14,9 @@ std::string_view TrimControls(std::string_view s) {
     return s;
 }
 
-bool IsBlank(std::string_view s) { return TrimControls(s).empty(); }
+bool IsBlank(std::string_view s) {
+    return TrimControls(s).empty();
+}
 
 void AppendLine(std::string& AExtOptions, const TExtOption& AOption) {
     AExtOptions += AOption.Name;
@@ -32,8 +34,7 @@ std::vector<TExtOption> ParseExtOptions(std::string_view AText) {
     for (size_t i = 0; i < text.size(); ++i) {
         if (text[i] == '\r') {
             normal += '\n';
-            if (i + 1 < text.size() && text[i + 1] == '\n')
-                ++i;
+            if (i + 1 < text.size() && text[i + 1] == '\n') ++i;
         } else if (text.compare(i, 6, "<CRLF>") == 0) {
             normal += '\n';
             i += 5;
@@ -51,8 +52,7 @@ std::vector<TExtOption> ParseExtOptions(std::string_view AText) {
         const size_t eq = line.find('=');
         TExtOption option{std::string(line.substr(0, eq)),
                           eq == std::string_view::npos ? std::string() : std::string(line.substr(eq + 1))};
-        if (!IsBlank(option.Name))
-            lines.push_back(std::move(option));
+        if (!IsBlank(option.Name)) lines.push_back(std::move(option));
     }
     return lines;
 }
@@ -60,8 +60,7 @@ std::vector<TExtOption> ParseExtOptions(std::string_view AText) {
 std::string LowerAscii(std::string_view AText) {
     std::string s(AText);
     for (char& c : s)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
+        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
     return s;
 }
 
@@ -69,11 +68,9 @@ int64_t ExtOptionTime(std::string_view AText) {
     int64_t value = 0;
     const char* first = AText.data();
     const char* last = first + AText.size();
-    if (first != last && *first == '+')
-        ++first;
+    if (first != last && *first == '+') ++first;
     const auto [end, ec] = std::from_chars(first, last, value);
-    if (ec != std::errc() || end != last || first == last)
-        return kNoPts;
+    if (ec != std::errc() || end != last || first == last) return kNoPts;
     return value;
 }
 

@@ -58,7 +58,9 @@ private:
 
 TCustomZorvexion::TCustomZorvexion(void* AOwner) : FOwner(AOwner), FEngineFactory(NewFFmpegTaskEngine) {}
 
-TCustomZorvexion::~TCustomZorvexion() { Shutdown(); }
+TCustomZorvexion::~TCustomZorvexion() {
+    Shutdown();
+}
 
 void TCustomZorvexion::Shutdown() {
     Stop(true);
@@ -67,8 +69,7 @@ void TCustomZorvexion::Shutdown() {
         FNoticeQuit = true;
     }
     FNoticeCond.notify_all();
-    if (FNoticeThread)
-        FNoticeThread->WaitFor();
+    if (FNoticeThread) FNoticeThread->WaitFor();
     FNoticeThread.reset();
     std::vector<std::unique_ptr<TFFmpeg>> tasks;
     {
@@ -157,20 +158,22 @@ void TCustomZorvexion::SetOnCustomHook(TCustomHookEvent AEvent) {
 bool TCustomZorvexion::LoadAVLib(const std::string& APath) {
     FFLoader.SetLibraryPath(APath);
     const bool loaded = FFLoader.Load(ComponentLibraries);
-    if (!loaded)
-        FLastErrMsg = FFLoader.LastErrMsg();
+    if (!loaded) FLastErrMsg = FFLoader.LastErrMsg();
     return loaded;
 }
 
-bool TCustomZorvexion::AVLibLoaded() const { return FFLoader.Loaded(ComponentLibraries); }
+bool TCustomZorvexion::AVLibLoaded() const {
+    return FFLoader.Loaded(ComponentLibraries);
+}
 
-void TCustomZorvexion::UnloadAVLib() { FFLoader.Unload(ComponentLibraries); }
+void TCustomZorvexion::UnloadAVLib() {
+    FFLoader.Unload(ComponentLibraries);
+}
 
 // ---- building tasks --------------------------------------------------------
 
 void TCustomZorvexion::CheckNotWorking(const char* AName) const {
-    if (Working())
-        throw Exception(Format("Cannot %s while working.", AName));
+    if (Working()) throw Exception(Format("Cannot %s while working.", AName));
 }
 
 std::unique_ptr<TFFmpeg> TCustomZorvexion::NewTask() {
@@ -180,8 +183,9 @@ std::unique_ptr<TFFmpeg> TCustomZorvexion::NewTask() {
     engine.SetVerbose(FVerbose);
     engine.SetPreviewHooks(FPreview, FPreviewBitmap);
     TFFmpeg* t = task.get();
-    engine.SetOnPreviewBitmap(
-        [this, t](TBitmap* ABitmap, int AFrameNumber, int64_t APTS) { DoPreviewBitmap(t, ABitmap, AFrameNumber, APTS); });
+    engine.SetOnPreviewBitmap([this, t](TBitmap* ABitmap, int AFrameNumber, int64_t APTS) {
+        DoPreviewBitmap(t, ABitmap, AFrameNumber, APTS);
+    });
     return task;
 }
 
@@ -189,8 +193,7 @@ int TCustomZorvexion::AddTask(const std::string& AFileName, TInputOptions* AOpti
     CheckNotWorking("AddTask");
     try {
         std::unique_ptr<TFFmpeg> task = NewTask();
-        if (AOptions)
-            task->ApplyInputRecord(0, *AOptions, AFileName);
+        if (AOptions) task->ApplyInputRecord(0, *AOptions, AFileName);
         TTaskEngine& engine = task->Engine();
         if (engine.OpenInputFile(AFileName) < 0) {
             FLastErrMsg = engine.LastErrMsg();
@@ -198,8 +201,9 @@ int TCustomZorvexion::AddTask(const std::string& AFileName, TInputOptions* AOpti
         }
         task->AdoptInput(0);
         TFFmpeg* t = task.get();
-        engine.SetOnProgress([this, t](int AFileIndex, int AFrameNumber, int AFPS, float AQuality, float ABitRate,
-                                       int64_t ACurrentSize, int64_t ACurrentDuration, int64_t ATotalDuration) {
+        engine.SetOnProgress([this, t](int AFileIndex, int AFrameNumber, int AFPS, float AQuality,
+                                       float ABitRate, int64_t ACurrentSize, int64_t ACurrentDuration,
+                                       int64_t ATotalDuration) {
             DoProgress(t, AFileIndex, AFrameNumber, AFPS, AQuality, ABitRate, ACurrentSize, ACurrentDuration,
                        ATotalDuration);
         });
@@ -248,7 +252,8 @@ bool TCustomZorvexion::AddInputFile(int ATaskIndex, const std::string& AFileName
     }
 }
 
-bool TCustomZorvexion::AddInputFile(int ATaskIndex, const std::string& AFileName, const std::string& AExtOptions) {
+bool TCustomZorvexion::AddInputFile(int ATaskIndex, const std::string& AFileName,
+                                    const std::string& AExtOptions) {
     TInputOptions options = InputOptionsFromText(AExtOptions);
     return AddInputFile(ATaskIndex, AFileName, &options);
 }
@@ -269,8 +274,8 @@ bool TCustomZorvexion::SetOutputFile(int ATaskIndex, const std::string& AFileNam
             streamOptions = task.ApplyOutputRecord(index, *AOptions, AFileName);
             if (AOptions->CustomHook) {
                 TFFmpeg* t = &task;
-                engine.SetOnCustomHook([this, t](TBitmap* ABitmap, int AFrameNumber, int64_t APTS, bool& AUpdate,
-                                                 bool& AStopHook) {
+                engine.SetOnCustomHook([this, t](TBitmap* ABitmap, int AFrameNumber, int64_t APTS,
+                                                 bool& AUpdate, bool& AStopHook) {
                     DoCustomHook(t, ABitmap, AFrameNumber, APTS, AUpdate, AStopHook);
                 });
             }
@@ -283,8 +288,7 @@ bool TCustomZorvexion::SetOutputFile(int ATaskIndex, const std::string& AFileNam
             task.ResetOutputOptions(index);
             return false;
         }
-        if (AOptions)
-            task.ApplyNewStreams(AOptions->ExtOptions, streamOptions);
+        if (AOptions) task.ApplyNewStreams(AOptions->ExtOptions, streamOptions);
         return true;
     } catch (const Exception& e) {
         FLastErrMsg = e.Message();
@@ -292,7 +296,8 @@ bool TCustomZorvexion::SetOutputFile(int ATaskIndex, const std::string& AFileNam
     }
 }
 
-bool TCustomZorvexion::SetOutputFile(int ATaskIndex, const std::string& AFileName, const std::string& AExtOptions) {
+bool TCustomZorvexion::SetOutputFile(int ATaskIndex, const std::string& AFileName,
+                                     const std::string& AExtOptions) {
     TOutputOptions options = OutputOptionsFromText(AExtOptions);
     return SetOutputFile(ATaskIndex, AFileName, &options);
 }
@@ -319,8 +324,7 @@ void TCustomZorvexion::ClearTasks() {
     std::vector<std::unique_ptr<TFFmpeg>> tasks;
     {
         std::lock_guard lock(FTerminateLock);
-        if (FWorking && !FTerminated)
-            throw Exception("Cannot ClearTasks while working.");
+        if (FWorking && !FTerminated) throw Exception("Cannot ClearTasks while working.");
         tasks = FFFmpegList.TakeAll();
         FCompleteTasks = 0;
         FCurrentTask = -1;
@@ -339,10 +343,8 @@ void TCustomZorvexion::Start(int AThreadCount) {
     CheckNotWorking("StartTask");
     const bool threaded = AThreadCount > 0;
     // Notices of an earlier run come first (unless we are inside one of them).
-    if (tlsHandlerDepth == 0)
-        WaitNoticesDelivered();
-    if (threaded)
-        EnsureNoticeThread();
+    if (tlsHandlerDepth == 0) WaitNoticesDelivered();
+    if (threaded) EnsureNoticeThread();
     {
         std::lock_guard lock(FNoticeLock);
         FInlineDelivery = !threaded;
@@ -355,8 +357,7 @@ void TCustomZorvexion::Start(int AThreadCount) {
         FTerminated = false;
         FThreadMode = threaded;
         FWorking = true;
-        if (FFFmpegList.Count() == 0)
-            FinalNotice();
+        if (FFFmpegList.Count() == 0) FinalNotice();
         if (threaded) {
             for (int left = AThreadCount; FPendingTasks > 0 && left > 0; --left)
                 StartNextTask();
@@ -372,8 +373,7 @@ void TCustomZorvexion::Start(int AThreadCount) {
             std::lock_guard lock(FTerminateLock);
             task = TakeNextTask();
         }
-        if (!task)
-            break;
+        if (!task) break;
         try {
             task->Engine().StartConvert(false, FThreadPriority);
         } catch (const std::exception& e) {
@@ -393,8 +393,7 @@ void TCustomZorvexion::Start(int AThreadCount) {
 }
 
 TFFmpeg* TCustomZorvexion::TakeNextTask() {
-    if (FPendingTasks <= 0 || FCurrentTask >= FFFmpegList.Count())
-        return nullptr;
+    if (FPendingTasks <= 0 || FCurrentTask >= FFFmpegList.Count()) return nullptr;
     --FPendingTasks;
     TFFmpeg& task = FFFmpegList.Item(FCurrentTask);
     task.RunIndex = FCurrentTask++;
@@ -406,8 +405,7 @@ TFFmpeg* TCustomZorvexion::TakeNextTask() {
 
 void TCustomZorvexion::StartNextTask() {
     TFFmpeg* task = TakeNextTask();
-    if (!task)
-        return;
+    if (!task) return;
     try {
         task->Engine().StartConvert(true, FThreadPriority);
     } catch (const std::exception& e) {
@@ -432,16 +430,14 @@ void TCustomZorvexion::TaskEnded(TFFmpeg& ATask, const TTerminateInfo& AInfo) {
     QueueNotice(AInfo);
     ++FCompleteTasks;
     if (FPendingTasks < 1) {
-        if (FCompleteTasks >= FFFmpegList.Count())
-            FinalNotice();
+        if (FCompleteTasks >= FFFmpegList.Count()) FinalNotice();
     } else if (FThreadMode) {
         StartNextTask();
     }
 }
 
 void TCustomZorvexion::FinalNotice() {
-    if (FTerminated)
-        return;
+    if (FTerminated) return;
     QueueNotice({-1, true, false, std::string()});
     FTerminated = true;
 }
@@ -466,14 +462,12 @@ void TCustomZorvexion::Stop(bool AWaitFor) {
     }
     for (TFFmpeg* task : running)
         task->Engine().Stop(wait);
-    if (wait)
-        WaitNoticesDelivered();
+    if (wait) WaitNoticesDelivered();
 }
 
 void TCustomZorvexion::Pause() {
     std::lock_guard lock(FTerminateLock);
-    if (!FThreadMode)
-        return;
+    if (!FThreadMode) return;
     for (int i = 0; i < FFFmpegList.Count(); ++i)
         if (FFFmpegList.Item(i).RunState == TFFmpeg::TRunState::rsStarted)
             FFFmpegList.Item(i).Engine().Pause();
@@ -481,8 +475,7 @@ void TCustomZorvexion::Pause() {
 
 void TCustomZorvexion::Resume() {
     std::lock_guard lock(FTerminateLock);
-    if (!FThreadMode)
-        return;
+    if (!FThreadMode) return;
     for (int i = 0; i < FFFmpegList.Count(); ++i)
         if (FFFmpegList.Item(i).RunState == TFFmpeg::TRunState::rsStarted)
             FFFmpegList.Item(i).Engine().Resume();
@@ -501,8 +494,7 @@ void TCustomZorvexion::QueueNotice(const TTerminateInfo& AInfo) {
 
 void TCustomZorvexion::DeliverNotice(const TTerminateInfo& AInfo) {
     const TTerminateEvent handler = OnTerminate();
-    if (!handler)
-        return;
+    if (!handler) return;
     THandlerScope scope;
     // A failing handler must not end the delivery of the others.
     try {
@@ -520,20 +512,16 @@ bool TCustomZorvexion::DeliverOneNotice(bool AInline) {
     TTerminateInfo info;
     {
         std::lock_guard lock(FNoticeLock);
-        if (FNotices.empty() || AInline != FInlineDelivery)
-            return false;
+        if (FNotices.empty() || AInline != FInlineDelivery) return false;
         info = std::move(FNotices.front());
         FNotices.pop_front();
-        if (!AInline)
-            FDelivering = true;
+        if (!AInline) FDelivering = true;
     }
     DeliverNotice(info);
     {
         std::lock_guard lock(FNoticeLock);
-        if (!AInline)
-            FDelivering = false;
-        if (FNotices.empty() && !FDelivering)
-            FNoticesIdle.SetEvent();
+        if (!AInline) FDelivering = false;
+        if (FNotices.empty() && !FDelivering) FNoticesIdle.SetEvent();
     }
     FNoticeCond.notify_all();
     return true;
@@ -543,24 +531,22 @@ void TCustomZorvexion::NoticeLoop() {
     for (;;) {
         {
             std::unique_lock lock(FNoticeLock);
-            FNoticeCond.wait(lock, [&] {
-                return FNoticeQuit || (!FNotices.empty() && !FInlineDelivery);
-            });
-            if (FNoticeQuit && (FNotices.empty() || FInlineDelivery))
-                return;
+            FNoticeCond.wait(lock, [&] { return FNoticeQuit || (!FNotices.empty() && !FInlineDelivery); });
+            if (FNoticeQuit && (FNotices.empty() || FInlineDelivery)) return;
         }
         DeliverOneNotice(false);
     }
 }
 
 void TCustomZorvexion::EnsureNoticeThread() {
-    if (FNoticeThread)
-        return;
+    if (FNoticeThread) return;
     FNoticeThread = std::make_unique<TNoticeThread>(this);
     FNoticeThread->Start();
 }
 
-void TCustomZorvexion::WaitNoticesDelivered() { WaitServing(FNoticesIdle, -1, 20); }
+void TCustomZorvexion::WaitNoticesDelivered() {
+    WaitServing(FNoticesIdle, -1, 20);
+}
 
 // ---- events from the engines ----------------------------------------------
 
@@ -568,8 +554,7 @@ void TCustomZorvexion::DoProgress(TFFmpeg* ATask, int AFileIndex, int AFrameNumb
                                   float ABitRate, int64_t ACurrentSize, int64_t ACurrentDuration,
                                   int64_t ATotalDuration) {
     const TProgressEvent handler = OnProgress();
-    if (!handler)
-        return;
+    if (!handler) return;
     // Each report has its own record, so no lock is held while the GUI
     // thread runs the handler and other workers report meanwhile.
     TProgressInfo info{ATask->RunIndex, AFileIndex,   AFrameNumber,     AFPS,          AQuality,
@@ -586,8 +571,7 @@ void TCustomZorvexion::DoProgress(TFFmpeg* ATask, int AFileIndex, int AFrameNumb
 
 void TCustomZorvexion::DoPreviewBitmap(TFFmpeg* ATask, TBitmap* ABitmap, int AFrameNumber, int64_t APTS) {
     const TPreviewBitmapEvent handler = OnPreviewBitmap();
-    if (!handler)
-        return;
+    if (!handler) return;
     const TPreviewInfo info{ATask->RunIndex, ABitmap, AFrameNumber, APTS};
     auto call = [&] {
         THandlerScope scope;
@@ -602,8 +586,7 @@ void TCustomZorvexion::DoPreviewBitmap(TFFmpeg* ATask, TBitmap* ABitmap, int AFr
 void TCustomZorvexion::DoCustomHook(TFFmpeg* ATask, TBitmap* ABitmap, int AFrameNumber, int64_t APTS,
                                     bool& AUpdate, bool& AStopHook) {
     const TCustomHookEvent handler = OnCustomHook();
-    if (!handler)
-        return;
+    if (!handler) return;
     THookInfo info{ATask->RunIndex, ABitmap, AFrameNumber, APTS, AUpdate, AStopHook};
     {
         THandlerScope scope;

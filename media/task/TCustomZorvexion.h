@@ -33,8 +33,10 @@ class TCustomZorvexion {
 public:
     // The engine has event types of the same names; these are the component's.
     using TProgressEvent = std::function<void(TCustomZorvexion* Sender, PProgressInfo AProgressInfo)>;
-    using TTerminateEvent = std::function<void(TCustomZorvexion* Sender, const TTerminateInfo& ATerminateInfo)>;
-    using TPreviewBitmapEvent = std::function<void(TCustomZorvexion* Sender, const TPreviewInfo& APreviewInfo)>;
+    using TTerminateEvent =
+        std::function<void(TCustomZorvexion* Sender, const TTerminateInfo& ATerminateInfo)>;
+    using TPreviewBitmapEvent =
+        std::function<void(TCustomZorvexion* Sender, const TPreviewInfo& APreviewInfo)>;
     using TCustomHookEvent = std::function<void(TCustomZorvexion* Sender, PHookInfo AHookInfo)>;
     using TEngineFactory = std::function<std::unique_ptr<TTaskEngine>(int AMaxFiles)>;
 

@@ -8,18 +8,16 @@
 namespace {
 
 bool IsStreamOptionName(const std::string& AName) {
-    static const char* const names[] = {"acodec", "vcodec", "scodec", "apre", "vpre",
+    static const char* const names[] = {"acodec", "vcodec", "scodec",   "apre", "vpre",
                                         "spre",   "s",      "vfilters", "vf"};
     for (const char* n : names)
-        if (AName == n)
-            return true;
+        if (AName == n) return true;
     return false;
 }
 
 const std::string* FindOption(const std::vector<TExtOption>& AList, std::string_view AName) {
     for (const TExtOption& o : AList)
-        if (o.Name == AName)
-            return &o.Value;
+        if (o.Name == AName) return &o.Value;
     return nullptr;
 }
 
@@ -42,30 +40,28 @@ const char* NormText(TOptionNormType ANorm) {
 } // namespace
 
 TFFmpeg::TFFmpeg(std::unique_ptr<TTaskEngine> AEngine)
-    : FAVProbes(AEngine->MaxFiles()), FInputOptions(AEngine->MaxFiles()), FOutputOptions(AEngine->MaxFiles()), FEngine(std::move(AEngine)) {}
+    : FAVProbes(AEngine->MaxFiles()), FInputOptions(AEngine->MaxFiles()), FOutputOptions(AEngine->MaxFiles()),
+      FEngine(std::move(AEngine)) {}
 
-TFFmpeg::~TFFmpeg() { FEngine.reset(); }
+TFFmpeg::~TFFmpeg() {
+    FEngine.reset();
+}
 
 TAVProbe* TFFmpeg::GetAVProbe(int AIndex) {
-    if (AIndex < 0 || AIndex >= static_cast<int>(FAVProbes.size()))
-        return nullptr;
-    if (!FAVProbes[AIndex])
-        FAVProbes[AIndex] = std::make_unique<TAVProbe>();
+    if (AIndex < 0 || AIndex >= static_cast<int>(FAVProbes.size())) return nullptr;
+    if (!FAVProbes[AIndex]) FAVProbes[AIndex] = std::make_unique<TAVProbe>();
     return FAVProbes[AIndex].get();
 }
 
 TAVProbe* TFFmpeg::FindAVProbe(int AIndex) const {
-    if (AIndex < 0 || AIndex >= static_cast<int>(FAVProbes.size()))
-        return nullptr;
+    if (AIndex < 0 || AIndex >= static_cast<int>(FAVProbes.size())) return nullptr;
     return FAVProbes[AIndex].get();
 }
 
 void TFFmpeg::AdoptInput(int AIndex) {
     AVFormatContext* context = FEngine->InputContext(AIndex);
-    if (!context)
-        return;
-    if (TAVProbe* probe = GetAVProbe(AIndex))
-        probe->SetFileHandle(context);
+    if (!context) return;
+    if (TAVProbe* probe = GetAVProbe(AIndex)) probe->SetFileHandle(context);
 }
 
 const TInputOptions* TFFmpeg::InputOptions(int AIndex) const {
@@ -111,23 +107,18 @@ void TFFmpeg::ApplyExtOptions(std::string_view AText, bool AIncludeCodecs) {
 }
 
 void TFFmpeg::ApplyInputRecord(int AIndex, TInputOptions& AOptions, const std::string& AFileName) {
-    if (AOptions.FileName.empty())
-        AOptions.FileName = AFileName;
+    if (AOptions.FileName.empty()) AOptions.FileName = AFileName;
     SetInputOptions(AIndex, AOptions);
     ApplyExtOptions(AOptions.ExtOptions, true);
-    if (!AOptions.FileFormat.empty())
-        FEngine->SetFormat(AOptions.FileFormat);
-    if (AOptions.TimeStart != kNoPts)
-        FEngine->SetStartTime(AOptions.TimeStart);
-    if (AOptions.ProgramID >= 0)
-        FEngine->SetProgramId(AOptions.ProgramID);
+    if (!AOptions.FileFormat.empty()) FEngine->SetFormat(AOptions.FileFormat);
+    if (AOptions.TimeStart != kNoPts) FEngine->SetStartTime(AOptions.TimeStart);
+    if (AOptions.ProgramID >= 0) FEngine->SetProgramId(AOptions.ProgramID);
 }
 
 std::vector<TExtOption> TFFmpeg::CollectStreamOptions(const TOutputOptions& AOptions) {
     std::vector<TExtOption> list;
     auto addDefault = [&](const char* AName, const std::string& AValue) {
-        if (!AValue.empty())
-            list.push_back({AName, AValue});
+        if (!AValue.empty()) list.push_back({AName, AValue});
     };
     addDefault("def_acodec", AOptions.AudioCodec);
     addDefault("def_vcodec", AOptions.VideoCodec);
@@ -140,13 +131,10 @@ std::vector<TExtOption> TFFmpeg::CollectStreamOptions(const TOutputOptions& AOpt
 
     for (const TExtOption& line : ParseExtOptions(AOptions.ExtOptions)) {
         std::string name = LowerAscii(line.Name);
-        if (!IsStreamOptionName(name) || line.Value.empty())
-            continue;
-        if (name == "vfilters")
-            name = "vf";
+        if (!IsStreamOptionName(name) || line.Value.empty()) continue;
+        if (name == "vfilters") name = "vf";
         const std::string defName = "def_" + name;
-        if (OptionValue(list, defName).empty())
-            list.push_back({defName, line.Value});
+        if (OptionValue(list, defName).empty()) list.push_back({defName, line.Value});
         list.push_back({name, line.Value});
     }
     return list;
@@ -154,81 +142,61 @@ std::vector<TExtOption> TFFmpeg::CollectStreamOptions(const TOutputOptions& AOpt
 
 std::vector<TExtOption> TFFmpeg::ApplyOutputRecord(int AIndex, TOutputOptions& AOptions,
                                                    const std::string& AFileName) {
-    if (AOptions.FileName.empty())
-        AOptions.FileName = AFileName;
+    if (AOptions.FileName.empty()) AOptions.FileName = AFileName;
     SetOutputOptions(AIndex, AOptions);
     std::vector<TExtOption> list = CollectStreamOptions(AOptions);
 
     if (AOptions.TargetType == ttVCD || AOptions.TargetType == ttSVCD || AOptions.TargetType == ttDVD) {
-        const char* target = AOptions.TargetType == ttVCD ? "vcd" : AOptions.TargetType == ttSVCD ? "svcd" : "dvd";
-        FEngine->SetTarget(target, NormText(AOptions.NormType), AOptions.NormDefault == ntPAL ? "pal" : "ntsc");
+        const char* target = AOptions.TargetType == ttVCD    ? "vcd"
+                             : AOptions.TargetType == ttSVCD ? "svcd"
+                                                             : "dvd";
+        FEngine->SetTarget(target, NormText(AOptions.NormType),
+                           AOptions.NormDefault == ntPAL ? "pal" : "ntsc");
     }
 
-    if (const std::string v = OptionValue(list, "def_acodec"); !v.empty())
-        FEngine->SetAudioCodec(v);
-    if (const std::string v = OptionValue(list, "def_vcodec"); !v.empty())
-        FEngine->SetVideoCodec(v);
-    if (const std::string v = OptionValue(list, "def_scodec"); !v.empty())
-        FEngine->SetSubtitleCodec(v);
+    if (const std::string v = OptionValue(list, "def_acodec"); !v.empty()) FEngine->SetAudioCodec(v);
+    if (const std::string v = OptionValue(list, "def_vcodec"); !v.empty()) FEngine->SetVideoCodec(v);
+    if (const std::string v = OptionValue(list, "def_scodec"); !v.empty()) FEngine->SetSubtitleCodec(v);
 
     for (const char* preset : {"apre", "vpre", "spre"}) {
         const std::string v = OptionValue(list, std::string("def_") + preset);
-        if (!v.empty())
-            FEngine->ApplyPreset(preset, v);
+        if (!v.empty()) FEngine->ApplyPreset(preset, v);
     }
 
     ApplyExtOptions(AOptions.ExtOptions, false);
     ApplyOutputFields(AOptions);
 
-    if (const std::string v = OptionValue(list, "def_s"); !v.empty())
-        FEngine->SetFrameSize(v);
-    if (const std::string v = OptionValue(list, "def_vf"); !v.empty())
-        FEngine->SetVideoFilters(v);
+    if (const std::string v = OptionValue(list, "def_s"); !v.empty()) FEngine->SetFrameSize(v);
+    if (const std::string v = OptionValue(list, "def_vf"); !v.empty()) FEngine->SetVideoFilters(v);
     return list;
 }
 
 void TFFmpeg::ApplyOutputFields(const TOutputOptions& o) {
     TTaskEngine& e = *FEngine;
     auto generic = [&](const char* AName, int AValue) {
-        if (AValue > 0)
-            e.SetGenericIntOption(AName, AValue);
+        if (AValue > 0) e.SetGenericIntOption(AName, AValue);
     };
-    if (!o.FileFormat.empty())
-        e.SetFormat(o.FileFormat);
+    if (!o.FileFormat.empty()) e.SetFormat(o.FileFormat);
     generic("packetsize", o.PacketSize);
     generic("muxrate", o.MuxRate);
-    if (o.MuxDelay > 0)
-        e.SetMuxMaxDelay(o.MuxDelay);
-    if (o.MuxPreload > 0)
-        e.SetMuxPreload(o.MuxPreload);
-    if (o.DisableAudio)
-        e.SetAudioDisabled(true);
-    if (o.AudioVolume >= 0)
-        e.SetAudioVolume(o.AudioVolume);
-    if (o.AudioChannels > 0)
-        e.SetChannels(o.AudioChannels);
-    if (o.AudioSampleRate > 0)
-        e.SetSampleRate(o.AudioSampleRate);
+    if (o.MuxDelay > 0) e.SetMuxMaxDelay(o.MuxDelay);
+    if (o.MuxPreload > 0) e.SetMuxPreload(o.MuxPreload);
+    if (o.DisableAudio) e.SetAudioDisabled(true);
+    if (o.AudioVolume >= 0) e.SetAudioVolume(o.AudioVolume);
+    if (o.AudioChannels > 0) e.SetChannels(o.AudioChannels);
+    if (o.AudioSampleRate > 0) e.SetSampleRate(o.AudioSampleRate);
     generic("ab", o.AudioBitrate);
     generic("abt", o.AudioBitRateTolerance);
     e.SetAudioLanguage(o.AudioLanguage);
     e.SetAudioSyncMethod(o.AudioSyncMethod);
-    if (!o.AudioTag.empty())
-        e.SetAudioTag(o.AudioTag);
-    if (o.DisableVideo)
-        e.SetVideoDisabled(true);
-    if (!o.FrameRate.empty())
-        e.SetFrameRate(o.FrameRate);
-    if (!o.FrameAspectRatio.empty())
-        e.SetAspect(o.FrameAspectRatio);
-    if (o.CropTop > 0)
-        e.SetCropTop(o.CropTop);
-    if (o.CropBottom > 0)
-        e.SetCropBottom(o.CropBottom);
-    if (o.CropLeft > 0)
-        e.SetCropLeft(o.CropLeft);
-    if (o.CropRight > 0)
-        e.SetCropRight(o.CropRight);
+    if (!o.AudioTag.empty()) e.SetAudioTag(o.AudioTag);
+    if (o.DisableVideo) e.SetVideoDisabled(true);
+    if (!o.FrameRate.empty()) e.SetFrameRate(o.FrameRate);
+    if (!o.FrameAspectRatio.empty()) e.SetAspect(o.FrameAspectRatio);
+    if (o.CropTop > 0) e.SetCropTop(o.CropTop);
+    if (o.CropBottom > 0) e.SetCropBottom(o.CropBottom);
+    if (o.CropLeft > 0) e.SetCropLeft(o.CropLeft);
+    if (o.CropRight > 0) e.SetCropRight(o.CropRight);
     generic("g", o.GroupPictureSize);
     generic("vb", o.VideoBitrate);
     generic("maxrate", o.VideoMaxRate);
@@ -236,35 +204,27 @@ void TFFmpeg::ApplyOutputFields(const TOutputOptions& o) {
     generic("bt", o.VideoBitRateTolerance);
     generic("bufsize", o.VideoBufSize);
     e.SetVideoSyncMethod(o.VideoSyncMethod);
-    if (!o.VideoTag.empty())
-        e.SetVideoTag(o.VideoTag);
+    if (!o.VideoTag.empty()) e.SetVideoTag(o.VideoTag);
     e.SetVideoLanguage(o.VideoLanguage);
-    if (o.DisableSubtitle)
-        e.SetSubtitleDisabled(true);
+    if (o.DisableSubtitle) e.SetSubtitleDisabled(true);
     e.SetSubtitleLanguage(o.SubtitleLanguage);
     e.SetInputSync(o.InputSync);
-    if (o.CopyTimestamp)
-        e.SetCopyTimestamp(true);
-    if (o.TimeStart != kNoPts)
-        e.SetStartTime(o.TimeStart);
-    if (o.TimeLength != kNoPts)
-        e.SetRecordingTime(o.TimeLength);
+    if (o.CopyTimestamp) e.SetCopyTimestamp(true);
+    if (o.TimeStart != kNoPts) e.SetStartTime(o.TimeStart);
+    if (o.TimeLength != kNoPts) e.SetRecordingTime(o.TimeLength);
 
     const TStreamInfo& info = o.Info;
     if (info.TimeStamp == 0)
         e.SetRecordingTimestamp(static_cast<int64_t>(std::time(nullptr)));
     else if (info.TimeStamp > 0)
         e.SetRecordingTimestamp(DateTimeToUnixSeconds(info.TimeStamp));
-    if (info.Year > 0)
-        e.AddMetadataPair("year", std::to_string(info.Year));
-    if (info.Track > 0)
-        e.AddMetadataPair("track", std::to_string(info.Track));
+    if (info.Year > 0) e.AddMetadataPair("year", std::to_string(info.Year));
+    if (info.Track > 0) e.AddMetadataPair("track", std::to_string(info.Track));
     const std::pair<const char*, const std::string*> texts[] = {
         {"title", &info.Title},     {"author", &info.Author}, {"copyright", &info.Copyright},
         {"comment", &info.Comment}, {"album", &info.Album},   {"genre", &info.Genre}};
     for (const auto& [key, value] : texts)
-        if (!value->empty())
-            e.AddMetadataPair(key, *value);
+        if (!value->empty()) e.AddMetadataPair(key, *value);
 }
 
 void TFFmpeg::TakeStreamOption(std::vector<TExtOption>& AList, const std::string& AName) {

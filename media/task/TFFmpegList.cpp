@@ -39,8 +39,7 @@ TFFmpeg& TFFmpegList::Item(int AIndex) const {
 
 int TFFmpegList::IndexOf(const TFFmpeg* ATask) const {
     for (int i = 0; i < Count(); ++i)
-        if (FItems[i].get() == ATask)
-            return i;
+        if (FItems[i].get() == ATask) return i;
     return -1;
 }
 

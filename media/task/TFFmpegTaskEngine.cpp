@@ -35,10 +35,12 @@ public:
             FEngine.FOnProgress = nullptr;
             return;
         }
-        FEngine.FOnProgress = [e = std::move(AEvent)](TCustomFFmpeg*, int AFileIndex, int AFrameNumber, int AFPS,
-                                                      float AQuality, float ABitRate, int64_t ACurrentSize,
-                                                      int64_t ACurrentDuration, int64_t ATotalDuration) {
-            e(AFileIndex, AFrameNumber, AFPS, AQuality, ABitRate, ACurrentSize, ACurrentDuration, ATotalDuration);
+        FEngine.FOnProgress = [e = std::move(AEvent)](TCustomFFmpeg*, int AFileIndex, int AFrameNumber,
+                                                      int AFPS, float AQuality, float ABitRate,
+                                                      int64_t ACurrentSize, int64_t ACurrentDuration,
+                                                      int64_t ATotalDuration) {
+            e(AFileIndex, AFrameNumber, AFPS, AQuality, ABitRate, ACurrentSize, ACurrentDuration,
+              ATotalDuration);
         };
     }
     void SetOnPreviewBitmap(TTaskEngine::TPreviewBitmapEvent AEvent) override {
@@ -67,7 +69,9 @@ public:
         FEngine.FOnTerminate = [e = std::move(AEvent)](TCustomFFmpeg*) { e(); };
     }
 
-    void SetOption(const std::string& AName, const std::string& AValue) override { FEngine.SetOption(AName, AValue); }
+    void SetOption(const std::string& AName, const std::string& AValue) override {
+        FEngine.SetOption(AName, AValue);
+    }
     void SetGenericIntOption(const std::string& AName, int AValue) override {
         FEngine.SetGenericIntOption(AName, AValue);
     }
@@ -107,7 +111,8 @@ public:
     void ApplyPreset(const std::string& AOption, const std::string& AValue) override {
         FEngine.ApplyPreset(AOption, AValue);
     }
-    void SetTarget(const std::string& ATarget, const std::string& ANorm, const std::string& ADefaultNorm) override {
+    void SetTarget(const std::string& ATarget, const std::string& ANorm,
+                   const std::string& ADefaultNorm) override {
         FEngine.SetTarget(ATarget, ANorm, ADefaultNorm);
     }
     void AddMetadataPair(const std::string& AKey, const std::string& AValue) override {
@@ -115,8 +120,7 @@ public:
     }
 
     AVFormatContext* InputContext(int AIndex) const override {
-        if (AIndex < 0 || AIndex >= FEngine.nb_input_files())
-            return nullptr;
+        if (AIndex < 0 || AIndex >= FEngine.nb_input_files()) return nullptr;
         return FEngine.Finput_files[AIndex];
     }
 

@@ -23,8 +23,8 @@ public:
         std::function<void(int AFileIndex, int AFrameNumber, int AFPS, float AQuality, float ABitRate,
                            int64_t ACurrentSize, int64_t ACurrentDuration, int64_t ATotalDuration)>;
     using TPreviewBitmapEvent = std::function<void(TBitmap* ABitmap, int AFrameNumber, int64_t APTS)>;
-    using TCustomHookEvent = std::function<void(TBitmap* ABitmap, int AFrameNumber, int64_t APTS,
-                                                bool& AUpdate, bool& AStopHook)>;
+    using TCustomHookEvent =
+        std::function<void(TBitmap* ABitmap, int AFrameNumber, int64_t APTS, bool& AUpdate, bool& AStopHook)>;
     using TTerminateEvent = std::function<void()>;
 
     virtual ~TTaskEngine() = default; // stops a running conversion and waits for it

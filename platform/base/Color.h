@@ -5,13 +5,23 @@
 // 0x00BBGGRR; 0xFF000000 plus an index names a system colour.
 using TColor = int32_t;
 
-constexpr TColor RGB(Byte r, Byte g, Byte b) { return TColor(r | (g << 8) | (b << 16)); }
-constexpr Byte GetRValue(TColor c) { return Byte(c & 0xFF); }
-constexpr Byte GetGValue(TColor c) { return Byte((c >> 8) & 0xFF); }
-constexpr Byte GetBValue(TColor c) { return Byte((c >> 16) & 0xFF); }
+constexpr TColor RGB(Byte r, Byte g, Byte b) {
+    return TColor(r | (g << 8) | (b << 16));
+}
+constexpr Byte GetRValue(TColor c) {
+    return Byte(c & 0xFF);
+}
+constexpr Byte GetGValue(TColor c) {
+    return Byte((c >> 8) & 0xFF);
+}
+constexpr Byte GetBValue(TColor c) {
+    return Byte((c >> 16) & 0xFF);
+}
 
 constexpr TColor clSystemColor = TColor(0xFF000000);
-constexpr TColor SystemColor(int index) { return TColor(0xFF000000u | Cardinal(index)); }
+constexpr TColor SystemColor(int index) {
+    return TColor(0xFF000000u | Cardinal(index));
+}
 
 constexpr TColor clScrollBar = SystemColor(0);
 constexpr TColor clBackground = SystemColor(1);
@@ -76,4 +86,6 @@ inline Cardinal ColorToPixel(TColor c, Byte alpha = 255) {
     return (Cardinal(alpha) << 24) | (Cardinal(GetRValue(c)) << 16) | (Cardinal(GetGValue(c)) << 8) |
            GetBValue(c);
 }
-inline TColor PixelToColor(Cardinal p) { return RGB(Byte(p >> 16), Byte(p >> 8), Byte(p)); }
+inline TColor PixelToColor(Cardinal p) {
+    return RGB(Byte(p >> 16), Byte(p >> 8), Byte(p));
+}

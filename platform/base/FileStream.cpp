@@ -9,7 +9,9 @@
 #include <unistd.h>
 
 namespace {
-std::string ErrText() { return std::strerror(errno); }
+std::string ErrText() {
+    return std::strerror(errno);
+}
 } // namespace
 
 TFileStream::TFileStream(const std::string& fileName, Word mode) : FFileName(fileName) {
@@ -20,9 +22,15 @@ TFileStream::TFileStream(const std::string& fileName, Word mode) : FFileName(fil
     }
     int flags = O_CLOEXEC;
     switch (mode & 3) {
-    case fmOpenWrite: flags |= O_WRONLY; break;
-    case fmOpenReadWrite: flags |= O_RDWR; break;
-    default: flags |= O_RDONLY; break;
+    case fmOpenWrite:
+        flags |= O_WRONLY;
+        break;
+    case fmOpenReadWrite:
+        flags |= O_RDWR;
+        break;
+    default:
+        flags |= O_RDONLY;
+        break;
     }
     FHandle = ::open(fileName.c_str(), flags);
     if (FHandle >= 0) {
@@ -70,7 +78,8 @@ Int64 TFileStream::Seek(Int64 offset, TSeekOrigin origin) {
 }
 
 void TFileStream::SetSize(Int64 size) {
-    if (::ftruncate(FHandle, off_t(size)) != 0) throw EStreamError("Cannot set the size of \"" + FFileName + "\"");
+    if (::ftruncate(FHandle, off_t(size)) != 0)
+        throw EStreamError("Cannot set the size of \"" + FFileName + "\"");
     if (Position() > size) Seek(size, soBeginning);
 }
 
@@ -97,7 +106,8 @@ void WriteFileAtomic(const std::string& fileName, std::string_view data) {
     // Keep the permissions of a file being replaced; a new file gets the usual ones.
     struct stat st;
     mode_t perm = 0666;
-    if (::stat(fileName.c_str(), &st) == 0) perm = st.st_mode & 07777;
+    if (::stat(fileName.c_str(), &st) == 0)
+        perm = st.st_mode & 07777;
     else {
         mode_t mask = ::umask(0);
         ::umask(mask);

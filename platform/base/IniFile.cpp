@@ -64,8 +64,10 @@ void TCustomIniFile::WriteString(std::string_view section, std::string_view key,
         s = &FSections.back();
     }
     Entry* e = const_cast<Entry*>(FindKey(*s, k));
-    if (e) e->Value = v;
-    else s->Entries.push_back({k, v, false});
+    if (e)
+        e->Value = v;
+    else
+        s->Entries.push_back({k, v, false});
     Modified();
 }
 
@@ -126,7 +128,8 @@ void TCustomIniFile::DeleteKey(std::string_view section, std::string_view key) {
 void TCustomIniFile::ReadSections(TStrings& strings) const {
     strings.BeginUpdate();
     strings.Clear();
-    for (const Section& s : FSections) strings.Add(s.Name);
+    for (const Section& s : FSections)
+        strings.Add(s.Name);
     strings.EndUpdate();
 }
 
@@ -153,16 +156,23 @@ std::string TCustomIniFile::Text() const {
     for (size_t i = 0; i < FSections.size(); ++i) {
         if (i) out += "\r\n";
         out += "[" + FSections[i].Name + "]\r\n";
-        for (const Entry& e : FSections[i].Entries) out += (e.Comment ? e.Value : e.Key + "=" + e.Value) + "\r\n";
+        for (const Entry& e : FSections[i].Entries)
+            out += (e.Comment ? e.Value : e.Key + "=" + e.Value) + "\r\n";
     }
     return out;
 }
 
-void TCustomIniFile::GetStrings(TStrings& strings) const { strings.SetText(Text()); }
+void TCustomIniFile::GetStrings(TStrings& strings) const {
+    strings.SetText(Text());
+}
 
-void TCustomIniFile::SetStrings(const TStrings& strings) { SetText(strings.Text()); }
+void TCustomIniFile::SetStrings(const TStrings& strings) {
+    SetText(strings.Text());
+}
 
-void TCustomIniFile::Clear() { FSections.clear(); }
+void TCustomIniFile::Clear() {
+    FSections.clear();
+}
 
 void TCustomIniFile::SetText(std::string_view text) {
     FSections.clear();
@@ -179,8 +189,8 @@ void TCustomIniFile::SetText(std::string_view text) {
         }
         if (line[0] == '[') {
             size_t close = line.find(']');
-            std::string name = Trim(std::string_view(line).substr(1, close == std::string::npos ? std::string::npos
-                                                                                               : close - 1));
+            std::string name = Trim(
+                std::string_view(line).substr(1, close == std::string::npos ? std::string::npos : close - 1));
             // A repeated section continues the first one of that name.
             current = FindSection(name);
             if (!current) {
@@ -191,8 +201,8 @@ void TCustomIniFile::SetText(std::string_view text) {
         }
         size_t eq = line.find('=');
         if (!current || eq == std::string::npos) continue;
-        current->Entries.push_back({Trim(std::string_view(line).substr(0, eq)),
-                                    Trim(std::string_view(line).substr(eq + 1)), false});
+        current->Entries.push_back(
+            {Trim(std::string_view(line).substr(0, eq)), Trim(std::string_view(line).substr(eq + 1)), false});
     }
 }
 

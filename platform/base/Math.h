@@ -6,9 +6,13 @@
 
 // Halves go to the even neighbour (the default floating-point rounding mode,
 // which nothing in the program changes).
-inline Int64 Round(double x) { return static_cast<Int64>(std::nearbyint(x)); }
+inline Int64 Round(double x) {
+    return static_cast<Int64>(std::nearbyint(x));
+}
 
-inline Int64 Trunc(double x) { return static_cast<Int64>(x); }
+inline Int64 Trunc(double x) {
+    return static_cast<Int64>(x);
+}
 
 // a * b / c with a 64-bit intermediate, rounded half away from zero; -1 when c is 0.
 inline int MulDiv(int a, int b, int c) {

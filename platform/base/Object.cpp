@@ -13,4 +13,6 @@ std::string ClassNameOf(const std::type_info& type) {
     return colon == std::string::npos ? full : full.substr(colon + 2);
 }
 
-std::string TObject::ClassName() const { return ClassNameOf(typeid(*this)); }
+std::string TObject::ClassName() const {
+    return ClassNameOf(typeid(*this));
+}

@@ -12,7 +12,8 @@ template <typename E> class TSet {
 public:
     constexpr TSet() = default;
     constexpr TSet(std::initializer_list<E> items) {
-        for (E e : items) FBits |= Bit(e);
+        for (E e : items)
+            FBits |= Bit(e);
     }
     static constexpr TSet FromBits(uint64_t bits) {
         TSet s;

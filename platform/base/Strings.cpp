@@ -13,7 +13,9 @@ void TStrings::Put(int index, const std::string& s) {
     InsertObject(index, s, obj);
 }
 
-TObject* TStrings::Objects(int) const { return nullptr; }
+TObject* TStrings::Objects(int) const {
+    return nullptr;
+}
 void TStrings::SetObjects(int, TObject*) {}
 
 int TStrings::AddObject(const std::string& s, TObject* obj) {
@@ -22,7 +24,9 @@ int TStrings::AddObject(const std::string& s, TObject* obj) {
     return index;
 }
 
-int TStrings::CompareStrings(std::string_view a, std::string_view b) const { return CompareText(a, b); }
+int TStrings::CompareStrings(std::string_view a, std::string_view b) const {
+    return CompareText(a, b);
+}
 
 int TStrings::IndexOf(std::string_view s) const {
     for (int i = 0, n = Count(); i < n; ++i)
@@ -38,7 +42,8 @@ int TStrings::IndexOfObject(const TObject* obj) const {
 
 void TStrings::AddStrings(const TStrings& other) {
     BeginUpdate();
-    for (int i = 0, n = other.Count(); i < n; ++i) AddObject(other.Get(i), other.Objects(i));
+    for (int i = 0, n = other.Count(); i < n; ++i)
+        AddObject(other.Get(i), other.Objects(i));
     EndUpdate();
 }
 
@@ -140,8 +145,10 @@ void TStrings::SetValues(std::string_view name, const std::string& value) {
         return;
     }
     std::string line = std::string(name) + "=" + value;
-    if (i < 0) Add(line);
-    else Put(i, line);
+    if (i < 0)
+        Add(line);
+    else
+        Put(i, line);
 }
 
 std::string TStrings::DelimitedText() const {
@@ -150,7 +157,8 @@ std::string TStrings::DelimitedText() const {
         std::string s = Get(i);
         bool quote = s.empty() && n == 1;
         for (char c : s)
-            if (c == FDelimiter || c == FQuoteChar || (!FStrictDelimiter && static_cast<unsigned char>(c) <= ' '))
+            if (c == FDelimiter || c == FQuoteChar ||
+                (!FStrictDelimiter && static_cast<unsigned char>(c) <= ' '))
                 quote = true;
         if (i) r += FDelimiter;
         if (quote) {
@@ -172,7 +180,8 @@ void TStrings::SetDelimitedText(std::string_view text) {
     BeginUpdate();
     Clear();
     size_t p = 0, n = text.size();
-    while (p < n && isBlank(text[p])) ++p;
+    while (p < n && isBlank(text[p]))
+        ++p;
     while (p < n) {
         std::string item;
         if (text[p] == FQuoteChar) {
@@ -190,13 +199,16 @@ void TStrings::SetDelimitedText(std::string_view text) {
                 item += text[p++];
             }
         } else {
-            while (p < n && text[p] != FDelimiter && !isBlank(text[p])) item += text[p++];
+            while (p < n && text[p] != FDelimiter && !isBlank(text[p]))
+                item += text[p++];
         }
         Add(item);
-        while (p < n && isBlank(text[p])) ++p;
+        while (p < n && isBlank(text[p]))
+            ++p;
         if (p < n && text[p] == FDelimiter) {
             ++p;
-            while (p < n && isBlank(text[p])) ++p;
+            while (p < n && isBlank(text[p]))
+                ++p;
             if (p == n) Add("");
         }
     }
@@ -246,7 +258,9 @@ void TStrings::LoadFromFile(const std::string& fileName) {
     LoadFromStream(f);
 }
 
-void TStrings::SaveToFile(const std::string& fileName) const { WriteFileAtomic(fileName, Text()); }
+void TStrings::SaveToFile(const std::string& fileName) const {
+    WriteFileAtomic(fileName, Text());
+}
 
 void TStrings::BeginUpdate() {
     if (FUpdateCount++ == 0) SetUpdateState(true);
@@ -335,7 +349,8 @@ int TStringList::AddObject(const std::string& s, TObject* obj) {
     if (Find(s, index)) {
         if (FDuplicates == dupIgnore) return index;
         if (FDuplicates == dupError) throw EListError("String list does not allow duplicates");
-        while (index < Count() && CompareStrings(FItems[size_t(index)].S, s) == 0) ++index;
+        while (index < Count() && CompareStrings(FItems[size_t(index)].S, s) == 0)
+            ++index;
     }
     Changing();
     FItems.insert(FItems.begin() + index, Item{s, obj});
@@ -374,7 +389,9 @@ void TStringList::Exchange(int a, int b) {
     Changed();
 }
 
-void TStringList::SetText(std::string_view text) { TStrings::SetText(text); }
+void TStringList::SetText(std::string_view text) {
+    TStrings::SetText(text);
+}
 
 void TStringList::Assign(const TStrings& source) {
     if (&source == this) return;
@@ -382,7 +399,8 @@ void TStringList::Assign(const TStrings& source) {
     if (auto* list = dynamic_cast<const TStringList*>(&source)) {
         FItems.clear();
         FSorted = false;
-        for (const Item& it : list->FItems) FItems.push_back(it);
+        for (const Item& it : list->FItems)
+            FItems.push_back(it);
         FCaseSensitive = list->FCaseSensitive;
         FDuplicates = list->FDuplicates;
         FSorted = list->FSorted;
@@ -409,7 +427,8 @@ void TStringList::CustomSort(const std::function<int(const TStringList&, int, in
     std::stable_sort(order.begin(), order.end(), [&](int a, int b) { return compare(*this, a, b) < 0; });
     std::vector<Item> sorted;
     sorted.reserve(FItems.size());
-    for (int i : order) sorted.push_back(FItems[size_t(i)]);
+    for (int i : order)
+        sorted.push_back(FItems[size_t(i)]);
     FItems = std::move(sorted);
     Changed();
 }

@@ -6,39 +6,51 @@
 #include <limits>
 
 namespace {
-bool IsBlank(char c) { return static_cast<unsigned char>(c) <= ' '; }
-char Lower(char c) { return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c; }
-char Upper(char c) { return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c; }
+bool IsBlank(char c) {
+    return static_cast<unsigned char>(c) <= ' ';
+}
+char Lower(char c) {
+    return (c >= 'A' && c <= 'Z') ? char(c - 'A' + 'a') : c;
+}
+char Upper(char c) {
+    return (c >= 'a' && c <= 'z') ? char(c - 'a' + 'A') : c;
+}
 } // namespace
 
 std::string TrimLeft(std::string_view s) {
     size_t i = 0;
-    while (i < s.size() && IsBlank(s[i])) ++i;
+    while (i < s.size() && IsBlank(s[i]))
+        ++i;
     return std::string(s.substr(i));
 }
 
 std::string TrimRight(std::string_view s) {
     size_t n = s.size();
-    while (n > 0 && IsBlank(s[n - 1])) --n;
+    while (n > 0 && IsBlank(s[n - 1]))
+        --n;
     return std::string(s.substr(0, n));
 }
 
 std::string Trim(std::string_view s) {
     size_t i = 0, n = s.size();
-    while (i < n && IsBlank(s[i])) ++i;
-    while (n > i && IsBlank(s[n - 1])) --n;
+    while (i < n && IsBlank(s[i]))
+        ++i;
+    while (n > i && IsBlank(s[n - 1]))
+        --n;
     return std::string(s.substr(i, n - i));
 }
 
 std::string LowerCase(std::string_view s) {
     std::string r(s);
-    for (char& c : r) c = Lower(c);
+    for (char& c : r)
+        c = Lower(c);
     return r;
 }
 
 std::string UpperCase(std::string_view s) {
     std::string r(s);
-    for (char& c : r) c = Upper(c);
+    for (char& c : r)
+        c = Upper(c);
     return r;
 }
 
@@ -60,7 +72,9 @@ bool SameText(std::string_view a, std::string_view b) {
     return true;
 }
 
-std::string IntToStr(Int64 value) { return std::to_string(value); }
+std::string IntToStr(Int64 value) {
+    return std::to_string(value);
+}
 
 std::string IntToHex(UInt64 value, int digits) {
     static const char kHex[] = "0123456789ABCDEF";
@@ -69,7 +83,8 @@ std::string IntToHex(UInt64 value, int digits) {
         r.insert(r.begin(), kHex[value & 15]);
         value >>= 4;
     } while (value);
-    while (int(r.size()) < digits) r.insert(r.begin(), '0');
+    while (int(r.size()) < digits)
+        r.insert(r.begin(), '0');
     return r;
 }
 
@@ -94,10 +109,14 @@ bool TryStrToInt64(std::string_view text, Int64& value) {
     for (; i < s.size(); ++i) {
         char c = s[i];
         int d;
-        if (c >= '0' && c <= '9') d = c - '0';
-        else if (base == 16 && c >= 'a' && c <= 'f') d = c - 'a' + 10;
-        else if (base == 16 && c >= 'A' && c <= 'F') d = c - 'A' + 10;
-        else return false;
+        if (c >= '0' && c <= '9')
+            d = c - '0';
+        else if (base == 16 && c >= 'a' && c <= 'f')
+            d = c - 'a' + 10;
+        else if (base == 16 && c >= 'A' && c <= 'F')
+            d = c - 'A' + 10;
+        else
+            return false;
         if (acc > (limit - d) / base) return false;
         acc = acc * base + d;
     }

@@ -42,18 +42,40 @@ struct TRect {
     friend bool operator==(const TRect&, const TRect&) = default;
 };
 
-inline TPoint Point(int x, int y) { return {x, y}; }
-inline TRect Rect(int left, int top, int right, int bottom) { return {left, top, right, bottom}; }
-inline TRect Bounds(int left, int top, int width, int height) { return {left, top, left + width, top + height}; }
-inline int RectWidth(const TRect& r) { return r.Right - r.Left; }
-inline int RectHeight(const TRect& r) { return r.Bottom - r.Top; }
-inline bool IsRectEmpty(const TRect& r) { return r.IsEmpty(); }
-inline bool EqualRect(const TRect& a, const TRect& b) { return a == b; }
-inline bool PtInRect(const TRect& r, TPoint p) { return r.Contains(p); }
-inline TPoint CenterPoint(const TRect& r) { return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2}; }
+inline TPoint Point(int x, int y) {
+    return {x, y};
+}
+inline TRect Rect(int left, int top, int right, int bottom) {
+    return {left, top, right, bottom};
+}
+inline TRect Bounds(int left, int top, int width, int height) {
+    return {left, top, left + width, top + height};
+}
+inline int RectWidth(const TRect& r) {
+    return r.Right - r.Left;
+}
+inline int RectHeight(const TRect& r) {
+    return r.Bottom - r.Top;
+}
+inline bool IsRectEmpty(const TRect& r) {
+    return r.IsEmpty();
+}
+inline bool EqualRect(const TRect& a, const TRect& b) {
+    return a == b;
+}
+inline bool PtInRect(const TRect& r, TPoint p) {
+    return r.Contains(p);
+}
+inline TPoint CenterPoint(const TRect& r) {
+    return {(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2};
+}
 
-inline void SetRect(TRect& r, int left, int top, int right, int bottom) { r = {left, top, right, bottom}; }
-inline void SetRectEmpty(TRect& r) { r = {}; }
+inline void SetRect(TRect& r, int left, int top, int right, int bottom) {
+    r = {left, top, right, bottom};
+}
+inline void SetRectEmpty(TRect& r) {
+    r = {};
+}
 
 inline bool OffsetRect(TRect& r, int dx, int dy) {
     r.Left += dx;

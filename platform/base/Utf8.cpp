@@ -2,7 +2,9 @@
 
 namespace {
 
-bool IsCont(unsigned char c) { return (c & 0xC0) == 0x80; }
+bool IsCont(unsigned char c) {
+    return (c & 0xC0) == 0x80;
+}
 
 // Length and value of a well-formed sequence at pos, or 0 when malformed.
 size_t Decode(std::string_view s, size_t pos, char32_t& cp) {
@@ -60,7 +62,8 @@ char32_t Utf8Next(std::string_view s, size_t& pos) {
 
 size_t Utf8Length(std::string_view s) {
     size_t count = 0;
-    for (size_t pos = 0; pos < s.size(); pos += Utf8SeqLength(s, pos)) ++count;
+    for (size_t pos = 0; pos < s.size(); pos += Utf8SeqLength(s, pos))
+        ++count;
     return count;
 }
 
@@ -105,13 +108,15 @@ void Utf8Append(std::string& out, char32_t cp) {
 std::string Utf8Encode(std::u32string_view text) {
     std::string out;
     out.reserve(text.size());
-    for (char32_t c : text) Utf8Append(out, c);
+    for (char32_t c : text)
+        Utf8Append(out, c);
     return out;
 }
 
 std::u32string Utf8Decode(std::string_view s) {
     std::u32string out;
     size_t pos = 0;
-    while (pos < s.size()) out += Utf8Next(s, pos);
+    while (pos < s.size())
+        out += Utf8Next(s, pos);
     return out;
 }

@@ -7,7 +7,9 @@
 
 namespace {
 
-[[noreturn]] void Bad(const char* why) { throw EInvalidGraphic(std::string("Invalid bitmap: ") + why); }
+[[noreturn]] void Bad(const char* why) {
+    throw EInvalidGraphic(std::string("Invalid bitmap: ") + why);
+}
 
 struct Reader {
     std::string_view d;
@@ -32,8 +34,10 @@ struct Mask {
     int bits = 0;
     explicit Mask(uint32_t mask) : m(mask) {
         if (!m) return;
-        while (!((m >> shift) & 1)) ++shift;
-        while (shift + bits < 32 && ((m >> (shift + bits)) & 1)) ++bits;
+        while (!((m >> shift) & 1))
+            ++shift;
+        while (shift + bits < 32 && ((m >> (shift + bits)) & 1))
+            ++bits;
     }
     uint32_t Get(uint32_t v) const {
         if (!m) return 0;
@@ -44,8 +48,12 @@ struct Mask {
     }
 };
 
-void Put32(std::string& s, uint32_t v) { s.append(reinterpret_cast<const char*>(&v), 4); }
-void Put16(std::string& s, uint16_t v) { s.append(reinterpret_cast<const char*>(&v), 2); }
+void Put32(std::string& s, uint32_t v) {
+    s.append(reinterpret_cast<const char*>(&v), 4);
+}
+void Put16(std::string& s, uint16_t v) {
+    s.append(reinterpret_cast<const char*>(&v), 2);
+}
 
 } // namespace
 
@@ -75,9 +83,11 @@ void DecodeBmp(std::string_view data, TBitmap& out) {
         paletteEntry = 4;
         if (compression == 3 || compression == 6) { // bit fields (6: with alpha)
             if (hdr >= 52) {
-                for (int i = 0; i < (hdr >= 56 ? 4 : 3); ++i) masks[i] = r.U32(54 + 4 * size_t(i));
+                for (int i = 0; i < (hdr >= 56 ? 4 : 3); ++i)
+                    masks[i] = r.U32(54 + 4 * size_t(i));
             } else {
-                for (int i = 0; i < (compression == 6 ? 4 : 3); ++i) masks[i] = r.U32(paletteAt + 4 * size_t(i));
+                for (int i = 0; i < (compression == 6 ? 4 : 3); ++i)
+                    masks[i] = r.U32(paletteAt + 4 * size_t(i));
                 paletteAt += (compression == 6 ? 16 : 12);
             }
         } else if (compression != 0) {
@@ -112,7 +122,8 @@ void DecodeBmp(std::string_view data, TBitmap& out) {
     Mask mr(masks[0]), mg(masks[1]), mb(masks[2]), ma(masks[3]);
 
     const uint64_t stride = ((uint64_t(width) * uint64_t(bpp) + 31) / 32) * 4;
-    if (offBits > data.size() || stride * uint64_t(height) > data.size() - offBits) Bad("truncated pixel data");
+    if (offBits > data.size() || stride * uint64_t(height) > data.size() - offBits)
+        Bad("truncated pixel data");
 
     out.SetSize(0, 0);
     out.SetSize(int(width), int(height));
@@ -123,16 +134,25 @@ void DecodeBmp(std::string_view data, TBitmap& out) {
         for (int64_t x = 0; x < width; ++x) {
             uint32_t px;
             switch (bpp) {
-            case 1: px = palette[(row[x >> 3] >> (7 - (x & 7))) & 1]; break;
-            case 4: px = palette[(row[x >> 1] >> ((x & 1) ? 0 : 4)) & 15]; break;
-            case 8: px = palette[row[x]]; break;
+            case 1:
+                px = palette[(row[x >> 3] >> (7 - (x & 7))) & 1];
+                break;
+            case 4:
+                px = palette[(row[x >> 1] >> ((x & 1) ? 0 : 4)) & 15];
+                break;
+            case 8:
+                px = palette[row[x]];
+                break;
             case 16: {
                 uint32_t v = uint32_t(row[2 * x]) | (uint32_t(row[2 * x + 1]) << 8);
                 px = (mr.Get(v) << 16) | (mg.Get(v) << 8) | mb.Get(v);
                 px |= masks[3] ? (ma.Get(v) << 24) : 0xFF000000u;
                 break;
             }
-            case 24: px = 0xFF000000u | (uint32_t(row[3 * x + 2]) << 16) | (uint32_t(row[3 * x + 1]) << 8) | row[3 * x]; break;
+            case 24:
+                px = 0xFF000000u | (uint32_t(row[3 * x + 2]) << 16) | (uint32_t(row[3 * x + 1]) << 8) |
+                     row[3 * x];
+                break;
             default: {
                 uint32_t v;
                 std::memcpy(&v, row + 4 * x, 4);
@@ -152,7 +172,8 @@ void DecodeBmp(std::string_view data, TBitmap& out) {
     if (bpp == 32 && !fields && !anyAlpha) {
         for (int y = 0; y < out.Height(); ++y) {
             uint32_t* p = out.ScanLine(y);
-            for (int x = 0; x < out.Width(); ++x) p[x] |= 0xFF000000u;
+            for (int x = 0; x < out.Width(); ++x)
+                p[x] |= 0xFF000000u;
         }
     }
     const bool alpha = (bpp == 32 && (anyAlpha || masks[3])) || (bpp == 16 && masks[3]);

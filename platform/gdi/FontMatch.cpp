@@ -77,8 +77,10 @@ TFontMatch MatchFont(std::string_view name, bool bold, bool italic, Byte charset
     FcPatternAddInteger(pat.get(), FC_WEIGHT, bold ? FC_WEIGHT_BOLD : FC_WEIGHT_REGULAR);
     FcPatternAddInteger(pat.get(), FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
     FcPatternAddBool(pat.get(), FC_SCALABLE, FcTrue);
-    if (charset == GB2312_CHARSET) FcPatternAddString(pat.get(), FC_LANG, reinterpret_cast<const FcChar8*>("zh-cn"));
-    if (charset == CHINESEBIG5_CHARSET) FcPatternAddString(pat.get(), FC_LANG, reinterpret_cast<const FcChar8*>("zh-tw"));
+    if (charset == GB2312_CHARSET)
+        FcPatternAddString(pat.get(), FC_LANG, reinterpret_cast<const FcChar8*>("zh-cn"));
+    if (charset == CHINESEBIG5_CHARSET)
+        FcPatternAddString(pat.get(), FC_LANG, reinterpret_cast<const FcChar8*>("zh-tw"));
     FcConfigSubstitute(nullptr, pat.get(), FcMatchPattern);
     FcDefaultSubstitute(pat.get());
     FcResult result;

@@ -5,15 +5,21 @@
 #include <cstring>
 #include <vector>
 
-HDC CreateBitmapDC(TBitmap* bitmap) { return new TDeviceContext(bitmap); }
+HDC CreateBitmapDC(TBitmap* bitmap) {
+    return new TDeviceContext(bitmap);
+}
 
 BOOL DeleteDC(HDC dc) {
     delete dc;
     return dc != nullptr;
 }
 
-int SaveDC(HDC dc) { return dc ? dc->SaveDC() : 0; }
-BOOL RestoreDC(HDC dc, int level) { return dc && dc->RestoreDC(level); }
+int SaveDC(HDC dc) {
+    return dc ? dc->SaveDC() : 0;
+}
+BOOL RestoreDC(HDC dc, int level) {
+    return dc && dc->RestoreDC(level);
+}
 
 BOOL SetViewportOrgEx(HDC dc, int x, int y, TPoint* old) {
     if (!dc) return false;
@@ -54,7 +60,9 @@ int ExtSelectClipRgn(HDC dc, HRGN rgn, int mode) {
     return dc ? dc->ExtSelectClipRgn(rgn ? &rgn->Region : nullptr, mode) : RGN_ERROR;
 }
 
-int OffsetClipRgn(HDC dc, int dx, int dy) { return dc ? dc->OffsetClipRgn(dx, dy) : RGN_ERROR; }
+int OffsetClipRgn(HDC dc, int dx, int dy) {
+    return dc ? dc->OffsetClipRgn(dx, dy) : RGN_ERROR;
+}
 
 int GetClipBox(HDC dc, TRect* rect) {
     if (!dc || !rect) return RGN_ERROR;
@@ -68,14 +76,19 @@ int GetClipRgn(HDC dc, HRGN rgn) {
     return 1;
 }
 
-BOOL RectVisible(HDC dc, const TRect& rect) { return dc && dc->RectVisible(rect); }
-BOOL PtVisible(HDC dc, int x, int y) { return dc && dc->PtVisible({x, y}); }
+BOOL RectVisible(HDC dc, const TRect& rect) {
+    return dc && dc->RectVisible(rect);
+}
+BOOL PtVisible(HDC dc, int x, int y) {
+    return dc && dc->PtVisible({x, y});
+}
 
 HGDIOBJ GetStockObject(int index) {
     static TBrushObj white(BS_SOLID, clWhite), ltgray(BS_SOLID, RGB(192, 192, 192)),
         gray(BS_SOLID, RGB(128, 128, 128)), dkgray(BS_SOLID, RGB(64, 64, 64)), black(BS_SOLID, clBlack),
         null(BS_NULL, clBlack);
-    static TPenObj whitePen(PS_SOLID, 1, clWhite), blackPen(PS_SOLID, 1, clBlack), nullPen(PS_NULL, 1, clBlack);
+    static TPenObj whitePen(PS_SOLID, 1, clWhite), blackPen(PS_SOLID, 1, clBlack),
+        nullPen(PS_NULL, 1, clBlack);
     static TFontObj guiFont = [] {
         LOGFONT lf;
         lf.lfHeight = -11;
@@ -84,28 +97,41 @@ HGDIOBJ GetStockObject(int index) {
     }();
     static bool marked = false;
     if (!marked) {
-        for (TGdiObject* o : std::initializer_list<TGdiObject*>{&white, &ltgray, &gray, &dkgray, &black, &null,
-                                                                &whitePen, &blackPen, &nullPen, &guiFont})
+        for (TGdiObject* o : std::initializer_list<TGdiObject*>{
+                 &white, &ltgray, &gray, &dkgray, &black, &null, &whitePen, &blackPen, &nullPen, &guiFont})
             o->Stock = true;
         marked = true;
     }
     switch (index) {
-    case WHITE_BRUSH: return &white;
-    case LTGRAY_BRUSH: return &ltgray;
-    case GRAY_BRUSH: return &gray;
-    case DKGRAY_BRUSH: return &dkgray;
-    case BLACK_BRUSH: return &black;
-    case NULL_BRUSH: return &null;
-    case WHITE_PEN: return &whitePen;
-    case BLACK_PEN: return &blackPen;
-    case NULL_PEN: return &nullPen;
+    case WHITE_BRUSH:
+        return &white;
+    case LTGRAY_BRUSH:
+        return &ltgray;
+    case GRAY_BRUSH:
+        return &gray;
+    case DKGRAY_BRUSH:
+        return &dkgray;
+    case BLACK_BRUSH:
+        return &black;
+    case NULL_BRUSH:
+        return &null;
+    case WHITE_PEN:
+        return &whitePen;
+    case BLACK_PEN:
+        return &blackPen;
+    case NULL_PEN:
+        return &nullPen;
     case SYSTEM_FONT:
-    case DEFAULT_GUI_FONT: return &guiFont;
-    default: return nullptr;
+    case DEFAULT_GUI_FONT:
+        return &guiFont;
+    default:
+        return nullptr;
     }
 }
 
-HGDIOBJ SelectObject(HDC dc, HGDIOBJ obj) { return dc ? dc->SelectObject(obj) : nullptr; }
+HGDIOBJ SelectObject(HDC dc, HGDIOBJ obj) {
+    return dc ? dc->SelectObject(obj) : nullptr;
+}
 
 BOOL DeleteObject(HGDIOBJ obj) {
     if (!obj) return false;
@@ -113,17 +139,37 @@ BOOL DeleteObject(HGDIOBJ obj) {
     return true;
 }
 
-HBRUSH CreateSolidBrush(TColor color) { return new TBrushObj(BS_SOLID, color); }
-HPEN CreatePen(int style, int width, TColor color) { return new TPenObj(style, width, color); }
-HFONT CreateFontIndirect(const LOGFONT& lf) { return new TFontObj(lf); }
+HBRUSH CreateSolidBrush(TColor color) {
+    return new TBrushObj(BS_SOLID, color);
+}
+HPEN CreatePen(int style, int width, TColor color) {
+    return new TPenObj(style, width, color);
+}
+HFONT CreateFontIndirect(const LOGFONT& lf) {
+    return new TFontObj(lf);
+}
 
-TColor SetTextColor(HDC dc, TColor color) { return dc ? dc->SetTextColor(color) : CLR_INVALID; }
-TColor GetTextColor(HDC dc) { return dc ? dc->TextColor() : CLR_INVALID; }
-TColor SetBkColor(HDC dc, TColor color) { return dc ? dc->SetBkColor(color) : CLR_INVALID; }
-TColor GetBkColor(HDC dc) { return dc ? dc->BkColor() : CLR_INVALID; }
-int SetBkMode(HDC dc, int mode) { return dc ? dc->SetBkMode(mode) : 0; }
-int GetBkMode(HDC dc) { return dc ? dc->BkMode() : 0; }
-int SetStretchBltMode(HDC dc, int) { return dc ? COLORONCOLOR : 0; }
+TColor SetTextColor(HDC dc, TColor color) {
+    return dc ? dc->SetTextColor(color) : CLR_INVALID;
+}
+TColor GetTextColor(HDC dc) {
+    return dc ? dc->TextColor() : CLR_INVALID;
+}
+TColor SetBkColor(HDC dc, TColor color) {
+    return dc ? dc->SetBkColor(color) : CLR_INVALID;
+}
+TColor GetBkColor(HDC dc) {
+    return dc ? dc->BkColor() : CLR_INVALID;
+}
+int SetBkMode(HDC dc, int mode) {
+    return dc ? dc->SetBkMode(mode) : 0;
+}
+int GetBkMode(HDC dc) {
+    return dc ? dc->BkMode() : 0;
+}
+int SetStretchBltMode(HDC dc, int) {
+    return dc ? COLORONCOLOR : 0;
+}
 
 int FillRect(HDC dc, const TRect& rect, HBRUSH brush) {
     if (!dc || !brush) return 0;
@@ -174,7 +220,9 @@ BOOL Polyline(HDC dc, const TPoint* points, int count) {
     return true;
 }
 
-TColor GetPixel(HDC dc, int x, int y) { return dc ? dc->GetPixel(x, y) : CLR_INVALID; }
+TColor GetPixel(HDC dc, int x, int y) {
+    return dc ? dc->GetPixel(x, y) : CLR_INVALID;
+}
 
 TColor SetPixel(HDC dc, int x, int y, TColor color) {
     if (!dc || !dc->PtVisible({x, y})) return CLR_INVALID;
@@ -207,28 +255,41 @@ BOOL AlphaBlend(HDC dst, int x, int y, int w, int h, HDC src, int sx, int sy, in
 
 HRGN CreateRectRgn(int left, int top, int right, int bottom) {
     // Windows accepts the corners in either order.
-    return new TRgnObj(TRegion(TRect{std::min(left, right), std::min(top, bottom), std::max(left, right),
-                                     std::max(top, bottom)}));
+    return new TRgnObj(TRegion(
+        TRect{std::min(left, right), std::min(top, bottom), std::max(left, right), std::max(top, bottom)}));
 }
 
-HRGN CreateRectRgnIndirect(const TRect& r) { return CreateRectRgn(r.Left, r.Top, r.Right, r.Bottom); }
+HRGN CreateRectRgnIndirect(const TRect& r) {
+    return CreateRectRgn(r.Left, r.Top, r.Right, r.Bottom);
+}
 
 BOOL SetRectRgn(HRGN rgn, int left, int top, int right, int bottom) {
     if (!rgn) return false;
-    rgn->Region = TRegion(TRect{std::min(left, right), std::min(top, bottom), std::max(left, right),
-                                std::max(top, bottom)});
+    rgn->Region = TRegion(
+        TRect{std::min(left, right), std::min(top, bottom), std::max(left, right), std::max(top, bottom)});
     return true;
 }
 
 int CombineRgn(HRGN dst, HRGN src1, HRGN src2, int mode) {
     if (!dst || !src1 || (mode != RGN_COPY && !src2)) return RGN_ERROR;
     switch (mode) {
-    case RGN_COPY: dst->Region = TRegion(src1->Region); break;
-    case RGN_AND: dst->Region = src1->Region.Intersect(src2->Region); break;
-    case RGN_OR: dst->Region = src1->Region.Union(src2->Region); break;
-    case RGN_XOR: dst->Region = src1->Region.Xor(src2->Region); break;
-    case RGN_DIFF: dst->Region = src1->Region.Subtract(src2->Region); break;
-    default: return RGN_ERROR;
+    case RGN_COPY:
+        dst->Region = TRegion(src1->Region);
+        break;
+    case RGN_AND:
+        dst->Region = src1->Region.Intersect(src2->Region);
+        break;
+    case RGN_OR:
+        dst->Region = src1->Region.Union(src2->Region);
+        break;
+    case RGN_XOR:
+        dst->Region = src1->Region.Xor(src2->Region);
+        break;
+    case RGN_DIFF:
+        dst->Region = src1->Region.Subtract(src2->Region);
+        break;
+    default:
+        return RGN_ERROR;
     }
     return RegionKind(dst->Region);
 }
@@ -239,8 +300,12 @@ int OffsetRgn(HRGN rgn, int dx, int dy) {
     return RegionKind(rgn->Region);
 }
 
-BOOL PtInRegion(HRGN rgn, int x, int y) { return rgn && rgn->Region.Contains(x, y); }
-BOOL RectInRegion(HRGN rgn, const TRect& rect) { return rgn && rgn->Region.Intersects(rect); }
+BOOL PtInRegion(HRGN rgn, int x, int y) {
+    return rgn && rgn->Region.Contains(x, y);
+}
+BOOL RectInRegion(HRGN rgn, const TRect& rect) {
+    return rgn && rgn->Region.Intersects(rect);
+}
 
 int GetRgnBox(HRGN rgn, TRect* rect) {
     if (!rgn || !rect) return RGN_ERROR;
@@ -248,7 +313,9 @@ int GetRgnBox(HRGN rgn, TRect* rect) {
     return RegionKind(rgn->Region);
 }
 
-BOOL EqualRgn(HRGN a, HRGN b) { return a && b && a->Region.SameAs(b->Region); }
+BOOL EqualRgn(HRGN a, HRGN b) {
+    return a && b && a->Region.SameAs(b->Region);
+}
 
 HRGN ExtCreateRegion(const void* xform, DWORD size, const RGNDATA* data) {
     if (xform || !data || size < sizeof(RGNDATAHEADER)) return nullptr;
@@ -257,7 +324,8 @@ HRGN ExtCreateRegion(const void* xform, DWORD size, const RGNDATA* data) {
     if (h.iType != RDH_RECTANGLES || h.dwSize < sizeof(RGNDATAHEADER) || h.dwSize > size) return nullptr;
     if (uint64_t(h.nCount) * sizeof(TRect) > uint64_t(size) - h.dwSize) return nullptr;
     std::vector<TRect> rects(h.nCount);
-    if (h.nCount) std::memcpy(rects.data(), reinterpret_cast<const char*>(data) + h.dwSize, h.nCount * sizeof(TRect));
+    if (h.nCount)
+        std::memcpy(rects.data(), reinterpret_cast<const char*>(data) + h.dwSize, h.nCount * sizeof(TRect));
     return new TRgnObj(TRegion::FromRects(rects));
 }
 
@@ -267,9 +335,10 @@ DWORD GetRegionData(HRGN rgn, DWORD size, RGNDATA* data) {
     DWORD need = DWORD(sizeof(RGNDATAHEADER) + rects.size() * sizeof(TRect));
     if (!data) return need;
     if (size < need) return 0;
-    RGNDATAHEADER h{sizeof(RGNDATAHEADER), RDH_RECTANGLES, DWORD(rects.size()), DWORD(rects.size() * sizeof(TRect)),
-                    rgn->Region.Bounds()};
+    RGNDATAHEADER h{sizeof(RGNDATAHEADER), RDH_RECTANGLES, DWORD(rects.size()),
+                    DWORD(rects.size() * sizeof(TRect)), rgn->Region.Bounds()};
     std::memcpy(static_cast<void*>(data), static_cast<const void*>(&h), sizeof h);
-    if (!rects.empty()) std::memcpy(reinterpret_cast<char*>(data) + sizeof h, rects.data(), rects.size() * sizeof(TRect));
+    if (!rects.empty())
+        std::memcpy(reinterpret_cast<char*>(data) + sizeof h, rects.data(), rects.size() * sizeof(TRect));
     return need;
 }

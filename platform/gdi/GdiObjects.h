@@ -22,7 +22,15 @@ public:
 };
 
 // Pen styles (PS_*) and brush styles (BS_*) with their Windows numbers.
-enum : int { PS_SOLID = 0, PS_DASH = 1, PS_DOT = 2, PS_DASHDOT = 3, PS_DASHDOTDOT = 4, PS_NULL = 5, PS_INSIDEFRAME = 6 };
+enum : int {
+    PS_SOLID = 0,
+    PS_DASH = 1,
+    PS_DOT = 2,
+    PS_DASHDOT = 3,
+    PS_DASHDOTDOT = 4,
+    PS_NULL = 5,
+    PS_INSIDEFRAME = 6
+};
 enum : int { BS_SOLID = 0, BS_NULL = 1, BS_HOLLOW = 1 };
 
 class TPenObj : public TGdiObject {
@@ -101,7 +109,17 @@ inline int RegionKind(const TRegion& r) {
 
 // Stock objects (GetStockObject) with their Windows numbers.
 enum : int {
-    WHITE_BRUSH = 0, LTGRAY_BRUSH = 1, GRAY_BRUSH = 2, DKGRAY_BRUSH = 3, BLACK_BRUSH = 4, NULL_BRUSH = 5,
-    HOLLOW_BRUSH = 5, WHITE_PEN = 6, BLACK_PEN = 7, NULL_PEN = 8, SYSTEM_FONT = 13, DEFAULT_GUI_FONT = 17,
+    WHITE_BRUSH = 0,
+    LTGRAY_BRUSH = 1,
+    GRAY_BRUSH = 2,
+    DKGRAY_BRUSH = 3,
+    BLACK_BRUSH = 4,
+    NULL_BRUSH = 5,
+    HOLLOW_BRUSH = 5,
+    WHITE_PEN = 6,
+    BLACK_PEN = 7,
+    NULL_PEN = 8,
+    SYSTEM_FONT = 13,
+    DEFAULT_GUI_FONT = 17,
 };
 HGDIOBJ GetStockObject(int index);

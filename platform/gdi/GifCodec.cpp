@@ -36,7 +36,9 @@ struct DecoderCloser {
     }
 };
 
-[[noreturn]] void Bad(const std::string& why) { throw EInvalidGraphic("Invalid GIF image: " + why); }
+[[noreturn]] void Bad(const std::string& why) {
+    throw EInvalidGraphic("Invalid GIF image: " + why);
+}
 
 } // namespace
 
@@ -147,7 +149,8 @@ std::string EncodeGif(const TBitmap& b) {
             if (isClear(px[i])) indexes[i] = GifByteType(transparent);
     }
     int bits = 1;
-    while ((1 << bits) < int(colours.size())) ++bits;
+    while ((1 << bits) < int(colours.size()))
+        ++bits;
     colours.resize(size_t(1) << bits, GifColorType{0, 0, 0});
 
     std::string out;
@@ -167,7 +170,8 @@ std::string EncodeGif(const TBitmap& b) {
         ok = EGifPutExtension(gif, GRAPHICS_EXT_FUNC_CODE, int(len), ext) == GIF_OK;
     }
     ok = ok && EGifPutImageDesc(gif, 0, 0, w, h, false, nullptr) == GIF_OK;
-    for (int y = 0; ok && y < h; ++y) ok = EGifPutLine(gif, indexes.data() + size_t(y) * size_t(w), w) == GIF_OK;
+    for (int y = 0; ok && y < h; ++y)
+        ok = EGifPutLine(gif, indexes.data() + size_t(y) * size_t(w), w) == GIF_OK;
     if (map) GifFreeMapObject(map);
     if (EGifCloseFile(gif, &err) != GIF_OK) ok = false;
     if (!ok) throw ECompressionError("GIF compression failed");

@@ -25,10 +25,19 @@ TImageFormat ImageFormatFromExtension(std::string_view fileName) {
 
 void DecodeImage(std::string_view data, TBitmap& out) {
     switch (DetectImageFormat(data)) {
-    case ifBmp: DecodeBmp(data, out); return;
-    case ifPng: DecodePng(data, out); return;
-    case ifJpeg: DecodeJpeg(data, out); return;
-    case ifGif: DecodeGif(data, out); return;
-    default: throw EInvalidGraphic("Unknown picture file format");
+    case ifBmp:
+        DecodeBmp(data, out);
+        return;
+    case ifPng:
+        DecodePng(data, out);
+        return;
+    case ifJpeg:
+        DecodeJpeg(data, out);
+        return;
+    case ifGif:
+        DecodeGif(data, out);
+        return;
+    default:
+        throw EInvalidGraphic("Unknown picture file format");
     }
 }

@@ -90,8 +90,8 @@ bool DecodeRaw(const unsigned char* data, unsigned long size, Decoded& d, ErrorM
     return true;
 }
 
-bool EncodeRaw(const uint8_t* rgb, int width, int height, int quality, unsigned char** out, unsigned long* outSize,
-               ErrorMgr& err) {
+bool EncodeRaw(const uint8_t* rgb, int width, int height, int quality, unsigned char** out,
+               unsigned long* outSize, ErrorMgr& err) {
     jpeg_compress_struct cinfo;
     cinfo.err = jpeg_std_error(&err.pub);
     err.pub.error_exit = OnError;
@@ -124,14 +124,16 @@ void DecodeJpeg(std::string_view data, TBitmap& out) {
     if (data.size() < 3) throw EInvalidGraphic("Invalid JPEG image: too short");
     Decoded d;
     ErrorMgr err;
-    if (!DecodeRaw(reinterpret_cast<const unsigned char*>(data.data()), static_cast<unsigned long>(data.size()), d, err))
+    if (!DecodeRaw(reinterpret_cast<const unsigned char*>(data.data()),
+                   static_cast<unsigned long>(data.size()), d, err))
         throw EInvalidGraphic(std::string("Invalid JPEG image: ") + err.message);
     out.SetSize(0, 0);
     out.SetSize(d.width, d.height);
     std::memcpy(out.Bits(), d.pixels.data(), d.pixels.size());
     for (int y = 0; y < d.height; ++y) {
         uint32_t* p = out.ScanLine(y);
-        for (int x = 0; x < d.width; ++x) p[x] |= 0xFF000000u;
+        for (int x = 0; x < d.width; ++x)
+            p[x] |= 0xFF000000u;
     }
     out.SetPixelFormat(pf24bit);
     out.SetAlphaFormat(afIgnored);

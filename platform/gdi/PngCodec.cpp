@@ -72,7 +72,8 @@ bool ReadRaw(PngSource& src, PngInfo& info, uint32_t* pixels, png_bytep* rows) {
     png_set_interlace_handling(png);
     png_read_update_info(png, pinfo);
     if (png_get_rowbytes(png, pinfo) != size_t(info.width) * 4) png_error(png, "unexpected row layout");
-    for (png_uint_32 y = 0; y < info.height; ++y) rows[y] = reinterpret_cast<png_bytep>(pixels + size_t(y) * info.width);
+    for (png_uint_32 y = 0; y < info.height; ++y)
+        rows[y] = reinterpret_cast<png_bytep>(pixels + size_t(y) * info.width);
     png_read_image(png, rows);
     png_read_end(png, nullptr);
     png_destroy_read_struct(&png, &pinfo, nullptr);
@@ -83,9 +84,11 @@ bool ReadRaw(PngSource& src, PngInfo& info, uint32_t* pixels, png_bytep* rows) {
 
 void DecodePng(std::string_view data, TBitmap& out) {
     PngSource src{reinterpret_cast<const unsigned char*>(data.data()), data.size(), 0, "not a PNG image"};
-    if (data.size() < 8 || png_sig_cmp(src.data, 0, 8) != 0) throw EInvalidGraphic("Invalid PNG image: no signature");
+    if (data.size() < 8 || png_sig_cmp(src.data, 0, 8) != 0)
+        throw EInvalidGraphic("Invalid PNG image: no signature");
     PngInfo info;
-    if (!ReadRaw(src, info, nullptr, nullptr)) throw EInvalidGraphic(std::string("Invalid PNG image: ") + src.message);
+    if (!ReadRaw(src, info, nullptr, nullptr))
+        throw EInvalidGraphic(std::string("Invalid PNG image: ") + src.message);
     if (info.width == 0 || info.height == 0 || (long long)info.width * info.height > kMaxImagePixels)
         throw EInvalidGraphic("Invalid PNG image: bad size");
     std::vector<uint32_t> pixels(size_t(info.width) * info.height);

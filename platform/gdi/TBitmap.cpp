@@ -9,9 +9,13 @@
 
 TBitmap::TBitmap() = default;
 
-TBitmap::TBitmap(int width, int height) { SetSize(width, height); }
+TBitmap::TBitmap(int width, int height) {
+    SetSize(width, height);
+}
 
-TBitmap::TBitmap(const TBitmap& o) : TGraphic() { Assign(o); }
+TBitmap::TBitmap(const TBitmap& o) : TGraphic() {
+    Assign(o);
+}
 
 TBitmap& TBitmap::operator=(const TBitmap& o) {
     Assign(o);
@@ -48,9 +52,13 @@ uint32_t* TBitmap::ScanLine(int row) {
     return FBits.data() + size_t(row) * size_t(FWidth);
 }
 
-const uint32_t* TBitmap::ScanLine(int row) const { return const_cast<TBitmap*>(this)->ScanLine(row); }
+const uint32_t* TBitmap::ScanLine(int row) const {
+    return const_cast<TBitmap*>(this)->ScanLine(row);
+}
 
-void TBitmap::Fill(uint32_t pixel) { std::fill(FBits.begin(), FBits.end(), pixel); }
+void TBitmap::Fill(uint32_t pixel) {
+    std::fill(FBits.begin(), FBits.end(), pixel);
+}
 
 TCanvas* TBitmap::Canvas() {
     if (!FCanvas) FCanvas = std::make_unique<TCanvas>(this);

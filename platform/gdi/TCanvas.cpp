@@ -13,7 +13,9 @@ TCanvas::TCanvas(TBitmap* bitmap) : FOwnedDC(std::make_unique<TDeviceContext>(bi
     FHandle = FOwnedDC.get();
 }
 
-TCanvas::~TCanvas() { SetHandle(nullptr); }
+TCanvas::~TCanvas() {
+    SetHandle(nullptr);
+}
 
 void TCanvas::SetHandle(HDC dc) {
     // A handed context must not keep our objects after we let go of it.
@@ -44,7 +46,9 @@ void TCanvas::Changed() {
     if (OnChange) OnChange(this);
 }
 
-TPoint TCanvas::PenPos() const { return FHandle ? FHandle->PenPos() : TPoint{}; }
+TPoint TCanvas::PenPos() const {
+    return FHandle ? FHandle->PenPos() : TPoint{};
+}
 
 void TCanvas::SetPenPos(TPoint p) {
     if (FHandle) FHandle->MoveTo(p.X, p.Y);
@@ -102,7 +106,9 @@ void TCanvas::DrawFocusRect(const TRect& r) {
     Changed();
 }
 
-TColor TCanvas::Pixels(int x, int y) const { return FHandle ? FHandle->GetPixel(x, y) : TColor(-1); }
+TColor TCanvas::Pixels(int x, int y) const {
+    return FHandle ? FHandle->GetPixel(x, y) : TColor(-1);
+}
 
 void TCanvas::SetPixels(int x, int y, TColor c) {
     if (!FHandle) return;
@@ -144,7 +150,8 @@ void TCanvas::TextOut(int x, int y, std::string_view text) {
 void TCanvas::TextRect(const TRect& r, int x, int y, std::string_view text) {
     if (!RequiredState()) return;
     Changing();
-    ::ExtTextOut(FHandle, x, y, ETO_CLIPPED | (FBrush.Style() != bsClear ? uint32_t(ETO_OPAQUE) : 0u), &r, text);
+    ::ExtTextOut(FHandle, x, y, ETO_CLIPPED | (FBrush.Style() != bsClear ? uint32_t(ETO_OPAQUE) : 0u), &r,
+                 text);
     Changed();
 }
 

@@ -12,7 +12,9 @@ uint32_t Rgb(TColor c) {
 }
 } // namespace
 
-TDeviceContext::TDeviceContext(TBitmap* target) : FTarget(target) { Reset(); }
+TDeviceContext::TDeviceContext(TBitmap* target) : FTarget(target) {
+    Reset();
+}
 
 void TDeviceContext::SetTarget(TBitmap* target) {
     FTarget = target;
@@ -25,8 +27,10 @@ void TDeviceContext::SetDeviceOrigin(TPoint p) {
 }
 
 void TDeviceContext::SetSystemClip(const TRegion* region) {
-    if (region) FSystemClip = *region;
-    else FSystemClip.reset();
+    if (region)
+        FSystemClip = *region;
+    else
+        FSystemClip.reset();
     Invalidate();
 }
 
@@ -54,11 +58,15 @@ bool TDeviceContext::RestoreDC(int level) {
     return true;
 }
 
-void TDeviceContext::SetViewportOrg(TPoint p) { FState.ViewportOrg = p; }
+void TDeviceContext::SetViewportOrg(TPoint p) {
+    FState.ViewportOrg = p;
+}
 
 void TDeviceContext::SelectClipRgn(const TRegion* deviceRegion) {
-    if (deviceRegion) FState.Clip = *deviceRegion;
-    else FState.Clip.reset();
+    if (deviceRegion)
+        FState.Clip = *deviceRegion;
+    else
+        FState.Clip.reset();
     Invalidate();
 }
 
@@ -77,11 +85,20 @@ int TDeviceContext::ExtSelectClipRgn(const TRegion* deviceRegion, int mode) {
         if (!deviceRegion) return RGN_ERROR;
         TRegion cur = ClipInDevice();
         switch (mode) {
-        case RGN_AND: FState.Clip = cur.Intersect(*deviceRegion); break;
-        case RGN_OR: FState.Clip = cur.Union(*deviceRegion); break;
-        case RGN_XOR: FState.Clip = cur.Xor(*deviceRegion); break;
-        case RGN_DIFF: FState.Clip = cur.Subtract(*deviceRegion); break;
-        default: return RGN_ERROR;
+        case RGN_AND:
+            FState.Clip = cur.Intersect(*deviceRegion);
+            break;
+        case RGN_OR:
+            FState.Clip = cur.Union(*deviceRegion);
+            break;
+        case RGN_XOR:
+            FState.Clip = cur.Xor(*deviceRegion);
+            break;
+        case RGN_DIFF:
+            FState.Clip = cur.Subtract(*deviceRegion);
+            break;
+        default:
+            return RGN_ERROR;
         }
         Invalidate();
     }
@@ -141,7 +158,9 @@ bool TDeviceContext::RectVisible(const TRect& logical) {
     return EffectiveClip().Intersects(LogicalToBitmap(logical));
 }
 
-bool TDeviceContext::PtVisible(TPoint logical) { return EffectiveClip().Contains(LogicalToBitmap(logical)); }
+bool TDeviceContext::PtVisible(TPoint logical) {
+    return EffectiveClip().Contains(LogicalToBitmap(logical));
+}
 
 HGDIOBJ TDeviceContext::SelectObject(HGDIOBJ obj) {
     if (!obj) return nullptr;
@@ -166,9 +185,15 @@ HGDIOBJ TDeviceContext::SelectObject(HGDIOBJ obj) {
     return old;
 }
 
-TColor TDeviceContext::SetTextColor(TColor c) { return std::exchange(FState.TextColor, c); }
-TColor TDeviceContext::SetBkColor(TColor c) { return std::exchange(FState.BkColor, c); }
-int TDeviceContext::SetBkMode(int mode) { return std::exchange(FState.BkMode, mode); }
+TColor TDeviceContext::SetTextColor(TColor c) {
+    return std::exchange(FState.TextColor, c);
+}
+TColor TDeviceContext::SetBkColor(TColor c) {
+    return std::exchange(FState.BkColor, c);
+}
+int TDeviceContext::SetBkMode(int mode) {
+    return std::exchange(FState.BkMode, mode);
+}
 
 // ---------------------------------------------------------------------------
 
@@ -179,12 +204,15 @@ void TDeviceContext::FillBitmapRect(const TRect& bitmapRect, uint32_t rgb) {
         if (!IntersectRect(r, c, bitmapRect)) continue;
         for (int y = r.Top; y < r.Bottom; ++y) {
             uint32_t* p = FTarget->ScanLine(y);
-            for (int x = r.Left; x < r.Right; ++x) p[x] = (p[x] & 0xFF000000u) | rgb;
+            for (int x = r.Left; x < r.Right; ++x)
+                p[x] = (p[x] & 0xFF000000u) | rgb;
         }
     }
 }
 
-void TDeviceContext::FillRect(const TRect& r, TColor color) { FillBitmapRect(LogicalToBitmap(r), Rgb(color)); }
+void TDeviceContext::FillRect(const TRect& r, TColor color) {
+    FillBitmapRect(LogicalToBitmap(r), Rgb(color));
+}
 
 void TDeviceContext::FillRect(const TRect& r, HBRUSH brush) {
     if (!brush || brush->Style == BS_NULL) return;
@@ -209,7 +237,8 @@ void TDeviceContext::InvertRect(const TRect& r) {
         if (!IntersectRect(t, c, b)) continue;
         for (int y = t.Top; y < t.Bottom; ++y) {
             uint32_t* p = FTarget->ScanLine(y);
-            for (int x = t.Left; x < t.Right; ++x) p[x] ^= 0x00FFFFFFu;
+            for (int x = t.Left; x < t.Right; ++x)
+                p[x] ^= 0x00FFFFFFu;
         }
     }
 }
@@ -219,7 +248,8 @@ void TDeviceContext::DrawFocusRect(const TRect& r) {
     TRect b = LogicalToBitmap(r);
     const TRegion& clip = EffectiveClip();
     auto flip = [&](int x, int y) {
-        if (((x - b.Left) + (y - b.Top)) % 2 == 0 && clip.Contains(x, y)) FTarget->ScanLine(y)[x] ^= 0x00FFFFFFu;
+        if (((x - b.Left) + (y - b.Top)) % 2 == 0 && clip.Contains(x, y))
+            FTarget->ScanLine(y)[x] ^= 0x00FFFFFFu;
     };
     for (int x = b.Left; x < b.Right; ++x) {
         flip(x, b.Top);
@@ -244,11 +274,14 @@ void TDeviceContext::Rectangle(int left, int top, int right, int bottom) {
     if (outline) FrameRect(r, pen->Color);
 }
 
-void TDeviceContext::MoveTo(int x, int y) { FState.PenPos = {x, y}; }
+void TDeviceContext::MoveTo(int x, int y) {
+    FState.PenPos = {x, y};
+}
 
 void TDeviceContext::PlotPen(int bx, int by, uint32_t rgb) {
     HPEN pen = FState.Pen;
-    if (pen->Style == PS_DOT || pen->Style == PS_DASH || pen->Style == PS_DASHDOT || pen->Style == PS_DASHDOTDOT) {
+    if (pen->Style == PS_DOT || pen->Style == PS_DASH || pen->Style == PS_DASHDOT ||
+        pen->Style == PS_DASHDOTDOT) {
         // Every other pixel along the line (one pattern for the dotted styles).
         if ((FDotPhase++ & 1) != 0) return;
     }
@@ -292,7 +325,8 @@ void TDeviceContext::Polyline(const TPoint* points, int count) {
     if (count < 2) return;
     TPoint keep = FState.PenPos;
     MoveTo(points[0].X, points[0].Y);
-    for (int i = 1; i < count; ++i) LineTo(points[i].X, points[i].Y);
+    for (int i = 1; i < count; ++i)
+        LineTo(points[i].X, points[i].Y);
     FState.PenPos = keep; // Polyline leaves the pen position alone
 }
 

@@ -9,8 +9,8 @@ bool TDeviceContext::BitBlt(int x, int y, int w, int h, TDeviceContext& src, int
     return StretchBlt(x, y, w, h, src, sx, sy, w, h, rop);
 }
 
-bool TDeviceContext::StretchBlt(int x, int y, int w, int h, TDeviceContext& src, int sx, int sy, int sw, int sh,
-                                uint32_t rop) {
+bool TDeviceContext::StretchBlt(int x, int y, int w, int h, TDeviceContext& src, int sx, int sy, int sw,
+                                int sh, uint32_t rop) {
     BlitParams p;
     p.Mode = rop == SRCCOPY ? BlitMode::Copy : BlitMode::Rop;
     p.Rop = rop;
@@ -26,8 +26,8 @@ bool TDeviceContext::TransparentBlt(int x, int y, int w, int h, TDeviceContext& 
     return Blit(x, y, w, h, src, sx, sy, sw, sh, p);
 }
 
-bool TDeviceContext::AlphaBlend(int x, int y, int w, int h, TDeviceContext& src, int sx, int sy, int sw, int sh,
-                                BLENDFUNCTION blend) {
+bool TDeviceContext::AlphaBlend(int x, int y, int w, int h, TDeviceContext& src, int sx, int sy, int sw,
+                                int sh, BLENDFUNCTION blend) {
     BlitParams p;
     p.Mode = BlitMode::Alpha;
     p.Blend = blend;
@@ -41,13 +41,21 @@ bool TDeviceContext::Blit(int x, int y, int w, int h, TDeviceContext& src, int s
     if (params.Mode == BlitMode::Rop) {
         TRect d = LogicalToBitmap(Bounds(x, y, w, h));
         switch (params.Rop) {
-        case BLACKNESS: FillBitmapRect(d, 0); return true;
-        case WHITENESS: FillBitmapRect(d, 0xFFFFFF); return true;
-        case DSTINVERT: InvertRect(Bounds(x, y, w, h)); return true;
-        case PATCOPY:
-            if (FState.Brush && FState.Brush->Style != BS_NULL) FillRect(Bounds(x, y, w, h), FState.Brush->Color);
+        case BLACKNESS:
+            FillBitmapRect(d, 0);
             return true;
-        default: break;
+        case WHITENESS:
+            FillBitmapRect(d, 0xFFFFFF);
+            return true;
+        case DSTINVERT:
+            InvertRect(Bounds(x, y, w, h));
+            return true;
+        case PATCOPY:
+            if (FState.Brush && FState.Brush->Style != BS_NULL)
+                FillRect(Bounds(x, y, w, h), FState.Brush->Color);
+            return true;
+        default:
+            break;
         }
     }
     if (!src.FTarget || sw <= 0 || sh <= 0) return false;
@@ -64,7 +72,8 @@ bool TDeviceContext::Blit(int x, int y, int w, int h, TDeviceContext& src, int s
     if (S == FTarget) {
         copy.SetSize(avail.Width(), avail.Height());
         for (int row = 0; row < avail.Height(); ++row)
-            std::memcpy(copy.ScanLine(row), S->ScanLine(avail.Top + row) + avail.Left, size_t(avail.Width()) * 4);
+            std::memcpy(copy.ScanLine(row), S->ScanLine(avail.Top + row) + avail.Left,
+                        size_t(avail.Width()) * 4);
         S = &copy;
         offX = avail.Left;
         offY = avail.Top;
@@ -91,8 +100,10 @@ bool TDeviceContext::Blit(int x, int y, int w, int h, TDeviceContext& src, int s
         if (!IntersectRect(t, c, dst)) continue;
         // The destination columns whose source exists (contiguous, the tables are monotonic).
         int u0 = t.Left - dst.Left, u1 = t.Right - dst.Left;
-        while (u0 < u1 && cols[size_t(u0)] < 0) ++u0;
-        while (u1 > u0 && cols[size_t(u1 - 1)] < 0) --u1;
+        while (u0 < u1 && cols[size_t(u0)] < 0)
+            ++u0;
+        while (u1 > u0 && cols[size_t(u1 - 1)] < 0)
+            --u1;
         if (u0 >= u1) continue;
         for (int yy = t.Top; yy < t.Bottom; ++yy) {
             int sr = rows[size_t(yy - dst.Top)];
@@ -104,7 +115,8 @@ bool TDeviceContext::Blit(int x, int y, int w, int h, TDeviceContext& src, int s
                 if (identityX) {
                     std::memcpy(dp + u0, sp + cols[size_t(u0)], size_t(u1 - u0) * 4);
                 } else {
-                    for (int u = u0; u < u1; ++u) dp[u] = sp[cols[size_t(u)]];
+                    for (int u = u0; u < u1; ++u)
+                        dp[u] = sp[cols[size_t(u)]];
                 }
                 break;
             case BlitMode::Key:
@@ -126,11 +138,21 @@ bool TDeviceContext::Blit(int x, int y, int w, int h, TDeviceContext& src, int s
                     uint32_t s = sp[cols[size_t(u)]] & 0xFFFFFFu, d = dp[u];
                     uint32_t rgb;
                     switch (params.Rop) {
-                    case SRCPAINT: rgb = d | s; break;
-                    case SRCAND: rgb = d & s; break;
-                    case SRCINVERT: rgb = d ^ s; break;
-                    case NOTSRCCOPY: rgb = ~s; break;
-                    default: rgb = s; break;
+                    case SRCPAINT:
+                        rgb = d | s;
+                        break;
+                    case SRCAND:
+                        rgb = d & s;
+                        break;
+                    case SRCINVERT:
+                        rgb = d ^ s;
+                        break;
+                    case NOTSRCCOPY:
+                        rgb = ~s;
+                        break;
+                    default:
+                        rgb = s;
+                        break;
                     }
                     dp[u] = (d & 0xFF000000u) | (rgb & 0xFFFFFFu);
                 }

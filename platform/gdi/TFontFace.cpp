@@ -83,11 +83,12 @@ TFontFace::TFontFace(const LOGFONT& lf) : FLogFont(lf) {
         FMaxCharWidth = int(Round(f->max_advance_width * scale));
         FUnderlineOffset = std::max(1, int(Round(-f->underline_position * scale)));
         FLineThickness = std::max(1, int(Round(f->underline_thickness * scale)));
-        FStrikeOutOffset = os2 && os2->yStrikeoutPosition > 0 ? int(Round(os2->yStrikeoutPosition * scale))
-                                                              : FAscent / 3;
+        FStrikeOutOffset =
+            os2 && os2->yStrikeoutPosition > 0 ? int(Round(os2->yStrikeoutPosition * scale)) : FAscent / 3;
         if (os2 && os2->xAvgCharWidth > 0) FAveCharWidth = int(Round(os2->xAvgCharWidth * scale));
     }
-    if (FUnderlineOffset + FLineThickness > FDescent) FUnderlineOffset = std::max(0, FDescent - FLineThickness);
+    if (FUnderlineOffset + FLineThickness > FDescent)
+        FUnderlineOffset = std::max(0, FDescent - FLineThickness);
     if (FAveCharWidth <= 0) FAveCharWidth = std::max(1, GlyphFor(U'x').Advance);
     if (primary && primary->SynthBold) FMaxCharWidth += 1;
 }
@@ -179,6 +180,7 @@ const TFontFace::Glyph& TFontFace::GlyphFor(char32_t ch) {
 
 int TFontFace::TextWidth(std::string_view text) {
     int w = 0;
-    for (char32_t ch : Utf8Chars(text)) w += GlyphFor(ch).Advance;
+    for (char32_t ch : Utf8Chars(text))
+        w += GlyphFor(ch).Advance;
     return w;
 }

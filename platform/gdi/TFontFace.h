@@ -31,12 +31,12 @@ public:
     TFontFace& operator=(const TFontFace&) = delete;
 
     struct Glyph {
-        int Left = 0;    // from the pen position to the bitmap's left edge
-        int Top = 0;     // from the baseline up to the bitmap's top row
+        int Left = 0; // from the pen position to the bitmap's left edge
+        int Top = 0;  // from the baseline up to the bitmap's top row
         int Width = 0;
         int Rows = 0;
-        int Advance = 0; // pixels
-        bool Missing = false; // no installed face has the character
+        int Advance = 0;               // pixels
+        bool Missing = false;          // no installed face has the character
         std::vector<uint8_t> Coverage; // Width * Rows, 0..255
     };
     // The glyph for a character, rendered on first use. The reference stays valid.

@@ -4,18 +4,26 @@
 #include "platform/gdi/TFont.h"
 #include "platform/gdi/TPen.h"
 
-#define DUVA_SET(field, value)                                                                                \
-    do {                                                                                                      \
-        if (field == (value)) return;                                                                         \
-        field = (value);                                                                                      \
-        Sync();                                                                                               \
-        Changed();                                                                                            \
+#define DUVA_SET(field, value)                                                                               \
+    do {                                                                                                     \
+        if (field == (value)) return;                                                                        \
+        field = (value);                                                                                     \
+        Sync();                                                                                              \
+        Changed();                                                                                           \
     } while (0)
 
-void TPen::SetColor(TColor c) { DUVA_SET(FColor, c); }
-void TPen::SetStyle(TPenStyle s) { DUVA_SET(FStyle, s); }
-void TPen::SetWidth(int w) { DUVA_SET(FWidth, std::max(w, 0)); }
-void TPen::SetMode(TPenMode m) { DUVA_SET(FMode, m); }
+void TPen::SetColor(TColor c) {
+    DUVA_SET(FColor, c);
+}
+void TPen::SetStyle(TPenStyle s) {
+    DUVA_SET(FStyle, s);
+}
+void TPen::SetWidth(int w) {
+    DUVA_SET(FWidth, std::max(w, 0));
+}
+void TPen::SetMode(TPenMode m) {
+    DUVA_SET(FMode, m);
+}
 
 void TPen::Assign(const TPen& s) {
     if (&s == this) return;
@@ -30,7 +38,8 @@ void TPen::Assign(const TPen& s) {
 // Handles are made once and updated in place, so a device context holding one never dangles.
 void TPen::Sync() {
     if (!FHandle) return;
-    static const int kStyles[] = {PS_SOLID, PS_DASH, PS_DOT, PS_DASHDOT, PS_DASHDOTDOT, PS_NULL, PS_INSIDEFRAME};
+    static const int kStyles[] = {PS_SOLID,      PS_DASH, PS_DOT,        PS_DASHDOT,
+                                  PS_DASHDOTDOT, PS_NULL, PS_INSIDEFRAME};
     FHandle->Style = kStyles[int(FStyle)];
     FHandle->Width = FWidth;
     FHandle->Color = FColor;
@@ -52,7 +61,9 @@ void TBrush::SetColor(TColor c) {
     Changed();
 }
 
-void TBrush::SetStyle(TBrushStyle s) { DUVA_SET(FStyle, s); }
+void TBrush::SetStyle(TBrushStyle s) {
+    DUVA_SET(FStyle, s);
+}
 
 void TBrush::Assign(const TBrush& s) {
     if (&s == this) return;
@@ -76,18 +87,32 @@ HBRUSH TBrush::Handle() {
     return FHandle.get();
 }
 
-void TFont::SetName(const std::string& name) { DUVA_SET(FName, name); }
-void TFont::SetHeight(int h) { DUVA_SET(FHeight, h); }
-int TFont::Size() const { return -MulDiv(FHeight, 72, 96); }
-void TFont::SetSize(int points) { SetHeight(-MulDiv(points, 96, 72)); }
-void TFont::SetStyle(TFontStyles s) { DUVA_SET(FStyle, s); }
+void TFont::SetName(const std::string& name) {
+    DUVA_SET(FName, name);
+}
+void TFont::SetHeight(int h) {
+    DUVA_SET(FHeight, h);
+}
+int TFont::Size() const {
+    return -MulDiv(FHeight, 72, 96);
+}
+void TFont::SetSize(int points) {
+    SetHeight(-MulDiv(points, 96, 72));
+}
+void TFont::SetStyle(TFontStyles s) {
+    DUVA_SET(FStyle, s);
+}
 void TFont::SetColor(TColor c) {
     if (FColor == c) return;
     FColor = c; // the colour is no part of the handle
     Changed();
 }
-void TFont::SetCharset(TFontCharset c) { DUVA_SET(FCharset, c); }
-void TFont::SetPitch(TFontPitch p) { DUVA_SET(FPitch, p); }
+void TFont::SetCharset(TFontCharset c) {
+    DUVA_SET(FCharset, c);
+}
+void TFont::SetPitch(TFontPitch p) {
+    DUVA_SET(FPitch, p);
+}
 
 void TFont::Assign(const TFont& s) {
     if (&s == this) return;

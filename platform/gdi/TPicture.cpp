@@ -5,23 +5,33 @@
 #include "platform/base/MemoryStream.h"
 
 namespace {
-void WriteAll(TStream& stream, const std::string& data) { stream.WriteBuffer(data.data(), Int64(data.size())); }
+void WriteAll(TStream& stream, const std::string& data) {
+    stream.WriteBuffer(data.data(), Int64(data.size()));
+}
 } // namespace
 
 void TPngImage::SaveToStream(TStream& stream) {
     WriteAll(stream, EncodePng(*this, HasAlpha() && AlphaFormat() == afDefined));
 }
 
-void TJPEGImage::SaveToStream(TStream& stream) { WriteAll(stream, EncodeJpeg(*this, FQuality)); }
+void TJPEGImage::SaveToStream(TStream& stream) {
+    WriteAll(stream, EncodeJpeg(*this, FQuality));
+}
 
-void TGIFImage::SaveToStream(TStream& stream) { WriteAll(stream, EncodeGif(*this)); }
+void TGIFImage::SaveToStream(TStream& stream) {
+    WriteAll(stream, EncodeGif(*this));
+}
 
 std::unique_ptr<TBitmap> NewGraphicFor(TImageFormat format) {
     switch (format) {
-    case ifPng: return std::make_unique<TPngImage>();
-    case ifJpeg: return std::make_unique<TJPEGImage>();
-    case ifGif: return std::make_unique<TGIFImage>();
-    default: return std::make_unique<TBitmap>();
+    case ifPng:
+        return std::make_unique<TPngImage>();
+    case ifJpeg:
+        return std::make_unique<TJPEGImage>();
+    case ifGif:
+        return std::make_unique<TGIFImage>();
+    default:
+        return std::make_unique<TBitmap>();
     }
 }
 
@@ -66,13 +76,16 @@ void TPicture::Assign(const TPicture& source) {
     std::unique_ptr<TGraphic> copy;
     if (const TBitmap* b = source.Bitmap()) {
         std::unique_ptr<TBitmap> nb;
-        if (dynamic_cast<const TPngImage*>(b)) nb = std::make_unique<TPngImage>();
+        if (dynamic_cast<const TPngImage*>(b))
+            nb = std::make_unique<TPngImage>();
         else if (auto* j = dynamic_cast<const TJPEGImage*>(b)) {
             auto nj = std::make_unique<TJPEGImage>();
             nj->SetCompressionQuality(j->CompressionQuality());
             nb = std::move(nj);
-        } else if (dynamic_cast<const TGIFImage*>(b)) nb = std::make_unique<TGIFImage>();
-        else nb = std::make_unique<TBitmap>();
+        } else if (dynamic_cast<const TGIFImage*>(b))
+            nb = std::make_unique<TGIFImage>();
+        else
+            nb = std::make_unique<TBitmap>();
         nb->Assign(*b);
         copy = std::move(nb);
     }

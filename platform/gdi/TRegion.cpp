@@ -29,8 +29,10 @@ Spans MergeSpans(Spans s) {
     std::sort(s.begin(), s.end());
     Spans out;
     for (auto& x : s) {
-        if (!out.empty() && x.first <= out.back().second) out.back().second = std::max(out.back().second, x.second);
-        else out.push_back(x);
+        if (!out.empty() && x.first <= out.back().second)
+            out.back().second = std::max(out.back().second, x.second);
+        else
+            out.push_back(x);
     }
     return out;
 }
@@ -38,27 +40,34 @@ Spans MergeSpans(Spans s) {
 template <typename Pred> Spans CombineSpans(const Spans& a, const Spans& b, Pred keep) {
     std::vector<int> xs;
     xs.reserve((a.size() + b.size()) * 2);
-    for (auto& s : a) xs.insert(xs.end(), {s.first, s.second});
-    for (auto& s : b) xs.insert(xs.end(), {s.first, s.second});
+    for (auto& s : a)
+        xs.insert(xs.end(), {s.first, s.second});
+    for (auto& s : b)
+        xs.insert(xs.end(), {s.first, s.second});
     std::sort(xs.begin(), xs.end());
     xs.erase(std::unique(xs.begin(), xs.end()), xs.end());
     Spans out;
     size_t ia = 0, ib = 0;
     for (size_t k = 0; k + 1 < xs.size(); ++k) {
         int x0 = xs[k], x1 = xs[k + 1];
-        while (ia < a.size() && a[ia].second <= x0) ++ia;
-        while (ib < b.size() && b[ib].second <= x0) ++ib;
+        while (ia < a.size() && a[ia].second <= x0)
+            ++ia;
+        while (ib < b.size() && b[ib].second <= x0)
+            ++ib;
         bool inA = ia < a.size() && a[ia].first <= x0;
         bool inB = ib < b.size() && b[ib].first <= x0;
         if (!keep(inA, inB)) continue;
-        if (!out.empty() && out.back().second == x0) out.back().second = x1;
-        else out.emplace_back(x0, x1);
+        if (!out.empty() && out.back().second == x0)
+            out.back().second = x1;
+        else
+            out.emplace_back(x0, x1);
     }
     return out;
 }
 
 void AppendBand(std::vector<TRect>& out, int top, int bottom, const Spans& xs) {
-    for (auto& s : xs) out.push_back({s.first, top, s.second, bottom});
+    for (auto& s : xs)
+        out.push_back({s.first, top, s.second, bottom});
 }
 
 } // namespace
@@ -74,7 +83,8 @@ TRegion TRegion::FromRects(std::span<const TRect> rects) {
         if (!r.IsEmpty()) rs.push_back(r);
     std::sort(rs.begin(), rs.end(), [](const TRect& a, const TRect& b) { return a.Top < b.Top; });
     std::vector<int> ys;
-    for (const TRect& r : rs) ys.insert(ys.end(), {r.Top, r.Bottom});
+    for (const TRect& r : rs)
+        ys.insert(ys.end(), {r.Top, r.Bottom});
     std::sort(ys.begin(), ys.end());
     ys.erase(std::unique(ys.begin(), ys.end()), ys.end());
 
@@ -83,11 +93,13 @@ TRegion TRegion::FromRects(std::span<const TRect> rects) {
     size_t next = 0;
     for (size_t k = 0; k + 1 < ys.size(); ++k) {
         int y0 = ys[k], y1 = ys[k + 1];
-        while (next < rs.size() && rs[next].Top <= y0) active.push_back(&rs[next++]);
+        while (next < rs.size() && rs[next].Top <= y0)
+            active.push_back(&rs[next++]);
         std::erase_if(active, [&](const TRect* r) { return r->Bottom <= y0; });
         if (active.empty()) continue;
         Spans xs;
-        for (const TRect* r : active) xs.emplace_back(r->Left, r->Right);
+        for (const TRect* r : active)
+            xs.emplace_back(r->Left, r->Right);
         AppendBand(out.FRects, y0, y1, MergeSpans(std::move(xs)));
     }
     return out;
@@ -103,7 +115,8 @@ TRegion TRegion::FromMask(const TBitmap& mask, int x, int y) {
                 continue;
             }
             int start = col;
-            while (col < mask.Width() && (p[col] & 0xFFFFFF) == 0) ++col;
+            while (col < mask.Width() && (p[col] & 0xFFFFFF) == 0)
+                ++col;
             out.FRects.push_back({start + x, row + y, col + x, row + y + 1});
         }
     }
@@ -120,7 +133,8 @@ TRegion TRegion::FromByteMask(const uint8_t* mask, int width, int height, int st
                 continue;
             }
             int start = col;
-            while (col < width && p[col]) ++col;
+            while (col < width && p[col])
+                ++col;
             out.FRects.push_back({start, row, col, row + 1});
         }
     }
@@ -156,23 +170,30 @@ bool TRegion::Intersects(const TRect& rc) const {
 }
 
 void TRegion::Offset(int dx, int dy) {
-    for (TRect& r : FRects) OffsetRect(r, dx, dy);
+    for (TRect& r : FRects)
+        OffsetRect(r, dx, dy);
 }
 
 TRegion TRegion::Combine(const TRegion& a, const TRegion& b, Op op) {
     std::vector<Band> ba = ToBands(a.FRects), bb = ToBands(b.FRects);
     std::vector<int> ys;
-    for (auto& x : ba) ys.insert(ys.end(), {x.Top, x.Bottom});
-    for (auto& x : bb) ys.insert(ys.end(), {x.Top, x.Bottom});
+    for (auto& x : ba)
+        ys.insert(ys.end(), {x.Top, x.Bottom});
+    for (auto& x : bb)
+        ys.insert(ys.end(), {x.Top, x.Bottom});
     std::sort(ys.begin(), ys.end());
     ys.erase(std::unique(ys.begin(), ys.end()), ys.end());
 
     auto keep = [op](bool inA, bool inB) {
         switch (op) {
-        case Op::Or: return inA || inB;
-        case Op::And: return inA && inB;
-        case Op::Diff: return inA && !inB;
-        case Op::Xor: return inA != inB;
+        case Op::Or:
+            return inA || inB;
+        case Op::And:
+            return inA && inB;
+        case Op::Diff:
+            return inA && !inB;
+        case Op::Xor:
+            return inA != inB;
         }
         return false;
     };
@@ -181,24 +202,37 @@ TRegion TRegion::Combine(const TRegion& a, const TRegion& b, Op op) {
     size_t ia = 0, ib = 0;
     for (size_t k = 0; k + 1 < ys.size(); ++k) {
         int y0 = ys[k], y1 = ys[k + 1];
-        while (ia < ba.size() && ba[ia].Bottom <= y0) ++ia;
-        while (ib < bb.size() && bb[ib].Bottom <= y0) ++ib;
+        while (ia < ba.size() && ba[ia].Bottom <= y0)
+            ++ia;
+        while (ib < bb.size() && bb[ib].Bottom <= y0)
+            ++ib;
         const Spans& sa = (ia < ba.size() && ba[ia].Top <= y0) ? ba[ia].Xs : kNone;
         const Spans& sb = (ib < bb.size() && bb[ib].Top <= y0) ? bb[ib].Xs : kNone;
         Spans xs = CombineSpans(sa, sb, keep);
         if (xs.empty()) continue;
-        if (!out.empty() && out.back().Bottom == y0 && out.back().Xs == xs) out.back().Bottom = y1;
-        else out.push_back({y0, y1, std::move(xs)});
+        if (!out.empty() && out.back().Bottom == y0 && out.back().Xs == xs)
+            out.back().Bottom = y1;
+        else
+            out.push_back({y0, y1, std::move(xs)});
     }
     TRegion r;
-    for (auto& band : out) AppendBand(r.FRects, band.Top, band.Bottom, band.Xs);
+    for (auto& band : out)
+        AppendBand(r.FRects, band.Top, band.Bottom, band.Xs);
     return r;
 }
 
-TRegion TRegion::Union(const TRegion& o) const { return Combine(*this, o, Op::Or); }
-TRegion TRegion::Intersect(const TRegion& o) const { return Combine(*this, o, Op::And); }
-TRegion TRegion::Subtract(const TRegion& o) const { return Combine(*this, o, Op::Diff); }
-TRegion TRegion::Xor(const TRegion& o) const { return Combine(*this, o, Op::Xor); }
+TRegion TRegion::Union(const TRegion& o) const {
+    return Combine(*this, o, Op::Or);
+}
+TRegion TRegion::Intersect(const TRegion& o) const {
+    return Combine(*this, o, Op::And);
+}
+TRegion TRegion::Subtract(const TRegion& o) const {
+    return Combine(*this, o, Op::Diff);
+}
+TRegion TRegion::Xor(const TRegion& o) const {
+    return Combine(*this, o, Op::Xor);
+}
 
 TRegion TRegion::Intersect(const TRect& rc) const {
     TRegion out;

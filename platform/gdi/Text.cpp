@@ -31,7 +31,8 @@ std::shared_ptr<TFontFace> FaceOf(HDC dc) {
 
 TLine Plain(std::string_view text) {
     TLine line;
-    for (char32_t c : Utf8Chars(text)) line.push_back({c, false});
+    for (char32_t c : Utf8Chars(text))
+        line.push_back({c, false});
     return line;
 }
 
@@ -114,7 +115,8 @@ void BlendGlyph(HDC dc, const TFontFace::Glyph& g, int x, int y, const TRect* cl
 
 // Draws one laid-out line with its cell's top-left at (x, y); the background
 // (OPAQUE mode) covers the cell. Returns the width.
-int DrawLine(HDC dc, TFontFace& face, const TLine& line, const TabRule& rule, int x, int y, const TRect* clip) {
+int DrawLine(HDC dc, TFontFace& face, const TLine& line, const TabRule& rule, int x, int y,
+             const TRect* clip) {
     int width = 0;
     std::vector<int> xs = Layout(face, line, rule, x, width);
     if (dc->BkMode() == OPAQUE) Fill(dc, {x, y, x + width, y + face.CellHeight()}, clip, dc->BkColor());
@@ -126,17 +128,22 @@ int DrawLine(HDC dc, TFontFace& face, const TLine& line, const TabRule& rule, in
         BlendGlyph(dc, g, x + xs[i] + g.Left, baseline - g.Top, clip, rgb);
         if (line[i].Underline) {
             int right = i + 1 < line.size() ? x + xs[i + 1] : x + width;
-            Fill(dc, {x + xs[i], baseline + face.UnderlineOffset(), right,
-                      baseline + face.UnderlineOffset() + face.LineThickness()},
+            Fill(dc,
+                 {x + xs[i], baseline + face.UnderlineOffset(), right,
+                  baseline + face.UnderlineOffset() + face.LineThickness()},
                  clip, color);
         }
     }
     const LOGFONT& lf = face.LogFont();
     if (lf.lfUnderline)
-        Fill(dc, {x, baseline + face.UnderlineOffset(), x + width, baseline + face.UnderlineOffset() + face.LineThickness()},
+        Fill(dc,
+             {x, baseline + face.UnderlineOffset(), x + width,
+              baseline + face.UnderlineOffset() + face.LineThickness()},
              clip, color);
     if (lf.lfStrikeOut)
-        Fill(dc, {x, baseline - face.StrikeOutOffset(), x + width, baseline - face.StrikeOutOffset() + face.LineThickness()},
+        Fill(dc,
+             {x, baseline - face.StrikeOutOffset(), x + width,
+              baseline - face.StrikeOutOffset() + face.LineThickness()},
              clip, color);
     return width;
 }
@@ -179,9 +186,11 @@ std::vector<TLine> WrapLine(TFontFace& face, const TLine& line, const TabRule& r
     size_t i = 0;
     while (i < line.size()) {
         size_t spaceStart = i;
-        while (i < line.size() && line[i].Ch == U' ') ++i;
+        while (i < line.size() && line[i].Ch == U' ')
+            ++i;
         size_t wordStart = i;
-        while (i < line.size() && line[i].Ch != U' ') ++i;
+        while (i < line.size() && line[i].Ch != U' ')
+            ++i;
         TLine candidate = current;
         candidate.insert(candidate.end(), line.begin() + long(spaceStart), line.begin() + long(i));
         if (!current.empty() && wordStart < i && LineWidth(face, candidate, rule) > width) {
@@ -191,16 +200,20 @@ std::vector<TLine> WrapLine(TFontFace& face, const TLine& line, const TabRule& r
             current = std::move(candidate);
         }
     }
-    while (!current.empty() && current.back().Ch == U' ') current.pop_back();
+    while (!current.empty() && current.back().Ch == U' ')
+        current.pop_back();
     out.push_back(current);
     return out;
 }
 
-TLine Dots() { return {{U'.', false}, {U'.', false}, {U'.', false}}; }
+TLine Dots() {
+    return {{U'.', false}, {U'.', false}, {U'.', false}};
+}
 
 TLine EndEllipsis(TFontFace& face, TLine line, const TabRule& rule, int width) {
     const int dots = LineWidth(face, Dots(), rule);
-    while (!line.empty() && LineWidth(face, line, rule) + dots > width) line.pop_back();
+    while (!line.empty() && LineWidth(face, line, rule) + dots > width)
+        line.pop_back();
     TLine d = Dots();
     line.insert(line.end(), d.begin(), d.end());
     return line;
@@ -223,7 +236,8 @@ TLine PathEllipsis(TFontFace& face, const TLine& line, const TabRule& rule, int 
         r.insert(r.end(), tail.begin(), tail.end());
         return r;
     };
-    while (!head.empty() && LineWidth(face, join(), rule) > width) head.pop_back();
+    while (!head.empty() && LineWidth(face, join(), rule) > width)
+        head.pop_back();
     TLine r = join();
     if (LineWidth(face, r, rule) > width) return EndEllipsis(face, r, rule, width);
     return r;
@@ -240,7 +254,9 @@ bool ExtTextOut(HDC dc, int x, int y, uint32_t options, const TRect* rect, std::
     return true;
 }
 
-bool TextOut(HDC dc, int x, int y, std::string_view text) { return ExtTextOut(dc, x, y, 0, nullptr, text); }
+bool TextOut(HDC dc, int x, int y, std::string_view text) {
+    return ExtTextOut(dc, x, y, 0, nullptr, text);
+}
 
 TSize GetTextExtent(HDC dc, std::string_view text) {
     if (!dc) return {};
@@ -286,7 +302,8 @@ int DrawText(HDC dc, std::string_view text, TRect& rect, uint32_t format) {
     std::vector<TLine> lines;
     for (TLine& l : SplitLines(ParsePrefix(text, !(format & DT_NOPREFIX), format & DT_HIDEPREFIX), single)) {
         if ((format & DT_WORDBREAK) && !single) {
-            for (TLine& w : WrapLine(*face, l, rule, width)) lines.push_back(std::move(w));
+            for (TLine& w : WrapLine(*face, l, rule, width))
+                lines.push_back(std::move(w));
         } else {
             lines.push_back(std::move(l));
         }
@@ -294,27 +311,33 @@ int DrawText(HDC dc, std::string_view text, TRect& rect, uint32_t format) {
     if (format & (DT_END_ELLIPSIS | DT_PATH_ELLIPSIS)) {
         for (TLine& l : lines) {
             if (LineWidth(*face, l, rule) <= width) continue;
-            l = (format & DT_PATH_ELLIPSIS) ? PathEllipsis(*face, l, rule, width) : EndEllipsis(*face, l, rule, width);
+            l = (format & DT_PATH_ELLIPSIS) ? PathEllipsis(*face, l, rule, width)
+                                            : EndEllipsis(*face, l, rule, width);
         }
     }
     const int lineHeight = face->CellHeight();
     const int height = int(lines.size()) * lineHeight;
     if (format & DT_CALCRECT) {
         int widest = 0;
-        for (const TLine& l : lines) widest = std::max(widest, LineWidth(*face, l, rule));
+        for (const TLine& l : lines)
+            widest = std::max(widest, LineWidth(*face, l, rule));
         rect.Right = rect.Left + widest;
         rect.Bottom = rect.Top + height;
         return height;
     }
     int y = rect.Top;
-    if (single && (format & DT_VCENTER)) y = rect.Top + rect.Height() / 2 - lineHeight / 2;
-    else if (single && (format & DT_BOTTOM)) y = rect.Bottom - lineHeight;
+    if (single && (format & DT_VCENTER))
+        y = rect.Top + rect.Height() / 2 - lineHeight / 2;
+    else if (single && (format & DT_BOTTOM))
+        y = rect.Bottom - lineHeight;
     const TRect* clip = (format & DT_NOCLIP) ? nullptr : &rect;
     for (const TLine& l : lines) {
         int w = LineWidth(*face, l, rule);
         int x = rect.Left;
-        if (format & DT_CENTER) x = rect.Left + width / 2 - w / 2;
-        else if (format & DT_RIGHT) x = rect.Right - w;
+        if (format & DT_CENTER)
+            x = rect.Left + width / 2 - w / 2;
+        else if (format & DT_RIGHT)
+            x = rect.Right - w;
         DrawLine(dc, *face, l, rule, x, y, clip);
         y += lineHeight;
     }
@@ -333,14 +356,16 @@ TabRule TabsFor(TFontFace& face, int tabCount, const int* tabs, int tabOrigin) {
         rule.Step = std::abs(tabs[0]);
     } else {
         rule.Mode = TabRule::List;
-        for (int i = 0; i < std::min(tabCount, 10); ++i) rule.Stops.push_back(std::abs(tabs[i]));
+        for (int i = 0; i < std::min(tabCount, 10); ++i)
+            rule.Stops.push_back(std::abs(tabs[i]));
         std::sort(rule.Stops.begin(), rule.Stops.end());
     }
     return rule;
 }
 } // namespace
 
-TSize TabbedTextOut(HDC dc, int x, int y, std::string_view text, int tabCount, const int* tabs, int tabOrigin) {
+TSize TabbedTextOut(HDC dc, int x, int y, std::string_view text, int tabCount, const int* tabs,
+                    int tabOrigin) {
     if (!dc) return {};
     auto face = FaceOf(dc);
     int w = DrawLine(dc, *face, Plain(text), TabsFor(*face, tabCount, tabs, tabOrigin), x, y, nullptr);

@@ -40,7 +40,7 @@ enum : uint32_t {
 };
 
 struct TEXTMETRIC {
-    int tmHeight = 0;          // ascent + descent: the cell height
+    int tmHeight = 0; // ascent + descent: the cell height
     int tmAscent = 0;
     int tmDescent = 0;
     int tmInternalLeading = 0; // cell height minus the character height
@@ -79,5 +79,6 @@ int DrawText(HDC dc, std::string_view text, TRect& rect, uint32_t format);
 // Text with tab stops: up to 10 positions relative to tabOrigin (more are
 // ignored); no positions: stops every 8 average character widths; one: stops
 // every that many pixels. Returns the extent drawn.
-TSize TabbedTextOut(HDC dc, int x, int y, std::string_view text, int tabCount, const int* tabs, int tabOrigin);
+TSize TabbedTextOut(HDC dc, int x, int y, std::string_view text, int tabCount, const int* tabs,
+                    int tabOrigin);
 TSize GetTabbedTextExtent(HDC dc, std::string_view text, int tabCount, const int* tabs);

@@ -41,7 +41,6 @@ void FreeModule(TModuleHandle module) {
 
 std::string ModuleFileOfAddress(const void* address) {
     Dl_info info{};
-    if (address && dladdr(address, &info) && info.dli_fname)
-        return info.dli_fname;
+    if (address && dladdr(address, &info) && info.dli_fname) return info.dli_fname;
     return {};
 }

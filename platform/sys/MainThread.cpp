@@ -1,5 +1,6 @@
 #include "platform/sys/MainThread.h"
 
+#include <algorithm>
 #include <chrono>
 #include <condition_variable>
 #include <deque>
@@ -7,7 +8,6 @@
 #include <memory>
 #include <mutex>
 #include <thread>
-#include <algorithm>
 
 #include <poll.h>
 #include <sys/eventfd.h>
@@ -50,8 +50,7 @@ void Wake(TCallQueue& q) {
         std::lock_guard lock(q.Lock);
         hook = q.WakeHook;
     }
-    if (hook)
-        hook();
+    if (hook) hook();
 }
 
 void Enqueue(const std::shared_ptr<TCallRecord>& rec) {
@@ -76,8 +75,7 @@ void CallPumpHook(bool holdInput) {
         std::lock_guard lock(q.Lock);
         hook = q.PumpHook;
     }
-    if (hook)
-        hook(holdInput);
+    if (hook) hook(holdInput);
 }
 
 } // namespace
@@ -85,8 +83,7 @@ void CallPumpHook(bool holdInput) {
 bool IsGuiThread() {
     auto& q = Queue();
     std::lock_guard lock(q.Lock);
-    if (q.HasGuiThread)
-        return gettid() == q.GuiThread;
+    if (q.HasGuiThread) return gettid() == q.GuiThread;
     return gettid() == getpid();
 }
 
@@ -98,8 +95,7 @@ void SetGuiThread() {
 }
 
 void CallInMainThread(const TThreadMethod& method) {
-    if (!method)
-        return;
+    if (!method) return;
     if (IsGuiThread()) {
         method();
         return;
@@ -116,21 +112,18 @@ void CallInMainThread(const TThreadMethod& method) {
         q.DoneCond.wait(lock, [&] { return rec->Done; });
         failure = std::move(rec->Failure);
     }
-    if (failure)
-        std::rethrow_exception(failure);
+    if (failure) std::rethrow_exception(failure);
 }
 
 void QueueInMainThread(TThreadMethod method) {
-    if (!method)
-        return;
+    if (!method) return;
     auto rec = std::make_shared<TCallRecord>();
     rec->Method = std::move(method);
     Enqueue(rec);
 }
 
 bool CheckSynchronize(int timeoutMs) {
-    if (!IsGuiThread())
-        return false;
+    if (!IsGuiThread()) return false;
     auto& q = Queue();
     size_t pending;
     {
@@ -155,8 +148,7 @@ bool CheckSynchronize(int timeoutMs) {
         std::shared_ptr<TCallRecord> rec;
         {
             std::lock_guard lock(q.Lock);
-            if (q.Calls.empty())
-                break;
+            if (q.Calls.empty()) break;
             rec = q.Calls.front();
             q.Calls.pop_front();
         }
@@ -177,7 +169,9 @@ bool CheckSynchronize(int timeoutMs) {
     return ran;
 }
 
-int MainThreadWakeFd() { return Queue().WakeFd; }
+int MainThreadWakeFd() {
+    return Queue().WakeFd;
+}
 
 void SetMainThreadWakeHook(std::function<void()> hook) {
     auto& q = Queue();
@@ -192,8 +186,7 @@ void SetMessagePumpHook(TMessagePumpHook hook) {
 }
 
 void PumpMessages() {
-    if (!IsGuiThread())
-        return;
+    if (!IsGuiThread()) return;
     CallPumpHook(false);
     CheckSynchronize(0);
 }
@@ -201,24 +194,19 @@ void PumpMessages() {
 bool WaitServingFor(const std::function<bool()>& done, int timeoutMs, int sliceMs, bool holdInput) {
     using Clock = std::chrono::steady_clock;
     const auto start = Clock::now();
-    if (sliceMs <= 0)
-        sliceMs = 1;
+    if (sliceMs <= 0) sliceMs = 1;
     const bool serve = IsGuiThread();
     for (;;) {
-        if (done())
-            return true;
+        if (done()) return true;
         int wait = sliceMs;
         if (timeoutMs >= 0) {
-            auto spent =
-                std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
-            if (spent >= timeoutMs)
-                return done();
+            auto spent = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
+            if (spent >= timeoutMs) return done();
             wait = std::min<int>(sliceMs, timeoutMs - static_cast<int>(spent));
         }
         if (serve) {
             CallPumpHook(holdInput);
-            if (!CheckSynchronize(0))
-                CheckSynchronize(wait);
+            if (!CheckSynchronize(0)) CheckSynchronize(wait);
         } else {
             std::this_thread::sleep_for(std::chrono::milliseconds(wait));
         }
@@ -226,24 +214,19 @@ bool WaitServingFor(const std::function<bool()>& done, int timeoutMs, int sliceM
 }
 
 TWaitResult WaitServing(TEvent& event, int timeoutMs, int sliceMs, bool holdInput) {
-    if (!IsGuiThread())
-        return event.WaitFor(timeoutMs);
+    if (!IsGuiThread()) return event.WaitFor(timeoutMs);
     using Clock = std::chrono::steady_clock;
     const auto start = Clock::now();
-    if (sliceMs <= 0)
-        sliceMs = 1;
+    if (sliceMs <= 0) sliceMs = 1;
     for (;;) {
         CallPumpHook(holdInput);
         CheckSynchronize(0);
         int wait = sliceMs;
         if (timeoutMs >= 0) {
-            auto spent =
-                std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
-            if (spent >= timeoutMs)
-                return event.WaitFor(0);
+            auto spent = std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
+            if (spent >= timeoutMs) return event.WaitFor(0);
             wait = std::min<int>(sliceMs, timeoutMs - static_cast<int>(spent));
         }
-        if (event.WaitFor(wait) == TWaitResult::wrSignaled)
-            return TWaitResult::wrSignaled;
+        if (event.WaitFor(wait) == TWaitResult::wrSignaled) return TWaitResult::wrSignaled;
     }
 }

@@ -10,10 +10,8 @@ std::string GetExeName() {
     std::vector<char> buf(4096);
     for (;;) {
         ssize_t n = readlink("/proc/self/exe", buf.data(), buf.size());
-        if (n < 0)
-            return {};
-        if (static_cast<size_t>(n) < buf.size())
-            return std::string(buf.data(), static_cast<size_t>(n));
+        if (n < 0) return {};
+        if (static_cast<size_t>(n) < buf.size()) return std::string(buf.data(), static_cast<size_t>(n));
         buf.resize(buf.size() * 2);
     }
 }
@@ -21,15 +19,12 @@ std::string GetExeName() {
 std::string GetExePath() {
     std::string name = GetExeName();
     auto slash = name.rfind('/');
-    if (slash == std::string::npos)
-        return {};
+    if (slash == std::string::npos) return {};
     return name.substr(0, slash + 1);
 }
 
 std::string GetHomeFolder() {
-    if (const char* home = std::getenv("HOME"); home && *home)
-        return home;
-    if (passwd* pw = getpwuid(getuid()); pw && pw->pw_dir)
-        return pw->pw_dir;
+    if (const char* home = std::getenv("HOME"); home && *home) return home;
+    if (passwd* pw = getpwuid(getuid()); pw && pw->pw_dir) return pw->pw_dir;
     return "/";
 }

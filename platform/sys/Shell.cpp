@@ -19,15 +19,13 @@ TPowerOffHandler PowerOffHandler;
 } // namespace
 
 bool StartDetached(const std::vector<std::string>& argv) {
-    if (argv.empty())
-        return false;
+    if (argv.empty()) return false;
     std::vector<char*> args;
     for (const auto& a : argv)
         args.push_back(const_cast<char*>(a.c_str()));
     args.push_back(nullptr);
     pid_t pid = 0;
-    if (posix_spawnp(&pid, args[0], nullptr, nullptr, args.data(), environ) != 0)
-        return false;
+    if (posix_spawnp(&pid, args[0], nullptr, nullptr, args.data(), environ) != 0) return false;
     std::thread([pid] {
         int status;
         waitpid(pid, &status, 0);
@@ -41,8 +39,7 @@ bool ShellOpen(const std::string& target) {
         std::lock_guard lock(SeamLock);
         opener = Opener;
     }
-    if (opener)
-        return opener(target);
+    if (opener) return opener(target);
     return StartDetached({"xdg-open", target});
 }
 
@@ -57,8 +54,7 @@ bool PowerOff() {
         std::lock_guard lock(SeamLock);
         handler = PowerOffHandler;
     }
-    if (handler)
-        return handler();
+    if (handler) return handler();
     if (std::getenv("DUVA_NO_POWEROFF")) {
         std::fprintf(stderr, "power off requested (DUVA_NO_POWEROFF is set: not powering off)\n");
         return true;

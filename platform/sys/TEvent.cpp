@@ -30,7 +30,6 @@ TWaitResult TEvent::WaitFor(int timeoutMs) {
         FCond.wait(lock, ready);
     else if (!FCond.wait_for(lock, std::chrono::milliseconds(timeoutMs), ready))
         return TWaitResult::wrTimeout;
-    if (!FManualReset)
-        FSignaled = false;
+    if (!FManualReset) FSignaled = false;
     return TWaitResult::wrSignaled;
 }

@@ -29,7 +29,9 @@ void ApplyPriorityTo(pid_t tid, TThreadPriority priority) {
 
 } // namespace
 
-void SetCurrentThreadPriority(TThreadPriority priority) { ApplyPriorityTo(gettid(), priority); }
+void SetCurrentThreadPriority(TThreadPriority priority) {
+    ApplyPriorityTo(gettid(), priority);
+}
 
 TThread::TThread() = default;
 
@@ -40,12 +42,13 @@ TThread::~TThread() {
     }
 }
 
-uint32_t TThread::CurrentThreadID() { return static_cast<uint32_t>(gettid()); }
+uint32_t TThread::CurrentThreadID() {
+    return static_cast<uint32_t>(gettid());
+}
 
 void TThread::Start() {
     bool expected = false;
-    if (!FStarted.compare_exchange_strong(expected, true))
-        return;
+    if (!FStarted.compare_exchange_strong(expected, true)) return;
     FThread = std::thread([this] { Run(); });
 }
 
@@ -65,23 +68,22 @@ void TThread::Run() {
 }
 
 int TThread::WaitFor() {
-    if (!FStarted)
-        return FReturnValue;
+    if (!FStarted) return FReturnValue;
     if (FThread.joinable() && FThread.get_id() == std::this_thread::get_id())
         return FReturnValue; // a thread cannot wait for itself
     WaitServing(FDone, -1, 10, true);
-    if (FThread.joinable())
-        FThread.join();
+    if (FThread.joinable()) FThread.join();
     return FReturnValue;
 }
 
 void TThread::SetPriority(TThreadPriority value) {
     FPriority = value;
-    if (FThreadID != 0 && !FFinished)
-        ApplyPriorityTo(static_cast<pid_t>(FThreadID.load()), value);
+    if (FThreadID != 0 && !FFinished) ApplyPriorityTo(static_cast<pid_t>(FThreadID.load()), value);
 }
 
-void TThread::ApplyPriority() { ApplyPriorityTo(static_cast<pid_t>(FThreadID.load()), FPriority); }
+void TThread::ApplyPriority() {
+    ApplyPriorityTo(static_cast<pid_t>(FThreadID.load()), FPriority);
+}
 
 void TThread::SetName(const std::string& value) {
     FName = value;
@@ -90,6 +92,5 @@ void TThread::SetName(const std::string& value) {
 }
 
 void TThread::ApplyName() {
-    if (!FName.empty())
-        pthread_setname_np(pthread_self(), FName.substr(0, 15).c_str());
+    if (!FName.empty()) pthread_setname_np(pthread_self(), FName.substr(0, 15).c_str());
 }

@@ -33,8 +33,7 @@ public:
     // Only the owner unlocks.
     void Unlock() {
         std::lock_guard lock(FMutex);
-        if (FCount == 0 || FOwner != std::this_thread::get_id())
-            return;
+        if (FCount == 0 || FOwner != std::this_thread::get_id()) return;
         if (--FCount == 0) {
             FOwner = {};
             FFree.notify_one();

@@ -7,7 +7,8 @@
 #include "platform/vcl/TTreeView.h"
 
 void RegisterComCtrlsClasses() {
-    RegisterEnum<TTabPosition>({{tpTop, "tpTop"}, {tpBottom, "tpBottom"}, {tpLeft, "tpLeft"}, {tpRight, "tpRight"}});
+    RegisterEnum<TTabPosition>(
+        {{tpTop, "tpTop"}, {tpBottom, "tpBottom"}, {tpLeft, "tpLeft"}, {tpRight, "tpRight"}});
     RegisterEnum<TTabStyle>({{tsTabs, "tsTabs"}, {tsButtons, "tsButtons"}, {tsFlatButtons, "tsFlatButtons"}});
     RegisterClass<TPageControl>("TPageControl", "TCustomControl")
         .ColorProperty("Color", &TPageControl::Color, &TPageControl::SetColor, clBtnFace)
@@ -33,7 +34,8 @@ void RegisterComCtrlsClasses() {
         .ReferenceProperty("Images", &TCustomTreeView::Images, &TCustomTreeView::SetImages)
         .Property("Indent", &TCustomTreeView::Indent, &TCustomTreeView::SetIndent, 19)
         .Property("ReadOnly", &TCustomTreeView::ReadOnly, &TCustomTreeView::SetReadOnly)
-        .Property("RightClickSelect", &TCustomTreeView::RightClickSelect, &TCustomTreeView::SetRightClickSelect)
+        .Property("RightClickSelect", &TCustomTreeView::RightClickSelect,
+                  &TCustomTreeView::SetRightClickSelect)
         .Property("ShowButtons", &TCustomTreeView::ShowButtons, &TCustomTreeView::SetShowButtons, true)
         .Property("ShowLines", &TCustomTreeView::ShowLines, &TCustomTreeView::SetShowLines, true)
         .Property("ShowRoot", &TCustomTreeView::ShowRoot, &TCustomTreeView::SetShowRoot, true)
@@ -49,7 +51,8 @@ void RegisterComCtrlsClasses() {
         .EventProperty("OnGetSelectedIndex", &TCustomTreeView::OnGetSelectedIndex);
     RegisterClass<TTreeView>("TTreeView", "TCustomTreeView");
 
-    RegisterEnum<TViewStyle>({{vsIcon, "vsIcon"}, {vsSmallIcon, "vsSmallIcon"}, {vsList, "vsList"}, {vsReport, "vsReport"}});
+    RegisterEnum<TViewStyle>(
+        {{vsIcon, "vsIcon"}, {vsSmallIcon, "vsSmallIcon"}, {vsList, "vsList"}, {vsReport, "vsReport"}});
     RegisterEnum<TSortType>({{stNone, "stNone"}, {stData, "stData"}, {stText, "stText"}, {stBoth, "stBoth"}});
     RegisterClass<TListColumn>("TListColumn", "TCollectionItem")
         .Property("Alignment", &TListColumn::Alignment, &TListColumn::SetAlignment)
@@ -68,8 +71,8 @@ void RegisterComCtrlsClasses() {
         .Property("OwnerData", &TCustomListView::OwnerData, &TCustomListView::SetOwnerData)
         .Property("ReadOnly", &TCustomListView::ReadOnly, &TCustomListView::SetReadOnly)
         .Property("RowSelect", &TCustomListView::RowSelect, &TCustomListView::SetRowSelect)
-        .Property("ShowColumnHeaders", &TCustomListView::ShowColumnHeaders, &TCustomListView::SetShowColumnHeaders,
-                  true)
+        .Property("ShowColumnHeaders", &TCustomListView::ShowColumnHeaders,
+                  &TCustomListView::SetShowColumnHeaders, true)
         .ReferenceProperty("SmallImages", &TCustomListView::SmallImages, &TCustomListView::SetSmallImages)
         .Property("SortType", &TCustomListView::SortType, &TCustomListView::SetSortType)
         .Property("ViewStyle", &TCustomListView::ViewStyle, &TCustomListView::SetViewStyle)

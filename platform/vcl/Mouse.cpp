@@ -22,13 +22,15 @@ void SetCaptureControl(TControl* Control) {
         SetCapture(win->Handle());
         return;
     }
-    if (Control->Parent() && Control->Parent()->HandleAllocated()) SetCapture(Control->Parent()->WindowHandle());
+    if (Control->Parent() && Control->Parent()->HandleAllocated())
+        SetCapture(Control->Parent()->WindowHandle());
 }
 
 TControl* FindControlAtScreen(TPoint Screen) {
     if (!WindowSystemReady()) return nullptr;
     TWinControl* win = nullptr;
-    for (HWND wnd = WindowFromPoint(Screen); wnd && !win; wnd = GetParent(wnd)) win = TWinControl::FindControl(wnd);
+    for (HWND wnd = WindowFromPoint(Screen); wnd && !win; wnd = GetParent(wnd))
+        win = TWinControl::FindControl(wnd);
     if (!win) return nullptr;
     TControl* found = win;
     for (;;) {

@@ -37,7 +37,8 @@ bool SpawnDetached(const std::vector<std::string>& Argv) {
     // Everything the children need is prepared before fork: after it only
     // async-signal-safe calls are made.
     std::vector<char*> args;
-    for (const std::string& a : Argv) args.push_back(const_cast<char*>(a.c_str()));
+    for (const std::string& a : Argv)
+        args.push_back(const_cast<char*>(a.c_str()));
     args.push_back(nullptr);
     int report[2];
     if (pipe2(report, O_CLOEXEC) != 0) return false;

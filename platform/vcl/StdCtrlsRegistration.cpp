@@ -12,8 +12,8 @@
 #include "platform/vcl/TWinControl.h"
 
 void RegisterStdControls() {
-    RegisterEnum<TAlignment>({{taLeftJustify, "taLeftJustify"}, {taRightJustify, "taRightJustify"},
-                              {taCenter, "taCenter"}});
+    RegisterEnum<TAlignment>(
+        {{taLeftJustify, "taLeftJustify"}, {taRightJustify, "taRightJustify"}, {taCenter, "taCenter"}});
     RegisterEnum<TTextLayout>({{tlTop, "tlTop"}, {tlCenter, "tlCenter"}, {tlBottom, "tlBottom"}});
     RegisterClass<TCustomLabel>("TCustomLabel", "TGraphicControl")
         .Property("Alignment", &TCustomLabel::Alignment, &TCustomLabel::SetAlignment)
@@ -25,9 +25,13 @@ void RegisterStdControls() {
         .Property("WordWrap", &TCustomLabel::WordWrap, &TCustomLabel::SetWordWrap);
     RegisterClass<TLabel>("TLabel", "TCustomLabel");
 
-    RegisterEnum<TBevelShape>({{bsBox, "bsBox"}, {bsFrame, "bsFrame"}, {bsTopLine, "bsTopLine"},
-                               {bsBottomLine, "bsBottomLine"}, {bsLeftLine, "bsLeftLine"},
-                               {bsRightLine, "bsRightLine"}, {bsSpacer, "bsSpacer"}});
+    RegisterEnum<TBevelShape>({{bsBox, "bsBox"},
+                               {bsFrame, "bsFrame"},
+                               {bsTopLine, "bsTopLine"},
+                               {bsBottomLine, "bsBottomLine"},
+                               {bsLeftLine, "bsLeftLine"},
+                               {bsRightLine, "bsRightLine"},
+                               {bsSpacer, "bsSpacer"}});
     RegisterEnum<TBevelStyle>({{bsLowered, "bsLowered"}, {bsRaised, "bsRaised"}});
     RegisterClass<TBevel>("TBevel", "TGraphicControl")
         .Property("Shape", &TBevel::Shape, &TBevel::SetShape)
@@ -65,7 +69,8 @@ void RegisterStdControls() {
         .Property("MinSize", &TSplitter::MinSize, &TSplitter::SetMinSize, 30)
         .EventProperty("OnMoved", &TSplitter::OnMoved);
 
-    RegisterEnum<TEditCharCase>({{ecNormal, "ecNormal"}, {ecUpperCase, "ecUpperCase"}, {ecLowerCase, "ecLowerCase"}});
+    RegisterEnum<TEditCharCase>(
+        {{ecNormal, "ecNormal"}, {ecUpperCase, "ecUpperCase"}, {ecLowerCase, "ecLowerCase"}});
     RegisterClass<TCustomEdit>("TCustomEdit", "TWinControl")
         .Property("Alignment", &TCustomEdit::Alignment, &TCustomEdit::SetAlignment)
         .Property("AutoSelect", &TCustomEdit::AutoSelect, &TCustomEdit::SetAutoSelect, true)

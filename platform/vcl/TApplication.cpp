@@ -98,7 +98,8 @@ void TApplication::Idle() {
 void TApplication::Run() {
     Initialize();
     if (FMainForm) FMainForm->Show();
-    while (!FTerminated) HandleMessage();
+    while (!FTerminated)
+        HandleMessage();
 }
 
 void TApplication::Terminate() {

@@ -21,8 +21,7 @@ public:
 
     void Initialize();
     // Builds a T from its description; the first form made becomes MainForm.
-    template <class T>
-    void CreateForm(T*& Reference) {
+    template <class T> void CreateForm(T*& Reference) {
         Reference = TCustomForm::Create<T>(this);
         if (!FMainForm) FMainForm = Reference;
     }

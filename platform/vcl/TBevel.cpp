@@ -42,7 +42,9 @@ void TBevel::Paint() {
     TColor color2 = FStyle == bsLowered ? clBtnHighlight : clBtnShadow;
     const int w = FWidth, h = FHeight;
     switch (FShape) {
-    case bsBox: BevelRect({0, 0, w - 1, h - 1}, color1, color2); break;
+    case bsBox:
+        BevelRect({0, 0, w - 1, h - 1}, color1, color2);
+        break;
     case bsFrame:
         // The outer edge in the first colour, the inner one in the second, offset by a pixel.
         BevelRect({1, 1, w - 1, h - 1}, color2, color2);
@@ -64,6 +66,7 @@ void TBevel::Paint() {
         BevelLine(color1, w - 2, 0, w - 2, h);
         BevelLine(color2, w - 1, 0, w - 1, h);
         break;
-    case bsSpacer: break;
+    case bsSpacer:
+        break;
     }
 }

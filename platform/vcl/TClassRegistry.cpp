@@ -9,7 +9,8 @@ namespace {
 
 std::string Lower(std::string_view S) {
     std::string out(S);
-    for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    for (char& c : out)
+        c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
     return out;
 }
 
@@ -18,14 +19,30 @@ std::string Lower(std::string_view S) {
 void DescConvert::Bad(const TDescValue& V, const char* Expected) {
     std::string found;
     switch (V.Kind) {
-    case TDescValueKind::Integer: found = std::to_string(V.Integer); break;
-    case TDescValueKind::Float: found = "a float"; break;
-    case TDescValueKind::String: found = "a string"; break;
-    case TDescValueKind::Ident: found = "\"" + V.Text + "\""; break;
-    case TDescValueKind::Set: found = "a set"; break;
-    case TDescValueKind::List: found = "a list"; break;
-    case TDescValueKind::Collection: found = "a collection"; break;
-    case TDescValueKind::Binary: found = "binary data"; break;
+    case TDescValueKind::Integer:
+        found = std::to_string(V.Integer);
+        break;
+    case TDescValueKind::Float:
+        found = "a float";
+        break;
+    case TDescValueKind::String:
+        found = "a string";
+        break;
+    case TDescValueKind::Ident:
+        found = "\"" + V.Text + "\"";
+        break;
+    case TDescValueKind::Set:
+        found = "a set";
+        break;
+    case TDescValueKind::List:
+        found = "a list";
+        break;
+    case TDescValueKind::Collection:
+        found = "a collection";
+        break;
+    case TDescValueKind::Binary:
+        found = "binary data";
+        break;
     }
     throw EConvertError(std::string(Expected) + " expected, found " + found);
 }
@@ -56,18 +73,21 @@ const THandlerInfo* TClassInfo::FindHandler(std::string_view AName) const {
 std::vector<const TFieldInfo*> TClassInfo::Fields() const {
     std::vector<const TFieldInfo*> out;
     for (const TClassInfo* c = this; c; c = c->Parent())
-        for (const TFieldInfo& f : c->FFields) out.push_back(&f);
+        for (const TFieldInfo& f : c->FFields)
+            out.push_back(&f);
     return out;
 }
 
 std::vector<const TPropInfo*> TClassInfo::Properties() const {
     std::vector<const TClassInfo*> chain;
-    for (const TClassInfo* c = this; c && chain.size() < 64; c = c->Parent()) chain.push_back(c);
+    for (const TClassInfo* c = this; c && chain.size() < 64; c = c->Parent())
+        chain.push_back(c);
     std::vector<const TPropInfo*> out;
     for (auto it = chain.rbegin(); it != chain.rend(); ++it)
         for (const TPropInfo& p : (*it)->FProps) {
             // A class may publish again, with another default, a property of its parent.
-            auto same = std::find_if(out.begin(), out.end(), [&](const TPropInfo* q) { return SameText(q->Name, p.Name); });
+            auto same = std::find_if(out.begin(), out.end(),
+                                     [&](const TPropInfo* q) { return SameText(q->Name, p.Name); });
             if (same != out.end())
                 *same = &p;
             else

@@ -1,11 +1,11 @@
 #pragma once
 
 #include "platform/base/Exception.h"
+#include "platform/base/Set.h"
 #include "platform/vcl/ColorIdents.h"
 #include "platform/vcl/TCollection.h"
 #include "platform/vcl/TComponent.h"
 #include "platform/vcl/TDescription.h"
-#include "platform/base/Set.h"
 
 #include <any>
 #include <cstdint>
@@ -93,8 +93,7 @@ public:
 private:
     friend class TClassRegistry;
     friend void RegisterCreator(TClassInfo& Info, std::function<TComponent*(TComponent*)> Create);
-    template <class T>
-    friend class TClassBuilder;
+    template <class T> friend class TClassBuilder;
     std::string FName;
     std::string FParentName;
     bool FPersistent = false;
@@ -137,11 +136,9 @@ namespace DescConvert {
 
 [[noreturn]] void Bad(const TDescValue& V, const char* Expected);
 
-template <class V>
-struct TTraits;
+template <class V> struct TTraits;
 
-template <class V>
-TDescValue ToDesc(const V& Value) {
+template <class V> TDescValue ToDesc(const V& Value) {
     if constexpr (std::is_same_v<V, bool>) {
         return TDescValue::OfBool(Value);
     } else if constexpr (std::is_enum_v<V>) {
@@ -159,8 +156,7 @@ TDescValue ToDesc(const V& Value) {
     }
 }
 
-template <class V>
-V FromDesc(const TDescValue& D) {
+template <class V> V FromDesc(const TDescValue& D) {
     using K = TDescValueKind;
     if constexpr (std::is_same_v<V, bool>) {
         if (D.Kind == K::Ident) {
@@ -199,8 +195,7 @@ V FromDesc(const TDescValue& D) {
     }
 }
 
-template <class E>
-struct TTraits<TSet<E>> {
+template <class E> struct TTraits<TSet<E>> {
     static TDescValue ToDesc(const TSet<E>& S) {
         std::vector<std::string> names;
         const TEnumInfo* e = ClassRegistry().FindEnum(typeid(E));
@@ -221,8 +216,7 @@ struct TTraits<TSet<E>> {
     }
 };
 
-template <>
-struct TTraits<std::vector<uint8_t>> {
+template <> struct TTraits<std::vector<uint8_t>> {
     static TDescValue ToDesc(const std::vector<uint8_t>& B) { return TDescValue::OfBinary(B); }
     static std::vector<uint8_t> FromDesc(const TDescValue& D) {
         if (D.Kind != TDescValueKind::Binary) Bad(D, "binary data");
@@ -230,17 +224,18 @@ struct TTraits<std::vector<uint8_t>> {
     }
 };
 
-template <>
-struct TTraits<std::vector<std::string>> {
+template <> struct TTraits<std::vector<std::string>> {
     static TDescValue ToDesc(const std::vector<std::string>& L) {
         std::vector<TDescValue> items;
-        for (const std::string& s : L) items.push_back(TDescValue::OfString(s));
+        for (const std::string& s : L)
+            items.push_back(TDescValue::OfString(s));
         return TDescValue::OfList(std::move(items));
     }
     static std::vector<std::string> FromDesc(const TDescValue& D) {
         if (D.Kind != TDescValueKind::List) Bad(D, "a list of strings");
         std::vector<std::string> out;
-        for (const TDescValue& v : D.List) out.push_back(DescConvert::FromDesc<std::string>(v));
+        for (const TDescValue& v : D.List)
+            out.push_back(DescConvert::FromDesc<std::string>(v));
         return out;
     }
 };
@@ -248,23 +243,20 @@ struct TTraits<std::vector<std::string>> {
 } // namespace DescConvert
 
 // Pointer casts under the convention above.
-template <class T>
-T* FromVoid(void* P) {
+template <class T> T* FromVoid(void* P) {
     if constexpr (std::is_base_of_v<TPersistent, T>)
         return static_cast<T*>(static_cast<TPersistent*>(P));
     else
         return static_cast<T*>(P);
 }
-template <class T>
-void* ToVoid(T* P) {
+template <class T> void* ToVoid(T* P) {
     if constexpr (std::is_base_of_v<TPersistent, T>)
         return static_cast<void*>(static_cast<TPersistent*>(P));
     else
         return static_cast<void*>(P);
 }
 
-template <class T>
-TObjectRef ObjectRefOf(T* Object) {
+template <class T> TObjectRef ObjectRefOf(T* Object) {
     if (!Object) return {};
     const TClassInfo* info = nullptr;
     if constexpr (std::is_base_of_v<TPersistent, T>) info = ClassRegistry().ClassOf(Object);
@@ -272,16 +264,14 @@ TObjectRef ObjectRefOf(T* Object) {
     return {ToVoid(Object), info};
 }
 
-template <class T>
-class TClassBuilder {
+template <class T> class TClassBuilder {
 public:
     explicit TClassBuilder(TClassInfo& Info) : FInfo(Info) {}
 
     // A property read and written through a getter and a setter (member
     // functions or callables taking T*). The property is stored when its value
     // differs from Default (by default the value type's zero).
-    template <class G, class S>
-    TClassBuilder& Property(const std::string& Name, G Getter, S Setter) {
+    template <class G, class S> TClassBuilder& Property(const std::string& Name, G Getter, S Setter) {
         using V = std::decay_t<std::invoke_result_t<G, T*>>;
         return Property(Name, Getter, Setter, V{});
     }
@@ -314,7 +304,8 @@ public:
     TClassBuilder& ColorProperty(const std::string& Name, G Getter, S Setter, TColor Default) {
         return CustomProperty(
             Name, [Getter](T* o) { return ColorToDesc(std::invoke(Getter, o)); },
-            [Setter](T* o, const TDescValue& v) { std::invoke(Setter, o, ColorFromDesc(v)); }, ColorToDesc(Default));
+            [Setter](T* o, const TDescValue& v) { std::invoke(Setter, o, ColorFromDesc(v)); },
+            ColorToDesc(Default));
     }
     // The last property added is written even when it has its default value.
     TClassBuilder& AlwaysStored() {
@@ -322,8 +313,7 @@ public:
         return *this;
     }
 
-    template <class G>
-    TClassBuilder& ObjectProperty(const std::string& Name, G Getter) {
+    template <class G> TClassBuilder& ObjectProperty(const std::string& Name, G Getter) {
         using U = std::remove_pointer_t<std::decay_t<std::invoke_result_t<G, T*>>>;
         TPropInfo p;
         p.Name = Name;
@@ -333,8 +323,7 @@ public:
         return *this;
     }
 
-    template <class G>
-    TClassBuilder& CollectionProperty(const std::string& Name, G Getter) {
+    template <class G> TClassBuilder& CollectionProperty(const std::string& Name, G Getter) {
         TPropInfo p;
         p.Name = Name;
         p.Kind = TPropKind::Collection;
@@ -352,7 +341,8 @@ public:
         p.GetRef = [Getter](void* o) -> TComponent* { return std::invoke(Getter, FromVoid<T>(o)); };
         p.SetRef = [Setter, Name](void* o, TComponent* c) {
             U* typed = dynamic_cast<U*>(c);
-            if (c && !typed) throw EConvertError(c->Name() + " is a " + c->ClassName() + ", not fit for " + Name);
+            if (c && !typed)
+                throw EConvertError(c->Name() + " is a " + c->ClassName() + ", not fit for " + Name);
             std::invoke(Setter, FromVoid<T>(o), typed);
         };
         FInfo.FProps.push_back(std::move(p));
@@ -361,8 +351,7 @@ public:
 
     // An event: a std::function data member (of T or a base) that a
     // description binds to a handler of the form class.
-    template <class C, class F>
-    TClassBuilder& EventProperty(const std::string& Name, F C::*Member) {
+    template <class C, class F> TClassBuilder& EventProperty(const std::string& Name, F C::*Member) {
         static_assert(std::is_base_of_v<C, T>);
         TPropInfo p;
         p.Name = Name;
@@ -383,21 +372,22 @@ public:
         h.Type = typeid(std::function<R(Args...)>);
         h.Bind = [Method](void* root) -> std::any {
             T* self = FromVoid<T>(root);
-            return std::function<R(Args...)>([self, Method](Args... a) -> R { return (self->*Method)(a...); });
+            return std::function<R(Args...)>(
+                [self, Method](Args... a) -> R { return (self->*Method)(a...); });
         };
         FInfo.FHandlers.push_back(std::move(h));
         return *this;
     }
 
     // A field of the form class bound to the component of that name.
-    template <class C, class U>
-    TClassBuilder& Field(const std::string& Name, U* C::*Member) {
+    template <class C, class U> TClassBuilder& Field(const std::string& Name, U* C::*Member) {
         static_assert(std::is_base_of_v<C, T> && std::is_base_of_v<TComponent, U>);
         TFieldInfo f;
         f.Name = Name;
         f.Set = [Member, Name](void* root, TComponent* c) {
             U* typed = dynamic_cast<U*>(c);
-            if (c && !typed) throw EConvertError(c->Name() + " is a " + c->ClassName() + ", not fit for field " + Name);
+            if (c && !typed)
+                throw EConvertError(c->Name() + " is a " + c->ClassName() + ", not fit for field " + Name);
             FromVoid<T>(root)->*Member = typed;
         };
         f.Get = [Member](void* root) -> TComponent* { return FromVoid<T>(root)->*Member; };
@@ -415,7 +405,8 @@ void RegisterCreator(TClassInfo& Info, std::function<TComponent*(TComponent*)> C
 // Component classes constructible from an owner can be created by descriptions.
 template <class T>
 TClassBuilder<T> RegisterClass(const std::string& AName, const std::string& AParentName = "") {
-    TClassInfo& info = ClassRegistry().Register(AName, AParentName, typeid(T), std::is_base_of_v<TPersistent, T>);
+    TClassInfo& info =
+        ClassRegistry().Register(AName, AParentName, typeid(T), std::is_base_of_v<TPersistent, T>);
     if constexpr (std::is_base_of_v<TComponent, T> && std::is_constructible_v<T, TComponent*> &&
                   !std::is_abstract_v<T>) {
         TClassBuilder<T> b(info);
@@ -425,9 +416,9 @@ TClassBuilder<T> RegisterClass(const std::string& AName, const std::string& APar
         return TClassBuilder<T>(info);
     }
 }
-template <class E>
-void RegisterEnum(std::vector<std::pair<E, std::string>> Values) {
+template <class E> void RegisterEnum(std::vector<std::pair<E, std::string>> Values) {
     TEnumInfo info;
-    for (auto& [v, n] : Values) info.Values.emplace_back(static_cast<int64_t>(v), n);
+    for (auto& [v, n] : Values)
+        info.Values.emplace_back(static_cast<int64_t>(v), n);
     ClassRegistry().RegisterEnum(typeid(E), std::move(info));
 }

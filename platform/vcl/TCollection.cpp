@@ -46,7 +46,8 @@ TCollection::TCollection(TItemFactory ItemFactory) : FItemFactory(std::move(Item
 TCollection::~TCollection() {
     // Update is not called from here: a derived class is already gone.
     ++FUpdateCount;
-    while (!FItems.empty()) delete FItems.back();
+    while (!FItems.empty())
+        delete FItems.back();
 }
 
 TCollectionItem* TCollection::Add() {
@@ -77,7 +78,8 @@ void TCollection::Delete(int Index) {
 void TCollection::Clear() {
     if (FItems.empty()) return;
     BeginUpdate();
-    while (!FItems.empty()) delete FItems.back();
+    while (!FItems.empty())
+        delete FItems.back();
     EndUpdate();
 }
 
@@ -110,7 +112,8 @@ void TCollection::Assign(const TPersistent* Source) {
     BeginUpdate();
     try {
         Clear();
-        for (TCollectionItem* item : other->FItems) Add()->Assign(item);
+        for (TCollectionItem* item : other->FItems)
+            Add()->Assign(item);
     } catch (...) {
         EndUpdate();
         throw;

@@ -43,8 +43,7 @@ public:
     explicit TCollection(TItemFactory ItemFactory);
     ~TCollection() override;
 
-    template <class TItem>
-    static TItemFactory FactoryOf() {
+    template <class TItem> static TItemFactory FactoryOf() {
         return [](TCollection* c) -> TCollectionItem* { return new TItem(c); };
     }
 

@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cctype>
 
-
 bool IsValidIdent(std::string_view Ident) {
     if (Ident.empty()) return false;
     auto alpha = [](char c) { return std::isalpha(static_cast<unsigned char>(c)) || c == '_'; };
@@ -86,10 +85,10 @@ void TComponent::SetName(const std::string& NewName) {
     FName = NewName;
 }
 
-void TComponent::ValidateRename(TComponent* AComponent, const std::string& CurName, const std::string& NewName) {
+void TComponent::ValidateRename(TComponent* AComponent, const std::string& CurName,
+                                const std::string& NewName) {
     if (!AComponent || SameText(CurName, NewName) || NewName.empty()) return;
-    if (FindComponent(NewName))
-        throw EComponentError("A component named " + NewName + " already exists");
+    if (FindComponent(NewName)) throw EComponentError("A component named " + NewName + " already exists");
 }
 
 TComponent* TComponent::FindComponent(std::string_view AName) const {

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "platform/base/Exception.h"
-#include "platform/base/SysUtils.h"
 #include "platform/base/Set.h"
+#include "platform/base/SysUtils.h"
 #include "platform/vcl/TPersistent.h"
 
 #include <cstdint>
@@ -14,7 +14,6 @@
 #include <vector>
 
 class TComponent;
-
 
 enum TOperation { opInsert, opRemove };
 
@@ -73,8 +72,7 @@ public:
 protected:
     // Points Field at Value, moving this component's free notification from the
     // old target to the new one; false when Field already was Value.
-    template <class T>
-    bool ReferTo(T*& Field, T* Value) {
+    template <class T> bool ReferTo(T*& Field, T* Value) {
         if (Field == Value) return false;
         if (Field) Field->RemoveFreeNotification(this);
         Field = Value;
@@ -83,7 +81,6 @@ protected:
     }
 
 public:
-
     // The component a description nests this one in (a control's parent, a
     // menu item's parent item); the reader sets it, the writer asks for it.
     virtual void SetParentComponent(TComponent* Value);
@@ -118,7 +115,8 @@ public:
 
 protected:
     virtual void Notification(TComponent* AComponent, TOperation Operation);
-    virtual void ValidateRename(TComponent* AComponent, const std::string& CurName, const std::string& NewName);
+    virtual void ValidateRename(TComponent* AComponent, const std::string& CurName,
+                                const std::string& NewName);
     // Called when destruction starts, while the object is still whole.
     virtual void Destroying();
     void SetComponentStateItem(TComponentStateItem Item, bool On);
@@ -144,7 +142,6 @@ struct TComponentDeleter {
         if (AComponent) AComponent->Free();
     }
 };
-template <class T>
-using TComponentPtr = std::unique_ptr<T, TComponentDeleter>;
+template <class T> using TComponentPtr = std::unique_ptr<T, TComponentDeleter>;
 
 bool IsValidIdent(std::string_view Ident);

@@ -25,7 +25,8 @@ public:
     ~TLoader() {
         // On failure the components stay with their owner, no longer loading.
         if (!FDone)
-            for (TComponent* c : FLoaded) c->EndLoading();
+            for (TComponent* c : FLoaded)
+                c->EndLoading();
     }
 
     void Run(const TDescObject& D) {
@@ -36,11 +37,13 @@ public:
         FRootClass = info;
         Begin(FRoot);
         Apply(ToVoid(static_cast<TPersistent*>(FRoot)), info, FRoot, D.Properties);
-        for (const TDescObject& child : D.Children) ReadChild(child, FRoot);
+        for (const TDescObject& child : D.Children)
+            ReadChild(child, FRoot);
         ResolveFixups();
         BindFields();
         FDone = true;
-        for (TComponent* c : FLoaded) c->EndLoading();
+        for (TComponent* c : FLoaded)
+            c->EndLoading();
         for (TComponent* c : FLoaded) {
             TComponent::TKeepAlive alive(c);
             c->Loaded();
@@ -48,8 +51,7 @@ public:
     }
 
 private:
-    template <class F>
-    void Guard(int Line, F&& Action) {
+    template <class F> void Guard(int Line, F&& Action) {
         try {
             Action();
         } catch (const EDescriptionError&) {
@@ -72,7 +74,8 @@ private:
         } else {
             const TClassInfo* info = ClassRegistry().Find(D.ClassName);
             if (!info) throw EDescriptionError(D.Line, "class " + D.ClassName + " not found");
-            if (!info->CanCreate()) throw EDescriptionError(D.Line, "class " + D.ClassName + " cannot be created");
+            if (!info->CanCreate())
+                throw EDescriptionError(D.Line, "class " + D.ClassName + " cannot be created");
             Guard(D.Line, [&] {
                 comp = info->Create(FRoot);
                 try {
@@ -89,12 +92,14 @@ private:
         const TClassInfo* info = ClassRegistry().ClassOf(comp);
         if (!info) throw EDescriptionError(D.Line, "class " + comp->ClassName() + " not found");
         Apply(ToVoid(static_cast<TPersistent*>(comp)), info, comp, D.Properties);
-        for (const TDescObject& child : D.Children) ReadChild(child, comp);
+        for (const TDescObject& child : D.Children)
+            ReadChild(child, comp);
     }
 
     void Apply(void* Object, const TClassInfo* Class, TComponent* Component,
                const std::vector<TDescProperty>& Props) {
-        for (const TDescProperty& p : Props) ApplyOne(Object, Class, Component, p);
+        for (const TDescProperty& p : Props)
+            ApplyOne(Object, Class, Component, p);
     }
 
     void ApplyOne(void* Object, const TClassInfo* Class, TComponent* Component, const TDescProperty& P) {
@@ -114,7 +119,8 @@ private:
             if (prop->Kind != TPropKind::Object)
                 throw EDescriptionError(P.Line, "property \"" + std::string(head) + "\" has no parts");
             TObjectRef ref = prop->GetObject(Object);
-            if (!ref.Ptr) throw EDescriptionError(P.Line, "property \"" + std::string(head) + "\" is not set");
+            if (!ref.Ptr)
+                throw EDescriptionError(P.Line, "property \"" + std::string(head) + "\" is not set");
             Object = ref.Ptr;
             Class = ref.Class;
             Component = nullptr;
@@ -140,7 +146,8 @@ private:
                 for (const TDescItem& item : v.Items) {
                     TCollectionItem* it = coll->Add();
                     const TClassInfo* itemClass = ClassRegistry().ClassOf(it);
-                    if (!itemClass) throw EDescriptionError(item.Line, "class " + it->ClassName() + " not found");
+                    if (!itemClass)
+                        throw EDescriptionError(item.Line, "class " + it->ClassName() + " not found");
                     Apply(ToVoid(static_cast<TPersistent*>(it)), itemClass, nullptr, item.Properties);
                 }
             } catch (...) {
@@ -152,7 +159,8 @@ private:
         }
         case TPropKind::Reference:
             if (v.Kind != TDescValueKind::Ident)
-                throw EDescriptionError(P.Line, "a component name expected for property \"" + Prop->Name + "\"");
+                throw EDescriptionError(P.Line,
+                                        "a component name expected for property \"" + Prop->Name + "\"");
             if (SameText(v.Text, "nil"))
                 Guard(P.Line, [&] { Prop->SetRef(Object, nullptr); });
             else
@@ -163,7 +171,8 @@ private:
                 throw EDescriptionError(P.Line, "a handler name expected for event \"" + Prop->Name + "\"");
             const THandlerInfo* h = FRootClass->FindHandler(v.Text);
             if (!h)
-                throw EDescriptionError(P.Line, "handler " + v.Text + " not found in class " + FRootClass->Name());
+                throw EDescriptionError(P.Line,
+                                        "handler " + v.Text + " not found in class " + FRootClass->Name());
             if (h->Type != Prop->HandlerType)
                 throw EDescriptionError(P.Line, "handler " + v.Text + " does not fit event " + Prop->Name);
             Prop->SetEvent(Object, h->Bind(ToVoid(static_cast<TPersistent*>(FRoot))));
@@ -173,17 +182,18 @@ private:
         }
     }
 
-
     TComponent* FindTarget(const std::string& Name) const {
         size_t dot = Name.find('.');
         if (dot == std::string::npos) {
             if (SameText(Name, FRoot->Name())) return FRoot;
             if (TComponent* c = FRoot->FindComponent(Name)) return c;
-            return TComponentReader::FindGlobalComponent ? TComponentReader::FindGlobalComponent(Name) : nullptr;
+            return TComponentReader::FindGlobalComponent ? TComponentReader::FindGlobalComponent(Name)
+                                                         : nullptr;
         }
         std::string owner = Name.substr(0, dot);
         TComponent* base = SameText(owner, FRoot->Name()) ? FRoot : nullptr;
-        if (!base && TComponentReader::FindGlobalComponent) base = TComponentReader::FindGlobalComponent(owner);
+        if (!base && TComponentReader::FindGlobalComponent)
+            base = TComponentReader::FindGlobalComponent(owner);
         return base ? base->FindComponent(Name.substr(dot + 1)) : nullptr;
     }
 
@@ -198,8 +208,7 @@ private:
     void BindFields() {
         void* root = ToVoid(static_cast<TPersistent*>(FRoot));
         for (const TFieldInfo* f : FRootClass->Fields())
-            if (TComponent* c = FRoot->FindComponent(f->Name))
-                Guard(FLine(c), [&] { f->Set(root, c); });
+            if (TComponent* c = FRoot->FindComponent(f->Name)) Guard(FLine(c), [&] { f->Set(root, c); });
     }
 
     int FLine(TComponent* C) const {
@@ -237,6 +246,7 @@ bool TComponentReader::ReadInherited(TComponent* Root) {
     std::vector<std::string_view> texts;
     for (const TClassInfo* c = ClassRegistry().ClassOf(Root); c; c = c->Parent())
         if (auto text = FindFormResource(c->Name())) texts.push_back(*text);
-    for (auto it = texts.rbegin(); it != texts.rend(); ++it) ReadText(Root, *it);
+    for (auto it = texts.rbegin(); it != texts.rend(); ++it)
+        ReadText(Root, *it);
     return !texts.empty();
 }

@@ -66,7 +66,8 @@ void TSizeConstraints::Changed() {
 
 TCustomForm* GetParentForm(const TControl* Control) {
     const TControl* c = Control;
-    while (c && c->Parent()) c = c->Parent();
+    while (c && c->Parent())
+        c = c->Parent();
     return const_cast<TCustomForm*>(dynamic_cast<const TCustomForm*>(c));
 }
 
@@ -353,27 +354,69 @@ void TControl::WndProc(TMessage& Message) {
 
 void TControl::Dispatch(TMessage& Message) {
     switch (Message.Msg) {
-    case WM_PAINT: WMPaint(Message); return;
-    case WM_MOUSEMOVE: WMMouseMove(Message); return;
-    case WM_LBUTTONDOWN: WMMouseButton(Message, TMouseButton::mbLeft, true, false); return;
-    case WM_LBUTTONUP: WMMouseButton(Message, TMouseButton::mbLeft, false, false); return;
-    case WM_LBUTTONDBLCLK: WMMouseButton(Message, TMouseButton::mbLeft, true, true); return;
-    case WM_RBUTTONDOWN: WMMouseButton(Message, TMouseButton::mbRight, true, false); return;
-    case WM_RBUTTONUP: WMMouseButton(Message, TMouseButton::mbRight, false, false); return;
-    case WM_RBUTTONDBLCLK: WMMouseButton(Message, TMouseButton::mbRight, true, true); return;
-    case WM_MBUTTONDOWN: WMMouseButton(Message, TMouseButton::mbMiddle, true, false); return;
-    case WM_MBUTTONUP: WMMouseButton(Message, TMouseButton::mbMiddle, false, false); return;
-    case WM_MBUTTONDBLCLK: WMMouseButton(Message, TMouseButton::mbMiddle, true, true); return;
-    case CM_ENABLEDCHANGED: CMEnabledChanged(Message); return;
-    case CM_VISIBLECHANGED: CMVisibleChanged(Message); return;
-    case CM_TEXTCHANGED: CMTextChanged(Message); return;
-    case CM_FONTCHANGED: CMFontChanged(Message); return;
-    case CM_COLORCHANGED: CMColorChanged(Message); return;
-    case CM_PARENTFONTCHANGED: CMParentFontChanged(Message); return;
-    case CM_PARENTCOLORCHANGED: CMParentColorChanged(Message); return;
-    case CM_PARENTSHOWHINTCHANGED: CMParentShowHintChanged(Message); return;
-    case CM_MOUSEENTER: CMMouseEnter(Message); return;
-    case CM_MOUSELEAVE: CMMouseLeave(Message); return;
+    case WM_PAINT:
+        WMPaint(Message);
+        return;
+    case WM_MOUSEMOVE:
+        WMMouseMove(Message);
+        return;
+    case WM_LBUTTONDOWN:
+        WMMouseButton(Message, TMouseButton::mbLeft, true, false);
+        return;
+    case WM_LBUTTONUP:
+        WMMouseButton(Message, TMouseButton::mbLeft, false, false);
+        return;
+    case WM_LBUTTONDBLCLK:
+        WMMouseButton(Message, TMouseButton::mbLeft, true, true);
+        return;
+    case WM_RBUTTONDOWN:
+        WMMouseButton(Message, TMouseButton::mbRight, true, false);
+        return;
+    case WM_RBUTTONUP:
+        WMMouseButton(Message, TMouseButton::mbRight, false, false);
+        return;
+    case WM_RBUTTONDBLCLK:
+        WMMouseButton(Message, TMouseButton::mbRight, true, true);
+        return;
+    case WM_MBUTTONDOWN:
+        WMMouseButton(Message, TMouseButton::mbMiddle, true, false);
+        return;
+    case WM_MBUTTONUP:
+        WMMouseButton(Message, TMouseButton::mbMiddle, false, false);
+        return;
+    case WM_MBUTTONDBLCLK:
+        WMMouseButton(Message, TMouseButton::mbMiddle, true, true);
+        return;
+    case CM_ENABLEDCHANGED:
+        CMEnabledChanged(Message);
+        return;
+    case CM_VISIBLECHANGED:
+        CMVisibleChanged(Message);
+        return;
+    case CM_TEXTCHANGED:
+        CMTextChanged(Message);
+        return;
+    case CM_FONTCHANGED:
+        CMFontChanged(Message);
+        return;
+    case CM_COLORCHANGED:
+        CMColorChanged(Message);
+        return;
+    case CM_PARENTFONTCHANGED:
+        CMParentFontChanged(Message);
+        return;
+    case CM_PARENTCOLORCHANGED:
+        CMParentColorChanged(Message);
+        return;
+    case CM_PARENTSHOWHINTCHANGED:
+        CMParentShowHintChanged(Message);
+        return;
+    case CM_MOUSEENTER:
+        CMMouseEnter(Message);
+        return;
+    case CM_MOUSELEAVE:
+        CMMouseLeave(Message);
+        return;
     }
     DefaultHandler(Message);
 }

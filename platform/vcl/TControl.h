@@ -96,7 +96,8 @@ private:
 };
 
 using TWndMethod = std::function<void(TMessage& Message)>;
-using TMouseEvent = std::function<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
+using TMouseEvent =
+    std::function<void(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y)>;
 
 // Anything placed on a form: bounds within its parent's client area,
 // visibility, text, font and colour, alignment, the mouse and a message

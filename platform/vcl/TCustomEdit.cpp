@@ -25,13 +25,16 @@ int CharClass(char32_t C) {
 std::u32string SingleLine(const std::u32string& S) {
     auto isBreak = [](char32_t c) { return c == '\r' || c == '\n'; };
     size_t b = 0, e = S.size();
-    while (b < e && isBreak(S[b])) ++b;
-    while (e > b && isBreak(S[e - 1])) --e;
+    while (b < e && isBreak(S[b]))
+        ++b;
+    while (e > b && isBreak(S[e - 1]))
+        --e;
     std::u32string out;
     for (size_t i = b; i < e; ++i) {
         if (isBreak(S[i])) {
             if (out.empty() || out.back() != ' ' || !isBreak(S[i - 1])) out += U' ';
-            while (i + 1 < e && isBreak(S[i + 1])) ++i;
+            while (i + 1 < e && isBreak(S[i + 1]))
+                ++i;
         } else {
             out += S[i];
         }
@@ -106,7 +109,8 @@ void TCustomEdit::SetPasswordChar(char32_t Value) {
     FPasswordChar = Value;
     if (HandleAllocated()) {
         intptr_t style = GetWindowLongPtr(FHandle, GWL_STYLE);
-        SetWindowLongPtr(FHandle, GWL_STYLE, Value ? (style | ES_PASSWORD) : (style & ~intptr_t(ES_PASSWORD)));
+        SetWindowLongPtr(FHandle, GWL_STYLE,
+                         Value ? (style | ES_PASSWORD) : (style & ~intptr_t(ES_PASSWORD)));
     }
     FLayoutValid = false;
     UpdateLayout();
@@ -252,10 +256,12 @@ int TCustomEdit::PositionAt(int X) {
 
 int TCustomEdit::WordStart(int Pos) const {
     int p = Pos;
-    while (p > 0 && CharClass(FChars[p - 1]) == 0) --p;
+    while (p > 0 && CharClass(FChars[p - 1]) == 0)
+        --p;
     if (p > 0) {
         int k = CharClass(FChars[p - 1]);
-        while (p > 0 && CharClass(FChars[p - 1]) == k) --p;
+        while (p > 0 && CharClass(FChars[p - 1]) == k)
+            --p;
     }
     return p;
 }
@@ -266,8 +272,10 @@ int TCustomEdit::WordEnd(int Pos) const {
     if (p < n) {
         int k = CharClass(FChars[p]);
         if (k != 0)
-            while (p < n && CharClass(FChars[p]) == k) ++p;
-        while (p < n && CharClass(FChars[p]) == 0) ++p;
+            while (p < n && CharClass(FChars[p]) == k)
+                ++p;
+        while (p < n && CharClass(FChars[p]) == 0)
+            ++p;
     }
     return p;
 }
@@ -350,8 +358,12 @@ void TCustomEdit::KeyDownDefault(uint16_t Key) {
         else
             moveTo(FCaret + 1);
         break;
-    case VK_HOME: moveTo(0); break;
-    case VK_END: moveTo(n); break;
+    case VK_HOME:
+        moveTo(0);
+        break;
+    case VK_END:
+        moveTo(n);
+        break;
     case VK_DELETE:
         if (shift) {
             Perform(WM_CUT);
@@ -378,11 +390,21 @@ void TCustomEdit::CharDefault(char32_t Ch) {
         if (FAnchor == FCaret && FCaret > 0) FAnchor = FCaret - 1;
         ReplaceSelection({}, TEditKind::Other);
         return;
-    case 1: SelectAll(); return;          // Ctrl+A
-    case 3: Perform(WM_COPY); return;     // Ctrl+C
-    case 22: Perform(WM_PASTE); return;   // Ctrl+V
-    case 24: Perform(WM_CUT); return;     // Ctrl+X
-    case 26: Perform(WM_UNDO); return;    // Ctrl+Z
+    case 1:
+        SelectAll();
+        return; // Ctrl+A
+    case 3:
+        Perform(WM_COPY);
+        return; // Ctrl+C
+    case 22:
+        Perform(WM_PASTE);
+        return; // Ctrl+V
+    case 24:
+        Perform(WM_CUT);
+        return; // Ctrl+X
+    case 26:
+        Perform(WM_UNDO);
+        return; // Ctrl+Z
     }
     if (Ch < 32 || Ch == 127 || FReadOnly) return;
     ReplaceSelection(std::u32string(1, Ch), TEditKind::Typing);
@@ -405,15 +427,19 @@ void TCustomEdit::MouseDefault(TMessage& Message) {
         int p = std::min(PositionAt(x), n - 1);
         const int k = CharClass(FChars[p]);
         int s = p, e = p;
-        while (s > 0 && CharClass(FChars[s - 1]) == k) --s;
-        while (e < n && CharClass(FChars[e]) == k) ++e;
+        while (s > 0 && CharClass(FChars[s - 1]) == k)
+            --s;
+        while (e < n && CharClass(FChars[e]) == k)
+            ++e;
         SetSelection(s, e);
         break;
     }
     case WM_MOUSEMOVE:
         if (FMouseSelecting) SetSelection(FAnchor, PositionAt(x));
         break;
-    case WM_LBUTTONUP: FMouseSelecting = false; break;
+    case WM_LBUTTONUP:
+        FMouseSelecting = false;
+        break;
     }
 }
 
@@ -423,8 +449,12 @@ void TCustomEdit::DefaultHandler(TMessage& Message) {
         Message.Result = DLGC_WANTCHARS | DLGC_WANTARROWS | DLGC_HASSETSEL;
         if (EditStyle() & ES_MULTILINE) Message.Result |= DLGC_WANTALLKEYS;
         return;
-    case WM_KEYDOWN: KeyDownDefault(static_cast<uint16_t>(Message.WParam)); return;
-    case WM_CHAR: CharDefault(static_cast<char32_t>(Message.WParam)); return;
+    case WM_KEYDOWN:
+        KeyDownDefault(static_cast<uint16_t>(Message.WParam));
+        return;
+    case WM_CHAR:
+        CharDefault(static_cast<char32_t>(Message.WParam));
+        return;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
     case WM_MOUSEMOVE:
@@ -479,9 +509,15 @@ void TCustomEdit::DefaultHandler(TMessage& Message) {
         Message.Result = 1;
         return;
     }
-    case EM_CANUNDO: Message.Result = FUndo.Valid ? 1 : 0; return;
-    case EM_EMPTYUNDOBUFFER: FUndo.Valid = false; return;
-    case EM_GETSEL: Message.Result = MakeLParam(SelStart(), SelStart() + SelLength()); return;
+    case EM_CANUNDO:
+        Message.Result = FUndo.Valid ? 1 : 0;
+        return;
+    case EM_EMPTYUNDOBUFFER:
+        FUndo.Valid = false;
+        return;
+    case EM_GETSEL:
+        Message.Result = MakeLParam(SelStart(), SelStart() + SelLength());
+        return;
     case EM_SETSEL: {
         const int n = static_cast<int>(FChars.size());
         int a = static_cast<int>(static_cast<intptr_t>(Message.WParam));
@@ -492,12 +528,16 @@ void TCustomEdit::DefaultHandler(TMessage& Message) {
         return;
     }
     case EM_SETMARGINS:
-        if (Message.WParam & EC_LEFTMARGIN) FLeftMargin = std::max(LoPart(static_cast<uint64_t>(Message.LParam)), 0);
-        if (Message.WParam & EC_RIGHTMARGIN) FRightMargin = std::max(HiPart(static_cast<uint64_t>(Message.LParam)), 0);
+        if (Message.WParam & EC_LEFTMARGIN)
+            FLeftMargin = std::max(LoPart(static_cast<uint64_t>(Message.LParam)), 0);
+        if (Message.WParam & EC_RIGHTMARGIN)
+            FRightMargin = std::max(HiPart(static_cast<uint64_t>(Message.LParam)), 0);
         UpdateLayout();
         Invalidate();
         return;
-    case EM_GETMARGINS: Message.Result = MakeLParam(FLeftMargin, FRightMargin); return;
+    case EM_GETMARGINS:
+        Message.Result = MakeLParam(FLeftMargin, FRightMargin);
+        return;
     case EM_SETRECTNP:
         // A null rectangle goes back to the client area less the margins.
         FHasFormatRect = Message.LParam != 0;

@@ -64,12 +64,20 @@ void TCustomForm::CreateParams(TCreateParams& Params) {
     Params.Style &= ~uint32_t(WS_CHILD | WS_VISIBLE);
     Params.WndParent = nullptr;
     switch (FBorderStyle) {
-    case bsNone: Params.Style |= WS_POPUP; break;
+    case bsNone:
+        Params.Style |= WS_POPUP;
+        break;
     case bsSingle:
-    case bsToolWindow: Params.Style |= WS_CAPTION | WS_BORDER; break;
-    case bsDialog: Params.Style |= WS_CAPTION | WS_DLGFRAME; break;
+    case bsToolWindow:
+        Params.Style |= WS_CAPTION | WS_BORDER;
+        break;
+    case bsDialog:
+        Params.Style |= WS_CAPTION | WS_DLGFRAME;
+        break;
     case bsSizeable:
-    case bsSizeToolWin: Params.Style |= WS_CAPTION | WS_THICKFRAME; break;
+    case bsSizeToolWin:
+        Params.Style |= WS_CAPTION | WS_THICKFRAME;
+        break;
     }
     if (FBorderStyle != bsNone) {
         if (FBorderIcons.Contains(biSystemMenu)) Params.Style |= WS_SYSMENU;
@@ -91,11 +99,14 @@ void TCustomForm::PlaceByPosition() {
     TRect area;
     switch (FPosition) {
     case poScreenCenter:
-    case poDesktopCenter: area = {0, 0, Screen->Width(), Screen->Height()}; break;
+    case poDesktopCenter:
+        area = {0, 0, Screen->Width(), Screen->Height()};
+        break;
     case poMainFormCenter:
     case poOwnerFormCenter: {
-        TCustomForm* other = FPosition == poMainFormCenter && Application ? Application->MainForm()
-                                                                          : dynamic_cast<TCustomForm*>(Owner());
+        TCustomForm* other = FPosition == poMainFormCenter && Application
+                                 ? Application->MainForm()
+                                 : dynamic_cast<TCustomForm*>(Owner());
         if (!other || other == this) {
             area = {0, 0, Screen->Width(), Screen->Height()};
         } else {
@@ -103,7 +114,8 @@ void TCustomForm::PlaceByPosition() {
         }
         break;
     }
-    default: return;
+    default:
+        return;
     }
     FLeft = area.Left + area.Width() / 2 - FWidth / 2;
     FTop = area.Top + area.Height() / 2 - FHeight / 2;
@@ -198,12 +210,17 @@ void TCustomForm::Close() {
         return;
     }
     switch (action) {
-    case caHide: Hide(); break;
+    case caHide:
+        Hide();
+        break;
     case caMinimize:
         if (HandleAllocated()) ShowWindow(FHandle, SW_MINIMIZE);
         break;
-    case caFree: Release(); break;
-    case caNone: break;
+    case caFree:
+        Release();
+        break;
+    case caNone:
+        break;
     }
 }
 
@@ -218,9 +235,14 @@ void TCustomForm::CloseModal() {
         DoClose(action);
     }
     switch (action) {
-    case caNone: FModalResult = mrNone; break;
-    case caFree: Release(); break;
-    default: break;
+    case caNone:
+        FModalResult = mrNone;
+        break;
+    case caFree:
+        Release();
+        break;
+    default:
+        break;
     }
 }
 
@@ -252,11 +274,13 @@ TModalResult TCustomForm::ShowModal() {
                 CloseModal();
         } while (FModalResult == mrNone && !FreePending());
     } catch (...) {
-        for (HWND w : disabled) EnableWindow(w, true);
+        for (HWND w : disabled)
+            EnableWindow(w, true);
         FFormState.Exclude(fsModal);
         throw;
     }
-    for (HWND w : disabled) EnableWindow(w, true);
+    for (HWND w : disabled)
+        EnableWindow(w, true);
     if (!FreePending()) Hide();
     FFormState.Exclude(fsModal);
     return FModalResult;
@@ -346,7 +370,8 @@ void TCustomForm::CMDialogKey(TMessage& Message) {
         case VK_RIGHT:
         case VK_DOWN:
             if (FActiveControl && FActiveControl->Parent()) {
-                FActiveControl->Parent()->SelectNext(FActiveControl, key == VK_RIGHT || key == VK_DOWN, false);
+                FActiveControl->Parent()->SelectNext(FActiveControl, key == VK_RIGHT || key == VK_DOWN,
+                                                     false);
                 Message.Result = 1;
                 return;
             }
@@ -358,9 +383,15 @@ void TCustomForm::CMDialogKey(TMessage& Message) {
 
 void TCustomForm::Dispatch(TMessage& Message) {
     switch (Message.Msg) {
-    case CM_DIALOGKEY: CMDialogKey(Message); return;
-    case CM_RELEASE: Free(); return;
-    case WM_CLOSE: Close(); return;
+    case CM_DIALOGKEY:
+        CMDialogKey(Message);
+        return;
+    case CM_RELEASE:
+        Free();
+        return;
+    case WM_CLOSE:
+        Close();
+        return;
     case CM_VISIBLECHANGED:
         if (FVisible) {
             HandleNeeded();

@@ -57,8 +57,7 @@ public:
     ~TCustomForm() override;
 
     // Makes a T, reads the descriptions of T and its ancestors, then runs OnCreate.
-    template <class T>
-    static T* Create(TComponent* AOwner) {
+    template <class T> static T* Create(TComponent* AOwner) {
         T* form = new T(AOwner);
         try {
             form->InitInheritedComponent();

@@ -10,7 +10,8 @@
 namespace {
 
 void CheckIndex(int Index, int Count) {
-    if (Index < 0 || Index >= Count) throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
+    if (Index < 0 || Index >= Count)
+        throw EListError("List index out of bounds (" + std::to_string(Index) + ")");
 }
 
 bool KeyIsDown(int VKey) {
@@ -53,7 +54,8 @@ void TListBoxStrings::SetObjects(int index, TObject* obj) {
 }
 
 void TListBoxStrings::InsertObject(int index, const std::string& s, TObject* obj) {
-    if (index < 0 || index > Count()) throw EListError("List index out of bounds (" + std::to_string(index) + ")");
+    if (index < 0 || index > Count())
+        throw EListError("List index out of bounds (" + std::to_string(index) + ")");
     auto at = static_cast<int>(
         FListBox->Perform(LB_INSERTSTRING, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&s)));
     if (at >= 0 && at < Count()) FListBox->FItems[size_t(at)].Obj = obj;
@@ -202,7 +204,8 @@ void TCustomListBox::Resize() {
 void TCustomListBox::SetMultiSelect(bool Value) {
     if (FMultiSelect == Value) return;
     FMultiSelect = Value;
-    for (TItem& i : FItems) i.Selected = false;
+    for (TItem& i : FItems)
+        i.Selected = false;
     if (!Value) FAnchorIndex = FItemIndex;
     Invalidate();
 }
@@ -213,7 +216,8 @@ void TCustomListBox::SetExtendedSelect(bool Value) {
 
 int TCustomListBox::SelCount() const {
     if (!FMultiSelect) return -1;
-    return static_cast<int>(std::count_if(FItems.begin(), FItems.end(), [](const TItem& i) { return i.Selected; }));
+    return static_cast<int>(
+        std::count_if(FItems.begin(), FItems.end(), [](const TItem& i) { return i.Selected; }));
 }
 
 bool TCustomListBox::Selected(int Index) const {
@@ -235,7 +239,8 @@ void TCustomListBox::SetSelected(int Index, bool Value) {
 
 void TCustomListBox::ClearSelection() {
     if (FMultiSelect) {
-        for (TItem& i : FItems) i.Selected = false;
+        for (TItem& i : FItems)
+            i.Selected = false;
         Invalidate();
     } else {
         SetItemIndex(-1);
@@ -244,7 +249,8 @@ void TCustomListBox::ClearSelection() {
 
 void TCustomListBox::SelectAll() {
     if (!FMultiSelect) return;
-    for (TItem& i : FItems) i.Selected = true;
+    for (TItem& i : FItems)
+        i.Selected = true;
     Invalidate();
 }
 
@@ -256,7 +262,8 @@ void TCustomListBox::SetSorted(bool Value) {
     std::string current = FItemIndex >= 0 ? FItems[size_t(FItemIndex)].S : std::string();
     TItem* caret = FItemIndex >= 0 ? &FItems[size_t(FItemIndex)] : nullptr;
     std::vector<size_t> order(FItems.size());
-    for (size_t i = 0; i < order.size(); ++i) order[i] = i;
+    for (size_t i = 0; i < order.size(); ++i)
+        order[i] = i;
     std::stable_sort(order.begin(), order.end(),
                      [&](size_t a, size_t b) { return CompareText(FItems[a].S, FItems[b].S) < 0; });
     std::vector<TItem> sorted;
@@ -369,7 +376,8 @@ int TCustomListBox::ItemAtPos(TPoint Pos, bool Existing) const {
 
 void TCustomListBox::SelectRange(int From, int To, bool Keep) {
     if (!Keep)
-        for (TItem& i : FItems) i.Selected = false;
+        for (TItem& i : FItems)
+            i.Selected = false;
     if (From < 0) From = To;
     for (int i = std::min(From, To); i <= std::max(From, To); ++i)
         if (i >= 0 && i < Count()) FItems[size_t(i)].Selected = true;
@@ -400,14 +408,30 @@ void TCustomListBox::KeyDownDefault(uint16_t Key) {
     const int caret = FItemIndex < 0 ? (FMultiSelect ? 0 : -1) : FItemIndex;
     int target;
     switch (Key) {
-    case VK_UP: target = caret - 1; break;
-    case VK_DOWN: target = caret + 1; break;
-    case VK_LEFT: target = FColumns > 0 ? caret - rows : caret - 1; break;
-    case VK_RIGHT: target = FColumns > 0 ? caret + rows : caret + 1; break;
-    case VK_PRIOR: target = caret - (FColumns > 0 ? rows * FColumns : std::max(rows - 1, 1)); break;
-    case VK_NEXT: target = caret + (FColumns > 0 ? rows * FColumns : std::max(rows - 1, 1)); break;
-    case VK_HOME: target = 0; break;
-    case VK_END: target = Count() - 1; break;
+    case VK_UP:
+        target = caret - 1;
+        break;
+    case VK_DOWN:
+        target = caret + 1;
+        break;
+    case VK_LEFT:
+        target = FColumns > 0 ? caret - rows : caret - 1;
+        break;
+    case VK_RIGHT:
+        target = FColumns > 0 ? caret + rows : caret + 1;
+        break;
+    case VK_PRIOR:
+        target = caret - (FColumns > 0 ? rows * FColumns : std::max(rows - 1, 1));
+        break;
+    case VK_NEXT:
+        target = caret + (FColumns > 0 ? rows * FColumns : std::max(rows - 1, 1));
+        break;
+    case VK_HOME:
+        target = 0;
+        break;
+    case VK_END:
+        target = Count() - 1;
+        break;
     case VK_SPACE:
         if (FMultiSelect && FItemIndex >= 0 && (!FExtendedSelect || ctrl)) {
             FItems[size_t(FItemIndex)].Selected = !FItems[size_t(FItemIndex)].Selected;
@@ -416,7 +440,8 @@ void TCustomListBox::KeyDownDefault(uint16_t Key) {
             Click();
         }
         return;
-    default: return;
+    default:
+        return;
     }
     if (caret < 0 && (Key == VK_UP || Key == VK_DOWN || Key == VK_LEFT || Key == VK_RIGHT)) target = 0;
     MoveCaret(target, shift, ctrl);
@@ -498,14 +523,28 @@ void TCustomListBox::Scroll(int Code, int Position, bool Horizontal) {
     const int unit = Horizontal ? rows : 1;
     const int page = Horizontal ? rows * std::max(FColumns, 1) : std::max(rows - 1, 1);
     switch (Code) {
-    case SB_LINEUP: SetTopIndex(FTopIndex - unit); break;
-    case SB_LINEDOWN: SetTopIndex(FTopIndex + unit); break;
-    case SB_PAGEUP: SetTopIndex(FTopIndex - page); break;
-    case SB_PAGEDOWN: SetTopIndex(FTopIndex + page); break;
+    case SB_LINEUP:
+        SetTopIndex(FTopIndex - unit);
+        break;
+    case SB_LINEDOWN:
+        SetTopIndex(FTopIndex + unit);
+        break;
+    case SB_PAGEUP:
+        SetTopIndex(FTopIndex - page);
+        break;
+    case SB_PAGEDOWN:
+        SetTopIndex(FTopIndex + page);
+        break;
     case SB_THUMBPOSITION:
-    case SB_THUMBTRACK: SetTopIndex(Position * unit); break;
-    case SB_TOP: SetTopIndex(0); break;
-    case SB_BOTTOM: SetTopIndex(MaxTopIndex()); break;
+    case SB_THUMBTRACK:
+        SetTopIndex(Position * unit);
+        break;
+    case SB_TOP:
+        SetTopIndex(0);
+        break;
+    case SB_BOTTOM:
+        SetTopIndex(MaxTopIndex());
+        break;
     }
 }
 
@@ -525,10 +564,18 @@ void TCustomListBox::DefaultHandler(TMessage& Message) {
         DeleteItem(static_cast<int>(Message.WParam));
         Message.Result = Count();
         return;
-    case LB_RESETCONTENT: ResetContent(); return;
-    case WM_GETDLGCODE: Message.Result = DLGC_WANTARROWS | DLGC_WANTCHARS; return;
-    case WM_KEYDOWN: KeyDownDefault(static_cast<uint16_t>(Message.WParam)); return;
-    case WM_CHAR: CharDefault(static_cast<char32_t>(Message.WParam)); return;
+    case LB_RESETCONTENT:
+        ResetContent();
+        return;
+    case WM_GETDLGCODE:
+        Message.Result = DLGC_WANTARROWS | DLGC_WANTCHARS;
+        return;
+    case WM_KEYDOWN:
+        KeyDownDefault(static_cast<uint16_t>(Message.WParam));
+        return;
+    case WM_CHAR:
+        CharDefault(static_cast<char32_t>(Message.WParam));
+        return;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK:
     case WM_MOUSEMOVE:

@@ -26,7 +26,8 @@ using TOwnerDrawState = TSet<TOwnerDrawStateItem>;
 enum TListBoxStyle { lbStandard, lbOwnerDrawFixed };
 
 class TWinControl;
-using TDrawItemEvent = std::function<void(TWinControl* Control, int Index, const TRect& Rect, TOwnerDrawState State)>;
+using TDrawItemEvent =
+    std::function<void(TWinControl* Control, int Index, const TRect& Rect, TOwnerDrawState State)>;
 
 class TCustomListBox;
 

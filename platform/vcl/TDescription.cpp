@@ -14,14 +14,21 @@ bool TDescObject::operator==(const TDescObject& Other) const {
 bool TDescValue::operator==(const TDescValue& Other) const {
     if (Kind != Other.Kind) return false;
     switch (Kind) {
-    case TDescValueKind::Integer: return Integer == Other.Integer;
-    case TDescValueKind::Float: return Float == Other.Float;
+    case TDescValueKind::Integer:
+        return Integer == Other.Integer;
+    case TDescValueKind::Float:
+        return Float == Other.Float;
     case TDescValueKind::String:
-    case TDescValueKind::Ident: return Text == Other.Text;
-    case TDescValueKind::Set: return Elements == Other.Elements;
-    case TDescValueKind::List: return List == Other.List;
-    case TDescValueKind::Collection: return Items == Other.Items;
-    case TDescValueKind::Binary: return Bytes == Other.Bytes;
+    case TDescValueKind::Ident:
+        return Text == Other.Text;
+    case TDescValueKind::Set:
+        return Elements == Other.Elements;
+    case TDescValueKind::List:
+        return List == Other.List;
+    case TDescValueKind::Collection:
+        return Items == Other.Items;
+    case TDescValueKind::Binary:
+        return Bytes == Other.Bytes;
     }
     return false;
 }

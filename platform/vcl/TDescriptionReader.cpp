@@ -140,7 +140,8 @@ private:
         char c = Peek();
         if (IsIdentStart(c)) {
             size_t start = FPos;
-            while (IsIdentChar(Peek()) || (Peek() == '.' && IsIdentStart(Peek(1)))) ++FPos;
+            while (IsIdentChar(Peek()) || (Peek() == '.' && IsIdentStart(Peek(1))))
+                ++FPos;
             FTok.Kind = TTok::Ident;
             FTok.Text = std::string(FText.substr(start, FPos - start));
         } else if (c == '\'' || c == '#') {
@@ -189,19 +190,22 @@ private:
             return;
         }
         size_t start = FPos;
-        while (std::isdigit(static_cast<unsigned char>(Peek()))) ++FPos;
+        while (std::isdigit(static_cast<unsigned char>(Peek())))
+            ++FPos;
         bool isFloat = false;
         if (Peek() == '.' && std::isdigit(static_cast<unsigned char>(Peek(1)))) {
             isFloat = true;
             ++FPos;
-            while (std::isdigit(static_cast<unsigned char>(Peek()))) ++FPos;
+            while (std::isdigit(static_cast<unsigned char>(Peek())))
+                ++FPos;
         }
         if ((Peek() == 'e' || Peek() == 'E') &&
             (std::isdigit(static_cast<unsigned char>(Peek(1))) ||
              ((Peek(1) == '-' || Peek(1) == '+') && std::isdigit(static_cast<unsigned char>(Peek(2)))))) {
             isFloat = true;
             FPos += 2;
-            while (std::isdigit(static_cast<unsigned char>(Peek()))) ++FPos;
+            while (std::isdigit(static_cast<unsigned char>(Peek())))
+                ++FPos;
         }
         std::string digits(FText.substr(start, FPos - start));
         if (IsIdentStart(Peek())) Fail(FLine, "bad number \"" + digits + Peek() + "\"");
@@ -220,7 +224,8 @@ private:
     }
 
     bool IsKeyword(const char* Word) const {
-        if (FTok.Kind != TTok::Ident || FTok.Text.size() != std::char_traits<char>::length(Word)) return false;
+        if (FTok.Kind != TTok::Ident || FTok.Text.size() != std::char_traits<char>::length(Word))
+            return false;
         for (size_t i = 0; i < FTok.Text.size(); ++i)
             if (std::tolower(static_cast<unsigned char>(FTok.Text[i])) != Word[i]) return false;
         return true;
@@ -239,10 +244,13 @@ private:
     }
     std::string Found() const {
         switch (FTok.Kind) {
-        case TTok::End: return " but the text ends";
+        case TTok::End:
+            return " but the text ends";
         case TTok::Ident:
-        case TTok::Symbol: return " but \"" + FTok.Text + "\" found";
-        default: return "";
+        case TTok::Symbol:
+            return " but \"" + FTok.Text + "\" found";
+        default:
+            return "";
         }
     }
 

@@ -15,8 +15,10 @@ public:
         Out += Obj.Inherited ? "inherited " : "object ";
         if (!Obj.Name.empty()) Out += Obj.Name + ": ";
         Out += Obj.ClassName + "\n";
-        for (const TDescProperty& p : Obj.Properties) Property(p, Depth + 1);
-        for (const TDescObject& child : Obj.Children) Object(child, Depth + 1);
+        for (const TDescProperty& p : Obj.Properties)
+            Property(p, Depth + 1);
+        for (const TDescObject& child : Obj.Children)
+            Object(child, Depth + 1);
         Indent(Depth);
         Out += "end\n";
     }
@@ -33,13 +35,22 @@ private:
 
     void Value(const TDescValue& V, int Depth) {
         switch (V.Kind) {
-        case TDescValueKind::Integer: Out += std::to_string(V.Integer); break;
-        case TDescValueKind::Float: Float(V.Float); break;
-        case TDescValueKind::String: Out += TDescriptionWriter::QuoteString(V.Text); break;
-        case TDescValueKind::Ident: Out += V.Text; break;
+        case TDescValueKind::Integer:
+            Out += std::to_string(V.Integer);
+            break;
+        case TDescValueKind::Float:
+            Float(V.Float);
+            break;
+        case TDescValueKind::String:
+            Out += TDescriptionWriter::QuoteString(V.Text);
+            break;
+        case TDescValueKind::Ident:
+            Out += V.Text;
+            break;
         case TDescValueKind::Set:
             Out += "[";
-            for (size_t i = 0; i < V.Elements.size(); ++i) Out += (i ? ", " : "") + V.Elements[i];
+            for (size_t i = 0; i < V.Elements.size(); ++i)
+                Out += (i ? ", " : "") + V.Elements[i];
             Out += "]";
             break;
         case TDescValueKind::List:
@@ -57,13 +68,16 @@ private:
                 Out += "\n";
                 Indent(Depth + 1);
                 Out += "item\n";
-                for (const TDescProperty& p : item.Properties) Property(p, Depth + 2);
+                for (const TDescProperty& p : item.Properties)
+                    Property(p, Depth + 2);
                 Indent(Depth + 1);
                 Out += "end";
             }
             Out += ">";
             break;
-        case TDescValueKind::Binary: Binary(V.Bytes, Depth); break;
+        case TDescValueKind::Binary:
+            Binary(V.Bytes, Depth);
+            break;
         }
     }
 

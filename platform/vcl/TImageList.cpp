@@ -27,7 +27,8 @@ void TCustomImageList::SetBkColor(TColor Value) {
     Change();
 }
 
-int TCustomImageList::AddPieces(const TBitmap* Image, const std::function<bool(int, int)>& Transparent, int At) {
+int TCustomImageList::AddPieces(const TBitmap* Image, const std::function<bool(int, int)>& Transparent,
+                                int At) {
     if (!Image || Image->Empty()) return -1;
     int first = At < 0 ? Count() : std::min(At, Count());
     std::vector<TBitmap> added;
@@ -48,7 +49,8 @@ int TCustomImageList::AddPieces(const TBitmap* Image, const std::function<bool(i
         }
         added.push_back(std::move(piece));
     }
-    FImages.insert(FImages.begin() + first, std::make_move_iterator(added.begin()), std::make_move_iterator(added.end()));
+    FImages.insert(FImages.begin() + first, std::make_move_iterator(added.begin()),
+                   std::make_move_iterator(added.end()));
     Change();
     return first;
 }
@@ -64,7 +66,8 @@ int TCustomImageList::AddMasked(const TBitmap* Image, TColor MaskColor) {
     if (!Image || Image->Empty()) return -1;
     uint32_t key = MaskColor == clDefault ? (Image->ScanLine(Image->Height() - 1)[0] & 0x00FFFFFFu)
                                           : (ColorToPixel(MaskColor) & 0x00FFFFFFu);
-    return AddPieces(Image, [Image, key](int x, int y) { return (Image->ScanLine(y)[x] & 0x00FFFFFFu) == key; });
+    return AddPieces(Image,
+                     [Image, key](int x, int y) { return (Image->ScanLine(y)[x] & 0x00FFFFFFu) == key; });
 }
 
 int TCustomImageList::Insert(int Index, const TBitmap* Image, const TBitmap* Mask) {

@@ -114,7 +114,9 @@ void TListHeader::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) 
 
 void TListHeader::Dispatch(TMessage& Message) {
     switch (Message.Msg) {
-    case HDM_GETITEMCOUNT: Message.Result = SectionCount(); return;
+    case HDM_GETITEMCOUNT:
+        Message.Result = SectionCount();
+        return;
     case HDM_GETITEMRECT: {
         int index = static_cast<int>(static_cast<intptr_t>(Message.WParam));
         bool valid = index >= 0 && index < SectionCount();
@@ -180,7 +182,8 @@ void TListHeader::Paint() {
                          : col->Alignment() == taCenter     ? DT_CENTER
                                                             : DT_LEFT;
         c->Brush()->SetStyle(bsClear);
-        DrawText(c->Handle(), col->Caption(), text, align | DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX);
+        DrawText(c->Handle(), col->Caption(), text,
+                 align | DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX);
     }
     // Below the last section's edge the strip stays plain.
     c->Brush()->SetColor(clBtnShadow);

@@ -146,7 +146,8 @@ void TListItems::Clear() {
         SetCount(0);
         return;
     }
-    for (auto& item : FItems) item->FIndex = -1;
+    for (auto& item : FItems)
+        item->FIndex = -1;
     FItems.clear();
     FOwner->ItemsCleared();
 }
@@ -164,5 +165,6 @@ void TListItems::EndUpdate() {
 }
 
 void TListItems::Renumber(int From) {
-    for (int i = From; i < static_cast<int>(FItems.size()); ++i) FItems[i]->FIndex = i;
+    for (int i = From; i < static_cast<int>(FItems.size()); ++i)
+        FItems[i]->FIndex = i;
 }

@@ -82,7 +82,8 @@ bool TCustomListView::OwnerDataFetch(TListItem* Item, TItemRequest) {
 int TCustomListView::OwnerDataFind(TItemFind Find, const std::string& FindString, TPoint FindPosition,
                                    void* FindData, int StartIndex, TSearchDirection Direction, bool Wrap) {
     int index = -1;
-    if (OnDataFind) OnDataFind(this, Find, FindString, FindPosition, FindData, StartIndex, Direction, Wrap, index);
+    if (OnDataFind)
+        OnDataFind(this, Find, FindString, FindPosition, FindData, StartIndex, Direction, Wrap, index);
     return index;
 }
 
@@ -118,8 +119,10 @@ void TCustomListView::ApplySelection(const std::vector<int>& Wanted) {
         if (!now && want) on.push_back(i);
     }
     if (off.empty() && on.empty()) return;
-    for (int i : off) SetRowSelectedRaw(i, false);
-    for (int i : on) SetRowSelectedRaw(i, true);
+    for (int i : off)
+        SetRowSelectedRaw(i, false);
+    for (int i : on)
+        SetRowSelectedRaw(i, true);
     Invalidate();
     // One notice per row, the rows left first, each group in row order.
     TKeepAlive alive(this);
@@ -146,7 +149,8 @@ void TCustomListView::SelectRow(int Index, TShiftState Shift, bool ByMouse) {
             if (RowSelectedRaw(i) != (i == Index)) wanted.push_back(i);
         FAnchor = Index;
     } else if (FMultiSelect && Shift.Contains(ssShift) && FAnchor >= 0 && FAnchor < count) {
-        for (int i = std::min(FAnchor, Index); i <= std::max(FAnchor, Index); ++i) wanted.push_back(i);
+        for (int i = std::min(FAnchor, Index); i <= std::max(FAnchor, Index); ++i)
+            wanted.push_back(i);
     } else {
         wanted.push_back(Index);
         FAnchor = Index;
@@ -193,7 +197,8 @@ void TCustomListView::SetItemFocused(TListItem* Value) {
 
 int TCustomListView::SelCount() const {
     int n = 0;
-    for (int i = 0; i < FItems->Count(); ++i) n += RowSelectedRaw(i) ? 1 : 0;
+    for (int i = 0; i < FItems->Count(); ++i)
+        n += RowSelectedRaw(i) ? 1 : 0;
     return n;
 }
 
@@ -204,7 +209,8 @@ void TCustomListView::ClearSelection() {
 void TCustomListView::SelectAll() {
     if (!FMultiSelect) return;
     std::vector<int> all(static_cast<size_t>(FItems->Count()));
-    for (int i = 0; i < static_cast<int>(all.size()); ++i) all[i] = i;
+    for (int i = 0; i < static_cast<int>(all.size()); ++i)
+        all[i] = i;
     ApplySelection(all);
 }
 
@@ -217,10 +223,14 @@ void TCustomListView::ItemsInserted(int Index) {
 }
 
 void TCustomListView::ItemsDeleted(int Index) {
-    if (FFocused == Index) FFocused = -1;
-    else if (FFocused > Index) --FFocused;
-    if (FAnchor == Index) FAnchor = -1;
-    else if (FAnchor > Index) --FAnchor;
+    if (FFocused == Index)
+        FFocused = -1;
+    else if (FFocused > Index)
+        --FFocused;
+    if (FAnchor == Index)
+        FAnchor = -1;
+    else if (FAnchor > Index)
+        --FAnchor;
     ContentChanged();
 }
 
@@ -254,7 +264,8 @@ void TCustomListView::ContentChanged() {
 
 bool TCustomListView::AlphaSort() {
     if (FOwnerData) return false;
-    TListItem* focused = FFocused >= 0 && FFocused < FItems->Count() ? FItems->FItems[FFocused].get() : nullptr;
+    TListItem* focused =
+        FFocused >= 0 && FFocused < FItems->Count() ? FItems->FItems[FFocused].get() : nullptr;
     TListItem* anchor = FAnchor >= 0 && FAnchor < FItems->Count() ? FItems->FItems[FAnchor].get() : nullptr;
     std::stable_sort(FItems->FItems.begin(), FItems->FItems.end(),
                      [this](const auto& a, const auto& b) { return CompareItems(a.get(), b.get()) < 0; });
@@ -265,13 +276,14 @@ bool TCustomListView::AlphaSort() {
     return true;
 }
 
-int TCustomListView::FindCaption(int StartIndex, const std::string& Value, bool Partial, bool Inclusive, bool Wrap) {
+int TCustomListView::FindCaption(int StartIndex, const std::string& Value, bool Partial, bool Inclusive,
+                                 bool Wrap) {
     int count = FItems->Count();
     if (count == 0) return -1;
     int start = std::clamp(Inclusive ? StartIndex : StartIndex + 1, 0, count);
     if (FOwnerData)
-        return OwnerDataFind(Partial ? ifPartialString : ifExactString, Value, {}, nullptr, start == count ? 0 : start,
-                             sdAll, Wrap);
+        return OwnerDataFind(Partial ? ifPartialString : ifExactString, Value, {}, nullptr,
+                             start == count ? 0 : start, sdAll, Wrap);
     std::string wanted = UpperCase(Value);
     auto matches = [&](int i) {
         std::string caption = UpperCase(FItems->FItems[i]->Caption());
@@ -382,7 +394,8 @@ int TCustomListView::ImageWidth(bool Large) const {
 
 int TCustomListView::ColumnsWidth() const {
     int width = 0;
-    for (int i = 0; i < FColumns->Count(); ++i) width += FColumns->Items(i)->Width();
+    for (int i = 0; i < FColumns->Count(); ++i)
+        width += FColumns->Items(i)->Width();
     return width;
 }
 
@@ -396,7 +409,8 @@ int TCustomListView::CellWidth() {
     if (FOwnerData)
         widest = 150;
     else
-        for (const auto& item : FItems->FItems) widest = std::max(widest, measure.Canvas()->TextWidth(item->Caption()));
+        for (const auto& item : FItems->FItems)
+            widest = std::max(widest, measure.Canvas()->TextWidth(item->Caption()));
     FCellWidth = 2 + (FSmallImages ? FSmallImages->Width() + 2 : 0) + widest + 8;
     FCellWidthValid = true;
     return FCellWidth;
@@ -404,8 +418,9 @@ int TCustomListView::CellWidth() {
 
 int TCustomListView::CellHeight() const {
     if (FViewStyle == vsIcon)
-        return ImageWidth(true) ? FLargeImages->Height() + TextHeightOf(const_cast<TCustomListView*>(this)->FFont) + 8
-                                : TextHeightOf(const_cast<TCustomListView*>(this)->FFont) + 8;
+        return ImageWidth(true)
+                   ? FLargeImages->Height() + TextHeightOf(const_cast<TCustomListView*>(this)->FFont) + 8
+                   : TextHeightOf(const_cast<TCustomListView*>(this)->FFont) + 8;
     return RowHeight();
 }
 
@@ -446,7 +461,8 @@ TRect TCustomListView::ItemRect(int Index, TDisplayCode Code) {
     if (FViewStyle == vsIcon) {
         int iw = ImageWidth(true);
         int ih = FLargeImages ? FLargeImages->Height() : 0;
-        TRect icon{b.Left + (b.Width() - iw) / 2, b.Top + 2, b.Left + (b.Width() - iw) / 2 + iw, b.Top + 2 + ih};
+        TRect icon{b.Left + (b.Width() - iw) / 2, b.Top + 2, b.Left + (b.Width() - iw) / 2 + iw,
+                   b.Top + 2 + ih};
         TRect label{b.Left, b.Top + ih + 4, b.Right, b.Bottom};
         if (Code == drIcon) return icon;
         if (Code == drLabel) return label;
@@ -487,9 +503,13 @@ int TCustomListView::IndexAt(int X, int Y) {
         if (Y < HeaderHeight()) return -1;
         candidate = (Y - HeaderHeight()) / RowHeight() + FTop;
         break;
-    case vsList: candidate = (X / CellWidth() + FTop) * PerLine() + Y / RowHeight(); break;
+    case vsList:
+        candidate = (X / CellWidth() + FTop) * PerLine() + Y / RowHeight();
+        break;
     case vsSmallIcon:
-    case vsIcon: candidate = ((Y + FScrollY) / CellHeight()) * PerLine() + X / CellWidth(); break;
+    case vsIcon:
+        candidate = ((Y + FScrollY) / CellHeight()) * PerLine() + X / CellWidth();
+        break;
     }
     if (candidate < 0 || candidate >= count) return -1;
     return ItemRect(candidate, drSelectBounds).Contains({X, Y}) ? candidate : -1;
@@ -502,9 +522,12 @@ TListItem* TCustomListView::GetItemAt(int X, int Y) {
 
 int TCustomListView::ItemsPerPage() {
     switch (FViewStyle) {
-    case vsReport: return std::max(0, (ClientHeight() - HeaderHeight()) / RowHeight());
-    case vsList: return PerLine() * std::max(1, ClientWidth() / CellWidth());
-    default: return PerLine() * std::max(1, ClientHeight() / CellHeight());
+    case vsReport:
+        return std::max(0, (ClientHeight() - HeaderHeight()) / RowHeight());
+    case vsList:
+        return PerLine() * std::max(1, ClientWidth() / CellWidth());
+    default:
+        return PerLine() * std::max(1, ClientHeight() / CellHeight());
     }
 }
 
@@ -514,9 +537,12 @@ int TCustomListView::VisibleRowCount() {
 
 int TCustomListView::TopIndex() {
     switch (FViewStyle) {
-    case vsReport: return FTop;
-    case vsList: return FTop * PerLine();
-    default: return FScrollY / CellHeight() * PerLine();
+    case vsReport:
+        return FTop;
+    case vsList:
+        return FTop * PerLine();
+    default:
+        return FScrollY / CellHeight() * PerLine();
     }
 }
 
@@ -525,21 +551,27 @@ void TCustomListView::MakeItemVisible(int Index, bool PartialOK) {
     switch (FViewStyle) {
     case vsReport: {
         int page = std::max(1, ItemsPerPage());
-        if (Index < FTop) SetTop(Index);
-        else if (Index >= FTop + page) SetTop(Index - page + 1);
+        if (Index < FTop)
+            SetTop(Index);
+        else if (Index >= FTop + page)
+            SetTop(Index - page + 1);
         break;
     }
     case vsList: {
         int column = Index / PerLine();
         int columns = std::max(1, ClientWidth() / CellWidth());
-        if (column < FTop) SetTop(column);
-        else if (column >= FTop + columns) SetTop(column - columns + 1);
+        if (column < FTop)
+            SetTop(column);
+        else if (column >= FTop + columns)
+            SetTop(column - columns + 1);
         break;
     }
     default: {
         TRect r = ItemRect(Index);
-        if (r.Top < 0 || (!PartialOK && r.Height() > ClientHeight())) SetScrollY(FScrollY + r.Top);
-        else if (r.Bottom > ClientHeight()) SetScrollY(FScrollY + r.Bottom - ClientHeight());
+        if (r.Top < 0 || (!PartialOK && r.Height() > ClientHeight()))
+            SetScrollY(FScrollY + r.Top);
+        else if (r.Bottom > ClientHeight())
+            SetScrollY(FScrollY + r.Bottom - ClientHeight());
         break;
     }
     }
@@ -628,8 +660,12 @@ void TCustomListView::Scroll(int DX, int DY) {
         SetTop(FTop + DY / RowHeight());
         SetScrollX(FScrollX + DX);
         break;
-    case vsList: SetTop(FTop + DX / CellWidth()); break;
-    default: SetScrollY(FScrollY + DY); break;
+    case vsList:
+        SetTop(FTop + DX / CellWidth());
+        break;
+    default:
+        SetScrollY(FScrollY + DY);
+        break;
     }
 }
 
@@ -689,8 +725,12 @@ void TCustomListView::KeyDown(uint16_t& Key, TShiftState Shift) {
     bool report = FViewStyle == vsReport;
     bool list = FViewStyle == vsList;
     switch (Key) {
-    case VK_UP: to = report || list ? from - 1 : from - per; break;
-    case VK_DOWN: to = report || list ? from + 1 : from + per; break;
+    case VK_UP:
+        to = report || list ? from - 1 : from - per;
+        break;
+    case VK_DOWN:
+        to = report || list ? from + 1 : from + per;
+        break;
     case VK_LEFT:
         if (report) {
             SetScrollX(FScrollX - 8);
@@ -707,11 +747,20 @@ void TCustomListView::KeyDown(uint16_t& Key, TShiftState Shift) {
         }
         to = list ? from + per : from + 1;
         break;
-    case VK_HOME: to = 0; break;
-    case VK_END: to = count - 1; break;
-    case VK_PRIOR: to = from - page; break;
-    case VK_NEXT: to = from + page; break;
-    default: return;
+    case VK_HOME:
+        to = 0;
+        break;
+    case VK_END:
+        to = count - 1;
+        break;
+    case VK_PRIOR:
+        to = from - page;
+        break;
+    case VK_NEXT:
+        to = from + page;
+        break;
+    default:
+        return;
     }
     Key = 0;
     to = std::clamp(to < 0 && from < 0 ? 0 : to, 0, count - 1);
@@ -741,10 +790,18 @@ void TCustomListView::KeyPress(char32_t& Key) {
 
 void TCustomListView::Dispatch(TMessage& Message) {
     switch (Message.Msg) {
-    case WM_GETDLGCODE: Message.Result = DLGC_WANTARROWS | DLGC_WANTCHARS; return;
-    case LVM_GETITEMCOUNT: Message.Result = FItems->Count(); return;
-    case LVM_GETCOUNTPERPAGE: Message.Result = ItemsPerPage(); return;
-    case LVM_GETTOPINDEX: Message.Result = TopIndex(); return;
+    case WM_GETDLGCODE:
+        Message.Result = DLGC_WANTARROWS | DLGC_WANTCHARS;
+        return;
+    case LVM_GETITEMCOUNT:
+        Message.Result = FItems->Count();
+        return;
+    case LVM_GETCOUNTPERPAGE:
+        Message.Result = ItemsPerPage();
+        return;
+    case LVM_GETTOPINDEX:
+        Message.Result = TopIndex();
+        return;
     case LVM_GETITEMRECT: {
         auto* r = reinterpret_cast<TRect*>(Message.LParam);
         int index = static_cast<int>(static_cast<intptr_t>(Message.WParam));
@@ -764,27 +821,55 @@ void TCustomListView::Dispatch(TMessage& Message) {
         if (FViewStyle == vsReport) {
             int page = std::max(1, ItemsPerPage());
             switch (code) {
-            case SB_LINEUP: SetTop(FTop - 1); break;
-            case SB_LINEDOWN: SetTop(FTop + 1); break;
-            case SB_PAGEUP: SetTop(FTop - page); break;
-            case SB_PAGEDOWN: SetTop(FTop + page); break;
+            case SB_LINEUP:
+                SetTop(FTop - 1);
+                break;
+            case SB_LINEDOWN:
+                SetTop(FTop + 1);
+                break;
+            case SB_PAGEUP:
+                SetTop(FTop - page);
+                break;
+            case SB_PAGEDOWN:
+                SetTop(FTop + page);
+                break;
             case SB_THUMBPOSITION:
-            case SB_THUMBTRACK: SetTop(pos); break;
-            case SB_TOP: SetTop(0); break;
-            case SB_BOTTOM: SetTop(FItems->Count()); break;
+            case SB_THUMBTRACK:
+                SetTop(pos);
+                break;
+            case SB_TOP:
+                SetTop(0);
+                break;
+            case SB_BOTTOM:
+                SetTop(FItems->Count());
+                break;
             }
         } else if (FViewStyle != vsList) {
             int line = RowHeight();
             int page = std::max(1, ClientHeight());
             switch (code) {
-            case SB_LINEUP: SetScrollY(FScrollY - line); break;
-            case SB_LINEDOWN: SetScrollY(FScrollY + line); break;
-            case SB_PAGEUP: SetScrollY(FScrollY - page); break;
-            case SB_PAGEDOWN: SetScrollY(FScrollY + page); break;
+            case SB_LINEUP:
+                SetScrollY(FScrollY - line);
+                break;
+            case SB_LINEDOWN:
+                SetScrollY(FScrollY + line);
+                break;
+            case SB_PAGEUP:
+                SetScrollY(FScrollY - page);
+                break;
+            case SB_PAGEDOWN:
+                SetScrollY(FScrollY + page);
+                break;
             case SB_THUMBPOSITION:
-            case SB_THUMBTRACK: SetScrollY(pos); break;
-            case SB_TOP: SetScrollY(0); break;
-            case SB_BOTTOM: SetScrollY(1 << 30); break;
+            case SB_THUMBTRACK:
+                SetScrollY(pos);
+                break;
+            case SB_TOP:
+                SetScrollY(0);
+                break;
+            case SB_BOTTOM:
+                SetScrollY(1 << 30);
+                break;
             }
         }
         return;
@@ -795,26 +880,54 @@ void TCustomListView::Dispatch(TMessage& Message) {
         if (FViewStyle == vsList) {
             int page = std::max(1, ClientWidth() / CellWidth());
             switch (code) {
-            case SB_LINELEFT: SetTop(FTop - 1); break;
-            case SB_LINERIGHT: SetTop(FTop + 1); break;
-            case SB_PAGELEFT: SetTop(FTop - page); break;
-            case SB_PAGERIGHT: SetTop(FTop + page); break;
+            case SB_LINELEFT:
+                SetTop(FTop - 1);
+                break;
+            case SB_LINERIGHT:
+                SetTop(FTop + 1);
+                break;
+            case SB_PAGELEFT:
+                SetTop(FTop - page);
+                break;
+            case SB_PAGERIGHT:
+                SetTop(FTop + page);
+                break;
             case SB_THUMBPOSITION:
-            case SB_THUMBTRACK: SetTop(pos); break;
-            case SB_LEFT: SetTop(0); break;
-            case SB_RIGHT: SetTop(FItems->Count()); break;
+            case SB_THUMBTRACK:
+                SetTop(pos);
+                break;
+            case SB_LEFT:
+                SetTop(0);
+                break;
+            case SB_RIGHT:
+                SetTop(FItems->Count());
+                break;
             }
         } else if (FViewStyle == vsReport) {
             int page = std::max(1, ClientWidth());
             switch (code) {
-            case SB_LINELEFT: SetScrollX(FScrollX - 8); break;
-            case SB_LINERIGHT: SetScrollX(FScrollX + 8); break;
-            case SB_PAGELEFT: SetScrollX(FScrollX - page); break;
-            case SB_PAGERIGHT: SetScrollX(FScrollX + page); break;
+            case SB_LINELEFT:
+                SetScrollX(FScrollX - 8);
+                break;
+            case SB_LINERIGHT:
+                SetScrollX(FScrollX + 8);
+                break;
+            case SB_PAGELEFT:
+                SetScrollX(FScrollX - page);
+                break;
+            case SB_PAGERIGHT:
+                SetScrollX(FScrollX + page);
+                break;
             case SB_THUMBPOSITION:
-            case SB_THUMBTRACK: SetScrollX(pos); break;
-            case SB_LEFT: SetScrollX(0); break;
-            case SB_RIGHT: SetScrollX(1 << 30); break;
+            case SB_THUMBTRACK:
+                SetScrollX(pos);
+                break;
+            case SB_LEFT:
+                SetScrollX(0);
+                break;
+            case SB_RIGHT:
+                SetScrollX(1 << 30);
+                break;
             }
         }
         return;
@@ -823,9 +936,15 @@ void TCustomListView::Dispatch(TMessage& Message) {
         // Three rows a notch (one column in list style), down for a negative delta.
         int steps = HiPart(Message.WParam) / WHEEL_DELTA;
         switch (FViewStyle) {
-        case vsReport: SetTop(FTop - steps * 3); break;
-        case vsList: SetTop(FTop - steps); break;
-        default: SetScrollY(FScrollY - steps * 3 * RowHeight()); break;
+        case vsReport:
+            SetTop(FTop - steps * 3);
+            break;
+        case vsList:
+            SetTop(FTop - steps);
+            break;
+        default:
+            SetScrollY(FScrollY - steps * 3 * RowHeight());
+            break;
         }
         Message.Result = 1;
         return;
@@ -863,12 +982,14 @@ void TCustomListView::Paint() {
         last = std::min(last, first + (ClientHeight() / CellHeight() + 2) * PerLine());
         break;
     }
-    for (int i = first; i <= last; ++i) DrawItem(c, i);
+    for (int i = first; i <= last; ++i)
+        DrawItem(c, i);
     if (FGridLines && FViewStyle == vsReport) {
         c->Brush()->SetStyle(bsSolid);
         c->Brush()->SetColor(cl3DLight);
         int rh = RowHeight();
-        for (int y = HeaderHeight() + rh - 1; y < ClientHeight(); y += rh) c->FillRect({0, y, ClientWidth(), y + 1});
+        for (int y = HeaderHeight() + rh - 1; y < ClientHeight(); y += rh)
+            c->FillRect({0, y, ClientWidth(), y + 1});
         int x = -FScrollX;
         for (int column : FOrder) {
             x += FColumns->Items(column)->Width();
@@ -909,8 +1030,8 @@ void TCustomListView::DrawItem(TCanvas* C, int Index) {
     TRect label = ItemRect(Index, drLabel);
     if (FViewStyle != vsReport) {
         if (FSmallImages) FSmallImages->Draw(C, icon.Left, icon.Top, item->ImageIndex());
-        TRect box{label.Left, label.Top, std::min(label.Right, label.Left + C->TextWidth(item->Caption()) + 4),
-                  label.Bottom};
+        TRect box{label.Left, label.Top,
+                  std::min(label.Right, label.Left + C->TextWidth(item->Caption()) + 4), label.Bottom};
         if (selected) fill(box, selBack);
         text({box.Left + 2, box.Top, box.Right, box.Bottom}, item->Caption(), DT_LEFT,
              selected ? selText : FFont.Color());

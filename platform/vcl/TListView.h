@@ -21,7 +21,8 @@ enum TSearchDirection { sdLeft, sdRight, sdAbove, sdBelow, sdAll };
 using TLVSelectItemEvent = std::function<void(TObject* Sender, TListItem* Item, bool Selected)>;
 using TLVChangeEvent = std::function<void(TObject* Sender, TListItem* Item, TItemChange Change)>;
 using TLVColumnClickEvent = std::function<void(TObject* Sender, TListColumn* Column)>;
-using TLVCompareEvent = std::function<void(TObject* Sender, TListItem* Item1, TListItem* Item2, int Data, int& Compare)>;
+using TLVCompareEvent =
+    std::function<void(TObject* Sender, TListItem* Item1, TListItem* Item2, int Data, int& Compare)>;
 using TLVOwnerDataEvent = std::function<void(TObject* Sender, TListItem* Item)>;
 using TLVOwnerDataFindEvent =
     std::function<void(TObject* Sender, TItemFind Find, const std::string& FindString, TPoint FindPosition,
@@ -116,8 +117,8 @@ protected:
     virtual void ColClick(TListColumn* Column);
     virtual int CompareItems(TListItem* Item1, TListItem* Item2);
     virtual bool OwnerDataFetch(TListItem* Item, TItemRequest Request);
-    virtual int OwnerDataFind(TItemFind Find, const std::string& FindString, TPoint FindPosition, void* FindData,
-                              int StartIndex, TSearchDirection Direction, bool Wrap);
+    virtual int OwnerDataFind(TItemFind Find, const std::string& FindString, TPoint FindPosition,
+                              void* FindData, int StartIndex, TSearchDirection Direction, bool Wrap);
     virtual void ScrollChanged();
 
     void Paint() override;
@@ -177,9 +178,9 @@ private:
     std::vector<bool> FOwnerSelected;
     int FFocused = -1;
     int FAnchor = -1;
-    int FTop = 0;      // report: first row; list: first column
-    int FScrollX = 0;  // report: pixels
-    int FScrollY = 0;  // icon styles: pixels
+    int FTop = 0;     // report: first row; list: first column
+    int FScrollX = 0; // report: pixels
+    int FScrollY = 0; // icon styles: pixels
     int FCellWidth = 0;
     bool FCellWidthValid = false;
     std::string FSearch;

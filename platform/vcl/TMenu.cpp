@@ -79,7 +79,8 @@ void TMenuItem::SetMenuIndex(int Value) {
 
 TMenu* TMenuItem::GetParentMenu() const {
     const TMenuItem* item = this;
-    while (item->FParent) item = item->FParent;
+    while (item->FParent)
+        item = item->FParent;
     return item->FMenu;
 }
 
@@ -116,7 +117,8 @@ void TMenuItem::SetChecked(bool Value) {
     FChecked = Value;
     if (Value && FRadioItem && FParent)
         for (TMenuItem* sibling : FParent->FItems)
-            if (sibling != this && sibling->FRadioItem && sibling->FGroupIndex == FGroupIndex && sibling->FChecked) {
+            if (sibling != this && sibling->FRadioItem && sibling->FGroupIndex == FGroupIndex &&
+                sibling->FChecked) {
                 sibling->FChecked = false;
                 sibling->MenuChanged(false);
             }

@@ -25,7 +25,8 @@ TPageControl::TPageControl(TComponent* AOwner) : TCustomControl(AOwner) {
 }
 
 TPageControl::~TPageControl() {
-    for (TTabSheet* page : FPages) page->FPageControl = nullptr;
+    for (TTabSheet* page : FPages)
+        page->FPageControl = nullptr;
     FPages.clear();
     FTabs.clear();
     FActivePage = nullptr;
@@ -183,7 +184,8 @@ void TPageControl::Layout() {
     int avail = extent - 2 * margin;
 
     std::vector<int> length(n), row(n), along(n);
-    for (int i = 0; i < n; ++i) length[i] = TabLength(FTabs[i]);
+    for (int i = 0; i < n; ++i)
+        length[i] = TabLength(FTabs[i]);
     int rows = 1;
     if (FMultiLine) {
         int pos = 0;
@@ -199,7 +201,8 @@ void TPageControl::Layout() {
     } else {
         // Tabs before the first shown one end at or left of 0.
         std::vector<int> acc(n + 1, 0);
-        for (int i = 0; i < n; ++i) acc[i + 1] = acc[i] + length[i] + gap;
+        for (int i = 0; i < n; ++i)
+            acc[i + 1] = acc[i] + length[i] + gap;
         int first = n ? acc[FFirstVisible] : 0;
         for (int i = 0; i < n; ++i) {
             row[i] = 0;
@@ -221,9 +224,15 @@ void TPageControl::Layout() {
         int across = 0;
         switch (FTabPosition) {
         case tpTop:
-        case tpLeft: across = margin + (rows - 1 - d) * (thick + gap); break;
-        case tpBottom: across = FHeight - margin - area + d * (thick + gap); break;
-        case tpRight: across = FWidth - margin - area + d * (thick + gap); break;
+        case tpLeft:
+            across = margin + (rows - 1 - d) * (thick + gap);
+            break;
+        case tpBottom:
+            across = FHeight - margin - area + d * (thick + gap);
+            break;
+        case tpRight:
+            across = FWidth - margin - area + d * (thick + gap);
+            break;
         }
         FTabRects[i] = horz ? TRect{along[i], across, along[i] + length[i], across + thick}
                             : TRect{across, along[i], across + thick, along[i] + length[i]};
@@ -262,10 +271,18 @@ TRect TPageControl::RawDisplayRect() const {
     int side = FAreaThickness + (FStyle == tsTabs ? 4 : 3);
     r = {r.Left + inset, r.Top + inset, r.Right - inset, r.Bottom - inset};
     switch (FTabPosition) {
-    case tpTop: r.Top = side; break;
-    case tpBottom: r.Bottom = FHeight - side; break;
-    case tpLeft: r.Left = side; break;
-    case tpRight: r.Right = FWidth - side; break;
+    case tpTop:
+        r.Top = side;
+        break;
+    case tpBottom:
+        r.Bottom = FHeight - side;
+        break;
+    case tpLeft:
+        r.Left = side;
+        break;
+    case tpRight:
+        r.Right = FWidth - side;
+        break;
     }
     return r;
 }
@@ -359,9 +376,15 @@ void TPageControl::Loaded() {
 
 void TPageControl::Dispatch(TMessage& Message) {
     switch (Message.Msg) {
-    case TCM_GETITEMCOUNT: Message.Result = TabCount(); return;
-    case TCM_GETROWCOUNT: Message.Result = FRows; return;
-    case TCM_GETCURSEL: Message.Result = TabIndex(); return;
+    case TCM_GETITEMCOUNT:
+        Message.Result = TabCount();
+        return;
+    case TCM_GETROWCOUNT:
+        Message.Result = FRows;
+        return;
+    case TCM_GETCURSEL:
+        Message.Result = TabIndex();
+        return;
     case TCM_SETCURSEL: {
         Message.Result = TabIndex();
         int idx = static_cast<int>(static_cast<intptr_t>(Message.WParam));
@@ -396,7 +419,9 @@ void TPageControl::Dispatch(TMessage& Message) {
             Invalidate();
         }
         return;
-    case WM_GETDLGCODE: Message.Result = DLGC_WANTARROWS; return;
+    case WM_GETDLGCODE:
+        Message.Result = DLGC_WANTARROWS;
+        return;
     case WM_LBUTTONDOWN:
     case WM_LBUTTONDBLCLK: {
         TPoint p = LParamToPoint(Message.LParam);

@@ -13,11 +13,20 @@ TControl* TSplitter::FindControl() const {
     if (!FParent) return nullptr;
     TPoint p{FLeft, FTop};
     switch (FAlign) {
-    case alLeft: --p.X; break;
-    case alRight: p.X += FWidth; break;
-    case alTop: --p.Y; break;
-    case alBottom: p.Y += FHeight; break;
-    default: return nullptr;
+    case alLeft:
+        --p.X;
+        break;
+    case alRight:
+        p.X += FWidth;
+        break;
+    case alTop:
+        --p.Y;
+        break;
+    case alBottom:
+        p.Y += FHeight;
+        break;
+    default:
+        return nullptr;
     }
     for (int i = 0; i < FParent->ControlCount(); ++i) {
         TControl* c = FParent->Controls(i);
@@ -82,23 +91,39 @@ void TSplitter::MouseMove(TShiftState Shift, int X, int Y) {
     int split = (FAlign == alLeft || FAlign == alRight) ? X - FDownPos.X : Y - FDownPos.Y;
     int size = 0;
     switch (FAlign) {
-    case alLeft: size = FControl->Width() + split; break;
-    case alRight: size = FControl->Width() - split; break;
-    case alTop: size = FControl->Height() + split; break;
-    case alBottom: size = FControl->Height() - split; break;
-    default: return;
+    case alLeft:
+        size = FControl->Width() + split;
+        break;
+    case alRight:
+        size = FControl->Width() - split;
+        break;
+    case alTop:
+        size = FControl->Height() + split;
+        break;
+    case alBottom:
+        size = FControl->Height() - split;
+        break;
+    default:
+        return;
     }
     size = std::max(std::min(size, FMaxSize), FMinSize);
     switch (FAlign) {
-    case alLeft: FControl->SetWidth(size); break;
-    case alTop: FControl->SetHeight(size); break;
+    case alLeft:
+        FControl->SetWidth(size);
+        break;
+    case alTop:
+        FControl->SetHeight(size);
+        break;
     case alRight:
-        FControl->SetBounds(FControl->Left() + FControl->Width() - size, FControl->Top(), size, FControl->Height());
+        FControl->SetBounds(FControl->Left() + FControl->Width() - size, FControl->Top(), size,
+                            FControl->Height());
         break;
     case alBottom:
-        FControl->SetBounds(FControl->Left(), FControl->Top() + FControl->Height() - size, FControl->Width(), size);
+        FControl->SetBounds(FControl->Left(), FControl->Top() + FControl->Height() - size, FControl->Width(),
+                            size);
         break;
-    default: break;
+    default:
+        break;
     }
     if (FParent) FParent->Update();
 }

@@ -55,12 +55,14 @@ void TTreeNode::SetExpanded(bool Value) {
 void TTreeNode::Expand(bool Recurse) {
     TreeView()->DoExpand(this, true);
     if (Recurse)
-        for (int i = 0; i < Count(); ++i) Item(i)->Expand(true);
+        for (int i = 0; i < Count(); ++i)
+            Item(i)->Expand(true);
 }
 
 void TTreeNode::Collapse(bool Recurse) {
     if (Recurse)
-        for (int i = 0; i < Count(); ++i) Item(i)->Collapse(true);
+        for (int i = 0; i < Count(); ++i)
+            Item(i)->Collapse(true);
     TreeView()->DoExpand(this, false);
 }
 
@@ -91,7 +93,8 @@ int TTreeNode::Index() const {
 
 int TTreeNode::Level() const {
     int level = 0;
-    for (TTreeNode* p = Parent(); p; p = p->Parent()) ++level;
+    for (TTreeNode* p = Parent(); p; p = p->Parent())
+        ++level;
     return level;
 }
 
@@ -132,7 +135,8 @@ TTreeNode* TTreeNode::GetPrevVisible() const {
     if (!IsVisible()) return nullptr;
     TTreeNode* prev = GetPrevSibling();
     if (!prev) return Parent();
-    while (prev->FExpanded && prev->GetLastChild()) prev = prev->GetLastChild();
+    while (prev->FExpanded && prev->GetLastChild())
+        prev = prev->GetLastChild();
     return prev;
 }
 
@@ -161,7 +165,8 @@ void TTreeNode::Delete() {
 
 void TTreeNode::DeleteChildren() {
     FOwner->BeginUpdate();
-    while (Count() > 0) FOwner->Delete(GetLastChild());
+    while (Count() > 0)
+        FOwner->Delete(GetLastChild());
     FExpanded = false;
     FOwner->EndUpdate();
 }

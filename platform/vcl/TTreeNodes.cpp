@@ -11,7 +11,8 @@ TTreeNodes::~TTreeNodes() = default;
 
 int TTreeNodes::Count() const {
     int count = 0;
-    for (TTreeNode* n = GetFirstNode(); n; n = n->GetNext()) ++count;
+    for (TTreeNode* n = GetFirstNode(); n; n = n->GetNext())
+        ++count;
     return count;
 }
 
@@ -74,7 +75,8 @@ void TTreeNodes::Delete(TTreeNode* Node) {
 
 void TTreeNodes::Clear() {
     BeginUpdate();
-    while (TTreeNode* last = FRoot.GetLastChild()) Delete(last);
+    while (TTreeNode* last = FRoot.GetLastChild())
+        Delete(last);
     EndUpdate();
 }
 

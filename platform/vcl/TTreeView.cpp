@@ -129,7 +129,8 @@ void TCustomTreeView::NodeDeleting(TTreeNode* Node) {
     bool destroying = ComponentState().Contains(csDestroying);
     // Deletion events for the node and its subtree, children first.
     std::function<void(TTreeNode*)> notify = [&](TTreeNode* n) {
-        for (int i = 0; i < n->Count(); ++i) notify(n->Item(i));
+        for (int i = 0; i < n->Count(); ++i)
+            notify(n->Item(i));
         if (!destroying) Delete(n);
     };
     notify(Node);
@@ -143,7 +144,8 @@ void TCustomTreeView::NodeDeleting(TTreeNode* Node) {
     }
     TTreeNode* parent = Node->FParent;
     auto& siblings = parent->FChildren;
-    auto it = std::find_if(siblings.begin(), siblings.end(), [Node](const auto& p) { return p.get() == Node; });
+    auto it =
+        std::find_if(siblings.begin(), siblings.end(), [Node](const auto& p) { return p.get() == Node; });
     std::unique_ptr<TTreeNode> doomed = std::move(*it);
     siblings.erase(it);
     if (parent->FChildren.empty() && parent->FParent) parent->FExpanded = false;
@@ -158,13 +160,15 @@ void TCustomTreeView::NodeDeleting(TTreeNode* Node) {
 
 void TCustomTreeView::FullExpand() {
     FItems->BeginUpdate();
-    for (TTreeNode* n = FItems->GetFirstNode(); n; n = n->GetNextSibling()) n->Expand(true);
+    for (TTreeNode* n = FItems->GetFirstNode(); n; n = n->GetNextSibling())
+        n->Expand(true);
     FItems->EndUpdate();
 }
 
 void TCustomTreeView::FullCollapse() {
     FItems->BeginUpdate();
-    for (TTreeNode* n = FItems->GetFirstNode(); n; n = n->GetNextSibling()) n->Collapse(true);
+    for (TTreeNode* n = FItems->GetFirstNode(); n; n = n->GetNextSibling())
+        n->Collapse(true);
     FItems->EndUpdate();
 }
 
@@ -262,8 +266,10 @@ void TCustomTreeView::MakeNodeVisible(TTreeNode* Node) {
         if (!p->IsVisible() || !p->FExpanded) {
             // Expand from the top down.
             std::vector<TTreeNode*> chain;
-            for (TTreeNode* q = Node->Parent(); q; q = q->Parent()) chain.insert(chain.begin(), q);
-            for (TTreeNode* q : chain) DoExpand(q, true);
+            for (TTreeNode* q = Node->Parent(); q; q = q->Parent())
+                chain.insert(chain.begin(), q);
+            for (TTreeNode* q : chain)
+                DoExpand(q, true);
             break;
         }
     int row = RowOf(Node);
@@ -426,21 +432,39 @@ void TCustomTreeView::KeyDown(uint16_t& Key, TShiftState Shift) {
     int last = static_cast<int>(rows.size()) - 1;
     auto go = [&](int r) { SelectByUser(rows[std::clamp(r, 0, last)]); };
     switch (Key) {
-    case VK_UP: go(row < 0 ? 0 : row - 1); break;
-    case VK_DOWN: go(row + 1); break;
-    case VK_HOME: go(0); break;
-    case VK_END: go(last); break;
-    case VK_PRIOR: go(row - std::max(1, VisibleCount() - 1)); break;
-    case VK_NEXT: go(row + std::max(1, VisibleCount() - 1)); break;
+    case VK_UP:
+        go(row < 0 ? 0 : row - 1);
+        break;
+    case VK_DOWN:
+        go(row + 1);
+        break;
+    case VK_HOME:
+        go(0);
+        break;
+    case VK_END:
+        go(last);
+        break;
+    case VK_PRIOR:
+        go(row - std::max(1, VisibleCount() - 1));
+        break;
+    case VK_NEXT:
+        go(row + std::max(1, VisibleCount() - 1));
+        break;
     case VK_LEFT:
-        if (!sel) go(0);
-        else if (sel->Expanded()) DoExpand(sel, false);
-        else if (sel->Parent()) SelectByUser(sel->Parent());
+        if (!sel)
+            go(0);
+        else if (sel->Expanded())
+            DoExpand(sel, false);
+        else if (sel->Parent())
+            SelectByUser(sel->Parent());
         break;
     case VK_RIGHT:
-        if (!sel) go(0);
-        else if (sel->HasChildren() && !sel->Expanded()) DoExpand(sel, true);
-        else if (sel->Expanded() && sel->GetFirstChild()) SelectByUser(sel->GetFirstChild());
+        if (!sel)
+            go(0);
+        else if (sel->HasChildren() && !sel->Expanded())
+            DoExpand(sel, true);
+        else if (sel->Expanded() && sel->GetFirstChild())
+            SelectByUser(sel->GetFirstChild());
         break;
     case VK_ADD:
         if (sel) DoExpand(sel, true);
@@ -451,7 +475,8 @@ void TCustomTreeView::KeyDown(uint16_t& Key, TShiftState Shift) {
     case VK_MULTIPLY:
         if (sel) sel->Expand(true);
         break;
-    default: return;
+    default:
+        return;
     }
     Key = 0;
 }
@@ -466,34 +491,68 @@ void TCustomTreeView::KeyPress(char32_t& Key) {
 
 void TCustomTreeView::Dispatch(TMessage& Message) {
     switch (Message.Msg) {
-    case WM_GETDLGCODE: Message.Result = DLGC_WANTARROWS | DLGC_WANTCHARS; return;
-    case TVM_GETCOUNT: Message.Result = FItems->Count(); return;
-    case TVM_GETVISIBLECOUNT: Message.Result = VisibleCount(); return;
+    case WM_GETDLGCODE:
+        Message.Result = DLGC_WANTARROWS | DLGC_WANTCHARS;
+        return;
+    case TVM_GETCOUNT:
+        Message.Result = FItems->Count();
+        return;
+    case TVM_GETVISIBLECOUNT:
+        Message.Result = VisibleCount();
+        return;
     case WM_VSCROLL: {
         int page = std::max(1, VisibleCount());
         switch (LoPart(Message.WParam)) {
-        case SB_LINEUP: SetTopRow(FTopRow - 1); break;
-        case SB_LINEDOWN: SetTopRow(FTopRow + 1); break;
-        case SB_PAGEUP: SetTopRow(FTopRow - page); break;
-        case SB_PAGEDOWN: SetTopRow(FTopRow + page); break;
+        case SB_LINEUP:
+            SetTopRow(FTopRow - 1);
+            break;
+        case SB_LINEDOWN:
+            SetTopRow(FTopRow + 1);
+            break;
+        case SB_PAGEUP:
+            SetTopRow(FTopRow - page);
+            break;
+        case SB_PAGEDOWN:
+            SetTopRow(FTopRow + page);
+            break;
         case SB_THUMBPOSITION:
-        case SB_THUMBTRACK: SetTopRow(HiPart(Message.WParam)); break;
-        case SB_TOP: SetTopRow(0); break;
-        case SB_BOTTOM: SetTopRow(VisibleRowCount()); break;
+        case SB_THUMBTRACK:
+            SetTopRow(HiPart(Message.WParam));
+            break;
+        case SB_TOP:
+            SetTopRow(0);
+            break;
+        case SB_BOTTOM:
+            SetTopRow(VisibleRowCount());
+            break;
         }
         return;
     }
     case WM_HSCROLL: {
         int page = std::max(1, ClientWidth());
         switch (LoPart(Message.WParam)) {
-        case SB_LINELEFT: SetScrollX(std::max(0, FScrollX - 5)); break;
-        case SB_LINERIGHT: SetScrollX(FScrollX + 5); break;
-        case SB_PAGELEFT: SetScrollX(std::max(0, FScrollX - page)); break;
-        case SB_PAGERIGHT: SetScrollX(FScrollX + page); break;
+        case SB_LINELEFT:
+            SetScrollX(std::max(0, FScrollX - 5));
+            break;
+        case SB_LINERIGHT:
+            SetScrollX(FScrollX + 5);
+            break;
+        case SB_PAGELEFT:
+            SetScrollX(std::max(0, FScrollX - page));
+            break;
+        case SB_PAGERIGHT:
+            SetScrollX(FScrollX + page);
+            break;
         case SB_THUMBPOSITION:
-        case SB_THUMBTRACK: SetScrollX(std::max(0, HiPart(Message.WParam))); break;
-        case SB_LEFT: SetScrollX(0); break;
-        case SB_RIGHT: SetScrollX(1 << 30); break;
+        case SB_THUMBTRACK:
+            SetScrollX(std::max(0, HiPart(Message.WParam)));
+            break;
+        case SB_LEFT:
+            SetScrollX(0);
+            break;
+        case SB_RIGHT:
+            SetScrollX(1 << 30);
+            break;
         }
         return;
     }

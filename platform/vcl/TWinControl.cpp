@@ -34,7 +34,8 @@ TWinControl::~TWinControl() {
     if (FParent) FParent->RemoveControl(this);
     // Children go with their parent, windowed and windowless alike.
     while (!FControls.empty() || !FWinControls.empty()) {
-        TControl* child = !FWinControls.empty() ? static_cast<TControl*>(FWinControls.back()) : FControls.back();
+        TControl* child =
+            !FWinControls.empty() ? static_cast<TControl*>(FWinControls.back()) : FControls.back();
         RemoveControl(child);
         child->Free();
     }
@@ -105,7 +106,8 @@ void TWinControl::CreateHandle() {
     }
     FControlState.Exclude(csCreating);
     UpdateBounds();
-    for (TWinControl* child : std::vector<TWinControl*>(FWinControls)) child->CreateHandle();
+    for (TWinControl* child : std::vector<TWinControl*>(FWinControls))
+        child->CreateHandle();
     Realign();
 }
 
@@ -121,7 +123,8 @@ HWND TWinControl::Handle() {
 }
 
 void TWinControl::DestroyChildHandles() {
-    for (TWinControl* child : FWinControls) child->DestroyHandle();
+    for (TWinControl* child : FWinControls)
+        child->DestroyHandle();
 }
 
 void TWinControl::DestroyHandle() {
@@ -258,7 +261,8 @@ void TWinControl::Broadcast(TMessage& Message) {
 }
 
 void TWinControl::NotifyControls(uint32_t Msg) {
-    for (int i = 0; i < ControlCount(); ++i) Controls(i)->Perform(Msg);
+    for (int i = 0; i < ControlCount(); ++i)
+        Controls(i)->Perform(Msg);
 }
 
 void TWinControl::SetParentComponent(TComponent* Value) {
@@ -318,11 +322,16 @@ void TWinControl::AlignControls(TControl* AControl, TRect& Rect) {
     AdjustClientRect(Rect);
     auto key = [](TControl* c, TAlign a) {
         switch (a) {
-        case alTop: return c->FTop;
-        case alBottom: return -(c->FTop + c->FHeight);
-        case alLeft: return c->FLeft;
-        case alRight: return -(c->FLeft + c->FWidth);
-        default: return 0;
+        case alTop:
+            return c->FTop;
+        case alBottom:
+            return -(c->FTop + c->FHeight);
+        case alLeft:
+            return c->FLeft;
+        case alRight:
+            return -(c->FLeft + c->FWidth);
+        default:
+            return 0;
         }
     };
     for (TAlign a : {alTop, alBottom, alLeft, alRight, alClient}) {
@@ -333,17 +342,29 @@ void TWinControl::AlignControls(TControl* AControl, TRect& Rect) {
         for (int i = 0; i < ControlCount(); ++i) {
             TControl* c = Controls(i);
             if (c == AControl || c->FAlign != a || !c->FVisible) continue;
-            auto pos = std::find_if(list.begin(), list.end(), [&](TControl* o) { return key(c, a) < key(o, a); });
+            auto pos =
+                std::find_if(list.begin(), list.end(), [&](TControl* o) { return key(c, a) < key(o, a); });
             list.insert(pos, c);
         }
         for (TControl* c : list) {
             int l = Rect.Left, t = Rect.Top, w = Rect.Width(), h = Rect.Height();
             switch (a) {
-            case alTop: h = c->FHeight; break;
-            case alBottom: h = c->FHeight; t = Rect.Bottom - h; break;
-            case alLeft: w = c->FWidth; break;
-            case alRight: w = c->FWidth; l = Rect.Right - w; break;
-            default: break;
+            case alTop:
+                h = c->FHeight;
+                break;
+            case alBottom:
+                h = c->FHeight;
+                t = Rect.Bottom - h;
+                break;
+            case alLeft:
+                w = c->FWidth;
+                break;
+            case alRight:
+                w = c->FWidth;
+                l = Rect.Right - w;
+                break;
+            default:
+                break;
             }
             c->FAnchorMove = true;
             c->SetBounds(l, t, w, h);
@@ -351,11 +372,20 @@ void TWinControl::AlignControls(TControl* AControl, TRect& Rect) {
             // The control may have kept another size (constraints, a skin):
             // the space it takes is the size it has.
             switch (a) {
-            case alTop: Rect.Top += c->FHeight; break;
-            case alBottom: Rect.Bottom -= c->FHeight; break;
-            case alLeft: Rect.Left += c->FWidth; break;
-            case alRight: Rect.Right -= c->FWidth; break;
-            default: break;
+            case alTop:
+                Rect.Top += c->FHeight;
+                break;
+            case alBottom:
+                Rect.Bottom -= c->FHeight;
+                break;
+            case alLeft:
+                Rect.Left += c->FWidth;
+                break;
+            case alRight:
+                Rect.Right -= c->FWidth;
+                break;
+            default:
+                break;
             }
         }
     }
@@ -471,7 +501,8 @@ void TWinControl::SetZOrder(bool TopMost) {
             list.insert(list.begin(), this);
     }
     if (FHandle && WindowSystemReady())
-        SetWindowPos(FHandle, TopMost ? HWND_TOP : HWND_BOTTOM, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        SetWindowPos(FHandle, TopMost ? HWND_TOP : HWND_BOTTOM, 0, 0, 0, 0,
+                     SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
 
 void TWinControl::PaintWindow(HDC DC) {
@@ -630,7 +661,8 @@ TWinControl* TWinControl::FindNextControl(TWinControl* CurControl, bool GoForwar
 }
 
 void TWinControl::SelectNext(TWinControl* CurControl, bool GoForward, bool CheckTabStop) {
-    if (TWinControl* next = FindNextControl(CurControl, GoForward, CheckTabStop, !CheckTabStop)) next->SetFocus();
+    if (TWinControl* next = FindNextControl(CurControl, GoForward, CheckTabStop, !CheckTabStop))
+        next->SetFocus();
 }
 
 // ---- messages
@@ -707,7 +739,8 @@ bool TWinControl::IsControlMouseMsg(TMessage& Message) {
         target = ControlAtPos(p, false);
     }
     if (!target) return false;
-    TMessage forwarded{Message.Msg, Message.WParam, PointToLParam({p.X - target->FLeft, p.Y - target->FTop}), 0};
+    TMessage forwarded{Message.Msg, Message.WParam, PointToLParam({p.X - target->FLeft, p.Y - target->FTop}),
+                       0};
     TKeepAlive alive(target);
     target->WindowProc(forwarded);
     Message.Result = forwarded.Result;
@@ -720,14 +753,20 @@ bool TWinControl::DialogKeyOffered(TMessage& Message) {
     if (form && form->IsShortCut(key, KeyboardStateToShiftState())) return true;
     uint32_t mask = 0;
     switch (key) {
-    case VK_TAB: mask = DLGC_WANTTAB; break;
+    case VK_TAB:
+        mask = DLGC_WANTTAB;
+        break;
     case VK_LEFT:
     case VK_RIGHT:
     case VK_UP:
-    case VK_DOWN: mask = DLGC_WANTARROWS; break;
+    case VK_DOWN:
+        mask = DLGC_WANTARROWS;
+        break;
     case VK_RETURN:
     case VK_ESCAPE:
-    case VK_CANCEL: mask = DLGC_WANTALLKEYS; break;
+    case VK_CANCEL:
+        mask = DLGC_WANTALLKEYS;
+        break;
     }
     if (!mask || !form) return false;
     if (Perform(CM_WANTSPECIALKEY, key, Message.LParam) != 0) return false;
@@ -784,22 +823,46 @@ void TWinControl::DoExit() {
 
 void TWinControl::Dispatch(TMessage& Message) {
     switch (Message.Msg) {
-    case WM_PAINT: PaintHandler(Message); return;
-    case WM_ERASEBKGND: WMEraseBkgnd(Message); return;
+    case WM_PAINT:
+        PaintHandler(Message);
+        return;
+    case WM_ERASEBKGND:
+        WMEraseBkgnd(Message);
+        return;
     case WM_WINDOWPOSCHANGED:
         DefaultHandler(Message);
         UpdateBounds();
         return;
-    case CM_DIALOGKEY: CMDialogKey(Message); return;
-    case CM_DIALOGCHAR: CMDialogChar(Message); return;
-    case CM_FOCUSCHANGED: CMFocusChanged(Message); return;
-    case CM_ENTER: DoEnter(); return;
-    case CM_EXIT: DoExit(); return;
-    case CM_VISIBLECHANGED: CMVisibleChanged(Message); return;
-    case CM_ENABLEDCHANGED: CMEnabledChanged(Message); return;
-    case CM_TEXTCHANGED: CMTextChanged(Message); return;
-    case CM_FONTCHANGED: CMFontChanged(Message); return;
-    case CM_COLORCHANGED: CMColorChanged(Message); return;
+    case CM_DIALOGKEY:
+        CMDialogKey(Message);
+        return;
+    case CM_DIALOGCHAR:
+        CMDialogChar(Message);
+        return;
+    case CM_FOCUSCHANGED:
+        CMFocusChanged(Message);
+        return;
+    case CM_ENTER:
+        DoEnter();
+        return;
+    case CM_EXIT:
+        DoExit();
+        return;
+    case CM_VISIBLECHANGED:
+        CMVisibleChanged(Message);
+        return;
+    case CM_ENABLEDCHANGED:
+        CMEnabledChanged(Message);
+        return;
+    case CM_TEXTCHANGED:
+        CMTextChanged(Message);
+        return;
+    case CM_FONTCHANGED:
+        CMFontChanged(Message);
+        return;
+    case CM_COLORCHANGED:
+        CMColorChanged(Message);
+        return;
     }
     TControl::Dispatch(Message);
 }
@@ -834,7 +897,8 @@ void TWinControl::CMVisibleChanged(TMessage& Message) {
         // first, so the old control is exited and the next one entered.
         TWinControl* focused = FindControl(GetFocus());
         TCustomForm* form = GetParentForm(this);
-        if (focused && form && form != this && focused != form && (focused == this || ContainsControl(focused))) {
+        if (focused && form && form != this && focused != form &&
+            (focused == this || ContainsControl(focused))) {
             if (TWinControl* next = form->FindNextControl(focused, true, true, false))
                 next->SetFocus();
             else

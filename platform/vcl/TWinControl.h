@@ -133,7 +133,7 @@ protected:
     void CMColorChanged(TMessage& Message) override;
 
     HWND FHandle = nullptr;
-    std::vector<TControl*> FControls;    // windowless children
+    std::vector<TControl*> FControls;       // windowless children
     std::vector<TWinControl*> FWinControls; // windowed children
     std::vector<TWinControl*> FTabList;
     bool FTabStop = false;

@@ -2,17 +2,18 @@
 
 #include "platform/base/Strings.h"
 #include "platform/vcl/ComCtrlsRegistration.h"
-#include "platform/vcl/TApplication.h"
 #include "platform/vcl/StdCtrlsRegistration.h"
+#include "platform/vcl/TApplication.h"
 #include "platform/vcl/TClassRegistry.h"
 #include "platform/vcl/TGraphicControl.h"
-#include "platform/vcl/TTimer.h"
 #include "platform/vcl/TImageList.h"
 #include "platform/vcl/TMenu.h"
+#include "platform/vcl/TTimer.h"
 
 void RegisterVclClasses() {
     RegisterClass<TPersistent>("TPersistent");
-    RegisterClass<TComponent>("TComponent", "TPersistent").Property("Tag", &TComponent::Tag, &TComponent::SetTag);
+    RegisterClass<TComponent>("TComponent", "TPersistent")
+        .Property("Tag", &TComponent::Tag, &TComponent::SetTag);
     RegisterClass<TCollectionItem>("TCollectionItem", "TPersistent");
     // String lists appear in descriptions as "Items.Strings = ( ... )".
     RegisterClass<TStrings>("TStrings")
@@ -20,14 +21,16 @@ void RegisterVclClasses() {
             "Strings",
             [](TStrings* s) {
                 std::vector<std::string> lines;
-                for (int i = 0; i < s->Count(); ++i) lines.push_back(s->Get(i));
+                for (int i = 0; i < s->Count(); ++i)
+                    lines.push_back(s->Get(i));
                 return DescConvert::ToDesc(lines);
             },
             [](TStrings* s, const TDescValue& v) {
                 auto lines = DescConvert::FromDesc<std::vector<std::string>>(v);
                 s->BeginUpdate();
                 s->Clear();
-                for (const std::string& line : lines) s->Add(line);
+                for (const std::string& line : lines)
+                    s->Add(line);
                 s->EndUpdate();
             },
             TDescValue::OfList({}));
@@ -49,7 +52,8 @@ void RegisterVclClasses() {
         .Property("ShortCut", &TMenuItem::ShortCut, &TMenuItem::SetShortCut)
         .Property("Visible", &TMenuItem::Visible, &TMenuItem::SetVisible, true)
         .EventProperty("OnClick", &TMenuItem::OnClick);
-    RegisterClass<TMenu>("TMenu", "TComponent").ReferenceProperty("Images", &TMenu::Images, &TMenu::SetImages);
+    RegisterClass<TMenu>("TMenu", "TComponent")
+        .ReferenceProperty("Images", &TMenu::Images, &TMenu::SetImages);
     RegisterClass<TMainMenu>("TMainMenu", "TMenu");
     RegisterClass<TPopupMenu>("TPopupMenu", "TMenu")
         .Property("AutoPopup", &TPopupMenu::AutoPopup, &TPopupMenu::SetAutoPopup, true)
@@ -60,7 +64,9 @@ void RegisterVclClasses() {
         .Property("Interval", &TTimer::Interval, &TTimer::SetInterval, 1000u)
         .EventProperty("OnTimer", &TTimer::OnTimer);
 
-    RegisterEnum<TFontStyle>({{fsBold, "fsBold"}, {fsItalic, "fsItalic"}, {fsUnderline, "fsUnderline"},
+    RegisterEnum<TFontStyle>({{fsBold, "fsBold"},
+                              {fsItalic, "fsItalic"},
+                              {fsUnderline, "fsUnderline"},
                               {fsStrikeOut, "fsStrikeOut"}});
     RegisterEnum<TFontPitch>({{fpDefault, "fpDefault"}, {fpVariable, "fpVariable"}, {fpFixed, "fpFixed"}});
     TFont defaults;
@@ -77,9 +83,15 @@ void RegisterVclClasses() {
         .Property("MinHeight", &TSizeConstraints::MinHeight, &TSizeConstraints::SetMinHeight)
         .Property("MinWidth", &TSizeConstraints::MinWidth, &TSizeConstraints::SetMinWidth);
 
-    RegisterEnum<TAlign>({{alNone, "alNone"}, {alTop, "alTop"}, {alBottom, "alBottom"}, {alLeft, "alLeft"},
-                          {alRight, "alRight"}, {alClient, "alClient"}, {alCustom, "alCustom"}});
-    RegisterEnum<TAnchorKind>({{akLeft, "akLeft"}, {akTop, "akTop"}, {akRight, "akRight"}, {akBottom, "akBottom"}});
+    RegisterEnum<TAlign>({{alNone, "alNone"},
+                          {alTop, "alTop"},
+                          {alBottom, "alBottom"},
+                          {alLeft, "alLeft"},
+                          {alRight, "alRight"},
+                          {alClient, "alClient"},
+                          {alCustom, "alCustom"}});
+    RegisterEnum<TAnchorKind>(
+        {{akLeft, "akLeft"}, {akTop, "akTop"}, {akRight, "akRight"}, {akBottom, "akBottom"}});
     // Bounds come first so that later properties (alignment, anchors) see them.
     RegisterClass<TControl>("TControl", "TComponent")
         .Property("Left", &TControl::Left, &TControl::SetLeft)
@@ -126,17 +138,28 @@ void RegisterVclClasses() {
         .EventProperty("OnKeyUp", &TWinControl::OnKeyUp);
     RegisterClass<TCustomControl>("TCustomControl", "TWinControl");
 
-    RegisterEnum<TFormStyle>(
-        {{fsNormal, "fsNormal"}, {fsMDIChild, "fsMDIChild"}, {fsMDIForm, "fsMDIForm"}, {fsStayOnTop, "fsStayOnTop"}});
-    RegisterEnum<TFormBorderStyle>({{bsNone, "bsNone"}, {bsSingle, "bsSingle"}, {bsSizeable, "bsSizeable"},
-                                    {bsDialog, "bsDialog"}, {bsToolWindow, "bsToolWindow"},
+    RegisterEnum<TFormStyle>({{fsNormal, "fsNormal"},
+                              {fsMDIChild, "fsMDIChild"},
+                              {fsMDIForm, "fsMDIForm"},
+                              {fsStayOnTop, "fsStayOnTop"}});
+    RegisterEnum<TFormBorderStyle>({{bsNone, "bsNone"},
+                                    {bsSingle, "bsSingle"},
+                                    {bsSizeable, "bsSizeable"},
+                                    {bsDialog, "bsDialog"},
+                                    {bsToolWindow, "bsToolWindow"},
                                     {bsSizeToolWin, "bsSizeToolWin"}});
-    RegisterEnum<TBorderIcon>({{biSystemMenu, "biSystemMenu"}, {biMinimize, "biMinimize"},
-                               {biMaximize, "biMaximize"}, {biHelp, "biHelp"}});
-    RegisterEnum<TPosition>({{poDesigned, "poDesigned"}, {poDefault, "poDefault"},
-                             {poDefaultPosOnly, "poDefaultPosOnly"}, {poDefaultSizeOnly, "poDefaultSizeOnly"},
-                             {poScreenCenter, "poScreenCenter"}, {poDesktopCenter, "poDesktopCenter"},
-                             {poMainFormCenter, "poMainFormCenter"}, {poOwnerFormCenter, "poOwnerFormCenter"}});
+    RegisterEnum<TBorderIcon>({{biSystemMenu, "biSystemMenu"},
+                               {biMinimize, "biMinimize"},
+                               {biMaximize, "biMaximize"},
+                               {biHelp, "biHelp"}});
+    RegisterEnum<TPosition>({{poDesigned, "poDesigned"},
+                             {poDefault, "poDefault"},
+                             {poDefaultPosOnly, "poDefaultPosOnly"},
+                             {poDefaultSizeOnly, "poDefaultSizeOnly"},
+                             {poScreenCenter, "poScreenCenter"},
+                             {poDesktopCenter, "poDesktopCenter"},
+                             {poMainFormCenter, "poMainFormCenter"},
+                             {poOwnerFormCenter, "poOwnerFormCenter"}});
     RegisterClass<TCustomForm>("TCustomForm", "TCustomControl")
         .ColorProperty("Color", &TCustomForm::Color, &TCustomForm::SetColor, clBtnFace)
         .Property("ParentColor", &TCustomForm::ParentColor, &TCustomForm::SetParentColor, false)

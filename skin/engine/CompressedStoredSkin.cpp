@@ -85,7 +85,8 @@ void TlxCompressedStoredSkin::LoadFromCompressStream(TStream& Stream) {
     if (version <= 0) throw ESkinError("compressed skin: unknown version " + std::to_string(version));
     int32_t count = i32(4);
     Int64 left = Stream.Size() - Stream.Position();
-    if (count < 0 || count > left) throw ESkinError("compressed skin: the byte count disagrees with the data");
+    if (count < 0 || count > left)
+        throw ESkinError("compressed skin: the byte count disagrees with the data");
     TMemoryStream bytes;
     if (count > 0) bytes.CopyFrom(Stream, count);
     FCompressedStream.Clear();

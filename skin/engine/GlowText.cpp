@@ -39,8 +39,8 @@ int FinalText(TCanvas* Canvas, const TRect& R, const std::string& Text, uint32_t
     return DrawWideText(Canvas, Text, r, Flags);
 }
 
-int BlurredText(TCanvas* Canvas, const TRect& R, const std::string& Text, uint32_t Flags, int Offset, TColor Color,
-                int Radius, bool Glow) {
+int BlurredText(TCanvas* Canvas, const TRect& R, const std::string& Text, uint32_t Flags, int Offset,
+                TColor Color, int Radius, bool Glow) {
     if (!Canvas) return 0;
     const int m = std::max(Radius, 0);
     TlxBitmap mask;
@@ -58,8 +58,8 @@ int BlurredText(TCanvas* Canvas, const TRect& R, const std::string& Text, uint32
     return FinalText(Canvas, R, Text, Flags);
 }
 
-void Reflection(TCanvas* Canvas, const TRect& R, const std::string& Text, uint32_t Flags, int Offset, TColor Color,
-                double MinFactor) {
+void Reflection(TCanvas* Canvas, const TRect& R, const std::string& Text, uint32_t Flags, int Offset,
+                TColor Color, double MinFactor) {
     if (!Canvas) return;
     TlxBitmap mask;
     PrepareMask(mask, Canvas, R.Width(), R.Height());
@@ -81,7 +81,8 @@ void Reflection(TCanvas* Canvas, const TRect& R, const std::string& Text, uint32
                 }
                 const double f = std::max(0.7 - double(b + t - y) / (b - t), MinFactor);
                 for (int x = 0; x < w; ++x) {
-                    const TlxColor a = TlxColor(std::clamp<Int64>(Round(((row[x] >> 16) & 0xFF) * f), 0, 255));
+                    const TlxColor a =
+                        TlxColor(std::clamp<Int64>(Round(((row[x] >> 16) & 0xFF) * f), 0, 255));
                     row[x] = rgb | (a << 24);
                 }
             }
@@ -110,7 +111,8 @@ void DrawBlurGlowText(TCanvas* Canvas, const TRect& R, const std::string& Text, 
     BlurredText(Canvas, R, Text, Flags, Offset, GlowColor, Radius, true);
 }
 
-int DrawVistaGlowText(TCanvas* Canvas, const TRect& R, const std::string& Text, uint32_t Flags, TColor GlowColor) {
+int DrawVistaGlowText(TCanvas* Canvas, const TRect& R, const std::string& Text, uint32_t Flags,
+                      TColor GlowColor) {
     if (!Canvas) return 0;
     constexpr int m = 12;
     TlxBitmap mask;
@@ -118,8 +120,8 @@ int DrawVistaGlowText(TCanvas* Canvas, const TRect& R, const std::string& Text, 
     if (!mask.Empty()) {
         const TRect t{m, m, mask.Width() - m, mask.Height() - m};
         mask.FillRect(TRect{t.Left - 3, t.Top + 2, t.Right + 3, t.Bottom - 2}, 0xFFFF0000u);
-        for (TPoint d : {TPoint{-1, -1}, TPoint{-2, -2}, TPoint{-1, 0}, TPoint{-2, 0}, TPoint{1, 0}, TPoint{2, 0},
-                         TPoint{1, 1}, TPoint{2, 2}, TPoint{0, 0}})
+        for (TPoint d : {TPoint{-1, -1}, TPoint{-2, -2}, TPoint{-1, 0}, TPoint{-2, 0}, TPoint{1, 0},
+                         TPoint{2, 0}, TPoint{1, 1}, TPoint{2, 2}, TPoint{0, 0}})
             TextAt(mask, Text, TRect{t.Left + d.X, t.Top + d.Y, t.Right + d.X, t.Bottom + d.Y}, Flags);
         StackBlur(&mask, m / 2);
         StackBlur(&mask, m / 2);

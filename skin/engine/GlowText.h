@@ -27,7 +27,8 @@ void DrawBlurGlowText(TCanvas* Canvas, const TRect& R, const std::string& Text, 
                       TColor GlowColor, int Radius);
 // The caption halo: a red plate behind the text and nine stamps, blurred
 // twice with radius 6 in a 12-pixel margin. Returns the text height.
-int DrawVistaGlowText(TCanvas* Canvas, const TRect& R, const std::string& Text, uint32_t Flags, TColor GlowColor);
+int DrawVistaGlowText(TCanvas* Canvas, const TRect& R, const std::string& Text, uint32_t Flags,
+                      TColor GlowColor);
 // The text, and below it an upside-down copy in Color fading out downward,
 // starting Offset pixels below the text's bottom.
 void DrawReflectionText(TCanvas* Canvas, const TRect& R, const std::string& Text, uint32_t Flags, int Offset,

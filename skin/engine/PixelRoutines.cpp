@@ -24,7 +24,8 @@ TlxColor PixelBlend(TlxColor F, TlxColor B) {
 }
 
 void LineBlend(const TlxColor* Src, TlxColor* Dst, int Count) {
-    for (int i = 0; i < Count; ++i) Dst[i] = BlendPixel(Dst[i], Src[i], Src[i] >> 24, true);
+    for (int i = 0; i < Count; ++i)
+        Dst[i] = BlendPixel(Dst[i], Src[i], Src[i] >> 24, true);
 }
 
 void LineKeyCopy(const TlxColor* Src, TlxColor* Dst, int Count) {
@@ -42,17 +43,20 @@ void LineFill(TlxColor* Dst, int Count, TlxColor Color) {
 }
 
 void LineAlpha(TlxColor* Dst, int Count, Byte Alpha) {
-    for (int i = 0; i < Count; ++i) Dst[i] = (Dst[i] & 0x00FFFFFFu) | (TlxColor(Alpha) << 24);
+    for (int i = 0; i < Count; ++i)
+        Dst[i] = (Dst[i] & 0x00FFFFFFu) | (TlxColor(Alpha) << 24);
 }
 
 void RectFill(TlxColor* Bits, int Width, TlxColor Color, int Left, int Top, int Right, int Bottom) {
     if (Right < Left || Bottom < Top) return;
-    for (int y = Top; y <= Bottom; ++y) LineFill(Bits + size_t(y) * Width + Left, Right - Left + 1, Color);
+    for (int y = Top; y <= Bottom; ++y)
+        LineFill(Bits + size_t(y) * Width + Left, Right - Left + 1, Color);
 }
 
 void RectAlpha(TlxColor* Bits, int Width, Byte Alpha, int Left, int Top, int Right, int Bottom) {
     if (Right < Left || Bottom < Top) return;
-    for (int y = Top; y <= Bottom; ++y) LineAlpha(Bits + size_t(y) * Width + Left, Right - Left + 1, Alpha);
+    for (int y = Top; y <= Bottom; ++y)
+        LineAlpha(Bits + size_t(y) * Width + Left, Right - Left + 1, Alpha);
 }
 
 int ScaledSourceIndex(int U, int SrcLen, int DstLen) {
@@ -72,9 +76,15 @@ namespace {
 
 void ApplyLine(const TlxColor* Src, TlxColor* Dst, int Count, TlxDrawMode Mode) {
     switch (Mode) {
-    case dmCopy: LineCopy(Src, Dst, Count); break;
-    case dmBlend: LineBlend(Src, Dst, Count); break;
-    case dmKey: LineKeyCopy(Src, Dst, Count); break;
+    case dmCopy:
+        LineCopy(Src, Dst, Count);
+        break;
+    case dmBlend:
+        LineBlend(Src, Dst, Count);
+        break;
+    case dmKey:
+        LineKeyCopy(Src, Dst, Count);
+        break;
     }
 }
 
@@ -84,7 +94,8 @@ void BitmapDraw(TlxBitmap* Target, const TRect& DstRect, const TlxBitmap* Bitmap
                 TlxDrawMode Mode) {
     if (!Target || !Bitmap) throw EAssertionFailed();
     if (Target->Empty() || Bitmap->Empty() || SrcRect.IsEmpty()) return;
-    if (SrcRect.Left < 0 || SrcRect.Top < 0 || SrcRect.Right > Bitmap->Width() || SrcRect.Bottom > Bitmap->Height())
+    if (SrcRect.Left < 0 || SrcRect.Top < 0 || SrcRect.Right > Bitmap->Width() ||
+        SrcRect.Bottom > Bitmap->Height())
         return;
     TRect clip;
     if (!IntersectRect(clip, DstRect, TRect{0, 0, Target->Width(), Target->Height()})) return;
@@ -102,7 +113,8 @@ void BitmapDraw(TlxBitmap* Target, const TRect& DstRect, const TlxBitmap* Bitmap
         const bool up = Target == Bitmap && clip.Top > sy;
         for (int i = 0; i < clip.Height(); ++i) {
             int row = up ? clip.Height() - 1 - i : i;
-            ApplyLine(src + size_t(sy + row) * sw + sx, dst + size_t(clip.Top + row) * tw + clip.Left, cw, Mode);
+            ApplyLine(src + size_t(sy + row) * sw + sx, dst + size_t(clip.Top + row) * tw + clip.Left, cw,
+                      Mode);
         }
         return;
     }
@@ -121,7 +133,8 @@ void BitmapDraw(TlxBitmap* Target, const TRect& DstRect, const TlxBitmap* Bitmap
         }
         if (sy != lastRow) {
             const TlxColor* in = src + size_t(sy) * sw;
-            for (int j = 0; j < cw; ++j) buffer[j] = in[columns[j]];
+            for (int j = 0; j < cw; ++j)
+                buffer[j] = in[columns[j]];
             lastRow = sy;
         }
         ApplyLine(buffer.data(), out, cw, Mode);
@@ -133,8 +146,8 @@ void DCDraw(HDC DC, const TRect& DstRect, const TlxBitmap* Bitmap, const TRect& 
     if (Bitmap->Empty() || DstRect.IsEmpty() || SrcRect.IsEmpty()) return;
     if (Mode == dmCopy) {
         SetStretchBltMode(DC, COLORONCOLOR);
-        StretchBlt(DC, DstRect.Left, DstRect.Top, DstRect.Width(), DstRect.Height(), Bitmap->DC(), SrcRect.Left,
-                   SrcRect.Top, SrcRect.Width(), SrcRect.Height(), SRCCOPY);
+        StretchBlt(DC, DstRect.Left, DstRect.Top, DstRect.Width(), DstRect.Height(), Bitmap->DC(),
+                   SrcRect.Left, SrcRect.Top, SrcRect.Width(), SrcRect.Height(), SRCCOPY);
         return;
     }
     TlxBitmap scratch;

@@ -19,7 +19,9 @@ void WriteInt(TStream& S, int32_t V) {
     S.WriteBuffer(b, 4);
 }
 
-void WriteBmp(TStream& S, TBitmap& B) { B.SaveToStream(S); }
+void WriteBmp(TStream& S, TBitmap& B) {
+    B.SaveToStream(S);
+}
 
 void WriteFlagged(TStream& S, TBitmap& B) {
     uint8_t flag = B.Empty() ? 1 : 0;
@@ -54,7 +56,8 @@ struct ImageReader {
         S.ReadBuffer(head, 26);
         if (head[0] != 'B' || head[1] != 'M') throw ESkinError("skin image: a picture is no BMP image");
         Int64 size = U32(head + 2);
-        if (size < 26 || size > Left() + 26) throw ESkinError("skin image: a picture's size disagrees with the data");
+        if (size < 26 || size > Left() + 26)
+            throw ESkinError("skin image: a picture's size disagrees with the data");
         uint32_t hdr = U32(head + 14);
         int64_t w, h;
         if (hdr == 12) {
@@ -133,7 +136,8 @@ bool ReadSkinImage(TStream& Stream, TlxSkinContent& Content) {
     for (int i = 0; i < Content.FActivePicturesNames.Count(); ++i) {
         const std::string& name = Content.FActivePicturesNames[i];
         CheckPictureName(name);
-        if (!seen.insert(LowerCase(name)).second) throw ESkinError("skin image: duplicate picture name " + name);
+        if (!seen.insert(LowerCase(name)).second)
+            throw ESkinError("skin image: duplicate picture name " + name);
     }
     for (const std::string* name : {&Content.FPictureName, &Content.FInActivePictureName, &Content.FMaskName})
         if (!name->empty()) CheckPictureName(*name);

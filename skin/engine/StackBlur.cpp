@@ -22,7 +22,8 @@ void BlurLine(TlxColor* line, int n, int stride, int shift, int r, std::vector<i
     }
     // box[j] = samples j .. j + r, for j = -r .. n - 1 (stored at j + r).
     boxPrefix.assign(size_t(n + r) + 1, 0);
-    for (int j = 0; j < n + r; ++j) boxPrefix[j + 1] = boxPrefix[j] + (prefix[j + r + 1] - prefix[j]);
+    for (int j = 0; j < n + r; ++j)
+        boxPrefix[j + 1] = boxPrefix[j] + (prefix[j + r + 1] - prefix[j]);
     const int64_t s = int64_t(r + 1) * (r + 1);
     for (int i = 0; i < n; ++i) {
         // out[i] = box[i - r] + ... + box[i]
@@ -40,8 +41,10 @@ void StackBlur(TlxBitmap* Bitmap, int Radius) {
     TlxColor* bits = Bitmap->Bits();
     std::vector<int64_t> prefix, boxPrefix;
     for (int shift : {0, 8, 16}) {
-        for (int y = 0; y < h; ++y) BlurLine(bits + size_t(y) * w, w, 1, shift, Radius, prefix, boxPrefix);
-        for (int x = 0; x < w; ++x) BlurLine(bits + x, h, w, shift, Radius, prefix, boxPrefix);
+        for (int y = 0; y < h; ++y)
+            BlurLine(bits + size_t(y) * w, w, 1, shift, Radius, prefix, boxPrefix);
+        for (int x = 0; x < w; ++x)
+            BlurLine(bits + x, h, w, shift, Radius, prefix, boxPrefix);
     }
     Bitmap->SetAlpha(255);
 }

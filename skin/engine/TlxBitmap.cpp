@@ -198,7 +198,8 @@ void TlxBitmap::CheckingTransparent(TlxColor Color) {
     const int r = Channel(Color, 16), g = Channel(Color, 8), b = Channel(Color, 0);
     for (int i = 0, n = Empty() ? 0 : FWidth * FHeight; i < n; ++i) {
         TlxColor p = FBits[i];
-        if (std::abs(Channel(p, 16) - r) < 6 && std::abs(Channel(p, 8) - g) < 6 && std::abs(Channel(p, 0) - b) < 6)
+        if (std::abs(Channel(p, 16) - r) < 6 && std::abs(Channel(p, 8) - g) < 6 &&
+            std::abs(Channel(p, 0) - b) < 6)
             FBits[i] = lxKeyColor;
     }
     FTransparent = true;
@@ -229,8 +230,10 @@ TlxBitmapLink* TlxBitmap::GetBitmapLink(const TRect& Rect) {
 
 TlxBitmapLink* TlxBitmap::GetBitmapLink(const std::string& Rect) {
     auto trim = [](std::string_view s) {
-        while (!s.empty() && std::isspace(static_cast<unsigned char>(s.front()))) s.remove_prefix(1);
-        while (!s.empty() && std::isspace(static_cast<unsigned char>(s.back()))) s.remove_suffix(1);
+        while (!s.empty() && std::isspace(static_cast<unsigned char>(s.front())))
+            s.remove_prefix(1);
+        while (!s.empty() && std::isspace(static_cast<unsigned char>(s.back())))
+            s.remove_suffix(1);
         return s;
     };
     std::string_view rest = trim(Rect);
@@ -339,7 +342,8 @@ void TlxBitmap::Draw(TlxBitmap* Bitmap, const TRect& DstRect, const TRect& SrcRe
 }
 
 template <class Target>
-void TlxBitmap::TileTo(Target* T, const TRect& DstRect, const TRect& DstClip, const TRect& SrcRect, bool Clip) {
+void TlxBitmap::TileTo(Target* T, const TRect& DstRect, const TRect& DstClip, const TRect& SrcRect,
+                       bool Clip) {
     const int sw = SrcRect.Width(), sh = SrcRect.Height();
     if (sw <= 0 || sh <= 0 || Empty()) return;
     const bool all = !Clip || DstClip.IsEmpty();
@@ -369,7 +373,8 @@ void TlxBitmap::TileClip(HDC DC, const TRect& DstRect, const TRect& DstClip, con
 void TlxBitmap::TileClip(TCanvas* Canvas, const TRect& DstRect, const TRect& DstClip, const TRect& SrcRect) {
     if (Canvas) TileTo(Canvas->Handle(), DstRect, DstClip, SrcRect, true);
 }
-void TlxBitmap::TileClip(TlxBitmap* Bitmap, const TRect& DstRect, const TRect& DstClip, const TRect& SrcRect) {
+void TlxBitmap::TileClip(TlxBitmap* Bitmap, const TRect& DstRect, const TRect& DstClip,
+                         const TRect& SrcRect) {
     TileTo(Bitmap, DstRect, DstClip, SrcRect, true);
 }
 
@@ -415,5 +420,6 @@ void TlxBitmap::FillRect(const TRect& R, TlxColor Color) {
         return;
     }
     std::vector<TlxColor> line(r.Width(), Color);
-    for (int y = r.Top; y < r.Bottom; ++y) LineBlend(line.data(), FBits + size_t(y) * FWidth + r.Left, r.Width());
+    for (int y = r.Top; y < r.Bottom; ++y)
+        LineBlend(line.data(), FBits + size_t(y) * FWidth + r.Left, r.Width());
 }

@@ -61,8 +61,7 @@ double Wrapped(double v, int Delta) {
     return n / 255.0;
 }
 
-template <class F>
-void ForVisible(TlxBitmap& b, F f) {
+template <class F> void ForVisible(TlxBitmap& b, F f) {
     if (b.Empty()) return;
     TlxColor* p = b.Bits();
     for (int i = 0, n = b.Width() * b.Height(); i < n; ++i)
@@ -74,8 +73,9 @@ void ForVisible(TlxBitmap& b, F f) {
 void TlxBitmap::ChangeBitmapBrightness(int DeltaBrightness) {
     if (DeltaBrightness == 0) return;
     ForVisible(*this, [&](TlxColor c) {
-        return MakeBitmapColor(int((c >> 16) & 0xFF) + DeltaBrightness, int((c >> 8) & 0xFF) + DeltaBrightness,
-                               int(c & 0xFF) + DeltaBrightness, int(c >> 24));
+        return MakeBitmapColor(int((c >> 16) & 0xFF) + DeltaBrightness,
+                               int((c >> 8) & 0xFF) + DeltaBrightness, int(c & 0xFF) + DeltaBrightness,
+                               int(c >> 24));
     });
 }
 

@@ -36,11 +36,13 @@ void TlxBitmapLink::SaveToStream(TStream& Stream) const {
 }
 
 void TlxBitmapLink::Draw(TlxBitmap* Bitmap, int X, int Y) {
-    if (FImage && !FImage->Empty() && FRect.Width() > 0 && FRect.Height() > 0) FImage->Draw(Bitmap, X, Y, FRect);
+    if (FImage && !FImage->Empty() && FRect.Width() > 0 && FRect.Height() > 0)
+        FImage->Draw(Bitmap, X, Y, FRect);
 }
 
 void TlxBitmapLink::Draw(TCanvas* Canvas, int X, int Y) {
-    if (FImage && !FImage->Empty() && FRect.Width() > 0 && FRect.Height() > 0) FImage->Draw(Canvas, X, Y, FRect);
+    if (FImage && !FImage->Empty() && FRect.Width() > 0 && FRect.Height() > 0)
+        FImage->Draw(Canvas, X, Y, FRect);
 }
 
 void TlxBitmapLink::CheckingMasked() {
@@ -59,7 +61,8 @@ void TlxBitmapLink::CheckingMasked(const TRect& Margin) {
     const bool noMargin = Margin.Left == 0 && Margin.Top == 0 && Margin.Right == 0 && Margin.Bottom == 0;
     const int ml = Margin.Left, mt = Margin.Top, mr = Margin.Right, mb = Margin.Bottom;
     const TRect corners[] = {{0, 0, ml, mt}, {w - mr, 0, w, mt}, {w - mr, h - mb, w, h}, {0, h - mb, ml, h}};
-    const TRect borders[] = {{ml, 0, w - mr, mt}, {ml, h - mb, w - mr, h}, {0, mt, ml, h - mb}, {w - mr, mt, w, h - mb}};
+    const TRect borders[] = {
+        {ml, 0, w - mr, mt}, {ml, h - mb, w - mr, h}, {0, mt, ml, h - mb}, {w - mr, mt, w, h - mb}};
     const TRect inside{ml, mt, w - mr, h - mb};
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x) {

@@ -37,7 +37,8 @@ TlxEffectBmp TlxEffectBmp::CreateFromhWnd(const TBitmap& hBmp) {
     TlxEffectBmp e(hBmp.Width(), hBmp.Height());
     for (int y = 0; y < e.FHeight; ++y) {
         const uint32_t* row = hBmp.ScanLine(y);
-        for (int x = 0; x < e.FWidth; ++x) e.SetPixel(x, y, row[x] & 0x00FFFFFFu);
+        for (int x = 0; x < e.FWidth; ++x)
+            e.SetPixel(x, y, row[x] & 0x00FFFFFFu);
     }
     return e;
 }
@@ -62,7 +63,8 @@ void TlxEffectBmp::ToBitmap(TBitmap& Dest) const {
     Dest.SetSize(FWidth, FHeight);
     for (int y = 0; y < FHeight; ++y) {
         uint32_t* row = Dest.ScanLine(y);
-        for (int x = 0; x < FWidth; ++x) row[x] = 0xFF000000u | Pixel(x, y);
+        for (int x = 0; x < FWidth; ++x)
+            row[x] = 0xFF000000u | Pixel(x, y);
     }
 }
 
@@ -103,7 +105,8 @@ void TlxEffectBmp::Resize(TlxEffectBmp& Dst) const {
 void TlxEffectBmp::Mix(int x, int y, const TlxEffectBmp& BMP, int bx, int by, double t) {
     uint8_t* p = At(x, y);
     const uint8_t* q = BMP.At(bx, by);
-    for (int c = 0; c < 3; ++c) p[c] = Clamp(t * p[c] + (1 - t) * q[c]);
+    for (int c = 0; c < 3; ++c)
+        p[c] = Clamp(t * p[c] + (1 - t) * q[c]);
 }
 
 // ---- Transitions
@@ -112,13 +115,16 @@ void TlxEffectBmp::Morph(const TlxEffectBmp& BMP, double Kf) {
     if (!SameSize(BMP)) return;
     Kf = Limit(Kf);
     for (int y = 0; y < FHeight; ++y)
-        for (int x = 0; x < FWidth; ++x) Mix(x, y, BMP, x, y, 1 - Kf);
+        for (int x = 0; x < FWidth; ++x)
+            Mix(x, y, BMP, x, y, 1 - Kf);
 }
 
 void TlxEffectBmp::MorphRect(const TlxEffectBmp& BMP, double Kf, const TRect& Rct, int StartX, int StartY) {
     Kf = Limit(Kf);
-    for (int y = std::max(Rct.Top, 0), by = StartY + (y - Rct.Top); y < std::min(Rct.Bottom, FHeight); ++y, ++by)
-        for (int x = std::max(Rct.Left, 0), bx = StartX + (x - Rct.Left); x < std::min(Rct.Right, FWidth); ++x, ++bx)
+    for (int y = std::max(Rct.Top, 0), by = StartY + (y - Rct.Top); y < std::min(Rct.Bottom, FHeight);
+         ++y, ++by)
+        for (int x = std::max(Rct.Left, 0), bx = StartX + (x - Rct.Left); x < std::min(Rct.Right, FWidth);
+             ++x, ++bx)
             if (bx >= 0 && by >= 0 && bx < BMP.FWidth && by < BMP.FHeight) Mix(x, y, BMP, bx, by, 1 - Kf);
 }
 
@@ -136,11 +142,14 @@ void TlxEffectBmp::MorphHGrad(const TlxEffectBmp& BMP, double Kf) {
     const double f = c != 0 ? 1.0 / c : 1;
     const int h = std::max(W / 2 - d, 0), e = std::min(W / 2 + d, W - 1);
     for (int y = 0; y < FHeight; ++y) {
-        for (int x = h; x <= e; ++x) SetPixel(x, y, BMP.Pixel(x, y));
+        for (int x = h; x <= e; ++x)
+            SetPixel(x, y, BMP.Pixel(x, y));
         double t = 0;
-        for (int x = h; x >= 0; --x, t = std::min(t + f, 1.0)) Mix(x, y, BMP, x, y, t);
+        for (int x = h; x >= 0; --x, t = std::min(t + f, 1.0))
+            Mix(x, y, BMP, x, y, t);
         t = 0;
-        for (int x = e; x < W; ++x, t = std::min(t + f, 1.0)) Mix(x, y, BMP, x, y, t);
+        for (int x = e; x < W; ++x, t = std::min(t + f, 1.0))
+            Mix(x, y, BMP, x, y, t);
     }
 }
 
@@ -151,11 +160,14 @@ void TlxEffectBmp::MorphVGrad(const TlxEffectBmp& BMP, double Kf) {
     const double f = c != 0 ? 1.0 / c : 0;
     const int h = std::max(H / 2 - d, 0), e = std::min(H / 2 + d, H - 1);
     for (int x = 0; x < FWidth; ++x) {
-        for (int y = h; y <= e; ++y) SetPixel(x, y, BMP.Pixel(x, y));
+        for (int y = h; y <= e; ++y)
+            SetPixel(x, y, BMP.Pixel(x, y));
         double t = 0;
-        for (int y = h; y >= 0; --y, t = std::min(t + f, 1.0)) Mix(x, y, BMP, x, y, t);
+        for (int y = h; y >= 0; --y, t = std::min(t + f, 1.0))
+            Mix(x, y, BMP, x, y, t);
         t = 0;
-        for (int y = e; y < H; ++y, t = std::min(t + f, 1.0)) Mix(x, y, BMP, x, y, t);
+        for (int y = e; y < H; ++y, t = std::min(t + f, 1.0))
+            Mix(x, y, BMP, x, y, t);
     }
 }
 
@@ -173,7 +185,8 @@ void TlxEffectBmp::MorphLeftGrad(const TlxEffectBmp& BMP, double Kf) {
     const double step = b > 0 ? 1.0 / b : 0;
     for (int y = 0; y < FHeight; ++y) {
         double t = 0;
-        for (int x = 0; x <= b; ++x, t += step) Mix(x, y, BMP, x, y, std::min(t, 1.0));
+        for (int x = 0; x <= b; ++x, t += step)
+            Mix(x, y, BMP, x, y, std::min(t, 1.0));
     }
 }
 
@@ -184,7 +197,8 @@ void TlxEffectBmp::MorphRightGrad(const TlxEffectBmp& BMP, double Kf) {
     const double step = W - c > 0 ? 1.0 / (W - c) : 1;
     for (int y = 0; y < FHeight; ++y) {
         double t = 0;
-        for (int x = W - 1; x >= c; --x, t += step) Mix(x, y, BMP, x, y, std::min(t, 1.0));
+        for (int x = W - 1; x >= c; --x, t += step)
+            Mix(x, y, BMP, x, y, std::min(t, 1.0));
     }
 }
 
@@ -193,8 +207,10 @@ void TlxEffectBmp::MorphPush(const TlxEffectBmp& BMP, double Kf) {
     const int W = FWidth;
     const int b = std::clamp(Nearest(W * Kf), 0, W - 1);
     for (int y = 0; y < FHeight; ++y) {
-        for (int x = W - 1; x > b; --x) SetPixel(x, y, Pixel(x - b - 1, y));
-        for (int x = 0; x <= b; ++x) SetPixel(x, y, BMP.Pixel(W - b - 1 + x, y));
+        for (int x = W - 1; x > b; --x)
+            SetPixel(x, y, Pixel(x - b - 1, y));
+        for (int x = 0; x <= b; ++x)
+            SetPixel(x, y, BMP.Pixel(W - b - 1 + x, y));
     }
 }
 
@@ -203,7 +219,8 @@ void TlxEffectBmp::MorphLeftSlide(const TlxEffectBmp& BMP, double Kf) {
     const int W = FWidth;
     const int b = std::max(std::min(Nearest(W * Kf), W - 1), 1);
     for (int y = 0; y < FHeight; ++y)
-        for (int x = 0; x < b && x < W; ++x) SetPixel(x, y, BMP.Pixel(W - b + x, y));
+        for (int x = 0; x < b && x < W; ++x)
+            SetPixel(x, y, BMP.Pixel(W - b + x, y));
 }
 
 void TlxEffectBmp::MorphRightSlide(const TlxEffectBmp& BMP, double Kf) {
@@ -211,16 +228,17 @@ void TlxEffectBmp::MorphRightSlide(const TlxEffectBmp& BMP, double Kf) {
     const int W = FWidth;
     const int b = std::max(std::min(Nearest(W * Kf), W - 1), 1);
     for (int y = 0; y < FHeight; ++y)
-        for (int x = std::max(W - b, 0); x < W; ++x) SetPixel(x, y, BMP.Pixel(x - (W - b), y));
+        for (int x = std::max(W - b, 0); x < W; ++x)
+            SetPixel(x, y, BMP.Pixel(x - (W - b), y));
 }
 
 // ---- Filters
 
-template <class F>
-void TlxEffectBmp::ForEachChannel(F f) {
+template <class F> void TlxEffectBmp::ForEachChannel(F f) {
     for (int y = 0; y < FHeight; ++y) {
         uint8_t* p = At(0, y);
-        for (int i = 0; i < FWidth * 3; ++i) p[i] = f(p[i]);
+        for (int i = 0; i < FWidth * 3; ++i)
+            p[i] = f(p[i]);
     }
 }
 
@@ -252,20 +270,23 @@ void TlxEffectBmp::BlurPixel(int x, int y, int Amount) {
     const int left = x - Amount < 0 ? x : x - Amount, right = std::min(x + Amount, FWidth - 1);
     const uint8_t* s[4] = {At(left, up), At(left, down), At(right, up), At(right, down)};
     uint8_t* p = At(x, y);
-    for (int c = 0; c < 3; ++c) p[c] = uint8_t((s[0][c] + s[1][c] + s[2][c] + s[3][c]) >> 2);
+    for (int c = 0; c < 3; ++c)
+        p[c] = uint8_t((s[0][c] + s[1][c] + s[2][c] + s[3][c]) >> 2);
 }
 
 void TlxEffectBmp::SplitBlur(int Amount) {
     if (Amount == 0) return;
     Amount = std::abs(Amount);
     for (int y = 0; y < FHeight; ++y)
-        for (int x = 0; x < FWidth; ++x) BlurPixel(x, y, Amount);
+        for (int x = 0; x < FWidth; ++x)
+            BlurPixel(x, y, Amount);
 }
 
 void TlxEffectBmp::Mosaic(int ASize) {
     if (ASize <= 1) return;
     for (int y = 0; y < FHeight; ++y)
-        for (int x = 0; x < FWidth; ++x) SetPixel(x, y, Pixel(x - x % ASize, y - y % ASize));
+        for (int x = 0; x < FWidth; ++x)
+            SetPixel(x, y, Pixel(x - x % ASize, y - y % ASize));
 }
 
 void TlxEffectBmp::AddMonoNoise(int Amount) {
@@ -278,7 +299,8 @@ void TlxEffectBmp::AddMonoNoise(int Amount, TlxNoiseGenerator& Generator) {
         for (int x = 0; x < FWidth; ++x) {
             const int v = int(Generator() % uint32_t(Amount)) - Amount / 2;
             uint8_t* p = At(x, y);
-            for (int c = 0; c < 3; ++c) p[c] = Clamp(p[c] + v);
+            for (int c = 0; c < 3; ++c)
+                p[c] = Clamp(p[c] + v);
         }
 }
 
@@ -291,7 +313,8 @@ void TlxEffectBmp::AddColorNoise(int Amount, TlxNoiseGenerator& Generator) {
     for (int y = 0; y < FHeight; ++y)
         for (int x = 0; x < FWidth; ++x) {
             uint8_t* p = At(x, y);
-            for (int c = 0; c < 3; ++c) p[c] = Clamp(p[c] + int(Generator() % uint32_t(Amount)) - Amount / 2);
+            for (int c = 0; c < 3; ++c)
+                p[c] = Clamp(p[c] + int(Generator() % uint32_t(Amount)) - Amount / 2);
         }
 }
 
@@ -309,19 +332,22 @@ void TlxEffectBmp::Wave(int XDIV, int YDIV, double RatioVal) {
 void TlxEffectBmp::Rotate90_1(TlxEffectBmp& Dst) const {
     if (Dst.FWidth != FHeight || Dst.FHeight != FWidth) return;
     for (int y = 0; y < FHeight; ++y)
-        for (int x = 0; x < FWidth; ++x) Dst.SetPixel(y, FWidth - 1 - x, Pixel(x, y));
+        for (int x = 0; x < FWidth; ++x)
+            Dst.SetPixel(y, FWidth - 1 - x, Pixel(x, y));
 }
 
 void TlxEffectBmp::Rotate90_2(TlxEffectBmp& Dst) const {
     if (Dst.FWidth != FHeight || Dst.FHeight != FWidth) return;
     for (int y = 0; y < FHeight; ++y)
-        for (int x = 0; x < FWidth; ++x) Dst.SetPixel(FHeight - 1 - y, x, Pixel(x, y));
+        for (int x = 0; x < FWidth; ++x)
+            Dst.SetPixel(FHeight - 1 - y, x, Pixel(x, y));
 }
 
 void TlxEffectBmp::FlipVert(TlxEffectBmp& Dst) const {
     if (!SameSize(Dst)) return;
     for (int y = 0; y < FHeight; ++y)
-        for (int x = 0; x < FWidth; ++x) Dst.SetPixel(x, FHeight - 1 - y, Pixel(x, y));
+        for (int x = 0; x < FWidth; ++x)
+            Dst.SetPixel(x, FHeight - 1 - y, Pixel(x, y));
 }
 
 bool TlxEffectBmp::MaskFits(const TlxEffectBmp& Msk) const {
@@ -362,6 +388,7 @@ void TlxEffectBmp::MaskFillColor(const TlxEffectBmp& Msk, TColor Color, double k
         for (int x = 0; x < FWidth; ++x) {
             if (MaskWhite(Msk, x, y)) continue;
             uint8_t* p = At(x, y);
-            for (int i = 0; i < 3; ++i) p[i] = Clamp((1 - kf) * p[i] + kf * c[i]);
+            for (int i = 0; i < 3; ++i)
+                p[i] = Clamp((1 - kf) * p[i] + kf * c[i]);
         }
 }

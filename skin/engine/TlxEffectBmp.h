@@ -105,8 +105,7 @@ private:
     void BlurPixel(int x, int y, int Amount);
     // pixel := nearest(t * own + (1 - t) * BMP's), per channel.
     void Mix(int x, int y, const TlxEffectBmp& BMP, int bx, int by, double t);
-    template <class F>
-    void ForEachChannel(F f);
+    template <class F> void ForEachChannel(F f);
 
     int FWidth = 0;
     int FHeight = 0;

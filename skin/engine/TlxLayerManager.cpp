@@ -45,7 +45,8 @@ void TlxLayerManager::StopTimer() {
     Timer->SetEnabled(false);
 }
 
-void TlxLayerManager::Show(int X, int Y, const TBitmap* AImage, const TBitmap* AImageMask, int AAlphaBlendValue) {
+void TlxLayerManager::Show(int X, int Y, const TBitmap* AImage, const TBitmap* AImageMask,
+                           int AAlphaBlendValue) {
     // Without layered windows the picture cannot show as it should: show nothing.
     if (!IsWindows2000OrLater() || !LayeredWindowsSupported()) return;
     if (!AImage || !AImageMask || AImage->Empty()) return;

@@ -28,7 +28,8 @@ void ReadPngFacts(const std::string& data, int& colorType, TPngTransparencyMode&
         if (type == "IHDR" && len >= 13) colorType = body[9];
         if (type == "tRNS") {
             trns = true;
-            for (uint32_t i = 0; colorType == 3 && i < len; ++i) partial |= body[i] != 0 && body[i] != 255;
+            for (uint32_t i = 0; colorType == 3 && i < len; ++i)
+                partial |= body[i] != 0 && body[i] != 255;
         }
         if (type == "IDAT" || type == "IEND") break;
         pos += 12 + size_t(len);
@@ -139,7 +140,8 @@ void TlxPngImageList::SizeChanged() {
     // While a description is read the items stay; their placeholders follow the new size.
     TBitmap placeholder(Width(), Height());
     placeholder.SetPixelFormat(pf1bit);
-    while (Count() < FPngImages->Count()) Insert(Count(), &placeholder, nullptr);
+    while (Count() < FPngImages->Count())
+        Insert(Count(), &placeholder, nullptr);
 }
 
 void TlxPngImageList::SetPngWidth(int Value) {

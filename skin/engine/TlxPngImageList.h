@@ -57,7 +57,9 @@ private:
 class TlxPngImageItems : public TCollection {
 public:
     explicit TlxPngImageItems(TlxPngImageList* AList);
-    TlxPngImageItem* Items(int Index) const { return static_cast<TlxPngImageItem*>(TCollection::Items(Index)); }
+    TlxPngImageItem* Items(int Index) const {
+        return static_cast<TlxPngImageItem*>(TCollection::Items(Index));
+    }
     TPersistent* GetOwner() const override;
 
     TlxPngImageList* FPngImageList;

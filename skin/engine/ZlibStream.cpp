@@ -11,10 +11,14 @@ const char* const InvalidOperation = "Invalid stream operation";
 
 int ZlibLevel(TCompressionLevel Level) {
     switch (Level) {
-    case TCompressionLevel::clNone: return 0;
-    case TCompressionLevel::clFastest: return 1;
-    case TCompressionLevel::clDefault: return Z_DEFAULT_COMPRESSION;
-    case TCompressionLevel::clMax: return 9;
+    case TCompressionLevel::clNone:
+        return 0;
+    case TCompressionLevel::clFastest:
+        return 1;
+    case TCompressionLevel::clDefault:
+        return Z_DEFAULT_COMPRESSION;
+    case TCompressionLevel::clMax:
+        return 9;
     }
     return 9;
 }
@@ -33,7 +37,9 @@ int DCheck(int Code) {
 
 TCustomZlibStream::TCustomZlibStream(TStream& Strm) : FStrm(Strm), FStrmPos(Strm.Position()) {}
 
-void TCustomZlibStream::SetSize(Int64) { throw EStreamError(InvalidOperation); }
+void TCustomZlibStream::SetSize(Int64) {
+    throw EStreamError(InvalidOperation);
+}
 
 TCompressionStream::TCompressionStream(TCompressionLevel CompressionLevel, TStream& Dest)
     : TCustomZlibStream(Dest) {
@@ -74,7 +80,9 @@ void TCompressionStream::Finish() {
     FStrmPos = FStrm.Position();
 }
 
-Int64 TCompressionStream::Read(void*, Int64) { throw ECompressionError(InvalidOperation); }
+Int64 TCompressionStream::Read(void*, Int64) {
+    throw ECompressionError(InvalidOperation);
+}
 
 Int64 TCompressionStream::Write(const void* Buffer, Int64 Count) {
     if (FFinished) throw ECompressionError(InvalidOperation);
@@ -118,7 +126,9 @@ TDecompressionStream::TDecompressionStream(TStream& Source) : TCustomZlibStream(
     DCheck(inflateInit(&FZRec));
 }
 
-TDecompressionStream::~TDecompressionStream() { inflateEnd(&FZRec); }
+TDecompressionStream::~TDecompressionStream() {
+    inflateEnd(&FZRec);
+}
 
 Int64 TDecompressionStream::Read(void* Buffer, Int64 Count) {
     if (Count <= 0) return 0;
@@ -146,7 +156,9 @@ Int64 TDecompressionStream::Read(void* Buffer, Int64 Count) {
     return produced;
 }
 
-Int64 TDecompressionStream::Write(const void*, Int64) { throw EDecompressionError(InvalidOperation); }
+Int64 TDecompressionStream::Write(const void*, Int64) {
+    throw EDecompressionError(InvalidOperation);
+}
 
 Int64 TDecompressionStream::Seek(Int64 Offset, TSeekOrigin Origin) {
     if (Offset == 0 && Origin == soBeginning) {
@@ -159,8 +171,10 @@ Int64 TDecompressionStream::Seek(Int64 Offset, TSeekOrigin Origin) {
         return 0;
     }
     Int64 skip = -1;
-    if (Origin == soCurrent && Offset >= 0) skip = Offset;
-    else if (Origin == soBeginning && Offset >= Int64(FZRec.total_out)) skip = Offset - Int64(FZRec.total_out);
+    if (Origin == soCurrent && Offset >= 0)
+        skip = Offset;
+    else if (Origin == soBeginning && Offset >= Int64(FZRec.total_out))
+        skip = Offset - Int64(FZRec.total_out);
     if (skip < 0) throw EDecompressionError(InvalidOperation);
     unsigned char piece[BufferSize];
     while (skip > 0) {

@@ -9,11 +9,9 @@
 
 std::string RunInChild(const std::function<std::string()>& body) {
     int fds[2];
-    if (pipe(fds) != 0)
-        return "pipe failed";
+    if (pipe(fds) != 0) return "pipe failed";
     pid_t pid = fork();
-    if (pid < 0)
-        return "fork failed";
+    if (pid < 0) return "fork failed";
     if (pid == 0) {
         close(fds[0]);
         std::string result;
@@ -36,8 +34,7 @@ std::string RunInChild(const std::function<std::string()>& body) {
     close(fds[0]);
     int status = 0;
     waitpid(pid, &status, 0);
-    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0)
-        return "child ended abnormally: " + result;
+    if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) return "child ended abnormally: " + result;
     return result;
 }
 

@@ -1,5 +1,5 @@
-#include "media/AVBindings.h"
 #include "media/MediaIO.h"
+#include "media/AVBindings.h"
 #include "media/TFFmpegLoader.h"
 #include "media/UnicodeFileName.h"
 #include "tests/media/ChildProcess.h"
@@ -208,7 +208,8 @@ TEST_F(MediaIOTest, FifoReadEndsOnTheStopFlag) {
     ASSERT_EQ(mkfifo(path.c_str(), 0600), 0);
     ASSERT_TRUE(UsesFileIO(path));
     std::atomic<bool> stop{false};
-    AVIOInterruptCB cb{[](void* flag) { return static_cast<std::atomic<bool>*>(flag)->load() ? 1 : 0; }, &stop};
+    AVIOInterruptCB cb{[](void* flag) { return static_cast<std::atomic<bool>*>(flag)->load() ? 1 : 0; },
+                       &stop};
     AVIOContext* pb = nullptr;
     ASSERT_EQ(OpenFileIO(&pb, path, AVIO_FLAG_READ, &cb), 0); // no writer: must not block
 

@@ -8,9 +8,15 @@
 
 TEST(MediaUtils, SizeToText) {
     const std::pair<int64_t, const char*> rows[] = {
-        {0, "0 Byte"},           {-1, "-1 Byte"},          {1024, "1024 Byte"},
-        {1025, "1.00 KB"},       {1048576, "1024.00 KB"},  {1048577, "1.00 MB"},
-        {1073741824, "1024.00 MB"}, {1073741825, "1.00 GB"}, {5LL * 1073741824 + 536870912, "5.50 GB"},
+        {0, "0 Byte"},
+        {-1, "-1 Byte"},
+        {1024, "1024 Byte"},
+        {1025, "1.00 KB"},
+        {1048576, "1024.00 KB"},
+        {1048577, "1.00 MB"},
+        {1073741824, "1024.00 MB"},
+        {1073741825, "1.00 GB"},
+        {5LL * 1073741824 + 536870912, "5.50 GB"},
     };
     for (auto [size, text] : rows)
         EXPECT_EQ(SizeToText(size), text) << size;
@@ -55,8 +61,9 @@ TEST(MediaUtils, AVErrorTextKeysTextsBySymbol) {
 }
 
 TEST(MediaUtils, MediaTypeNameCutTokenAndSeekFlags) {
-    const std::pair<int, const char*> types[] = {{0, "Video"},      {1, "Audio"},   {2, "Data"},   {3, "Subtitle"},
-                                                 {4, "Attachment"}, {-1, "Unknown"}, {5, "Unknown"}};
+    const std::pair<int, const char*> types[] = {{0, "Video"},    {1, "Audio"},      {2, "Data"},
+                                                 {3, "Subtitle"}, {4, "Attachment"}, {-1, "Unknown"},
+                                                 {5, "Unknown"}};
     for (auto [type, name] : types)
         EXPECT_EQ(MediaTypeName(type), name);
 
@@ -67,8 +74,12 @@ TEST(MediaUtils, MediaTypeNameCutTokenAndSeekFlags) {
         const char* Head;
         const char* Rest;
     } cuts[] = {
-        {"a=b=c", "=", true, "a", "b=c"},   {"a=b", "=", false, "a", "a=b"},      {"abc", "=", true, "abc", ""},
-        {"abc", "=", false, "abc", "abc"},  {"k<CRLF>v", "<CRLF>", true, "k", "v"}, {"=x", "=", true, "", "x"},
+        {"a=b=c", "=", true, "a", "b=c"},
+        {"a=b", "=", false, "a", "a=b"},
+        {"abc", "=", true, "abc", ""},
+        {"abc", "=", false, "abc", "abc"},
+        {"k<CRLF>v", "<CRLF>", true, "k", "v"},
+        {"=x", "=", true, "", "x"},
         {"", "=", true, "", ""},
     };
     for (const auto& c : cuts) {
@@ -92,10 +103,8 @@ TEST(MediaUtils, UnixTimeUsesTheZoneRulesOfThatMoment) {
                   // 2021-01-01 00:00 UTC is 01:00 in winter, 2021-07-01 00:00 UTC is 02:00 in summer.
                   double winter = UnixTimeToDateTime(1609459200) - 44197.0;
                   double summer = UnixTimeToDateTime(1625097600) - 44378.0;
-                  if (std::abs(winter - 1.0 / 24) > 1e-9)
-                      r += "winter " + std::to_string(winter * 24) + "; ";
-                  if (std::abs(summer - 2.0 / 24) > 1e-9)
-                      r += "summer " + std::to_string(summer * 24) + "; ";
+                  if (std::abs(winter - 1.0 / 24) > 1e-9) r += "winter " + std::to_string(winter * 24) + "; ";
+                  if (std::abs(summer - 2.0 / 24) > 1e-9) r += "summer " + std::to_string(summer * 24) + "; ";
                   return r;
               }),
               "");

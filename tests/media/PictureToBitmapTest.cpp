@@ -22,11 +22,14 @@ Rgb PixelOf(const TBitmap& bmp, int x, int y) {
 ::testing::AssertionResult Near(Rgb got, Rgb want, int x, int y) {
     if (std::abs(got.R - want.R) <= 2 && std::abs(got.G - want.G) <= 2 && std::abs(got.B - want.B) <= 2)
         return ::testing::AssertionSuccess();
-    return ::testing::AssertionFailure() << "pixel " << x << "," << y << " is " << got.R << "," << got.G << ","
-                                         << got.B << " not " << want.R << "," << want.G << "," << want.B;
+    return ::testing::AssertionFailure()
+           << "pixel " << x << "," << y << " is " << got.R << "," << got.G << "," << got.B << " not "
+           << want.R << "," << want.G << "," << want.B;
 }
 
-uint8_t Clip(double v) { return static_cast<uint8_t>(std::clamp(std::lround(v), 0L, 255L)); }
+uint8_t Clip(double v) {
+    return static_cast<uint8_t>(std::clamp(std::lround(v), 0L, 255L));
+}
 
 // A planar 4:4:4 picture of the given colours, limited-range BT.601.
 struct TYuvPicture {

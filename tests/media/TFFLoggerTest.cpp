@@ -1,5 +1,5 @@
-#include "media/AVBindings.h"
 #include "media/TFFLogger.h"
+#include "media/AVBindings.h"
 #include "media/TFFmpegLoader.h"
 #include "platform/base/Exception.h"
 #include "platform/sys/MainThread.h"
@@ -101,8 +101,12 @@ TEST_F(TFFLoggerTest, LevelFilterAndMapping) {
         bool Passes;
         TLogLevel Mapped;
     } rows[] = {
-        {AV_LOG_PANIC, true, llPanic},     {AV_LOG_FATAL, true, llFatal}, {AV_LOG_ERROR, true, llError},
-        {AV_LOG_WARNING, true, llWarning}, {AV_LOG_INFO, true, llInfo},   {AV_LOG_VERBOSE, false, llVerbose},
+        {AV_LOG_PANIC, true, llPanic},
+        {AV_LOG_FATAL, true, llFatal},
+        {AV_LOG_ERROR, true, llError},
+        {AV_LOG_WARNING, true, llWarning},
+        {AV_LOG_INFO, true, llInfo},
+        {AV_LOG_VERBOSE, false, llVerbose},
         {AV_LOG_DEBUG, false, llDebug},
         // Colour bits above the level are masked off.
         {AV_LOG_INFO | AV_LOG_C(134), true, llInfo},
@@ -178,8 +182,8 @@ TEST_F(TFFLoggerTest, LinesFromManyThreadsArriveWholeAndInOrder) {
             ++finished;
         });
     // The GUI thread serves the drains while the workers log.
-    ASSERT_TRUE(WaitServingFor([&] { return finished == Threads && Count() == size_t(Threads * PerThread); },
-                               60000));
+    ASSERT_TRUE(
+        WaitServingFor([&] { return finished == Threads && Count() == size_t(Threads * PerThread); }, 60000));
     for (auto& w : workers)
         w.join();
     auto got = Take();
@@ -240,7 +244,9 @@ TEST_F(TFFLoggerTest, DeliveryThreadFollowsTriggerEventInMainThread) {
     // Without the GUI hand-over the handler runs on the logging thread, at once.
     Logger->SetTriggerEventInMainThread(false);
     std::thread::id handlerThread, workerThread;
-    Logger->OnLog = [&](void*, uint32_t, TLogLevel, const std::string&) { handlerThread = std::this_thread::get_id(); };
+    Logger->OnLog = [&](void*, uint32_t, TLogLevel, const std::string&) {
+        handlerThread = std::this_thread::get_id();
+    };
     std::thread([&] {
         workerThread = std::this_thread::get_id();
         av::av_log(nullptr, AV_LOG_INFO, "direct\n");

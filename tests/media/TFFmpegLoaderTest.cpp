@@ -1,6 +1,6 @@
+#include "media/TFFmpegLoader.h"
 #include "media/AVBindings.h"
 #include "media/TFFLogger.h"
-#include "media/TFFmpegLoader.h"
 #include "platform/base/Exception.h"
 #include "platform/sys/DynamicLibrary.h"
 #include "tests/media/ChildProcess.h"
@@ -14,21 +14,26 @@
 namespace {
 
 const std::string SystemLibDir = "/usr/lib/x86_64-linux-gnu/";
-const char* const SystemSonames[] = {"libavutil.so.57",  "libswresample.so.4", "libswscale.so.6",
-                                     "libavcodec.so.59", "libavformat.so.59",  "libavfilter.so.8",
-                                     "libavdevice.so.59", "libpostproc.so.56", "libSDL-1.2.so.0"};
+const char* const SystemSonames[] = {"libavutil.so.57",   "libswresample.so.4", "libswscale.so.6",
+                                     "libavcodec.so.59",  "libavformat.so.59",  "libavfilter.so.8",
+                                     "libavdevice.so.59", "libpostproc.so.56",  "libSDL-1.2.so.0"};
 
 void LinkAllBut(const TTempFolder& folder, const std::string& except) {
     for (const char* name : SystemSonames)
-        if (except != name)
-            folder.Link(SystemLibDir + name, name);
+        if (except != name) folder.Link(SystemLibDir + name, name);
 }
 
-std::string Expect(bool ok, const std::string& what) { return ok ? std::string() : what + "; "; }
+std::string Expect(bool ok, const std::string& what) {
+    return ok ? std::string() : what + "; ";
+}
 
-bool StartsWith(const std::string& s, const std::string& prefix) { return s.rfind(prefix, 0) == 0; }
+bool StartsWith(const std::string& s, const std::string& prefix) {
+    return s.rfind(prefix, 0) == 0;
+}
 
-std::string FileOf(const void* address) { return ModuleFileOfAddress(address); }
+std::string FileOf(const void* address) {
+    return ModuleFileOfAddress(address);
+}
 
 } // namespace
 
@@ -47,7 +52,8 @@ TEST(TFFmpegLoader, LoadsFromTheFolderOrTheSystemAndFailsCleanly) {
              std::string r;
              r += Expect(FFLoader.Load(PlayerLibraries), "load: " + FFLoader.LastErrMsg());
              r += Expect(FFLoader.Load(TLibrary::avDevice), "avdevice: " + FFLoader.LastErrMsg());
-             r += Expect(FileOf(reinterpret_cast<void*>(av::avcodec_version)) == dir.Path() + "libavcodec.so.59",
+             r += Expect(FileOf(reinterpret_cast<void*>(av::avcodec_version)) ==
+                             dir.Path() + "libavcodec.so.59",
                          "avcodec from " + FileOf(reinterpret_cast<void*>(av::avcodec_version)));
              r += Expect(StartsWith(FileOf(reinterpret_cast<void*>(av::avfilter_version)), dir.Path()),
                          "avfilter from " + FileOf(reinterpret_cast<void*>(av::avfilter_version)));
@@ -69,7 +75,8 @@ TEST(TFFmpegLoader, LoadsFromTheFolderOrTheSystemAndFailsCleanly) {
         {"decoy avfilter: the component set fails, the prober's set loaded before stays",
          [](const TTempFolder& dir) {
              LinkAllBut(dir, "libavfilter.so.8");
-             dir.Write("libavfilter.so.8", std::string(200, '#') + " a text file named like the filter library\n");
+             dir.Write("libavfilter.so.8",
+                       std::string(200, '#') + " a text file named like the filter library\n");
              FFLoader.SetLibraryPath(dir.Path());
              std::string r = Expect(FFLoader.Load(ProbeLibraries), "probe set: " + FFLoader.LastErrMsg());
              r += Expect(!FFLoader.Load(ComponentLibraries), "component set loaded");
@@ -79,7 +86,8 @@ TEST(TFFmpegLoader, LoadsFromTheFolderOrTheSystemAndFailsCleanly) {
              r += Expect(!FFLoader.Loaded(TLibrary::avFilter) && !FFLoader.Loaded(ComponentLibraries),
                          "avfilter counted as loaded");
              r += Expect(FFLoader.Loaded(ProbeLibraries), "probe set unloaded by the failure");
-             r += Expect(av::avcodec_find_decoder(AV_CODEC_ID_PCM_S16LE) != nullptr, "prober's slots cleared");
+             r +=
+                 Expect(av::avcodec_find_decoder(AV_CODEC_ID_PCM_S16LE) != nullptr, "prober's slots cleared");
              return r;
          }},
         {"failing set unloads only what it loaded itself",
@@ -99,8 +107,9 @@ TEST(TFFmpegLoader, LoadsFromTheFolderOrTheSystemAndFailsCleanly) {
              FFLoader.SetLibraryPath(dir.Path());
              std::string r = Expect(!FFLoader.Load(ProbeLibraries), "loaded");
              std::string msg = FFLoader.LastErrMsg();
-             r += Expect(StartsWith(msg, "Load function swscale_version@" + dir.Path() + "libswscale.so.6 error: "),
-                         msg);
+             r += Expect(
+                 StartsWith(msg, "Load function swscale_version@" + dir.Path() + "libswscale.so.6 error: "),
+                 msg);
              r += Expect(!FFLoader.Loaded(TLibrary::swScale) && av::sws_scale == nullptr, "half bound");
              return r;
          }},
@@ -122,7 +131,8 @@ TEST(TFFmpegLoader, LoadsFromTheFolderOrTheSystemAndFailsCleanly) {
              FFLoader.SetLibraryName(TLibrary::avFilter, "libavfilter-missing.so.8");
              std::string r = Expect(!FFLoader.Load(TLibrary::avFilter), "loaded");
              std::string msg = FFLoader.LastErrMsg();
-             r += Expect(StartsWith(msg, "Load library " + dir.Path() + "libavfilter-missing.so.8 error: "), msg);
+             r += Expect(StartsWith(msg, "Load library " + dir.Path() + "libavfilter-missing.so.8 error: "),
+                         msg);
              r += Expect(msg.find("No such file") != std::string::npos, msg);
              return r;
          }},
@@ -131,7 +141,8 @@ TEST(TFFmpegLoader, LoadsFromTheFolderOrTheSystemAndFailsCleanly) {
              FFLoader.SetLibraryPath(dir.Path());
              std::string r = Expect(FFLoader.Load(ComponentLibraries), FFLoader.LastErrMsg());
              auto first = av::avformat_open_input;
-             r += Expect(FFLoader.Load(ComponentLibraries) && FFLoader.Load(TLibrary::avFormat), "second load");
+             r += Expect(FFLoader.Load(ComponentLibraries) && FFLoader.Load(TLibrary::avFormat),
+                         "second load");
              r += Expect(av::avformat_open_input == first && first != nullptr, "slots changed");
              r += Expect(FFLoader.LastErrMsg().empty(), "error text " + FFLoader.LastErrMsg());
              return r;
@@ -141,7 +152,8 @@ TEST(TFFmpegLoader, LoadsFromTheFolderOrTheSystemAndFailsCleanly) {
              FFLoader.SetLibraryPath(dir.Path());
              std::string r = Expect(FFLoader.Load(ProbeLibraries), FFLoader.LastErrMsg());
              FFLoader.AddLiveObject();
-             r += Expect(!FFLoader.Unload(ProbeLibraries) && FFLoader.Loaded(ProbeLibraries), "unloaded in use");
+             r += Expect(!FFLoader.Unload(ProbeLibraries) && FFLoader.Loaded(ProbeLibraries),
+                         "unloaded in use");
              r += Expect(!FFLoader.LastErrMsg().empty(), "no reason given");
              FFLoader.RemoveLiveObject();
              r += Expect(FFLoader.Unload(ProbeLibraries), "refused");
@@ -203,5 +215,6 @@ TEST(TFFmpegLoader, FileNamesAreVersionedSonames) {
 
 TEST(TFFmpegLoader, DefaultFolderBesideTheProgramServes) {
     ASSERT_TRUE(FFLoader.Load(PlayerLibraries)) << FFLoader.LastErrMsg();
-    EXPECT_EQ(FileOf(reinterpret_cast<void*>(av::avutil_version)), FFLoader.LibraryPath() + "libavutil.so.57");
+    EXPECT_EQ(FileOf(reinterpret_cast<void*>(av::avutil_version)),
+              FFLoader.LibraryPath() + "libavutil.so.57");
 }

@@ -51,7 +51,8 @@ inline int CounterRow(int height) {
 constexpr int kMarkerSize = 40;
 constexpr uint8_t kMarkerGrey = 128;
 inline Rgb MarkerPixelAt(int x, int y) {
-    return x < kMarkerSize && y < kMarkerSize ? Rgb{255, 255, 255} : Rgb{kMarkerGrey, kMarkerGrey, kMarkerGrey};
+    return x < kMarkerSize && y < kMarkerSize ? Rgb{255, 255, 255}
+                                              : Rgb{kMarkerGrey, kMarkerGrey, kMarkerGrey};
 }
 
 } // namespace fixture

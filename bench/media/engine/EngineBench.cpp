@@ -83,7 +83,7 @@ void MinimalTranscode(const std::string& AOutput) {
         p.dec->thread_count = 1;
         Check(av::avcodec_open2(p.dec, dc, nullptr), "open decoder");
         const AVCodec* ec = av::avcodec_find_encoder(par->codec_type == AVMEDIA_TYPE_VIDEO ? AV_CODEC_ID_MPEG4
-                                                                                            : AV_CODEC_ID_MP2);
+                                                                                           : AV_CODEC_ID_MP2);
         p.enc = av::avcodec_alloc_context3(ec);
         p.enc->thread_count = 1;
         if (par->codec_type == AVMEDIA_TYPE_VIDEO) {

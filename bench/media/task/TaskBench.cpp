@@ -50,19 +50,16 @@ const BenchFolder& Folder() {
 // as the application's loop would; returns the wall time in seconds.
 double Convert(int AThreads, int AProgressInterval = 100) {
     TZorvexion c;
-    if (!c.LoadAVLib(FFLoader.LibraryPath()))
-        throw std::runtime_error(c.LastErrMsg());
+    if (!c.LoadAVLib(FFLoader.LibraryPath())) throw std::runtime_error(c.LastErrMsg());
     c.SetProgressInterval(AProgressInterval);
     c.SetOnProgress([](TCustomZorvexion*, PProgressInfo) {});
     std::atomic<bool> done{false};
     c.SetOnTerminate([&](TCustomZorvexion*, const TTerminateInfo& AInfo) {
-        if (AInfo.TaskIndex == -1)
-            done = true;
+        if (AInfo.TaskIndex == -1) done = true;
     });
     for (int i = 0; i < kTasks; ++i) {
         const int index = c.AddTask(FixturePath("long_20s.mkv"));
-        if (index < 0)
-            throw std::runtime_error(c.LastErrMsg());
+        if (index < 0) throw std::runtime_error(c.LastErrMsg());
         TOutputOptions o;
         o.VideoCodec = "mpeg4";
         o.AudioCodec = "mp2";

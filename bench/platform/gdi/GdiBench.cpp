@@ -20,7 +20,8 @@ TBitmap Pattern(int w, int h, bool alpha) {
     TBitmap b(w, h);
     b.SetPixelFormat(alpha ? pf32bit : pf24bit);
     for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) b.ScanLine(y)[x] = uint32_t((x * 7 + y) & 0xFF) << 24 | uint32_t(x * 31 + y * 17);
+        for (int x = 0; x < w; ++x)
+            b.ScanLine(y)[x] = uint32_t((x * 7 + y) & 0xFF) << 24 | uint32_t(x * 31 + y * 17);
     return b;
 }
 
@@ -115,7 +116,8 @@ void BM_TextOut(benchmark::State& state) {
 void BM_DrawTextWrapped(benchmark::State& state) {
     TBitmap b(W, H);
     HDC dc = b.Canvas()->Handle();
-    const char* text = "A longer paragraph of text that wraps at spaces inside a narrow box, as a label would draw it.";
+    const char* text =
+        "A longer paragraph of text that wraps at spaces inside a narrow box, as a label would draw it.";
     for (auto _ : state) {
         TRect r{0, 0, 200, 400};
         DrawText(dc, text, r, DT_WORDBREAK);

@@ -17,11 +17,11 @@ constexpr int W = 1920, H = 1080;
 
 void Pattern(TlxBitmap& b) {
     b.SetSize(W, H);
-    for (int i = 0; i < W * H; ++i) b.Bits()[i] = uint32_t(i * 2654435761u);
+    for (int i = 0; i < W * H; ++i)
+        b.Bits()[i] = uint32_t(i * 2654435761u);
 }
 
-template <class F>
-double BestSeconds(F f) {
+template <class F> double BestSeconds(F f) {
     double best = 1e9;
     for (int run = 0; run < 3; ++run) {
         auto t0 = std::chrono::steady_clock::now();

@@ -33,9 +33,9 @@ TX11NativeChild::TX11NativeChild(TX11Surface* parent, const TRect& r)
     // exposures and sizes for it. Input stays unselected, so presses go on to
     // the top-level window.
     a.event_mask = ExposureMask | StructureNotifyMask;
-    FWindow = XCreateWindow(dpy, parent->XWindow(), r.Left, r.Top, Extent(r.Width()), Extent(r.Height()), 0,
-                            24, InputOutput, vi.visual, CWColormap | CWBorderPixel | CWBackPixel | CWEventMask,
-                            &a);
+    FWindow =
+        XCreateWindow(dpy, parent->XWindow(), r.Left, r.Top, Extent(r.Width()), Extent(r.Height()), 0, 24,
+                      InputOutput, vi.visual, CWColormap | CWBorderPixel | CWBackPixel | CWEventMask, &a);
     FWidth = static_cast<int>(Extent(r.Width()));
     FHeight = static_cast<int>(Extent(r.Height()));
     XMapWindow(dpy, FWindow);

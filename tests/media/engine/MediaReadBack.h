@@ -18,11 +18,11 @@ struct TStreamSummary {
     int Width = 0, Height = 0;
     AVRational FrameRate{0, 1};
     int SampleRate = 0, Channels = 0;
-    int Frames = 0;          // decoded pictures, or decoded audio frames
-    int64_t Samples = 0;     // decoded samples per channel
-    double FirstTime = -1;   // seconds, first decoded frame
-    double EndTime = 0;      // seconds, end of the last decoded frame
-    double Peak = 0;         // audio: largest absolute sample, 1.0 = full scale
+    int Frames = 0;        // decoded pictures, or decoded audio frames
+    int64_t Samples = 0;   // decoded samples per channel
+    double FirstTime = -1; // seconds, first decoded frame
+    double EndTime = 0;    // seconds, end of the last decoded frame
+    double Peak = 0;       // audio: largest absolute sample, 1.0 = full scale
     // Audio: the span where the sound is heard (samples above 1 % of full
     // scale), so an encoder's silent priming and padding do not count.
     double SoundStart = -1, SoundEnd = 0;
@@ -144,8 +144,8 @@ inline TMediaSummary InspectMedia(const std::string& AFileName) {
                 }
             } else {
                 d = frame->pkt_duration > 0 ? static_cast<double>(frame->pkt_duration) * av_q2d(tb)
-                    : s.FrameRate.num                      ? 1.0 / av_q2d(s.FrameRate)
-                                                           : 0.04;
+                    : s.FrameRate.num       ? 1.0 / av_q2d(s.FrameRate)
+                                            : 0.04;
                 s.FrameTimes.push_back(t);
             }
             if (s.FirstTime < 0) s.FirstTime = t;

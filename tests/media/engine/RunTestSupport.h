@@ -51,8 +51,8 @@ public:
                                float ABitRate, int64_t ACurrentSize, int64_t ACurrentDuration,
                                int64_t ATotalDuration) {
             std::lock_guard lock(FLock);
-            FEvents.push_back({AFileIndex, AFrameNumber, AFPS, AQuality, ABitRate, ACurrentSize, ACurrentDuration,
-                               ATotalDuration, av::av_gettime_relative()});
+            FEvents.push_back({AFileIndex, AFrameNumber, AFPS, AQuality, ABitRate, ACurrentSize,
+                               ACurrentDuration, ATotalDuration, av::av_gettime_relative()});
         };
     }
     std::vector<TProgressRecord> Events() const {

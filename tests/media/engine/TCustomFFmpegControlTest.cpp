@@ -182,10 +182,11 @@ TEST_F(TCustomFFmpegTest, EncoderOpenFailureIsFatalAndLeavesNoOutput) {
     EXPECT_EQ(notices.Count(), 1);
     EXPECT_FALSE(E->Finished());
     EXPECT_TRUE(E->FatalException());
-    EXPECT_EQ(E->FatalMessage(),
-              "Error while opening encoder for output stream #0.0 (Video) - maybe incorrect parameters such as "
-              "bit_rate, rate, width or height. Please check error log message to find out more detail "
-              "information.");
+    EXPECT_EQ(
+        E->FatalMessage(),
+        "Error while opening encoder for output stream #0.0 (Video) - maybe incorrect parameters such as "
+        "bit_rate, rate, width or height. Please check error log message to find out more detail "
+        "information.");
     EXPECT_TRUE(Log.Has(llError, "Error while opening encoder for output stream #0.0"));
     EXPECT_EQ(FileSizeOf(output), -1);
 }

@@ -16,8 +16,8 @@ TOptionList With(TOptionList AList, const TOptionList& AMore) {
 class TCustomFFmpegEffectsTest : public TCustomFFmpegTest {
 protected:
     // Converts one input with the options and returns the output's summary.
-    TMediaSummary Convert(const std::string& AInput, const TOptionList& AInputOptions, const std::string& AOutput,
-                          const TOptionList& AOutputOptions) {
+    TMediaSummary Convert(const std::string& AInput, const TOptionList& AInputOptions,
+                          const std::string& AOutput, const TOptionList& AOutputOptions) {
         E->Reset();
         PrepareConversion(*E, FixturePath(AInput), AInputOptions, Folder.File(AOutput), AOutputOptions);
         if (HasFatalFailure()) return {};
@@ -158,7 +158,8 @@ TEST_F(TCustomFFmpegEffectsTest, VolumeHalvesThePeak) {
 }
 
 TEST_F(TCustomFFmpegEffectsTest, VideoFilters) {
-    TMediaSummary m = Convert("clip.mkv", {}, "crop.avi", With(kMpeg4Mp2, {{"vfilters", "crop=160:120:0:0"}}));
+    TMediaSummary m =
+        Convert("clip.mkv", {}, "crop.avi", With(kMpeg4Mp2, {{"vfilters", "crop=160:120:0:0"}}));
     const TStreamSummary* v = m.First(AVMEDIA_TYPE_VIDEO);
     ASSERT_NE(v, nullptr);
     EXPECT_EQ(v->Width, 160);

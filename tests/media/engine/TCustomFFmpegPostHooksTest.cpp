@@ -49,8 +49,8 @@ TEST_F(TCustomFFmpegTest, PreviewBitmapComesAtMostOncePerIntervalAndWinsOverTheW
         EXPECT_EQ(PreviewerOf(*E), nullptr);
         // The engine's own clock when it let this picture through: the
         // handler's clock would add the time of converting the picture.
-        events.push_back({E->FPostContext->preview_last_time, AFrameNumber, APTS, ABitmap->Width(),
-                          ABitmap->Height()});
+        events.push_back(
+            {E->FPostContext->preview_last_time, AFrameNumber, APTS, ABitmap->Width(), ABitmap->Height()});
     };
     PreparePacedRun(*E, folder);
     E->StartConvert(false);

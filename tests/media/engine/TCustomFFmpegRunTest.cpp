@@ -7,7 +7,7 @@ namespace {
 
 struct TMatrixRow {
     const char* Name;
-    const char* Input;  // fixture, or "@<earlier row's output>"
+    const char* Input; // fixture, or "@<earlier row's output>"
     TOptionList Options;
     const char* Output;
     const char* VideoCodec; // null: no video expected
@@ -19,30 +19,103 @@ struct TMatrixRow {
 };
 
 uint32_t Tag(const char* s) {
-    return static_cast<uint32_t>(s[0]) | static_cast<uint32_t>(s[1]) << 8 | static_cast<uint32_t>(s[2]) << 16 |
-           static_cast<uint32_t>(s[3]) << 24;
+    return static_cast<uint32_t>(s[0]) | static_cast<uint32_t>(s[1]) << 8 |
+           static_cast<uint32_t>(s[2]) << 16 | static_cast<uint32_t>(s[3]) << 24;
 }
 
 const std::vector<TMatrixRow>& Matrix() {
     static const std::vector<TMatrixRow> rows = {
-        {"mp4", "clip.mkv", {{"vcodec", "libx264"}, {"vpre", "libx264-default"}, {"acodec", "aac"}}, "out.mp4",
-         "h264", 320, 240, "aac", 44100, 2, 2.0},
-        {"avi", "clip.mkv", {{"vcodec", "libxvid"}, {"acodec", "libmp3lame"}, {"vtag", "XVID"}}, "out.avi",
-         "mpeg4", 320, 240, "mp3", 44100, 2, 2.0, Tag("XVID")},
-        {"flv", "clip.mkv", {{"vcodec", "flv"}, {"acodec", "libmp3lame"}, {"ar", "22050"}}, "out.flv", "flv1", 320,
-         240, "mp3", 22050, 2, 2.0},
-        {"wmv", "clip.mkv", {{"vcodec", "wmv2"}, {"acodec", "wmav2"}}, "out.wmv", "wmv2", 320, 240, "wmav2", 44100,
-         2, 2.0},
-        {"mpg", "clip.mkv", {{"vcodec", "mpeg1video"}, {"acodec", "mp2"}}, "out.mpg", "mpeg1video", 320, 240, "mp2",
-         44100, 2, 2.0},
-        {"mkv", "clip.mkv", {{"vcodec", "mpeg4"}, {"acodec", "libvorbis"}}, "out.mkv", "mpeg4", 320, 240, "vorbis",
-         44100, 2, 2.0},
-        {"3gp", "clip.mkv", {{"vcodec", "h263"}, {"s", "176x144"}, {"acodec", "aac"}}, "out.3gp", "h263", 176, 144,
-         "aac", 44100, 2, 2.0},
+        {"mp4",
+         "clip.mkv",
+         {{"vcodec", "libx264"}, {"vpre", "libx264-default"}, {"acodec", "aac"}},
+         "out.mp4",
+         "h264",
+         320,
+         240,
+         "aac",
+         44100,
+         2,
+         2.0},
+        {"avi",
+         "clip.mkv",
+         {{"vcodec", "libxvid"}, {"acodec", "libmp3lame"}, {"vtag", "XVID"}},
+         "out.avi",
+         "mpeg4",
+         320,
+         240,
+         "mp3",
+         44100,
+         2,
+         2.0,
+         Tag("XVID")},
+        {"flv",
+         "clip.mkv",
+         {{"vcodec", "flv"}, {"acodec", "libmp3lame"}, {"ar", "22050"}},
+         "out.flv",
+         "flv1",
+         320,
+         240,
+         "mp3",
+         22050,
+         2,
+         2.0},
+        {"wmv",
+         "clip.mkv",
+         {{"vcodec", "wmv2"}, {"acodec", "wmav2"}},
+         "out.wmv",
+         "wmv2",
+         320,
+         240,
+         "wmav2",
+         44100,
+         2,
+         2.0},
+        {"mpg",
+         "clip.mkv",
+         {{"vcodec", "mpeg1video"}, {"acodec", "mp2"}},
+         "out.mpg",
+         "mpeg1video",
+         320,
+         240,
+         "mp2",
+         44100,
+         2,
+         2.0},
+        {"mkv",
+         "clip.mkv",
+         {{"vcodec", "mpeg4"}, {"acodec", "libvorbis"}},
+         "out.mkv",
+         "mpeg4",
+         320,
+         240,
+         "vorbis",
+         44100,
+         2,
+         2.0},
+        {"3gp",
+         "clip.mkv",
+         {{"vcodec", "h263"}, {"s", "176x144"}, {"acodec", "aac"}},
+         "out.3gp",
+         "h263",
+         176,
+         144,
+         "aac",
+         44100,
+         2,
+         2.0},
         {"mp3", "clip.mkv", {{"acodec", "libmp3lame"}}, "out.mp3", nullptr, 0, 0, "mp3", 44100, 2, 2.0},
         {"wav", "@out.mp3", {}, "out.wav", nullptr, 0, 0, "pcm_s16le", 44100, 2, 2.0},
-        {"ac3", "tone_s16_6ch_48000.wav", {{"acodec", "ac3"}, {"ac", "2"}}, "out.ac3", nullptr, 0, 0, "ac3", 48000,
-         2, 1.0},
+        {"ac3",
+         "tone_s16_6ch_48000.wav",
+         {{"acodec", "ac3"}, {"ac", "2"}},
+         "out.ac3",
+         nullptr,
+         0,
+         0,
+         "ac3",
+         48000,
+         2,
+         1.0},
         {"copy", "h264.mkv", {{"vcodec", "copy"}}, "copy.mp4", "h264", 320, 240, nullptr, 0, 0, 2.0},
     };
     return rows;
@@ -59,8 +132,7 @@ TEST_F(TCustomFFmpegTest, ConversionMatrix) {
         SCOPED_TRACE(row.Name);
         auto engine = std::make_unique<TCustomFFmpeg>(20);
         engine->Reset();
-        const std::string input =
-            row.Input[0] == '@' ? folder.File(row.Input + 1) : FixturePath(row.Input);
+        const std::string input = row.Input[0] == '@' ? folder.File(row.Input + 1) : FixturePath(row.Input);
         const std::string output = folder.File(row.Output);
         PrepareConversion(*engine, input, {}, output, row.Options);
         if (HasFatalFailure()) return;

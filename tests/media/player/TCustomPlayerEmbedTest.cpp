@@ -19,8 +19,8 @@
 namespace {
 
 HWND MakeWindow(uint32_t AStyle, TRect ARect, HWND AParent) {
-    return CreateWindowEx(0, "Test", "", AStyle, ARect.Left, ARect.Top, ARect.Width(), ARect.Height(), AParent,
-                          0, [](HWND, TMessage& m, const TCallNext& next) { next(m); });
+    return CreateWindowEx(0, "Test", "", AStyle, ARect.Left, ARect.Top, ARect.Width(), ARect.Height(),
+                          AParent, 0, [](HWND, TMessage& m, const TCallNext& next) { next(m); });
 }
 
 bool Near(unsigned long APixel, fixture::Rgb AColour) {
@@ -83,7 +83,8 @@ protected:
     }
     // Waits (serving the GUI thread) until the window shows the samples.
     ::testing::AssertionResult WaitShows(Window AWindow, const std::vector<TSample>& ASamples) {
-        if (WaitServingFor([&] { return Shows(AWindow, ASamples); }, 5000)) return ::testing::AssertionSuccess();
+        if (WaitServingFor([&] { return Shows(AWindow, ASamples); }, 5000))
+            return ::testing::AssertionSuccess();
         auto failure = ::testing::AssertionFailure();
         for (const TSample& s : ASamples)
             failure << " (" << s.X << "," << s.Y << ")=" << std::hex << Pixel(AWindow, s.X, s.Y) << std::dec;
@@ -113,12 +114,12 @@ TEST_F(TCustomPlayerEmbed, ShowsTheVideoFittedIntoThePanelAndFitsItAgainWhenTheP
 
     // 400 x 150: the 320 x 240 picture is 200 x 150 at x 100, black bars
     // left and right.
-    EXPECT_TRUE(WaitShows(id, Expected(320, 240, 100, 0, 200.0 / 320,
-                                       {{50, 75}, {96, 75}, {304, 75}, {380, 20}})));
+    EXPECT_TRUE(
+        WaitShows(id, Expected(320, 240, 100, 0, 200.0 / 320, {{50, 75}, {96, 75}, {304, 75}, {380, 20}})));
     // 200 x 300: 200 x 150 at y 75, bars above and below.
     MoveWindow(panel, 20, 20, 200, 300);
-    EXPECT_TRUE(WaitShows(id, Expected(320, 240, 0, 75, 200.0 / 320,
-                                       {{100, 30}, {100, 71}, {100, 229}, {100, 280}})));
+    EXPECT_TRUE(WaitShows(
+        id, Expected(320, 240, 0, 75, 200.0 / 320, {{100, 30}, {100, 71}, {100, 229}, {100, 280}})));
     EXPECT_EQ(player.ScreenWidth(), 200);
     EXPECT_EQ(player.ScreenHeight(), 300);
 

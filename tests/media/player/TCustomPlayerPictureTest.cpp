@@ -80,13 +80,13 @@ std::string FitErrors(const ScreenShot& AShot, const SDL_Rect& r, bool AFlipped)
 
 TEST_F(TCustomPlayerPictureTest, FitPutsThePictureWhereTheTableSaysWithBlackBarsWithAndWithoutFlip) {
     const FitCase cases[] = {
-        {320, 240, 0.0f, {0, 0, 320, 240}},    // the window has the picture's aspect
-        {400, 200, 0.0f, {67, 0, 266, 200}},   // pillarbox: 266.7 rounds to 267, down to even
-        {320, 320, 0.0f, {0, 40, 320, 240}},   // letterbox
-        {330, 250, 0.0f, {0, 1, 330, 248}},    // too wide: width kept, 247.5 rounds to 248
-        {400, 200, -1.0f, {0, 0, 400, 200}},   // negative: fills the window
-        {400, 200, 1.0f, {100, 0, 200, 200}},  // a forced square
-        {200, 300, 1.0f, {0, 50, 200, 200}},   // a forced square in a tall window
+        {320, 240, 0.0f, {0, 0, 320, 240}},   // the window has the picture's aspect
+        {400, 200, 0.0f, {67, 0, 266, 200}},  // pillarbox: 266.7 rounds to 267, down to even
+        {320, 320, 0.0f, {0, 40, 320, 240}},  // letterbox
+        {330, 250, 0.0f, {0, 1, 330, 248}},   // too wide: width kept, 247.5 rounds to 248
+        {400, 200, -1.0f, {0, 0, 400, 200}},  // negative: fills the window
+        {400, 200, 1.0f, {100, 0, 200, 200}}, // a forced square
+        {200, 300, 1.0f, {0, 50, 200, 200}},  // a forced square in a tall window
     };
     for (const bool flip : {false, true}) {
         SCOPED_TRACE(flip ? "flipped" : "upright");

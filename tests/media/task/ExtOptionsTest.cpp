@@ -21,14 +21,14 @@ TEST(ExtOptions, SplitsOnEverySeparatorAndKeepsNamesAndValuesAsWritten) {
         {"b=800\rac=2", {{"b", "800"}, {"ac", "2"}}},
         {"b=800\nac=2", {{"b", "800"}, {"ac", "2"}}},
         {"b=800\r\nac=2\r\n", {{"b", "800"}, {"ac", "2"}}},
-        {"b=800\n\r\n\nac=2", {{"b", "800"}, {"ac", "2"}}},         // blank lines
+        {"b=800\n\r\n\nac=2", {{"b", "800"}, {"ac", "2"}}},                // blank lines
         {"  \t b=800<CRLF><CRLF>ac=2  \r\n", {{"b", "800"}, {"ac", "2"}}}, // ends trimmed
-        {"an\nvn=", {{"an", ""}, {"vn", ""}}},                         // no "=" is an empty value
-        {"VCodec=MPEG4", {{"VCodec", "MPEG4"}}},                      // case kept
-        {"metadata=title=a b", {{"metadata", "title=a b"}}},          // first "=" splits
-        {"b =800 \n x= 1", {{"b ", "800 "}, {" x", " 1"}}},           // nothing trimmed inside
-        {"=5\n \t=6\nac=2", {{"ac", "2"}}},                            // blank names dropped
-        {"a=1<crlf>b=2", {{"a", "1<crlf>b=2"}}},                      // the marker is case-exact
+        {"an\nvn=", {{"an", ""}, {"vn", ""}}},                             // no "=" is an empty value
+        {"VCodec=MPEG4", {{"VCodec", "MPEG4"}}},                           // case kept
+        {"metadata=title=a b", {{"metadata", "title=a b"}}},               // first "=" splits
+        {"b =800 \n x= 1", {{"b ", "800 "}, {" x", " 1"}}},                // nothing trimmed inside
+        {"=5\n \t=6\nac=2", {{"ac", "2"}}},                                // blank names dropped
+        {"a=1<crlf>b=2", {{"a", "1<crlf>b=2"}}},                           // the marker is case-exact
         {"", {}},
     };
     for (const ParseCase& c : cases)

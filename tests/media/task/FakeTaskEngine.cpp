@@ -16,8 +16,7 @@ FakeTaskEngine::FakeTaskEngine(int AMaxFiles, std::shared_ptr<TFakeLog> ALog)
 
 FakeTaskEngine::~FakeTaskEngine() {
     Stop(true);
-    if (FThread.joinable())
-        FThread.join();
+    if (FThread.joinable()) FThread.join();
     ++FLog->Destroyed;
 }
 
@@ -34,8 +33,7 @@ void FakeTaskEngine::SetOption(const std::string& n, const std::string& v) {
         std::lock_guard lock(FLog->Lock);
         fails = FLog->FailingOptions.count(n) != 0;
     }
-    if (fails)
-        throw Exception("Invalid value \"" + v + "\" for option \"" + n + "\"");
+    if (fails) throw Exception("Invalid value \"" + v + "\" for option \"" + n + "\"");
 }
 
 int FakeTaskEngine::OpenInputFile(const std::string& AFileName) {
@@ -57,8 +55,7 @@ int FakeTaskEngine::OpenOutputFile(const std::string& AFileName, bool AJoin) {
 }
 
 void FakeTaskEngine::StartConvert(bool AUseThread, TThreadPriority) {
-    if (FStarted)
-        return;
+    if (FStarted) return;
     FStarted = true;
     if (FOutputs <= 0) {
         End("At least one output file must be specified");
@@ -95,23 +92,19 @@ void FakeTaskEngine::Run() {
                 std::unique_lock lock(FPauseLock);
                 FPauseCond.wait(lock, [&] { return !FPaused || FBroken; });
             }
-            if (FBroken)
-                break;
+            if (FBroken) break;
             std::this_thread::sleep_for(std::chrono::milliseconds(FScript.StepMs));
-            if (FOnPreviewBitmap)
-                FOnPreviewBitmap(nullptr, step + 1, 40000LL * step);
+            if (FOnPreviewBitmap) FOnPreviewBitmap(nullptr, step + 1, 40000LL * step);
             if (FOnCustomHook && !FHookStopped) {
                 bool update = false;
                 FOnCustomHook(nullptr, step + 1, 40000LL * step, update, FHookStopped);
-                if (update)
-                    ++FLog->HookUpdates;
+                if (update) ++FLog->HookUpdates;
             }
             if (FOnProgress)
                 FOnProgress(0, step + 1, 25, 2.0f, 800.0f, 1000LL * (step + 1), 40000LL * (step + 1),
                             40000LL * FScript.Steps);
         }
-        if (!FScript.FailMsg.empty() && !FBroken)
-            failure = FScript.FailMsg;
+        if (!FScript.FailMsg.empty() && !FBroken) failure = FScript.FailMsg;
         FFinished = step == FScript.Steps && failure.empty();
     } catch (const std::exception& e) {
         failure = e.what();
@@ -125,8 +118,7 @@ void FakeTaskEngine::End(const std::string& AFailure) {
         FFatalException = true;
         FFatalMessage = AFailure;
     }
-    if (FOnTerminate)
-        FOnTerminate();
+    if (FOnTerminate) FOnTerminate();
 }
 
 void FakeTaskEngine::Stop(bool AWaitFor) {
@@ -142,8 +134,7 @@ void FakeTaskEngine::Stop(bool AWaitFor) {
 
 void FakeTaskEngine::Pause() {
     std::lock_guard lock(FPauseLock);
-    if (FThreaded)
-        FPaused = true;
+    if (FThreaded) FPaused = true;
 }
 
 void FakeTaskEngine::Resume() {

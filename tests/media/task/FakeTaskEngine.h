@@ -101,7 +101,9 @@ public:
     void SetVideoCodec(const std::string& v) override { Log("SetVideoCodec(" + v + ")"); }
     void SetSubtitleCodec(const std::string& v) override { Log("SetSubtitleCodec(" + v + ")"); }
     void SetVideoFilters(const std::string& v) override { Log("SetVideoFilters(" + v + ")"); }
-    void ApplyPreset(const std::string& o, const std::string& v) override { Log("ApplyPreset(" + o + "," + v + ")"); }
+    void ApplyPreset(const std::string& o, const std::string& v) override {
+        Log("ApplyPreset(" + o + "," + v + ")");
+    }
     void SetTarget(const std::string& t, const std::string& n, const std::string& d) override {
         Log("SetTarget(" + t + "," + n + "," + d + ")");
     }

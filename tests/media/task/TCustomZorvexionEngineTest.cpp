@@ -12,9 +12,7 @@ struct EngineRig {
     TZorvexion C;
     TTempFolder Folder;
     std::string Out = Folder.Path();
-    EngineRig() {
-        EXPECT_TRUE(C.LoadAVLib(FFLoader.LibraryPath())) << C.LastErrMsg();
-    }
+    EngineRig() { EXPECT_TRUE(C.LoadAVLib(FFLoader.LibraryPath())) << C.LastErrMsg(); }
 };
 
 } // namespace

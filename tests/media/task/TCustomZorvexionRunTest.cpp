@@ -42,8 +42,7 @@ struct RunRig {
                 std::lock_guard lock(Lock);
                 Reports.push_back({*AInfo, IsGuiThread(), Clock::now()});
             }
-            if (OnReport)
-                OnReport(*AInfo);
+            if (OnReport) OnReport(*AInfo);
         });
         C.SetOnTerminate([this](TCustomZorvexion*, const TTerminateInfo& AInfo) {
             std::lock_guard lock(Lock);

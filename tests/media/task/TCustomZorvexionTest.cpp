@@ -32,16 +32,15 @@ struct Rig {
 
     explicit Rig(TFakeScript AScript = {}) {
         Log->Script = AScript;
-        C->SetEngineFactory([log = Log](int AMaxFiles) { return std::make_unique<FakeTaskEngine>(AMaxFiles, log); });
+        C->SetEngineFactory(
+            [log = Log](int AMaxFiles) { return std::make_unique<FakeTaskEngine>(AMaxFiles, log); });
         C->SetOnTerminate([this](TCustomZorvexion*, const TTerminateInfo& AInfo) {
-            if (++InHandler > 1)
-                ++Overlaps;
+            if (++InHandler > 1) ++Overlaps;
             struct Leave {
                 std::atomic<int>& Count;
                 ~Leave() { --Count; }
             } leave{InHandler};
-            if (Extra)
-                Extra(AInfo);
+            if (Extra) Extra(AInfo);
             std::this_thread::sleep_for(std::chrono::milliseconds(2)); // widen any overlap
             std::lock_guard lock(Lock);
             Notices.push_back({AInfo, IsGuiThread(), std::this_thread::get_id()});
@@ -75,8 +74,7 @@ struct Rig {
 
     bool HasFinal() {
         for (const Notice& n : Snapshot())
-            if (n.Info.TaskIndex == -1)
-                return true;
+            if (n.Info.TaskIndex == -1) return true;
         return false;
     }
 
@@ -123,8 +121,7 @@ TEST(TCustomZorvexion, ThreadedRunKeepsToItsLimitAndDeliversNoticesOneAtATimeOff
     std::atomic<int> progress{0};
     r.C->SetOnProgress([&](TCustomZorvexion*, PProgressInfo AInfo) {
         ++progress;
-        if (!IsGuiThread() || AInfo->TotalDuration != 160000)
-            ++progressOffGui;
+        if (!IsGuiThread() || AInfo->TotalDuration != 160000) ++progressOffGui;
     });
     r.AddTasks(5);
     r.C->Start(2);
@@ -181,8 +178,7 @@ TEST(TCustomZorvexion, StoppingInsideAnInlineRunEndsTheRestBeforeStartReturns) {
 TEST(TCustomZorvexion, StopFromATerminationHandlerEndsTheNeverStartedTasks) {
     Rig r({3, 1, ""});
     r.Extra = [&](const TTerminateInfo& AInfo) {
-        if (AInfo.TaskIndex == 0)
-            r.C->Stop(true);
+        if (AInfo.TaskIndex == 0) r.C->Stop(true);
     };
     r.AddTasks(4);
     r.C->Start(1);
@@ -306,12 +302,10 @@ TEST(TCustomZorvexion, TaskThatCannotStartEndsWithItsFailureAndTheNextTakesItsPl
 TEST(TCustomZorvexion, FailuresOfHandlersReachTheOwnerAsNotices) {
     Rig r({3, 1, ""});
     r.C->SetOnProgress([](TCustomZorvexion*, PProgressInfo AInfo) {
-        if (AInfo->TaskIndex == 1)
-            throw Exception("handler failed");
+        if (AInfo->TaskIndex == 1) throw Exception("handler failed");
     });
     r.Extra = [](const TTerminateInfo& AInfo) {
-        if (AInfo.TaskIndex == 0)
-            throw Exception("notice handler failed");
+        if (AInfo.TaskIndex == 0) throw Exception("notice handler failed");
     };
     r.AddTasks(3);
     r.C->Start(2);

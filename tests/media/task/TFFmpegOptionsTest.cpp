@@ -25,13 +25,12 @@ struct Recorded {
 Calls Matching(const Calls& AFrom, const std::string& APrefix) {
     Calls out;
     for (const std::string& c : AFrom)
-        if (c.rfind(APrefix, 0) == 0)
-            out.push_back(c);
+        if (c.rfind(APrefix, 0) == 0) out.push_back(c);
     return out;
 }
 
-const Calls kAlwaysAssigned = {"SetAudioLanguage()",  "SetAudioSyncMethod(0)", "SetVideoSyncMethod(-1)",
-                               "SetVideoLanguage()",  "SetSubtitleLanguage()", "SetInputSync(0)"};
+const Calls kAlwaysAssigned = {"SetAudioLanguage()", "SetAudioSyncMethod(0)", "SetVideoSyncMethod(-1)",
+                               "SetVideoLanguage()", "SetSubtitleLanguage()", "SetInputSync(0)"};
 
 } // namespace
 
@@ -280,14 +279,13 @@ TEST(TFFmpegOptions, CollectedListHoldsDefaultsThenStreamLines) {
     o.VideoCodec = "R";
     o.FrameSize = "vga";
     o.ExtOptions = "vcodec=P\ns=\nVFILTERS=hflip\nb=1\nspre=x";
-    EXPECT_EQ(TFFmpeg::CollectStreamOptions(o),
-              (std::vector<TExtOption>{{"def_vcodec", "R"},
-                                       {"def_s", "vga"},
-                                       {"vcodec", "P"},
-                                       {"def_vf", "hflip"},
-                                       {"vf", "hflip"},
-                                       {"def_spre", "x"},
-                                       {"spre", "x"}}));
+    EXPECT_EQ(TFFmpeg::CollectStreamOptions(o), (std::vector<TExtOption>{{"def_vcodec", "R"},
+                                                                         {"def_s", "vga"},
+                                                                         {"vcodec", "P"},
+                                                                         {"def_vf", "hflip"},
+                                                                         {"vf", "hflip"},
+                                                                         {"def_spre", "x"},
+                                                                         {"spre", "x"}}));
 }
 
 TEST(TFFmpegOptions, ABadValueStopsTheRecordAtThatStep) {

@@ -1,6 +1,6 @@
+#include "platform/base/IniFile.h"
 #include "platform/base/Exception.h"
 #include "platform/base/FileStream.h"
-#include "platform/base/IniFile.h"
 
 #include <gtest/gtest.h>
 
@@ -30,20 +30,21 @@ TEST(TMemIniFile, ReadRules) {
         const char* key;
         const char* value;
     } strings[] = {
-        {"MAIN", "name", "\"quoted\""}, // case, trimming, no quote stripping
-        {"Main", "Empty", ""},          // present but empty: not the default
-        {"Main", "Absent", "<def>"},
-        {"Main", "Dup", "first"},       // first duplicate wins
-        {"Main", ";Name", "<def>"},     // comments are not keys
-        {"Main", "Late", "yes"},        // a repeated section continues the first
-        {"", "orphan", "<def>"},        // keys before the first section are ignored
+        {"MAIN", "name", "\"quoted\""},                           // case, trimming, no quote stripping
+        {"Main", "Empty", ""},                                    // present but empty: not the default
+        {"Main", "Absent", "<def>"},    {"Main", "Dup", "first"}, // first duplicate wins
+        {"Main", ";Name", "<def>"},                               // comments are not keys
+        {"Main", "Late", "yes"},                                  // a repeated section continues the first
+        {"", "orphan", "<def>"},                                  // keys before the first section are ignored
     };
-    for (auto c : strings) EXPECT_EQ(ini.ReadString(c.section, c.key, "<def>"), c.value) << c.key;
+    for (auto c : strings)
+        EXPECT_EQ(ini.ReadString(c.section, c.key, "<def>"), c.value) << c.key;
     struct {
         const char* key;
         int value;
     } ints[] = {{"Hex", 31}, {"Hex2", 16}, {"Bad", -5}, {"Empty", -5}, {"Absent", -5}};
-    for (auto c : ints) EXPECT_EQ(ini.ReadInteger("Main", c.key, -5), c.value) << c.key;
+    for (auto c : ints)
+        EXPECT_EQ(ini.ReadInteger("Main", c.key, -5), c.value) << c.key;
     EXPECT_TRUE(ini.ReadBool("Main", "On", false));
     EXPECT_TRUE(ini.ReadBool("Main", "Bad", true));
     EXPECT_FALSE(ini.SectionExists("Nothing"));

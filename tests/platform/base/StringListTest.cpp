@@ -31,8 +31,7 @@ TEST(TStringList, NamesAndValues) {
         {"KEY", "1", 0},     // case-insensitive, first match wins
         {"plain", "", -1},   // a line without "=" never matches
         {"other", "a=b", 4}, // split at the first "="
-        {"", "empty", 3},
-        {"missing", "", -1},
+        {"", "empty", 3},    {"missing", "", -1},
     };
     for (auto c : cases) {
         EXPECT_EQ(l.IndexOfName(c.name), c.index) << c.name;

@@ -1,10 +1,10 @@
-#include "platform/base/Exception.h"
+#include "platform/base/Types.h"
 #include "platform/base/Color.h"
+#include "platform/base/Exception.h"
 #include "platform/base/Math.h"
 #include "platform/base/Object.h"
 #include "platform/base/Set.h"
 #include "platform/base/SysUtils.h"
-#include "platform/base/Types.h"
 
 #include <gtest/gtest.h>
 
@@ -34,8 +34,10 @@ TEST(Round, HalvesGoToEven) {
     struct {
         double in;
         Int64 out;
-    } cases[] = {{0.5, 0}, {1.5, 2}, {2.5, 2}, {-0.5, 0}, {-1.5, -2}, {2.4999, 2}, {3.5000001, 4}, {1e12 + 0.5, 1000000000000}};
-    for (auto c : cases) EXPECT_EQ(Round(c.in), c.out) << c.in;
+    } cases[] = {{0.5, 0},   {1.5, 2},    {2.5, 2},       {-0.5, 0},
+                 {-1.5, -2}, {2.4999, 2}, {3.5000001, 4}, {1e12 + 0.5, 1000000000000}};
+    for (auto c : cases)
+        EXPECT_EQ(Round(c.in), c.out) << c.in;
     EXPECT_EQ(MulDiv(7, 3, 2), 11); // 10.5 rounds away from zero
     EXPECT_EQ(MulDiv(-7, 3, 2), -11);
     EXPECT_EQ(MulDiv(1, 2, 0), -1);
@@ -46,15 +48,23 @@ TEST(ColorToRGB, ResolvesSystemColoursFromTheFixedTable) {
     struct {
         TColor in, out;
     } cases[] = {
-        {clBtnFace, RGB(240, 240, 240)},      {clBtnShadow, RGB(160, 160, 160)},
-        {clBtnHighlight, RGB(255, 255, 255)}, {cl3DDkShadow, RGB(105, 105, 105)},
-        {cl3DLight, RGB(227, 227, 227)},      {clWindowText, 0},
-        {clHighlight, RGB(51, 153, 255)},     {clGrayText, RGB(109, 109, 109)},
-        {clInfoBk, RGB(255, 255, 225)},       {clActiveCaption, RGB(153, 180, 209)},
-        {clInactiveCaption, RGB(191, 205, 219)}, {clScrollBar, RGB(200, 200, 200)},
-        {clRed, 0x0000FF},                    {TColor(0x02123456), 0x123456}, // high byte dropped
+        {clBtnFace, RGB(240, 240, 240)},
+        {clBtnShadow, RGB(160, 160, 160)},
+        {clBtnHighlight, RGB(255, 255, 255)},
+        {cl3DDkShadow, RGB(105, 105, 105)},
+        {cl3DLight, RGB(227, 227, 227)},
+        {clWindowText, 0},
+        {clHighlight, RGB(51, 153, 255)},
+        {clGrayText, RGB(109, 109, 109)},
+        {clInfoBk, RGB(255, 255, 225)},
+        {clActiveCaption, RGB(153, 180, 209)},
+        {clInactiveCaption, RGB(191, 205, 219)},
+        {clScrollBar, RGB(200, 200, 200)},
+        {clRed, 0x0000FF},
+        {TColor(0x02123456), 0x123456}, // high byte dropped
     };
-    for (auto c : cases) EXPECT_EQ(ColorToRGB(c.in), c.out) << std::hex << c.in;
+    for (auto c : cases)
+        EXPECT_EQ(ColorToRGB(c.in), c.out) << std::hex << c.in;
     EXPECT_EQ(clBtnFace, TColor(0xFF00000F));
     EXPECT_EQ(ColorToPixel(RGB(1, 2, 3)), 0xFF010203u);
 }
@@ -85,9 +95,17 @@ TEST(StrToInt, AcceptsDecimalAndBothHexFormsOnly) {
         bool ok;
         int value;
     } cases[] = {
-        {"42", true, 42},         {" -7 ", true, -7},  {"$1F", true, 31},      {"0x1f", true, 31},
-        {"$FFFFFFFF", true, -1},  {"", false, 0},      {"12a", false, 0},      {"$", false, 0},
-        {"2147483648", false, 0}, {"1.5", false, 0},   {"-2147483648", true, -2147483647 - 1},
+        {"42", true, 42},
+        {" -7 ", true, -7},
+        {"$1F", true, 31},
+        {"0x1f", true, 31},
+        {"$FFFFFFFF", true, -1},
+        {"", false, 0},
+        {"12a", false, 0},
+        {"$", false, 0},
+        {"2147483648", false, 0},
+        {"1.5", false, 0},
+        {"-2147483648", true, -2147483647 - 1},
     };
     for (auto c : cases) {
         int v = 0;

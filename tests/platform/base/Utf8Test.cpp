@@ -11,7 +11,8 @@ TEST(Utf8, CountsAndCutsCodePointsNotBytes) {
     EXPECT_EQ(Utf8Copy(s, 9, 3), "");
     EXPECT_EQ(Utf8ByteOffset(s, 2), 4u);
     std::u32string cps;
-    for (char32_t c : Utf8Chars(s)) cps += c;
+    for (char32_t c : Utf8Chars(s))
+        cps += c;
     EXPECT_EQ(cps, U"a中文\U0001F600z");
     EXPECT_EQ(Utf8Encode(cps), s);
 }
@@ -21,11 +22,13 @@ TEST(Utf8, MalformedBytesCountOnceAndNeverReadPastTheEnd) {
         std::string in;
         size_t length;
     } cases[] = {
-        {"\xE4\xB8", 2},          // cut sequence at the end
-        {"\xC0\xAF", 2},          // overlong
-        {"\xED\xA0\x80", 3},      // surrogate
-        {"\xFF" "a", 2},          // invalid lead byte
-        {"\x80\x80", 2},          // stray continuations
+        {"\xE4\xB8", 2},     // cut sequence at the end
+        {"\xC0\xAF", 2},     // overlong
+        {"\xED\xA0\x80", 3}, // surrogate
+        {"\xFF"
+         "a",
+         2},             // invalid lead byte
+        {"\x80\x80", 2}, // stray continuations
     };
     for (const auto& c : cases) {
         EXPECT_EQ(Utf8Length(c.in), c.length);

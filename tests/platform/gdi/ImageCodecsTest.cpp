@@ -1,6 +1,6 @@
+#include "platform/gdi/ImageCodecs.h"
 #include "platform/base/Exception.h"
 #include "platform/base/FileStream.h"
-#include "platform/gdi/ImageCodecs.h"
 #include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TPicture.h"
 
@@ -16,7 +16,9 @@
 namespace {
 
 // A 5 x 3 picture with distinct colours.
-uint32_t Colour(int x, int y) { return 0xFF000000u | uint32_t(x * 50) << 16 | uint32_t(y * 100) << 8 | uint32_t(x * 7 + y); }
+uint32_t Colour(int x, int y) {
+    return 0xFF000000u | uint32_t(x * 50) << 16 | uint32_t(y * 100) << 8 | uint32_t(x * 7 + y);
+}
 
 void ExpectPixels(const TBitmap& b, int w, int h, const std::function<uint32_t(int, int)>& expected,
                   const std::string& what) {
@@ -24,8 +26,8 @@ void ExpectPixels(const TBitmap& b, int w, int h, const std::function<uint32_t(i
     ASSERT_EQ(b.Height(), h) << what;
     for (int y = 0; y < h; ++y)
         for (int x = 0; x < w; ++x)
-            ASSERT_EQ(b.ScanLine(y)[x], expected(x, y)) << what << " at " << x << "," << y << std::hex
-                                                        << " got " << b.ScanLine(y)[x];
+            ASSERT_EQ(b.ScanLine(y)[x], expected(x, y))
+                << what << " at " << x << "," << y << std::hex << " got " << b.ScanLine(y)[x];
 }
 
 TBitmap Gradient(int w, int h) {
@@ -39,8 +41,9 @@ TBitmap Gradient(int w, int h) {
 } // namespace
 
 TEST(ImageCodecs, BmpOfEveryDepthBothRowOrders) {
-    const std::vector<uint32_t> pal2{0x000000, 0xFFFFFF}, pal16{0x000000, 0x102030, 0x405060, 0x708090, 0xA0B0C0},
-                                pal256{0x000000, 0x112233, 0x445566, 0x778899, 0xAABBCC, 0xDDEEFF, 0x010203};
+    const std::vector<uint32_t> pal2{0x000000, 0xFFFFFF},
+        pal16{0x000000, 0x102030, 0x405060, 0x708090, 0xA0B0C0},
+        pal256{0x000000, 0x112233, 0x445566, 0x778899, 0xAABBCC, 0xDDEEFF, 0x010203};
     struct Case {
         int bpp;
         std::vector<uint32_t> palette;
@@ -52,7 +55,9 @@ TEST(ImageCodecs, BmpOfEveryDepthBothRowOrders) {
          [&](int x, int y) { return 0xFF000000u | pal16[size_t((x + y) % 5)]; }},
         {8, pal256, [](int x, int y) { return uint32_t((x * 3 + y) % 7); },
          [&](int x, int y) { return 0xFF000000u | pal256[size_t((x * 3 + y) % 7)]; }},
-        {16, {}, [](int x, int y) { return uint32_t(x << 10 | y << 5 | 31); },
+        {16,
+         {},
+         [](int x, int y) { return uint32_t(x << 10 | y << 5 | 31); },
          [](int x, int y) {
              auto s = [](uint32_t v) { return (v * 255 + 15) / 31; };
              return 0xFF000000u | s(uint32_t(x)) << 16 | s(uint32_t(y)) << 8 | 255;
@@ -75,12 +80,14 @@ TEST(ImageCodecs, BmpOfEveryDepthBothRowOrders) {
 TEST(ImageCodecs, BmpRoundTripsAt24And32Bits) {
     TBitmap src(5, 3);
     for (int y = 0; y < 3; ++y)
-        for (int x = 0; x < 5; ++x) src.ScanLine(y)[x] = (uint32_t(x * 60) << 24) | (Colour(x, y) & 0xFFFFFF);
+        for (int x = 0; x < 5; ++x)
+            src.ScanLine(y)[x] = (uint32_t(x * 60) << 24) | (Colour(x, y) & 0xFFFFFF);
     TBitmap b24, b32;
     DecodeBmp(EncodeBmp(src, 24), b24);
     DecodeBmp(EncodeBmp(src, 32), b32);
     ExpectPixels(b24, 5, 3, Colour, "24");
-    ExpectPixels(b32, 5, 3, [&](int x, int y) { return src.ScanLine(y)[x]; }, "32 keeps alpha");
+    ExpectPixels(
+        b32, 5, 3, [&](int x, int y) { return src.ScanLine(y)[x]; }, "32 keeps alpha");
     EXPECT_EQ(b32.AlphaFormat(), afDefined);
 }
 
@@ -151,9 +158,11 @@ TEST(ImageCodecs, PngJpegAndGifRoundTrips) {
     src.ScanLine(3)[4] = 0x40123456;
     TBitmap png;
     DecodePng(EncodePng(src, true), png);
-    ExpectPixels(png, 40, 30, [&](int x, int y) { return src.ScanLine(y)[x]; }, "png rgba");
+    ExpectPixels(
+        png, 40, 30, [&](int x, int y) { return src.ScanLine(y)[x]; }, "png rgba");
     DecodePng(EncodePng(src, false), png);
-    ExpectPixels(png, 40, 30, [&](int x, int y) { return src.ScanLine(y)[x] | 0xFF000000u; }, "png rgb");
+    ExpectPixels(
+        png, 40, 30, [&](int x, int y) { return src.ScanLine(y)[x] | 0xFF000000u; }, "png rgb");
 
     TBitmap smooth = Gradient(64, 48), jpeg;
     std::string hi = EncodeJpeg(smooth, 95), lo = EncodeJpeg(smooth, 10);
@@ -174,11 +183,13 @@ TEST(ImageCodecs, PngJpegAndGifRoundTrips) {
     few.SetPixelFormat(pf32bit);
     few.SetAlphaFormat(afDefined);
     for (int y = 0; y < 16; ++y)
-        for (int x = 0; x < 16; ++x) few.ScanLine(y)[x] = 0xFF000000u | uint32_t(x * 16) << 16 | uint32_t(y * 16);
+        for (int x = 0; x < 16; ++x)
+            few.ScanLine(y)[x] = 0xFF000000u | uint32_t(x * 16) << 16 | uint32_t(y * 16);
     few.ScanLine(0)[0] = 0x00000000;
     TBitmap gif;
     DecodeGif(EncodeGif(few), gif);
-    ExpectPixels(gif, 16, 16, [&](int x, int y) { return few.ScanLine(y)[x]; }, "gif");
+    ExpectPixels(
+        gif, 16, 16, [&](int x, int y) { return few.ScanLine(y)[x]; }, "gif");
     // More colours than a palette holds: reduced, same size, close.
     DecodeGif(EncodeGif(smooth), gif);
     EXPECT_EQ(gif.Width(), 64);
@@ -187,8 +198,9 @@ TEST(ImageCodecs, PngJpegAndGifRoundTrips) {
 
 TEST(ImageCodecs, TruncatedAndCorruptFilesRaiseInvalidGraphic) {
     TBitmap src = Gradient(24, 20);
-    const std::string files[] = {EncodeBmp(src, 24), EncodePng(src, false), EncodeJpeg(src, 80), EncodeGif(src),
-                                 MakeBmp(4, false, 7, 5, {0, 0xFFFFFF}, [](int x, int) { return uint32_t(x & 1); })};
+    const std::string files[] = {
+        EncodeBmp(src, 24), EncodePng(src, false), EncodeJpeg(src, 80), EncodeGif(src),
+        MakeBmp(4, false, 7, 5, {0, 0xFFFFFF}, [](int x, int) { return uint32_t(x & 1); })};
     for (const std::string& f : files) {
         TImageFormat kind = DetectImageFormat(f);
         ASSERT_NE(kind, ifUnknown);
@@ -199,7 +211,8 @@ TEST(ImageCodecs, TruncatedAndCorruptFilesRaiseInvalidGraphic) {
         std::mt19937 rng(7);
         for (int round = 0; round < 60; ++round) {
             std::string bad = f;
-            for (int k = 0; k < 4; ++k) bad[rng() % bad.size()] = char(rng());
+            for (int k = 0; k < 4; ++k)
+                bad[rng() % bad.size()] = char(rng());
             TBitmap b;
             try {
                 DecodeImage(bad, b); // may still be a picture; must not crash or read outside

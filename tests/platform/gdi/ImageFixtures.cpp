@@ -3,10 +3,15 @@
 #include <zlib.h>
 
 namespace {
-void U32(std::string& s, uint32_t v) { s.append(reinterpret_cast<const char*>(&v), 4); }
-void U16(std::string& s, uint16_t v) { s.append(reinterpret_cast<const char*>(&v), 2); }
+void U32(std::string& s, uint32_t v) {
+    s.append(reinterpret_cast<const char*>(&v), 4);
+}
+void U16(std::string& s, uint16_t v) {
+    s.append(reinterpret_cast<const char*>(&v), 2);
+}
 void BE32(std::string& s, uint32_t v) {
-    for (int i = 3; i >= 0; --i) s += char((v >> (8 * i)) & 0xFF);
+    for (int i = 3; i >= 0; --i)
+        s += char((v >> (8 * i)) & 0xFF);
 }
 void Chunk(std::string& out, const char* type, const std::string& data) {
     BE32(out, uint32_t(data.size()));
@@ -36,25 +41,34 @@ std::string MakeBmp(int bpp, bool topDown, int width, int height, const std::vec
     U32(s, 0);
     U32(s, uint32_t(palette.size()));
     U32(s, 0);
-    for (uint32_t c : palette) U32(s, c & 0xFFFFFF);
+    for (uint32_t c : palette)
+        U32(s, c & 0xFFFFFF);
     for (int row = 0; row < height; ++row) {
         int y = topDown ? row : height - 1 - row;
         std::string line(stride, '\0');
         for (int x = 0; x < width; ++x) {
             uint32_t v = value(x, y);
             switch (bpp) {
-            case 1: line[size_t(x / 8)] = char(line[size_t(x / 8)] | (v & 1) << (7 - x % 8)); break;
-            case 4: line[size_t(x / 2)] = char(line[size_t(x / 2)] | (v & 15) << (x % 2 ? 0 : 4)); break;
-            case 8: line[size_t(x)] = char(v); break;
+            case 1:
+                line[size_t(x / 8)] = char(line[size_t(x / 8)] | (v & 1) << (7 - x % 8));
+                break;
+            case 4:
+                line[size_t(x / 2)] = char(line[size_t(x / 2)] | (v & 15) << (x % 2 ? 0 : 4));
+                break;
+            case 8:
+                line[size_t(x)] = char(v);
+                break;
             case 16:
                 line[size_t(2 * x)] = char(v);
                 line[size_t(2 * x + 1)] = char(v >> 8);
                 break;
             case 24:
-                for (int k = 0; k < 3; ++k) line[size_t(3 * x + k)] = char(v >> (8 * k));
+                for (int k = 0; k < 3; ++k)
+                    line[size_t(3 * x + k)] = char(v >> (8 * k));
                 break;
             case 32:
-                for (int k = 0; k < 4; ++k) line[size_t(4 * x + k)] = char(v >> (8 * k));
+                for (int k = 0; k < 4; ++k)
+                    line[size_t(4 * x + k)] = char(v >> (8 * k));
                 break;
             }
         }
@@ -76,10 +90,12 @@ std::string MakePng(int width, int height, int bitDepth, int colorType, const st
     if (!plte.empty()) Chunk(out, "PLTE", plte);
     if (!trns.empty()) Chunk(out, "tRNS", trns);
     std::string raw;
-    for (const std::string& r : rows) raw += '\0' + r; // filter type 0 on every row
+    for (const std::string& r : rows)
+        raw += '\0' + r; // filter type 0 on every row
     uLongf size = compressBound(uLong(raw.size()));
     std::string z(size, '\0');
-    compress(reinterpret_cast<Bytef*>(z.data()), &size, reinterpret_cast<const Bytef*>(raw.data()), uLong(raw.size()));
+    compress(reinterpret_cast<Bytef*>(z.data()), &size, reinterpret_cast<const Bytef*>(raw.data()),
+             uLong(raw.size()));
     z.resize(size);
     Chunk(out, "IDAT", z);
     Chunk(out, "IEND", "");

@@ -1,5 +1,5 @@
-#include "platform/base/Exception.h"
 #include "platform/gdi/TBitmap.h"
+#include "platform/base/Exception.h"
 #include "platform/gdi/TCanvas.h"
 
 #include "PixelArt.h"

@@ -27,11 +27,21 @@ TEST(TDeviceContext, PrimitivesMatchTheirGoldenImages) {
         std::function<void(TCanvas&)> draw;
         Art expected;
     } cases[] = {
-        {"fill excludes right and bottom", [](TCanvas& c) { c.FillRect({1, 1, 4, 3}); },
+        {"fill excludes right and bottom",
+         [](TCanvas& c) {
+             c.FillRect({1, 1, 4, 3});
+         },
          {"......", ".###..", ".###..", "......"}},
-        {"frame of a 1x1 rect is one pixel", [](TCanvas& c) { c.FrameRect({2, 1, 3, 2}); },
+        {"frame of a 1x1 rect is one pixel",
+         [](TCanvas& c) {
+             c.FrameRect({2, 1, 3, 2});
+         },
          {"......", "..#...", "......", "......"}},
-        {"frame", [](TCanvas& c) { c.FrameRect({0, 0, 4, 4}); }, {"####..", "#..#..", "#..#..", "####.."}},
+        {"frame",
+         [](TCanvas& c) {
+             c.FrameRect({0, 0, 4, 4});
+         },
+         {"####..", "#..#..", "#..#..", "####.."}},
         {"rectangle: red brush inside a black outline",
          [](TCanvas& c) {
              c.Brush()->SetColor(RGB(255, 0, 0));
@@ -54,7 +64,10 @@ TEST(TDeviceContext, PrimitivesMatchTheirGoldenImages) {
              c.LineTo(3, 4);
          },
          {"####.#", "#....#", ".#...#", "..#..."}},
-        {"polyline", [](TCanvas& c) { c.Polyline(std::vector<TPoint>{{0, 3}, {0, 0}, {3, 0}, {3, 3}}); },
+        {"polyline",
+         [](TCanvas& c) {
+             c.Polyline(std::vector<TPoint>{{0, 3}, {0, 0}, {3, 0}, {3, 3}});
+         },
          {"####..", "#..#..", "#..#..", "#....."}},
         {"empty and inverted rectangles draw nothing",
          [](TCanvas& c) {
@@ -63,12 +76,19 @@ TEST(TDeviceContext, PrimitivesMatchTheirGoldenImages) {
              c.Rectangle(2, 2, 2, 2);
          },
          {"......", "......", "......", "......"}},
-        {"focus rectangle 5 wide (odd)", [](TCanvas& c) { c.DrawFocusRect({0, 0, 5, 4}); },
+        {"focus rectangle 5 wide (odd)",
+         [](TCanvas& c) {
+             c.DrawFocusRect({0, 0, 5, 4});
+         },
          {"#.#.#.", "......", "#...#.", ".#.#.."}},
-        {"focus rectangle 4 wide (even)", [](TCanvas& c) { c.DrawFocusRect({0, 0, 4, 4}); },
+        {"focus rectangle 4 wide (even)",
+         [](TCanvas& c) {
+             c.DrawFocusRect({0, 0, 4, 4});
+         },
          {"#.#...", "...#..", "#.....", ".#.#.."}},
     };
-    for (const Case& c : cases) EXPECT_EQ(Draw(6, 4, c.draw), c.expected) << c.name;
+    for (const Case& c : cases)
+        EXPECT_EQ(Draw(6, 4, c.draw), c.expected) << c.name;
 }
 
 TEST(TDeviceContext, FocusRectangleTwiceRestoresAndPrimitivesKeepAlpha) {
@@ -83,7 +103,8 @@ TEST(TDeviceContext, FocusRectangleTwiceRestoresAndPrimitivesKeepAlpha) {
     c.LineTo(5, 4);
     c.SetPixels(4, 0, clRed);
     for (int y = 0; y < 5; ++y)
-        for (int x = 0; x < 5; ++x) EXPECT_EQ(b.ScanLine(y)[x] >> 24, 0x12u) << x << "," << y;
+        for (int x = 0; x < 5; ++x)
+            EXPECT_EQ(b.ScanLine(y)[x] >> 24, 0x12u) << x << "," << y;
     EXPECT_EQ(PixelArt(b), (Art{"##..r", "##...", ".....", ".....", "#####"}));
     EXPECT_EQ(c.Pixels(4, 0), clRed);
     EXPECT_EQ(c.Pixels(5, 0), CLR_INVALID);
@@ -101,7 +122,7 @@ TEST(TDeviceContext, ClipAndViewportSequence) {
     IntersectClipRect(dc, 0, 0, 4, 3);
     ExcludeClipRect(dc, 1, 1, 2, 2);
     FillRect(dc, {-10, -10, 20, 20}, black); // clipped to the logical 4 x 3 box less one pixel
-    MoveToEx(dc, -5, 0, nullptr);             // a line clipped on both sides
+    MoveToEx(dc, -5, 0, nullptr);            // a line clipped on both sides
     SelectObject(dc, CreatePen(PS_SOLID, 1, RGB(255, 0, 0)));
     LineTo(dc, 20, 0);
     DeleteObject(SelectObject(dc, GetStockObject(BLACK_PEN)));
@@ -127,8 +148,8 @@ TEST(TDeviceContext, WindowSystemOriginAndClipCannotBeEscaped) {
     canvas.Brush()->SetColor(clBlack);
 
     SetViewportOrgEx(&dc, 1, 0, nullptr);
-    SelectClipRgn(&dc, nullptr); // no region: still only the visible part
-    canvas.FillRect({-1, 0, 1, 1}); // logical -1 is device 0 is bitmap 2
+    SelectClipRgn(&dc, nullptr);            // no region: still only the visible part
+    canvas.FillRect({-1, 0, 1, 1});         // logical -1 is device 0 is bitmap 2
     HRGN rgn = CreateRectRgn(3, 1, 10, 10); // device coordinates: the origin does not move it
     SelectClipRgn(&dc, rgn);
     DeleteObject(rgn);
@@ -141,7 +162,8 @@ TEST(TDeviceContext, StretchSamplesTheDocumentedSourcePixels) {
     auto source = [](int w, int h) {
         TBitmap s(w, h);
         for (int y = 0; y < h; ++y)
-            for (int x = 0; x < w; ++x) s.ScanLine(y)[x] = 0xFF000000u | uint32_t(y << 8) | uint32_t(x);
+            for (int x = 0; x < w; ++x)
+                s.ScanLine(y)[x] = 0xFF000000u | uint32_t(y << 8) | uint32_t(x);
         return s;
     };
     struct Case {
@@ -159,7 +181,8 @@ TEST(TDeviceContext, StretchSamplesTheDocumentedSourcePixels) {
         ASSERT_TRUE(StretchBlt(&ddc, 0, 0, c.dw, c.dh, &sdc, 0, 0, c.sw, c.sh, SRCCOPY));
         for (int v = 0; v < c.dh; ++v)
             for (int u = 0; u < c.dw; ++u)
-                EXPECT_EQ(d.ScanLine(v)[u], 0xFF000000u | uint32_t(c.ys[size_t(v)] << 8) | uint32_t(c.xs[size_t(u)]))
+                EXPECT_EQ(d.ScanLine(v)[u],
+                          0xFF000000u | uint32_t(c.ys[size_t(v)] << 8) | uint32_t(c.xs[size_t(u)]))
                     << c.sw << "x" << c.sh << "->" << c.dw << "x" << c.dh << " at " << u << "," << v;
     }
 }
@@ -168,7 +191,7 @@ TEST(TDeviceContext, SourceOutsideTheBitmapIsClippedAndOverlapCopiesCorrectly) {
     TBitmap s = FromPixelArt({"rg", "b#"});
     TBitmap d(4, 4);
     TDeviceContext sdc(&s), ddc(&d);
-    BitBlt(&ddc, 0, 0, 4, 4, &sdc, -1, -1, SRCCOPY);         // partly outside: the rest stays
+    BitBlt(&ddc, 0, 0, 4, 4, &sdc, -1, -1, SRCCOPY);          // partly outside: the rest stays
     BitBlt(&ddc, 0, 0, 4, 4, &sdc, 100000, -100000, SRCCOPY); // wholly outside: nothing
     StretchBlt(&ddc, 3, 3, 40, 40, &sdc, 1, 1, 30, 30, SRCCOPY);
     EXPECT_EQ(PixelArt(d), (Art{"....", ".rg.", ".b#.", "...#"}));
@@ -214,7 +237,8 @@ TEST(TDeviceContext, AlphaBlendSpecialValues) {
         {"half over opaque", 0xFF646464, 0x80C8C8C8, 255, true, true, 0xFF969696},
         {"constant scales per-pixel alpha", 0x00000000, 0x80C8C8C8, 128, true, true, 0x40C8C8C8},
         {"constant only ignores the source alpha", 0xFF646464, 0x00C8C8C8, 128, false, true, 0xFF969696},
-        {"a destination without alpha counts as opaque", 0x00646464, 0x80C8C8C8, 255, true, false, 0xFF969696},
+        {"a destination without alpha counts as opaque", 0x00646464, 0x80C8C8C8, 255, true, false,
+         0xFF969696},
     };
     for (const Case& c : cases) {
         TBitmap s(1, 1), d(1, 1);

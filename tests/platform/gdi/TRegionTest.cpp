@@ -1,6 +1,6 @@
+#include "platform/gdi/TRegion.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/TBitmap.h"
-#include "platform/gdi/TRegion.h"
 
 #include "PixelArt.h"
 
@@ -18,8 +18,8 @@ TEST(TRegion, FromMaskGivesOneRectanglePerRunPerRow) {
     });
     mask.ScanLine(3)[1] = 0x7F000000; // alpha is ignored: still black
     TRegion r = TRegion::FromMask(mask, 10, 20);
-    std::vector<TRect> expected{{10, 20, 12, 21}, {14, 20, 15, 21}, {10, 21, 15, 22}, {11, 23, 12, 24},
-                                {13, 23, 14, 24}};
+    std::vector<TRect> expected{
+        {10, 20, 12, 21}, {14, 20, 15, 21}, {10, 21, 15, 22}, {11, 23, 12, 24}, {13, 23, 14, 24}};
     EXPECT_EQ(r.Rects(), expected);
     EXPECT_TRUE(TRegion::FromMask(FromPixelArt({"...", "..."})).IsEmpty());
 
@@ -28,8 +28,8 @@ TEST(TRegion, FromMaskGivesOneRectanglePerRunPerRow) {
     RGNDATAHEADER h{sizeof(RGNDATAHEADER), RDH_RECTANGLES, DWORD(expected.size()), 0, {}};
     std::memcpy(data.data(), static_cast<void*>(&h), sizeof h);
     for (size_t i = 0; i < expected.size(); ++i)
-        std::memcpy(data.data() + sizeof h + i * sizeof(TRect), static_cast<void*>(&expected[expected.size() - 1 - i]),
-                    sizeof(TRect));
+        std::memcpy(data.data() + sizeof h + i * sizeof(TRect),
+                    static_cast<void*>(&expected[expected.size() - 1 - i]), sizeof(TRect));
     HRGN rgn = ExtCreateRegion(nullptr, DWORD(data.size()), reinterpret_cast<RGNDATA*>(data.data()));
     ASSERT_NE(rgn, nullptr);
     EXPECT_EQ(rgn->Region.Rects(), expected);
@@ -51,7 +51,8 @@ TEST(TRegion, OperationsAgreeWithAPixelOracleOnRandomMasks) {
     auto randomMask = [&](std::vector<uint8_t>& m) {
         m.resize(W * H);
         int density = int(rng() % 4);
-        for (auto& v : m) v = (rng() % 4) <= unsigned(density) ? 1 : 0;
+        for (auto& v : m)
+            v = (rng() % 4) <= unsigned(density) ? 1 : 0;
     };
     for (int round = 0; round < 200; ++round) {
         std::vector<uint8_t> ma, mb;
@@ -81,7 +82,8 @@ TEST(TRegion, OperationsAgreeWithAPixelOracleOnRandomMasks) {
         // Results stay in bands: sorted, no overlaps.
         const auto& rs = u.Rects();
         for (size_t k = 1; k < rs.size(); ++k)
-            ASSERT_TRUE(rs[k].Top > rs[k - 1].Top || (rs[k].Top == rs[k - 1].Top && rs[k].Left > rs[k - 1].Right));
+            ASSERT_TRUE(rs[k].Top > rs[k - 1].Top ||
+                        (rs[k].Top == rs[k - 1].Top && rs[k].Left > rs[k - 1].Right));
         ASSERT_TRUE(u.SameAs(bo.Union(a)));
     }
 }
@@ -102,5 +104,6 @@ TEST(TRegion, HandleFunctions) {
     HRGN c = CreateRectRgn(10, 10, 0, 0); // corners in either order
     EXPECT_TRUE(EqualRgn(b, c));
     EXPECT_EQ(CombineRgn(r, nullptr, b, RGN_OR), RGN_ERROR);
-    for (HRGN h : {a, b, c, r}) DeleteObject(h);
+    for (HRGN h : {a, b, c, r})
+        DeleteObject(h);
 }

@@ -1,8 +1,8 @@
+#include "platform/gdi/Text.h"
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TCanvas.h"
 #include "platform/gdi/TFontFace.h"
-#include "platform/gdi/Text.h"
 
 #include <gtest/gtest.h>
 
@@ -45,7 +45,9 @@ struct Surface {
     }
 };
 
-std::string FileName(const std::string& path) { return path.substr(path.rfind('/') + 1); }
+std::string FileName(const std::string& path) {
+    return path.substr(path.rfind('/') + 1);
+}
 
 } // namespace
 
@@ -123,7 +125,8 @@ TEST(DrawText, CalcRectTable) {
         {"lines: the widest counts", "ab\r\nlonger line\nx", 1000, 0, width("longer line"), 3},
         {"word wrap at spaces", "aaa bbb ccc", width("aaa bbb"), DT_WORDBREAK, width("aaa bbb"), 2},
         {"an over-long word stays whole", "tiny enormousword", 10, DT_WORDBREAK, width("enormousword"), 2},
-        {"single line ignores word wrap", "aaa bbb ccc", 10, DT_WORDBREAK | DT_SINGLELINE, width("aaa bbb ccc"), 1},
+        {"single line ignores word wrap", "aaa bbb ccc", 10, DT_WORDBREAK | DT_SINGLELINE,
+         width("aaa bbb ccc"), 1},
         {"end ellipsis", "abcdefghij", width("abc..."), DT_SINGLELINE | DT_END_ELLIPSIS, width("abc..."), 1},
         {"fitting text gets no ellipsis", "abc", 1000, DT_SINGLELINE | DT_END_ELLIPSIS, width("abc"), 1},
         {"path ellipsis keeps the last part", "C:\\folder\\sub\\file.txt", width("C:\\fo...\\file.txt"),
@@ -155,13 +158,16 @@ TEST(DrawText, PrefixUnderlinesTheNextCharacterOnly) {
     auto face = s.Dc()->Font()->Face();
     const int y = tm.tmAscent + face->UnderlineOffset();
     const int f = GetTextExtent(s.Dc(), "F").cx, all = GetTextExtent(s.Dc(), "File").cx;
-    for (int x = 0; x < f; ++x) EXPECT_EQ(s.Bitmap.ScanLine(y)[x] & 0xFFFFFF, 0u) << x;
-    for (int x = f; x < all + 2; ++x) EXPECT_EQ(s.Bitmap.ScanLine(y)[x] & 0xFFFFFF, 0xFFFFFFu) << x;
+    for (int x = 0; x < f; ++x)
+        EXPECT_EQ(s.Bitmap.ScanLine(y)[x] & 0xFFFFFF, 0u) << x;
+    for (int x = f; x < all + 2; ++x)
+        EXPECT_EQ(s.Bitmap.ScanLine(y)[x] & 0xFFFFFF, 0xFFFFFFu) << x;
 
     Surface plain(80, 30);
     DrawText(plain.Dc(), "&File", r, DT_SINGLELINE | DT_NOPREFIX);
     EXPECT_GT(plain.Ink().Right, f + all / 2); // "&" drawn, nothing underlined below the baseline + offset
-    for (int x = 0; x < 80; ++x) EXPECT_EQ(plain.Bitmap.ScanLine(y)[x] & 0xFFFFFF, 0xFFFFFFu);
+    for (int x = 0; x < 80; ++x)
+        EXPECT_EQ(plain.Bitmap.ScanLine(y)[x] & 0xFFFFFF, 0xFFFFFFu);
 }
 
 TEST(DrawText, VerticalCentringAlignmentAndClipping) {
@@ -189,7 +195,8 @@ TEST(DrawText, ChineseInArialHasNoMissingGlyphs) {
     Surface s(200, 40, "Arial", -16);
     const std::u32string text = U"中文字体测试";
     auto face = s.Dc()->Font()->Face();
-    for (char32_t c : text) EXPECT_FALSE(face->GlyphFor(c).Missing) << uint32_t(c);
+    for (char32_t c : text)
+        EXPECT_FALSE(face->GlyphFor(c).Missing) << uint32_t(c);
     s.Canvas->TextOut(0, 0, "中文字体测试");
     // Every character cell holds ink.
     int x = 0;
@@ -198,7 +205,8 @@ TEST(DrawText, ChineseInArialHasNoMissingGlyphs) {
         ASSERT_GT(adv, 8);
         int ink = 0;
         for (int y = 0; y < 40; ++y)
-            for (int xx = x; xx < x + adv; ++xx) ink += (s.Bitmap.ScanLine(y)[xx] & 0xFFFFFF) != 0xFFFFFF;
+            for (int xx = x; xx < x + adv; ++xx)
+                ink += (s.Bitmap.ScanLine(y)[xx] & 0xFFFFFF) != 0xFFFFFF;
         EXPECT_GT(ink, 10) << uint32_t(c);
         x += adv;
     }

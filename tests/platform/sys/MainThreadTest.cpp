@@ -121,8 +121,7 @@ TEST(MainThread, WaitServingServesCallsAndThePumpHookBetweenSlices) {
     std::thread worker([&] {
         int value = 0;
         CallInMainThread([&] { value = 42; }); // would deadlock with a plain wait
-        if (value == 42)
-            finished.SetEvent();
+        if (value == 42) finished.SetEvent();
     });
     EXPECT_EQ(WaitServing(finished, 5000, 10, true), TWaitResult::wrSignaled);
     worker.join();

@@ -14,8 +14,7 @@ TEST(TEvent, ManualResetReleasesEveryWaiterAndStaysSignalled) {
     std::vector<std::thread> waiters;
     for (int i = 0; i < 3; ++i)
         waiters.emplace_back([&] {
-            if (event.WaitFor(5000) == TWaitResult::wrSignaled)
-                ++released;
+            if (event.WaitFor(5000) == TWaitResult::wrSignaled) ++released;
         });
     event.SetEvent();
     for (auto& t : waiters)
@@ -32,8 +31,7 @@ TEST(TEvent, AutoResetReleasesOneWaiterPerSignal) {
     std::vector<std::thread> waiters;
     for (int i = 0; i < 2; ++i)
         waiters.emplace_back([&] {
-            if (event.WaitFor(300) == TWaitResult::wrSignaled)
-                ++released;
+            if (event.WaitFor(300) == TWaitResult::wrSignaled) ++released;
         });
     event.SetEvent();
     for (auto& t : waiters)
@@ -57,8 +55,7 @@ TEST(TTimedMutex, GivesUpAfterTheTimeLimitAndIsRecursiveForTheOwner) {
     mutex.Unlock();
     std::thread([&] {
         other = mutex.Lock(50);
-        if (other)
-            mutex.Unlock();
+        if (other) mutex.Unlock();
     }).join();
     EXPECT_TRUE(other);
 }
@@ -74,8 +71,7 @@ TEST(TCriticalSection, OwnerReentersOthersWait) {
     cs.Leave();
     std::thread([&] {
         entered = cs.TryEnter();
-        if (entered)
-            cs.Leave();
+        if (entered) cs.Leave();
     }).join();
     EXPECT_TRUE(entered);
 }

@@ -32,10 +32,11 @@ TEST(ShellOpener, SpawnPassesAPathWithSpacesAndQuotesAsOneArgument) {
     const std::string path = "/tmp/a b/\"c\" 'd' $HOME;e";
     // The recorder writes its argument count and first argument, then renames
     // the file into place so a partial write is never read.
-    std::string script = "printf '%s\\n%s' \"$#\" \"$1\" > \"" + out.string() + ".part\" && mv \"" + out.string() +
-                         ".part\" \"" + out.string() + "\"";
+    std::string script = "printf '%s\\n%s' \"$#\" \"$1\" > \"" + out.string() + ".part\" && mv \"" +
+                         out.string() + ".part\" \"" + out.string() + "\"";
     ASSERT_TRUE(SpawnDetached({"/bin/sh", "-c", script, "recorder", path}));
-    for (int i = 0; i < 500 && !fs::exists(out); ++i) std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    for (int i = 0; i < 500 && !fs::exists(out); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
     std::ifstream in(out);
     std::stringstream text;
     text << in.rdbuf();

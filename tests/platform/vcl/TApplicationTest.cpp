@@ -13,7 +13,9 @@ public:
     TProbeButton* OkButton = nullptr;
     TProbePanel* Panel1 = nullptr;
     std::vector<std::string> Log;
-    void FormCreate(TObject*) { Log.push_back("create, button " + std::string(OkButton ? "bound" : "missing")); }
+    void FormCreate(TObject*) {
+        Log.push_back("create, button " + std::string(OkButton ? "bound" : "missing"));
+    }
     void OkClick(TObject*) { Log.push_back("ok"); }
 };
 

@@ -30,7 +30,8 @@ public:
     TNamedItem* At(int I) const { return static_cast<TNamedItem*>(Items(I)); }
     std::string Texts() const {
         std::string s;
-        for (int i = 0; i < Count(); ++i) s += At(i)->Text;
+        for (int i = 0; i < Count(); ++i)
+            s += At(i)->Text;
         return s;
     }
 

@@ -1,5 +1,5 @@
-#include "platform/vcl/TClassRegistry.h"
 #include "platform/vcl/TComponentReader.h"
+#include "platform/vcl/TClassRegistry.h"
 #include "platform/vcl/TComponentWriter.h"
 #include "platform/vcl/TDescriptionReader.h"
 #include "platform/vcl/TFormResources.h"
@@ -81,8 +81,8 @@ public:
     void Loaded() override {
         TComponent::Loaded();
         ++LoadedCount;
-        gLoadedLog.push_back(Name() + " width=" + std::to_string(FWidth) + " images=" +
-                             (FImages ? FImages->Name() : "nil") +
+        gLoadedLog.push_back(Name() + " width=" + std::to_string(FWidth) +
+                             " images=" + (FImages ? FImages->Name() : "nil") +
                              " items=" + std::to_string(FPanels.Count()));
     }
 
@@ -133,7 +133,8 @@ void RegisterProbes() {
     RegisterClass<TProbeItem>("TProbeItem", "TCollectionItem")
         .Property("Width", &TProbeItem::Width, &TProbeItem::SetWidth)
         .Property("Text", &TProbeItem::Text, &TProbeItem::SetText);
-    RegisterClass<TProbeList>("TProbeList", "TComponent").Property("Count", &TProbeList::Count, &TProbeList::SetCount);
+    RegisterClass<TProbeList>("TProbeList", "TComponent")
+        .Property("Count", &TProbeList::Count, &TProbeList::SetCount);
     RegisterClass<TProbePanel>("TProbePanel", "TComponent")
         .Property("Caption", &TProbePanel::Caption, &TProbePanel::SetCaption)
         .Property("Width", &TProbePanel::Width, &TProbePanel::SetWidth)
@@ -141,7 +142,8 @@ void RegisterProbes() {
         .Property("Color", &TProbePanel::Color, &TProbePanel::SetColor, clBtnFace)
         .Property("Visible", &TProbePanel::Visible, &TProbePanel::SetVisible, true)
         .Property("Align", &TProbePanel::Align, &TProbePanel::SetAlign)
-        .Property("Anchors", &TProbePanel::Anchors, &TProbePanel::SetAnchors, TSet<TProbeAnchor>{pakLeft, pakTop})
+        .Property("Anchors", &TProbePanel::Anchors, &TProbePanel::SetAnchors,
+                  TSet<TProbeAnchor>{pakLeft, pakTop})
         .Property("Ratio", &TProbePanel::Ratio, &TProbePanel::SetRatio)
         .ObjectProperty("Items", &TProbePanel::Items)
         .CollectionProperty("Panels", &TProbePanel::Panels)
@@ -251,10 +253,9 @@ TEST_F(TComponentReaderFixture, LoadedRunsOncePerComponentAfterEveryPropertyIsSe
     TComponentReader::ReadText(Form.get(), PanelsText);
     // Outer names Images1, which the text only creates later: the reference is
     // already resolved when Outer's Loaded runs.
-    EXPECT_EQ(gLoadedLog, (std::vector<std::string>{"Outer width=300 images=Images1 items=2",
-                                                     "Inner width=120 images=nil items=0",
-                                                     "Deepest width=0 images=nil items=0",
-                                                     "Side width=10 images=nil items=0"}));
+    EXPECT_EQ(gLoadedLog, (std::vector<std::string>{
+                              "Outer width=300 images=Images1 items=2", "Inner width=120 images=nil items=0",
+                              "Deepest width=0 images=nil items=0", "Side width=10 images=nil items=0"}));
     for (const char* name : {"Outer", "Inner", "Deepest", "Side"}) {
         EXPECT_EQ(Panel(name)->LoadedCount, 1) << name;
         EXPECT_FALSE(Panel(name)->ComponentState().Contains(csLoading)) << name;
@@ -271,7 +272,8 @@ TEST_F(TComponentReaderFixture, FaultsNameTheirLine) {
          "Line 3: unknown property \"Widht\" of class TProbePanel"},
         {"object F: TProbeForm\n  object P: TProbePanel\n    Items.Lines = ('a')\n  end\nend\n",
          "Line 3: unknown property \"Lines\" of class TStrings"},
-        {"object F: TProbeForm\n  object P: TNoSuchPanel\n  end\nend\n", "Line 2: class TNoSuchPanel not found"},
+        {"object F: TProbeForm\n  object P: TNoSuchPanel\n  end\nend\n",
+         "Line 2: class TNoSuchPanel not found"},
         {"object F: TProbeForm\n  object P: TProbePanel\n    Width = 'wide'\n  end\nend\n",
          "Line 3: an integer expected, found a string"},
         {"object F: TProbeForm\n  object P: TProbePanel\n    Width = 99999999999\n  end\nend\n",
@@ -286,16 +288,20 @@ TEST_F(TComponentReaderFixture, FaultsNameTheirLine) {
          "Line 3: handler Other does not fit event OnClick"},
         {"object F: TProbeForm\n  object P: TProbePanel\n\n    Images = Nowhere\n  end\nend\n",
          "Line 4: component Nowhere not found"},
-        {"object F: TProbeForm\n  object P: TProbePanel\n    Images = Q\n  end\n  object Q: TProbePanel\n  end\nend\n",
+        {"object F: TProbeForm\n  object P: TProbePanel\n    Images = Q\n  end\n  object Q: TProbePanel\n  "
+         "end\nend\n",
          "Line 3: Q is a TProbePanel, not fit for Images"},
         {"object F: TProbeForm\n  object P: TProbePanel\n  end\n  object p: TProbePanel\n  end\nend\n",
          "Line 4: A component named p already exists"},
-        {"object F: TProbeForm\n  inherited P: TProbePanel\n  end\nend\n", "Line 2: inherited component P not found"},
-        {"object F: TProbeForm\n  object P: TProbePanel\n    Panels = <\n      item\n        Wide = 1\n      end>\n"
+        {"object F: TProbeForm\n  inherited P: TProbePanel\n  end\nend\n",
+         "Line 2: inherited component P not found"},
+        {"object F: TProbeForm\n  object P: TProbePanel\n    Panels = <\n      item\n        Wide = 1\n      "
+         "end>\n"
          "  end\nend\n",
          "Line 5: unknown property \"Wide\" of class TProbeItem"},
     };
-    for (const Case& c : cases) EXPECT_EQ(ErrorOf(c.Text), c.Message);
+    for (const Case& c : cases)
+        EXPECT_EQ(ErrorOf(c.Text), c.Message);
 }
 
 TEST_F(TComponentReaderFixture, FailedReadLeavesNoComponentLoading) {

@@ -11,7 +11,8 @@ std::vector<std::string> gLog;
 
 class TLogged : public TComponent {
 public:
-    explicit TLogged(TComponent* AOwner, std::string Tag = "") : TComponent(AOwner), FTagName(std::move(Tag)) {}
+    explicit TLogged(TComponent* AOwner, std::string Tag = "")
+        : TComponent(AOwner), FTagName(std::move(Tag)) {}
     ~TLogged() override { gLog.push_back("free " + FTagName); }
     std::string FTagName;
 };
@@ -32,9 +33,9 @@ protected:
     void Notification(TComponent* AComponent, TOperation Operation) override {
         TComponent::Notification(AComponent, Operation);
         if (Operation == opRemove && AComponent == FTarget) {
-            Notices.push_back("removed " + AComponent->Name() + (AComponent->ComponentState().Contains(csDestroying)
-                                                                     ? " while destroying"
-                                                                     : ""));
+            Notices.push_back(
+                "removed " + AComponent->Name() +
+                (AComponent->ComponentState().Contains(csDestroying) ? " while destroying" : ""));
             FTarget = nullptr;
         }
     }
@@ -56,7 +57,8 @@ TEST(TComponent, OwnerFreesWhatItOwnsLastCreatedFirst) {
     ASSERT_EQ(owner->ComponentCount(), 3);
     EXPECT_EQ(b->ComponentIndex(), 1);
     owner->Free();
-    EXPECT_EQ(gLog, (std::vector<std::string>{"free c", "free b2", "free b1", "free b", "free a", "free owner"}));
+    EXPECT_EQ(gLog,
+              (std::vector<std::string>{"free c", "free b2", "free b1", "free b", "free a", "free owner"}));
 }
 
 TEST(TComponent, FreedComponentLeavesItsOwnerAndOwnerHearsOfIt) {

@@ -47,9 +47,9 @@ TEST_F(TControlMouse, EnterAndLeaveFollowTheDeepestControl) {
     MoveTo(120, 60);  // A again
     MoveTo(150, 80);  // C, disabled: its parent gets the move
     MoveTo(190, 140); // A
-    EXPECT_EQ(ProbeLog(), (std::vector<std::string>{"A enter", "A move", "A leave", "B enter", "B move", "B move",
-                                                     "B leave", "A enter", "A move", "A leave", "C enter",
-                                                     "A move", "C leave", "A enter", "A move"}));
+    EXPECT_EQ(ProbeLog(), (std::vector<std::string>{"A enter", "A move", "A leave", "B enter", "B move",
+                                                    "B move", "B leave", "A enter", "A move", "A leave",
+                                                    "C enter", "A move", "C leave", "A enter", "A move"}));
 }
 
 TEST_F(TControlMouse, CapturedControlGetsLeaveAndStillTheMoves) {
@@ -60,8 +60,8 @@ TEST_F(TControlMouse, CapturedControlGetsLeaveAndStillTheMoves) {
     MoveTo(250, 190); // further
     Session.MouseUp({250, 190});
     Session.Pump();
-    EXPECT_EQ(ProbeLog(), (std::vector<std::string>{"A enter", "A move", "A down", "A leave", "A move", "A move",
-                                                     "A up"}));
+    EXPECT_EQ(ProbeLog(), (std::vector<std::string>{"A enter", "A move", "A down", "A leave", "A move",
+                                                    "A move", "A up"}));
 
     // A windowless control keeps the moves too while its press holds the capture.
     ProbeLog().clear();
@@ -71,7 +71,8 @@ TEST_F(TControlMouse, CapturedControlGetsLeaveAndStillTheMoves) {
     MoveTo(5, 5);
     Session.MouseUp({5, 5});
     Session.Pump();
-    EXPECT_EQ(ProbeLog(), (std::vector<std::string>{"B enter", "B move", "B down", "B leave", "B move", "B up"}));
+    EXPECT_EQ(ProbeLog(),
+              (std::vector<std::string>{"B enter", "B move", "B down", "B leave", "B move", "B up"}));
 }
 
 TEST_F(TControlMouse, AClickNeedsPressAndReleaseOnTheControl) {

@@ -61,8 +61,7 @@ protected:
         Form->Font()->SetHeight(-14);
         Form->Font()->SetColor(clBlack);
     }
-    template <class T = TEdit>
-    T* Edit(int X = 10, int Y = 10, int W = 120) {
+    template <class T = TEdit> T* Edit(int X = 10, int Y = 10, int W = 120) {
         auto* e = new T(Form);
         e->SetParent(Form);
         e->SetBounds(X, Y, W, 22);
@@ -98,13 +97,13 @@ protected:
                 ctrl = true;
                 step = step.substr(2);
             }
-            int key = step == "Home"    ? VK_HOME
-                      : step == "End"   ? VK_END
-                      : step == "Left"  ? VK_LEFT
-                      : step == "Right" ? VK_RIGHT
-                      : step == "Del"   ? VK_DELETE
-                      : step == "Back"  ? VK_BACK
-                      : step == "Ins"   ? VK_INSERT
+            int key = step == "Home"     ? VK_HOME
+                      : step == "End"    ? VK_END
+                      : step == "Left"   ? VK_LEFT
+                      : step == "Right"  ? VK_RIGHT
+                      : step == "Del"    ? VK_DELETE
+                      : step == "Back"   ? VK_BACK
+                      : step == "Ins"    ? VK_INSERT
                       : step.size() == 1 ? std::toupper(static_cast<unsigned char>(step[0]))
                                          : 0;
             ASSERT_NE(key, 0) << step;
@@ -174,7 +173,7 @@ TEST_F(TCustomEditTest, InputScriptsGiveTextAndSelection) {
         {"T:abc C-a C-x C-v C-v", "abcabc", 6, 0, "abc"},
         {"T:abc S-Home S-Del End S-Ins S-Ins", "abcabc", 6, 0, "abc"},
         {"T:abc Left S-Left C-Ins", "abc", 1, 1, "b"},
-        {"T:abc C-z", "", 0, 0, ""},       // a run of typing is one step
+        {"T:abc C-z", "", 0, 0, ""},        // a run of typing is one step
         {"T:abc C-z C-z", "abc", 3, 0, ""}, // undoing twice redoes
         {"T:ab Left T:X C-z", "ab", 1, 0, ""},
         {"T:ab C-a Del C-z", "ab", 0, 2, ""},
@@ -346,8 +345,9 @@ TEST_F(TCustomEditTest, OnChangeFiresOncePerChange) {
         const char* script;
         int changes;
     } steps[] = {
-        {"T:abc", 3}, {"Home Back", 0}, {"End Del", 0}, {"C-x", 0}, // nothing selected
-        {"C-a C-x", 1}, {"C-v", 1}, {"C-z", 1}, {"Left Right S-Left", 0}, {"T:Z", 1},
+        {"T:abc", 3},   {"Home Back", 0}, {"End Del", 0}, {"C-x", 0}, // nothing selected
+        {"C-a C-x", 1}, {"C-v", 1},       {"C-z", 1},     {"Left Right S-Left", 0},
+        {"T:Z", 1},
     };
     for (const Step& s : steps) {
         changes = 0;
@@ -420,7 +420,8 @@ TEST_F(TCustomEditTest, MarginsAlignmentScrollingMatchGoldens) {
     TRect fmt{10, 3, 70, 20};
     scrolled->Perform(EM_SETRECTNP, 0, reinterpret_cast<LPARAM>(&fmt));
     scrolled->SetSelStart(static_cast<int>(longText.size()));
-    for (TEdit* e : {margin, right, centre, scrolled}) e->SetTabStop(false);
+    for (TEdit* e : {margin, right, centre, scrolled})
+        e->SetTabStop(false);
     Form->Show();
     Session.Pump();
 

@@ -9,7 +9,8 @@ namespace {
 class TCustomFormFixture : public TVclFixture {
 protected:
     TProbeButton* Button(TWinControl* Parent, const char* Name, int X, int Y) {
-        auto* b = new TProbeButton(GetParentForm(Parent) ? static_cast<TComponent*>(GetParentForm(Parent)) : Parent);
+        auto* b = new TProbeButton(GetParentForm(Parent) ? static_cast<TComponent*>(GetParentForm(Parent))
+                                                         : Parent);
         b->SetName(Name);
         b->SetParent(Parent);
         b->SetBounds(X, Y, 40, 20);

@@ -67,7 +67,7 @@ TEST_F(TCustomLabelTest, AutoSizeTakesTheMeasureOfTheText) {
         uint32_t flags;
     } cases[] = {
         {"Hello", "Hello", DT_EXPANDTABS},
-        {"", " ", DT_EXPANDTABS},  // an empty label keeps a line's height
+        {"", " ", DT_EXPANDTABS},   // an empty label keeps a line's height
         {"&", "& ", DT_EXPANDTABS}, // a lone accelerator mark too
         {"a\tb", "a\tb", DT_EXPANDTABS},
         {"two\nlines here", "two\nlines here", DT_EXPANDTABS},
@@ -121,8 +121,9 @@ TEST_F(TCustomLabelTest, WordWrapBreaksWithinTheWidthAndGrowsDown) {
     EXPECT_GE(want.cy, 2 * Measure("A", 0).cy);
     Form->Show();
     Session.Pump();
-    EXPECT_EQ(Differences(l, Reference("alpha beta gamma", l->Width(), l->Height(), DT_EXPANDTABS | DT_WORDBREAK)),
-              0);
+    EXPECT_EQ(
+        Differences(l, Reference("alpha beta gamma", l->Width(), l->Height(), DT_EXPANDTABS | DT_WORDBREAK)),
+        0);
 }
 
 TEST_F(TCustomLabelTest, LayoutAndAlignmentPlaceTheTextAsDrawTextDoes) {
@@ -152,7 +153,8 @@ TEST_F(TCustomLabelTest, LayoutAndAlignmentPlaceTheTextAsDrawTextDoes) {
     Form->Show();
     Session.Pump();
     for (size_t i = 0; i < labels.size(); ++i)
-        EXPECT_EQ(Differences(labels[i], Reference("Xy", W, H, DT_EXPANDTABS | cases[i].flags, cases[i].dy)), 0)
+        EXPECT_EQ(Differences(labels[i], Reference("Xy", W, H, DT_EXPANDTABS | cases[i].flags, cases[i].dy)),
+                  0)
             << i;
 }
 
@@ -163,8 +165,9 @@ TEST_F(TCustomLabelTest, AcceleratorIsUnderlinedUnlessShowAccelCharIsOff) {
     Form->Show();
     Session.Pump();
     EXPECT_EQ(Differences(accel, Reference("&File", accel->Width(), accel->Height(), DT_EXPANDTABS)), 0);
-    EXPECT_EQ(Differences(plain, Reference("&File", plain->Width(), plain->Height(), DT_EXPANDTABS | DT_NOPREFIX)),
-              0);
+    EXPECT_EQ(
+        Differences(plain, Reference("&File", plain->Width(), plain->Height(), DT_EXPANDTABS | DT_NOPREFIX)),
+        0);
     // The two differ: one has the underline, the other an ampersand.
     EXPECT_NE(accel->Width(), plain->Width());
 }

@@ -15,10 +15,18 @@ public:
     void WndProc(TMessage& M) override {
         TListBox::WndProc(M);
         switch (M.Msg) {
-        case LB_ADDSTRING: Hooked.push_back("add " + std::to_string(Count())); break;
-        case LB_INSERTSTRING: Hooked.push_back("insert " + std::to_string(Count())); break;
-        case LB_DELETESTRING: Hooked.push_back("delete " + std::to_string(Count())); break;
-        case LB_RESETCONTENT: Hooked.push_back("reset " + std::to_string(Count())); break;
+        case LB_ADDSTRING:
+            Hooked.push_back("add " + std::to_string(Count()));
+            break;
+        case LB_INSERTSTRING:
+            Hooked.push_back("insert " + std::to_string(Count()));
+            break;
+        case LB_DELETESTRING:
+            Hooked.push_back("delete " + std::to_string(Count()));
+            break;
+        case LB_RESETCONTENT:
+            Hooked.push_back("reset " + std::to_string(Count()));
+            break;
         }
     }
 };
@@ -31,12 +39,12 @@ protected:
         Form = MakeForm(0, 0, 400, 300);
     }
     // A list of Count items "item0", "item1", ... showing five rows of 16 pixels.
-    template <class T = TListBox>
-    T* List(int Count, int Width = 120) {
+    template <class T = TListBox> T* List(int Count, int Width = 120) {
         auto* l = new T(Form);
         l->SetParent(Form);
         l->SetBounds(10, 10, Width, 80);
-        for (int i = 0; i < Count; ++i) l->Items()->Add("item" + std::to_string(i));
+        for (int i = 0; i < Count; ++i)
+            l->Items()->Add("item" + std::to_string(i));
         return l;
     }
     void Chord(int Modifier, int Key) {
@@ -78,8 +86,8 @@ TEST_F(TCustomListBoxTest, AddInsertDeleteAndClearReachTheItemsHook) {
     more.Add("x");
     more.Add("y");
     l->SetItems(more);
-    EXPECT_EQ(l->Hooked, (std::vector<std::string>{"add 1", "insert 2", "add 3", "delete 2", "delete 1", "reset 0",
-                                                    "add 1", "add 2"}));
+    EXPECT_EQ(l->Hooked, (std::vector<std::string>{"add 1", "insert 2", "add 3", "delete 2", "delete 1",
+                                                   "reset 0", "add 1", "add 2"}));
     EXPECT_EQ(l->Items()->Text(), "x\r\ny\r\n");
     EXPECT_THROW(l->Items()->Delete(5), EListError);
     EXPECT_THROW(l->Items()->Get(-1), EListError);
@@ -131,14 +139,14 @@ TEST_F(TCustomListBoxTest, KeysAndClicksMoveItemIndexAndTopIndex) {
     l->SetFocus();
     Session.Pump();
     struct Step {
-        int key;      // or 0 for a click on row `row`
+        int key; // or 0 for a click on row `row`
         int row;
         int itemIndex, topIndex;
     } steps[] = {
-        {VK_DOWN, 0, 0, 0},  {VK_END, 0, 19, 15},  {VK_HOME, 0, 0, 0},   {VK_NEXT, 0, 4, 0},
-        {VK_NEXT, 0, 8, 4},  {VK_PRIOR, 0, 4, 4},  {VK_UP, 0, 3, 3},     {0, 2, 5, 3},
-        {0, 4, 7, 3},        {VK_DOWN, 0, 8, 4},   {VK_RIGHT, 0, 9, 5},  {VK_LEFT, 0, 8, 5},
-        {VK_UP, 0, 7, 5},    {VK_HOME, 0, 0, 0},   {VK_UP, 0, 0, 0},     {0, 0, 0, 0},
+        {VK_DOWN, 0, 0, 0}, {VK_END, 0, 19, 15}, {VK_HOME, 0, 0, 0},  {VK_NEXT, 0, 4, 0},
+        {VK_NEXT, 0, 8, 4}, {VK_PRIOR, 0, 4, 4}, {VK_UP, 0, 3, 3},    {0, 2, 5, 3},
+        {0, 4, 7, 3},       {VK_DOWN, 0, 8, 4},  {VK_RIGHT, 0, 9, 5}, {VK_LEFT, 0, 8, 5},
+        {VK_UP, 0, 7, 5},   {VK_HOME, 0, 0, 0},  {VK_UP, 0, 0, 0},    {0, 0, 0, 0},
     };
     for (const Step& s : steps) {
         if (s.key)
@@ -232,11 +240,13 @@ TEST_F(TCustomListBoxTest, MultiAndExtendedSelection) {
 TEST_F(TCustomListBoxTest, SortedOrderAndPrefixSearch) {
     TListBox* l = List(0);
     l->SetSorted(true);
-    for (const char* s : {"banana", "Apple", "cherry", "apple", "Banana"}) l->Items()->Add(s);
+    for (const char* s : {"banana", "Apple", "cherry", "apple", "Banana"})
+        l->Items()->Add(s);
     EXPECT_EQ(l->Items()->CommaText(), "Apple,apple,banana,Banana,cherry");
 
     TListBox* later = List(0);
-    for (const char* s : {"delta", "Bravo", "alpha", "charlie", "beta"}) later->Items()->Add(s);
+    for (const char* s : {"delta", "Bravo", "alpha", "charlie", "beta"})
+        later->Items()->Add(s);
     later->SetItemIndex(1); // Bravo
     later->SetSorted(true);
     EXPECT_EQ(later->Items()->CommaText(), "alpha,beta,Bravo,charlie,delta");
@@ -251,7 +261,8 @@ TEST_F(TCustomListBoxTest, SortedOrderAndPrefixSearch) {
         {"BR", 0, 2}, {"d", 4, 4},              // back to itself after a full round
         {"x", 0, -1}, {"", 3, 4},
     };
-    for (const Case& c : cases) EXPECT_EQ(later->FindPrefix(c.prefix, c.start), c.found) << c.prefix << c.start;
+    for (const Case& c : cases)
+        EXPECT_EQ(later->FindPrefix(c.prefix, c.start), c.found) << c.prefix << c.start;
 
     Form->Show();
     later->SetFocus();
@@ -281,7 +292,8 @@ TEST_F(TCustomListBoxTest, ScrollStateFollowsTheItems) {
     EXPECT_EQ(fits.nMax, 0);
     EXPECT_EQ(fits.nPage, 0u);
     EXPECT_EQ(fits.nPos, 0);
-    for (int i = 3; i < 20; ++i) l->Items()->Add("item" + std::to_string(i));
+    for (int i = 3; i < 20; ++i)
+        l->Items()->Add("item" + std::to_string(i));
     TScrollInfo v = Info(l, SB_VERT);
     EXPECT_EQ(v.nMin, 0);
     EXPECT_EQ(v.nMax, 19);
@@ -291,9 +303,10 @@ TEST_F(TCustomListBoxTest, ScrollStateFollowsTheItems) {
     struct Step {
         int code, position, top;
     } steps[] = {
-        {SB_LINEDOWN, 0, 1},       {SB_LINEDOWN, 0, 2},  {SB_LINEUP, 0, 1},         {SB_PAGEDOWN, 0, 5},
-        {SB_THUMBPOSITION, 10, 10}, {SB_PAGEUP, 0, 6},   {SB_THUMBPOSITION, 99, 15}, {SB_LINEDOWN, 0, 15},
-        {SB_TOP, 0, 0},             {SB_LINEUP, 0, 0},   {SB_BOTTOM, 0, 15},
+        {SB_LINEDOWN, 0, 1},        {SB_LINEDOWN, 0, 2},        {SB_LINEUP, 0, 1},
+        {SB_PAGEDOWN, 0, 5},        {SB_THUMBPOSITION, 10, 10}, {SB_PAGEUP, 0, 6},
+        {SB_THUMBPOSITION, 99, 15}, {SB_LINEDOWN, 0, 15},       {SB_TOP, 0, 0},
+        {SB_LINEUP, 0, 0},          {SB_BOTTOM, 0, 15},
     };
     for (const Step& s : steps) {
         l->Perform(WM_VSCROLL, MakeWParam(s.code, s.position));
@@ -305,7 +318,8 @@ TEST_F(TCustomListBoxTest, ScrollStateFollowsTheItems) {
     EXPECT_EQ(l->TopIndex(), 12);
 
     // Deleting down to what fits zeroes the state again.
-    while (l->Count() > 4) l->Items()->Delete(l->Count() - 1);
+    while (l->Count() > 4)
+        l->Items()->Delete(l->Count() - 1);
     EXPECT_EQ(l->TopIndex(), 0);
     EXPECT_EQ(Info(l, SB_VERT).nMax, 0);
     EXPECT_EQ(Info(l, SB_VERT).nPage, 0u);

@@ -1,6 +1,6 @@
+#include "platform/vcl/TImageList.h"
 #include "platform/base/MemoryStream.h"
 #include "platform/gdi/ImageCodecs.h"
-#include "platform/vcl/TImageList.h"
 
 #include <gtest/gtest.h>
 
@@ -16,7 +16,8 @@ using Legend = std::map<char, uint32_t>;
 TBitmap FromArt(const std::vector<std::string>& rows, const Legend& legend) {
     TBitmap b(int(rows[0].size()), int(rows.size()));
     for (int y = 0; y < b.Height(); ++y)
-        for (int x = 0; x < b.Width(); ++x) b.ScanLine(y)[x] = 0xFF000000u | legend.at(rows[y][x]);
+        for (int x = 0; x < b.Width(); ++x)
+            b.ScanLine(y)[x] = 0xFF000000u | legend.at(rows[y][x]);
     return b;
 }
 
@@ -45,8 +46,8 @@ TBitmap Decoded(const std::string& data) {
 }
 
 // Two 4 x 4 images side by side; 'm' is the key colour.
-const Legend Colours = {{'.', 0xFFFFFF}, {'r', 0xFF0000}, {'b', 0x0000FF}, {'#', 0x000000},
-                        {'m', 0xFF00FF}, {'g', 0x00FF00}};
+const Legend Colours = {{'.', 0xFFFFFF}, {'r', 0xFF0000}, {'b', 0x0000FF},
+                        {'#', 0x000000}, {'m', 0xFF00FF}, {'g', 0x00FF00}};
 const std::vector<std::string> Strip = {
     "rrmm#mm#",
     "rrmmm##m",
@@ -77,7 +78,8 @@ TEST(TImageList, BuiltFromAMaskedBmpOrAKeyColourDrawsTheSameGolden) {
     std::vector<std::string> maskArt;
     for (const std::string& row : Strip) {
         std::string m;
-        for (char c : row) m += c == 'm' ? '.' : '#';
+        for (char c : row)
+            m += c == 'm' ? '.' : '#';
         maskArt.push_back(m);
     }
     TBitmap mask = Decoded(EncodeBmp(FromArt(maskArt, Colours), 24));
@@ -119,11 +121,11 @@ TEST(TImageList, DisabledImagesAreLightGraysOfTheirBrightness) {
     grays['B'] = 0x7E7E7E; // blue: luma 28
     grays['K'] = 0x707070; // black: luma 0
     EXPECT_EQ(ToArt(DrawBoth(list, false), grays), (std::vector<std::string>{
-                                                      "RR...K..K",
-                                                      "RR....KK.",
-                                                      "..BB..KK.",
-                                                      "..BB.K..K",
-                                                  }));
+                                                       "RR...K..K",
+                                                       "RR....KK.",
+                                                       "..BB..KK.",
+                                                       "..BB.K..K",
+                                                   }));
 }
 
 TEST(TImageList, PngAlphaIsBlendedOverTheCanvas) {

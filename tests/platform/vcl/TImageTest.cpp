@@ -12,7 +12,8 @@ protected:
     static std::unique_ptr<TBitmap> Picture() {
         auto b = std::make_unique<TBitmap>(4, 2);
         for (int y = 0; y < 2; ++y)
-            for (int x = 0; x < 4; ++x) b->ScanLine(y)[x] = 0xFF000000u | (x < 2 ? 0x0000FFu : 0x00FF00u);
+            for (int x = 0; x < 4; ++x)
+                b->ScanLine(y)[x] = 0xFF000000u | (x < 2 ? 0x0000FFu : 0x00FF00u);
         b->ScanLine(1)[0] = 0xFFFF0000u;
         return b;
     }

@@ -10,9 +10,8 @@
 namespace {
 
 // Pictures as text, one letter per pixel of an exact colour, '?' for any other.
-const std::map<char, uint32_t> Legend = {
-    {'.', 0xFFFFFF}, {'r', 0xFF0000}, {'g', 0x00FF00}, {'b', 0x0000FF},
-    {'F', 0xF0F0F0}, {'S', 0xA0A0A0}, {'L', 0xE3E3E3}, {'H', 0x3399FF}};
+const std::map<char, uint32_t> Legend = {{'.', 0xFFFFFF}, {'r', 0xFF0000}, {'g', 0x00FF00}, {'b', 0x0000FF},
+                                         {'F', 0xF0F0F0}, {'S', 0xA0A0A0}, {'L', 0xE3E3E3}, {'H', 0x3399FF}};
 
 std::vector<std::string> Art(const TBitmap& B) {
     std::vector<std::string> rows;
@@ -31,7 +30,8 @@ std::vector<std::string> Art(const TBitmap& B) {
 
 std::string Show(const std::vector<std::string>& Rows) {
     std::string s;
-    for (const std::string& r : Rows) s += "        \"" + r + "\",\n";
+    for (const std::string& r : Rows)
+        s += "        \"" + r + "\",\n";
     return s;
 }
 
@@ -71,7 +71,8 @@ protected:
         List->Items()->EndUpdate();
     }
     void AddColumns(std::initializer_list<int> Widths) {
-        for (int w : Widths) List->Columns()->Add()->SetWidth(w);
+        for (int w : Widths)
+            List->Columns()->Add()->SetWidth(w);
     }
     TBitmap Picture() {
         TBitmap b(List->Width(), List->Height());
@@ -90,7 +91,8 @@ TEST_F(TListViewTest, GoldensForEveryViewStyle) {
     List->SetSmallImages(SolidImages(Form, 4));
     List->SetLargeImages(SolidImages(Form, 8));
     List->SetHideSelection(false); // unfocused selection in the button face colour
-    for (int i = 0; i < 3; ++i) List->Items()->Add()->SetImageIndex(i);
+    for (int i = 0; i < 3; ++i)
+        List->Items()->Add()->SetImageIndex(i);
     List->Items()->Item(1)->SetSelected(true);
     AddColumns({20, 15});
     List->SetGridLines(true);
@@ -105,126 +107,71 @@ TEST_F(TListViewTest, GoldensForEveryViewStyle) {
          40,
          50,
          {
-             "FFFFFFFFFFFFFFFFFFFSFFFFFFFFFFFFFFSFFFFF",
-             "FFFFFFFFFFFFFFFFFFFSFFFFFFFFFFFFFFSFFFFF",
-             "FFFFFFFFFFFFFFFFFFFSFFFFFFFFFFFFFFSFFFFF",
-             "FFFFFFFFFFFFFFFFFFFSFFFFFFFFFFFFFFSFFFFF",
-             "FFFFFFFFFFFFFFFFFFFSFFFFFFFFFFFFFFSFFFFF",
-             "FFFFFFFFFFFFFFFFFFFSFFFFFFFFFFFFFFSFFFFF",
-             "FFFFFFFFFFFFFFFFFFFSFFFFFFFFFFFFFFSFFFFF",
-             "FFFFFFFFFFFFFFFFFFFSFFFFFFFFFFFFFFSFFFFF",
-             "FFFFFFFFFFFFFFFFFFFSFFFFFFFFFFFFFFSFFFFF",
-             "FFFFFFFFFFFFFFFFFFFSFFFFFFFFFFFFFFSFFFFF",
-             "FFFFFFFFFFFFFFFFFFFSFFFFFFFFFFFFFFSFFFFF",
-             "FFFFFFFFFFFFFFFFFFFSFFFFFFFFFFFFFFSFFFFF",
-             "FFFFFFFFFFFFFFFFFFFSFFFFFFFFFFFFFFSFFFFF",
-             "FFFFFFFFFFFFFFFFFFFSFFFFFFFFFFFFFFSFFFFF",
-             "FFFFFFFFFFFFFFFFFFFSFFFFFFFFFFFFFFSFFFFF",
-             "FFFFFFFFFFFFFFFFFFFSFFFFFFFFFFFFFFSFFFFF",
-             "FFFFFFFFFFFFFFFFFFFSFFFFFFFFFFFFFFSFFFFF",
-             "SSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSS",
-             "...................L..............L.....",
-             "...................L..............L.....",
-             "...................L..............L.....",
-             "...................L..............L.....",
-             "...................L..............L.....",
-             "..rrrr.............L..............L.....",
-             "..rrrr.............L..............L.....",
-             "..rrrr.............L..............L.....",
-             "..rrrr.............L..............L.....",
-             "...................L..............L.....",
-             "...................L..............L.....",
-             "...................L..............L.....",
-             "...................L..............L.....",
-             "LLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLL",
-             "FFFFFFFFFFFFFFFFFFFLFFFFFFFFFFFFFFL.....",
-             "FFFFFFFFFFFFFFFFFFFLFFFFFFFFFFFFFFL.....",
-             "FFFFFFFFFFFFFFFFFFFLFFFFFFFFFFFFFFL.....",
-             "FFFFFFFFFFFFFFFFFFFLFFFFFFFFFFFFFFL.....",
-             "FFFFFFFFFFFFFFFFFFFLFFFFFFFFFFFFFFL.....",
-             "FFggggFFFFFFFFFFFFFLFFFFFFFFFFFFFFL.....",
-             "FFggggFFFFFFFFFFFFFLFFFFFFFFFFFFFFL.....",
-             "FFggggFFFFFFFFFFFFFLFFFFFFFFFFFFFFL.....",
-             "FFggggFFFFFFFFFFFFFLFFFFFFFFFFFFFFL.....",
-             "FFFFFFFFFFFFFFFFFFFLFFFFFFFFFFFFFFL.....",
-             "FFFFFFFFFFFFFFFFFFFLFFFFFFFFFFFFFFL.....",
-             "FFFFFFFFFFFFFFFFFFFLFFFFFFFFFFFFFFL.....",
-             "FFFFFFFFFFFFFFFFFFFLFFFFFFFFFFFFFFL.....",
-             "LLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLL",
-             "...................L..............L.....",
-             "...................L..............L.....",
-             "...................L..............L.....",
-             "...................L..............L.....",
+             "FFFFFFFFFFFFFFFFFFFSFFFFFFFFFFFFFFSFFFFF", "FFFFFFFFFFFFFFFFFFFSFFFFFFFFFFFFFFSFFFFF",
+             "FFFFFFFFFFFFFFFFFFFSFFFFFFFFFFFFFFSFFFFF", "FFFFFFFFFFFFFFFFFFFSFFFFFFFFFFFFFFSFFFFF",
+             "FFFFFFFFFFFFFFFFFFFSFFFFFFFFFFFFFFSFFFFF", "FFFFFFFFFFFFFFFFFFFSFFFFFFFFFFFFFFSFFFFF",
+             "FFFFFFFFFFFFFFFFFFFSFFFFFFFFFFFFFFSFFFFF", "FFFFFFFFFFFFFFFFFFFSFFFFFFFFFFFFFFSFFFFF",
+             "FFFFFFFFFFFFFFFFFFFSFFFFFFFFFFFFFFSFFFFF", "FFFFFFFFFFFFFFFFFFFSFFFFFFFFFFFFFFSFFFFF",
+             "FFFFFFFFFFFFFFFFFFFSFFFFFFFFFFFFFFSFFFFF", "FFFFFFFFFFFFFFFFFFFSFFFFFFFFFFFFFFSFFFFF",
+             "FFFFFFFFFFFFFFFFFFFSFFFFFFFFFFFFFFSFFFFF", "FFFFFFFFFFFFFFFFFFFSFFFFFFFFFFFFFFSFFFFF",
+             "FFFFFFFFFFFFFFFFFFFSFFFFFFFFFFFFFFSFFFFF", "FFFFFFFFFFFFFFFFFFFSFFFFFFFFFFFFFFSFFFFF",
+             "FFFFFFFFFFFFFFFFFFFSFFFFFFFFFFFFFFSFFFFF", "SSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSSS",
+             "...................L..............L.....", "...................L..............L.....",
+             "...................L..............L.....", "...................L..............L.....",
+             "...................L..............L.....", "..rrrr.............L..............L.....",
+             "..rrrr.............L..............L.....", "..rrrr.............L..............L.....",
+             "..rrrr.............L..............L.....", "...................L..............L.....",
+             "...................L..............L.....", "...................L..............L.....",
+             "...................L..............L.....", "LLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLL",
+             "FFFFFFFFFFFFFFFFFFFLFFFFFFFFFFFFFFL.....", "FFFFFFFFFFFFFFFFFFFLFFFFFFFFFFFFFFL.....",
+             "FFFFFFFFFFFFFFFFFFFLFFFFFFFFFFFFFFL.....", "FFFFFFFFFFFFFFFFFFFLFFFFFFFFFFFFFFL.....",
+             "FFFFFFFFFFFFFFFFFFFLFFFFFFFFFFFFFFL.....", "FFggggFFFFFFFFFFFFFLFFFFFFFFFFFFFFL.....",
+             "FFggggFFFFFFFFFFFFFLFFFFFFFFFFFFFFL.....", "FFggggFFFFFFFFFFFFFLFFFFFFFFFFFFFFL.....",
+             "FFggggFFFFFFFFFFFFFLFFFFFFFFFFFFFFL.....", "FFFFFFFFFFFFFFFFFFFLFFFFFFFFFFFFFFL.....",
+             "FFFFFFFFFFFFFFFFFFFLFFFFFFFFFFFFFFL.....", "FFFFFFFFFFFFFFFFFFFLFFFFFFFFFFFFFFL.....",
+             "FFFFFFFFFFFFFFFFFFFLFFFFFFFFFFFFFFL.....", "LLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLLL",
+             "...................L..............L.....", "...................L..............L.....",
+             "...................L..............L.....", "...................L..............L.....",
          }},
         {vsList,
          40,
          30,
          {
-             "........................................",
-             "........................................",
-             "........................................",
-             "........................................",
-             "........................................",
-             "..rrrr............bbbb..................",
-             "..rrrr............bbbb..................",
-             "..rrrr............bbbb..................",
-             "..rrrr............bbbb..................",
-             "........................................",
-             "........................................",
-             "........................................",
-             "........................................",
-             "........................................",
-             "........FFFF............................",
-             "........FFFF............................",
-             "........FFFF............................",
-             "........FFFF............................",
-             "........FFFF............................",
-             "..gggg..FFFF............................",
-             "..gggg..FFFF............................",
-             "..gggg..FFFF............................",
-             "..gggg..FFFF............................",
-             "........FFFF............................",
-             "........FFFF............................",
-             "........FFFF............................",
-             "........FFFF............................",
-             "........FFFF............................",
-             "........................................",
-             "........................................",
+             "........................................", "........................................",
+             "........................................", "........................................",
+             "........................................", "..rrrr............bbbb..................",
+             "..rrrr............bbbb..................", "..rrrr............bbbb..................",
+             "..rrrr............bbbb..................", "........................................",
+             "........................................", "........................................",
+             "........................................", "........................................",
+             "........FFFF............................", "........FFFF............................",
+             "........FFFF............................", "........FFFF............................",
+             "........FFFF............................", "..gggg..FFFF............................",
+             "..gggg..FFFF............................", "..gggg..FFFF............................",
+             "..gggg..FFFF............................", "........FFFF............................",
+             "........FFFF............................", "........FFFF............................",
+             "........FFFF............................", "........FFFF............................",
+             "........................................", "........................................",
          }},
         {vsSmallIcon,
          40,
          30,
          {
-             "........................FFFF............",
-             "........................FFFF............",
-             "........................FFFF............",
-             "........................FFFF............",
-             "........................FFFF............",
-             "..rrrr............gggg..FFFF............",
-             "..rrrr............gggg..FFFF............",
-             "..rrrr............gggg..FFFF............",
-             "..rrrr............gggg..FFFF............",
-             "........................FFFF............",
-             "........................FFFF............",
-             "........................FFFF............",
-             "........................FFFF............",
-             "........................FFFF............",
-             "........................................",
-             "........................................",
-             "........................................",
-             "........................................",
-             "........................................",
-             "..bbbb..................................",
-             "..bbbb..................................",
-             "..bbbb..................................",
-             "..bbbb..................................",
-             "........................................",
-             "........................................",
-             "........................................",
-             "........................................",
-             "........................................",
-             "........................................",
-             "........................................",
+             "........................FFFF............", "........................FFFF............",
+             "........................FFFF............", "........................FFFF............",
+             "........................FFFF............", "..rrrr............gggg..FFFF............",
+             "..rrrr............gggg..FFFF............", "..rrrr............gggg..FFFF............",
+             "..rrrr............gggg..FFFF............", "........................FFFF............",
+             "........................FFFF............", "........................FFFF............",
+             "........................FFFF............", "........................FFFF............",
+             "........................................", "........................................",
+             "........................................", "........................................",
+             "........................................", "..bbbb..................................",
+             "..bbbb..................................", "..bbbb..................................",
+             "..bbbb..................................", "........................................",
+             "........................................", "........................................",
+             "........................................", "........................................",
+             "........................................", "........................................",
          }},
         {vsIcon,
          80,
@@ -309,13 +256,14 @@ TEST_F(TListViewTest, CaptionsAndSubItemsAreDrawnInTheirCells) {
     auto inked = [&](int l, int t, int r, int bt) {
         int n = 0;
         for (int y = t; y < bt; ++y)
-            for (int x = l; x < r; ++x) n += (b.ScanLine(y)[x] & 0xFFFFFF) != 0xFFFFFF;
+            for (int x = l; x < r; ++x)
+                n += (b.ScanLine(y)[x] & 0xFFFFFF) != 0xFFFFFF;
         return n;
     };
-    EXPECT_GT(inked(0, top, 60, top + 14), 10);    // the caption in column 0
-    EXPECT_GT(inked(60, top, 120, top + 14), 5);   // its sub-item in column 1
-    EXPECT_EQ(inked(120, top, 200, top + 14), 0);  // nothing beyond the columns
-    EXPECT_EQ(inked(0, top + 14, 200, 150), 0);    // nor below the row
+    EXPECT_GT(inked(0, top, 60, top + 14), 10);   // the caption in column 0
+    EXPECT_GT(inked(60, top, 120, top + 14), 5);  // its sub-item in column 1
+    EXPECT_EQ(inked(120, top, 200, top + 14), 0); // nothing beyond the columns
+    EXPECT_EQ(inked(0, top + 14, 200, 150), 0);   // nor below the row
 }
 
 TEST_F(TListViewTest, HeaderSectionsFollowTheOrderAfterAColumnDrag) {
@@ -365,7 +313,7 @@ TEST_F(TListViewTest, DividerHitTestAndDraggingResizeTheColumn) {
         int X;
         uint32_t Flags;
         int Item;
-    } cases[] = {{50, HHT_ONDIVIDER, 0}, {47, HHT_ONDIVIDER, 0}, {30, HHT_ONHEADER, 0},
+    } cases[] = {{50, HHT_ONDIVIDER, 0}, {47, HHT_ONDIVIDER, 0},  {30, HHT_ONHEADER, 0},
                  {80, HHT_ONHEADER, 2},  {110, HHT_ONDIVIDER, 2}, {150, HHT_NOWHERE, -1}};
     for (const Case& c : cases) {
         THDHitTestInfo info;
@@ -470,7 +418,8 @@ TEST_F(TListViewTest, SelectItemFiresOncePerChangedRowInOrder) {
     Session.Skip(1000);
     Session.Key(VK_DOWN);
     Session.Pump();
-    EXPECT_EQ(log, (std::vector<std::string>{"1+", "3+", "1-", "3-", "2+", "3+", "4+", "2-", "3-", "4-", "5+"}));
+    EXPECT_EQ(log,
+              (std::vector<std::string>{"1+", "3+", "1-", "3-", "2+", "3+", "4+", "2-", "3-", "4-", "5+"}));
     EXPECT_EQ(List->ItemIndex(), 5);
     EXPECT_EQ(List->SelCount(), 1);
     EXPECT_EQ(clicks, 4);
@@ -545,7 +494,8 @@ TEST_F(TListViewTest, TheHeaderPaintHookReplacesEveryHeaderPixel) {
     TBitmap shot = Session.WindowShot(Form->Handle());
     int other = 0;
     for (int y = 0; y < 18; ++y)
-        for (int x = 0; x < 200; ++x) other += Pixel(shot, x, y) != Rgb(clLime);
+        for (int x = 0; x < 200; ++x)
+            other += Pixel(shot, x, y) != Rgb(clLime);
     EXPECT_EQ(other, 0);
     // Without it the built-in look draws the section frame.
     List->Header()->PaintHook = nullptr;
@@ -557,11 +507,13 @@ TEST_F(TListViewTest, TheHeaderPaintHookReplacesEveryHeaderPixel) {
 
 TEST_F(TListViewTest, SortingByCompareEventAndByCaption) {
     List->SetViewStyle(vsReport);
-    for (const char* s : {"beta", "Alpha", "gamma"}) List->Items()->Add()->SetCaption(s);
+    for (const char* s : {"beta", "Alpha", "gamma"})
+        List->Items()->Add()->SetCaption(s);
     List->Items()->Item(2)->SetSelected(true);
     auto captions = [&] {
         std::vector<std::string> v;
-        for (int i = 0; i < List->Items()->Count(); ++i) v.push_back(List->Items()->Item(i)->Caption());
+        for (int i = 0; i < List->Items()->Count(); ++i)
+            v.push_back(List->Items()->Item(i)->Caption());
         return v;
     };
     List->SetSortType(stText);

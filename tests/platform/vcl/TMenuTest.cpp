@@ -1,8 +1,8 @@
+#include "platform/vcl/TMenu.h"
 #include "platform/vcl/TClassRegistry.h"
 #include "platform/vcl/TComponentReader.h"
 #include "platform/vcl/TComponentWriter.h"
 #include "platform/vcl/TImageList.h"
-#include "platform/vcl/TMenu.h"
 
 #include <gtest/gtest.h>
 
@@ -62,10 +62,7 @@ protected:
         Form.reset(new TMenuForm(nullptr));
         TComponentReader::ReadText(Form.get(), MenuText);
     }
-    template <class T>
-    T* Find(const char* Name) {
-        return dynamic_cast<T*>(Form->FindComponent(Name));
-    }
+    template <class T> T* Find(const char* Name) { return dynamic_cast<T*>(Form->FindComponent(Name)); }
     TComponentPtr<TMenuForm> Form;
 };
 

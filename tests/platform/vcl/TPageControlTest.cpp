@@ -26,7 +26,8 @@ protected:
     }
     std::vector<TRect> Rects(TPageControl* pc) {
         std::vector<TRect> r;
-        for (int i = 0; i < pc->TabCount(); ++i) r.push_back(pc->TabRect(i));
+        for (int i = 0; i < pc->TabCount(); ++i)
+            r.push_back(pc->TabRect(i));
         return r;
     }
 };
@@ -80,12 +81,14 @@ TEST_F(TPageControlTest, MultiLineRowsWrapAndTheSelectedRowLiesNextToThePages) {
     pc->SetMultiLine(true);
     EXPECT_EQ(pc->RowCount(), 3);
     // Two tabs fit in a row of 126 pixels; page 0's row is nearest the pages.
-    EXPECT_EQ(Rects(pc), (std::vector<TRect>{{2, 42, 52, 62}, {52, 42, 102, 62}, {2, 2, 52, 22},
-                                             {52, 2, 102, 22}, {2, 22, 52, 42}}));
+    EXPECT_EQ(Rects(pc),
+              (std::vector<TRect>{
+                  {2, 42, 52, 62}, {52, 42, 102, 62}, {2, 2, 52, 22}, {52, 2, 102, 22}, {2, 22, 52, 42}}));
     EXPECT_EQ(pc->DisplayRect(), (TRect{4, 66, 126, 146}));
     pc->SetActivePageIndex(4);
-    EXPECT_EQ(Rects(pc), (std::vector<TRect>{{2, 2, 52, 22}, {52, 2, 102, 22}, {2, 22, 52, 42},
-                                             {52, 22, 102, 42}, {2, 42, 52, 62}}));
+    EXPECT_EQ(Rects(pc),
+              (std::vector<TRect>{
+                  {2, 2, 52, 22}, {52, 2, 102, 22}, {2, 22, 52, 42}, {52, 22, 102, 42}, {2, 42, 52, 62}}));
     pc->SetTabPosition(tpBottom);
     EXPECT_EQ(pc->TabRect(4), (TRect{2, 88, 52, 108}));
     EXPECT_EQ(pc->TabRect(0), (TRect{2, 128, 52, 148}));
@@ -118,7 +121,9 @@ TEST_F(TPageControlTest, ClickAndCtrlTabSelectOncePerChangeAndSkipHiddenTabs) {
     form->Show();
     Session.Pump();
     std::vector<std::string> events;
-    pc->OnChanging = [&](TObject*, bool&) { events.push_back("changing " + std::to_string(pc->ActivePageIndex())); };
+    pc->OnChanging = [&](TObject*, bool&) {
+        events.push_back("changing " + std::to_string(pc->ActivePageIndex()));
+    };
     pc->OnChange = [&](TObject*) { events.push_back("change " + std::to_string(pc->ActivePageIndex())); };
 
     EXPECT_EQ(pc->TabCount(), 3);
@@ -157,8 +162,9 @@ TEST_F(TPageControlTest, HostScrollsASingleRowByFirstVisibleTab) {
     EXPECT_EQ(pc->TabRect(3), (TRect{152, 2, 202, 22})); // beyond the edge
     pc->Perform(WM_HSCROLL, MakeWParam(SB_THUMBPOSITION, 2), 0);
     EXPECT_EQ(pc->FirstVisibleTab(), 2);
-    EXPECT_EQ(Rects(pc), (std::vector<TRect>{{-100, 2, -50, 22}, {-50, 2, 0, 22}, {2, 2, 52, 22},
-                                             {52, 2, 102, 22}, {102, 2, 152, 22}}));
+    EXPECT_EQ(Rects(pc),
+              (std::vector<TRect>{
+                  {-100, 2, -50, 22}, {-50, 2, 0, 22}, {2, 2, 52, 22}, {52, 2, 102, 22}, {102, 2, 152, 22}}));
     EXPECT_EQ(pc->IndexOfTabAt(10, 10), 2);
     // Selecting a tab scrolled out of sight brings it back.
     pc->SetActivePageIndex(1);
@@ -174,7 +180,8 @@ TEST_F(TPageControlTest, HostRewritesTheDisplayRectangleAndShiftsHitTesting) {
     pc->SetBounds(0, 0, 200, 150);
     pc->SetTabWidth(50);
     pc->SetTabHeight(20);
-    for (int i = 0; i < 3; ++i) (new TTabSheet(form))->SetPageControl(pc);
+    for (int i = 0; i < 3; ++i)
+        (new TTabSheet(form))->SetPageControl(pc);
     form->Show();
     Session.Pump();
     EXPECT_EQ(pc->Pages(0)->BoundsRect(), (TRect{0, 26, 200, 146}));

@@ -17,9 +17,9 @@ TEST_F(TSplitterTest, DraggingResizesTheAlignedNeighbourWithinMinSize) {
         int dx;       // drag distance (dy for top and bottom)
         int expected; // neighbour size afterwards
     } cases[] = {
-        {alLeft, 50, 150},   {alLeft, -40, 60},   {alLeft, -200, 30}, // stops at MinSize
-        {alLeft, 500, 267},                                           // leaves MinSize for the rest
-        {alRight, -50, 150}, {alRight, 60, 40},   {alTop, 20, 120},   {alBottom, -30, 130},
+        {alLeft, 50, 150},   {alLeft, -40, 60}, {alLeft, -200, 30}, // stops at MinSize
+        {alLeft, 500, 267},                                         // leaves MinSize for the rest
+        {alRight, -50, 150}, {alRight, 60, 40}, {alTop, 20, 120},   {alBottom, -30, 130},
     };
     for (const Case& c : cases) {
         const bool horizontal = c.align == alLeft || c.align == alRight;
@@ -50,14 +50,23 @@ TEST_F(TSplitterTest, DraggingResizesTheAlignedNeighbourWithinMinSize) {
         TPoint to = horizontal ? TPoint{from.X + c.dx, from.Y} : TPoint{from.X, from.Y + c.dx};
         Session.Drag(from, to, 5);
         Session.Pump();
-        EXPECT_EQ(horizontal ? neighbour->Width() : neighbour->Height(), c.expected) << c.align << " " << c.dx;
+        EXPECT_EQ(horizontal ? neighbour->Width() : neighbour->Height(), c.expected)
+            << c.align << " " << c.dx;
         // The splitter stays beside its neighbour and the rest fills what is left.
         const TRect n = neighbour->BoundsRect(), s = splitter->BoundsRect();
         switch (c.align) {
-        case alLeft: EXPECT_EQ(s.Left, n.Right); break;
-        case alRight: EXPECT_EQ(s.Right, n.Left); break;
-        case alTop: EXPECT_EQ(s.Top, n.Bottom); break;
-        default: EXPECT_EQ(s.Bottom, n.Top); break;
+        case alLeft:
+            EXPECT_EQ(s.Left, n.Right);
+            break;
+        case alRight:
+            EXPECT_EQ(s.Right, n.Left);
+            break;
+        case alTop:
+            EXPECT_EQ(s.Top, n.Bottom);
+            break;
+        default:
+            EXPECT_EQ(s.Bottom, n.Top);
+            break;
         }
         EXPECT_EQ(horizontal ? rest->Width() : rest->Height(), 300 - 3 - c.expected);
         EXPECT_EQ(moved, 1);

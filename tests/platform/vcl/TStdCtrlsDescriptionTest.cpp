@@ -120,7 +120,7 @@ TEST_F(TStdCtrlsDescription, EditsReadAndWriteBack) {
     TComponentReader::ReadText(copy, written);
     EXPECT_EQ(TComponentWriter::WriteText(copy), written);
     EXPECT_THROW(TComponentReader::ReadText(Make<TForm>(), "object F: TForm\n  object E: TEdit\n"
-                                                            "    PasswordChar = '**'\n  end\nend\n"),
+                                                           "    PasswordChar = '**'\n  end\nend\n"),
                  Exception);
 }
 

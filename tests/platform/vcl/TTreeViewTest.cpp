@@ -26,11 +26,17 @@ protected:
         Tree->Items()->AddChild(a2, "A2a");
         Tree->Items()->Add(nullptr, "B");
         auto name = [](TTreeNode* n) { return n ? n->Text() : std::string("nil"); };
-        Tree->OnExpanding = [this, name](TObject*, TTreeNode* n, bool&) { Log.push_back("expanding " + name(n)); };
+        Tree->OnExpanding = [this, name](TObject*, TTreeNode* n, bool&) {
+            Log.push_back("expanding " + name(n));
+        };
         Tree->OnExpanded = [this, name](TObject*, TTreeNode* n) { Log.push_back("expanded " + name(n)); };
-        Tree->OnCollapsing = [this, name](TObject*, TTreeNode* n, bool&) { Log.push_back("collapsing " + name(n)); };
+        Tree->OnCollapsing = [this, name](TObject*, TTreeNode* n, bool&) {
+            Log.push_back("collapsing " + name(n));
+        };
         Tree->OnCollapsed = [this, name](TObject*, TTreeNode* n) { Log.push_back("collapsed " + name(n)); };
-        Tree->OnChanging = [this, name](TObject*, TTreeNode* n, bool&) { Log.push_back("changing " + name(n)); };
+        Tree->OnChanging = [this, name](TObject*, TTreeNode* n, bool&) {
+            Log.push_back("changing " + name(n));
+        };
         Tree->OnChange = [this, name](TObject*, TTreeNode* n) { Log.push_back("change " + name(n)); };
         Form->Show();
         Session.Pump();
@@ -65,10 +71,11 @@ TEST_F(TTreeViewTest, ButtonClickAndKeysExpandAndCollapse) {
     Session.Type("-");                       // collapses A
     Session.Type("+");                       // expands A
     Session.Pump();
-    EXPECT_EQ(Log, (std::vector<std::string>{
-                       "changing A2", "change A2", "expanding A2", "expanded A2", "changing A2a", "change A2a",
-                       "changing A2", "change A2", "collapsing A2", "collapsed A2", "changing A1", "change A1",
-                       "changing A", "change A", "collapsing A", "collapsed A", "expanding A", "expanded A"}));
+    EXPECT_EQ(Log, (std::vector<std::string>{"changing A2", "change A2", "expanding A2", "expanded A2",
+                                             "changing A2a", "change A2a", "changing A2", "change A2",
+                                             "collapsing A2", "collapsed A2", "changing A1", "change A1",
+                                             "changing A", "change A", "collapsing A", "collapsed A",
+                                             "expanding A", "expanded A"}));
     EXPECT_TRUE(Tree->Focused());
 }
 
@@ -123,7 +130,8 @@ TEST_F(TTreeViewTest, SelectionFollowsCollapseAndDeletion) {
 
 TEST_F(TTreeViewTest, CountsScrollInfoAndScrollingToAPosition) {
     Tree->Items()->Clear();
-    for (int i = 0; i < 20; ++i) Tree->Items()->AddChild(Tree->Items()->Add(nullptr, "N" + std::to_string(i)), "C");
+    for (int i = 0; i < 20; ++i)
+        Tree->Items()->AddChild(Tree->Items()->Add(nullptr, "N" + std::to_string(i)), "C");
     int h = Tree->ItemHeight();
     Tree->SetHeight(5 * h + h / 2);
     int announced = 0;

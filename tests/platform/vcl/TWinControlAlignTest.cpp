@@ -95,8 +95,8 @@ TEST_F(TWinControlAlign, AnchorsAndConstraintsFollowTheParent) {
     parent->SetBounds(0, 0, 300, 160);
     for (size_t i = 0; i < kids.size(); ++i) {
         TRect got = kids[i]->BoundsRect();
-        EXPECT_EQ(got, cases[i].Expected) << "case " << i << " got " << got.Left << "," << got.Top << ","
-                                          << got.Right << "," << got.Bottom;
+        EXPECT_EQ(got, cases[i].Expected)
+            << "case " << i << " got " << got.Left << "," << got.Top << "," << got.Right << "," << got.Bottom;
     }
     EXPECT_EQ(limited->BoundsRect(), (TRect{0, 130, 50, 160}));
 }

@@ -20,22 +20,30 @@ inline std::vector<std::string>& ProbeLog() {
 
 inline std::string MessageName(uint32_t Msg) {
     switch (Msg) {
-    case CM_MOUSEENTER: return "enter";
-    case CM_MOUSELEAVE: return "leave";
-    case WM_MOUSEMOVE: return "move";
-    case WM_LBUTTONDOWN: return "down";
-    case WM_LBUTTONUP: return "up";
-    case CM_ENTER: return "CM_ENTER";
-    case CM_EXIT: return "CM_EXIT";
-    case CM_CANCELMODE: return "CM_CANCELMODE";
-    default: return "";
+    case CM_MOUSEENTER:
+        return "enter";
+    case CM_MOUSELEAVE:
+        return "leave";
+    case WM_MOUSEMOVE:
+        return "move";
+    case WM_LBUTTONDOWN:
+        return "down";
+    case WM_LBUTTONUP:
+        return "up";
+    case CM_ENTER:
+        return "CM_ENTER";
+    case CM_EXIT:
+        return "CM_EXIT";
+    case CM_CANCELMODE:
+        return "CM_CANCELMODE";
+    default:
+        return "";
     }
 }
 
 // Logs the messages named above as "<name> <message>"; the mouse enter and
 // leave notices only for itself (its parent hears of its children's too).
-template <class Base>
-class TLogging : public Base {
+template <class Base> class TLogging : public Base {
 public:
     using Base::Base;
     bool LogMoves = true;
@@ -49,8 +57,7 @@ public:
         bool mouse = M.Msg == WM_MOUSEMOVE || M.Msg == WM_LBUTTONDOWN || M.Msg == WM_LBUTTONUP;
         if (!name.empty() && own && !mouse) {
             std::string entry = this->Name() + " " + name;
-            if (M.Msg == CM_CANCELMODE)
-                entry += " from " + reinterpret_cast<TControl*>(M.LParam)->Name();
+            if (M.Msg == CM_CANCELMODE) entry += " from " + reinterpret_cast<TControl*>(M.LParam)->Name();
             ProbeLog().push_back(entry);
         }
         if (M.Msg == CM_FOCUSCHANGED) {
@@ -65,7 +72,8 @@ protected:
     // a parent has passed on those meant for a windowless child.
     void Dispatch(TMessage& M) override {
         bool mouse = M.Msg == WM_MOUSEMOVE || M.Msg == WM_LBUTTONDOWN || M.Msg == WM_LBUTTONUP;
-        if (mouse && (LogMoves || M.Msg != WM_MOUSEMOVE)) ProbeLog().push_back(this->Name() + " " + MessageName(M.Msg));
+        if (mouse && (LogMoves || M.Msg != WM_MOUSEMOVE))
+            ProbeLog().push_back(this->Name() + " " + MessageName(M.Msg));
         Base::Dispatch(M);
     }
 };
@@ -161,8 +169,8 @@ protected:
             }
             break;
         case CM_WANTSPECIALKEY:
-            if (WantsArrows && (M.WParam == VK_LEFT || M.WParam == VK_RIGHT || M.WParam == VK_UP ||
-                                M.WParam == VK_DOWN)) {
+            if (WantsArrows &&
+                (M.WParam == VK_LEFT || M.WParam == VK_RIGHT || M.WParam == VK_UP || M.WParam == VK_DOWN)) {
                 M.Result = 1;
                 return;
             }
@@ -185,12 +193,13 @@ protected:
     }
     void TearDown() override {
         // Forms go while the window system still runs.
-        for (TComponent* c : Owned) c->Free();
+        for (TComponent* c : Owned)
+            c->Free();
         Owned.clear();
-        while (Application->ComponentCount() > 0) Application->Components(Application->ComponentCount() - 1)->Free();
+        while (Application->ComponentCount() > 0)
+            Application->Components(Application->ComponentCount() - 1)->Free();
     }
-    template <class T>
-    T* Make(TComponent* Owner = nullptr) {
+    template <class T> T* Make(TComponent* Owner = nullptr) {
         T* c = new T(Owner);
         if (!Owner) Owned.insert(Owned.begin(), c);
         return c;

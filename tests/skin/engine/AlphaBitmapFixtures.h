@@ -17,13 +17,15 @@ inline uint32_t Cell(int x, int y) {
 inline void FillCells(TlxBitmap& b, int w, int h) {
     b.SetSize(w, h);
     for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) b.Bits()[y * w + x] = Cell(x, y);
+        for (int x = 0; x < w; ++x)
+            b.Bits()[y * w + x] = Cell(x, y);
 }
 
 inline void FillPixels(TlxBitmap& b, int w, int h, std::initializer_list<uint32_t> px) {
     b.SetSize(w, h);
     int i = 0;
-    for (uint32_t p : px) b.Bits()[i++] = p;
+    for (uint32_t p : px)
+        b.Bits()[i++] = p;
 }
 
 inline uint32_t At(const TlxBitmap& b, int x, int y) {

@@ -94,7 +94,8 @@ TEST(GlowText, GlowIsThickerThanTheShadowAndTheTextStaysOnTop) {
     auto ink = [](const Surface& s) {
         long sum = 0;
         for (int y = 0; y < s.Bitmap.Height(); ++y)
-            for (int x = 0; x < s.Bitmap.Width(); ++x) sum += 255 - (s.Bitmap.ScanLine(y)[x] & 0xFF);
+            for (int x = 0; x < s.Bitmap.Width(); ++x)
+                sum += 255 - (s.Bitmap.ScanLine(y)[x] & 0xFF);
         return sum;
     };
     EXPECT_GT(ink(glow), ink(shadow) * 3 / 2);
@@ -105,7 +106,8 @@ TEST(GlowText, GlowIsThickerThanTheShadowAndTheTextStaysOnTop) {
     DrawText(plain.Canvas->Handle(), "Glow", r, kFlags);
     DrawBlurGlowText(halo.Canvas, kText, "Glow", kFlags, 0, clWhite, 2);
     for (int y = 0; y < 70; ++y)
-        for (int x = 0; x < 120; ++x) ASSERT_EQ(halo.Bitmap.ScanLine(y)[x], plain.Bitmap.ScanLine(y)[x]);
+        for (int x = 0; x < 120; ++x)
+            ASSERT_EQ(halo.Bitmap.ScanLine(y)[x], plain.Bitmap.ScanLine(y)[x]);
 }
 
 TEST(GlowText, EmptyTextDrawsNothingVisible) {

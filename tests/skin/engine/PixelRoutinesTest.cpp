@@ -19,7 +19,8 @@ TEST(PixelRoutines, PixelBlendTable) {
         {0x80FF0000, 0x00000000, 0x80FF0000}, // over nothing: the foreground as it is
         {0x80000000, 0x800000FF, 0xBF000055}, // translucent over translucent
     };
-    for (const Case& c : cases) EXPECT_EQ(PixelBlend(c.f, c.b), c.want) << std::hex << c.f << " over " << c.b;
+    for (const Case& c : cases)
+        EXPECT_EQ(PixelBlend(c.f, c.b), c.want) << std::hex << c.f << " over " << c.b;
 }
 
 TEST(PixelRoutines, LineRoutinesHonourKeysCountsAndOverlap) {
@@ -32,7 +33,8 @@ TEST(PixelRoutines, LineRoutinesHonourKeysCountsAndOverlap) {
     uint32_t line[] = {0xFF000000, 0xFF000000, 0xFF000000};
     uint32_t over[] = {0x00FFFFFF, 0x80FFFFFF, 0xFFFFFFFF};
     LineBlend(over, line, 3);
-    EXPECT_EQ(std::vector<uint32_t>(line, line + 3), (std::vector<uint32_t>{0xFF000000, 0xFF808080, 0xFFFFFFFF}));
+    EXPECT_EQ(std::vector<uint32_t>(line, line + 3),
+              (std::vector<uint32_t>{0xFF000000, 0xFF808080, 0xFFFFFFFF}));
 
     uint32_t run[] = {1, 2, 3, 4, 5};
     LineCopy(run, run + 1, 4); // overlapping
@@ -66,7 +68,8 @@ TEST(PixelRoutines, ScaledIndexAlignsEndPoints) {
     };
     for (const Case& c : cases) {
         std::vector<int> got;
-        for (int u = 0; u < c.dst; ++u) got.push_back(ScaledSourceIndex(u, c.src, c.dst));
+        for (int u = 0; u < c.dst; ++u)
+            got.push_back(ScaledSourceIndex(u, c.src, c.dst));
         EXPECT_EQ(got, c.want) << c.src << " to " << c.dst;
     }
 }
@@ -89,7 +92,8 @@ TEST(PixelRoutines, BitmapEngineScalesAndClips) {
     TlxBitmap wide;
     wide.SetSize(5, 1);
     BitmapDraw(&wide, TRect{0, 0, 5, 1}, &src, TRect{0, 0, 2, 1}, dmCopy);
-    EXPECT_EQ(Row(wide, 0), (std::vector<uint32_t>{Cell(0, 0), Cell(0, 0), Cell(0, 0), Cell(1, 0), Cell(1, 0)}));
+    EXPECT_EQ(Row(wide, 0),
+              (std::vector<uint32_t>{Cell(0, 0), Cell(0, 0), Cell(0, 0), Cell(1, 0), Cell(1, 0)}));
     wide.Clear(0);
     BitmapDraw(&wide, TRect{-2, 0, 2, 1}, &src, TRect{0, 0, 2, 1}, dmCopy); // u = 2, 3 of 4
     EXPECT_EQ(Row(wide, 0), (std::vector<uint32_t>{Cell(1, 0), Cell(1, 0), 0, 0, 0}));

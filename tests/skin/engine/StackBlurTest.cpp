@@ -23,7 +23,8 @@ std::vector<int> NaiveBlur(std::vector<int> v, int w, int h, int r) {
             for (int x = 0; x < w; ++x) {
                 int sum = 0;
                 for (int k = -r; k <= r; ++k) {
-                    int sx = rows ? std::clamp(x + k, 0, w - 1) : x, sy = rows ? y : std::clamp(y + k, 0, h - 1);
+                    int sx = rows ? std::clamp(x + k, 0, w - 1) : x,
+                        sy = rows ? y : std::clamp(y + k, 0, h - 1);
                     sum += (r + 1 - std::abs(k)) * v[sy * w + sx];
                 }
                 out[y * w + x] = sum / s;

@@ -1,9 +1,9 @@
 #include "AlphaBitmapFixtures.h"
 
 #include "platform/base/MemoryStream.h"
+#include "platform/gdi/Gdi.h"
 #include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TCanvas.h"
-#include "platform/gdi/Gdi.h"
 #include "skin/engine/TlxBitmapLink.h"
 
 #include <gtest/gtest.h>
@@ -153,8 +153,10 @@ TEST(TlxBitmap, TileRepeatsAndCutsAtTheEdges) {
     FillCells(src, 3, 2);
     dst.SetSize(5, 3);
     src.Tile(&dst, TRect{0, 0, 5, 3}, TRect{1, 0, 3, 2});
-    EXPECT_EQ(Row(dst, 0), (std::vector<uint32_t>{Cell(1, 0), Cell(2, 0), Cell(1, 0), Cell(2, 0), Cell(1, 0)}));
-    EXPECT_EQ(Row(dst, 2), (std::vector<uint32_t>{Cell(1, 0), Cell(2, 0), Cell(1, 0), Cell(2, 0), Cell(1, 0)}));
+    EXPECT_EQ(Row(dst, 0),
+              (std::vector<uint32_t>{Cell(1, 0), Cell(2, 0), Cell(1, 0), Cell(2, 0), Cell(1, 0)}));
+    EXPECT_EQ(Row(dst, 2),
+              (std::vector<uint32_t>{Cell(1, 0), Cell(2, 0), Cell(1, 0), Cell(2, 0), Cell(1, 0)}));
     dst.Clear(0);
     src.Tile(&dst, TRect{0, 0, 5, 3}, TRect{1, 0, 1, 2}); // empty source: nothing
     src.TileClip(&dst, TRect{0, 0, 5, 3}, TRect{2, 0, 3, 1}, TRect{1, 0, 3, 2});
@@ -182,10 +184,12 @@ TEST(TlxBitmap, ReflectionsFadeTheFlippedRows) {
     for (const Case& c : cases) {
         TlxBitmap b;
         b.SetSize(1, 4);
-        for (int y = 0; y < 4; ++y) b.Bits()[y] = 0xFF000000u | uint32_t(y);
+        for (int y = 0; y < 4; ++y)
+            b.Bits()[y] = 0xFF000000u | uint32_t(y);
         (b.*c.op)();
         std::vector<uint32_t> alphas;
-        for (int y = 0; y < 4; ++y) alphas.push_back(b.Bits()[y] >> 24);
+        for (int y = 0; y < 4; ++y)
+            alphas.push_back(b.Bits()[y] >> 24);
         EXPECT_EQ(alphas, c.alphas);
         EXPECT_EQ(b.Bits()[0] & 0xFF, 3u); // flipped
     }
@@ -266,7 +270,7 @@ TEST(TlxBitmapLink, RectanglesFromTextAndMaskChecks) {
     EXPECT_FALSE(whole->MaskedBorder());
     EXPECT_FALSE(whole->Masked());
     b.Bits()[0] = 0x33333333; // the marker value never counts
-    b.Bits()[1 * 4 + 2] = 0; // inside
+    b.Bits()[1 * 4 + 2] = 0;  // inside
     whole->CheckingMasked(TRect{1, 1, 1, 1});
     EXPECT_FALSE(whole->MaskedAngles());
     EXPECT_TRUE(whole->Masked());

@@ -1,6 +1,6 @@
+#include "skin/engine/TlxEffectBmp.h"
 #include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TCanvas.h"
-#include "skin/engine/TlxEffectBmp.h"
 
 #include <gtest/gtest.h>
 
@@ -13,11 +13,11 @@ uint32_t Grey(int v) {
 }
 
 // A w x h picture whose pixel (x, y) is the grey value(x, y).
-template <class F>
-TlxEffectBmp Picture(int w, int h, F value) {
+template <class F> TlxEffectBmp Picture(int w, int h, F value) {
     TlxEffectBmp e(w, h);
     for (int y = 0; y < h; ++y)
-        for (int x = 0; x < w; ++x) e.SetPixel(x, y, Grey(value(x, y)));
+        for (int x = 0; x < w; ++x)
+            e.SetPixel(x, y, Grey(value(x, y)));
     return e;
 }
 
@@ -108,7 +108,8 @@ TEST(TlxEffectBmp, TransitionsOnAGrid) {
     for (const Case& c : cases) {
         TlxEffectBmp e = Picture(4, 3, [](int, int) { return 0; });
         (e.*c.op)(grey, c.kf);
-        for (int y = 0; y < 3; ++y) EXPECT_EQ(Row(e, y), c.want) << c.name << " at " << c.kf << " row " << y;
+        for (int y = 0; y < 3; ++y)
+            EXPECT_EQ(Row(e, y), c.want) << c.name << " at " << c.kf << " row " << y;
     }
     // Vertical gradient: column values top to bottom.
     const std::pair<double, std::vector<int>> vertical[] = {
@@ -117,13 +118,15 @@ TEST(TlxEffectBmp, TransitionsOnAGrid) {
         TlxEffectBmp e = Picture(4, 3, [](int, int) { return 0; });
         e.MorphVGrad(grey, kf);
         for (int x = 0; x < 4; ++x)
-            EXPECT_EQ((std::vector<int>{int(e.Pixel(x, 0) & 0xFF), int(e.Pixel(x, 1) & 0xFF), int(e.Pixel(x, 2) & 0xFF)}),
+            EXPECT_EQ((std::vector<int>{int(e.Pixel(x, 0) & 0xFF), int(e.Pixel(x, 1) & 0xFF),
+                                        int(e.Pixel(x, 2) & 0xFF)}),
                       want)
                 << "at " << kf;
     }
     TlxEffectBmp e = Picture(4, 3, [](int x, int) { return 1 + x; });
     e.MorphPush(Picture(4, 3, [](int x, int) { return 101 + x; }), 0.5);
-    for (int y = 0; y < 3; ++y) EXPECT_EQ(Row(e, y), (std::vector<int>{102, 103, 104, 1}));
+    for (int y = 0; y < 3; ++y)
+        EXPECT_EQ(Row(e, y), (std::vector<int>{102, 103, 104, 1}));
 
     // Pictures of another size are left alone.
     TlxEffectBmp other = Picture(4, 3, [](int, int) { return 7; });

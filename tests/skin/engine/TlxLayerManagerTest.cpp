@@ -1,8 +1,8 @@
+#include "skin/engine/TlxLayerManager.h"
 #include "platform/backend/headless/THeadlessSession.h"
 #include "platform/gdi/TBitmap.h"
 #include "platform/vcl/TApplication.h"
 #include "platform/vcl/TTimer.h"
-#include "skin/engine/TlxLayerManager.h"
 #include "skin/engine/TlxLayerWindow.h"
 
 #include <gtest/gtest.h>

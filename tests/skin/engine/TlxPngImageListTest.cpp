@@ -1,10 +1,10 @@
+#include "skin/engine/TlxPngImageList.h"
 #include "platform/base/MemoryStream.h"
 #include "platform/gdi/ImageCodecs.h"
 #include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TCanvas.h"
 #include "platform/vcl/TClassRegistry.h"
 #include "skin/engine/SkinEngineRegistration.h"
-#include "skin/engine/TlxPngImageList.h"
 
 #include <gtest/gtest.h>
 #include <zlib.h>
@@ -20,7 +20,8 @@ namespace {
 std::string Chunk(const char* type, const std::string& body) {
     std::string out;
     auto be32 = [&out](uint32_t v) {
-        for (int s = 24; s >= 0; s -= 8) out.push_back(char(v >> s));
+        for (int s = 24; s >= 0; s -= 8)
+            out.push_back(char(v >> s));
     };
     be32(uint32_t(body.size()));
     std::string typed = std::string(type, 4) + body;
@@ -30,17 +31,20 @@ std::string Chunk(const char* type, const std::string& body) {
 }
 
 // 8-bit samples, one row of `samples` bytes per pixel row (filter byte added here).
-std::string Png(int w, int h, int colorType, const std::vector<std::string>& rows, const std::string& plte = {},
-                const std::string& trns = {}) {
+std::string Png(int w, int h, int colorType, const std::vector<std::string>& rows,
+                const std::string& plte = {}, const std::string& trns = {}) {
     std::string ihdr;
     for (uint32_t v : {uint32_t(w), uint32_t(h)})
-        for (int s = 24; s >= 0; s -= 8) ihdr.push_back(char(v >> s));
+        for (int s = 24; s >= 0; s -= 8)
+            ihdr.push_back(char(v >> s));
     ihdr += std::string{char(8), char(colorType), 0, 0, 0};
     std::string raw;
-    for (const std::string& r : rows) raw += char(0) + r;
+    for (const std::string& r : rows)
+        raw += char(0) + r;
     uLongf size = compressBound(uLong(raw.size()));
     std::string z(size, '\0');
-    compress(reinterpret_cast<Bytef*>(z.data()), &size, reinterpret_cast<const Bytef*>(raw.data()), uLong(raw.size()));
+    compress(reinterpret_cast<Bytef*>(z.data()), &size, reinterpret_cast<const Bytef*>(raw.data()),
+             uLong(raw.size()));
     z.resize(size);
     std::string png = "\x89PNG\r\n\x1a\n";
     png += Chunk("IHDR", ihdr);
@@ -73,7 +77,8 @@ std::vector<uint32_t> DrawnRow(const std::string& png, bool enabled) {
 
 TEST(TlxPngImageList, ItemsAreNamedAndCountedAndASizeChangeEmptiesTheList) {
     TlxPngImageList list(nullptr);
-    for (int i = 0; i < 3; ++i) list.PngImages()->Add();
+    for (int i = 0; i < 3; ++i)
+        list.PngImages()->Add();
     EXPECT_EQ(list.Count(), 3);
     EXPECT_EQ(list.PngImages()->Items(2)->Name(), "PngImage2");
     EXPECT_EQ(list.PngImages()->Items(0)->DisplayName(), "PngImage0");
@@ -118,8 +123,8 @@ TEST(TlxPngImageList, DisabledPicturesDrawAtAboutHalfOpacity) {
     EXPECT_EQ(DrawnRow(grey, false), (std::vector<uint32_t>{0xFFFFFFFF, 0xFFB1B1B1}));
 
     // RGB with a transparent colour: the others get 128, as the alpha channel added.
-    const std::string rgb =
-        Png(2, 1, 2, {std::string{0, 0, char(255), char(255), 0, 0}}, {}, std::string{0, 0, 0, 0, 0, char(255)});
+    const std::string rgb = Png(2, 1, 2, {std::string{0, 0, char(255), char(255), 0, 0}}, {},
+                                std::string{0, 0, 0, 0, 0, char(255)});
     EXPECT_EQ(Load(rgb)->TransparencyMode(), ptmBit);
     EXPECT_EQ(DrawnRow(rgb, false), (std::vector<uint32_t>{0xFFFFFFFF, 0xFFFF7F7F}));
 }

@@ -1,6 +1,6 @@
+#include "skin/engine/ZlibStream.h"
 #include "platform/base/Exception.h"
 #include "platform/base/MemoryStream.h"
-#include "skin/engine/ZlibStream.h"
 
 #include <gtest/gtest.h>
 
