@@ -6,18 +6,13 @@
 #include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TCanvas.h"
 #include "skin/engine/SkinContent.h"
-#include "skin/engine/SkinImages.h"
-#include "skin/engine/SkinRegions.h"
+#include "skin/engine/SkinSizing.h"
 
 #include <cstring>
 #include <span>
 #include <vector>
 
 namespace {
-
-TPoint Moved(const TPoint& P, int DX, int DY) {
-    return {P.X + DX, P.Y + DY};
-}
 
 // Pixels outside Rgn become fully transparent, those inside opaque.
 void ApplyRegion(TBitmap& B, HRGN Rgn) {
@@ -60,26 +55,11 @@ void RenderSkinDescription(const TlxSkinContent& Content, const std::string& Nam
         Out.Canvas()->CopyRect({0, 0, Width, Height}, *picture->Canvas(), R);
         return;
     }
-    // The geometry of a control that grows from its corner points.
-    const int dx = Width - RectWidth(R);
-    const int dy = Height - RectHeight(R);
-    const TPoint newLT = custom->LTPoint;
-    const TPoint newRT = Moved(custom->RTPoint, dx, 0);
-    const TPoint newLB = Moved(custom->LBPoint, 0, dy);
-    const TPoint newRB = Moved(custom->RBPoint, dx, dy);
-    TRect newCl = custom->ClRect;
-    newCl.Right += dx;
-    newCl.Bottom += dy;
-    CreateSkinImage(custom->LTPoint, custom->RTPoint, custom->LBPoint, custom->RBPoint, custom->ClRect, newLT,
-                    newRT, newLB, newRB, newCl, &Out, picture, R, Width, Height, true, custom->LeftStretch,
-                    custom->TopStretch, custom->RightStretch, custom->BottomStretch, custom->StretchEffect,
-                    custom->StretchType);
-
-    TBitmap* mask = Content.ActivePicture(custom->MaskPictureIndex);
-    if (!mask || mask->Empty()) return;
-    HRGN rgn = nullptr;
-    CreateSkinRgn(rgn, custom->LTPoint, custom->RTPoint, custom->LBPoint, custom->RBPoint, custom->ClRect,
-                  newLT, newRT, newLB, newRB, newCl, mask, Width, Height);
+    // Exactly what a skinned control of this size paints, and its region.
+    const TlxSkinGeometry geometry = TlxSkinGeometry::Of(*custom);
+    const TlxSkinSize size = CalcSkinSize(geometry, Width, Height);
+    CreateSkinControlImage(geometry, size, picture, R, Out);
+    HRGN rgn = CreateSkinControlRgn(geometry, size, Content.ActivePicture(custom->MaskPictureIndex));
     if (!rgn) return;
     ApplyRegion(Out, rgn);
     DeleteObject(rgn);

@@ -63,13 +63,11 @@ std::string SkinText(const std::string& extra, const std::string& objects, const
 }
 
 std::string ReferencePath(const std::string& name) {
-    const char* source = std::getenv("DUVA_SOURCE_DIR");
-    return std::string(source ? source : ".") + "/tests/skin/engine/reference/" + name;
+    return std::string(DUVA_SKIN_REFERENCE_DIR) + "/" + name;
 }
 
 SkintoolRun RunSkintool(const std::string& arguments) {
-    const char* bin = std::getenv("DUVA_BINARY_DIR");
-    const std::string command = std::string(bin ? bin : ".") + "/bin/skintool " + arguments + " 2>&1";
+    const std::string command = std::string(DUVA_SKINTOOL) + " " + arguments + " 2>&1";
     SkintoolRun run;
     FILE* pipe = popen(command.c_str(), "r");
     if (!pipe) return run;
