@@ -251,8 +251,3 @@ void TCustomFFmpeg::SetPostHooksUnlocked(TPostHooks AValue) {
         RetirePreviewer();
     FPostHooks = AValue;
 }
-
-TCriticalSection& TCustomFFmpeg::PostHookLock() {
-    static TCriticalSection lock;
-    return lock;
-}

@@ -149,8 +149,9 @@ public:
     // through SetGenericOption. False when any part was refused.
     bool SetTranslatedOption(const std::string& AName, const std::string& AValue);
 
-    // Serialises changes of FPostHooks with their use in a running conversion.
-    static TCriticalSection& PostHookLock();
+    // Serialises changes of FPostHooks with their use in this engine's
+    // running conversion (each engine has its own).
+    TCriticalSection& PostHookLock() const { return FPostHookLock; }
     // The interrupt callback of the inputs the engine opens: fires on FBroken,
     // so a stop ends a blocking read.
     static int InterruptCallback(void* AOpaque);
@@ -305,6 +306,7 @@ public:
     bool FEnableFilter = false;
 
     // ---- Hooks --------------------------------------------------------------
+    mutable TCriticalSection FPostHookLock;
     TPostHooks FPostHooks; // under PostHookLock
     int FHookFrameNumber = 0;
     std::unique_ptr<TFrameHookEntry> FFirstHook; // the frame-hook modules, in order

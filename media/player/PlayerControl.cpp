@@ -10,8 +10,8 @@
 
 namespace {
 
-int& StreamOfType(TVideoState* is, AVMediaType AType) {
-    static int none = -1;
+// By value: players on other threads ask the same of their own states.
+int StreamOfType(const TVideoState* is, AVMediaType AType) {
     switch (AType) {
     case AVMEDIA_TYPE_VIDEO:
         return is->video_stream;
@@ -20,8 +20,7 @@ int& StreamOfType(TVideoState* is, AVMediaType AType) {
     case AVMEDIA_TYPE_SUBTITLE:
         return is->subtitle_stream;
     default:
-        none = -1;
-        return none;
+        return -1;
     }
 }
 

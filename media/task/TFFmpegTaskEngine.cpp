@@ -23,7 +23,7 @@ public:
     void Reset() override { FEngine.Reset(); }
     void SetVerbose(int AValue) override { FEngine.SetVerbose(AValue); }
     void SetPreviewHooks(bool APreview, bool ABitmap) override {
-        std::lock_guard lock(TCustomFFmpeg::PostHookLock());
+        std::lock_guard lock(FEngine.PostHookLock());
         TPostHooks hooks = FEngine.FPostHooks;
         APreview ? hooks.Include(TPostHook::phPreview) : hooks.Exclude(TPostHook::phPreview);
         ABitmap ? hooks.Include(TPostHook::phBitmap) : hooks.Exclude(TPostHook::phBitmap);

@@ -83,47 +83,56 @@ BOOL PtVisible(HDC dc, int x, int y) {
     return dc && dc->PtVisible({x, y});
 }
 
-HGDIOBJ GetStockObject(int index) {
-    static TBrushObj white(BS_SOLID, clWhite), ltgray(BS_SOLID, RGB(192, 192, 192)),
-        gray(BS_SOLID, RGB(128, 128, 128)), dkgray(BS_SOLID, RGB(64, 64, 64)), black(BS_SOLID, clBlack),
-        null(BS_NULL, clBlack);
-    static TPenObj whitePen(PS_SOLID, 1, clWhite), blackPen(PS_SOLID, 1, clBlack),
-        nullPen(PS_NULL, 1, clBlack);
-    static TFontObj guiFont = [] {
+namespace {
+
+// The stock objects, made and marked once by the first caller whatever the
+// thread: a static's initialisation is the one step other threads wait for,
+// so nobody sees an object before it is marked as stock.
+struct TStockObjects {
+    TBrushObj White{BS_SOLID, clWhite}, LtGray{BS_SOLID, RGB(192, 192, 192)},
+        Gray{BS_SOLID, RGB(128, 128, 128)}, DkGray{BS_SOLID, RGB(64, 64, 64)}, Black{BS_SOLID, clBlack},
+        Null{BS_NULL, clBlack};
+    TPenObj WhitePen{PS_SOLID, 1, clWhite}, BlackPen{PS_SOLID, 1, clBlack}, NullPen{PS_NULL, 1, clBlack};
+    TFontObj GuiFont{[] {
         LOGFONT lf;
         lf.lfHeight = -11;
         lf.lfFaceName = "MS Sans Serif";
-        return TFontObj(lf);
-    }();
-    static bool marked = false;
-    if (!marked) {
+        return lf;
+    }()};
+
+    TStockObjects() {
         for (TGdiObject* o : std::initializer_list<TGdiObject*>{
-                 &white, &ltgray, &gray, &dkgray, &black, &null, &whitePen, &blackPen, &nullPen, &guiFont})
+                 &White, &LtGray, &Gray, &DkGray, &Black, &Null, &WhitePen, &BlackPen, &NullPen, &GuiFont})
             o->Stock = true;
-        marked = true;
     }
+};
+
+} // namespace
+
+HGDIOBJ GetStockObject(int index) {
+    static TStockObjects stock;
     switch (index) {
     case WHITE_BRUSH:
-        return &white;
+        return &stock.White;
     case LTGRAY_BRUSH:
-        return &ltgray;
+        return &stock.LtGray;
     case GRAY_BRUSH:
-        return &gray;
+        return &stock.Gray;
     case DKGRAY_BRUSH:
-        return &dkgray;
+        return &stock.DkGray;
     case BLACK_BRUSH:
-        return &black;
+        return &stock.Black;
     case NULL_BRUSH:
-        return &null;
+        return &stock.Null;
     case WHITE_PEN:
-        return &whitePen;
+        return &stock.WhitePen;
     case BLACK_PEN:
-        return &blackPen;
+        return &stock.BlackPen;
     case NULL_PEN:
-        return &nullPen;
+        return &stock.NullPen;
     case SYSTEM_FONT:
     case DEFAULT_GUI_FONT:
-        return &guiFont;
+        return &stock.GuiFont;
     default:
         return nullptr;
     }

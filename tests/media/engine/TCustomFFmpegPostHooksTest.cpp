@@ -2,6 +2,7 @@
 // of a running conversion, on the headless window system.
 
 #include <atomic>
+#include <future>
 #include <regex>
 
 #include "media/engine/EngineHooks.h"
@@ -20,12 +21,12 @@ void PreparePacedRun(TCustomFFmpeg& E, const TScratchFolder& AFolder) {
 }
 
 TPostHooks PostHooksOf(TCustomFFmpeg& E) {
-    std::lock_guard lock(TCustomFFmpeg::PostHookLock());
+    std::lock_guard lock(E.PostHookLock());
     return E.FPostHooks;
 }
 
 std::shared_ptr<TPreviewer> PreviewerOf(TCustomFFmpeg& E) {
-    std::lock_guard lock(TCustomFFmpeg::PostHookLock());
+    std::lock_guard lock(E.PostHookLock());
     return E.FPostContext->Previewer;
 }
 
@@ -112,4 +113,18 @@ TEST_F(TCustomFFmpegTest, PreviewWindowShowsTheRunUntilTheUserClosesIt) {
     ASSERT_TRUE(session.RunUntil([&] { return terminated.load(); }));
     EXPECT_TRUE(E->Finished()) << E->FatalMessage();
     EXPECT_EQ(Screen->FormCount(), 0);
+}
+
+// The hook set is guarded per engine: one engine's running conversion, which
+// holds its own lock while it hands a picture on, never stalls a preview
+// switch of another engine.
+TEST_F(TCustomFFmpegTest, PostHookLockBelongsToItsEngine) {
+    TCustomFFmpeg other(20);
+    std::unique_lock held(E->PostHookLock());
+    auto change = std::async(std::launch::async, [&] { other.SetPostHooks({TPostHook::phBitmap}); });
+    const bool finished = change.wait_for(std::chrono::seconds(2)) == std::future_status::ready;
+    held.unlock();
+    change.wait();
+    EXPECT_TRUE(finished) << "a preview switch waited for another engine's lock";
+    EXPECT_EQ(PostHooksOf(other), TPostHooks{TPostHook::phBitmap});
 }
