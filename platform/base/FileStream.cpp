@@ -88,7 +88,8 @@ bool FileExists(const std::string& fileName) {
     return ::stat(fileName.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
-void WriteFileAtomic(const std::string& fileName, std::string_view data) {
+void WriteFileAtomic(const std::string& fileName, std::string_view data,
+                     const std::function<void(const std::string& tempName)>& beforeReplace) {
     std::string tmp = fileName + ".tmp-XXXXXX";
     int fd = ::mkstemp(tmp.data());
     if (fd < 0) throw EFCreateError("Cannot create file \"" + fileName + "\". " + ErrText());
@@ -98,6 +99,7 @@ void WriteFileAtomic(const std::string& fileName, std::string_view data) {
         ssize_t n = ::write(fd, data.data() + done, data.size() - done);
         if (n < 0 && errno == EINTR) continue;
         if (n <= 0) {
+            if (n == 0) errno = ENOSPC;
             ok = false;
             break;
         }
@@ -115,7 +117,20 @@ void WriteFileAtomic(const std::string& fileName, std::string_view data) {
     }
     ::fchmod(fd, perm);
     if (ok && ::fsync(fd) != 0) ok = false;
-    if (::close(fd) != 0) ok = false;
+    int savedErrno = errno;
+    if (::close(fd) != 0 && ok) {
+        ok = false;
+        savedErrno = errno;
+    }
+    errno = savedErrno;
+    if (ok && beforeReplace) {
+        try {
+            beforeReplace(tmp);
+        } catch (...) {
+            ::unlink(tmp.c_str());
+            throw;
+        }
+    }
     if (!ok || ::rename(tmp.c_str(), fileName.c_str()) != 0) {
         std::string err = ErrText();
         ::unlink(tmp.c_str());

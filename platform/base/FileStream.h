@@ -2,6 +2,7 @@
 
 #include "platform/base/Stream.h"
 
+#include <functional>
 #include <string>
 
 // Open modes (the share flags are accepted and ignored: POSIX has no share locks).
@@ -42,10 +43,15 @@ private:
 // True when the path names an existing regular file.
 bool FileExists(const std::string& fileName);
 
-// Writes data to a temporary file beside fileName and renames it over the
-// target, so a crash leaves either the old or the new file, never half of one.
-// Raises EFCreateError / EWriteError.
-void WriteFileAtomic(const std::string& fileName, std::string_view data);
+// Writes data to a temporary file beside fileName, flushes it to the disk and
+// renames it over the target, so a crash or a full disk leaves either the old
+// or the new file, never half of one. Raises EFCreateError / EWriteError; on
+// failure the temporary file is removed and the old file stays as it was.
+// beforeReplace, when set, runs once the temporary file is complete and just
+// before it replaces the target (tests use it to interrupt a write there); an
+// exception from it abandons the write like a failure.
+void WriteFileAtomic(const std::string& fileName, std::string_view data,
+                     const std::function<void(const std::string& tempName)>& beforeReplace = {});
 
 // The whole file; raises EFOpenError.
 std::string ReadFileToString(const std::string& fileName);

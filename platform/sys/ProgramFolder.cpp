@@ -28,3 +28,15 @@ std::string GetHomeFolder() {
     if (passwd* pw = getpwuid(getuid()); pw && pw->pw_dir) return pw->pw_dir;
     return "/";
 }
+
+std::string GetConfigHome() {
+    // A relative value is to be ignored, as the base-directory rules say.
+    if (const char* config = std::getenv("XDG_CONFIG_HOME"); config && config[0] == '/') {
+        std::string folder = config;
+        while (folder.size() > 1 && folder.back() == '/')
+            folder.pop_back();
+        return folder;
+    }
+    std::string home = GetHomeFolder();
+    return (home == "/" ? "" : home) + "/.config";
+}

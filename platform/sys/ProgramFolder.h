@@ -8,3 +8,6 @@ std::string GetExeName();
 std::string GetExePath();
 // The user's home folder ($HOME, else the password database), no trailing "/".
 std::string GetHomeFolder();
+// The user's folder for settings: $XDG_CONFIG_HOME when it holds an absolute
+// path, else the home folder's ".config"; no trailing "/".
+std::string GetConfigHome();
