@@ -5,6 +5,7 @@
 
 #include "platform/base/Directories.h"
 #include "platform/base/Exception.h"
+#include "platform/base/SysUtils.h"
 
 #include <algorithm>
 #include <array>
@@ -71,9 +72,12 @@ const char* SnapshotExtension(TSnapshotType type) {
     return SnapshotExtensions[size_t(type)];
 }
 
-TSettings::TSettings() : TSettings(LocateSettingsFile().FileName) {}
+TSettings::TSettings() : TSettings(LocateSettingsFile()) {}
 
-TSettings::TSettings(std::string fileName) : FFile(std::move(fileName), DefaultContent()) {}
+TSettings::TSettings(TSettingsLocation location)
+    : FLocation(std::move(location)), FFile(FLocation.FileName, DefaultContent()) {}
+
+TSettings::TSettings(std::string fileName) : TSettings(TSettingsLocation{std::move(fileName)}) {}
 
 bool TSettings::Update(const TSettingsFile::TChange& change) {
     try {
@@ -111,6 +115,13 @@ bool TSettings::WriteFolder(const char* section, const char* key, const std::str
     FLastErrMsg.clear();
     if (!IsFolderValue(folder) || !DirectoryExists(folder)) {
         FLastErrMsg = "The folder \"" + folder + "\" does not exist; the setting was kept.";
+        return false;
+    }
+    // A line break would end the value and start keys of its own; blanks at
+    // either end would be trimmed away and so name another folder.
+    if (folder.find_first_of("\r\n") != std::string::npos || Trim(folder) != folder) {
+        FLastErrMsg =
+            "The folder name \"" + folder + "\" cannot be kept in the settings file; the setting was kept.";
         return false;
     }
     return WriteValue(section, key, folder);

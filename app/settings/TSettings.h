@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/settings/SettingsLocation.h"
 #include "app/settings/TSettingsFile.h"
 
 #include <functional>
@@ -39,8 +40,12 @@ class TSettings {
 public:
     // The file found by LocateSettingsFile().
     TSettings();
+    explicit TSettings(TSettingsLocation location);
+    // A file the caller names; it counts as the one beside the program.
     explicit TSettings(std::string fileName);
 
+    // Which file is in use, and whether it lies beside the program.
+    const TSettingsLocation& Location() const { return FLocation; }
     const std::string& FileName() const { return FFile.FileName(); }
     const std::string& LastErrMsg() const { return FLastErrMsg; }
     // The name an unreadable file was kept under by the last call, or empty.
@@ -51,7 +56,8 @@ public:
     // folder is created with its parents. A folder that cannot be created is
     // still the setting (LastErrMsg says why it is missing).
     std::string ReadOutputFolder();
-    // Writes folder only when it exists; false (and nothing written) otherwise.
+    // Writes folder only when it exists and the file can hold its name as it
+    // is (no line break, no blanks at either end); false and nothing written otherwise.
     bool WriteOutputFolder(const std::string& folder);
 
     // [Skin] SetSkin for a skin list of skinCount skins. No value when there
@@ -94,6 +100,7 @@ private:
     bool StoreOption(const char* key, const std::string& value, const TConversionOptions& options);
     void SetOptions(const TConversionOptions& options);
 
+    TSettingsLocation FLocation;
     TSettingsFile FFile;
     std::string FLastErrMsg;
     TConversionOptions FOptions;

@@ -115,7 +115,8 @@ TEST_F(Settings, AReadOnlyProgramFolderPutsTheFileInTheConfigFolder) {
     std::string fileName;
     {
         ReadOnlyFolder readOnly(Program, {Config, Home});
-        TSettings settings(LocateSettingsFile(Program).FileName);
+        TSettings settings(LocateSettingsFile(Program));
+        EXPECT_EQ(settings.Location().Place, TSettingsPlace::ConfigFolder);
         fileName = settings.FileName();
         EXPECT_EQ(settings.ReadOutputFolder(), OutputDefault());
         EXPECT_EQ(settings.ReadSkinIndex(11), 0);
@@ -181,6 +182,13 @@ TEST_F(Settings, AFolderThatCannotBeCreatedIsReportedAndTheSettingKept) {
     EXPECT_FALSE(settings.WriteOutputFolder(Home + "/missing"));
     EXPECT_FALSE(settings.LastErrMsg().empty());
     EXPECT_EQ(Stored("OutPath", "OutPath"), impossible);
+    // Nor does a folder whose name the file cannot hold as it is.
+    for (const std::string& odd : {Home + "/x\n[Skin]\nSetSkin=5", Home + "/trailing "}) {
+        fs::create_directories(odd);
+        EXPECT_FALSE(settings.WriteOutputFolder(odd));
+        EXPECT_FALSE(settings.LastErrMsg().empty());
+    }
+    EXPECT_EQ(ReadText(IniName()), "[OutPath]\r\nOutPath=" + impossible + "\r\n");
     EXPECT_TRUE(settings.WriteOutputFolder(Home));
     EXPECT_EQ(Stored("OutPath", "OutPath"), Home);
 }
