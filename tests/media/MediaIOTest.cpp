@@ -2,8 +2,8 @@
 #include "media/AVBindings.h"
 #include "media/TFFmpegLoader.h"
 #include "media/UnicodeFileName.h"
-#include "tests/media/ChildProcess.h"
 #include "tests/support/FixturePath.h"
+#include "tests/support/TTempFolder.h"
 
 #include <gtest/gtest.h>
 

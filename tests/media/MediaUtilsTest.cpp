@@ -1,6 +1,7 @@
 #include "media/MediaUtils.h"
 #include "media/TFFmpegLoader.h"
-#include "tests/media/ChildProcess.h"
+#include "tests/support/ChildProcess.h"
+#include "tests/support/TTempFolder.h"
 
 #include <gtest/gtest.h>
 

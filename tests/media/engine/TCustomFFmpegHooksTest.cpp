@@ -89,6 +89,8 @@ TEST_F(TCustomFFmpegTest, StopHookEndsTheCustomHookAndTheModules) {
     int processedBefore = 0;
     const std::string output = ConvertLossless(folder, "stop.mkv", [&](TCustomFFmpeg& e) {
         e.SetOption("vhook", HookModule("invert_luma.so"));
+        // The module stays loaded from an earlier case of the same program.
+        processedBefore = ModuleVariable<int>("invert_luma.so", "invert_processed");
         e.FOnCustomHook = [&](TCustomFFmpeg*, TBitmap* ABitmap, int AFrameNumber, int64_t, bool&,
                               bool& AStopHook) {
             numbers.push_back(AFrameNumber);

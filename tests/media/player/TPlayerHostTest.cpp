@@ -4,6 +4,7 @@
 
 #include "media/player/TPlayerHost.h"
 #include "platform/win/TNativeChildWindow.h"
+#include "tests/support/ChildProcess.h"
 
 #include <gtest/gtest.h>
 
@@ -21,6 +22,8 @@ std::string WindowIdVariable() {
 } // namespace
 
 TEST(TPlayerHost, WindowIdVariableFollowsTheIdButLeavesOthersValuesAlone) {
+    // Whose the variable is, is decided once for the life of the process.
+    if (RunCaseInFreshProcess()) return;
     unsetenv("SDL_WINDOWID");
     TPlayerHost::SetWindowIdVariable(0x2a00005);
     EXPECT_EQ(WindowIdVariable(), "44040197"); // decimal: SDL parses it with base 0
@@ -37,6 +40,8 @@ TEST(TPlayerHost, WindowIdVariableFollowsTheIdButLeavesOthersValuesAlone) {
 }
 
 TEST(TPlayerHost, WindowIdVariableSetBeforeTheFirstOpenIsKept) {
+    // Whose the variable is, is decided once for the life of the process.
+    if (RunCaseInFreshProcess()) return;
     setenv("SDL_WINDOWID", "12345", 1);
     TPlayerHost::SetWindowIdVariable(678);
     EXPECT_EQ(WindowIdVariable(), "12345");

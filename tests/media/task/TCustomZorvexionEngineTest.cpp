@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "media/TFFmpegLoader.h"
-#include "tests/media/ChildProcess.h"
 #include "tests/support/FixturePath.h"
+#include "tests/support/TTempFolder.h"
 
 namespace {
 

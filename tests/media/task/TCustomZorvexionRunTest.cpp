@@ -12,8 +12,8 @@
 #include "media/TFFmpegLoader.h"
 #include "media/prober/TAVProbe.h"
 #include "platform/sys/MainThread.h"
-#include "tests/media/ChildProcess.h"
 #include "tests/support/FixturePath.h"
+#include "tests/support/TTempFolder.h"
 
 namespace {
 
