@@ -82,17 +82,23 @@ void TlxSkinData::SetSkinIndex(int Value) {
         return;
     }
     if (Value < 0 || Value >= FSkinList->Skins()->Count()) return;
+    const int previous = FSkinIndex;
     FSkinIndex = Value;
     if (Designing()) return;
-    if (Reading())
+    if (Reading()) {
         FPendingLoad = TPendingLoad::SkinList;
-    else
-        LoadListItem();
+        return;
+    }
+    // An item that does not load leaves the skin as it was, and the index
+    // keeps naming that skin. (An item of a newer version empties the skin:
+    // then the index names the item, as the skin no longer is the old one.)
+    if (LoadListItem() == TLoadResult::Unchanged) FSkinIndex = previous;
 }
 
-bool TlxSkinData::LoadListItem() {
-    if (!FSkinList || FSkinIndex < 0 || FSkinIndex >= FSkinList->Skins()->Count()) return false;
-    return LoadCompressedStoredSkin(FSkinList->Skins()->GetItem(FSkinIndex)->Skin());
+TlxSkinData::TLoadResult TlxSkinData::LoadListItem() {
+    if (!FSkinList || FSkinIndex < 0 || FSkinIndex >= FSkinList->Skins()->Count())
+        return TLoadResult::Unchanged;
+    return LoadStored(FSkinList->Skins()->GetItem(FSkinIndex)->Skin());
 }
 
 void TlxSkinData::Loaded() {
@@ -142,22 +148,31 @@ bool TlxSkinData::LoadFromFile(const std::string& FileName) {
 }
 
 bool TlxSkinData::LoadCompressedStoredSkin(TlxCompressedStoredSkin* AStoredSkin) {
+    return LoadStored(AStoredSkin) == TLoadResult::Loaded;
+}
+
+TlxSkinData::TLoadResult TlxSkinData::LoadStored(TlxCompressedStoredSkin* AStoredSkin) {
     FLastErrMsg.clear();
-    if (!AStoredSkin || AStoredSkin->Empty()) return Fail("the stored skin is empty");
+    if (!AStoredSkin || AStoredSkin->Empty()) {
+        Fail("the stored skin is empty");
+        return TLoadResult::Unchanged;
+    }
     auto staged = std::make_shared<TlxSkinContent>();
     bool known;
     try {
         known = AStoredSkin->ReadContent(*staged);
     } catch (const std::exception& e) {
-        return Fail(e.what());
+        Fail(e.what());
+        return TLoadResult::Unchanged;
     }
     if (!known) {
         // A newer skin than this program reads: no skin, announced as a change.
         RunChange([this] { Replace(nullptr); });
-        return Fail("the skin is of a newer version than this program reads");
+        Fail("the skin is of a newer version than this program reads");
+        return TLoadResult::Emptied;
     }
     RunChange([this, staged] { Replace(staged.get()); });
-    return true;
+    return TLoadResult::Loaded;
 }
 
 bool TlxSkinData::LoadFromCompressedFile(const std::string& FileName) {

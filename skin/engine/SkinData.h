@@ -62,6 +62,8 @@ public:
     int SkinIndex() const { return FSkinIndex; }
     // Without a list the value is only stored. With one, a new index from 0
     // to count-1 is stored and its item loaded; any other value is ignored.
+    // An item that fails to load (empty, corrupt) keeps the skin and the
+    // index as they were.
     void SetSkinIndex(int Value);
 
     // ---- State read by forms and controls
@@ -124,7 +126,10 @@ private:
     // Moves Staged in; the window descriptions and the colour set keep their
     // identity (their values are replaced).
     void Adopt(TlxSkinContent& Staged);
-    bool LoadListItem();
+    // What a load of a stored skin did to the skin in place.
+    enum class TLoadResult { Loaded, Unchanged, Emptied };
+    TLoadResult LoadStored(TlxCompressedStoredSkin* AStoredSkin);
+    TLoadResult LoadListItem();
     void Watch(TComponent* Old, TComponent* New);
 
     bool FSkinnableForm = true;

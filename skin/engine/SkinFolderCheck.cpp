@@ -2,7 +2,9 @@
 
 #include "platform/base/Exception.h"
 #include "platform/base/IniFile.h"
+#include "platform/base/MemoryStream.h"
 #include "skin/engine/SkinFolder.h"
+#include "skin/engine/SkinImage.h"
 
 #include <optional>
 
@@ -73,6 +75,9 @@ std::vector<std::string> CheckSkinFolder(const std::string& FileName, const TlxP
 
     try {
         content.CheckSkinNames();
+        // What the compressed skin's reader refuses, refused before packing.
+        TMemoryStream image;
+        WriteSkinImage(content, image);
     } catch (const Exception& e) {
         check.Add(e.Message());
     }

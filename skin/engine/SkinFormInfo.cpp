@@ -56,6 +56,19 @@ TlxFieldList TlxSkinFormInfo::FormInfoFields() {
 void TlxSkinFormInfo::LoadFormInfo(TCustomIniFile& IniFile, const std::string& MaskName) {
     ReadFields(IniFile, Section, FormInfoFields());
 
+    // The corners first: the hit-test points copy them, and copying unclamped
+    // corners would give a skin that reads differently once saved.
+    if (RBPoint.X != LTPoint.X && RBPoint.Y != LTPoint.Y) {
+        LTPoint.X = std::max(LTPoint.X, ClRect.Left);
+        LTPoint.Y = std::max(LTPoint.Y, ClRect.Top);
+        RTPoint.X = std::min(RTPoint.X, ClRect.Right);
+        RTPoint.Y = std::max(RTPoint.Y, ClRect.Top);
+        LBPoint.X = std::max(LBPoint.X, ClRect.Left);
+        LBPoint.Y = std::min(LBPoint.Y, ClRect.Bottom);
+        RBPoint.X = std::min(RBPoint.X, ClRect.Right);
+        RBPoint.Y = std::min(RBPoint.Y, ClRect.Bottom);
+    }
+
     if (!MaskName.empty()) {
         if (MaskRectArea.IsEmpty())
             MaskRectArea = ClRect;
@@ -67,17 +80,6 @@ void TlxSkinFormInfo::LoadFormInfo(TCustomIniFile& IniFile, const std::string& M
         TakeCornerWhenZero(HitTestRTPoint, RTPoint);
         TakeCornerWhenZero(HitTestLBPoint, LBPoint);
         TakeCornerWhenZero(HitTestRBPoint, RBPoint);
-    }
-
-    if (RBPoint.X != LTPoint.X && RBPoint.Y != LTPoint.Y) {
-        LTPoint.X = std::max(LTPoint.X, ClRect.Left);
-        LTPoint.Y = std::max(LTPoint.Y, ClRect.Top);
-        RTPoint.X = std::min(RTPoint.X, ClRect.Right);
-        RTPoint.Y = std::max(RTPoint.Y, ClRect.Top);
-        LBPoint.X = std::max(LBPoint.X, ClRect.Left);
-        LBPoint.Y = std::min(LBPoint.Y, ClRect.Bottom);
-        RBPoint.X = std::min(RBPoint.X, ClRect.Right);
-        RBPoint.Y = std::min(RBPoint.Y, ClRect.Bottom);
     }
 }
 

@@ -34,11 +34,12 @@ public:
     bool AutoRenderingInActiveImage;
     TlxInActiveEffect InActiveEffect;
 
-    // Reads every key, then applies the corrections: with a mask named, the
+    // Reads every key, then applies the corrections: the corner points are
+    // pushed towards the client rectangle unless the right-bottom point
+    // shares a coordinate with the left-top one; then, with a mask named, the
     // mask area takes in the client rectangle and zero hit-test points take
-    // the corner points; the corner points are pushed towards the client
-    // rectangle unless the right-bottom point shares a coordinate with the
-    // left-top one.
+    // the corner points as pushed. Reading what SaveFormInfo wrote gives the
+    // same values.
     void LoadFormInfo(TCustomIniFile& IniFile, const std::string& MaskName);
     // Erases the section, then writes every key.
     void SaveFormInfo(TCustomIniFile& IniFile);

@@ -6,13 +6,14 @@
 #include "platform/base/SysUtils.h"
 #include "platform/gdi/ImageCodecs.h"
 #include "skin/engine/SkinError.h"
+#include "skin/engine/ZlibStream.h"
 
+#include <algorithm>
+#include <climits>
 #include <cstdint>
 #include <set>
 
 namespace {
-
-constexpr int MaxSide = 8192;
 
 void WriteInt(TStream& S, int32_t V) {
     unsigned char b[4] = {uint8_t(V), uint8_t(V >> 8), uint8_t(V >> 16), uint8_t(V >> 24)};
@@ -27,6 +28,17 @@ void WriteFlagged(TStream& S, TBitmap& B) {
     uint8_t flag = B.Empty() ? 1 : 0;
     S.WriteBuffer(&flag, 1);
     if (!flag) WriteBmp(S, B);
+}
+
+// The reader inflates at most MaxInflatedSize bytes.
+void CheckImageSize(TStream& S) {
+    if (S.Size() > MaxInflatedSize) throw ECompressionError(InflateLimitText());
+}
+
+const char* const FrameLabels[] = {"the frame picture", "the inactive frame picture", "the mask"};
+
+std::string NumberedLabel(int Index) {
+    return "picture " + std::to_string(Index);
 }
 
 struct ImageReader {
@@ -49,7 +61,7 @@ struct ImageReader {
         return b;
     }
     // One BMP image; its extent is the file length in its own header.
-    void Bmp(TBitmap& B) {
+    void Bmp(TBitmap& B, const std::string& what) {
         unsigned char head[26];
         Need(26, "picture header");
         Int64 at = S.Position();
@@ -71,36 +83,58 @@ struct ImageReader {
         std::string bytes(size_t(size), '\0');
         S.ReadBuffer(bytes.data(), size);
         if (h < 0) h = -h;
-        if (w <= 0 || h <= 0 || w > MaxSide || h > MaxSide)
-            throw ESkinError("skin image: a picture's dimensions are out of range");
+        CheckSkinPictureSize(int(std::clamp<int64_t>(w, -1, INT32_MAX)), int(std::min<int64_t>(h, INT32_MAX)),
+                             what);
         try {
             DecodeBmp(bytes, B);
         } catch (const EInvalidGraphic& e) {
             throw ESkinError("skin image: " + e.Message());
         }
     }
-    void Flagged(TBitmap& B) {
-        if (Byte("picture flag") == 0) Bmp(B);
+    void Flagged(TBitmap& B, const std::string& what) {
+        if (Byte("picture flag") == 0) Bmp(B, what);
     }
 };
 
 } // namespace
 
+void CheckSkinPictureSize(int Width, int Height, const std::string& What) {
+    if (Width >= 1 && Height >= 1 && Width <= MaxSkinPictureSide && Height <= MaxSkinPictureSide) return;
+    throw ESkinError("skin image: " + What + " is " + std::to_string(Width) + "x" + std::to_string(Height) +
+                     " pixels; a skin picture has 1 to " + std::to_string(MaxSkinPictureSide) +
+                     " pixels on each side");
+}
+
 void WriteSkinImage(TlxSkinContent& Content, TStream& Stream) {
     Content.CheckSkinNames();
     if (int(Content.FActivePictures.size()) != Content.FActivePicturesNames.Count())
         throw ESkinError("the numbered pictures and their names disagree");
-    WriteInt(Stream, SkinImageVersion);
-    WriteFlagged(Stream, *Content.FPicture);
-    WriteFlagged(Stream, *Content.FInActivePicture);
-    WriteFlagged(Stream, *Content.FMask);
-    WriteInt(Stream, int32_t(Content.FActivePictures.size()));
-    for (auto& b : Content.FActivePictures)
-        WriteBmp(Stream, *b);
+    TBitmap* frames[] = {Content.FPicture.get(), Content.FInActivePicture.get(), Content.FMask.get()};
+    for (size_t i = 0; i < std::size(frames); ++i)
+        if (!frames[i]->Empty())
+            CheckSkinPictureSize(frames[i]->Width(), frames[i]->Height(), FrameLabels[i]);
+    for (size_t i = 0; i < Content.FActivePictures.size(); ++i)
+        CheckSkinPictureSize(Content.FActivePictures[i]->Width(), Content.FActivePictures[i]->Height(),
+                             NumberedLabel(int(i)));
     TMemIniFile ini("");
     Content.WriteSkinIni(ini);
-    std::string text = ini.Text();
-    Stream.WriteBuffer(text.data(), Int64(text.size()));
+    const std::string text = ini.Text();
+
+    // Built apart, so that an image the reader would refuse writes nothing.
+    TMemoryStream image;
+    WriteInt(image, SkinImageVersion);
+    for (TBitmap* frame : frames) {
+        WriteFlagged(image, *frame);
+        CheckImageSize(image);
+    }
+    WriteInt(image, int32_t(Content.FActivePictures.size()));
+    for (auto& b : Content.FActivePictures) {
+        WriteBmp(image, *b);
+        CheckImageSize(image);
+    }
+    image.WriteBuffer(text.data(), Int64(text.size()));
+    CheckImageSize(image);
+    image.SaveToStream(Stream);
 }
 
 bool ReadSkinImage(TStream& Stream, TlxSkinContent& Content) {
@@ -109,12 +143,12 @@ bool ReadSkinImage(TStream& Stream, TlxSkinContent& Content) {
     if (version > SkinImageVersion) return false;
     if (version <= 0) throw ESkinError("skin image: unknown version " + std::to_string(version));
     TBitmap picture, inactive, mask, dropped;
-    r.Flagged(picture);
-    r.Flagged(inactive);
-    r.Flagged(mask);
+    r.Flagged(picture, FrameLabels[0]);
+    r.Flagged(inactive, FrameLabels[1]);
+    r.Flagged(mask, FrameLabels[2]);
     if (version == 2) {
-        r.Flagged(dropped);
-        r.Flagged(dropped);
+        r.Flagged(dropped, "a dropped picture");
+        r.Flagged(dropped, "a dropped picture");
     }
     int32_t count = r.Int("picture count");
     // Each BMP takes at least 26 bytes, which bounds a believable count.
@@ -123,7 +157,7 @@ bool ReadSkinImage(TStream& Stream, TlxSkinContent& Content) {
     std::vector<std::unique_ptr<TBitmap>> pictures;
     for (int32_t i = 0; i < count; ++i) {
         pictures.push_back(std::make_unique<TBitmap>());
-        r.Bmp(*pictures.back());
+        r.Bmp(*pictures.back(), NumberedLabel(i));
     }
     std::string text = Stream.ReadAll();
     TMemIniFile ini("");

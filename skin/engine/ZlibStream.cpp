@@ -206,8 +206,15 @@ void DecompressStream(TStream& Dest, TStream& Source, Int64 MaxSize) {
         Int64 got = z.Read(piece, sizeof piece);
         if (got <= 0) break;
         total += got;
-        if (total > MaxSize) throw EDecompressionError("the compressed data inflates beyond its limit");
+        if (total > MaxSize) throw EDecompressionError(InflateLimitText(MaxSize));
         Dest.WriteBuffer(piece, got);
     }
     if (!z.StreamEnded()) throw EDecompressionError("compression error");
+}
+
+std::string InflateLimitText(Int64 MaxSize) {
+    constexpr Int64 MiB = 1024 * 1024;
+    const std::string size =
+        MaxSize % MiB == 0 ? std::to_string(MaxSize / MiB) + " MiB" : std::to_string(MaxSize) + " bytes";
+    return "the skin data inflates to more than " + size;
 }

@@ -5,6 +5,7 @@
 #include <zlib.h>
 
 #include <functional>
+#include <string>
 
 enum class TCompressionLevel { clNone, clFastest, clDefault, clMax };
 // Qualified: clNone and clDefault are colour names too.
@@ -77,7 +78,14 @@ private:
 // Compresses all of Source at the highest level into Dest.
 void CompressStream(TStream& Source, TStream& Dest);
 
+// The most a compressed skin may inflate to.
+constexpr Int64 MaxInflatedSize = 64 * 1024 * 1024;
+
 // Inflates all of Source (from its start) into Dest. Raises
 // EDecompressionError when the zlib stream is corrupt, ends before its end
-// mark, or would inflate to more than MaxSize bytes.
-void DecompressStream(TStream& Dest, TStream& Source, Int64 MaxSize = 64 * 1024 * 1024);
+// mark, or would inflate to more than MaxSize bytes (InflateLimitText).
+void DecompressStream(TStream& Dest, TStream& Source, Int64 MaxSize = MaxInflatedSize);
+
+// The text of the error for data that inflates past MaxSize bytes; writers
+// that refuse such data say the same.
+std::string InflateLimitText(Int64 MaxSize = MaxInflatedSize);

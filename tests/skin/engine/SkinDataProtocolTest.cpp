@@ -146,6 +146,38 @@ TEST_F(TlxSkinDataForms, WhichMessagesEachOperationSends) {
     }
 }
 
+TEST_F(TlxSkinDataForms, AListItemThatFailsToLoadKeepsTheSkinAndItsIndex) {
+    World w(MakeForm("Main"));
+    w.SD->SetSkinList(w.List); // L0, L1, an empty item
+    // A corrupt item and a newer one after them.
+    TStringStream corrupt(Head(3, "not zlib at all"));
+    w.List->Skins()->Add()->Skin()->LoadFromCompressStream(corrupt);
+    TStringStream newer(Head(3, Deflate(Int(4) + GoodImage().substr(4))));
+    w.List->Skins()->Add()->Skin()->LoadFromCompressStream(newer);
+    ASSERT_EQ(w.SD->SkinName, "L0");
+
+    w.SD->SetSkinIndex(1);
+    struct {
+        int index;
+        int keptIndex;
+        const char* skin; // "" for no skin
+    } steps[] = {
+        {2, 1, "L1"},             // empty
+        {3, 1, "L1"},             // corrupt
+        {0, 0, "L0"}, {4, 4, ""}, // a newer skin empties the skin: the index follows it
+        {1, 1, "L1"},
+    };
+    for (const auto& s : steps) {
+        SCOPED_TRACE(s.index);
+        w.SD->SetSkinIndex(s.index);
+        EXPECT_EQ(w.SD->SkinIndex(), s.keptIndex);
+        EXPECT_EQ(w.SD->Empty, *s.skin == '\0');
+        if (*s.skin) EXPECT_EQ(w.SD->SkinName, s.skin);
+        if (s.keptIndex != s.index) EXPECT_NE(w.SD->LastErrMsg(), "");
+    }
+    w.Main->Free();
+}
+
 TEST_F(TlxSkinDataForms, WhatTheHandlersSee) {
     World w(MakeForm("Main"));
     ASSERT_TRUE(w.SD->LoadCompressedStoredSkin(w.Initial));
