@@ -66,8 +66,13 @@ bool TlxCompressedStoredSkin::LoadFromIniFile(const std::string& AFileName) {
 }
 
 void TlxCompressedStoredSkin::LoadFromCompressFile(const std::string& AFileName) {
-    TFileStream file(AFileName, fmOpenRead);
-    LoadFromCompressStream(file);
+    try {
+        TFileStream file(AFileName, fmOpenRead);
+        LoadFromCompressStream(file);
+    } catch (Exception& e) {
+        if (e.Message().rfind(AFileName, 0) != 0) e.SetMessage(AFileName + ": " + e.Message());
+        throw;
+    }
 }
 
 void TlxCompressedStoredSkin::LoadFromCompressStream(TStream& Stream) {
@@ -112,13 +117,13 @@ void TlxCompressedStoredSkin::DeCompressToStream(TMemoryStream& S) {
     DecompressStream(S, FCompressedStream);
 }
 
-bool TlxCompressedStoredSkin::ReadContent(TlxSkinContent& Content) {
+bool TlxCompressedStoredSkin::ReadContent(TlxSkinContent& Content, std::string* Text) {
     if (Empty()) return false;
     TMemoryStream image;
     DeCompressToStream(image);
     image.SetPosition(0);
     TlxSkinContent staged;
-    if (!ReadSkinImage(image, staged)) return false;
+    if (!ReadSkinImage(image, staged, Text)) return false;
     Content = std::move(staged);
     return true;
 }

@@ -31,6 +31,7 @@ public:
     // the stored skin as it is and returns false.
     bool LoadFromIniFile(const std::string& AFileName);
 
+    // Errors name the file.
     void LoadFromCompressFile(const std::string& AFileName);
     // An empty stored skin writes nothing and creates no file.
     void SaveToCompressFile(const std::string& AFileName);
@@ -47,7 +48,8 @@ public:
     // Inflates and parses the stored skin and, only when all of it is sound,
     // moves it into Content. Returns false, Content untouched, when the stored
     // skin is empty or of a version above 3; raises for anything malformed.
-    bool ReadContent(TlxSkinContent& Content);
+    // With Text, the description's text goes there as well.
+    bool ReadContent(TlxSkinContent& Content, std::string* Text = nullptr);
 
 private:
     std::string FFileName;

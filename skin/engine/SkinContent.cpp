@@ -170,15 +170,25 @@ void TlxSkinContent::ReadSkinIni(TCustomIniFile& IniFile) {
     FPictureName = IniFile.ReadString(SecPictures, "picture", "");
     FInActivePictureName = IniFile.ReadString(SecPictures, "inactivepicture", "");
     FMaskName = IniFile.ReadString(SecPictures, "mask", "");
-    for (const std::string* name : {&FPictureName, &FInActivePictureName, &FMaskName})
-        if (!name->empty()) CheckPictureName(*name);
+    auto checkName = [](const std::string& key, const std::string& name) {
+        try {
+            CheckPictureName(name);
+        } catch (ESkinError& e) {
+            e.SetMessage(KeyPlace(SecPictures, key) + e.Message());
+            throw;
+        }
+    };
+    const std::pair<const char*, const std::string*> frames[] = {
+        {"picture", &FPictureName}, {"inactivepicture", &FInActivePictureName}, {"mask", &FMaskName}};
+    for (const auto& [key, name] : frames)
+        if (!name->empty()) checkName(key, *name);
     // The numbered picture list, read as ReadStrings reads it, but checked
     // name by name: a missing entry is an empty name, which fails at once
     // instead of after a huge count of them.
     const int pictureCount = IniFile.ReadInteger(SecPictures, "activepicturescount", 0);
     for (int i = 0; i < pictureCount; ++i) {
         std::string name = IniFile.ReadString(SecPictures, std::to_string(i), "");
-        CheckPictureName(name);
+        checkName(std::to_string(i), name);
         FActivePicturesNames.Add(name);
     }
 

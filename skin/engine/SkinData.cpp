@@ -181,10 +181,11 @@ bool TlxSkinData::LoadFromCompressedFile(const std::string& FileName) {
     try {
         stored->LoadFromCompressFile(FileName);
     } catch (const std::exception& e) {
-        return Fail(FileName + ": " + e.what());
+        return Fail(e.what());
     }
     if (stored->Empty()) return Fail(FileName + " holds no skin this program reads");
-    return LoadCompressedStoredSkin(stored.get());
+    if (LoadCompressedStoredSkin(stored.get())) return true;
+    return Fail(FileName + ": " + FLastErrMsg);
 }
 
 void TlxSkinData::SaveToCompressedFile(const std::string& FileName) {

@@ -25,7 +25,8 @@ std::string SkinPicturePath(const std::string& FileName, const std::string& Pict
 // ReadPicture from the file's folder: the three frame pictures, then the
 // numbered ones in order. Without ReadPicture only the names are read.
 // Returns false, reading nothing, when the file is not a skin description;
-// raises the errors of ReadSkinIni and ReadPicture.
+// raises the errors of ReadSkinIni and ReadPicture, their messages starting
+// with FileName (and, for a picture, the key that names it and its name).
 bool LoadSkinFolder(const std::string& FileName, TlxSkinContent& Content,
                     const TlxPictureReader& ReadPicture);
 

@@ -6,6 +6,7 @@
 #include "platform/base/SysUtils.h"
 #include "platform/gdi/ImageCodecs.h"
 #include "skin/engine/SkinError.h"
+#include "skin/engine/SkinValues.h"
 #include "skin/engine/ZlibStream.h"
 
 #include <algorithm>
@@ -137,7 +138,7 @@ void WriteSkinImage(TlxSkinContent& Content, TStream& Stream) {
     image.SaveToStream(Stream);
 }
 
-bool ReadSkinImage(TStream& Stream, TlxSkinContent& Content) {
+bool ReadSkinImage(TStream& Stream, TlxSkinContent& Content, std::string* Text) {
     ImageReader r{Stream};
     int32_t version = r.Int("version");
     if (version > SkinImageVersion) return false;
@@ -165,13 +166,16 @@ bool ReadSkinImage(TStream& Stream, TlxSkinContent& Content) {
     if (!IsSkinDescription(ini)) throw ESkinError("skin image: the text is no skin description");
     Content.ReadSkinIni(ini);
     if (Content.FActivePicturesNames.Count() != count)
-        throw ESkinError("skin image: the picture count disagrees with the picture names");
+        throw ESkinError(KeyPlace("PICTURES", "activepicturescount") + "names " +
+                         std::to_string(Content.FActivePicturesNames.Count()) +
+                         " pictures, but the skin image holds " + std::to_string(count));
     std::set<std::string> seen;
     for (int i = 0; i < Content.FActivePicturesNames.Count(); ++i) {
         const std::string& name = Content.FActivePicturesNames[i];
         CheckPictureName(name);
         if (!seen.insert(LowerCase(name)).second)
-            throw ESkinError("skin image: duplicate picture name " + name);
+            throw ESkinError(KeyPlace("PICTURES", std::to_string(i)) + "the picture name " + name +
+                             " is taken by an earlier picture");
     }
     for (const std::string* name : {&Content.FPictureName, &Content.FInActivePictureName, &Content.FMaskName})
         if (!name->empty()) CheckPictureName(*name);
@@ -179,5 +183,6 @@ bool ReadSkinImage(TStream& Stream, TlxSkinContent& Content) {
     *Content.FInActivePicture = std::move(inactive);
     *Content.FMask = std::move(mask);
     Content.FActivePictures = std::move(pictures);
+    if (Text) *Text = std::move(text);
     return true;
 }

@@ -31,4 +31,6 @@ void WriteSkinImage(TlxSkinContent& Content, TStream& Stream);
 // dimensions fail CheckSkinPictureSize, a picture count that is negative or disagrees
 // with the names of the description, duplicate or unsafe picture names, or a
 // text that is no skin description.
-bool ReadSkinImage(TStream& Stream, TlxSkinContent& Content);
+// With Text, the description's text is left there too (for tools that look
+// at the words as written).
+bool ReadSkinImage(TStream& Stream, TlxSkinContent& Content, std::string* Text = nullptr);

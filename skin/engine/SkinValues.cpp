@@ -45,8 +45,7 @@ void RequireNonNegative(const std::string& section, const std::string& ident,
                         std::initializer_list<int> values) {
     for (int v : values)
         if (v < 0)
-            throw ESkinError("[" + section + "] " + ident +
-                             ": negative coordinates cannot be stored in a skin");
+            throw ESkinError(KeyPlace(section, ident) + "negative coordinates cannot be stored in a skin");
 }
 
 } // namespace
@@ -62,11 +61,25 @@ void ParseRect(std::string_view text, TRect& r) {
 }
 
 void ReadRect(TCustomIniFile& ini, const std::string& section, const std::string& ident, TRect& r) {
-    ParseRect(ini.ReadString(section, ident, "0,0,0,0"), r);
+    try {
+        ParseRect(ini.ReadString(section, ident, "0,0,0,0"), r);
+    } catch (EConvertError& e) {
+        e.SetMessage(KeyPlace(section, ident) + e.Message());
+        throw;
+    }
 }
 
 void ReadPoint(TCustomIniFile& ini, const std::string& section, const std::string& ident, TPoint& p) {
-    ParsePoint(ini.ReadString(section, ident, "0,0"), p);
+    try {
+        ParsePoint(ini.ReadString(section, ident, "0,0"), p);
+    } catch (EConvertError& e) {
+        e.SetMessage(KeyPlace(section, ident) + e.Message());
+        throw;
+    }
+}
+
+std::string KeyPlace(std::string_view section, std::string_view ident) {
+    return "[" + std::string(section) + "] " + std::string(ident) + ": ";
 }
 
 bool ReadBoolean(TCustomIniFile& ini, const std::string& section, const std::string& ident) {

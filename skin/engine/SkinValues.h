@@ -20,6 +20,8 @@ class TStrings;
 void ParsePoint(std::string_view text, TPoint& p);
 void ParseRect(std::string_view text, TRect& r);
 
+// Rectangles and points read by these raise EConvertError naming the section
+// and key (KeyPlace) before the reason.
 void ReadRect(TCustomIniFile& ini, const std::string& section, const std::string& ident, TRect& r);
 void ReadPoint(TCustomIniFile& ini, const std::string& section, const std::string& ident, TPoint& p);
 bool ReadBoolean(TCustomIniFile& ini, const std::string& section, const std::string& ident);
@@ -48,6 +50,9 @@ TlxStretchType ReadStretchType(TCustomIniFile& ini, const std::string& section, 
 TlxInActiveEffect ReadInActiveEffect(TCustomIniFile& ini, const std::string& section,
                                      const std::string& ident);
 TlxStdCommand ReadStdCommand(TCustomIniFile& ini, const std::string& section, const std::string& ident);
+
+// "[SECTION] key: ", the start of every message about one value.
+std::string KeyPlace(std::string_view section, std::string_view ident);
 
 // The texts of values as the writers write them.
 std::string RectText(const TRect& r);

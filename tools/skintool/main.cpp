@@ -1,6 +1,7 @@
 // skintool: looks inside skin folders.
-//   skintool dump FOLDER      prints the parsed skin as canonical ini text
-//   skintool validate FOLDER  checks the skin and prints its problems
+//   skintool dump SKIN        prints the parsed skin as canonical ini text
+//   skintool validate SKIN    checks the skin: prints its problems (and fails)
+//                             and the values it likely reads otherwise than meant
 //   skintool pack FOLDER FILE.skn    writes the skin as a compressed skin file
 //   skintool unpack FILE.skn FOLDER  writes a compressed skin file as a skin folder
 //   skintool render SKIN NAME WIDTHxHEIGHT OUT.png  draws one control description at a size
@@ -8,6 +9,7 @@
 // SKIN is such a folder or file, or a compressed skin file (".skn").
 
 #include "platform/base/Exception.h"
+#include "platform/base/FileStream.h"
 #include "platform/base/IniFile.h"
 #include "platform/base/SysUtils.h"
 #include "platform/gdi/ImageCodecs.h"
@@ -29,8 +31,8 @@ namespace fs = std::filesystem;
 namespace {
 
 int Usage() {
-    std::cerr << "usage: skintool dump FOLDER\n"
-                 "       skintool validate FOLDER\n"
+    std::cerr << "usage: skintool dump SKIN\n"
+                 "       skintool validate SKIN\n"
                  "       skintool pack FOLDER FILE.skn\n"
                  "       skintool unpack FILE.skn FOLDER\n"
                  "       skintool render SKIN NAME WIDTHxHEIGHT OUT.png\n"
@@ -56,11 +58,53 @@ std::string DescriptionFile(const std::string& path) {
     return found;
 }
 
-int Dump(const std::string& file) {
-    TlxSkinContent content;
-    if (!LoadSkinFolder(file, content, nullptr)) throw Exception(file + " is not a skin description");
+// Runs Action; an error it raises gets File in front unless it names it already.
+template <typename F> auto NamingFile(const std::string& File, F Action) {
+    try {
+        return Action();
+    } catch (Exception& e) {
+        if (e.Message().rfind(File, 0) != 0) e.SetMessage(File + ": " + e.Message());
+        throw;
+    }
+}
+
+bool IsCompressedSkin(const std::string& path) {
+    std::error_code ec;
+    return !fs::is_directory(path, ec) && LowerCase(fs::path(path).extension().string()) == ".skn";
+}
+
+// A skin read whole, with the description text as written.
+struct LoadedSkin {
+    std::string File; // the description file or the compressed skin file
+    TlxSkinContent Content;
+    std::string Text;
+};
+
+void LoadCompressedSkin(const std::string& path, LoadedSkin& skin) {
+    skin.File = path;
+    TlxCompressedStoredSkin stored(nullptr);
+    stored.LoadFromCompressFile(path);
+    NamingFile(path, [&] {
+        if (!stored.ReadContent(skin.Content, &skin.Text)) throw Exception("empty or of a newer version");
+    });
+}
+
+// A skin folder (without Pictures only its description) or a compressed skin
+// file. Every error names the file.
+void LoadSkin(const std::string& path, LoadedSkin& skin, bool Pictures = true) {
+    if (IsCompressedSkin(path)) return LoadCompressedSkin(path, skin);
+    skin.File = DescriptionFile(path);
+    if (!LoadSkinFolder(skin.File, skin.Content, Pictures ? TlxPictureReader(ReadSkinBitmap) : nullptr))
+        throw Exception(skin.File + " is not a skin description: it needs the sections VERSION, PICTURES, "
+                                    "FORMINFO, SKINOBJECTS and SKINCONTROLS, each with at least one key");
+    skin.Text = NamingFile(skin.File, [&] { return ReadFileToString(skin.File); });
+}
+
+int Dump(const std::string& path) {
+    LoadedSkin skin;
+    LoadSkin(path, skin, false);
     TMemIniFile out("");
-    content.WriteSkinIni(out);
+    NamingFile(skin.File, [&] { skin.Content.WriteSkinIni(out); });
     std::string text = out.Text();
     std::string lf;
     for (char c : text)
@@ -69,29 +113,41 @@ int Dump(const std::string& file) {
     return 0;
 }
 
-int Validate(const std::string& file) {
-    std::vector<std::string> problems = CheckSkinFolder(file, ReadSkinBitmap);
+// Problems fail the check; warnings only inform.
+int Validate(const std::string& path) {
+    LoadedSkin skin;
+    try {
+        LoadSkin(path, skin);
+    } catch (const Exception& e) {
+        std::cout << "the skin does not load: " << e.Message() << "\n";
+        return 1;
+    }
+    TMemIniFile ini("");
+    ini.SetText(skin.Text);
+    for (const std::string& w : SkinWarnings(ini, skin.Content))
+        std::cout << skin.File << ": warning: " << w << "\n";
+    const std::vector<std::string> problems = CheckSkinContent(skin.Content);
     for (const std::string& p : problems)
-        std::cout << p << "\n";
+        std::cout << skin.File << ": " << p << "\n";
     if (problems.empty()) std::cout << "ok\n";
     return problems.empty() ? 0 : 1;
 }
 
 int Pack(const std::string& file, const std::string& skn) {
     TlxCompressedStoredSkin stored(nullptr);
-    if (!stored.LoadFromIniFile(file)) throw Exception(file + " is not a skin description");
-    stored.SaveToCompressFile(skn);
+    if (!NamingFile(file, [&] { return stored.LoadFromIniFile(file); }))
+        throw Exception(file + " is not a skin description");
+    NamingFile(skn, [&] { stored.SaveToCompressFile(skn); });
     return 0;
 }
 
 int Unpack(const std::string& skn, const std::string& folder) {
-    TlxCompressedStoredSkin stored(nullptr);
-    stored.LoadFromCompressFile(skn);
-    TlxSkinContent content;
-    if (!stored.ReadContent(content)) throw Exception(skn + ": empty or of a newer version");
+    LoadedSkin skin;
+    LoadCompressedSkin(skn, skin);
     std::error_code ec;
     fs::create_directories(folder, ec);
-    StoreSkinToDisk((fs::path(folder) / "skin.ini").string(), content);
+    const std::string ini = (fs::path(folder) / "skin.ini").string();
+    NamingFile(ini, [&] { StoreSkinToDisk(ini, skin.Content); });
     return 0;
 }
 
@@ -109,20 +165,11 @@ int Render(const std::string& skin, const std::string& name, const std::string& 
         throw Exception("size " + size + " is outside 1x1 .. " + std::to_string(kMaxRenderSide) + "x" +
                         std::to_string(kMaxRenderSide));
 
-    TlxSkinContent content;
-    std::error_code ec;
-    if (!fs::is_directory(skin, ec) && LowerCase(fs::path(skin).extension().string()) == ".skn") {
-        TlxCompressedStoredSkin stored(nullptr);
-        stored.LoadFromCompressFile(skin);
-        if (!stored.ReadContent(content)) throw Exception(skin + ": empty or of a newer version");
-    } else {
-        const std::string file = DescriptionFile(skin);
-        if (!LoadSkinFolder(file, content, ReadSkinBitmap))
-            throw Exception(file + " is not a skin description");
-    }
+    LoadedSkin loaded;
+    LoadSkin(skin, loaded);
 
     TBitmap image;
-    RenderSkinDescription(content, name, width, height, image);
+    RenderSkinDescription(loaded.Content, name, width, height, image);
     const std::string png = EncodePng(image, image.HasAlpha());
     std::ofstream file(out, std::ios::binary | std::ios::trunc);
     if (!file.write(png.data(), std::streamsize(png.size())) || !file.flush())
@@ -143,8 +190,7 @@ int main(int argc, char** argv) {
         if (render) return Render(argv[2], argv[3], argv[4], argv[5]);
         if (command == "pack") return Pack(DescriptionFile(argv[2]), argv[3]);
         if (command == "unpack") return Unpack(argv[2], argv[3]);
-        std::string file = DescriptionFile(argv[2]);
-        return command == "dump" ? Dump(file) : Validate(file);
+        return command == "dump" ? Dump(argv[2]) : Validate(argv[2]);
     } catch (const Exception& e) {
         std::cerr << "skintool: " << e.Message() << "\n";
         return 1;

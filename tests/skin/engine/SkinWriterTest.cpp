@@ -164,7 +164,8 @@ TEST(TlxSkinWriter, ValidateAcceptsASoundFolderAndListsProblems) {
     WriteHandWrittenFolder(good);
     const SkintoolRun sound = RunSkintool("validate " + good.Path());
     EXPECT_EQ(sound.Status, 0) << sound.Output;
-    EXPECT_EQ(sound.Output, "ok\n");
+    // The hand-written spellings draw warnings, which do not fail the check.
+    EXPECT_TRUE(sound.Output.ends_with("\nok\n")) << sound.Output;
 
     struct {
         const char* name;
@@ -172,12 +173,12 @@ TEST(TlxSkinWriter, ValidateAcceptsASoundFolderAndListsProblems) {
         const char* problem;
     } cases[] = {
         {"picture index", SkinText("[b]\r\npictureindex=3\r\n", "count=0\r\n", "count=1\r\n0=b:button\r\n"),
-         "pictureindex 3 names no picture"},
+         "[b] pictureindex: 3 names no picture"},
         {"rectangle outside its picture",
          SkinText("[b]\r\npictureindex=0\r\nskinrect=0,0,41,20\r\n", "count=0\r\n",
                   "count=1\r\n0=b:button\r\n", "borderwidth=0\r\n",
                   "activepicturescount=1\r\n0=controls.bmp\r\n"),
-         "skinrect 0,0,41,20 lies outside picture 0 (40x40)"},
+         "[b] skinrect: 0,0,41,20 lies outside picture 0 (40x40)"},
         {"frame object outside the frame picture",
          SkinText("[x]\r\nskinrect=90,0,101,10\r\n", "count=1\r\n0=x:button\r\n", "count=0\r\n",
                   "borderwidth=0\r\n", "picture=frame.bmp\r\n"),
