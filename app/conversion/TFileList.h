@@ -3,15 +3,18 @@
 #include <cstddef>
 #include <vector>
 
+#include "app/catalogue/CurrentProfile.h"
 #include "app/conversion/FileRowColumns.h"
 #include "media/task/TInputOptions.h"
 #include "media/task/TOutputOptions.h"
 
-// One row of the file list: its column texts and the full option records
-// it was added with. The records travel with the row through moves and
-// removals, so a row is always converted with its own options.
+// One row of the file list: its column texts, its profile record (the
+// profile's values with the six boxes applied; columns 11 to 24 show it) and
+// the option records of its task. Everything travels with the row through
+// moves and removals, so a row is always converted with its own settings.
 struct TFileRow {
     TFileRowTexts Columns;
+    TCurrentProfile Profile;
     TInputOptions Input;
     TOutputOptions Output;
 };
