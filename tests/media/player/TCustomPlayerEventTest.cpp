@@ -78,6 +78,9 @@ TEST_F(TCustomPlayerEventTest, HandlersRunOnTheEventThreadWhenAsked) {
 struct ToneCase {
     const char* File;
 };
+void PrintTo(const ToneCase& c, std::ostream* os) {
+    *os << c.File;
+}
 class TCustomPlayerToneTest : public PlayerLibrariesTest, public ::testing::WithParamInterface<ToneCase> {};
 
 TEST_P(TCustomPlayerToneTest, AdvancesAtWallClockSpeedAndEndsAtTheDuration) {

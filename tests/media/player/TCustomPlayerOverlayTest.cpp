@@ -12,6 +12,9 @@ struct AudioDisplayCase {
     TShowAudio Mode;
     bool Grey; // every pixel has equal red, green and blue
 };
+void PrintTo(const AudioDisplayCase& c, std::ostream* os) {
+    *os << c.Name;
+}
 
 class TCustomPlayerAudioDisplayTest : public PlayerLibrariesTest,
                                       public ::testing::WithParamInterface<AudioDisplayCase> {};

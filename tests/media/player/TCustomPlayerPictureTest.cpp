@@ -138,6 +138,9 @@ struct HookCase {
     const char* Name;
     bool Raises;
 };
+void PrintTo(const HookCase& c, std::ostream* os) {
+    *os << c.Name;
+}
 
 class TCustomPlayerHookTest : public PlayerLibrariesTest, public ::testing::WithParamInterface<HookCase> {};
 

@@ -2,7 +2,7 @@
 #include "platform/base/Exception.h"
 #include "platform/gdi/TCanvas.h"
 
-#include "PixelArt.h"
+#include "tests/support/pictures/PixelArt.h"
 
 #include <gtest/gtest.h>
 

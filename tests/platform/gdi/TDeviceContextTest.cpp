@@ -2,7 +2,7 @@
 #include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TCanvas.h"
 
-#include "PixelArt.h"
+#include "tests/support/pictures/PixelArt.h"
 
 #include <functional>
 #include <gtest/gtest.h>

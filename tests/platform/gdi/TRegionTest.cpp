@@ -2,7 +2,7 @@
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/TBitmap.h"
 
-#include "PixelArt.h"
+#include "tests/support/pictures/PixelArt.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,7 @@
 #include "VclProbes.h"
 
 #include "platform/vcl/TBevel.h"
+#include "tests/support/pictures/PixelArt.h"
 
 #include <gtest/gtest.h>
 
@@ -10,19 +11,10 @@ class TBevelTest : public TVclFixture {};
 
 // 'd' button shadow, 'l' button highlight, '.' the red parent, '?' anything else.
 std::vector<std::string> Art(const TBitmap& Shot, const TRect& R) {
-    std::vector<std::string> rows;
-    for (int y = R.Top; y < R.Bottom; ++y) {
-        std::string row;
-        for (int x = R.Left; x < R.Right; ++x) {
-            uint32_t p = Shot.ScanLine(y)[x] & 0xFFFFFF;
-            row += p == (ColorToPixel(clBtnShadow) & 0xFFFFFF)      ? 'd'
-                   : p == (ColorToPixel(clBtnHighlight) & 0xFFFFFF) ? 'l'
-                   : p == 0xFF0000                                  ? '.'
-                                                                    : '?';
-        }
-        rows.push_back(row);
-    }
-    return rows;
+    const TPixelLegend legend = {{'d', ColorToPixel(clBtnShadow) & 0xFFFFFF},
+                                 {'l', ColorToPixel(clBtnHighlight) & 0xFFFFFF},
+                                 {'.', 0xFF0000}};
+    return PixelArt(Shot, R, legend);
 }
 
 } // namespace

@@ -1,40 +1,14 @@
 #include "platform/vcl/TImageList.h"
 #include "platform/base/MemoryStream.h"
 #include "platform/gdi/ImageCodecs.h"
+#include "tests/support/pictures/PixelArt.h"
 
 #include <gtest/gtest.h>
 
-#include <map>
 #include <string>
 #include <vector>
 
 namespace {
-
-// Pictures as text: one letter per pixel after a legend of exact colours.
-using Legend = std::map<char, uint32_t>;
-
-TBitmap FromArt(const std::vector<std::string>& rows, const Legend& legend) {
-    TBitmap b(int(rows[0].size()), int(rows.size()));
-    for (int y = 0; y < b.Height(); ++y)
-        for (int x = 0; x < b.Width(); ++x)
-            b.ScanLine(y)[x] = 0xFF000000u | legend.at(rows[y][x]);
-    return b;
-}
-
-std::vector<std::string> ToArt(const TBitmap& b, const Legend& legend) {
-    std::vector<std::string> rows;
-    for (int y = 0; y < b.Height(); ++y) {
-        std::string row;
-        for (int x = 0; x < b.Width(); ++x) {
-            char c = '?';
-            for (const auto& [letter, rgb] : legend)
-                if ((b.ScanLine(y)[x] & 0xFFFFFF) == rgb) c = letter;
-            row += c;
-        }
-        rows.push_back(row);
-    }
-    return rows;
-}
 
 TBitmap Decoded(const std::string& data) {
     TMemoryStream stream;
@@ -46,8 +20,8 @@ TBitmap Decoded(const std::string& data) {
 }
 
 // Two 4 x 4 images side by side; 'm' is the key colour.
-const Legend Colours = {{'.', 0xFFFFFF}, {'r', 0xFF0000}, {'b', 0x0000FF},
-                        {'#', 0x000000}, {'m', 0xFF00FF}, {'g', 0x00FF00}};
+const TPixelLegend Colours = {{'.', 0xFFFFFF}, {'r', 0xFF0000}, {'b', 0x0000FF},
+                              {'#', 0x000000}, {'m', 0xFF00FF}, {'g', 0x00FF00}};
 const std::vector<std::string> Strip = {
     "rrmm#mm#",
     "rrmmm##m",
@@ -74,7 +48,7 @@ const std::vector<std::string> NormalGolden = {
 } // namespace
 
 TEST(TImageList, BuiltFromAMaskedBmpOrAKeyColourDrawsTheSameGolden) {
-    TBitmap strip = Decoded(EncodeBmp(FromArt(Strip, Colours), 24));
+    TBitmap strip = Decoded(EncodeBmp(FromPixelArt(Strip, Colours), 24));
     std::vector<std::string> maskArt;
     for (const std::string& row : Strip) {
         std::string m;
@@ -82,50 +56,50 @@ TEST(TImageList, BuiltFromAMaskedBmpOrAKeyColourDrawsTheSameGolden) {
             m += c == 'm' ? '.' : '#';
         maskArt.push_back(m);
     }
-    TBitmap mask = Decoded(EncodeBmp(FromArt(maskArt, Colours), 24));
+    TBitmap mask = Decoded(EncodeBmp(FromPixelArt(maskArt, Colours), 24));
 
     TImageList fromMask(nullptr);
     fromMask.SetWidth(4);
     fromMask.SetHeight(4);
     EXPECT_EQ(fromMask.Add(&strip, &mask), 0);
     EXPECT_EQ(fromMask.Count(), 2);
-    EXPECT_EQ(ToArt(DrawBoth(fromMask, true), Colours), NormalGolden);
+    EXPECT_EQ(PixelArt(DrawBoth(fromMask, true), Colours), NormalGolden);
 
     TImageList fromKey(nullptr);
     fromKey.SetWidth(4);
     fromKey.SetHeight(4);
     EXPECT_EQ(fromKey.AddMasked(&strip, TColor(0xFF00FF)), 0);
-    EXPECT_EQ(ToArt(DrawBoth(fromKey, true), Colours), NormalGolden);
+    EXPECT_EQ(PixelArt(DrawBoth(fromKey, true), Colours), NormalGolden);
 
     // A background colour fills the transparent pixels; a bad index draws nothing.
     fromKey.SetBkColor(clLime);
     TBitmap target = DrawBoth(fromKey, true);
     fromKey.Draw(target.Canvas(), 0, 0, 7);
-    EXPECT_EQ(ToArt(target, Colours), (std::vector<std::string>{
-                                          "rrgg.#gg#",
-                                          "rrgg.g##g",
-                                          "ggbb.g##g",
-                                          "ggbb.#gg#",
-                                      }));
+    EXPECT_EQ(PixelArt(target, Colours), (std::vector<std::string>{
+                                             "rrgg.#gg#",
+                                             "rrgg.g##g",
+                                             "ggbb.g##g",
+                                             "ggbb.#gg#",
+                                         }));
 }
 
 TEST(TImageList, DisabledImagesAreLightGraysOfTheirBrightness) {
-    TBitmap strip = FromArt(Strip, Colours);
+    TBitmap strip = FromPixelArt(Strip, Colours);
     TImageList list(nullptr);
     list.SetWidth(4);
     list.SetHeight(4);
     list.AddMasked(&strip, clDefault); // bottom-left pixel: the key colour
     // Gray = 112 + luma / 2 with luma = (30 R + 59 G + 11 B) / 100.
-    Legend grays = Colours;
-    grays['R'] = 0x969696; // red: luma 76
-    grays['B'] = 0x7E7E7E; // blue: luma 28
-    grays['K'] = 0x707070; // black: luma 0
-    EXPECT_EQ(ToArt(DrawBoth(list, false), grays), (std::vector<std::string>{
-                                                       "RR...K..K",
-                                                       "RR....KK.",
-                                                       "..BB..KK.",
-                                                       "..BB.K..K",
-                                                   }));
+    TPixelLegend grays = Colours;
+    grays.push_back({'R', 0x969696}); // red: luma 76
+    grays.push_back({'B', 0x7E7E7E}); // blue: luma 28
+    grays.push_back({'K', 0x707070}); // black: luma 0
+    EXPECT_EQ(PixelArt(DrawBoth(list, false), grays), (std::vector<std::string>{
+                                                          "RR...K..K",
+                                                          "RR....KK.",
+                                                          "..BB..KK.",
+                                                          "..BB.K..K",
+                                                      }));
 }
 
 TEST(TImageList, PngAlphaIsBlendedOverTheCanvas) {

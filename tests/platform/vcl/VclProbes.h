@@ -7,6 +7,7 @@
 #include "platform/vcl/TApplication.h"
 #include "platform/vcl/TCustomForm.h"
 #include "platform/vcl/TGraphicControl.h"
+#include "tests/support/pictures/PixelArt.h"
 
 #include <gtest/gtest.h>
 
@@ -211,7 +212,7 @@ protected:
         return f;
     }
     static TPoint Centre(TControl* C) { return C->ClientToScreen({C->Width() / 2, C->Height() / 2}); }
-    static uint32_t Pixel(const TBitmap& B, int X, int Y) { return B.ScanLine(Y)[X] & 0xFFFFFF; }
+    static uint32_t Pixel(const TBitmap& B, int X, int Y) { return PixelAt(B, X, Y); }
     static uint32_t Rgb(TColor C) { return ColorToPixel(C) & 0xFFFFFF; }
 
     THeadlessSession Session;

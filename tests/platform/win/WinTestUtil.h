@@ -3,6 +3,7 @@
 #include "platform/backend/headless/THeadlessSession.h"
 #include "platform/backend/headless/TMessageRecorder.h"
 #include "platform/win/WinApi.h"
+#include "tests/support/pictures/PixelArt.h"
 
 #include <functional>
 
@@ -24,8 +25,4 @@ inline bool NcInsets(TMessage& m, int l, int t, int r, int b) {
     auto* p = LParamToPtr<TNCCalcSizeParams>(m.LParam);
     p->rgrc[0] = {p->rgrc[0].Left + l, p->rgrc[0].Top + t, p->rgrc[0].Right - r, p->rgrc[0].Bottom - b};
     return true;
-}
-
-inline uint32_t PixelAt(const TBitmap& b, int x, int y) {
-    return b.ScanLine(y)[x] & 0xFFFFFF;
 }

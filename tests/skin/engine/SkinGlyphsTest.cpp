@@ -1,6 +1,7 @@
 #include "skin/engine/SkinGlyphs.h"
 #include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TCanvas.h"
+#include "tests/support/pictures/PixelArt.h"
 
 #include <gtest/gtest.h>
 
@@ -15,16 +16,7 @@ namespace {
 std::vector<std::string> Art(int w, int h, const std::function<void(TCanvas*)>& draw) {
     TBitmap b(w, h);
     draw(b.Canvas());
-    std::vector<std::string> rows;
-    for (int y = 0; y < h; ++y) {
-        std::string row;
-        for (int x = 0; x < w; ++x) {
-            const uint32_t p = b.ScanLine(y)[x] & 0xFFFFFF;
-            row += p == 0xFF0000 ? '#' : p == 0x0000FF ? 'b' : p == 0xFFFFFF ? '.' : '?';
-        }
-        rows.push_back(row);
-    }
-    return rows;
+    return PixelArt(b, {{'#', 0xFF0000}, {'b', 0x0000FF}, {'.', 0xFFFFFF}});
 }
 
 using Rows = std::vector<std::string>;
