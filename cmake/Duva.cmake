@@ -54,6 +54,12 @@ function(duva_library target)
   add_library(${target} STATIC ${sources})
   target_include_directories(${target} PUBLIC ${CMAKE_SOURCE_DIR})
   target_link_libraries(${target} PUBLIC ${ARG_DEPENDS} Threads::Threads PRIVATE ${ARG_PRIVATE})
+  # The program's own libraries (not the tests' helpers), for the test that
+  # links them all into one program.
+  file(RELATIVE_PATH folder ${CMAKE_SOURCE_DIR} ${CMAKE_CURRENT_SOURCE_DIR})
+  if(NOT folder MATCHES "^tests/")
+    set_property(GLOBAL APPEND PROPERTY DUVA_TREE_LIBRARIES ${target})
+  endif()
 endfunction()
 
 # duva_test(<target> [DEPENDS <targets>...] [NO_MAIN] [TIMEOUT <s>] [SERIAL])

@@ -1,68 +1,113 @@
 #include "platform/sys/Shell.h"
 
-#include <cstdio>
+#include <cerrno>
 #include <cstdlib>
+#include <fcntl.h>
+#include <iostream>
 #include <mutex>
-#include <thread>
-
-#include <spawn.h>
 #include <sys/wait.h>
-
-extern char** environ;
+#include <unistd.h>
 
 namespace {
 
-std::mutex SeamLock;
-TShellOpener Opener;
-TPowerOffHandler PowerOffHandler;
+// Guards the installed opener, power-off handler and log; each is copied
+// out before it is called.
+std::mutex gSeamLock;
+TShellOpener gOpener;
+TPowerOffHandler gPowerOffHandler;
+TPowerOffLog gPowerOffLog;
 
 } // namespace
 
-bool StartDetached(const std::vector<std::string>& argv) {
-    if (argv.empty()) return false;
-    std::vector<char*> args;
-    for (const auto& a : argv)
-        args.push_back(const_cast<char*>(a.c_str()));
-    args.push_back(nullptr);
-    pid_t pid = 0;
-    if (posix_spawnp(&pid, args[0], nullptr, nullptr, args.data(), environ) != 0) return false;
-    std::thread([pid] {
-        int status;
-        waitpid(pid, &status, 0);
-    }).detach();
-    return true;
-}
-
-bool ShellOpen(const std::string& target) {
+bool ShellOpen(const std::string& Target) {
     TShellOpener opener;
     {
-        std::lock_guard lock(SeamLock);
-        opener = Opener;
+        std::lock_guard guard(gSeamLock);
+        opener = gOpener;
     }
-    if (opener) return opener(target);
-    return StartDetached({"xdg-open", target});
+    return opener ? opener(Target) : StartDetached({"xdg-open", Target});
 }
 
-void SetShellOpener(TShellOpener opener) {
-    std::lock_guard lock(SeamLock);
-    Opener = std::move(opener);
+TShellOpener SetShellOpener(TShellOpener Opener) {
+    std::lock_guard guard(gSeamLock);
+    std::swap(gOpener, Opener);
+    return Opener;
 }
 
 bool PowerOff() {
     TPowerOffHandler handler;
+    TPowerOffLog log;
     {
-        std::lock_guard lock(SeamLock);
-        handler = PowerOffHandler;
+        std::lock_guard guard(gSeamLock);
+        handler = gPowerOffHandler;
+        log = gPowerOffLog;
     }
-    if (handler) return handler();
+    if (!log) log = [](const std::string& line) { std::clog << line << std::endl; };
     if (std::getenv("DUVA_NO_POWEROFF")) {
-        std::fprintf(stderr, "power off requested (DUVA_NO_POWEROFF is set: not powering off)\n");
+        log("Power-off requested; skipped because DUVA_NO_POWEROFF is set");
         return true;
     }
-    return StartDetached({"systemctl", "poweroff"});
+    log("Powering off");
+    bool ok = handler ? handler() : StartDetached({"systemctl", "poweroff"});
+    if (!ok) log("Power-off failed");
+    return ok;
 }
 
-void SetPowerOffHandler(TPowerOffHandler handler) {
-    std::lock_guard lock(SeamLock);
-    PowerOffHandler = std::move(handler);
+TPowerOffHandler SetPowerOffHandler(TPowerOffHandler Handler) {
+    std::lock_guard guard(gSeamLock);
+    std::swap(gPowerOffHandler, Handler);
+    return Handler;
+}
+
+TPowerOffLog SetPowerOffLog(TPowerOffLog Log) {
+    std::lock_guard guard(gSeamLock);
+    std::swap(gPowerOffLog, Log);
+    return Log;
+}
+
+bool StartDetached(const std::vector<std::string>& Argv) {
+    if (Argv.empty()) return false;
+    // Everything the children need is prepared before fork: after it only
+    // async-signal-safe calls are made.
+    std::vector<char*> args;
+    for (const std::string& a : Argv)
+        args.push_back(const_cast<char*>(a.c_str()));
+    args.push_back(nullptr);
+    int report[2];
+    if (pipe2(report, O_CLOEXEC) != 0) return false;
+    pid_t child = fork();
+    if (child < 0) {
+        close(report[0]);
+        close(report[1]);
+        return false;
+    }
+    if (child == 0) {
+        // The middle process exits at once, so the program is adopted by init
+        // and leaves no zombie; the grandchild reports a failed exec through
+        // the pipe, which a successful exec closes.
+        close(report[0]);
+        setsid();
+        pid_t grandchild = fork();
+        if (grandchild == 0) {
+            execvp(args[0], args.data());
+            int err = errno;
+            (void)!write(report[1], &err, sizeof err);
+            _exit(127);
+        }
+        if (grandchild < 0) {
+            int err = errno;
+            (void)!write(report[1], &err, sizeof err);
+        }
+        _exit(0);
+    }
+    close(report[1]);
+    int status = 0;
+    while (waitpid(child, &status, 0) < 0 && errno == EINTR) {
+    }
+    int err = 0;
+    ssize_t n;
+    while ((n = read(report[0], &err, sizeof err)) < 0 && errno == EINTR) {
+    }
+    close(report[0]);
+    return n == 0;
 }

@@ -1,14 +1,13 @@
 #pragma once
 
 #include "platform/base/Types.h"
+#include "platform/win/WinConst.h"
 
 #include <cstdint>
 
 // Message numbers of the common controls (tab, tree, list view and header)
 // that hosts send to the standard controls or rewrite in their window
-// procedures, and the scroll request codes of WM_HSCROLL and WM_VSCROLL.
-// A scroll request carries its code in the low half of WParam and, for
-// SB_THUMBPOSITION and SB_THUMBTRACK, the position in the high half.
+// procedures. The scroll request codes are the window system's (WinConst.h).
 
 constexpr uint32_t TCM_GETITEMCOUNT = 0x1304;
 constexpr uint32_t TCM_GETITEMRECT = 0x130A; // WParam tab index, LParam TRect*
@@ -41,19 +40,3 @@ struct THDHitTestInfo {
     uint32_t flags = 0;
     int iItem = -1;
 };
-
-constexpr int SB_LINEUP = 0;
-constexpr int SB_LINELEFT = 0;
-constexpr int SB_LINEDOWN = 1;
-constexpr int SB_LINERIGHT = 1;
-constexpr int SB_PAGEUP = 2;
-constexpr int SB_PAGELEFT = 2;
-constexpr int SB_PAGEDOWN = 3;
-constexpr int SB_PAGERIGHT = 3;
-constexpr int SB_THUMBPOSITION = 4;
-constexpr int SB_THUMBTRACK = 5;
-constexpr int SB_TOP = 6;
-constexpr int SB_LEFT = 6;
-constexpr int SB_BOTTOM = 7;
-constexpr int SB_RIGHT = 7;
-constexpr int SB_ENDSCROLL = 8;

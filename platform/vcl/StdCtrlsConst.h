@@ -1,9 +1,12 @@
 #pragma once
 
+#include "platform/win/WinConst.h"
+
 #include <cstdint>
 
 // Messages and styles of the standard edit and list box, with the numbers the
-// window system's callers know them by.
+// window system's callers know them by. The scroll request codes are the
+// window system's (WinConst.h).
 
 constexpr uint32_t WM_CUT = 0x0300;
 constexpr uint32_t WM_COPY = 0x0301;
@@ -47,15 +50,3 @@ constexpr uint32_t LBS_OWNERDRAWFIXED = 0x0010;
 constexpr uint32_t LBS_MULTIPLESEL = 0x0008;
 constexpr uint32_t LBS_MULTICOLUMN = 0x0200;
 constexpr uint32_t LBS_EXTENDEDSEL = 0x0800;
-
-constexpr int SB_LINEUP = 0;
-constexpr int SB_LINELEFT = 0;
-constexpr int SB_LINEDOWN = 1;
-constexpr int SB_LINERIGHT = 1;
-constexpr int SB_PAGEUP = 2;
-constexpr int SB_PAGEDOWN = 3;
-constexpr int SB_THUMBPOSITION = 4;
-constexpr int SB_THUMBTRACK = 5;
-constexpr int SB_TOP = 6;
-constexpr int SB_BOTTOM = 7;
-constexpr int SB_ENDSCROLL = 8;

@@ -272,6 +272,24 @@ constexpr uint32_t SIF_POS = 0x0004;
 constexpr uint32_t SIF_DISABLENOSCROLL = 0x0008;
 constexpr uint32_t SIF_TRACKPOS = 0x0010;
 constexpr uint32_t SIF_ALL = SIF_RANGE | SIF_PAGE | SIF_POS | SIF_TRACKPOS;
+// Scroll requests of WM_HSCROLL and WM_VSCROLL: the code in the low half of
+// WParam and, for SB_THUMBPOSITION and SB_THUMBTRACK, the position in the
+// high half.
+constexpr int SB_LINEUP = 0;
+constexpr int SB_LINELEFT = 0;
+constexpr int SB_LINEDOWN = 1;
+constexpr int SB_LINERIGHT = 1;
+constexpr int SB_PAGEUP = 2;
+constexpr int SB_PAGELEFT = 2;
+constexpr int SB_PAGEDOWN = 3;
+constexpr int SB_PAGERIGHT = 3;
+constexpr int SB_THUMBPOSITION = 4;
+constexpr int SB_THUMBTRACK = 5;
+constexpr int SB_TOP = 6;
+constexpr int SB_LEFT = 6;
+constexpr int SB_BOTTOM = 7;
+constexpr int SB_RIGHT = 7;
+constexpr int SB_ENDSCROLL = 8;
 
 // Layered windows
 constexpr uint32_t LWA_COLORKEY = 0x0001;

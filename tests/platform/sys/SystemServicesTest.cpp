@@ -4,8 +4,17 @@
 
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cmath>
 #include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <thread>
+
+#include <unistd.h>
+
+namespace fs = std::filesystem;
 
 TEST(ProgramFolder, ComesFromTheRunningExecutable) {
     std::string name = GetExeName();
@@ -34,24 +43,56 @@ TEST(DynamicLibrary, LoadsBindsAndReportsTheLoadersText) {
     EXPECT_NE(error.find("/nonexistent/libnothing.so.1"), std::string::npos);
 }
 
-TEST(Shell, OpenerAndPowerOffAreReplaceableAndPowerOffOnlyLogsInTests) {
-    std::string opened;
-    SetShellOpener([&](const std::string& target) {
-        opened = target;
+TEST(Shell, ReplaceableOpenerReceivesTheTargetWhole) {
+    std::vector<std::string> seen;
+    TShellOpener previous = SetShellOpener([&](const std::string& t) {
+        seen.push_back(t);
         return true;
     });
-    EXPECT_TRUE(ShellOpen("/tmp/a folder; rm -rf x"));
-    EXPECT_EQ(opened, "/tmp/a folder; rm -rf x");
-    SetShellOpener(nullptr);
+    const std::string path = "/tmp/my \"quoted\" folder/it's here; rm -rf x";
+    EXPECT_TRUE(ShellOpen(path));
+    SetShellOpener(previous);
+    EXPECT_EQ(seen, std::vector<std::string>{path});
+}
 
-    ASSERT_NE(std::getenv("DUVA_NO_POWEROFF"), nullptr);
-    EXPECT_TRUE(PowerOff());
-    int calls = 0;
-    SetPowerOffHandler([&] { return ++calls, false; });
-    EXPECT_FALSE(PowerOff());
-    EXPECT_EQ(calls, 1);
-    SetPowerOffHandler(nullptr);
+TEST(Shell, StartDetachedPassesAPathWithSpacesAndQuotesAsOneArgument) {
+    fs::path dir = fs::temp_directory_path() / ("duva-spawn-" + std::to_string(::getpid()));
+    fs::create_directories(dir);
+    fs::path out = dir / "argv.txt";
+    const std::string path = "/tmp/a b/\"c\" 'd' $HOME;e";
+    // The recorder writes its argument count and first argument, then renames
+    // the file into place so a partial write is never read.
+    std::string script = "printf '%s\\n%s' \"$#\" \"$1\" > \"" + out.string() + ".part\" && mv \"" +
+                         out.string() + ".part\" \"" + out.string() + "\"";
+    ASSERT_TRUE(StartDetached({"/bin/sh", "-c", script, "recorder", path}));
+    for (int i = 0; i < 500 && !fs::exists(out); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    std::ifstream in(out);
+    std::stringstream text;
+    text << in.rdbuf();
+    EXPECT_EQ(text.str(), "1\n" + path);
+    fs::remove_all(dir);
 
+    EXPECT_FALSE(StartDetached({"/nonexistent/duva-no-such-program"}));
     EXPECT_FALSE(StartDetached({"duva-no-such-program-anywhere"}));
-    EXPECT_TRUE(StartDetached({"true"}));
+    EXPECT_FALSE(StartDetached({}));
+}
+
+// The guard variable is checked before any handler: an installed handler is
+// never reached while it is set.
+TEST(Shell, UnderTheGuardVariablePowerOffOnlyLogs) {
+    ASSERT_NE(std::getenv("DUVA_NO_POWEROFF"), nullptr);
+    bool called = false;
+    std::vector<std::string> log;
+    auto oldHandler = SetPowerOffHandler([&] {
+        called = true;
+        return true;
+    });
+    auto oldLog = SetPowerOffLog([&](const std::string& l) { log.push_back(l); });
+    EXPECT_TRUE(PowerOff());
+    SetPowerOffHandler(oldHandler);
+    SetPowerOffLog(oldLog);
+    EXPECT_FALSE(called);
+    ASSERT_EQ(log.size(), 1u);
+    EXPECT_NE(log[0].find("DUVA_NO_POWEROFF"), std::string::npos);
 }
