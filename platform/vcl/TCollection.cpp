@@ -1,6 +1,7 @@
 #include "platform/vcl/TCollection.h"
 
 #include "platform/base/Exception.h"
+#include "platform/base/ScopeGuard.h"
 
 #include <algorithm>
 
@@ -59,15 +60,9 @@ TCollectionItem* TCollection::Add() {
 
 TCollectionItem* TCollection::Insert(int Index) {
     BeginUpdate();
-    TCollectionItem* item;
-    try {
-        item = Add();
-        item->SetIndex(Index);
-    } catch (...) {
-        EndUpdate();
-        throw;
-    }
-    EndUpdate();
+    TScopeGuard endUpdate([this] { EndUpdate(); });
+    TCollectionItem* item = Add();
+    item->SetIndex(Index);
     return item;
 }
 
@@ -110,15 +105,10 @@ void TCollection::Assign(const TPersistent* Source) {
         return;
     }
     BeginUpdate();
-    try {
-        Clear();
-        for (TCollectionItem* item : other->FItems)
-            Add()->Assign(item);
-    } catch (...) {
-        EndUpdate();
-        throw;
-    }
-    EndUpdate();
+    TScopeGuard endUpdate([this] { EndUpdate(); });
+    Clear();
+    for (TCollectionItem* item : other->FItems)
+        Add()->Assign(item);
 }
 
 void TCollection::Update(TCollectionItem*) {}

@@ -1,6 +1,7 @@
 #include "platform/vcl/TComponent.h"
 
 #include "platform/vcl/TComponentReader.h"
+#include "platform/vcl/TComponentRef.h"
 
 #include <algorithm>
 #include <cctype>
@@ -135,7 +136,12 @@ void TComponent::RemoveFreeNotification(TComponent* AComponent) {
 }
 
 void TComponent::Notification(TComponent* AComponent, TOperation Operation) {
-    if (Operation == opRemove && AComponent) RemoveFreeNotification(AComponent);
+    if (Operation == opRemove && AComponent) {
+        RemoveFreeNotification(AComponent);
+        // A cleared reference's handler may set others.
+        for (size_t i = FRefs.size(); i-- > 0;)
+            if (i < FRefs.size() && FRefs[i]->Target() == AComponent) FRefs[i]->TargetRemoved();
+    }
     // Owned components hear of each other's removal through their owner; the
     // list may shrink while a handler runs.
     for (size_t i = FComponents.size(); i-- > 0;) {

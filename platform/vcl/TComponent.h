@@ -14,6 +14,7 @@
 #include <vector>
 
 class TComponent;
+class TComponentRefBase;
 
 enum TOperation { opInsert, opRemove };
 
@@ -69,18 +70,6 @@ public:
     void FreeNotification(TComponent* AComponent);
     void RemoveFreeNotification(TComponent* AComponent);
 
-protected:
-    // Points Field at Value, moving this component's free notification from the
-    // old target to the new one; false when Field already was Value.
-    template <class T> bool ReferTo(T*& Field, T* Value) {
-        if (Field == Value) return false;
-        if (Field) Field->RemoveFreeNotification(this);
-        Field = Value;
-        if (Field) Field->FreeNotification(this);
-        return true;
-    }
-
-public:
     // The component a description nests this one in (a control's parent, a
     // menu item's parent item); the reader sets it, the writer asks for it.
     virtual void SetParentComponent(TComponent* Value);
@@ -114,6 +103,8 @@ public:
     bool FreePending() const { return FFreePending; }
 
 protected:
+    // opRemove also clears this component's TComponentRef members that point
+    // at AComponent; an override calls the inherited one first.
     virtual void Notification(TComponent* AComponent, TOperation Operation);
     virtual void ValidateRename(TComponent* AComponent, const std::string& CurName,
                                 const std::string& NewName);
@@ -122,12 +113,14 @@ protected:
     void SetComponentStateItem(TComponentStateItem Item, bool On);
 
 private:
+    friend class TComponentRefBase;
     void Teardown();
     void RemoveNotifications();
 
     TComponent* FOwner = nullptr;
     std::vector<TComponent*> FComponents;
     std::vector<TComponent*> FFreeNotifies;
+    std::vector<TComponentRefBase*> FRefs; // the TComponentRef members of this component
     std::string FName;
     intptr_t FTag = 0;
     TComponentState FComponentState;

@@ -1,5 +1,6 @@
 #include "platform/vcl/TComponentReader.h"
 
+#include "platform/base/ScopeGuard.h"
 #include "platform/vcl/TClassRegistry.h"
 #include "platform/vcl/TDescriptionReader.h"
 #include "platform/vcl/TFormResources.h"
@@ -78,12 +79,9 @@ private:
                 throw EDescriptionError(D.Line, "class " + D.ClassName + " cannot be created");
             Guard(D.Line, [&] {
                 comp = info->Create(FRoot);
-                try {
-                    comp->SetName(D.Name);
-                } catch (...) {
-                    comp->Free();
-                    throw;
-                }
+                TScopeGuard freeOnFailure([&] { comp->Free(); });
+                comp->SetName(D.Name);
+                freeOnFailure.Dismiss();
             });
         }
         Begin(comp);
@@ -141,20 +139,14 @@ private:
                 throw EDescriptionError(P.Line, "a collection expected for property \"" + Prop->Name + "\"");
             TCollection* coll = Prop->GetCollection(Object);
             coll->BeginUpdate();
-            try {
-                coll->Clear();
-                for (const TDescItem& item : v.Items) {
-                    TCollectionItem* it = coll->Add();
-                    const TClassInfo* itemClass = ClassRegistry().ClassOf(it);
-                    if (!itemClass)
-                        throw EDescriptionError(item.Line, "class " + it->ClassName() + " not found");
-                    Apply(ToVoid(static_cast<TPersistent*>(it)), itemClass, nullptr, item.Properties);
-                }
-            } catch (...) {
-                coll->EndUpdate();
-                throw;
+            TScopeGuard endUpdate([&] { coll->EndUpdate(); });
+            coll->Clear();
+            for (const TDescItem& item : v.Items) {
+                TCollectionItem* it = coll->Add();
+                const TClassInfo* itemClass = ClassRegistry().ClassOf(it);
+                if (!itemClass) throw EDescriptionError(item.Line, "class " + it->ClassName() + " not found");
+                Apply(ToVoid(static_cast<TPersistent*>(it)), itemClass, nullptr, item.Properties);
             }
-            coll->EndUpdate();
             return;
         }
         case TPropKind::Reference:

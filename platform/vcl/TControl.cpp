@@ -302,12 +302,7 @@ void TControl::SetParentShowHint(bool Value) {
 }
 
 void TControl::SetPopupMenu(TPopupMenu* Value) {
-    ReferTo(FPopupMenu, Value);
-}
-
-void TControl::Notification(TComponent* AComponent, TOperation Operation) {
-    TComponent::Notification(AComponent, Operation);
-    if (Operation == opRemove && AComponent == FPopupMenu) FPopupMenu = nullptr;
+    FPopupMenu.Set(Value);
 }
 
 bool TControl::MouseCapture() const {

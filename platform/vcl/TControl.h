@@ -4,6 +4,7 @@
 #include "platform/base/Types.h"
 #include "platform/gdi/TFont.h"
 #include "platform/vcl/TComponent.h"
+#include "platform/vcl/TComponentRef.h"
 #include "platform/vcl/VclMessages.h"
 #include "platform/vcl/VclTypes.h"
 #include "platform/win/WinApi.h"
@@ -226,7 +227,6 @@ protected:
     virtual void Resize();
     virtual void VisibleChanging() {}
     virtual void Changed();
-    void Notification(TComponent* AComponent, TOperation Operation) override;
 
     virtual void WMPaint(TMessage& Message);
     void WMMouseButton(TMessage& Message, TMouseButton Button, bool Down, bool Double);
@@ -270,7 +270,7 @@ protected:
     std::string FHint;
     bool FShowHint = false;
     bool FParentShowHint = true;
-    TPopupMenu* FPopupMenu = nullptr;
+    TComponentRef<TPopupMenu> FPopupMenu{this};
     bool FAnchorMove = false;
     // Distances kept by anchors: left, top, right and bottom gaps, and the
     // parent size they were measured at; the centre for unanchored sides.

@@ -1,5 +1,6 @@
 #include "platform/vcl/TCustomControl.h"
 
+#include "platform/base/ScopeGuard.h"
 #include "platform/gdi/Gdi.h"
 
 TCustomControl::TCustomControl(TComponent* AOwner) : TWinControl(AOwner) {}
@@ -30,17 +31,12 @@ void TCustomControl::PaintWindow(HDC DC) {
     int saved = SaveDC(DC);
     FPainting = true;
     FCanvas.SetHandle(DC);
-    try {
-        Paint();
-    } catch (...) {
+    TScopeGuard release([&] {
         FCanvas.SetHandle(nullptr);
         FPainting = false;
         RestoreDC(DC, saved);
-        throw;
-    }
-    FCanvas.SetHandle(nullptr);
-    FPainting = false;
-    RestoreDC(DC, saved);
+    });
+    Paint();
 }
 
 void TCustomControl::DestroyHandle() {

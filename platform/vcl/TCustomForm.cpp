@@ -1,5 +1,6 @@
 #include "platform/vcl/TCustomForm.h"
 
+#include "platform/base/ScopeGuard.h"
 #include "platform/vcl/TApplication.h"
 #include "platform/vcl/TComponentReader.h"
 #include "platform/vcl/TMenu.h"
@@ -54,7 +55,6 @@ void TCustomForm::Destroying() {
 void TCustomForm::Notification(TComponent* AComponent, TOperation Operation) {
     TCustomControl::Notification(AComponent, Operation);
     if (Operation != opRemove) return;
-    if (AComponent == FMenu) FMenu = nullptr;
     if (AComponent == FActiveControl) FActiveControl = nullptr;
     if (AComponent == FFocusedControl) FFocusedControl = nullptr;
 }
@@ -156,7 +156,7 @@ void TCustomForm::SetBorderIcons(TBorderIcons Value) {
 }
 
 void TCustomForm::SetMenu(TMainMenu* Value) {
-    ReferTo(FMenu, Value);
+    FMenu.Set(Value);
 }
 
 // ---- showing and closing
@@ -264,7 +264,15 @@ TModalResult TCustomForm::ShowModal() {
             }
         }
     FModalResult = mrNone;
-    try {
+    auto enableOthers = [&] {
+        for (HWND w : disabled)
+            EnableWindow(w, true);
+    };
+    {
+        TScopeGuard onFailure([&] {
+            enableOthers();
+            FFormState.Exclude(fsModal);
+        });
         Show();
         do {
             Application->HandleMessage();
@@ -273,14 +281,11 @@ TModalResult TCustomForm::ShowModal() {
             else if (FModalResult != mrNone)
                 CloseModal();
         } while (FModalResult == mrNone && !FreePending());
-    } catch (...) {
-        for (HWND w : disabled)
-            EnableWindow(w, true);
-        FFormState.Exclude(fsModal);
-        throw;
+        onFailure.Dismiss();
     }
-    for (HWND w : disabled)
-        EnableWindow(w, true);
+    // The others take input again before this form hides, so one of them
+    // can become active.
+    enableOthers();
     if (!FreePending()) Hide();
     FFormState.Exclude(fsModal);
     return FModalResult;

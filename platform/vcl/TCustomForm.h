@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/base/ScopeGuard.h"
 #include "platform/vcl/TCustomControl.h"
 
 class TMainMenu;
@@ -59,12 +60,9 @@ public:
     // Makes a T, reads the descriptions of T and its ancestors, then runs OnCreate.
     template <class T> static T* Create(TComponent* AOwner) {
         T* form = new T(AOwner);
-        try {
-            form->InitInheritedComponent();
-        } catch (...) {
-            form->Free();
-            throw;
-        }
+        TScopeGuard freeOnFailure([&] { form->Free(); });
+        form->InitInheritedComponent();
+        freeOnFailure.Dismiss();
         form->DoCreate();
         return form;
     }
@@ -149,7 +147,7 @@ private:
     bool FKeyPreview = false;
     bool FActive = false;
     bool FDestroyDone = false;
-    TMainMenu* FMenu = nullptr;
+    TComponentRef<TMainMenu> FMenu{this};
 
     friend class TWinControl;
 };

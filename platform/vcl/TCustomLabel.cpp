@@ -48,12 +48,7 @@ void TCustomLabel::SetShowAccelChar(bool Value) {
 }
 
 void TCustomLabel::SetFocusControl(TWinControl* Value) {
-    ReferTo(FFocusControl, Value);
-}
-
-void TCustomLabel::Notification(TComponent* AComponent, TOperation Operation) {
-    TGraphicControl::Notification(AComponent, Operation);
-    if (Operation == opRemove && AComponent == FFocusControl) FFocusControl = nullptr;
+    FFocusControl.Set(Value);
 }
 
 void TCustomLabel::SetAutoSize(bool Value) {

@@ -41,13 +41,12 @@ protected:
     // With AutoSize, takes the size of the text; a right-aligned label keeps its right edge.
     virtual void AdjustBounds();
     void Dispatch(TMessage& Message) override;
-    void Notification(TComponent* AComponent, TOperation Operation) override;
 
     TAlignment FAlignment = taLeftJustify;
     TTextLayout FLayout = tlTop;
     bool FWordWrap = false;
     bool FShowAccelChar = true;
-    TWinControl* FFocusControl = nullptr;
+    TComponentRef<TWinControl> FFocusControl{this};
 };
 
 class TLabel : public TCustomLabel {

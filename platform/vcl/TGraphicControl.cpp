@@ -1,5 +1,6 @@
 #include "platform/vcl/TGraphicControl.h"
 
+#include "platform/base/ScopeGuard.h"
 #include "platform/gdi/Gdi.h"
 
 void TGraphicControl::WMPaint(TMessage& Message) {
@@ -7,13 +8,9 @@ void TGraphicControl::WMPaint(TMessage& Message) {
     if (!dc) return;
     int saved = SaveDC(dc);
     FCanvas.SetHandle(dc);
-    try {
-        Paint();
-    } catch (...) {
+    TScopeGuard release([&] {
         FCanvas.SetHandle(nullptr);
         RestoreDC(dc, saved);
-        throw;
-    }
-    FCanvas.SetHandle(nullptr);
-    RestoreDC(dc, saved);
+    });
+    Paint();
 }

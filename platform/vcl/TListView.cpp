@@ -315,24 +315,11 @@ void TCustomListView::SetShowColumnHeaders(bool Value) {
 }
 
 void TCustomListView::SetSmallImages(TCustomImageList* Value) {
-    if (ReferTo(FSmallImages, Value)) ContentChanged();
+    if (FSmallImages.Set(Value)) ContentChanged();
 }
 
 void TCustomListView::SetLargeImages(TCustomImageList* Value) {
-    if (ReferTo(FLargeImages, Value)) ContentChanged();
-}
-
-void TCustomListView::Notification(TComponent* AComponent, TOperation Operation) {
-    TCustomControl::Notification(AComponent, Operation);
-    if (Operation != opRemove) return;
-    if (AComponent == FSmallImages) {
-        FSmallImages = nullptr;
-        ContentChanged();
-    }
-    if (AComponent == FLargeImages) {
-        FLargeImages = nullptr;
-        ContentChanged();
-    }
+    if (FLargeImages.Set(Value)) ContentChanged();
 }
 
 void TCustomListView::SetRowSelect(bool Value) {
@@ -388,7 +375,7 @@ int TCustomListView::HeaderHeight() const {
 }
 
 int TCustomListView::ImageWidth(bool Large) const {
-    TCustomImageList* images = Large ? FLargeImages : FSmallImages;
+    TCustomImageList* images = Large ? FLargeImages.Get() : FSmallImages.Get();
     return images ? images->Width() : 0;
 }
 

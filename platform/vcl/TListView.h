@@ -128,7 +128,6 @@ protected:
     void KeyPress(char32_t& Key) override;
     void Resize() override;
     void CreateWnd() override;
-    void Notification(TComponent* AComponent, TOperation Operation) override;
 
     // Layout, scroll state, header and picture after any change.
     void ContentChanged();
@@ -164,8 +163,8 @@ private:
     TListHeader* FHeader = nullptr;
     TViewStyle FViewStyle = vsIcon;
     bool FShowColumnHeaders = true;
-    TCustomImageList* FSmallImages = nullptr;
-    TCustomImageList* FLargeImages = nullptr;
+    TComponentRef<TCustomImageList> FSmallImages{this, [this] { ContentChanged(); }};
+    TComponentRef<TCustomImageList> FLargeImages{this, [this] { ContentChanged(); }};
     bool FRowSelect = false;
     bool FMultiSelect = false;
     bool FReadOnly = false;

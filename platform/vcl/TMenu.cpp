@@ -189,7 +189,7 @@ TMenu::~TMenu() {
 }
 
 void TMenu::SetImages(TCustomImageList* Value) {
-    if (!ReferTo(FImages, Value)) return;
+    if (!FImages.Set(Value)) return;
     if (OnChange) OnChange(this, nullptr, false);
 }
 
@@ -198,11 +198,6 @@ bool TMenu::IsShortCut(TShortCut Value) {
     if (!item) return false;
     item->Click();
     return true;
-}
-
-void TMenu::Notification(TComponent* AComponent, TOperation Operation) {
-    TComponent::Notification(AComponent, Operation);
-    if (Operation == opRemove && AComponent == FImages) FImages = nullptr;
 }
 
 namespace {
@@ -221,15 +216,10 @@ void TPopupMenu::Popup(int X, int Y) {
 }
 
 void TPopupMenu::SetPopupComponent(TComponent* Value) {
-    ReferTo(FPopupComponent, Value);
+    FPopupComponent.Set(Value);
 }
 
 TPopupMenu::TPresenter TPopupMenu::SetPresenter(TPresenter Value) {
     std::swap(Presenter(), Value);
     return Value;
-}
-
-void TPopupMenu::Notification(TComponent* AComponent, TOperation Operation) {
-    TMenu::Notification(AComponent, Operation);
-    if (Operation == opRemove && AComponent == FPopupComponent) FPopupComponent = nullptr;
 }

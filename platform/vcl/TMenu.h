@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/vcl/TComponent.h"
+#include "platform/vcl/TComponentRef.h"
 #include "platform/vcl/VclTypes.h"
 
 #include <functional>
@@ -99,12 +100,10 @@ public:
     TMenuChangeEvent OnChange;
 
 protected:
-    void Notification(TComponent* AComponent, TOperation Operation) override;
-
 private:
     friend class TMenuItem;
     TMenuItem* FItems;
-    TCustomImageList* FImages = nullptr;
+    TComponentRef<TCustomImageList> FImages{this};
 };
 
 class TMainMenu : public TMenu {
@@ -130,10 +129,8 @@ public:
     static TPresenter SetPresenter(TPresenter Presenter);
 
 protected:
-    void Notification(TComponent* AComponent, TOperation Operation) override;
-
 private:
     TPoint FPopupPoint{-1, -1};
-    TComponent* FPopupComponent = nullptr;
+    TComponentRef<TComponent> FPopupComponent{this};
     bool FAutoPopup = true;
 };

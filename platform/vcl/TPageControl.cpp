@@ -349,15 +349,7 @@ void TPageControl::SetTabHeight(int Value) {
 }
 
 void TPageControl::SetImages(TCustomImageList* Value) {
-    if (ReferTo(FImages, Value)) TabsChanged();
-}
-
-void TPageControl::Notification(TComponent* AComponent, TOperation Operation) {
-    TCustomControl::Notification(AComponent, Operation);
-    if (Operation == opRemove && AComponent == FImages) {
-        FImages = nullptr;
-        TabsChanged();
-    }
+    if (FImages.Set(Value)) TabsChanged();
 }
 
 void TPageControl::Resize() {

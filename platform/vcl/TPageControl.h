@@ -81,7 +81,6 @@ protected:
     void Paint() override;
     void KeyDown(uint16_t& Key, TShiftState Shift) override;
     void AdjustClientRect(TRect& Rect) override;
-    void Notification(TComponent* AComponent, TOperation Operation) override;
     void Resize() override;
     void Loaded() override;
     // Recomputes the tab layout and realigns the pages.
@@ -114,7 +113,7 @@ private:
     int FTabHeight = 0;
     int FItemWidth = 0;
     int FItemHeight = 0;
-    TCustomImageList* FImages = nullptr;
+    TComponentRef<TCustomImageList> FImages{this, [this] { TabsChanged(); }};
     int FFirstVisible = 0;
     int FRows = 1;
     int FAreaThickness = 0;

@@ -41,15 +41,7 @@ TControl* TSplitter::FindControl() const {
 }
 
 void TSplitter::SetControl(TControl* Value) {
-    ReferTo(FControl, Value);
-}
-
-void TSplitter::Notification(TComponent* AComponent, TOperation Operation) {
-    TGraphicControl::Notification(AComponent, Operation);
-    if (Operation == opRemove && AComponent == FControl) {
-        FControl = nullptr;
-        FDragging = false;
-    }
+    FControl.Set(Value);
 }
 
 void TSplitter::RequestAlign() {

@@ -21,13 +21,12 @@ protected:
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void MouseMove(TShiftState Shift, int X, int Y) override;
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
-    void Notification(TComponent* AComponent, TOperation Operation) override;
     // The cursor follows the direction the splitter moves in.
     void RequestAlign() override;
 
 private:
     void SetControl(TControl* Value);
-    TControl* FControl = nullptr;
+    TComponentRef<TControl> FControl{this, [this] { FDragging = false; }};
     int FMinSize = 30;
     int FMaxSize = 0;
     TPoint FDownPos;

@@ -345,24 +345,11 @@ void TCustomTreeView::NodesChanged() {
 // ---- properties
 
 void TCustomTreeView::SetImages(TCustomImageList* Value) {
-    if (ReferTo(FImages, Value)) NodesChanged();
+    if (FImages.Set(Value)) NodesChanged();
 }
 
 void TCustomTreeView::SetStateImages(TCustomImageList* Value) {
-    if (ReferTo(FStateImages, Value)) NodesChanged();
-}
-
-void TCustomTreeView::Notification(TComponent* AComponent, TOperation Operation) {
-    TCustomControl::Notification(AComponent, Operation);
-    if (Operation != opRemove) return;
-    if (AComponent == FImages) {
-        FImages = nullptr;
-        NodesChanged();
-    }
-    if (AComponent == FStateImages) {
-        FStateImages = nullptr;
-        NodesChanged();
-    }
+    if (FStateImages.Set(Value)) NodesChanged();
 }
 
 void TCustomTreeView::SetShowButtons(bool Value) {

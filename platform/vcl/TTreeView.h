@@ -97,7 +97,6 @@ protected:
     void DblClick() override;
     void Resize() override;
     void CreateWnd() override;
-    void Notification(TComponent* AComponent, TOperation Operation) override;
 
     // Rows, scroll ranges and the picture after a change of the nodes.
     void NodesChanged();
@@ -122,8 +121,8 @@ private:
 
     std::unique_ptr<TTreeNodes> FItems;
     TTreeNode* FSelected = nullptr;
-    TCustomImageList* FImages = nullptr;
-    TCustomImageList* FStateImages = nullptr;
+    TComponentRef<TCustomImageList> FImages{this, [this] { NodesChanged(); }};
+    TComponentRef<TCustomImageList> FStateImages{this, [this] { NodesChanged(); }};
     bool FShowButtons = true;
     bool FShowRoot = true;
     bool FShowLines = true;

@@ -1,5 +1,6 @@
 #include "platform/vcl/TWinControl.h"
 
+#include "platform/base/ScopeGuard.h"
 #include "platform/vcl/Mouse.h"
 #include "platform/vcl/TApplication.h"
 #include "platform/vcl/TCustomForm.h"
@@ -97,14 +98,11 @@ void TWinControl::HandleWindowMessage(HWND Wnd, TMessage& Message, const TCallNe
 
 void TWinControl::CreateHandle() {
     if (FHandle) return;
-    FControlState.Include(csCreating);
-    try {
+    {
+        FControlState.Include(csCreating);
+        TScopeGuard created([this] { FControlState.Exclude(csCreating); });
         CreateWnd();
-    } catch (...) {
-        FControlState.Exclude(csCreating);
-        throw;
     }
-    FControlState.Exclude(csCreating);
     UpdateBounds();
     for (TWinControl* child : std::vector<TWinControl*>(FWinControls))
         child->CreateHandle();
@@ -301,19 +299,14 @@ void TWinControl::AlignControl(TControl* AControl) {
     }
     FAligning = true;
     FAlignPending = false;
+    TScopeGuard aligned([this] { FAligning = false; });
     int passes = 0;
-    try {
-        do {
-            FAlignAgain = false;
-            TRect r = ClientRect();
-            AlignControls(AControl, r);
-            AControl = nullptr;
-        } while (FAlignAgain && ++passes < MaxAlignPasses);
-    } catch (...) {
-        FAligning = false;
-        throw;
-    }
-    FAligning = false;
+    do {
+        FAlignAgain = false;
+        TRect r = ClientRect();
+        AlignControls(AControl, r);
+        AControl = nullptr;
+    } while (FAlignAgain && ++passes < MaxAlignPasses);
 }
 
 void TWinControl::AdjustClientRect(TRect&) {}
