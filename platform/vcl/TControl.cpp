@@ -486,7 +486,17 @@ void TControl::DblClick() {
 }
 
 void TControl::CMEnabledChanged(TMessage&) {
+    SetVisualStateItem(vsEnabled, FEnabled);
     Invalidate();
+}
+
+void TControl::SetVisualStateItem(TVisualStateItem Item, bool On) {
+    if (FVisualState.Contains(Item) == On) return;
+    if (On)
+        FVisualState.Include(Item);
+    else
+        FVisualState.Exclude(Item);
+    VisualStateChanged(TVisualState{Item});
 }
 
 void TControl::CMVisibleChanged(TMessage&) {
@@ -526,10 +536,12 @@ void TControl::CMParentShowHintChanged(TMessage&) {
 }
 
 void TControl::CMMouseEnter(TMessage& Message) {
+    if (Message.LParam == reinterpret_cast<LPARAM>(this)) SetVisualStateItem(vsHot, true);
     if (FParent) FParent->Perform(CM_MOUSEENTER, 0, Message.LParam);
 }
 
 void TControl::CMMouseLeave(TMessage& Message) {
+    if (Message.LParam == reinterpret_cast<LPARAM>(this)) SetVisualStateItem(vsHot, false);
     if (FParent) FParent->Perform(CM_MOUSELEAVE, 0, Message.LParam);
 }
 

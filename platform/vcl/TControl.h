@@ -5,6 +5,7 @@
 #include "platform/gdi/TFont.h"
 #include "platform/vcl/TComponent.h"
 #include "platform/vcl/TComponentRef.h"
+#include "platform/vcl/TVisualState.h"
 #include "platform/vcl/VclMessages.h"
 #include "platform/vcl/VclTypes.h"
 #include "platform/win/WinApi.h"
@@ -182,6 +183,9 @@ public:
     void SetParentShowHint(bool Value);
     TPopupMenu* PopupMenu() const { return FPopupMenu; }
     void SetPopupMenu(TPopupMenu* Value);
+    // Enabled, focused and hot as the handlers last decided them; what the
+    // control's drawing reads (see TVisualState.h).
+    TVisualState VisualState() const { return FVisualState; }
     bool MouseCapture() const;
     void SetMouseCapture(bool Value);
 
@@ -226,6 +230,10 @@ protected:
     virtual void MouseMove(TShiftState Shift, int X, int Y);
     virtual void Resize();
     virtual void VisibleChanging() {}
+    // Only handlers call this; a change calls VisualStateChanged.
+    void SetVisualStateItem(TVisualStateItem Item, bool On);
+    // The flags that changed; a control whose look depends on them invalidates.
+    virtual void VisualStateChanged(TVisualState Changed) { (void)Changed; }
     virtual void Changed();
 
     virtual void WMPaint(TMessage& Message);
@@ -271,6 +279,7 @@ protected:
     bool FShowHint = false;
     bool FParentShowHint = true;
     TComponentRef<TPopupMenu> FPopupMenu{this};
+    TVisualState FVisualState{vsEnabled};
     bool FAnchorMove = false;
     // Distances kept by anchors: left, top, right and bottom gaps, and the
     // parent size they were measured at; the centre for unanchored sides.

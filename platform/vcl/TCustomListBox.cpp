@@ -607,11 +607,11 @@ void TCustomListBox::DefaultHandler(TMessage& Message) {
 
 // ---- painting
 
-TOwnerDrawState TCustomListBox::ItemState(int Index) {
+TOwnerDrawState TCustomListBox::ItemState(int Index) const {
     TOwnerDrawState state;
     if (Selected(Index)) state.Include(odSelected);
-    if (Index == FItemIndex && Focused()) state.Include(odFocused);
-    if (!Enabled()) state.Include(odDisabled);
+    if (Index == FItemIndex && FVisualState.Contains(vsFocused)) state.Include(odFocused);
+    if (!FVisualState.Contains(vsEnabled)) state.Include(odDisabled);
     return state;
 }
 
@@ -650,7 +650,8 @@ void TCustomListBox::DrawItem(int Index, const TRect& Rect, TOwnerDrawState Stat
     const bool selected = State.Contains(odSelected);
     canvas->Brush()->SetColor(selected ? clHighlight : FColor);
     canvas->FillRect(Rect);
-    canvas->Font()->SetColor(selected ? clHighlightText : (Enabled() ? FFont.Color() : clGrayText));
+    canvas->Font()->SetColor(selected ? clHighlightText
+                                      : (State.Contains(odDisabled) ? clGrayText : FFont.Color()));
     canvas->Brush()->SetStyle(bsClear);
     canvas->TextRect(Rect, Rect.Left + 2, Rect.Top, FItems[size_t(Index)].S);
     if (State.Contains(odFocused)) canvas->DrawFocusRect(Rect);

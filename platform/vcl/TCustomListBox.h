@@ -115,7 +115,9 @@ protected:
     // Draws one item: OnDrawItem when owner-drawn, else the text on the
     // selection colours, with a focus rectangle on the focused item.
     virtual void DrawItem(int Index, const TRect& Rect, TOwnerDrawState State);
-    TOwnerDrawState ItemState(int Index);
+    // The item's state from the control's visual state and the item's own
+    // selection; what DrawItem is handed.
+    TOwnerDrawState ItemState(int Index) const;
 
     struct TItem {
         std::string S;

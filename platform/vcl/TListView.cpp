@@ -970,7 +970,7 @@ void TCustomListView::Paint() {
         break;
     }
     for (int i = first; i <= last; ++i)
-        DrawItem(c, i);
+        DrawItem(c, i, ItemVisualState(i));
     if (FGridLines && FViewStyle == vsReport) {
         c->Brush()->SetStyle(bsSolid);
         c->Brush()->SetColor(cl3DLight);
@@ -985,10 +985,21 @@ void TCustomListView::Paint() {
     }
 }
 
-void TCustomListView::DrawItem(TCanvas* C, int Index) {
+TVisualState TCustomListView::ItemVisualState(int Index) const {
+    TVisualState state = FVisualState;
+    if (RowSelectedRaw(Index)) state.Include(vsSelected);
+    return state;
+}
+
+void TCustomListView::VisualStateChanged(TVisualState Changed) {
+    // The selection is drawn one way with the focus and another without it.
+    if (Changed.Contains(vsFocused) && SelCount() > 0) Invalidate();
+}
+
+void TCustomListView::DrawItem(TCanvas* C, int Index, TVisualState State) {
     TListItem* item = FItems->Item(Index);
-    bool focused = Focused();
-    bool selected = RowSelectedRaw(Index) && (focused || !FHideSelection);
+    bool focused = State.Contains(vsFocused);
+    bool selected = State.Contains(vsSelected) && (focused || !FHideSelection);
     TColor selBack = focused ? clHighlight : clBtnFace;
     TColor selText = focused ? clHighlightText : clWindowText;
     auto fill = [&](const TRect& r, TColor color) {

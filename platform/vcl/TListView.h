@@ -36,6 +36,8 @@ using TLVOwnerDataFindEvent =
 // vertical in pixels. A range is 0..0 while the content fits. Scroll,
 // WM_VSCROLL, WM_HSCROLL and the wheel move it; ScrollChanged announces
 // every change. Owner-data views keep only a count and fetch rows on demand.
+// Painting reads the rows and the visual state (see TVisualState.h) and
+// decides nothing.
 class TCustomListView : public TCustomControl {
 public:
     explicit TCustomListView(TComponent* AOwner);
@@ -122,6 +124,9 @@ protected:
     virtual void ScrollChanged();
 
     void Paint() override;
+    void VisualStateChanged(TVisualState Changed) override;
+    // The control's state plus the row's own (selected).
+    TVisualState ItemVisualState(int Index) const;
     void Dispatch(TMessage& Message) override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void KeyDown(uint16_t& Key, TShiftState Shift) override;
@@ -155,7 +160,8 @@ private:
     int CellHeight() const;
     int PerLine();
     int ImageWidth(bool Large) const;
-    void DrawItem(TCanvas* C, int Index);
+    // Draws one row of the built-in look from the state it is handed.
+    void DrawItem(TCanvas* C, int Index, TVisualState State);
 
     std::unique_ptr<TListItems> FItems;
     std::unique_ptr<TListColumns> FColumns;

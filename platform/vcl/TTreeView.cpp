@@ -1,5 +1,6 @@
 #include "platform/vcl/TTreeView.h"
 
+#include "platform/base/ScopeGuard.h"
 #include "platform/gdi/Gdi.h"
 
 #include <algorithm>
@@ -91,6 +92,8 @@ void TCustomTreeView::SetSelected(TTreeNode* Value) {
     if (Value) MakeNodeVisible(Value);
     Invalidate();
     Change(Value);
+    if (FreePending()) return;
+    QueryShownImages();
 }
 
 void TCustomTreeView::SelectByUser(TTreeNode* Node) {
@@ -327,6 +330,7 @@ void TCustomTreeView::SetTopRow(int Row) {
     FTopRow = Row;
     UpdateScrollInfo();
     Invalidate();
+    QueryShownImages();
 }
 
 void TCustomTreeView::SetScrollX(int X) {
@@ -340,6 +344,26 @@ void TCustomTreeView::NodesChanged() {
     FRowsValid = false;
     if (FItems && !FItems->Updating()) UpdateScrollInfo();
     Invalidate();
+    QueryShownImages();
+}
+
+void TCustomTreeView::QueryShownImages() {
+    if (!FImages || FQueryingImages || !FItems || FItems->Updating() ||
+        ComponentState().Contains(csDestroying))
+        return;
+    TKeepAlive alive(this);
+    FQueryingImages = true;
+    TScopeGuard done([this] { FQueryingImages = false; });
+    const std::vector<TTreeNode*> rows = Rows();
+    int last = std::min(static_cast<int>(rows.size()), FTopRow + VisibleCount() + 1);
+    for (int row = FTopRow; row < last; ++row) {
+        if (rows[row] == FSelected)
+            GetSelectedIndex(rows[row]);
+        else
+            GetImageIndex(rows[row]);
+        // A handler that freed the view or changed its nodes ends the round.
+        if (FreePending() || !FRowsValid) return;
+    }
 }
 
 // ---- properties
@@ -363,6 +387,17 @@ void TCustomTreeView::SetShowRoot(bool Value) {
     NodesChanged();
 }
 
+void TCustomTreeView::SetShowLines(bool Value) {
+    if (Value == FShowLines) return;
+    FShowLines = Value;
+    Invalidate();
+}
+
+void TCustomTreeView::VisualStateChanged(TVisualState Changed) {
+    // The selection is drawn one way with the focus and another without it.
+    if (Changed.Contains(vsFocused) && FSelected) Invalidate();
+}
+
 void TCustomTreeView::SetHideSelection(bool Value) {
     FHideSelection = Value;
     Invalidate();
@@ -376,6 +411,8 @@ void TCustomTreeView::SetIndent(int Value) {
 
 void TCustomTreeView::Resize() {
     UpdateScrollInfo();
+    QueryShownImages();
+    if (FreePending()) return;
     TCustomControl::Resize();
 }
 
@@ -558,6 +595,12 @@ void TCustomTreeView::Dispatch(TMessage& Message) {
 
 // ---- painting
 
+TVisualState TCustomTreeView::NodeVisualState(const TTreeNode* Node) const {
+    TVisualState state = FVisualState;
+    if (Node == FSelected) state.Include(vsSelected);
+    return state;
+}
+
 void TCustomTreeView::Paint() {
     TCanvas* c = Canvas();
     c->Brush()->SetStyle(bsSolid);
@@ -566,50 +609,75 @@ void TCustomTreeView::Paint() {
     c->SetFont(FFont);
     int height = ItemHeight();
     const auto& rows = Rows();
-    auto line = [&](int l, int t, int r, int b, TColor color) {
-        c->Brush()->SetStyle(bsSolid);
-        c->Brush()->SetColor(color);
-        c->FillRect({l, t, r, b});
-    };
     for (int row = FTopRow; row < static_cast<int>(rows.size()); ++row) {
         int top = (row - FTopRow) * height;
         if (top >= ClientHeight()) break;
-        TTreeNode* node = rows[row];
-        int x = NodeLeft(node) - FScrollX;
-        if (FShowButtons && node->HasChildren() && (FShowRoot || node->Level() > 0)) {
-            int cx = x - FIndent / 2;
-            int cy = top + height / 2;
-            line(cx - 4, cy - 4, cx + 5, cy + 5, clBtnShadow);
-            line(cx - 3, cy - 3, cx + 4, cy + 4, clWindow);
-            line(cx - 2, cy, cx + 3, cy + 1, clWindowText);
-            if (!node->Expanded()) line(cx, cy - 2, cx + 1, cy + 3, clWindowText);
-        }
-        if (FStateImages) {
-            if (node->StateIndex() >= 0)
-                FStateImages->Draw(c, x, top + height / 2 - FStateImages->Height() / 2, node->StateIndex());
-            x += FStateImages->Width();
-        }
-        bool selected = node == FSelected;
-        if (FImages) {
-            int index;
-            if (selected) {
-                GetSelectedIndex(node);
-                index = node->SelectedIndex();
-            } else {
-                GetImageIndex(node);
-                index = node->ImageIndex();
-            }
-            FImages->Draw(c, x, top + height / 2 - FImages->Height() / 2, index);
-            x += FImages->Width() + 3;
-        }
-        TRect label{x, top, x + LabelWidth(node), top + height};
-        TColor text = FFont.Color();
-        if (selected && (Focused() || !FHideSelection)) {
-            line(label.Left, label.Top, label.Right, label.Bottom, Focused() ? clHighlight : clBtnFace);
-            text = Focused() ? clHighlightText : clWindowText;
-        }
-        c->Brush()->SetStyle(bsClear);
-        c->Font()->SetColor(text);
-        c->TextOut(x + 2, top + (height - c->TextHeight(node->Text())) / 2, node->Text());
+        DrawNode(c, rows[row], top, NodeVisualState(rows[row]));
     }
+}
+
+void TCustomTreeView::DrawLines(TCanvas* C, TTreeNode* Node, int Top) {
+    int height = ItemHeight();
+    auto dotted = [&](int l, int t, int r, int b) {
+        C->Brush()->SetStyle(bsSolid);
+        C->Brush()->SetColor(clBtnShadow);
+        for (int y = t; y < b; ++y)
+            for (int x = l; x < r; ++x)
+                if (((x + FScrollX + y) & 1) == 0) C->FillRect({x, y, x + 1, y + 1});
+    };
+    // A top-level node without ShowRoot has no column to draw in.
+    int firstLevel = FShowRoot ? 0 : 1;
+    int cy = Top + height / 2;
+    if (Node->Level() >= firstLevel) {
+        int cx = NodeLeft(Node) - FScrollX - FIndent / 2;
+        dotted(cx, cy, NodeLeft(Node) - FScrollX - 2, cy + 1);
+        bool above = Node->GetPrevSibling() || Node->Level() > firstLevel;
+        dotted(cx, above ? Top : cy, cx + 1, Node->GetNextSibling() ? Top + height : cy + 1);
+    }
+    // Ancestors with siblings still to come carry their line past this row.
+    for (TTreeNode* a = Node->Parent(); a && a->Level() >= firstLevel; a = a->Parent())
+        if (a->GetNextSibling()) {
+            int ax = NodeLeft(a) - FScrollX - FIndent / 2;
+            dotted(ax, Top, ax + 1, Top + height);
+        }
+}
+
+void TCustomTreeView::DrawNode(TCanvas* C, TTreeNode* Node, int Top, TVisualState State) {
+    int height = ItemHeight();
+    auto line = [&](int l, int t, int r, int b, TColor color) {
+        C->Brush()->SetStyle(bsSolid);
+        C->Brush()->SetColor(color);
+        C->FillRect({l, t, r, b});
+    };
+    if (FShowLines) DrawLines(C, Node, Top);
+    int x = NodeLeft(Node) - FScrollX;
+    if (FShowButtons && Node->HasChildren() && (FShowRoot || Node->Level() > 0)) {
+        int cx = x - FIndent / 2;
+        int cy = Top + height / 2;
+        line(cx - 4, cy - 4, cx + 5, cy + 5, clBtnShadow);
+        line(cx - 3, cy - 3, cx + 4, cy + 4, clWindow);
+        line(cx - 2, cy, cx + 3, cy + 1, clWindowText);
+        if (!Node->Expanded()) line(cx, cy - 2, cx + 1, cy + 3, clWindowText);
+    }
+    if (FStateImages) {
+        if (Node->StateIndex() >= 0)
+            FStateImages->Draw(C, x, Top + height / 2 - FStateImages->Height() / 2, Node->StateIndex());
+        x += FStateImages->Width();
+    }
+    bool selected = State.Contains(vsSelected);
+    bool focused = State.Contains(vsFocused);
+    if (FImages) {
+        int index = selected ? Node->SelectedIndex() : Node->ImageIndex();
+        FImages->Draw(C, x, Top + height / 2 - FImages->Height() / 2, index);
+        x += FImages->Width() + 3;
+    }
+    TRect label{x, Top, x + LabelWidth(Node), Top + height};
+    TColor text = FFont.Color();
+    if (selected && (focused || !FHideSelection)) {
+        line(label.Left, label.Top, label.Right, label.Bottom, focused ? clHighlight : clBtnFace);
+        text = focused ? clHighlightText : clWindowText;
+    }
+    C->Brush()->SetStyle(bsClear);
+    C->Font()->SetColor(text);
+    C->TextOut(x + 2, Top + (height - C->TextHeight(Node->Text())) / 2, Node->Text());
 }

@@ -22,6 +22,10 @@ using TTVExpandedEvent = std::function<void(TObject* Sender, TTreeNode* Node)>;
 // the horizontal one pixels, both 0..0 when the content fits, kept as the
 // window's scroll information and changed by WM_VSCROLL, WM_HSCROLL and the
 // wheel; every change of either is announced by ScrollChanged.
+//
+// The handlers that change the rows in view or the selection ask
+// OnGetImageIndex and OnGetSelectedIndex for those rows' images; painting
+// only reads the nodes' indexes and the visual state (see TVisualState.h).
 class TCustomTreeView : public TCustomControl {
 public:
     explicit TCustomTreeView(TComponent* AOwner);
@@ -39,7 +43,7 @@ public:
     bool ShowRoot() const { return FShowRoot; }
     void SetShowRoot(bool Value);
     bool ShowLines() const { return FShowLines; }
-    void SetShowLines(bool Value) { FShowLines = Value; }
+    void SetShowLines(bool Value);
     // Labels are never edited in place; kept for descriptions.
     bool ReadOnly() const { return FReadOnly; }
     void SetReadOnly(bool Value) { FReadOnly = Value; }
@@ -90,6 +94,13 @@ protected:
     virtual void ScrollChanged();
 
     void Paint() override;
+    void VisualStateChanged(TVisualState Changed) override;
+    // The control's state plus the node's own (selected).
+    TVisualState NodeVisualState(const TTreeNode* Node) const;
+    // Draws one row of the built-in look from the state it is handed.
+    void DrawNode(TCanvas* C, TTreeNode* Node, int Top, TVisualState State);
+    // The dotted lines joining a row to its parent and siblings.
+    void DrawLines(TCanvas* C, TTreeNode* Node, int Top);
     void Dispatch(TMessage& Message) override;
     void MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void KeyDown(uint16_t& Key, TShiftState Shift) override;
@@ -118,6 +129,7 @@ private:
     void SelectByUser(TTreeNode* Node);
     void NodeDeleting(TTreeNode* Node);
     void MakeNodeVisible(TTreeNode* Node);
+    void QueryShownImages();
 
     std::unique_ptr<TTreeNodes> FItems;
     TTreeNode* FSelected = nullptr;
@@ -136,6 +148,7 @@ private:
     int FScrollX = 0;
     TScrollInfo FVert;
     TScrollInfo FHorz;
+    bool FQueryingImages = false;
 };
 
 class TTreeView : public TCustomTreeView {

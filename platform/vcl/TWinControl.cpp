@@ -663,7 +663,11 @@ void TWinControl::SelectNext(TWinControl* CurControl, bool GoForward, bool Check
 void TWinControl::WndProc(TMessage& Message) {
     switch (Message.Msg) {
     case WM_SETFOCUS:
+        SetVisualStateItem(vsFocused, true);
         if (TCustomForm* form = GetParentForm(this)) form->SetFocusedControl(this);
+        break;
+    case WM_KILLFOCUS:
+        SetVisualStateItem(vsFocused, false);
         break;
     case WM_SETCURSOR: {
         UpdateMouseControlFromCursor();

@@ -403,3 +403,32 @@ end
     ASSERT_NE(list->Header(), nullptr);
     EXPECT_EQ(list->Header()->SectionRect(1), (TRect{120, 0, 170, list->HeaderHeight()}));
 }
+
+// What shows on the screen, not a fresh painting: the view repaints its
+// selection itself when the focus comes and goes.
+TEST_F(TListViewTest, TheSelectionLosesItsHighlightWhenTheFocusLeaves) {
+    auto* other = new TListView(Form);
+    other->SetParent(Form);
+    other->SetBounds(250, 0, 80, 80);
+    List->SetViewStyle(vsReport);
+    List->SetRowSelect(true);
+    List->SetHideSelection(false);
+    AddColumns({60, 60});
+    AddRows(2);
+    Form->Show();
+    List->SetFocus();
+    List->SetItemIndex(1);
+    Session.Pump();
+    TRect row = List->ItemRect(1);
+    auto rowPixel = [&] {
+        TBitmap shot = Session.WindowShot(Form->Handle());
+        return shot.ScanLine(row.Top + 1)[row.Right - 2] & 0xFFFFFF;
+    };
+    EXPECT_EQ(rowPixel(), 0x3399FFu); // clHighlight
+    other->SetFocus();
+    Session.Pump();
+    EXPECT_EQ(rowPixel(), 0xF0F0F0u); // clBtnFace
+    List->SetFocus();
+    Session.Pump();
+    EXPECT_EQ(rowPixel(), 0x3399FFu);
+}

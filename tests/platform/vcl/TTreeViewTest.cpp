@@ -215,3 +215,93 @@ end
     EXPECT_FALSE(tree->ShowRoot());
     EXPECT_TRUE(tree->RightClickSelect());
 }
+
+// The image events are asked by the handlers that change the rows in view or
+// the selection; painting, however often it happens, raises none of them.
+TEST_F(TTreeViewTest, ImageEventsAreNeverRaisedFromPainting) {
+    auto* images = new TImageList(Form);
+    images->SetWidth(8);
+    images->SetHeight(8);
+    TBitmap picture(8, 8);
+    picture.Fill(0xFF0000FF);
+    images->Add(&picture, nullptr);
+    int asked = 0;
+    auto ask = [&](TObject*, TTreeNode* n) {
+        ++asked;
+        n->SetImageIndex(0);
+        n->SetSelectedIndex(0);
+    };
+    Tree->OnGetImageIndex = ask;
+    Tree->OnGetSelectedIndex = ask;
+    Tree->SetImages(images);
+    EXPECT_EQ(asked, 2); // the two rows in view
+    Tree->SetSelected(Node("B"));
+    EXPECT_EQ(asked, 4);
+    Session.Pump();
+
+    asked = 0;
+    bool painted = false;
+    uint64_t observer = AddMessageObserver([&](HWND wnd, const TMessage& m) {
+        if (m.Msg == WM_PAINT && wnd == Tree->Handle()) painted = true;
+    });
+    Tree->Invalidate();
+    Session.Pump();
+    Tree->Repaint();
+    RemoveMessageObserver(observer);
+    EXPECT_TRUE(painted);
+    EXPECT_EQ(asked, 0);
+    TBitmap shot = Session.WindowShot(Form->Handle());
+    int h = Tree->ItemHeight();
+    EXPECT_EQ(Pixel(shot, 19 + 4, h / 2), 0x0000FFu); // the index the event gave
+}
+
+TEST_F(TTreeViewTest, TheSelectionLosesItsHighlightWhenTheFocusLeaves) {
+    auto* other = new TTreeView(Form);
+    other->SetParent(Form);
+    other->SetBounds(210, 0, 80, 80);
+    Tree->SetHideSelection(false);
+    Tree->SetFocus();
+    Tree->SetSelected(Node("A"));
+    Session.Pump();
+    int h = Tree->ItemHeight();
+    auto labelPixel = [&] { return Pixel(Session.WindowShot(Form->Handle()), 19 + 1, h / 2); };
+    EXPECT_EQ(labelPixel(), Rgb(clHighlight));
+    other->SetFocus();
+    Session.Pump();
+    EXPECT_EQ(labelPixel(), Rgb(clBtnFace));
+    Tree->SetFocus();
+    Session.Pump();
+    EXPECT_EQ(labelPixel(), Rgb(clHighlight));
+}
+
+// Lines join each row to its parent and to its siblings below: A's column
+// runs down past its children to B; A1's column joins A2.
+TEST_F(TTreeViewTest, ShowLinesDrawsTheLinesAndOnlyThem) {
+    Tree->SetShowButtons(false);
+    Node("A")->Expand(false);
+    Session.Pump();
+    int h = Tree->ItemHeight();
+    auto column = [&](const TBitmap& shot, int X, int Row) {
+        int dots = 0;
+        for (int y = Row * h; y < Row * h + h; ++y)
+            dots += Pixel(shot, X, y) == Rgb(clBtnShadow);
+        return dots;
+    };
+    TBitmap lined = Session.WindowShot(Form->Handle());
+    // Rows: A, A1, A2, B. The top level's column is x = 10, the next 29.
+    EXPECT_GT(column(lined, 10, 1), h / 3); // A's line passes A1's row on to B
+    EXPECT_GT(column(lined, 29, 1), h / 3); // A1 to A2
+    EXPECT_EQ(column(lined, 29, 3), 0);     // nothing below the last child
+    int across = 0;
+    for (int x = 10; x < 17; ++x)
+        across += Pixel(lined, x, 3 * h + h / 2) == Rgb(clBtnShadow);
+    EXPECT_GT(across, 1); // B's stub towards its label
+
+    Tree->SetShowLines(false);
+    Session.Pump();
+    TBitmap plain = Session.WindowShot(Form->Handle());
+    for (int row = 0; row < 4; ++row) {
+        EXPECT_EQ(column(plain, 10, row), 0) << row;
+        EXPECT_EQ(column(plain, 29, row), 0) << row;
+    }
+}
