@@ -3,6 +3,7 @@
 #include <cctype>
 #include <cerrno>
 #include <cstdio>
+#include <cstring>
 #include <ctime>
 
 #include <sys/stat.h>
@@ -120,6 +121,10 @@ std::string AVErrorText(std::string_view APrefix, int AErrorCode) {
         char buf[64];
         snprintf(buf, sizeof buf, "Error number %d occurred", AErrorCode);
         result += buf;
+        // A system error code gets the system's own words (in English, as
+        // every other text here); the libraries' tagged codes have none.
+        const char* described = AErrorCode < 0 ? strerrordesc_np(-AErrorCode) : nullptr;
+        if (described) result += std::string(" (") + described + ")";
     }
     return result;
 }

@@ -12,6 +12,7 @@
 #include <cfenv>
 #include <cstdarg>
 #include <mutex>
+#include <utility>
 #include <vector>
 
 #include <sys/stat.h>
@@ -351,6 +352,32 @@ bool TFFmpegLoader::Load(TLibraries libs) {
         if (!before) loadedHere.push_back(lib);
     }
     return true;
+}
+
+bool TFFmpegLoader::LoadFrom(const std::string& APath, TLibraries libs) {
+    auto& state = State();
+    std::lock_guard lock(state.Lock);
+    const std::string previous = state.LibraryPath;
+    state.LibraryPath = APath;
+    if (Load(libs)) return true;
+    state.LibraryPath = previous;
+    return false;
+}
+
+std::string TFFmpegLoader::NotLoadedText(TLibraries libs) const {
+    // The prober's order of old: the codec and format libraries first.
+    static const std::pair<TLibrary, const char*> Names[] = {{TLibrary::avCodec, "LibAVCodec"},
+                                                             {TLibrary::avFormat, "LibAVFormat"},
+                                                             {TLibrary::avUtil, "LibAVUtil"},
+                                                             {TLibrary::swScale, "LibSwScale"},
+                                                             {TLibrary::swResample, "LibSwResample"},
+                                                             {TLibrary::avFilter, "LibAVFilter"},
+                                                             {TLibrary::avDevice, "LibAVDevice"},
+                                                             {TLibrary::myUtil, "LibC"},
+                                                             {TLibrary::lbSDL, "LibSDL"}};
+    for (const auto& [lib, name] : Names)
+        if (libs.Contains(lib) && !Loaded(lib)) return std::string(name) + " not loaded.";
+    return {};
 }
 
 bool TFFmpegLoader::Loaded(TLibrary lib) const {

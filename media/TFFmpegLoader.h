@@ -35,6 +35,12 @@ public:
     // Refused (false, LastErrMsg set) while a media component lives or off the GUI thread.
     bool Unload(TLibrary lib);
     bool Unload(TLibraries libs);
+    // Loads libs with APath as the folder; a failed load leaves the folder as
+    // it was, so one component's bad path does not move another's.
+    bool LoadFrom(const std::string& APath, TLibraries libs);
+    // Empty when every member is loaded, else the text naming the first
+    // missing one ("LibAVCodec not loaded.").
+    std::string NotLoadedText(TLibraries libs) const;
 
     // The text of the last failure; kept until the next one.
     std::string LastErrMsg() const;

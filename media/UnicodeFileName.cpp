@@ -2,6 +2,10 @@
 
 #include "media/UTF8Text.h"
 
+#include <string>
+
+#include <sys/stat.h>
+
 namespace {
 
 // Protocols whose URLs are never converted.
@@ -21,6 +25,11 @@ bool HasNonASCII(std::string_view name) {
     return false;
 }
 
+bool ExistsLocally(std::string_view name) {
+    struct stat st {};
+    return lstat(std::string(name).c_str(), &st) == 0;
+}
+
 } // namespace
 
 bool NeedsUnicodeName(std::string_view AName) {
@@ -28,6 +37,12 @@ bool NeedsUnicodeName(std::string_view AName) {
 }
 
 std::string FileNameToURL(std::string_view AName) {
+    // A local file named like a URL ("pipe:1.mp4", "http:x.mp4") is that
+    // file: a protocol would read the standard input or go to the network.
+    // Our own stream names are never files.
+    if (IsKnownProtocolURL(AName) && AName.substr(0, 7) != "stream:" && ExistsLocally(AName))
+        return HasNonASCII(AName) ? std::string(UnicodePrefix) + std::string(AName)
+                                  : "file:" + std::string(AName);
     if (NeedsUnicodeName(AName)) return std::string(UnicodePrefix) + std::string(AName);
     if (!IsKnownProtocolURL(AName)) {
         auto colon = AName.find(':');

@@ -14,7 +14,8 @@ inline constexpr std::string_view UnicodePrefix = "unicode:utf8:";
 bool NeedsUnicodeName(std::string_view AName);
 // The name to hand to the libraries: prefixed when NeedsUnicodeName; a name
 // that is no URL and has no "/" before its first colon ("a:b.avi") gets
-// "file:" in front so the colon is not read as a protocol.
+// "file:" in front so the colon is not read as a protocol. A name that exists
+// as a local file ("pipe:1.mp4" in the current folder) is always that file.
 std::string FileNameToURL(std::string_view AName);
 // The name to show: the prefix (or an added "file:") removed, invalid UTF-8 replaced.
 std::string FileNameFromURL(std::string_view AURL);

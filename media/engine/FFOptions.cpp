@@ -121,6 +121,9 @@ bool SetFFOption(TFFOptions& AOptions, const std::string& AName, const std::stri
     int ret = 0;
 
     for (int t = 0; t < AVMEDIA_TYPE_NB && ret >= 0; ++t) {
+        // "b" is the video bit rate, as it always was ("ab" is the audio's),
+        // though the libraries now let it reach audio encoders too.
+        if (AName == "b" && t != AVMEDIA_TYPE_VIDEO) continue;
         const AVOption* o =
             av::av_opt_find(AOptions.avcodec_opts[AVMEDIA_TYPE_VIDEO], name, nullptr, OptionTypeFlags[t], 0);
         if (o) {

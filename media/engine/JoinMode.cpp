@@ -43,7 +43,7 @@ void TCustomFFmpeg::SelectJoinSources(TTranscodeTables& T) {
             for (int s = 0; s < file.nb_streams && stream < 0; ++s)
                 if (usable(s)) stream = s;
             if (stream < 0) {
-                av::av_dump_format(Foutput_files[0], 0, Foutput_files[0]->url, 1);
+                DumpOutputFormat(0);
                 throw FFmpegException(Format("Could not find input stream matching output stream #%d.%d (%s)",
                                              0, ost.index, MediaTypeName(type).c_str()));
             }

@@ -39,6 +39,10 @@ void TCustomFFmpeg::CloseInputFile(int AIndex) {
 }
 
 bool TCustomFFmpeg::OpenInputFile(const std::string& AFileName) {
+    if (!Loaded()) {
+        FLastErrMsg = FFLoader.NotLoadedText(ComponentLibraries);
+        return false;
+    }
     const AVInputFormat* fmt = nullptr;
     if (!Flast_asked_format.empty()) {
         fmt = av::av_find_input_format(Flast_asked_format.c_str());

@@ -5,6 +5,7 @@
 #include "media/AVBindings.h"
 #include "media/MediaIO.h"
 #include "media/MediaUtils.h"
+#include "media/TFFmpegLoader.h"
 #include "media/UnicodeFileName.h"
 #include "media/engine/EngineLog.h"
 #include "media/engine/EngineText.h"
@@ -87,6 +88,10 @@ void TCustomFFmpeg::CreateOutputStreams(AVFormatContext* oc, bool AJoin) {
 }
 
 int TCustomFFmpeg::OpenOutputFile(const std::string& AFileName, bool AJoin) {
+    if (!Loaded()) {
+        FLastErrMsg = FFLoader.NotLoadedText(ComponentLibraries);
+        return -1;
+    }
     // A joined output is the only output: its entries stand for the inputs.
     if (FJoinMode || (AJoin && Fnb_input_files > 1 && Fnb_output_files > 0)) {
         FLastErrMsg = "Cannot join more than one output file.";

@@ -7,6 +7,7 @@
 #include "media/AVBindings.h"
 #include "media/MediaUtils.h"
 #include "media/TFFmpegLoader.h"
+#include "media/UnicodeFileName.h"
 #include "media/engine/EngineLog.h"
 #include "media/engine/EngineText.h"
 #include "media/engine/TCustomFFmpeg.h"
@@ -53,7 +54,7 @@ void TCustomFFmpeg::SetupRun(TTranscodeTables& T) {
     for (int j = 0; j < OutputOwners(); ++j) {
         AVFormatContext* oc = Foutput_files[static_cast<size_t>(j)];
         if (oc->nb_streams == 0) {
-            av::av_dump_format(oc, j, oc->url, 1);
+            DumpOutputFormat(j);
             throw FFmpegException(Format("Output file #%d does not contain any stream", j));
         }
         for (unsigned k = 0; k < oc->nb_streams; ++k) {
@@ -193,8 +194,7 @@ void TCustomFFmpeg::SelectSources(TTranscodeTables& T) {
             sync = findStream(map.sync_file_index, map.sync_stream_index);
             const AVMediaType itype = TypeOf(T.ist[static_cast<size_t>(source)]->st);
             if (itype != type) {
-                av::av_dump_format(Foutput_files[static_cast<size_t>(ost.file_index)], ost.file_index,
-                                   Foutput_files[static_cast<size_t>(ost.file_index)]->url, 1);
+                DumpOutputFormat(ost.file_index);
                 throw FFmpegException(Format("Codec type mismatch for mapping #%d.%d (%s) -> #%d.%d (%s)",
                                              map.file_index, map.stream_index, MediaTypeName(itype).c_str(),
                                              ost.file_index, ost.index, MediaTypeName(type).c_str()));
@@ -225,8 +225,7 @@ void TCustomFFmpeg::SelectSources(TTranscodeTables& T) {
                         break;
                     }
             if (source < 0) {
-                av::av_dump_format(Foutput_files[static_cast<size_t>(ost.file_index)], ost.file_index,
-                                   Foutput_files[static_cast<size_t>(ost.file_index)]->url, 1);
+                DumpOutputFormat(ost.file_index);
                 throw FFmpegException(Format("Could not find input stream matching output stream #%d.%d (%s)",
                                              ost.file_index, ost.index, MediaTypeName(type).c_str()));
             }
@@ -438,10 +437,15 @@ void TCustomFFmpeg::WriteHeaders(TTranscodeTables& T) {
     }
 }
 
+void TCustomFFmpeg::DumpOutputFormat(int AIndex) const {
+    // The name as the user gave it, not the form handed to the libraries.
+    AVFormatContext* oc = Foutput_files[static_cast<size_t>(AIndex)];
+    av::av_dump_format(oc, AIndex, FileNameFromURL(oc->url ? oc->url : "").c_str(), 1);
+}
+
 void TCustomFFmpeg::ReportMapping(TTranscodeTables& T) {
     for (int j = 0; j < OutputOwners(); ++j)
-        av::av_dump_format(Foutput_files[static_cast<size_t>(j)], j,
-                           Foutput_files[static_cast<size_t>(j)]->url, 1);
+        DumpOutputFormat(j);
     if (Fverbose < 0) return;
     Log(llVerbose, "Stream mapping:");
     for (auto& o : T.ost) {

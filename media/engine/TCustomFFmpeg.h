@@ -385,6 +385,8 @@ private:
     void OpenCodecs(TTranscodeTables& T);
     void WriteHeaders(TTranscodeTables& T);
     void ReportMapping(TTranscodeTables& T);
+    // Logs an output's streams under the name the user gave it.
+    void DumpOutputFormat(int AIndex) const;
     bool ProcessPacket(TTranscodeTables& T, TAVInputStream& ist, AVPacket* pkt);
     void DeliverFrame(TTranscodeTables& T, TAVInputStream& ist, AVFrame* frame);
     void CopyPacket(TAVOutputStream& ost, TAVInputStream& ist, const AVPacket* pkt);

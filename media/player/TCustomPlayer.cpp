@@ -58,8 +58,8 @@ bool TCustomPlayer::AVLibLoaded() {
 }
 
 bool TCustomPlayer::LoadAVLib(const std::string& APath) {
-    if (!APath.empty()) FFLoader.SetLibraryPath(APath);
-    if (FFLoader.Load(PlayerLibraries)) return true;
+    if (APath.empty() ? FFLoader.Load(PlayerLibraries) : FFLoader.LoadFrom(APath, PlayerLibraries))
+        return true;
     SetLastErrMsg(FFLoader.LastErrMsg());
     return false;
 }

@@ -56,10 +56,9 @@ void TCustomAVProbe::HoldLibraries(bool AValue) {
 }
 
 void TCustomAVProbe::CheckLibraries() {
-    if (!FFLoader.Loaded(TLibrary::avCodec)) throw std::runtime_error("LibAVCodec not loaded.");
-    if (!FFLoader.Loaded(TLibrary::avFormat)) throw std::runtime_error("LibAVFormat not loaded.");
-    if (!FFLoader.Loaded(TLibrary::avUtil)) throw std::runtime_error("LibAVUtil not loaded.");
-    if (!FFLoader.Loaded(TLibrary::swScale)) throw std::runtime_error("LibSwScale not loaded.");
+    const std::string missing = FFLoader.NotLoadedText(
+        TLibraries{TLibrary::avCodec, TLibrary::avFormat, TLibrary::avUtil, TLibrary::swScale});
+    if (!missing.empty()) throw std::runtime_error(missing);
 }
 
 void TCustomAVProbe::ReportProblem(TLogLevel ALevel, const std::string& AText) {
@@ -329,8 +328,7 @@ bool TCustomAVProbe::AVLibLoaded() {
 }
 
 bool TCustomAVProbe::LoadAVLib(const std::string& APath) {
-    FFLoader.SetLibraryPath(APath);
-    const bool loaded = FFLoader.Load(ProbeLibraries);
+    const bool loaded = FFLoader.LoadFrom(APath, ProbeLibraries);
     if (!loaded) FLastErrMsg = FFLoader.LastErrMsg();
     return loaded;
 }

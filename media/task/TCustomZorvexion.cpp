@@ -156,8 +156,7 @@ void TCustomZorvexion::SetOnCustomHook(TCustomHookEvent AEvent) {
 // ---- libraries -------------------------------------------------------------
 
 bool TCustomZorvexion::LoadAVLib(const std::string& APath) {
-    FFLoader.SetLibraryPath(APath);
-    const bool loaded = FFLoader.Load(ComponentLibraries);
+    const bool loaded = FFLoader.LoadFrom(APath, ComponentLibraries);
     if (!loaded) FLastErrMsg = FFLoader.LastErrMsg();
     return loaded;
 }
@@ -191,6 +190,11 @@ std::unique_ptr<TFFmpeg> TCustomZorvexion::NewTask() {
 
 int TCustomZorvexion::AddTask(const std::string& AFileName, TInputOptions* AOptions) {
     CheckNotWorking("AddTask");
+    // Without its libraries a task cannot even hold its options.
+    if (std::string missing = FFLoader.NotLoadedText(ComponentLibraries); !missing.empty()) {
+        FLastErrMsg = missing;
+        return -1;
+    }
     try {
         std::unique_ptr<TFFmpeg> task = NewTask();
         if (AOptions) task->ApplyInputRecord(0, *AOptions, AFileName);

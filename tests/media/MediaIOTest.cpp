@@ -161,6 +161,40 @@ TEST_F(MediaIOTest, OpensAMediaFileWithChineseLettersSpacesAndAColon) {
     EXPECT_EQ(ic, nullptr);
 }
 
+// Relative names that look like URLs: an existing local file is opened as
+// that file (the pipe protocol would read the standard output, http would go
+// to the network); a name that does not exist keeps its protocol.
+TEST_F(MediaIOTest, LocalFilesNamedLikeProtocolsAreOpenedAsFiles) {
+    const fs::path before = fs::current_path();
+    fs::current_path(Dir.Path());
+    struct TBack {
+        fs::path Folder;
+        ~TBack() { fs::current_path(Folder); }
+    } back{before};
+
+    const struct {
+        const char* Name;
+        const char* URL;
+    } rows[] = {
+        {"pipe:1.wav", "file:pipe:1.wav"},
+        {"http:x.wav", "file:http:x.wav"},
+        {"file:y.wav", "file:file:y.wav"},
+        {"udp:声音.wav", "unicode:utf8:udp:声音.wav"},
+    };
+    for (const auto& row : rows) {
+        SCOPED_TRACE(row.Name);
+        fs::copy_file(FixturePath("tone_s16_mono_22050.wav"), row.Name);
+        ASSERT_EQ(FileNameToURL(row.Name), row.URL);
+        EXPECT_EQ(FileNameFromURL(row.URL), row.Name);
+        AVFormatContext* ic = nullptr;
+        ASSERT_EQ(OpenMediaInput(&ic, row.Name, nullptr, nullptr), 0);
+        EXPECT_EQ(ic->nb_streams, 1u);
+        CloseMediaInput(&ic);
+    }
+    EXPECT_EQ(FileNameToURL("pipe:2.wav"), "pipe:2.wav");
+    EXPECT_EQ(FileNameToURL("stream:1:x.wav"), "stream:1:x.wav");
+}
+
 TEST_F(MediaIOTest, NamesTheLibraryOpensItselfGoThroughTheBackend) {
     const std::string path = Dir.Path() + "片段.bin";
     Dir.Write("片段.bin", "abc");

@@ -53,9 +53,14 @@ TEST(MediaUtils, AVErrorTextKeysTextsBySymbol) {
         {AVERROR_PROTOCOL_NOT_FOUND, "Unsupported network protocol"},
         {AVERROR(EPROTONOSUPPORT), "Unsupported network protocol"},
         {AVERROR_PATCHWELCOME, "Not yet implemented in FFmpeg"},
-        {-7, "Error number -7 occurred"},
+        // Codes outside the table keep the number and add the system's words.
+        {AVERROR(EACCES), "Error number -13 occurred (Permission denied)"},
+        {-21, "Error number -21 occurred (Is a directory)"},
         // The old end-of-file number is just another code now.
-        {-32, "Error number -32 occurred"},
+        {-32, "Error number -32 occurred (Broken pipe)"},
+        // The libraries' own tags are no system codes: the number alone.
+        {AVERROR_BUG, "Error number -558323010 occurred"},
+        {-100000, "Error number -100000 occurred"},
     };
     for (auto [code, text] : rows)
         EXPECT_EQ(AVErrorText("clip.avi", code), std::string("clip.avi: ") + text) << code;

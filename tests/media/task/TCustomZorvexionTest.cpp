@@ -6,9 +6,11 @@
 
 #include "FakeTaskEngine.h"
 #include "media/TFFmpegLoader.h"
+#include "media/engine/TCustomFFmpeg.h"
 #include "platform/base/Exception.h"
 #include "platform/base/MemoryStream.h"
 #include "platform/sys/MainThread.h"
+#include "tests/support/FixturePath.h"
 
 namespace {
 
@@ -396,6 +398,30 @@ TEST(TCustomZorvexion, LoadsTheComponentLibrariesOrSaysWhyNot) {
     EXPECT_FALSE(c.LoadAVLib(folder));
     EXPECT_NE(c.LastErrMsg().find("Load library"), std::string::npos) << c.LastErrMsg();
     EXPECT_FALSE(c.AVLibLoaded());
+}
+
+// Without its libraries (never loaded, or after a failed load) adding a task
+// fails by result instead of calling into the libraries; a failed load leaves
+// the process-wide folder of every other component as it was.
+TEST(TCustomZorvexion, WithoutItsLibrariesAddingFailsAndAFailedLoadKeepsTheFolder) {
+    TZorvexion c;
+    c.UnloadAVLib();
+    ASSERT_FALSE(c.AVLibLoaded());
+    EXPECT_EQ(c.AddTask(FixturePath("clip.mkv")), -1);
+    EXPECT_EQ(c.LastErrMsg(), "LibAVCodec not loaded.");
+    TCustomFFmpeg engine(20);
+    EXPECT_FALSE(engine.OpenInputFile(FixturePath("clip.mkv")));
+    EXPECT_EQ(engine.LastErrMsg(), "LibAVCodec not loaded.");
+    EXPECT_EQ(engine.OpenOutputFile(testing::TempDir() + "never.mkv", false), -1);
+
+    const std::string folder = FFLoader.LibraryPath();
+    FFLoader.SetLibraryName(TLibrary::avFilter, "libavfilter-missing.so.8");
+    EXPECT_FALSE(c.LoadAVLib(testing::TempDir() + "elsewhere/"));
+    FFLoader.SetLibraryName(TLibrary::avFilter, "");
+    EXPECT_EQ(FFLoader.LibraryPath(), folder);
+    EXPECT_EQ(c.AddTask(FixturePath("clip.mkv")), -1);
+    EXPECT_EQ(c.LastErrMsg(), "LibAVCodec not loaded.");
+    EXPECT_EQ(c.TasksCount(), 0);
 }
 
 TEST(TCustomZorvexion, HookRunsOnTheWorkerAndPreviewOnTheGuiThread) {
