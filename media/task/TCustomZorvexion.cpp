@@ -190,13 +190,13 @@ std::unique_ptr<TFFmpeg> TCustomZorvexion::NewTask() {
 
 int TCustomZorvexion::AddTask(const std::string& AFileName, TInputOptions* AOptions) {
     CheckNotWorking("AddTask");
-    // Without its libraries a task cannot even hold its options.
-    if (std::string missing = FFLoader.NotLoadedText(ComponentLibraries); !missing.empty()) {
-        FLastErrMsg = missing;
-        return -1;
-    }
     try {
         std::unique_ptr<TFFmpeg> task = NewTask();
+        // Without its libraries an engine cannot even hold its options.
+        if (std::string why = task->Engine().NotReadyText(); !why.empty()) {
+            FLastErrMsg = why;
+            return -1;
+        }
         if (AOptions) task->ApplyInputRecord(0, *AOptions, AFileName);
         TTaskEngine& engine = task->Engine();
         if (engine.OpenInputFile(AFileName) < 0) {

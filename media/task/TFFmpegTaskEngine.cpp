@@ -1,5 +1,7 @@
 #include "media/task/TFFmpegTaskEngine.h"
 
+#include "media/TFFmpegLoader.h"
+
 #include <mutex>
 
 #include "media/engine/TCustomFFmpeg.h"
@@ -16,6 +18,7 @@ public:
     int nb_input_files() const override { return FEngine.nb_input_files(); }
     int nb_output_files() const override { return FEngine.nb_output_files(); }
     std::string LastErrMsg() const override { return FEngine.LastErrMsg(); }
+    std::string NotReadyText() const override { return FFLoader.NotLoadedText(ComponentLibraries); }
     bool Finished() const override { return FEngine.Finished(); }
     bool FatalException() const override { return FEngine.FatalException(); }
     std::string FatalMessage() const override { return FEngine.FatalMessage(); }

@@ -33,8 +33,11 @@ public:
     virtual int nb_input_files() const = 0;
     virtual int nb_output_files() const = 0;
     virtual std::string LastErrMsg() const = 0; // why the last open failed
-    virtual bool Finished() const = 0;          // the run reached its end without a stop
-    virtual bool FatalException() const = 0;    // a failure ended the run
+    // Empty when the engine can take options and files, else why not (its
+    // libraries are not loaded). Scripted engines are always ready.
+    virtual std::string NotReadyText() const { return {}; }
+    virtual bool Finished() const = 0;       // the run reached its end without a stop
+    virtual bool FatalException() const = 0; // a failure ended the run
     virtual std::string FatalMessage() const = 0;
     // The opened context of an input, for a prober to read without owning it;
     // null when the engine has none (scripted engines).
