@@ -211,6 +211,29 @@ void CloseMediaInput(AVFormatContext** ic) {
     if (own) CloseFileIO(&pb);
 }
 
+int CheckMediaOutput(AVFormatContext* oc, std::string_view fileName, const AVIOInterruptCB* interrupt) {
+    if (interrupt) oc->interrupt_callback = *interrupt;
+    InstallIOHooks(oc);
+    if (oc->oformat && (oc->oformat->flags & AVFMT_NOFILE)) return 0;
+    const std::string url = FileNameToURL(fileName);
+    const bool local = url.substr(0, UnicodePrefix.size()) == UnicodePrefix || url.substr(0, 5) == "file:" ||
+                       url.find(':') == std::string::npos;
+    if (!local) return 0;
+    const std::string path = PathOf(url);
+    struct stat st {};
+    if (stat(path.c_str(), &st) == 0) {
+        if (S_ISDIR(st.st_mode)) return AVERROR(EISDIR);
+        return access(path.c_str(), W_OK) == 0 ? 0 : AVERROR(errno);
+    }
+    if (errno != ENOENT) return AVERROR(errno);
+    // A new file: its folder must exist and take new entries.
+    const size_t slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : slash == 0 ? "/" : path.substr(0, slash);
+    if (stat(folder.c_str(), &st) != 0) return AVERROR(errno);
+    if (!S_ISDIR(st.st_mode)) return AVERROR(ENOTDIR);
+    return access(folder.c_str(), W_OK | X_OK) == 0 ? 0 : AVERROR(errno);
+}
+
 int OpenMediaOutput(AVFormatContext* oc, std::string_view fileName, const AVIOInterruptCB* interrupt,
                     AVDictionary** options) {
     if (interrupt) oc->interrupt_callback = *interrupt;

@@ -38,6 +38,13 @@ int OpenMediaInput(AVFormatContext** ic, std::string_view fileName, const AVInpu
 // Closes an input opened by OpenMediaInput, freeing our own I/O context.
 void CloseMediaInput(AVFormatContext** ic);
 
+// Prepares oc for writing fileName later: the interrupt callback and the I/O
+// hooks are installed, and a local file is checked for being writable (an
+// existing file, or a new one in an existing, writable folder) without
+// creating or truncating anything. Returns 0 or the negative AVERROR that
+// opening would give; names of other protocols are checked when opened.
+int CheckMediaOutput(AVFormatContext* oc, std::string_view fileName,
+                     const AVIOInterruptCB* interrupt = nullptr);
 // Opens oc->pb for writing fileName (our backend or avio_open2) unless the
 // muxer needs no file. Returns 0 or a negative AVERROR.
 int OpenMediaOutput(AVFormatContext* oc, std::string_view fileName,

@@ -106,10 +106,8 @@ void TCustomFFmpeg::Run() {
         }
     };
     guarded([this] {
+        // Filled as the run creates its outputs.
         FCreatedOutputs.clear();
-        for (int i = 0; i < Fnb_output_files; ++i)
-            if (!Foutput_filenames[static_cast<size_t>(i)].empty())
-                FCreatedOutputs.push_back(Foutput_filenames[static_cast<size_t>(i)]);
         Transcode();
     });
     guarded([this] {

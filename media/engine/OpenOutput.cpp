@@ -32,6 +32,19 @@ bool HasPrivateOption(const AVOutputFormat* AFormat, const char* AName) {
 
 } // namespace
 
+void TCustomFFmpeg::CreateOutputFiles() {
+    for (int j = 0; j < OutputOwners(); ++j) {
+        const size_t i = static_cast<size_t>(j);
+        const std::string& name = Foutput_filenames[i];
+        AVFormatContext* oc = Foutput_files[i];
+        if (name.empty() || oc->pb) continue; // the muxer opens its own files
+        const int err = OpenMediaOutput(oc, name);
+        if (err < 0) throw FFmpegException(AVErrorText(name, err));
+        Foutput_created[i] = 1;
+        FCreatedOutputs.push_back(name);
+    }
+}
+
 int TCustomFFmpeg::CurrentOutputIndex(AVFormatContext* oc) const {
     // The first entry: the entries a join adds for its later inputs share
     // the first one's context and its streams.
@@ -163,9 +176,11 @@ int TCustomFFmpeg::OpenOutputFile(const std::string& AFileName, bool AJoin) {
     if ((fmt->flags & AVFMT_NEEDNUMBER) && !av::av_filename_number_test(AFileName.c_str()))
         return fail(AFileName + ": Number syntax expected in filename");
 
-    // A muxer that needs no file still gets the I/O hooks for the files it opens itself.
+    // The file itself is created when the run starts: until then an existing
+    // file of that name stays as it is. A muxer that needs no file still gets
+    // the I/O hooks for the files it opens itself.
     const AVIOInterruptCB interrupt{&TCustomFFmpeg::OutputInterruptCallback, this};
-    int err = OpenMediaOutput(oc, AFileName, &interrupt);
+    int err = CheckMediaOutput(oc, AFileName, &interrupt);
     if (err < 0) return fail(AVErrorText(AFileName, err));
     if (!(fmt->flags & AVFMT_NOFILE)) Foutput_filenames[static_cast<size_t>(index)] = AFileName;
 

@@ -87,4 +87,5 @@ void TCustomFFmpeg::MuxPacket(TAVOutputStream& ost, AVPacket* pkt) {
     pkt->stream_index = ost.index;
     const int r = av::av_interleaved_write_frame(oc, pkt);
     if (r < 0) throw FFmpegException(AVErrorText("av_interleaved_write_frame()", r));
+    ++Foutput_packets[static_cast<size_t>(ost.file_index)];
 }

@@ -159,6 +159,7 @@ void TCustomFFmpeg::SetupRun(TTranscodeTables& T) {
         }
     }
 
+    CreateOutputFiles();
     WriteHeaders(T);
     ReportMapping(T);
 }

@@ -28,6 +28,8 @@ TCustomFFmpeg::TCustomFFmpeg(int AMaxFiles) {
     Finput_codecs.assign(files * MAX_STREAMS, nullptr);
     Foutput_files.assign(files, nullptr);
     Foutput_filenames.assign(files, {});
+    Foutput_created.assign(files, 0);
+    Foutput_packets.assign(files, 0);
     Foutput_format_opts.assign(files, nullptr);
     Foutput_streams.resize(files);
     Foutput_codecs.assign(files * MAX_STREAMS, nullptr);
@@ -192,13 +194,18 @@ void TCustomFFmpeg::FreeOutputFile(int AIndex) {
     if (oc) {
         CloseMediaOutput(oc);
         av::avformat_free_context(oc);
-        // An output that never got a byte (the run failed before its header)
-        // is removed rather than left behind empty.
+        // An output the run created but gave no packet (stopped or failed
+        // before the first one) is no playable file: it is removed rather
+        // than left behind as an empty or header-only stub. Outputs the run
+        // never created are not touched.
         struct stat st {};
         const std::string& name = Foutput_filenames[i];
-        if (!name.empty() && stat(name.c_str(), &st) == 0 && S_ISREG(st.st_mode) && st.st_size == 0)
+        if (Foutput_created[i] &&
+            (Foutput_packets[i] == 0 || (stat(name.c_str(), &st) == 0 && st.st_size == 0)))
             unlink(name.c_str());
     }
+    Foutput_created[i] = 0;
+    Foutput_packets[i] = 0;
     av::av_dict_free(&Foutput_format_opts[i]);
     FreeOutputSetups(AIndex);
     Foutput_files[i] = nullptr;

@@ -199,7 +199,9 @@ public:
     // Output side. In join mode several entries refer to the same context;
     // only the first of them owns it.
     std::vector<AVFormatContext*> Foutput_files;
-    std::vector<std::string> Foutput_filenames;     // as given, for deleting empty outputs
+    std::vector<std::string> Foutput_filenames;     // as given; empty when the muxer opens its own files
+    std::vector<char> Foutput_created;              // the run created the file
+    std::vector<int64_t> Foutput_packets;           // packets written into it
     std::vector<AVDictionary*> Foutput_format_opts; // muxer-private options for avformat_write_header
     std::vector<std::array<TOutputStreamSetup, MAX_STREAMS>> Foutput_streams;
     std::vector<const AVCodec*> Foutput_codecs;  // FMaxFiles * 20 forced encoders
@@ -383,6 +385,8 @@ private:
     void SetupCopy(TAVOutputStream& ost, TAVInputStream& ist);
     void SetupEncoding(TTranscodeTables& T, TAVOutputStream& ost, TAVInputStream& ist);
     void OpenCodecs(TTranscodeTables& T);
+    // Creates (or truncates) the output files, as the run starts.
+    void CreateOutputFiles();
     void WriteHeaders(TTranscodeTables& T);
     void ReportMapping(TTranscodeTables& T);
     // Logs an output's streams under the name the user gave it.
