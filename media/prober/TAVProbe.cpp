@@ -126,7 +126,14 @@ bool TAVProbe::Seek(int64_t APTS, TSeekFlags ASeekFlags) {
     ResetPicture();
 
     int err;
-    if (APTS > 0) {
+    const AVInputFormat* format = fc->iformat;
+    if (APTS <= 0 && !ASeekFlags.Contains(TSeekFlag::sfByte) && format &&
+        (format->flags & AVFMT_TS_DISCONT) && !(format->flags & AVFMT_NO_BYTE_SEEK)) {
+        // MPEG program and transport streams seek by decoding time, which
+        // with B-frames lies before the first picture's time: a seek to that
+        // time lands on the second group. The start is the first byte.
+        err = av::av_seek_frame(fc, -1, 0, AVSEEK_FLAG_BYTE | AVSEEK_FLAG_BACKWARD);
+    } else if (APTS > 0) {
         err = av::av_seek_frame(fc, FSeekIndex, target, SeekFlagsToInt(ASeekFlags));
     } else {
         err = av::av_seek_frame(fc, FSeekIndex, target, SeekFlagsToInt(ASeekFlags + TSeekFlag::sfBackward));

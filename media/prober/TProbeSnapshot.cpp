@@ -9,6 +9,8 @@
 #include <ctime>
 #include <memory>
 
+#include <strings.h>
+
 namespace {
 
 TMetadataList CopyMetadata(const AVDictionary* dict) {
@@ -43,8 +45,11 @@ void DescribeCodec(const AVCodecParameters* par, TProbeStream& s) {
 } // namespace
 
 std::string MetadataLookup(const TMetadataList& AList, const std::string& AKey, const std::string& ADefault) {
+    // Keys compare without case, as the libraries' own lookup does: Matroska
+    // stores its tags in capitals ("COPYRIGHT", "ARTIST").
     for (const auto& [key, value] : AList)
-        if (key == AKey) return value;
+        if (key.size() == AKey.size() && strncasecmp(key.c_str(), AKey.c_str(), key.size()) == 0)
+            return value;
     return ADefault;
 }
 

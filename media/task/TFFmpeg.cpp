@@ -218,10 +218,13 @@ void TFFmpeg::ApplyOutputFields(const TOutputOptions& o) {
         e.SetRecordingTimestamp(static_cast<int64_t>(std::time(nullptr)));
     else if (info.TimeStamp > 0)
         e.SetRecordingTimestamp(DateTimeToUnixSeconds(info.TimeStamp));
-    if (info.Year > 0) e.AddMetadataPair("year", std::to_string(info.Year));
+    // The libraries' common keys: every muxer that can hold a year or an
+    // author maps "date" and "artist" to its own field (MP4 and AVI keep no
+    // "year" or "author"), and the prober reads them back.
+    if (info.Year > 0) e.AddMetadataPair("date", std::to_string(info.Year));
     if (info.Track > 0) e.AddMetadataPair("track", std::to_string(info.Track));
     const std::pair<const char*, const std::string*> texts[] = {
-        {"title", &info.Title},     {"author", &info.Author}, {"copyright", &info.Copyright},
+        {"title", &info.Title},     {"artist", &info.Author}, {"copyright", &info.Copyright},
         {"comment", &info.Comment}, {"album", &info.Album},   {"genre", &info.Genre}};
     for (const auto& [key, value] : texts)
         if (!value->empty()) e.AddMetadataPair(key, *value);

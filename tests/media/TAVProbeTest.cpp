@@ -107,6 +107,31 @@ TEST_F(TAVProbeTest, StepsBackAndForthByFramesAndKeyFrames) {
     EXPECT_EQ(0, Probe.FrameInfo().PTS);
 }
 
+// MPEG program and transport streams seek by decoding time, which lies
+// before the pictures' times when B-frames are reordered: going to the start
+// still reaches the first picture, and the pictures of the first group have
+// their previous ones.
+TEST_F(TAVProbeTest, MpegStreamsWithBFramesReachTheirFirstGroup) {
+    for (const char* name : {"bframes.mpg", "bframes.ts"}) {
+        SCOPED_TRACE(name);
+        Open(name);
+        for (int i = 0; i < 30; ++i)
+            ASSERT_TRUE(Probe.Decode()) << Probe.LastErrMsg();
+        ASSERT_TRUE(Probe.Seek(0)) << Probe.LastErrMsg();
+        ASSERT_TRUE(Probe.Decode()) << Probe.LastErrMsg();
+        EXPECT_EQ(0, ShownFrame());
+        for (int n : {1, 6, 11}) {
+            SCOPED_TRACE(n);
+            ASSERT_TRUE(Probe.Seek(0));
+            for (int i = 0; i <= n; ++i)
+                ASSERT_TRUE(Probe.Decode()) << Probe.LastErrMsg();
+            ASSERT_EQ(n, ShownFrame());
+            ASSERT_TRUE(Probe.DecodePreviousFrame()) << Probe.LastErrMsg();
+            EXPECT_EQ(n - 1, ShownFrame());
+        }
+    }
+}
+
 TEST_F(TAVProbeTest, PreviousKeyFrameWithNothingDecodedStepsBackFromTheEnd) {
     Open("clip.mkv");
     ASSERT_TRUE(Probe.DecodePreviousKeyFrame()) << Probe.LastErrMsg();

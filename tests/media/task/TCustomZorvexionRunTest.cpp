@@ -162,3 +162,43 @@ TEST(TCustomZorvexionRun, PauseHoldsProgressAndOutputUntilResume) {
     EXPECT_GT(r.Reports.size(), reports);
     EXPECT_NEAR(double(r.Reports.back().Info.CurrentDuration), 20e6, 1e5);
 }
+
+// Every field of an output's Info that its container can hold probes back:
+// MP4 and AVI keep the author and year only under the libraries' common keys,
+// and Matroska stores its tags in capitals. AVI holds no album.
+TEST(TCustomZorvexionRun, OutputInfoProbesBackFromEachContainer) {
+    RunRig r;
+    for (const char* name : {"info.mp4", "info.mkv", "info.avi"}) {
+        SCOPED_TRACE(name);
+        const int index = r.C.AddTask(FixturePath("tone_s16_mono_22050.wav"));
+        ASSERT_GE(index, 0) << r.C.LastErrMsg();
+        TOutputOptions o;
+        o.AudioCodec = std::string(name).ends_with(".mp4") ? "aac" : "mp2";
+        o.Info.Year = 2009;
+        o.Info.Track = 4;
+        o.Info.Title = "Title";
+        o.Info.Author = "Author";
+        o.Info.Copyright = "Copyright";
+        o.Info.Comment = "Comment";
+        o.Info.Album = "Album";
+        o.Info.Genre = "Genre";
+        ASSERT_TRUE(r.C.SetOutputFile(index, r.Out + name, &o)) << r.C.LastErrMsg();
+    }
+    r.C.Start(0);
+    ASSERT_TRUE(r.HasFinal());
+    for (const char* name : {"info.mp4", "info.mkv", "info.avi"}) {
+        SCOPED_TRACE(name);
+        TAVProbe probe;
+        ASSERT_TRUE(probe.LoadFile(r.Out + name)) << probe.LastErrMsg();
+        const TFileStreamInfo info = probe.FileStreamInfo();
+        EXPECT_EQ(info.Year, 2009);
+        EXPECT_EQ(info.Track, 4);
+        EXPECT_EQ(info.Title, "Title");
+        EXPECT_EQ(info.Author, "Author");
+        EXPECT_EQ(info.Copyright, "Copyright");
+        EXPECT_EQ(info.Comment, "Comment");
+        // AVI's list of tags has no album that reads back.
+        if (!std::string(name).ends_with(".avi")) EXPECT_EQ(info.Album, "Album");
+        EXPECT_EQ(info.Genre, "Genre");
+    }
+}
