@@ -15,6 +15,11 @@ public:
     virtual std::optional<std::vector<std::string>> OpenFiles() = 0;
     // "选择目录".
     virtual std::optional<std::string> SelectDirectory() = 0;
+    // "选择输出目录".
+    virtual std::optional<std::string> SelectOutputDirectory() = 0;
+    // The filter of both open-file dialogs ("caption|masks|" entries) and
+    // the entry selected at first, counted from 0.
+    virtual void SetOpenFilter(const std::string& AFilter, int AFilterIndex) = 0;
     // The skinned message box: caption "提示", information icon, one OK button.
     virtual void ShowInformation(const std::string& AText) = 0;
     // The plain message box of a failed task: the program's title, the

@@ -9,7 +9,9 @@
 #include "app/catalogue/OutputOptionsBuilder.h"
 #include "app/catalogue/ProfileCaptionTable.h"
 #include "app/catalogue/ProgressText.h"
+#include "app/conversion/OpenDialogFilter.h"
 #include "app/presets/PresetApplication.h"
+#include "app/settings/TSettings.h"
 #include "platform/sys/MainThread.h"
 
 namespace {
@@ -82,14 +84,72 @@ TConversionController::TConversionController(IConverter& AConverter, IProber& AP
 }
 
 TConversionController::~TConversionController() {
+    if (FSettings) FSettings->RemoveOptionsListener(FSettingsListener);
     FConverter.SetOnProgress(nullptr);
     FConverter.SetOnTerminate(nullptr);
     FAlive.reset();
 }
 
+void TConversionController::AttachSettings(TSettings& ASettings) {
+    if (FSettings) FSettings->RemoveOptionsListener(FSettingsListener);
+    FSettings = &ASettings;
+    ThreadCount = ASettings.Options().ThreadCount;
+    FSettingsListener = ASettings.AddOptionsListener(
+        [this](const TConversionOptions& AOptions) { ThreadCount = AOptions.ThreadCount; });
+}
+
 void TConversionController::Initialize() {
+    Button17Click();
+    Button21Click();
     FCategoryIndex = 0;
     Button30Click();
+}
+
+// ---- the output folder and the settings file ----
+
+void TConversionController::Button17Click() {
+    if (!FSettings) return;
+    OutputFolder = FSettings->ReadOutputFolder();
+    if (!FSettings->LastErrMsg().empty()) FLog.Add(FSettings->LastErrMsg());
+}
+
+void TConversionController::Button16Click() {
+    if (FSettings && !FSettings->WriteOutputFolder(OutputFolder) && !FSettings->LastErrMsg().empty())
+        FLog.Add(FSettings->LastErrMsg());
+}
+
+void TConversionController::Button21Click() {
+    FDialogs.SetOpenFilter(OpenDialogFilter(), 0);
+}
+
+void TConversionController::lxSkinButton5Click() {
+    if (!Commands().Settings) return;
+    // Cancel, or a folder that is gone, changes nothing.
+    const auto folder = FDialogs.SelectOutputDirectory();
+    std::error_code ec;
+    if (!folder || folder->empty() || !std::filesystem::is_directory(*folder, ec)) return;
+    SetOutputFolder(*folder);
+    Button16Click();
+}
+
+void TConversionController::lxSkinButton6Click() {
+    Button20Click();
+}
+
+void TConversionController::SetOutputFolder(const std::string& AFolder) {
+    OutputFolder = AFolder;
+    RefreshOutputNames();
+}
+
+void TConversionController::RefreshOutputNames() {
+    // Row by row, so each name is checked against the rows already renamed.
+    for (int i = 0; i < FFiles.Count(); ++i) {
+        TFileRow& row = FFiles.Row(i);
+        const std::string name = UniqueOutputName(row.Columns[fcOutputFile], i);
+        if (name.empty()) continue; // the start reports it
+        row.Columns[fcOutputFile] = name;
+        row.Output.FileName = OutputPath(name);
+    }
 }
 
 // ---- the current profile and the boxes ----
@@ -364,7 +424,11 @@ void TConversionController::btnAddClick() {
     Button6Click();
     if (!PrepareAdd()) return;
     const auto file = FDialogs.OpenFile();
-    if (!file || !IsFile(*file)) return;
+    if (!file) return;
+    if (!IsFile(*file)) {
+        ShowAddFailure(*file, "文件不存在");
+        return;
+    }
     std::string reason;
     if (AddOne(*file, reason) != TAddResult::Added) {
         ShowAddFailure(*file, reason);

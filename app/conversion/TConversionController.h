@@ -20,6 +20,8 @@
 #include "app/conversion/TParameterBoxModel.h"
 #include "app/presets/ParameterBox.h"
 
+class TSettings;
+
 // What to do when a run has ended by itself ("转换完成后：").
 enum class TAfterConversion { OpenOutputFolder, PowerOff, Nothing };
 
@@ -44,7 +46,7 @@ public:
     // Settings the window's boxes hold.
     std::string OutputFolder;   // "输出目录"
     bool RenameExisting = true; // "自动重命名"; false is "直接覆盖"
-    int ThreadCount = 1;        // simultaneous conversions
+    int ThreadCount = 1;        // simultaneous conversions; follows the settings' options once attached
     int PriorityIndex = 3;      // "CPU利用方式：" 0 idle .. 3 normal
     TAfterConversion AfterConversion = TAfterConversion::Nothing;
     std::string LibraryFolder;  // where the media libraries are loaded from
@@ -65,8 +67,25 @@ public:
     // The edit box of a rename in progress; nothing when none is open.
     const std::optional<std::string>& RenameText() const { return FRenameText; }
 
-    // Start-up: category entry 0 with its first profile and the boxes filled.
+    // The settings file: the output folder is read from it and written to it,
+    // and the number of simultaneous conversions follows its options. Attach
+    // before Initialize; the settings must outlive the controller.
+    void AttachSettings(TSettings& ASettings);
+
+    // Start-up: the output folder from the settings (`Button17`), the open
+    // dialogs' filters (`Button21`), category entry 0 with its first profile
+    // and the boxes filled.
     void Initialize();
+
+    // The output folder ("输出目录"): "浏览" (`lxSkinButton5Click`) chooses it
+    // and stores it (`Button16Click`); "打开" (`lxSkinButton6Click`) opens it.
+    // Setting it gives every row a name that is free in the new folder.
+    void lxSkinButton5Click();
+    void lxSkinButton6Click();
+    void SetOutputFolder(const std::string& AFolder);
+    void Button16Click();
+    void Button17Click();
+    void Button21Click();
 
     // Adding (`btnAddClick`, `Button8Click`, `Button12Click`).
     void btnAddClick();
@@ -135,6 +154,7 @@ private:
     void WriteProfileColumns(int ARow);
     std::string UniqueOutputName(const std::string& AName, int ARow) const;
     std::string OutputPath(const std::string& AName) const;
+    void RefreshOutputNames();
     void EnterState(TWindowState AState);
     void ProfileChanged(int AProfileIndex);
     bool RunActive() const;
@@ -172,4 +192,7 @@ private:
     // Cleared on destruction, so a report queued to the GUI thread after
     // that finds nobody to call.
     std::shared_ptr<TConversionController*> FAlive;
+
+    TSettings* FSettings = nullptr;
+    int FSettingsListener = 0;
 };

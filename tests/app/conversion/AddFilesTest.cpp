@@ -110,7 +110,10 @@ TEST_F(AddFiles, LibrariesThatCannotLoadAreLoggedAndNoDialogIsShown) {
 TEST_F(AddFiles, CancelledOrMissingFileAddsNothing) {
     Dialogs.File.reset();
     Controller.btnAddClick();
+    EXPECT_EQ(Controller.StatusText(), "");
+    // A file gone since the dialog closed is named in the status panel.
     AddFile((Dir / "in" / "gone.avi").string());
+    EXPECT_EQ(Controller.StatusText(), "无法添加文件 gone.avi：文件不存在");
     Dialogs.Files.reset();
     Controller.Button8Click();
     Dialogs.Directory.reset();

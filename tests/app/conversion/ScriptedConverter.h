@@ -120,6 +120,9 @@ struct TRecordingDialogs : IConversionDialogs {
     std::optional<std::string> File;
     std::optional<std::vector<std::string>> Files;
     std::optional<std::string> Directory;
+    std::optional<std::string> OutputDirectory;
+    std::string Filter;
+    int FilterIndex = -1;
     int OpenCalls = 0;
     std::vector<std::string> Informations;
     std::vector<std::string> Failures;
@@ -128,6 +131,11 @@ struct TRecordingDialogs : IConversionDialogs {
     std::optional<std::string> OpenFile() override { return ++OpenCalls, File; }
     std::optional<std::vector<std::string>> OpenFiles() override { return ++OpenCalls, Files; }
     std::optional<std::string> SelectDirectory() override { return ++OpenCalls, Directory; }
+    std::optional<std::string> SelectOutputDirectory() override { return ++OpenCalls, OutputDirectory; }
+    void SetOpenFilter(const std::string& AFilter, int AFilterIndex) override {
+        Filter = AFilter;
+        FilterIndex = AFilterIndex;
+    }
     void ShowInformation(const std::string& AText) override { Informations.push_back(AText); }
     void ShowTaskFailure(const std::string& AText) override {
         Failures.push_back(AText);
