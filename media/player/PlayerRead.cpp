@@ -25,8 +25,31 @@ void SleepMs(int AMs) {
     std::this_thread::sleep_for(std::chrono::milliseconds(AMs));
 }
 
+// Ends blocking library calls: on a stop, and while opening also when the
+// open is cancelled or its time is up.
 int DecodeInterruptCB(void* AOpaque) {
-    return static_cast<TVideoState*>(AOpaque)->abort_request.load() ? 1 : 0;
+    auto* is = static_cast<TVideoState*>(AOpaque);
+    if (is->abort_request) return 1;
+    if (is->Opened.load() != 0) return 0;
+    if (is->Owner->OpenCancelled()) return 1;
+    if (is->open_deadline > 0 && av::av_gettime_relative() > is->open_deadline) {
+        is->open_timed_out = true;
+        return 1;
+    }
+    return 0;
+}
+
+// Why opening failed when it was interrupted, else empty.
+std::string InterruptedOpenText(TVideoState* is) {
+    char text[2048];
+    if (is->open_timed_out)
+        std::snprintf(text, sizeof text, "%s: the source delivered too little data in time.",
+                      is->filename.c_str());
+    else if (is->Owner->OpenCancelled())
+        std::snprintf(text, sizeof text, "%s: opening was stopped.", is->filename.c_str());
+    else
+        return {};
+    return text;
 }
 
 std::string Format(const char* AFormat, const std::string& AText) {
@@ -125,6 +148,9 @@ int StreamComponentOpen(TVideoState* is, int AIndex) {
             FreeCodec(&ctx);
             return -1;
         }
+        // SDL's audio thread runs from here on: what its callback reads is
+        // handed over under SDL's audio lock, which the callback holds.
+        sdl::SDL_LockAudio();
         av::av_channel_layout_default(&is->audio_tgt_layout, out);
         is->audio_tgt_freq = wanted.freq;
         is->audio_hw_buf_size = SDL_AUDIO_BUFFER_SIZE * out * 2;
@@ -143,6 +169,7 @@ int StreamComponentOpen(TVideoState* is, int AIndex) {
         st->discard = AVDISCARD_DEFAULT;
         is->audioq.Start();
         is->audioq.PutFlush();
+        sdl::SDL_UnlockAudio();
         sdl::SDL_PauseAudio(0);
         return 0;
     }
@@ -352,12 +379,18 @@ bool ReadOpen(TVideoState* is) {
     const int err = OpenMediaInput(&ic, is->filename, is->iformat, &opts, &is->interrupt);
     av::av_dict_free(&opts);
     if (err < 0) {
-        owner->ReportError(AVErrorText(is->filename, err), true);
+        const std::string interrupted = InterruptedOpenText(is);
+        owner->ReportError(interrupted.empty() ? AVErrorText(is->filename, err) : interrupted, true);
         return false;
     }
     is->ic = ic;
     if (s.genpts) ic->flags |= AVFMT_FLAG_GENPTS;
-    if (av::avformat_find_stream_info(ic, nullptr) < 0) {
+    const int found = av::avformat_find_stream_info(ic, nullptr);
+    if (const std::string interrupted = InterruptedOpenText(is); !interrupted.empty()) {
+        owner->ReportError(interrupted, true);
+        return false;
+    }
+    if (found < 0) {
         owner->ReportError(Format("%s: could not find codec parameters", is->filename), true);
         return false;
     }
@@ -477,6 +510,7 @@ bool StreamOpen(TPlayerOwner* AOwner, const TPlayerSettings& ASettings, const st
     is->filename = AFileName;
     is->iformat = AFormat;
     is->interrupt = {DecodeInterruptCB, is.get()};
+    if (ASettings.open_timeout > 0) is->open_deadline = av::av_gettime_relative() + ASettings.open_timeout;
     is->external_clock_time = NowSeconds();
     is->frame_timer = NowSeconds();
     try {

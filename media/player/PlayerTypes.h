@@ -58,4 +58,7 @@ struct TPlayerSettings {
     int framedrop = 1;
     int rdftspeed = 20;
     std::string vfilters; // the filter graph text, empty: none
+    // How long opening may wait for a source that delivers too little
+    // (a FIFO without a writer, a stalled network): microseconds, 0 none.
+    int64_t open_timeout = 10000000;
 };

@@ -194,6 +194,7 @@ bool TCustomPlayer::Open(const std::string& AFileName, uintptr_t AScreenHandle, 
     bool opened;
     {
         TWaitGuard guard(FInWait);
+        FCancelOpen = false;
         opened = StreamOpen(this, settings, AFileName, nullptr, APaused, state);
     }
     if (!opened) {
@@ -234,7 +235,8 @@ void TCustomPlayer::FileOpened(AVFormatContext* AContext) {
 
 void TCustomPlayer::DoFileOpen() {
     FRGBContext.reset();
-    if (!OnFileOpen) return;
+    const TFileOpenEvent handler = OnFileOpen();
+    if (!handler) return;
     int64_t duration;
     int width = -1, height = -1;
     {
@@ -249,10 +251,50 @@ void TCustomPlayer::DoFileOpen() {
     }
     Deliver([&] {
         int w = FScreenWidth, h = FScreenHeight;
-        OnFileOpen(this, duration, width, height, w, h);
+        handler(this, duration, width, height, w, h);
         FScreenWidth = w;
         FScreenHeight = h;
     });
+}
+
+TCustomPlayer::TFileOpenEvent TCustomPlayer::OnFileOpen() const {
+    std::lock_guard lock(FHandlerLock);
+    return FOnFileOpen;
+}
+
+void TCustomPlayer::SetOnFileOpen(TFileOpenEvent AEvent) {
+    std::lock_guard lock(FHandlerLock);
+    FOnFileOpen = std::move(AEvent);
+}
+
+TCustomPlayer::TPositionEvent TCustomPlayer::OnPosition() const {
+    std::lock_guard lock(FHandlerLock);
+    return FOnPosition;
+}
+
+void TCustomPlayer::SetOnPosition(TPositionEvent AEvent) {
+    std::lock_guard lock(FHandlerLock);
+    FOnPosition = std::move(AEvent);
+}
+
+TCustomPlayer::TPlayStateEvent TCustomPlayer::OnState() const {
+    std::lock_guard lock(FHandlerLock);
+    return FOnState;
+}
+
+void TCustomPlayer::SetOnState(TPlayStateEvent AEvent) {
+    std::lock_guard lock(FHandlerLock);
+    FOnState = std::move(AEvent);
+}
+
+TCustomPlayer::THookEvent TCustomPlayer::OnHook() const {
+    std::lock_guard lock(FHandlerLock);
+    return FOnHook;
+}
+
+void TCustomPlayer::SetOnHook(THookEvent AEvent) {
+    std::lock_guard lock(FHandlerLock);
+    FOnHook = std::move(AEvent);
 }
 
 void TCustomPlayer::Deliver(const std::function<void()>& AHandler) {
@@ -270,7 +312,7 @@ void TCustomPlayer::Deliver(const std::function<void()>& AHandler) {
 
 void TCustomPlayer::SetState(TPlayState AState) {
     FState = AState;
-    if (OnState && !FHandlersOff)
+    if (OnState() && !FHandlersOff)
         FPlayEvent.Put(TPlayEvent::ekState, int64_t(AState));
     else if (AState == psStop)
         FPlayEvent.Put(TPlayEvent::ekEnd, 0); // the event thread ends on it
@@ -285,12 +327,14 @@ void TCustomPlayer::EventThreadBody() {
             break;
         case TPlayEvent::ekPosition:
             Deliver([&] {
-                if (OnPosition && !FHandlersOff) OnPosition(this, item.Value);
+                const TPositionEvent handler = OnPosition();
+                if (handler && !FHandlersOff) handler(this, item.Value);
             });
             break;
         case TPlayEvent::ekState:
             Deliver([&] {
-                if (OnState && !FHandlersOff) OnState(this, TPlayState(item.Value));
+                const TPlayStateEvent handler = OnState();
+                if (handler && !FHandlersOff) handler(this, TPlayState(item.Value));
             });
             if (TPlayState(item.Value) == psStop) return;
             break;
@@ -341,6 +385,9 @@ void TCustomPlayer::EngineExit() {
 }
 
 void TCustomPlayer::Stop(bool AWaitForStop) {
+    // A file still being opened is given up (from any thread, also from a
+    // call the GUI thread serves while Open waits); Open clears the flag.
+    FCancelOpen = true;
     if (Refused()) return;
     if (!FPlayThread) return;
     // The prober holds a copy; the context is about to close.
@@ -465,7 +512,16 @@ void TCustomPlayer::CheckPosition(TVideoState& is) {
     const int64_t start = is.StartTime != AV_NOPTS_VALUE ? is.StartTime : 0;
     int64_t pos;
     if (is.video_stream >= 0) {
-        pos = std::llround(GetVideoClock(&is) * 1000000.0) - start;
+        double clock = GetVideoClock(&is);
+        {
+            // While the source stalls the clock runs on with the wall clock:
+            // the position stays at the last picture shown. At the end of the
+            // file it runs on to the duration.
+            std::lock_guard shown(is.displayed_lock);
+            if (!is.ReachEOF && is.displayed && is.displayed_serial == is.videoq.Serial())
+                clock = std::min(clock, is.displayed_pts);
+        }
+        pos = std::llround(clock * 1000000.0) - start;
     } else if (is.audio_stream >= 0) {
         pos = std::llround(GetAudioClock(&is) * 1000000.0) - start;
         if (is.AudioDuration > 0 && pos >= is.AudioDuration) pos = std::max(pos, is.Duration);
@@ -481,7 +537,7 @@ void TCustomPlayer::CheckPosition(TVideoState& is) {
         }
         if (FLastPTS == AV_NOPTS_VALUE || std::llabs(pos - FLastPTS) > 10000) {
             FLastPTS = pos;
-            if (OnPosition && !FHandlersOff) FPlayEvent.Put(TPlayEvent::ekPosition, pos);
+            if (OnPosition() && !FHandlersOff) FPlayEvent.Put(TPlayEvent::ekPosition, pos);
         }
     }
     if (!is.IsDevice && !is.EventEOF && is.ReachEOF) {
@@ -586,8 +642,10 @@ void TCustomPlayer::HookPicture(AVFrame* AFrame, int64_t APTS) {
         return;
     }
     TBitmap* bitmap = c.Bitmap.get();
+    const THookEvent handler = OnHook();
+    if (!handler) return;
     try {
-        OnHook(this, bitmap, APTS);
+        handler(this, bitmap, APTS);
     } catch (const std::exception& e) {
         ReportError(std::string("Error occurs OnHook: ") + e.what(), false);
         return;

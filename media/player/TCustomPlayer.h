@@ -167,13 +167,22 @@ public:
     void Setframedrop(int AValue) { FSettings.framedrop = AValue; }
     std::string VideoFilters() const { return FSettings.vfilters; }
     void SetVideoFilters(const std::string& AValue) { FSettings.vfilters = AValue; }
+    // Milliseconds Open waits for a source that delivers too little (a FIFO
+    // without a writer, a stalled network) before it gives up; 0: no limit.
+    int OpenTimeout() const { return int(FSettings.open_timeout / 1000); }
+    void SetOpenTimeout(int AValue) { FSettings.open_timeout = int64_t(std::max(AValue, 0)) * 1000; }
 
-    // Set before Open; they are called from the event thread or the GUI thread.
-    TFileOpenEvent OnFileOpen;
-    TPositionEvent OnPosition;
-    TPlayStateEvent OnState;
-    // Set before Open; called on the video thread while Hook is set.
-    THookEvent OnHook;
+    // Called from the event thread or the GUI thread. Handlers may be changed
+    // at any time, also while a file plays: each call runs on a copy.
+    TFileOpenEvent OnFileOpen() const;
+    void SetOnFileOpen(TFileOpenEvent AEvent);
+    TPositionEvent OnPosition() const;
+    void SetOnPosition(TPositionEvent AEvent);
+    TPlayStateEvent OnState() const;
+    void SetOnState(TPlayStateEvent AEvent);
+    // Called on the video thread while Hook is set.
+    THookEvent OnHook() const;
+    void SetOnHook(THookEvent AEvent);
 
 private:
     class TFunctionThread;
@@ -184,13 +193,14 @@ private:
     void SetState(TPlayState AState) override;
     void CheckPosition(TVideoState& AState) override;
     void FileOpened(AVFormatContext* AContext) override;
+    bool OpenCancelled() const override { return FCancelOpen; }
     TEvent& SeekEvent() override { return FSeekEvent; }
     TEvent& PictEvent() override { return FPictEvent; }
     void SetSeeking(bool AValue) override { FSeeking = AValue; }
     TTimedMutex& DataLock() override { return FDataLock; }
     void SetScreenSize(int AWidth, int AHeight) override;
     bool HasScreenHandle() const override { return FScreenHandle != 0; }
-    bool HookActive() const override { return FHook && OnHook && !FHandlersOff; }
+    bool HookActive() const override { return FHook && OnHook() && !FHandlersOff; }
     void HookPicture(AVFrame* AFrame, int64_t APTS) override;
 
     bool Refused();
@@ -207,6 +217,13 @@ private:
     void FinishClose();
     void QuitSDL();
     void ResetState();
+
+    // Guards the four handlers; held only while one is copied or replaced.
+    mutable std::mutex FHandlerLock;
+    TFileOpenEvent FOnFileOpen;
+    TPositionEvent FOnPosition;
+    TPlayStateEvent FOnState;
+    THookEvent FOnHook;
 
     TPlayerSettings FSettings;
     TAudioDriver FAudioDriver = adDefault;
@@ -232,6 +249,7 @@ private:
     std::atomic<TShowAudio> FShowAudio{saWave};
     std::atomic<bool> FVerticalFlip{false};
     std::atomic<bool> FHook{false};
+    std::atomic<bool> FCancelOpen{false}; // set by Stop while Open waits for the file
 
     // The engine's state: set by Open, cleared by the play thread; under FDataLock.
     TTimedMutex FDataLock;

@@ -26,6 +26,8 @@ public:
     virtual void CheckPosition(TVideoState& AState) = 0;
     // Called on the reading thread once the file is open, before demuxing starts.
     virtual void FileOpened(AVFormatContext* AContext) = 0;
+    // True when the file being opened is no longer wanted (Stop during Open).
+    virtual bool OpenCancelled() const { return false; }
 
     // Set when a requested seek has been carried out (or failed).
     virtual TEvent& SeekEvent() = 0;

@@ -192,6 +192,8 @@ struct TVideoState {
 
     // Component additions.
     std::atomic<int> Opened{0}; // 0 opening, 1 opened, -1 failed, -2 failed and the reader ended
+    int64_t open_deadline = 0;  // relative clock; opening is given up after it (0: never)
+    std::atomic<bool> open_timed_out{false};
     int64_t StartTime = AV_NOPTS_VALUE;
     int64_t Duration = -1;
     int64_t AudioDuration = -1;

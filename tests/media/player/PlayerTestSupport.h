@@ -39,23 +39,23 @@ struct PlayerRecorder {
     bool OffGuiThread = false;
 
     explicit PlayerRecorder(TCustomPlayer& APlayer) {
-        APlayer.OnFileOpen = [this](TCustomPlayer*, int64_t ADuration, int AWidth, int AHeight, int&, int&) {
+        APlayer.SetOnFileOpen([this](TCustomPlayer*, int64_t ADuration, int AWidth, int AHeight, int&, int&) {
             std::lock_guard lock(Lock);
             ++FileOpens;
             OpenDuration = ADuration;
             OpenWidth = AWidth;
             OpenHeight = AHeight;
-        };
-        APlayer.OnState = [this](TCustomPlayer*, TPlayState AState) {
+        });
+        APlayer.SetOnState([this](TCustomPlayer*, TPlayState AState) {
             std::lock_guard lock(Lock);
             if (!IsGuiThread()) OffGuiThread = true;
             States.push_back(AState);
-        };
-        APlayer.OnPosition = [this](TCustomPlayer*, int64_t APTS) {
+        });
+        APlayer.SetOnPosition([this](TCustomPlayer*, int64_t APTS) {
             std::lock_guard lock(Lock);
             if (!IsGuiThread()) OffGuiThread = true;
             Positions.push_back({APTS, WallSeconds()});
-        };
+        });
     }
 
     std::vector<TPlayState> StatesNow() {

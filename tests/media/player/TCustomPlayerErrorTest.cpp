@@ -107,7 +107,7 @@ TEST_F(TCustomPlayerErrorTest, OpenStopAndSeekFromAHandlerInsideAWaitAreRefused)
     PlayerRecorder rec(player);
     bool reopened = true;
     int stops_inside = 0;
-    player.OnState = [&](TCustomPlayer* ASender, TPlayState AState) {
+    player.SetOnState([&](TCustomPlayer* ASender, TPlayState AState) {
         std::lock_guard lock(rec.Lock);
         rec.States.push_back(AState);
         if (AState == psStop) {
@@ -117,7 +117,7 @@ TEST_F(TCustomPlayerErrorTest, OpenStopAndSeekFromAHandlerInsideAWaitAreRefused)
             ASender->Stop(true);
             ++stops_inside;
         }
-    };
+    });
     ASSERT_TRUE(player.Open(FixturePath("clip3s.mkv"), 0, true)) << player.LastErrMsg();
     ASSERT_TRUE(rec.WaitState(psPause));
     player.Stop(true);
@@ -125,7 +125,7 @@ TEST_F(TCustomPlayerErrorTest, OpenStopAndSeekFromAHandlerInsideAWaitAreRefused)
     EXPECT_EQ(stops_inside, 1);
     EXPECT_EQ(rec.CountOf(psStop), 1);
     // Afterwards the player opens as usual.
-    player.OnState = nullptr;
+    player.SetOnState(nullptr);
     EXPECT_TRUE(player.Open(FixturePath("clip3s.mkv"), 0, true)) << player.LastErrMsg();
     player.Stop(true);
 }

@@ -31,16 +31,16 @@ TEST(TPlayEvent, PositionsCoalesceWhileStatesAreKeptInOrder) {
 TEST_F(TCustomPlayerEventTest, ASlowHandlerGetsEveryStateInOrderWhilePositionsCoalesce) {
     TCustomPlayer player;
     PlayerRecorder rec(player);
-    auto slow_state = player.OnState;
-    auto slow_position = player.OnPosition;
-    player.OnState = [&](TCustomPlayer* s, TPlayState a) {
+    auto slow_state = player.OnState();
+    auto slow_position = player.OnPosition();
+    player.SetOnState([&](TCustomPlayer* s, TPlayState a) {
         std::this_thread::sleep_for(std::chrono::milliseconds(200));
         slow_state(s, a);
-    };
-    player.OnPosition = [&](TCustomPlayer* s, int64_t a) {
+    });
+    player.SetOnPosition([&](TCustomPlayer* s, int64_t a) {
         std::this_thread::sleep_for(std::chrono::milliseconds(200));
         slow_position(s, a);
-    };
+    });
     ASSERT_TRUE(player.Open(FixturePath("clip3s.mkv"), 0, false)) << player.LastErrMsg();
     const double start = WallSeconds();
     Serve(600);

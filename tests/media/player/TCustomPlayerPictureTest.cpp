@@ -161,14 +161,14 @@ TEST_P(TCustomPlayerHookTest, PaintedBoxShowsAndARaisingHookLeavesThePictureAndL
     std::atomic<int> calls{0};
     std::atomic<bool> on_gui{false};
     player.SetHook(true);
-    player.OnHook = [&](TCustomPlayer*, TBitmap* ABitmap, int64_t) {
+    player.SetOnHook([&](TCustomPlayer*, TBitmap* ABitmap, int64_t) {
         ++calls;
         if (IsGuiThread()) on_gui = true;
         for (int y = BoxY0; y < BoxY1; ++y)
             for (int x = BoxX0; x < BoxX1; ++x)
                 ABitmap->ScanLine(y)[x] = 0xFFFFFFFF;
         if (hc.Raises) throw std::runtime_error("boom");
-    };
+    });
     player.SetScreenWidth(320);
     player.SetScreenHeight(240);
     ASSERT_TRUE(player.Open(FixturePath("clip3s.mkv"), 0, true)) << player.LastErrMsg();

@@ -25,9 +25,9 @@ TEST_F(TCustomPlayerQuitTest, AQuitMetInsideAPlayerWaitIsKeptForTheProgram) {
     TCustomPlayer player;
     // Handlers run inside the player's waits: the end of a file reached the
     // program while Stop waited, and it decided to quit.
-    player.OnState = [](TCustomPlayer*, TPlayState AState) {
+    player.SetOnState([](TCustomPlayer*, TPlayState AState) {
         if (AState == psStop) PostQuitMessage(9);
-    };
+    });
     ASSERT_TRUE(player.Open(FixturePath("clip3s.mkv"), 0, true)) << player.LastErrMsg();
     player.Stop(true);
     int code = 0;
@@ -40,7 +40,7 @@ TEST_F(TCustomPlayerQuitTest, AQuitMetInsideAPlayerWaitIsKeptForTheProgram) {
     // The main window closed by the user during a wait: held back while the
     // player waits, so nothing re-enters it, and acted on afterwards.
     ASSERT_TRUE(player.Open(FixturePath("clip3s.mkv"), 0, true)) << player.LastErrMsg();
-    player.OnState = nullptr;
+    player.SetOnState(nullptr);
     TRawInput close;
     close.Kind = TRawInputKind::riClose;
     close.Window = main;
