@@ -68,6 +68,43 @@ int NearestMp2Rate(int ABitrate, int ASampleRate) {
     return best;
 }
 
+// The frame rates of the MPEG-1 and MPEG-2 video standards.
+struct TMpegFrameRate {
+    double Value;
+    const char* Text;
+};
+constexpr TMpegFrameRate MpegFrameRates[] = {{24000.0 / 1001, "24000/1001"}, {24, "24"}, {25, "25"},
+                                             {30000.0 / 1001, "30000/1001"}, {30, "30"}, {50, "50"},
+                                             {60000.0 / 1001, "60000/1001"}, {60, "60"}};
+
+bool IsMpegVideoEncoder(std::string_view AName) {
+    return AName == "mpeg1video" || AName == "mpeg2video";
+}
+
+// The rate of a text such as "25", "29.97" or "30000/1001"; 0 when it is none.
+double FrameRateValue(const std::string& AText) {
+    char* end = nullptr;
+    const double value = std::strtod(AText.c_str(), &end);
+    if (end == AText.c_str() || value <= 0) return 0;
+    if (*end == '/') {
+        const char* denominator = end + 1;
+        const double d = std::strtod(denominator, &end);
+        return end != denominator && *end == '\0' && d > 0 ? value / d : 0;
+    }
+    return *end == '\0' ? value : 0;
+}
+
+// The nearest MPEG rate; the text itself when the standard has it (29.97
+// stands for 30000/1001) or when it is no rate.
+std::string NearestMpegFrameRate(const std::string& AText) {
+    const double value = FrameRateValue(AText);
+    if (value <= 0) return AText;
+    const TMpegFrameRate* best = &MpegFrameRates[0];
+    for (const TMpegFrameRate& rate : MpegFrameRates)
+        if (std::abs(rate.Value - value) < std::abs(best->Value - value)) best = &rate;
+    return std::abs(best->Value - value) < 0.01 ? AText : std::string(best->Text);
+}
+
 bool IsDiscAspect(const std::string& AAspect) {
     return AAspect == "4:3" || AAspect == "16:9";
 }
@@ -111,10 +148,20 @@ std::string ProfileUnavailableReason(const TCurrentProfile& AProfile) {
         if (std::find(std::begin(MissingEncoders), std::end(MissingEncoders), *name) !=
             std::end(MissingEncoders))
             return "The encoder " + *name + " is not available on this system";
+    // H.263 makes five picture sizes only; a size kept from the source is
+    // checked by the encoder when the run starts.
+    if (AProfile.Video_VideoCodec == "h263" && !AProfile.Video_DisableVideo &&
+        !AProfile.Video_FrameSize.empty()) {
+        const std::string size = EvenFrameSize(AProfile.Video_FrameSize, false);
+        constexpr std::string_view sizes[] = {"128x96", "176x144", "352x288", "704x576", "1408x1152"};
+        if (std::find(std::begin(sizes), std::end(sizes), size) == std::end(sizes))
+            return "The H.263 encoder cannot make the frame size " + size +
+                   "; it makes 128x96, 176x144, 352x288, 704x576 and 1408x1152";
+    }
     return {};
 }
 
-TOutputOptions BuildOutputOptions(const TCurrentProfile& p) {
+TOutputOptions BuildOutputOptions(const TCurrentProfile& p, std::vector<std::string>* ANotes) {
     TOutputOptions o;
     InitOutputOptions(o);
     o.FileName = p.Video_OutPutFileName;
@@ -153,5 +200,14 @@ TOutputOptions BuildOutputOptions(const TCurrentProfile& p) {
         if (o.AudioBitrate > 0) o.AudioBitrate = NearestMp2Rate(o.AudioBitrate, o.AudioSampleRate);
     }
     if (o.TargetType != ttIgnore) ApplyDiscLimits(o);
+    if (IsMpegVideoEncoder(o.VideoCodec) && !o.FrameRate.empty()) {
+        const std::string rate = NearestMpegFrameRate(o.FrameRate);
+        if (rate != o.FrameRate) {
+            if (ANotes)
+                ANotes->push_back("the frame rate " + o.FrameRate + " is not allowed for " + o.VideoCodec +
+                                  "; the nearest allowed rate " + rate + " is used");
+            o.FrameRate = rate;
+        }
+    }
     return o;
 }

@@ -500,36 +500,69 @@ void TConversionController::EnterState(TWindowState AState) {
 bool TConversionController::Button28Click() {
     FConverter.ClearTasks();
     FTasksValid = false;
+    FStartFailures.clear();
+    std::vector<int> taskRows;
     for (int i = 0; i < FFiles.Count(); ++i) {
         TFileRow& row = FFiles.Row(i);
         const std::string input = row.Columns[fcInputFile];
         std::string failure;
+        std::string reason;
         // Checked again: another row or a file may have taken the name since.
         const std::string name = UniqueOutputName(row.Columns[fcOutputFile], i);
-        if (name.empty()) failure = "***Cannot do convert, error: 没有可用的输出文件名";
+        if (name.empty()) reason = "没有可用的输出文件名";
+        // A profile changed after adding may need an encoder this system lacks.
+        if (reason.empty()) reason = ProfileUnavailableReason(row.Profile);
+        if (!reason.empty()) failure = "***Cannot do convert, error: " + reason;
         int task = -1;
         if (failure.empty()) {
             row.Columns[fcOutputFile] = name;
             // Only this row's own values, on fresh records.
             row.Input = TInputOptions();
             row.Input.FileName = input;
-            row.Output = BuildOutputOptions(row.Profile);
+            std::vector<std::string> notes;
+            row.Output = BuildOutputOptions(row.Profile, &notes);
             row.Output.FileName.clear();
+            for (const std::string& note : notes)
+                FLog.Add(FileNameOfPath(input) + ": " + note);
             task = FConverter.AddTask(input, &row.Input);
-            if (task < 0) failure = "***File open error: " + FConverter.LastErrMsg();
+            if (task < 0) {
+                reason = FConverter.LastErrMsg();
+                failure = "***File open error: " + reason;
+            }
         }
-        if (failure.empty() && !FConverter.SetOutputFile(task, OutputPath(name), &row.Output))
-            failure = "***Cannot do convert, error: " + FConverter.LastErrMsg();
+        if (failure.empty() && !FConverter.SetOutputFile(task, OutputPath(name), &row.Output)) {
+            reason = FConverter.LastErrMsg();
+            failure = "***Cannot do convert, error: " + reason;
+            // The last task added: the tasks before it keep their indexes.
+            FConverter.RemoveTask(task);
+        }
         if (!failure.empty()) {
+            // The row fails on its own; the others are converted all the same.
             LogBetweenEmptyLines(failure);
-            FStatusText =
-                "无法开始转换 " + FileNameOfPath(input) + "：" + failure.substr(failure.find(": ") + 2);
-            return false;
+            row.Columns[fcTaskNumber].clear();
+            TTerminateInfo report;
+            report.TaskIndex = i;
+            report.Exception = true;
+            report.ExceptionMsg = "无法转换 " + FileNameOfPath(input) + "：" + reason;
+            FStartFailures.push_back(std::move(report));
+            continue;
         }
         row.Columns[fcTaskNumber] = std::to_string(task + 1);
+        taskRows.push_back(i);
+    }
+    {
+        std::lock_guard lock(FReportsLock);
+        FTaskRows = std::move(taskRows);
     }
     FTasksValid = true;
     return true;
+}
+
+int TConversionController::TaskRow(int ATaskIndex) const {
+    if (ATaskIndex == -1) return -1;
+    return ATaskIndex >= 0 && ATaskIndex < static_cast<int>(FTaskRows.size())
+               ? FTaskRows[static_cast<std::size_t>(ATaskIndex)]
+               : -2;
 }
 
 bool TConversionController::btnStartClick() {
@@ -550,7 +583,18 @@ bool TConversionController::btnStartClick() {
     FRenameText.reset();
     FStatusText.clear();
     EnterState(TWindowState::Converting);
-    FConverter.Start(std::max(1, ThreadCount));
+    // The rows that could not be set up report first, through the same queue
+    // as the converter's reports; a run without a task ends at once.
+    bool anyTask = false;
+    {
+        std::lock_guard lock(FReportsLock);
+        for (const TTerminateInfo& failure : FStartFailures)
+            FReports.push_back(failure);
+        anyTask = !FTaskRows.empty();
+        if (!anyTask) FReports.push_back(TTerminateInfo{-1, false, false, {}});
+    }
+    if (!FStartFailures.empty() || !anyTask) ScheduleReports();
+    if (anyTask) FConverter.Start(std::max(1, ThreadCount));
     return true;
 }
 
@@ -575,15 +619,27 @@ void TConversionController::btnResumeClick() {
 }
 
 void TConversionController::Progress(const TProgressInfo& AInfo) {
-    if (AInfo.TaskIndex < 0 || AInfo.TaskIndex >= FFiles.Count()) return;
-    ApplyProgress(FFiles.Row(AInfo.TaskIndex).Columns, AInfo);
+    int row = -2;
+    {
+        std::lock_guard lock(FReportsLock);
+        row = TaskRow(AInfo.TaskIndex);
+    }
+    if (row < 0 || row >= FFiles.Count()) return;
+    ApplyProgress(FFiles.Row(row).Columns, AInfo);
 }
 
 void TConversionController::Terminate(const TTerminateInfo& AInfo) {
     {
         std::lock_guard lock(FReportsLock);
-        FReports.push_back(AInfo);
+        // Queued by row: a row failed at the start has no task.
+        TTerminateInfo report = AInfo;
+        report.TaskIndex = TaskRow(AInfo.TaskIndex);
+        FReports.push_back(std::move(report));
     }
+    ScheduleReports();
+}
+
+void TConversionController::ScheduleReports() {
     std::weak_ptr<TConversionController*> alive = FAlive;
     QueueInMainThread([alive] {
         if (auto self = alive.lock()) (*self)->ProcessReports();
@@ -610,6 +666,7 @@ void TConversionController::ProcessReports() {
 }
 
 void TConversionController::HandleReport(const TTerminateInfo& AInfo) {
+    // AInfo.TaskIndex is the row here (-1 the run's end).
     if (AInfo.TaskIndex == -1) {
         FinishRun();
         return;
@@ -707,6 +764,10 @@ void TConversionController::btnClearClick() {
     FConverter.ClearTasks();
     FFiles.Clear();
     FTasksValid = true;
+    {
+        std::lock_guard lock(FReportsLock);
+        FTaskRows.clear();
+    }
     FOutcomes.clear();
     FStopRequested = false;
     FRenameText.reset();

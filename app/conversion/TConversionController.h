@@ -131,7 +131,9 @@ public:
     void Button30Click(); // the profile box for the category, its first row selected
     void Button32Click(); // the chosen profile into the fields and the output name
     void Button33Click(); // the six boxes for the chosen profile
-    bool Button28Click(); // rebuild every task from the rows
+    // Rebuilds every task from the rows; a row that cannot be set up is kept
+    // aside with its reason and fails on its own when the run starts.
+    bool Button28Click();
     void Button20Click(); // open the output folder
     void Button25Click(); // power off
 
@@ -159,6 +161,10 @@ private:
     void ProfileChanged(int AProfileIndex);
     bool RunActive() const;
     void HandleReport(const TTerminateInfo& AInfo);
+    // Handles the queued reports on the GUI thread, later.
+    void ScheduleReports();
+    // The row of a task of the run; -1 for the run's end, -2 for none. Under FReportsLock.
+    int TaskRow(int ATaskIndex) const;
     void FinishRun();
 
     IConverter& FConverter;
@@ -187,7 +193,12 @@ private:
     std::vector<TRowOutcome> FOutcomes;
 
     std::mutex FReportsLock;
+    // Reports by row (the converter's task indexes translated), in the order raised.
     std::deque<TTerminateInfo> FReports;
+    // The row of each task of the run; rows that failed at the start have none.
+    std::vector<int> FTaskRows;
+    // The failure reports of the rows the last rebuild could not set up.
+    std::vector<TTerminateInfo> FStartFailures;
     bool FHandlingReports = false;
     // Cleared on destruction, so a report queued to the GUI thread after
     // that finds nobody to call.

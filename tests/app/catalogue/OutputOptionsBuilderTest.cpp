@@ -145,6 +145,43 @@ TEST(OutputOptionsBuilder, EncodersThisPlatformLacksAreReplacedInOnePlace) {
     EXPECT_NE(ProfileUnavailableReason(AddedFile(2912, DefaultTexts(2912))), "");
     EXPECT_EQ(ProfileUnavailableReason(AddedFile(2900, DefaultTexts(2900))), "");
     EXPECT_NE(ProfileCaption(2912), nullptr);
+
+    // H.263 ("3GP - 手机3GP视频") makes five sizes only.
+    struct {
+        const char* box;
+        bool refused;
+    } sizes[] = {
+        {"176*144", false}, {"128*96", false}, {"320*240", true}, {"112*96", true}, {"保持原分辨率", false}};
+    for (const auto& c : sizes) {
+        TParameterTexts texts = DefaultTexts(3109);
+        texts.Resolution = c.box;
+        const std::string reason = ProfileUnavailableReason(AddedFile(3109, texts));
+        EXPECT_EQ(reason.empty(), !c.refused) << c.box << ": " << reason;
+    }
+}
+
+TEST(OutputOptionsBuilder, MpegVideoTakesTheNearestRateItAllows) {
+    struct {
+        const char* box;
+        const char* rate; // passed on
+        bool noted;
+    } cases[] = {{"10.00", "24000/1001", true}, {"15.00", "24000/1001", true}, {"24.00", "24.00", false},
+                 {"25.00", "25.00", false},     {"29.97", "29.97", false},     {"45", "50", true},
+                 {"保持原帧速率", "", false}};
+    for (int key : {301, 302}) { // "MPEG-1标准视频", "MPEG-2标准视频"
+        for (const auto& c : cases) {
+            TParameterTexts texts = DefaultTexts(key);
+            texts.FrameRate = c.box;
+            std::vector<std::string> notes;
+            EXPECT_EQ(BuildOutputOptions(AddedFile(key, texts), &notes).FrameRate, c.rate)
+                << key << " " << c.box;
+            EXPECT_EQ(notes.size(), c.noted ? 1u : 0u) << key << " " << c.box;
+        }
+    }
+    // Other encoders take the rate as it is.
+    TParameterTexts texts = DefaultTexts(0);
+    texts.FrameRate = "10.00";
+    EXPECT_EQ(BuildOutputOptions(AddedFile(0, texts)).FrameRate, "10.00");
 }
 
 TEST(OutputOptionsBuilder, OddFrameSizesAreRoundedDownToEven) {

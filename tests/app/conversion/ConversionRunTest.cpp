@@ -169,16 +169,37 @@ TEST_F(ConversionRun, StartChecksTheNamesAgainstTheDiskAndTheRows) {
     EXPECT_EQ(Converter.Outputs[0].FileName, Controller.OutputFolder + "/a_1.avi");
 }
 
-TEST_F(ConversionRun, AFailedRebuildDoesNotStart) {
+TEST_F(ConversionRun, ARowThatCannotBeRebuiltFailsAloneAndTheOthersRun) {
+    AddThree(); // rows c, b, a
+    const std::string b = Cell(1, fcInputFile);
+    Converter.FailAddTask.insert(b);
+    ASSERT_TRUE(Controller.btnStartClick());
+    EXPECT_EQ(Converter.StartedWith, 1);
+    EXPECT_EQ(Converter.Tasks, (std::vector<std::string>{Cell(0, fcInputFile), Cell(2, fcInputFile)}));
+    EXPECT_EQ(Cell(2, fcTaskNumber), "2");
+    EXPECT_TRUE(LogHas("***File open error: cannot open " + b));
+
+    // Task 1 is row 2 now; the failed row's report comes first.
+    Converter.RaiseFromWorker(Report(0, true));
+    Converter.RaiseFromWorker(Report(1, true));
+    Converter.RaiseFromWorker(Report(-1, false));
+    Serve();
+    EXPECT_EQ(Dialogs.Failures, std::vector<std::string>{"无法转换 b.avi：cannot open " + b});
+    EXPECT_EQ(Cell(0, fcProgress), "100%");
+    EXPECT_EQ(Cell(1, fcProgress), "失败");
+    EXPECT_EQ(Cell(2, fcProgress), "100%");
+    EXPECT_EQ(Controller.State(), TWindowState::Finished);
+    EXPECT_EQ(Controller.StatusText(), "转换结束：0 个文件已停止，1 个文件转换失败。");
+}
+
+TEST_F(ConversionRun, ARunWhoseRowsAllFailEndsWithoutStartingTheConverter) {
     AddThree();
-    Converter.FailAddTask.insert(Cell(1, fcInputFile));
-    EXPECT_FALSE(Controller.btnStartClick());
-    EXPECT_EQ(Controller.State(), TWindowState::Listed);
+    Converter.FailSetOutput = {Cell(0, fcInputFile), Cell(1, fcInputFile), Cell(2, fcInputFile)};
+    ASSERT_TRUE(Controller.btnStartClick());
+    Serve();
     EXPECT_EQ(Converter.StartedWith, 0);
-    EXPECT_TRUE(LogHas("***File open error: cannot open " + Cell(1, fcInputFile)));
-    EXPECT_NE(Controller.StatusText().find("b.avi"), std::string::npos);
-    // Removing a row then asks the converter for no task it does not hold.
-    Controller.lvFilesSelectItem(2);
-    Controller.btnRemoveClick();
-    EXPECT_TRUE(Converter.Removed.empty());
+    EXPECT_TRUE(Converter.Tasks.empty()) << "a task whose output failed is removed";
+    EXPECT_EQ(Dialogs.Failures.size(), 3u);
+    EXPECT_EQ(Controller.State(), TWindowState::Finished);
+    EXPECT_EQ(Controller.StatusText(), "转换结束：0 个文件已停止，3 个文件转换失败。");
 }
