@@ -4,6 +4,7 @@
 #include "platform/gdi/TCanvas.h"
 #include "skin/engine/DataSkinControls.h"
 #include "skin/engine/SkinImages.h"
+#include "skin/engine/SkinRects.h"
 #include "skin/engine/SkinRegions.h"
 
 namespace {
@@ -74,6 +75,71 @@ TlxSkinSize CalcSkinSize(const TlxSkinGeometry& G, int Width, int Height) {
     s.NewRBPoint = Moved(G.RBPt, dx, dy);
     s.NewClRect = {G.ClRect.Left, G.ClRect.Top, G.ClRect.Right + dx, G.ClRect.Bottom + dy};
     return s;
+}
+
+TRect MapSkinRect(const TlxSkinGeometry& G, int Width, int Height, const TRect& R) {
+    const int skinW = G.SkinRect.Width();
+    const int skinH = G.SkinRect.Height();
+    const int dx = Width - skinW;
+    const int dy = Height - skinH;
+    TRect r = R;
+    auto grow = [&](int DW, int DH) {
+        r.Right += DW;
+        r.Bottom += DH;
+    };
+    auto move = [&](int DX, int DY) { r = {r.Left + DX, r.Top + DY, r.Right + DX, r.Bottom + DY}; };
+    switch (G.ResizeMode()) {
+    case TlxResizeMode::Both: {
+        const TRect lt{0, 0, G.LTPt.X, G.LTPt.Y};
+        const TRect rt{G.RTPt.X, 0, skinW, G.RTPt.Y};
+        const TRect lb{0, G.LBPt.Y, G.LBPt.X, skinH};
+        const TRect rb{G.RBPt.X, G.RBPt.Y, skinW, skinH};
+        if (RectInRect(R, lt)) break;
+        if (RectInRect(R, rt)) {
+            move(dx, 0);
+            break;
+        }
+        if (RectInRect(R, lb)) {
+            move(0, dy);
+            break;
+        }
+        if (RectInRect(R, rb)) {
+            move(dx, dy);
+            break;
+        }
+        const TPoint tl{R.Left, R.Top}, br{R.Right, R.Bottom};
+        if (PointInRect(lt, tl) && PointInRect(rb, br)) {
+            grow(dx, dy);
+        } else if (PointInRect(lt, tl) && PointInRect(rt, br)) {
+            grow(dx, 0);
+        } else if (PointInRect(lb, tl) && PointInRect(rb, br)) {
+            grow(dx, 0);
+            move(0, dy);
+        } else if (PointInRect(lt, tl) && PointInRect(lb, br)) {
+            grow(0, dy);
+        } else if (PointInRect(rt, tl) && PointInRect(rb, br)) {
+            move(dx, 0);
+            grow(0, dy);
+        }
+        break;
+    }
+    case TlxResizeMode::Horizontal:
+        if (R.Left <= G.LTPt.X && R.Right >= G.RTPt.X)
+            grow(dx, 0);
+        else if (R.Left >= G.RTPt.X && R.Right > G.RTPt.X)
+            move(dx, 0);
+        break;
+    case TlxResizeMode::Vertical:
+        if (R.Top <= G.LTPt.Y && R.Bottom >= G.LBPt.Y)
+            grow(0, dy);
+        else if (R.Top >= G.LBPt.Y && R.Bottom > G.LBPt.Y)
+            move(0, dy);
+        break;
+    case TlxResizeMode::Fixed:
+    case TlxResizeMode::None:
+        break;
+    }
+    return r;
 }
 
 void CreateSkinControlImage(const TlxSkinGeometry& G, const TlxSkinSize& S, TBitmap* Picture, const TRect& R,

@@ -61,6 +61,18 @@ struct TlxSkinSize {
 // geometry is the skin's own.
 TlxSkinSize CalcSkinSize(const TlxSkinGeometry& G, int Width, int Height);
 
+// Rectangle R of the skin (relative to SkinRect's top-left) placed on a
+// control of Width x Height: the part of the skin R lies in decides whether it
+// stays, moves with the right (bottom) edge or grows with the control. With
+// ResizeMode Both the corner areas decide: R wholly in one corner moves with
+// it; else its two corners, first match wins: left-top and right-bottom grow
+// both ways, left-top and right-top grow in width, left-bottom and
+// right-bottom grow in width and move down, left-top and left-bottom grow in
+// height, right-top and right-bottom move right and grow in height. A strip
+// grows R when it spans the free middle and moves it when it lies past it.
+// Fixed and None leave R as it is.
+TRect MapSkinRect(const TlxSkinGeometry& G, int Width, int Height, const TRect& R);
+
 // The image of rectangle R of Picture at the size S (R is SkinRect or a
 // state rectangle of the same geometry), into B: Fixed copies R (B the size
 // of R); Both builds the nine-part image with the client drawn (B S.Width x

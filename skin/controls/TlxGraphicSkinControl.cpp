@@ -1,0 +1,5 @@
+#include "skin/controls/TlxGraphicSkinControl.h"
+
+TlxGraphicSkinControl::TlxGraphicSkinControl(TComponent* AOwner) : TlxSkinBase<TGraphicControl>(AOwner) {
+    FControlStyle.Include(csOpaque);
+}

@@ -1,0 +1,4 @@
+#include "skin/controls/TlxGraphicSkinCustomControl.h"
+
+TlxGraphicSkinCustomControl::TlxGraphicSkinCustomControl(TComponent* AOwner)
+    : TlxSkinCustomBase<TlxGraphicSkinControl>(AOwner) {}
