@@ -134,7 +134,7 @@ protected:
 
     void CreateControlDefaultImage(TBitmap& B) override {
         B.Canvas()->Brush()->SetColor(clBtnFace);
-        B.Canvas()->FillRect(this->ClientRect());
+        B.Canvas()->FillRect({0, 0, B.Width(), B.Height()});
     }
     void CreateControlSkinImage(TBitmap& B) override {
         CreateSkinControlImage(B, Picture(), Geometry.SkinRect);

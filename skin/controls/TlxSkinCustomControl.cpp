@@ -69,16 +69,16 @@ void TlxSkinCustomControl::PaintFrame() {
     // Derived controls draw into the top strip (the panel its caption).
     CreateControlSkinImage(top);
     TCanvas* c = Canvas();
-    if (FDrawbackground) PaintFrameClient(*c, picture);
+    if (FDrawbackground) PaintSkinClient(*c, Sized.NewClRect);
     c->Draw(0, 0, &top);
     c->Draw(0, top.Height(), &left);
     c->Draw(Width() - right.Width(), top.Height(), &right);
     c->Draw(0, Height() - bottom.Height(), &bottom);
 }
 
-void TlxSkinCustomControl::PaintFrameClient(TCanvas& C, TBitmap* P) {
-    const TRect& dest = Sized.NewClRect;
+void TlxSkinCustomControl::PaintSkinClient(TCanvas& C, const TRect& dest) {
     if (dest.IsEmpty()) return;
+    TBitmap* P = Picture();
     const TRect& sr = Geometry.SkinRect;
     const TRect& cl = Geometry.ClRect;
     TRect source{sr.Left + cl.Left, sr.Top + cl.Top, sr.Left + cl.Right, sr.Top + cl.Bottom};

@@ -10,6 +10,8 @@ class TlxSkinCustomControl : public TlxSkinCustomBase<TlxSkinControl> {
 public:
     explicit TlxSkinCustomControl(TComponent* AOwner);
 
+    // The frame path is taken for a nine-part description.
+    bool ForceBackground() const { return FForceBackground; }
     // Tells every child that its background changed (WM_CHECKPARENTBG).
     void CheckControlsBackground();
 
@@ -29,9 +31,12 @@ protected:
     bool FForceBackground = false;
     bool FDrawbackground = true;
 
+    // The description's client part into Dest: tiled from Dest's top-left,
+    // or stretched by StretchType; the button face when the skin has none.
+    void PaintSkinClient(TCanvas& C, const TRect& Dest);
+
 private:
     void PaintFrame();
-    void PaintFrameClient(TCanvas& C, TBitmap* P);
 
     // The window holds a region this control gave it.
     bool FRegionSet = false;
