@@ -3,7 +3,12 @@
 // shows that no tiling divides by zero and nothing is read outside a picture.
 #include "SkinControlProbes.h"
 
+#include "skin/controls/TlxSkinGroupBox.h"
+#include "skin/controls/TlxSkinPaintPanel.h"
+#include "skin/controls/TlxSkinPanel.h"
+#include "skin/controls/TlxSkinScrollBar.h"
 #include "skin/engine/DataSkinControls.h"
+#include "skin/engine/DataSkinListControls.h"
 #include "tests/support/skin/TSkinControlTest.h"
 
 #include <functional>
@@ -102,6 +107,30 @@ protected:
         auto windowless = Make<TProbeGraphicSkinControl>(0, 0, 10, 10);
         windowless->SetSkinDataName("probe");
         out.push_back(windowless);
+        for (int variant = 0; variant < 5; ++variant) {
+            auto* p = Make<TlxSkinPanel>(0, 0, 10, 10);
+            p->SetCaption("Caption");
+            p->SetCaptionMode(variant != 0);
+            p->SetCheckedMode(variant >= 2);
+            p->SetRollUpMode(variant >= 2);
+            p->SetBorderStyle(variant == 4 ? bvNone : bvFrame);
+            p->SetTransparentMode(variant == 3);
+            p->SetImagePosition(variant == 2 ? lxipLeft : lxipDefault);
+            TBitmap glyph(5, 3);
+            if (variant == 2) p->SetGlyph(glyph);
+            out.push_back(p);
+        }
+        out.push_back(Make<TlxSkinPaintPanel>(0, 0, 10, 10));
+        auto* group = Make<TlxSkinGroupBox>(0, 0, 10, 10);
+        group->SetCaption("Group");
+        out.push_back(group);
+        for (int variant = 0; variant < 3; ++variant) {
+            auto* bar = Make<TlxSkinScrollBar>(0, 0, 10, 10);
+            bar->SetRange(0, variant == 2 ? INT32_MAX : 100, variant == 1 ? 20 : 0, 50);
+            bar->SetCanFocused(variant == 2);
+            if (variant == 1) bar->SetKind(sbVertical);
+            out.push_back(bar);
+        }
         for (TControl* c : out) {
             if (auto* w = dynamic_cast<TlxSkinControl*>(c)) w->SetSkinData(SD);
             if (auto* g = dynamic_cast<TlxGraphicSkinControl*>(c)) g->SetSkinData(SD);
@@ -121,12 +150,32 @@ TEST_F(HostileSkinTest, EveryControlPaintsEveryDamagedSkinAtEverySize) {
         TBitmap smallMask(3, 3);
         smallMask.Fill(0xFF000000);
         skin.AddPicture(smallMask);
-        for (const char* name : {"probe"}) {
+        for (const char* name : {"probe", "panel", "groupbox"}) {
             auto& d = skin.Add<TlxDataSkinPanelControl>(name);
             TTestSkin::SetNinePart(d, picture);
             d.MaskPictureIndex = 1;
+            d.CaptionRect = {0, 0, 20, 4};
+            d.CheckImageRect = {40, 0, 99999, 5};
+            d.MarkFrameRect = {47, 23, 60, 60};
+            d.FrameRect = {0, 0, 30, 10};
+            d.FrameTextRect = {0, 0, 40, 10};
+            d.FrameLeftOffset = d.FrameRightOffset = 50;
+            d.BGPictureIndex = name[0] == 'g' ? 0 : -1;
             damage.Apply(d);
         }
+        auto& bar = skin.Add<TlxDataSkinScrollBarControl>("hscrollbar");
+        TTestSkin::SetNinePart(bar, picture);
+        damage.Apply(bar);
+        bar.TrackArea = {0, 0, 99999, 5};
+        bar.UpButtonRect = {40, 10, 99999, 30};
+        bar.ActiveUpButtonRect = {900, 900, 950, 950};
+        bar.DownButtonRect = {0, 0, 0, 17};
+        bar.ThumbRect = {44, 0, 48, 0};
+        bar.ActiveThumbRect = {30, 20, 60, 90};
+        bar.ThumbOffset1 = bar.ThumbOffset2 = 1000;
+        bar.ThumbMinSize = 2147483647;
+        bar.ThumbMinPageSize = 3;
+        bar.GlyphRect = {47, 23, 200, 200};
         skin.LoadInto(SD);
         for (TSize size : {TSize{0, 0}, TSize{1, 1}, TSize{7, 5}, TSize{60, 40}, TSize{300, 200}}) {
             for (TControl* c : controls) {
@@ -135,5 +184,16 @@ TEST_F(HostileSkinTest, EveryControlPaintsEveryDamagedSkinAtEverySize) {
             }
             Session.Pump();
         }
+        // Hot and pressed parts of the bars paint too.
+        for (TControl* c : controls)
+            if (auto* bar = dynamic_cast<TlxSkinScrollBar*>(c)) {
+                bar->SetBounds(0, 0, 120, 40);
+                Session.MouseMove(bar->ClientToScreen({5, 5}));
+                Session.MouseDown(bar->ClientToScreen({5, 5}));
+                Session.Pump();
+                Session.MouseMove(bar->ClientToScreen({60, 5}));
+                Session.MouseUp(bar->ClientToScreen({60, 5}));
+                Session.Pump();
+            }
     }
 }
