@@ -12,18 +12,42 @@ TControl* GetCaptureControl() {
     return gCaptureControl;
 }
 
+namespace {
+
+bool Windowless(const TControl* Control) {
+    return !dynamic_cast<const TWinControl*>(Control);
+}
+
+// A windowless control shares its parent's window, so the window system
+// cannot tell it of the loss: it hears WM_CAPTURECHANGED from here.
+void TellCaptureLost(TControl* Old) {
+    if (Old && Windowless(Old) && !Old->ComponentState().Contains(csDestroying))
+        Old->Perform(WM_CAPTURECHANGED, 0, 0);
+}
+
+} // namespace
+
 void SetCaptureControl(TControl* Control) {
+    TControl* old = gCaptureControl;
     gCaptureControl = Control;
     if (!Control) {
         if (GetCapture()) ReleaseCapture();
-        return;
-    }
-    if (auto* win = dynamic_cast<TWinControl*>(Control)) {
+    } else if (auto* win = dynamic_cast<TWinControl*>(Control)) {
         SetCapture(win->Handle());
-        return;
-    }
-    if (Control->Parent() && Control->Parent()->HandleAllocated())
+    } else if (Control->Parent() && Control->Parent()->HandleAllocated()) {
         SetCapture(Control->Parent()->WindowHandle());
+    }
+    if (old != Control) TellCaptureLost(old);
+}
+
+void WindowCaptureChanged(TWinControl* Window, HWND NewCapture) {
+    TControl* held = gCaptureControl;
+    if (!held || !Window->HandleAllocated() || NewCapture == Window->WindowHandle()) return;
+    if (held != Window && (!Windowless(held) || held->Parent() != Window)) return;
+    // The window lost the capture without SetCaptureControl: a modal loop,
+    // another window or the window system took it.
+    gCaptureControl = nullptr;
+    TellCaptureLost(held);
 }
 
 TControl* FindControlAtScreen(TPoint Screen) {

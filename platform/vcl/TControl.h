@@ -290,6 +290,7 @@ protected:
 
     friend class TWinControl;
     friend class TSizeConstraints;
+    friend class TButtonBehaviour;
 };
 
 // The form a control stands on, or nullptr.

@@ -686,6 +686,9 @@ void TWinControl::WndProc(TMessage& Message) {
     case WM_MOUSELEAVE:
         UpdateMouseControlFromCursor();
         break;
+    case WM_CAPTURECHANGED:
+        WindowCaptureChanged(this, LParamToHwnd(Message.LParam));
+        break;
     case WM_MOUSEMOVE:
         if (FCallNext) UpdateMouseControl(TControl::ClientToScreen(LParamToPoint(Message.LParam)));
         [[fallthrough]];
