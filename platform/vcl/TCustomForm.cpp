@@ -386,6 +386,24 @@ void TCustomForm::CMDialogKey(TMessage& Message) {
     TCustomControl::CMDialogKey(Message);
 }
 
+void TCustomForm::WMGetMinMaxInfo(TMessage& Message) {
+    DefaultHandler(Message);
+    // The user's sizing (and maximising) keeps within the constraints, as
+    // SetBounds does.
+    auto* mm = LParamToPtr<TMinMaxInfo>(Message.LParam);
+    const TSizeConstraints& c = FConstraints;
+    if (c.MinWidth() > 0) mm->ptMinTrackSize.X = std::max(mm->ptMinTrackSize.X, c.MinWidth());
+    if (c.MinHeight() > 0) mm->ptMinTrackSize.Y = std::max(mm->ptMinTrackSize.Y, c.MinHeight());
+    if (c.MaxWidth() > 0) {
+        mm->ptMaxTrackSize.X = std::min(mm->ptMaxTrackSize.X, c.MaxWidth());
+        mm->ptMaxSize.X = std::min(mm->ptMaxSize.X, c.MaxWidth());
+    }
+    if (c.MaxHeight() > 0) {
+        mm->ptMaxTrackSize.Y = std::min(mm->ptMaxTrackSize.Y, c.MaxHeight());
+        mm->ptMaxSize.Y = std::min(mm->ptMaxSize.Y, c.MaxHeight());
+    }
+}
+
 void TCustomForm::Dispatch(TMessage& Message) {
     switch (Message.Msg) {
     case CM_DIALOGKEY:
@@ -396,6 +414,9 @@ void TCustomForm::Dispatch(TMessage& Message) {
         return;
     case WM_CLOSE:
         Close();
+        return;
+    case WM_GETMINMAXINFO:
+        WMGetMinMaxInfo(Message);
         return;
     case CM_VISIBLECHANGED:
         if (FVisible) {

@@ -129,6 +129,7 @@ protected:
     virtual void Activate();
     virtual void Deactivate();
     void CMDialogKey(TMessage& Message);
+    void WMGetMinMaxInfo(TMessage& Message);
     void ControlRemoving(TWinControl* Control);
     void CloseModal();
 

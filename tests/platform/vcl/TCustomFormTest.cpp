@@ -232,3 +232,37 @@ TEST_F(TCustomFormFixture, TimerTicksOnTheVirtualClock) {
     Session.Advance(500);
     EXPECT_EQ(ticks, 3);
 }
+
+// The user's sizing keeps within the form's constraints, whichever edge is
+// dragged: the dragged edges stop, the others stay.
+TEST_F(TCustomFormFixture, SizingByTheFrameKeepsWithinTheConstraints) {
+    struct TCase {
+        const char* Name;
+        TPoint From, To;
+        TRect Expected;
+    } cases[] = {
+        {"bottom-right inward", {597, 497}, {300, 190}, Bounds(100, 100, 400, 300)},
+        {"top-left inward", {101, 101}, {500, 480}, Bounds(200, 200, 400, 300)},
+        {"bottom-right outward", {597, 497}, {900, 900}, Bounds(100, 100, 600, 450)},
+        {"right inward", {598, 300}, {150, 300}, Bounds(100, 100, 400, 400)},
+    };
+    for (const TCase& c : cases) {
+        SCOPED_TRACE(c.Name);
+        TForm* form = MakeForm(100, 100, 500, 400);
+        form->SetBorderStyle(bsSizeable);
+        form->Constraints()->SetMinWidth(400);
+        form->Constraints()->SetMinHeight(300);
+        form->Constraints()->SetMaxWidth(600);
+        form->Constraints()->SetMaxHeight(450);
+        form->Show();
+        Session.Pump();
+        Session.Drag(c.From, c.To);
+        Session.Pump();
+        EXPECT_EQ(form->BoundsRect(), c.Expected);
+        TRect r;
+        GetWindowRect(form->Handle(), r);
+        EXPECT_EQ(r, c.Expected);
+        form->Free();
+        Owned.erase(std::remove(Owned.begin(), Owned.end(), form), Owned.end());
+    }
+}
