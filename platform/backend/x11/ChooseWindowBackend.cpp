@@ -1,18 +1,42 @@
 #include "platform/backend/x11/ChooseWindowBackend.h"
 
-#include "platform/backend/headless/THeadlessBackend.h"
 #include "platform/backend/x11/TX11Backend.h"
-#include "platform/base/Exception.h"
+#include "platform/win/WinApi.h"
+
+#include <chrono>
+#include <cstdlib>
+#include <ostream>
+#include <string>
+#include <thread>
 
 std::unique_ptr<TWindowBackend> ChooseWindowBackend() {
-    if (TX11Backend::DisplayAvailable()) {
+    const char* display = std::getenv("DISPLAY");
+    if (!display || !*display)
+        throw EDisplayError("No X display to show the windows on: the DISPLAY environment variable is not "
+                            "set. Start the program in a desktop session, or set DISPLAY to a running X "
+                            "server.");
+    // Waits before the second to fifth attempts: about 1.5 s in all.
+    const int waitsMs[] = {100, 200, 400, 800};
+    for (int attempt = 0;; ++attempt) {
         try {
-            return std::make_unique<TX11Backend>();
+            return std::make_unique<TX11Backend>(display);
         } catch (const Exception&) {
-            // The display went away between the probe and the connection.
+            if (attempt == static_cast<int>(std::size(waitsMs)))
+                throw EDisplayError("Cannot connect to the X display \"" + std::string(display) +
+                                    "\" (tried " + std::to_string(attempt + 1) +
+                                    " times): the X server is not running there or refuses this program. "
+                                    "Check that DISPLAY names a running X server this user may use.");
+            std::this_thread::sleep_for(std::chrono::milliseconds(waitsMs[attempt]));
         }
     }
-    auto headless = std::make_unique<THeadlessBackend>();
-    headless->SetVirtualClock(false);
-    return headless;
+}
+
+bool StartWindowSystem(std::ostream& err) {
+    try {
+        InitWindowSystem(ChooseWindowBackend());
+        return true;
+    } catch (const EDisplayError& e) {
+        err << e.Message() << std::endl;
+        return false;
+    }
 }

@@ -181,16 +181,6 @@ TX11Backend::~TX11Backend() {
     XCloseDisplay(FDisplay);
 }
 
-bool TX11Backend::DisplayAvailable(const char* displayName) {
-    const char* name = displayName ? displayName : getenv("DISPLAY");
-    if (!name || !*name) return false;
-    InitThreadsOnce();
-    ::Display* d = XOpenDisplay(name);
-    if (!d) return false;
-    XCloseDisplay(d);
-    return true;
-}
-
 void TX11Backend::Forget(TX11Surface* s) {
     std::erase(FSurfaces, s);
     if (FGrab == s) FGrab = nullptr;

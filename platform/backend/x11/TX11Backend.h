@@ -30,9 +30,6 @@ public:
     TX11Backend(const TX11Backend&) = delete;
     TX11Backend& operator=(const TX11Backend&) = delete;
 
-    // True when displayName (null: $DISPLAY) names a display that accepts us.
-    static bool DisplayAvailable(const char* displayName = nullptr);
-
     _XDisplay* Display() const { return FDisplay; }
     int Screen() const { return FScreen; }
     unsigned long Root() const { return FRoot; }
