@@ -2,8 +2,11 @@
 
 #include "platform/win/WinInternal.h"
 
+#include <algorithm>
+
 namespace {
 
+// Shown: the host and every ancestor visible, its top-level window not minimised.
 bool HostShows(TWindow* w) {
     for (; w; w = w->IsChild() ? w->Parent : nullptr) {
         if (!w->Visible()) return false;
@@ -12,7 +15,7 @@ bool HostShows(TWindow* w) {
     return true;
 }
 
-// The host's client area in its top-level window's coordinates.
+// A window's client area in its top-level window's coordinates.
 TRect ClientInTop(TWindow* w) {
     TWindow* top = TopLevelOf(w);
     TPoint c = ClientOriginOnScreen(w);
@@ -20,7 +23,36 @@ TRect ClientInTop(TWindow* w) {
     return Bounds(c.X - t.X, c.Y - t.Y, w->ClientRect.Width(), w->ClientRect.Height());
 }
 
+// What every ancestor's client area leaves of the host's.
+TRect VisibleInTop(TWindow* w, const TRect& client) {
+    TRect visible = client;
+    for (TWindow* a = w; a->IsChild(); a = a->Parent) {
+        TRect r;
+        IntersectRect(r, visible, ClientInTop(a->Parent));
+        visible = r;
+    }
+    return visible;
+}
+
+bool IsSelfOrAncestor(TWindow* a, TWindow* w) {
+    for (; w; w = w->IsChild() ? w->Parent : nullptr)
+        if (w == a) return true;
+    return false;
+}
+
 } // namespace
+
+void FollowNativeChildren(TWindow* changed) {
+    auto* ws = WSOrNull();
+    if (!ws || ws->FNativeChildren.empty()) return;
+    // Following sends no messages, but a copy keeps the walk safe whatever
+    // a backend does.
+    const std::vector<TNativeChildWindow*> children = ws->FNativeChildren;
+    for (TNativeChildWindow* c : children) {
+        TWindow* host = W(c->Host());
+        if (host && (!changed || IsSelfOrAncestor(changed, host))) c->Follow();
+    }
+}
 
 TNativeChildWindow::TNativeChildWindow(HWND host) : FHost(host) {
     TWindow* w = W(host);
@@ -30,13 +62,15 @@ TNativeChildWindow::TNativeChildWindow(HWND host) : FHost(host) {
     if (!top->Surface) return;
     FChild = WS().Backend().CreateNativeChild(top->Surface.get(), ClientInTop(w));
     if (!FChild) return;
-    FChild->SetVisible(HostShows(w));
     FChild->OnExpose = [this] {
         if (OnExpose) OnExpose();
     };
     FChild->OnResize = [this](int width, int height) {
         if (OnResize) OnResize(width, height);
     };
+    // The window system tells of every move, size and visibility change of
+    // the host or any ancestor of it.
+    WS().FNativeChildren.push_back(this);
     FHandler = PushWindowHandler(host, [this](HWND wnd, TMessage& m, const TCallNext& next) {
         // Presses in the native window reach the host; a click focuses it
         // first, as it would any control.
@@ -44,11 +78,9 @@ TNativeChildWindow::TNativeChildWindow(HWND host) : FHost(host) {
             GetFocus() != wnd)
             SetFocus(wnd);
         next(m);
-        if (m.Msg == WM_WINDOWPOSCHANGED || m.Msg == WM_SIZE || m.Msg == WM_MOVE || m.Msg == WM_SHOWWINDOW ||
-            m.Msg == WM_NCCALCSIZE)
-            Follow();
-        if (m.Msg == WM_NCDESTROY) FChild.reset();
+        if (m.Msg == WM_NCDESTROY) Release();
     });
+    Follow();
 }
 
 TNativeChildWindow::~TNativeChildWindow() {
@@ -58,14 +90,22 @@ TNativeChildWindow::~TNativeChildWindow() {
         handler();
     }
     if (FHandler) RemoveWindowHandler(FHost, FHandler);
+    Release();
+}
+
+void TNativeChildWindow::Release() {
+    if (!FChild) return;
+    if (auto* ws = WSOrNull()) std::erase(ws->FNativeChildren, this);
     FChild.reset();
 }
 
 void TNativeChildWindow::Follow() {
     TWindow* w = W(FHost);
     if (!FChild || !w) return;
-    FChild->SetBounds(ClientInTop(w));
-    FChild->SetVisible(HostShows(w));
+    const TRect client = ClientInTop(w);
+    const TRect visible = VisibleInTop(w, client);
+    FChild->SetBounds(client, visible);
+    FChild->SetVisible(HostShows(w) && !IsRectEmpty(visible));
 }
 
 int TNativeChildWindow::ClientWidth() const {

@@ -9,7 +9,9 @@
 // A real window of the display covering the client area of a window of ours
 // (the host), for a library that needs a window id to draw into: the video
 // screen embeds into it. It follows the host's size, place and visibility
-// while both live. The native window is made once and never recreated; with
+// while both live, as its ancestors give them: a hidden ancestor (a page
+// control's other tab) hides it, a moved one moves it, and only what every
+// ancestor's client area leaves of it shows. The native window is made once and never recreated; with
 // a backend that has no native windows (headless) WindowId() is 0.
 //
 // The library selects no events on the window it borrows: OnExpose and
@@ -26,7 +28,7 @@ public:
     // The display's window id (an X window id), mapped and synced; 0 when none.
     uintptr_t WindowId() const { return FChild ? FChild->WindowId() : 0; }
     // Puts the native window back over the host's client area (done by
-    // itself when the host moves, sizes, shows or hides).
+    // itself when the host or an ancestor moves, sizes, shows or hides).
     void Follow();
     // The host's client size (what the native window covers).
     int ClientWidth() const;
@@ -40,6 +42,9 @@ public:
     std::function<void()> OnDestroy;
 
 private:
+    // The host went (or this object goes): the native window goes with it.
+    void Release();
+
     HWND FHost;
     THandlerId FHandler = 0;
     std::unique_ptr<TNativeChild> FChild;

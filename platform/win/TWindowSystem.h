@@ -9,6 +9,8 @@
 #include <mutex>
 #include <vector>
 
+class TNativeChildWindow;
+
 struct TTimerRecord {
     HWND Wnd = nullptr;
     uintptr_t Id = 0;
@@ -93,6 +95,10 @@ public:
 
     // Set while the move/size loop runs: it takes input itself.
     bool FInMoveSize = false;
+
+    // Native windows over hosts of ours, told of every change of a host's
+    // place or visibility (FollowNativeChildren).
+    std::vector<TNativeChildWindow*> FNativeChildren;
 
 private:
     std::unique_ptr<TWindowBackend> FBackend;

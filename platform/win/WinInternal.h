@@ -41,5 +41,9 @@ LRESULT SendPaint(HWND wnd);
 void PresentCaretWindow();
 void ReleaseAllDCs();
 
+// Native child windows: those whose host is changed or lies inside it take
+// their host's new place and visibility (null: all of them).
+void FollowNativeChildren(TWindow* changed);
+
 // Moving and sizing
 void RunMoveSizeLoop(HWND wnd, WPARAM command, TPoint start);

@@ -86,8 +86,10 @@ public:
     virtual ~TNativeChild() = default;
     // The display's id of the window (an X window id).
     virtual uintptr_t WindowId() const = 0;
-    // Where it lies, in the coordinates of its top-level window.
-    virtual void SetBounds(const TRect& rectInTop) = 0;
+    // Where it lies, in the coordinates of its top-level window, and the
+    // part of that which may show (what its host's ancestors leave of it);
+    // the window keeps its whole size when only part of it shows.
+    virtual void SetBounds(const TRect& rectInTop, const TRect& clipInTop) = 0;
     virtual void SetVisible(bool visible) = 0;
 
     // Part of the window must be drawn again (the last of a run of exposures).

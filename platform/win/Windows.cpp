@@ -265,6 +265,7 @@ HWND SetParent(HWND wnd, HWND newParent) {
     }
     if (vis) InvalidateWhole(w, true, true);
     RestackSurfaces();
+    FollowNativeChildren(w);
     return old;
 }
 
@@ -495,6 +496,7 @@ bool SetWindowPos(HWND wnd, HWND insertAfter, int x, int y, int cx, int cy, uint
     bool nowVisible = IsWindowVisible(wnd);
     if (!w->IsChild()) SyncSurface(w);
     RestackSurfaces();
+    FollowNativeChildren(w);
 
     if (!(flags & SWP_NOREDRAW)) {
         TWindow* parent = w->IsChild() ? w->Parent : nullptr;
@@ -599,6 +601,7 @@ bool ShowWindow(HWND wnd, int cmd) {
             if ((w = W(wnd)) != nullptr) {
                 SyncSurface(w);
                 RestackSurfaces();
+                FollowNativeChildren(w);
                 ActivateNextAfter(w);
                 SendSizeState(wnd, SIZE_MINIMIZED);
             }

@@ -16,7 +16,7 @@ unsigned Extent(int v) {
 } // namespace
 
 TX11NativeChild::TX11NativeChild(TX11Surface* parent, const TRect& r)
-    : FParent(parent), FDisplay(parent->FDisplay), FBounds(r) {
+    : FParent(parent), FDisplay(parent->FDisplay), FBounds(r), FClip(r) {
     Display* dpy = FDisplay;
     int screen = parent->FOwner->Screen();
     XVisualInfo vi;
@@ -29,16 +29,19 @@ TX11NativeChild::TX11NativeChild(TX11Surface* parent, const TRect& r)
     // Black: what the server shows in a newly exposed part until the library
     // draws again is the colour of the bars around a fitted picture.
     a.background_pixel = BlackPixel(dpy, screen);
+    // The clip window selects nothing: presses go on to the top-level window.
+    FClipWindow = XCreateWindow(dpy, parent->XWindow(), r.Left, r.Top, Extent(r.Width()), Extent(r.Height()),
+                                0, 24, InputOutput, vi.visual, CWColormap | CWBorderPixel | CWBackPixel, &a);
     // The library that borrows the window selects nothing on it: we watch its
     // exposures and sizes for it. Input stays unselected, so presses go on to
     // the top-level window.
     a.event_mask = ExposureMask | StructureNotifyMask;
-    FWindow =
-        XCreateWindow(dpy, parent->XWindow(), r.Left, r.Top, Extent(r.Width()), Extent(r.Height()), 0, 24,
-                      InputOutput, vi.visual, CWColormap | CWBorderPixel | CWBackPixel | CWEventMask, &a);
+    FWindow = XCreateWindow(dpy, FClipWindow, 0, 0, Extent(r.Width()), Extent(r.Height()), 0, 24, InputOutput,
+                            vi.visual, CWColormap | CWBorderPixel | CWBackPixel | CWEventMask, &a);
     FWidth = static_cast<int>(Extent(r.Width()));
     FHeight = static_cast<int>(Extent(r.Height()));
     XMapWindow(dpy, FWindow);
+    XMapWindow(dpy, FClipWindow);
     // The id goes to another connection: it must exist there already.
     XSync(dpy, False);
     parent->AddNativeChild(this);
@@ -47,7 +50,7 @@ TX11NativeChild::TX11NativeChild(TX11Surface* parent, const TRect& r)
 TX11NativeChild::~TX11NativeChild() {
     if (FParent) {
         FParent->RemoveNativeChild(this);
-        XDestroyWindow(FDisplay, FWindow);
+        XDestroyWindow(FDisplay, FClipWindow); // and the borrowed window in it
     }
     XFreeColormap(FDisplay, FColormap);
     XFlush(FDisplay);
@@ -69,19 +72,30 @@ void TX11NativeChild::Configured(int width, int height) {
     if (OnResize) OnResize(width, height);
 }
 
-void TX11NativeChild::SetBounds(const TRect& r) {
-    if (!FParent || r == FBounds) return;
+void TX11NativeChild::SetBounds(const TRect& r, const TRect& clip) {
+    if (!FParent) return;
+    // Nothing of it shows (it is hidden meanwhile): the clip window stays,
+    // the borrowed window still takes its new size.
+    const TRect c = IsRectEmpty(clip) ? FClip : clip;
+    if (r == FBounds && c == FClip) return;
+    if (c != FClip)
+        XMoveResizeWindow(FDisplay, FClipWindow, c.Left, c.Top, Extent(c.Width()), Extent(c.Height()));
+    XMoveResizeWindow(FDisplay, FWindow, r.Left - c.Left, r.Top - c.Top, Extent(r.Width()),
+                      Extent(r.Height()));
     FBounds = r;
-    XMoveResizeWindow(FDisplay, FWindow, r.Left, r.Top, Extent(r.Width()), Extent(r.Height()));
+    FClip = c;
     XFlush(FDisplay);
 }
 
 void TX11NativeChild::SetVisible(bool visible) {
     if (!FParent || visible == FVisible) return;
     FVisible = visible;
-    if (visible)
+    if (visible) {
         XMapWindow(FDisplay, FWindow);
-    else
+        XMapWindow(FDisplay, FClipWindow);
+    } else {
+        XUnmapWindow(FDisplay, FClipWindow);
         XUnmapWindow(FDisplay, FWindow);
+    }
     XFlush(FDisplay);
 }

@@ -81,6 +81,33 @@ void X11Fixture::Pump() {
     FBackend->Flush();
 }
 
+bool X11Fixture::WindowViewable(uintptr_t id) {
+    XWindowAttributes wa;
+    return XGetWindowAttributes(FOther, id, &wa) && wa.map_state == IsViewable;
+}
+
+TPoint X11Fixture::WindowOnScreen(uintptr_t id) {
+    Window child;
+    int x = 0, y = 0;
+    XTranslateCoordinates(FOther, id, DefaultRootWindow(FOther), 0, 0, &x, &y, &child);
+    return {x, y};
+}
+
+TSize X11Fixture::WindowSize(uintptr_t id) {
+    XWindowAttributes wa;
+    if (!XGetWindowAttributes(FOther, id, &wa)) return {0, 0};
+    return {wa.width, wa.height};
+}
+
+void X11Fixture::FillWindow(uintptr_t id, uint32_t rgb) {
+    const TSize size = WindowSize(id);
+    GC gc = XCreateGC(FOther, id, 0, nullptr);
+    XSetForeground(FOther, gc, rgb);
+    XFillRectangle(FOther, id, gc, 0, 0, static_cast<unsigned>(size.cx), static_cast<unsigned>(size.cy));
+    XFreeGC(FOther, gc);
+    XSync(FOther, False);
+}
+
 bool X11Fixture::PumpUntil(const std::function<bool()>& done, int timeoutMs) {
     auto end = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
     while (!done()) {

@@ -44,6 +44,14 @@ protected:
     bool PumpUntil(const std::function<bool()>& done, int timeoutMs = 3000);
     TBitmap Screenshot(const TRect& area) { return FBackend->Screenshot(area); }
 
+    // ---- Another client's view of a window of the display (by id)
+    // Mapped with every ancestor.
+    bool WindowViewable(uintptr_t id);
+    TPoint WindowOnScreen(uintptr_t id);
+    TSize WindowSize(uintptr_t id);
+    // Fills the whole window in a colour (0xRRGGBB) and waits until it is done.
+    void FillWindow(uintptr_t id, uint32_t rgb);
+
 private:
     std::unique_ptr<TXvfbServer> FServer;
     TX11Backend* FBackend = nullptr;
