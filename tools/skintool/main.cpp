@@ -1,7 +1,10 @@
 // skintool: looks inside skin folders.
 //   skintool dump SKIN        prints the parsed skin as canonical ini text
-//   skintool validate SKIN    checks the skin: prints its problems (and fails)
-//                             and the values it likely reads otherwise than meant
+//   skintool validate [--complete] SKIN
+//                             checks the skin: prints its problems (and fails)
+//                             and the values it likely reads otherwise than meant;
+//                             with --complete also every description the
+//                             program looks up, with its class and pictures
 //   skintool pack FOLDER FILE.skn    writes the skin as a compressed skin file
 //   skintool unpack FILE.skn FOLDER  writes a compressed skin file as a skin folder
 //   skintool render SKIN NAME WIDTHxHEIGHT OUT.png  draws one control description at a size
@@ -17,6 +20,7 @@
 #include "skin/engine/CompressedStoredSkin.h"
 #include "skin/engine/SkinFolder.h"
 #include "skin/engine/SkinFolderCheck.h"
+#include "skin/engine/SkinRequiredNames.h"
 #include "skin/engine/SkinStore.h"
 
 #include "Render.h"
@@ -25,6 +29,7 @@
 #include <fstream>
 #include <iostream>
 #include <regex>
+#include <vector>
 
 namespace fs = std::filesystem;
 
@@ -32,7 +37,7 @@ namespace {
 
 int Usage() {
     std::cerr << "usage: skintool dump SKIN\n"
-                 "       skintool validate SKIN\n"
+                 "       skintool validate [--complete] SKIN\n"
                  "       skintool pack FOLDER FILE.skn\n"
                  "       skintool unpack FILE.skn FOLDER\n"
                  "       skintool render SKIN NAME WIDTHxHEIGHT OUT.png\n"
@@ -114,7 +119,7 @@ int Dump(const std::string& path) {
 }
 
 // Problems fail the check; warnings only inform.
-int Validate(const std::string& path) {
+int Validate(const std::string& path, bool complete) {
     LoadedSkin skin;
     try {
         LoadSkin(path, skin);
@@ -126,7 +131,10 @@ int Validate(const std::string& path) {
     ini.SetText(skin.Text);
     for (const std::string& w : SkinWarnings(ini, skin.Content))
         std::cout << skin.File << ": warning: " << w << "\n";
-    const std::vector<std::string> problems = CheckSkinContent(skin.Content);
+    std::vector<std::string> problems = CheckSkinContent(skin.Content);
+    if (complete)
+        for (std::string& p : CheckSkinCompleteness(skin.Content))
+            problems.push_back(std::move(p));
     for (const std::string& p : problems)
         std::cout << skin.File << ": " << p << "\n";
     if (problems.empty()) std::cout << "ok\n";
@@ -180,17 +188,21 @@ int Render(const std::string& skin, const std::string& name, const std::string& 
 } // namespace
 
 int main(int argc, char** argv) {
-    if (argc < 2) return Usage();
-    const std::string command = argv[1];
+    std::vector<std::string> args(argv + 1, argv + argc);
+    if (args.empty()) return Usage();
+    const std::string command = args[0];
+    // validate's one option: the completeness check for the program's skins.
+    const bool complete = command == "validate" && args.size() == 3 && args[1] == "--complete";
+    if (complete) args.erase(args.begin() + 1);
     const bool twoArgs = command == "pack" || command == "unpack";
     const bool render = command == "render";
     if (!twoArgs && !render && command != "dump" && command != "validate") return Usage();
-    if (argc != (render ? 6 : twoArgs ? 4 : 3)) return Usage();
+    if (args.size() != (render ? 5u : twoArgs ? 3u : 2u)) return Usage();
     try {
-        if (render) return Render(argv[2], argv[3], argv[4], argv[5]);
-        if (command == "pack") return Pack(DescriptionFile(argv[2]), argv[3]);
-        if (command == "unpack") return Unpack(argv[2], argv[3]);
-        return command == "dump" ? Dump(argv[2]) : Validate(argv[2]);
+        if (render) return Render(args[1], args[2], args[3], args[4]);
+        if (command == "pack") return Pack(DescriptionFile(args[1]), args[2]);
+        if (command == "unpack") return Unpack(args[1], args[2]);
+        return command == "dump" ? Dump(args[1]) : Validate(args[1], complete);
     } catch (const Exception& e) {
         std::cerr << "skintool: " << e.Message() << "\n";
         return 1;
