@@ -36,3 +36,20 @@ void ApplyProgress(TFileRowTexts& ARow, const TProgressInfo& AInfo) {
     ARow[fcCurrentTime] = SecToDate(AInfo.CurrentDuration / 1000000);
     ARow[fcCurrentSize] = MegabyteText(AInfo.CurrentSize);
 }
+
+void WriteProfileColumns(TFileRowTexts& ARow, const TCurrentProfile& AProfile) {
+    ARow[fcVideoCodec] = AProfile.Video_VideoCodec;
+    ARow[fcAudioCodec] = AProfile.Video_AudioCodec;
+    ARow[fcAudioChannels] = AProfile.Video_AudioChannels;
+    ARow[fcVideoTag] = AProfile.Video_VideoTag;
+    ARow[fcFileExt] = AProfile.Video_FileExt;
+    ARow[fcFrameSize] = AProfile.Video_FrameSize;
+    ARow[fcVideoBitrate] = std::to_string(AProfile.Video_VideoBitrate);
+    ARow[fcFrameRate] = AProfile.Video_FrameRate;
+    ARow[fcAudioBitrate] = std::to_string(AProfile.Video_AudioBitrate);
+    ARow[fcAudioSampleRate] = AProfile.Video_AudioSampleRate;
+    ARow[fcFrameAspectRatio] = AProfile.Video_FrameAspectRatio;
+    ARow[fcDisableVideo] = AProfile.Video_DisableVideo ? "True" : "False";
+    ARow[fcTargetType] = AProfile.Video_TargetType;
+    ARow[fcNormType] = AProfile.Video_NormType;
+}

@@ -4,6 +4,7 @@
 #include <span>
 #include <string>
 
+#include "app/catalogue/CurrentProfile.h"
 #include "media/task/TaskEventInfo.h"
 
 // `FileRowColumns`: the 25 columns of a file-list row. Column 0 is the
@@ -57,3 +58,6 @@ std::string ProgressPercentText(int64_t ACurrentDuration, int64_t ATotalDuration
 
 // Columns 4 to 7 from a progress report.
 void ApplyProgress(TFileRowTexts& ARow, const TProgressInfo& AInfo);
+
+// Columns 11 to 24 from a profile record.
+void WriteProfileColumns(TFileRowTexts& ARow, const TCurrentProfile& AProfile);

@@ -216,23 +216,8 @@ void TConversionController::Button33Click() {
 
 void TConversionController::WriteProfileColumns(int ARow) {
     TFileRow& row = FFiles.Row(ARow);
-    const TCurrentProfile& p = row.Profile;
-    TFileRowTexts& c = row.Columns;
-    c[fcVideoCodec] = p.Video_VideoCodec;
-    c[fcAudioCodec] = p.Video_AudioCodec;
-    c[fcAudioChannels] = p.Video_AudioChannels;
-    c[fcVideoTag] = p.Video_VideoTag;
-    c[fcFileExt] = p.Video_FileExt;
-    c[fcFrameSize] = p.Video_FrameSize;
-    c[fcVideoBitrate] = std::to_string(p.Video_VideoBitrate);
-    c[fcFrameRate] = p.Video_FrameRate;
-    c[fcAudioBitrate] = std::to_string(p.Video_AudioBitrate);
-    c[fcAudioSampleRate] = p.Video_AudioSampleRate;
-    c[fcFrameAspectRatio] = p.Video_FrameAspectRatio;
-    c[fcDisableVideo] = p.Video_DisableVideo ? "True" : "False";
-    c[fcTargetType] = p.Video_TargetType;
-    c[fcNormType] = p.Video_NormType;
-    c[fcParameterIndexes] = EncodeRowParameterIndexes(BoxIndexes());
+    ::WriteProfileColumns(row.Columns, row.Profile);
+    row.Columns[fcParameterIndexes] = EncodeRowParameterIndexes(BoxIndexes());
 }
 
 void TConversionController::BoxChanged(TParameterBox) {

@@ -317,7 +317,11 @@ std::span<const TPresetRow> ParameterChoiceTable() {
 }
 
 const TPresetRow* FindPresetRow(int AKey) {
-    const auto it = std::lower_bound(std::begin(kParameterChoiceTable), std::end(kParameterChoiceTable), AKey,
+    return FindPresetRowIn(kParameterChoiceTable, AKey);
+}
+
+const TPresetRow* FindPresetRowIn(std::span<const TPresetRow> ATable, int AKey) {
+    const auto it = std::lower_bound(ATable.begin(), ATable.end(), AKey,
                                      [](const TPresetRow& ARow, int AValue) { return ARow.Key < AValue; });
-    return it != std::end(kParameterChoiceTable) && it->Key == AKey ? &*it : nullptr;
+    return it != ATable.end() && it->Key == AKey ? &*it : nullptr;
 }

@@ -27,3 +27,5 @@ struct TPresetRow {
 std::span<const TPresetRow> ParameterChoiceTable();
 // The row of a key; nullptr when the key has none.
 const TPresetRow* FindPresetRow(int AKey);
+// The row of a key in any table of rows in ascending key.
+const TPresetRow* FindPresetRowIn(std::span<const TPresetRow> ATable, int AKey);

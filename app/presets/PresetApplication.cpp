@@ -20,24 +20,27 @@ IParameterBoxView& Box(const TParameterBoxViews& ABoxes, TParameterBox ABox) {
 } // namespace
 
 void ApplyPresets(const TParameterBoxViews& ABoxes, int AKey) {
+    ApplyPresetRow(ABoxes, FindPresetRow(AKey), FindChoiceList);
+}
+
+void ApplyPresetRow(const TParameterBoxViews& ABoxes, const TPresetRow* ARow, TChoiceListLookup AFindList) {
     for (TParameterBox box : ResetOrder)
         Box(ABoxes, box).ClearItems();
     for (TParameterBox box : ResetOrder)
         Box(ABoxes, box).SetEnabled(true);
 
-    const TPresetRow* row = FindPresetRow(AKey);
-    if (!row) return;
+    if (!ARow) return;
 
     for (TParameterBox box : PresetBoxOrder) {
-        const TPresetCell& cell = row->Cell(box);
+        const TPresetCell& cell = ARow->Cell(box);
         IParameterBoxView& view = Box(ABoxes, box);
-        if (const TChoiceList* list = FindChoiceList(cell.List))
+        if (const TChoiceList* list = AFindList(cell.List))
             for (const char* entry : list->Entries)
                 view.AddItem(entry);
         view.SetItemIndex(cell.Default);
     }
 
-    if (row->AudioOnly)
+    if (ARow->AudioOnly)
         for (TParameterBox box : VideoBoxes)
             Box(ABoxes, box).SetEnabled(false);
 }

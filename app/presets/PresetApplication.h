@@ -2,8 +2,11 @@
 
 #include <array>
 #include <string>
+#include <string_view>
 
+#include "app/presets/ChoiceList.h"
 #include "app/presets/ParameterBox.h"
+#include "app/presets/ParameterChoiceTable.h"
 
 // What the preset application needs of one parameter box. The window's
 // combo boxes implement it; a box raises its own change event when
@@ -26,3 +29,10 @@ using TParameterBoxViews = std::array<IParameterBoxView*, ParameterBoxCount>;
 // audio-only row then disables the four video boxes. A key without a row
 // leaves all six empty and enabled.
 void ApplyPresets(const TParameterBoxViews& ABoxes, int AKey);
+
+// Where a preset row's list names are looked up.
+using TChoiceListLookup = const TChoiceList* (*)(std::string_view AName);
+
+// The same steps for a row of another table whose lists `AFindList` names;
+// a null row leaves all six boxes empty and enabled.
+void ApplyPresetRow(const TParameterBoxViews& ABoxes, const TPresetRow* ARow, TChoiceListLookup AFindList);
