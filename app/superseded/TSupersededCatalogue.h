@@ -22,7 +22,8 @@ public:
     void Button2Click();
     // Resets the current-profile fields, writes the chosen profile's values
     // and output name, and shows them in the selected file-list row, if any
-    // (its columns 11 to 24).
+    // (its columns 11 to 24). `AOutput.Rename` is entry 1, "自动重命名", of
+    // the box beside "输出文件存在时："; any other entry keeps the name.
     void Button5Click(const TLegacyOutputRequest& AOutput, TFileRowTexts* ASelectedRow);
     // Fills the six boxes for the profile row of the profile box, taking the
     // images menu's entry as the old category: menu entry m reaches the rows
