@@ -11,6 +11,7 @@
 #include "media/task/TZorvexion.h"
 #include "platform/sys/MainThread.h"
 #include "tests/support/FixturePath.h"
+#include "tests/support/TTempFolder.h"
 
 #include <benchmark/benchmark.h>
 
@@ -19,7 +20,6 @@
 #include <stdexcept>
 #include <string>
 #include <thread>
-#include <unistd.h>
 
 namespace fs = std::filesystem;
 
@@ -28,29 +28,23 @@ namespace {
 constexpr int kFiles = 8;
 constexpr int kAviMenuEntry = 5; // "AVI视频"
 
-struct BenchFolder {
-    fs::path Path = fs::temp_directory_path() / ("duva-conversion-bench-" + std::to_string(getpid()));
-    BenchFolder() {
-        fs::create_directories(Path / "in");
+// The eight inputs ("in/"), links to one clip under names of their own.
+const TTempFolder& Folder() {
+    static const TTempFolder folder;
+    static const bool linked = [] {
+        fs::create_directories(folder.Path() + "in");
         for (int i = 0; i < kFiles; ++i)
-            fs::create_symlink(FixturePath("clip_3s.mkv"),
-                               Path / "in" / ("file" + std::to_string(i) + ".mkv"));
-    }
-    ~BenchFolder() {
-        std::error_code ignored;
-        fs::remove_all(Path, ignored);
-    }
-};
-
-const BenchFolder& Folder() {
-    static const BenchFolder folder;
+            folder.Link(FixturePath("clip_3s.mkv"), "in/file" + std::to_string(i) + ".mkv");
+        return true;
+    }();
+    (void)linked;
     return folder;
 }
 
 struct TBenchDialogs : IConversionDialogs {
     std::optional<std::string> OpenFile() override { return std::nullopt; }
     std::optional<std::vector<std::string>> OpenFiles() override { return std::nullopt; }
-    std::optional<std::string> SelectDirectory() override { return (Folder().Path / "in").string(); }
+    std::optional<std::string> SelectDirectory() override { return Folder().Path() + "in"; }
     std::optional<std::string> SelectOutputDirectory() override { return std::nullopt; }
     void SetOpenFilter(const std::string&, int) override {}
     void ShowInformation(const std::string&) override {}
@@ -72,7 +66,7 @@ double Convert(int AThreads) {
     TNoDesktop desktop;
     TConversionController controller(converter, prober, dialogs, desktop);
     controller.LibraryFolder = FFLoader.LibraryPath();
-    const fs::path out = Folder().Path / ("out" + std::to_string(AThreads));
+    const fs::path out = Folder().Path() + "out" + std::to_string(AThreads);
     fs::remove_all(out);
     fs::create_directories(out);
     controller.OutputFolder = out.string();
