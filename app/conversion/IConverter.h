@@ -31,6 +31,8 @@ public:
     virtual std::string LastErrMsg() = 0;
 
     virtual void SetThreadPriority(TThreadPriority APriority) = 0;
+    // The real-time preview of the pictures being converted.
+    virtual void SetPreview(bool APreview) = 0;
     virtual void Start(int AThreadCount) = 0;
     virtual void Pause() = 0;
     virtual void Resume() = 0;

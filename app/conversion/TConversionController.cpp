@@ -93,9 +93,12 @@ TConversionController::~TConversionController() {
 void TConversionController::AttachSettings(TSettings& ASettings) {
     if (FSettings) FSettings->RemoveOptionsListener(FSettingsListener);
     FSettings = &ASettings;
-    ThreadCount = ASettings.Options().ThreadCount;
-    FSettingsListener = ASettings.AddOptionsListener(
-        [this](const TConversionOptions& AOptions) { ThreadCount = AOptions.ThreadCount; });
+    auto follow = [this](const TConversionOptions& AOptions) {
+        ThreadCount = AOptions.ThreadCount;
+        FConverter.SetPreview(AOptions.ShowPreview);
+    };
+    follow(ASettings.Options());
+    FSettingsListener = ASettings.AddOptionsListener(follow);
 }
 
 void TConversionController::Initialize() {

@@ -67,8 +67,9 @@ public:
     // The edit box of a rename in progress; nothing when none is open.
     const std::optional<std::string>& RenameText() const { return FRenameText; }
 
-    // The settings file: the output folder is read from it and written to it,
-    // and the number of simultaneous conversions follows its options. Attach
+    // The settings file: the output folder is read from it and written to it;
+    // the number of simultaneous conversions and the converter's real-time
+    // preview follow its options. Attach
     // before Initialize; the settings must outlive the controller.
     void AttachSettings(TSettings& ASettings);
 

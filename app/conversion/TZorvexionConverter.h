@@ -18,6 +18,7 @@ public:
     std::string TaskInfoText(int ATaskIndex) override;
     std::string LastErrMsg() override { return FZorvex.LastErrMsg(); }
     void SetThreadPriority(TThreadPriority APriority) override { FZorvex.SetThreadPriority(APriority); }
+    void SetPreview(bool APreview) override { FZorvex.SetPreview(APreview); }
     void Start(int AThreadCount) override { FZorvex.Start(AThreadCount); }
     void Pause() override { FZorvex.Pause(); }
     void Resume() override { FZorvex.Resume(); }

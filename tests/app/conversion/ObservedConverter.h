@@ -73,6 +73,7 @@ public:
     std::string TaskInfoText(int ATaskIndex) override { return FInner.TaskInfoText(ATaskIndex); }
     std::string LastErrMsg() override { return FInner.LastErrMsg(); }
     void SetThreadPriority(TThreadPriority APriority) override { FInner.SetThreadPriority(APriority); }
+    void SetPreview(bool APreview) override { FInner.SetPreview(APreview); }
     void Start(int AThreadCount) override {
         {
             std::lock_guard lock(FLock);

@@ -77,7 +77,10 @@ TEST_F(OutputFolder, TheSettingsFileHoldsTheFolderAndTheThreadCount) {
     controller.lxSkinButton5Click();
     EXPECT_EQ(TSettings(ini).ReadOutputFolder(), (Dir / "out").string());
 
-    // The options form's count is what a run uses.
+    // The options form's count is what a run uses; its preview box switches
+    // the converter's preview.
+    ASSERT_TRUE(settings.SetShowPreview(true));
+    EXPECT_TRUE(Converter.Preview);
     ASSERT_TRUE(settings.SetThreadCount(3));
     Dialogs.File = Make("a.avi");
     controller.btnAddClick();

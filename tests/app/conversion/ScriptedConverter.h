@@ -29,6 +29,7 @@ public:
     std::vector<int> Removed;
     int Cleared = 0;
     int StartedWith = 0;
+    bool Preview = false;
     int Pauses = 0;
     int Resumes = 0;
     int Stops = 0;
@@ -72,6 +73,7 @@ public:
     }
     std::string LastErrMsg() override { return FLastErrMsg; }
     void SetThreadPriority(TThreadPriority) override {}
+    void SetPreview(bool APreview) override { Preview = APreview; }
     void Start(int AThreadCount) override { StartedWith = AThreadCount; }
     void Pause() override { ++Pauses; }
     void Resume() override { ++Resumes; }
