@@ -108,8 +108,10 @@ public:
         FAlive = std::make_shared<bool>(true);
         FInner.SetOnProgress([this, AHandler, alive = FAlive](const TProgressInfo& AInfo) {
             Record(AInfo);
-            // The controller lives on the GUI thread.
-            QueueInMainThread([AHandler, alive, AInfo] {
+            // The controller lives on the GUI thread; the worker waits there,
+            // as the component's own delivery does, so no progress report
+            // can come after its task's termination report.
+            CallInMainThread([AHandler, alive, AInfo] {
                 if (*alive) AHandler(AInfo);
             });
         });
