@@ -485,9 +485,8 @@ void TConversionController::EnterState(TWindowState AState) {
     FState = AState;
 }
 
-bool TConversionController::Button28Click() {
+void TConversionController::Button28Click() {
     FConverter.ClearTasks();
-    FTasksValid = false;
     FStartFailures.clear();
     std::vector<int> taskRows;
     for (int i = 0; i < FFiles.Count(); ++i) {
@@ -542,8 +541,6 @@ bool TConversionController::Button28Click() {
         std::lock_guard lock(FReportsLock);
         FTaskRows = std::move(taskRows);
     }
-    FTasksValid = true;
-    return true;
 }
 
 int TConversionController::TaskRow(int ATaskIndex) const {
@@ -562,7 +559,7 @@ bool TConversionController::btnStartClick() {
                                                      TThreadPriority::tpLower, TThreadPriority::tpNormal};
     FConverter.SetThreadPriority(PriorityIndex >= 0 && PriorityIndex < 4 ? priorities[PriorityIndex]
                                                                          : TThreadPriority::tpNormal);
-    if (!Button28Click()) return false;
+    Button28Click();
     for (int i = 0; i < FFiles.Count(); ++i)
         for (int c = fcProgress; c <= fcCurrentSize; ++c)
             FFiles.SetText(i, static_cast<TFileRowColumn>(c), "");
@@ -730,7 +727,7 @@ void TConversionController::btnRemoveClick() {
         return;
     }
     const int number = ParseInt(FFiles.Text(selected, fcTaskNumber), 0);
-    if (FTasksValid && number >= 1) FConverter.RemoveTask(number - 1);
+    if (number >= 1) FConverter.RemoveTask(number - 1);
     FFiles.Delete(selected);
     FRenameText.reset();
     for (int i = 0; i < FFiles.Count(); ++i) {
@@ -751,7 +748,6 @@ void TConversionController::btnClearClick() {
     ProcessReports();
     FConverter.ClearTasks();
     FFiles.Clear();
-    FTasksValid = true;
     {
         std::lock_guard lock(FReportsLock);
         FTaskRows.clear();

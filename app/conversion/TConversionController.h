@@ -94,6 +94,7 @@ public:
     void Button12Click();
 
     // The run (`btnStartClick`, `btnStopClick`, `btnPauseClick`, `btnResumeClick`).
+    // Start is false, doing nothing, while the start commands are disabled.
     bool btnStartClick();
     void btnStopClick();
     void btnPauseClick();
@@ -134,7 +135,7 @@ public:
     void Button33Click(); // the six boxes for the chosen profile
     // Rebuilds every task from the rows; a row that cannot be set up is kept
     // aside with its reason and fails on its own when the run starts.
-    bool Button28Click();
+    void Button28Click();
     void Button20Click(); // open the output folder
     void Button25Click(); // power off
 
@@ -188,9 +189,6 @@ private:
     std::optional<std::string> FRenameText;
 
     bool FStopRequested = false;
-    // False after a rebuild that failed half-way: the converter's tasks no
-    // longer match the rows' task numbers until the next rebuild or clear.
-    bool FTasksValid = true;
     std::vector<TRowOutcome> FOutcomes;
 
     std::mutex FReportsLock;
