@@ -148,7 +148,7 @@ TEST_F(RealConversion, OneProfileOfEveryFamilyMakesWhatItPromises) {
     ASSERT_TRUE(RunToEnd(8, 120000));
     EXPECT_TRUE(Dialogs.Failures.empty()) << Dialogs.Failures.front();
 
-    // Rows are added in front of nothing: row i is family i.
+    // Each file became the last row: row i is family i.
     const int count = static_cast<int>(std::size(families));
     ASSERT_EQ(Controller.Files().Count(), count);
     for (int i = 0; i < count; ++i) {
@@ -173,8 +173,8 @@ TEST_F(RealConversion, OneProfileOfEveryFamilyMakesWhatItPromises) {
 
 TEST_F(RealConversion, ThreeRowsTwoAtATime) {
     for (const char* name : {"one", "two", "three"})
-        Add(name, 5, 0); // "AVI视频"
-    Converter.FrameDelayMs = 5;
+        Add(name, 5, 0);         // "AVI视频"
+    Converter.FrameDelayMs = 10; // half a second a row at least
     ASSERT_TRUE(RunToEnd(2));
 
     for (int i = 0; i < 3; ++i)
