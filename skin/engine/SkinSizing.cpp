@@ -77,6 +77,20 @@ TlxSkinSize CalcSkinSize(const TlxSkinGeometry& G, int Width, int Height) {
     return s;
 }
 
+TlxSkinSize CalcSkinSizeFreeWidth(const TlxSkinGeometry& G, int Width, int Height) {
+    TlxSkinSize s = CalcSkinSize(G, Width, Height);
+    if (s.ResizeMode == TlxResizeMode::None) return s;
+    const int dx = Width - G.SkinRect.Width();
+    s.Width = Width;
+    s.Height = Height;
+    s.NewLTPoint = G.LTPt;
+    s.NewRTPoint = Moved(G.RTPt, dx, 0);
+    s.NewLBPoint = G.LBPt;
+    s.NewRBPoint = Moved(G.RBPt, dx, 0);
+    s.NewClRect = {G.ClRect.Left, G.ClRect.Top, G.ClRect.Right + dx, G.ClRect.Bottom};
+    return s;
+}
+
 TRect MapSkinRect(const TlxSkinGeometry& G, int Width, int Height, const TRect& R) {
     const int skinW = G.SkinRect.Width();
     const int skinH = G.SkinRect.Height();

@@ -61,6 +61,12 @@ struct TlxSkinSize {
 // geometry is the skin's own.
 TlxSkinSize CalcSkinSize(const TlxSkinGeometry& G, int Width, int Height);
 
+// G at Width x Height with only the width free, whatever its mode (a framed
+// label that does not take the skin's size): the right points and the
+// client's right edge move by the growth in width, nothing moves down, and
+// the size stays as asked. ResizeMode None as in CalcSkinSize.
+TlxSkinSize CalcSkinSizeFreeWidth(const TlxSkinGeometry& G, int Width, int Height);
+
 // Rectangle R of the skin (relative to SkinRect's top-left) placed on a
 // control of Width x Height: the part of the skin R lies in decides whether it
 // stays, moves with the right (bottom) edge or grows with the control. With

@@ -4,9 +4,13 @@
 #include "SkinControlProbes.h"
 
 #include "skin/controls/TlxSkinGroupBox.h"
+#include "skin/controls/TlxSkinLabel.h"
 #include "skin/controls/TlxSkinPaintPanel.h"
 #include "skin/controls/TlxSkinPanel.h"
 #include "skin/controls/TlxSkinScrollBar.h"
+#include "skin/controls/TlxSkinStatusPanel.h"
+#include "skin/controls/TlxSkinStdLabel.h"
+#include "skin/controls/TlxSkinTextLabel.h"
 #include "skin/engine/DataSkinControls.h"
 #include "skin/engine/DataSkinListControls.h"
 #include "tests/support/skin/TSkinControlTest.h"
@@ -131,7 +135,34 @@ protected:
             if (variant == 1) bar->SetKind(sbVertical);
             out.push_back(bar);
         }
+        for (bool useSkinSize : {true, false}) {
+            auto* label = Make<TlxSkinLabel>(0, 0, 10, 10);
+            label->SetCaption("Label");
+            label->SetUseSkinSize(useSkinSize);
+            label->SetAutoSize(true);
+            label->SetShadowEffect(useSkinSize);
+            label->SetReflectionEffect(true);
+            label->SetEllipsType(lxetEllips);
+            out.push_back(label);
+        }
+        auto* status = Make<TlxSkinStatusPanel>(0, 0, 10, 10);
+        status->SetCaption("Status");
+        TBitmap glyph(7, 3);
+        status->SetGlyph(glyph);
+        status->SetNumGlyphs(2);
+        out.push_back(status);
+        auto* stdLabel = Make<TlxSkinStdLabel>(0, 0, 10, 10);
+        stdLabel->SetCaption("Standard");
+        stdLabel->SetEllipsType(lxetPathEllips);
+        stdLabel->SetEnabled(false);
+        out.push_back(stdLabel);
+        auto* textLabel = Make<TlxSkinTextLabel>(0, 0, 10, 10);
+        textLabel->Lines()->Add("Text");
+        textLabel->SetLayout(tlCenter);
+        out.push_back(textLabel);
         for (TControl* c : out) {
+            if (auto* l = dynamic_cast<TlxSkinStdLabel*>(c)) l->SetSkinData(SD);
+            if (auto* l = dynamic_cast<TlxSkinTextLabel*>(c)) l->SetSkinData(SD);
             if (auto* w = dynamic_cast<TlxSkinControl*>(c)) w->SetSkinData(SD);
             if (auto* g = dynamic_cast<TlxGraphicSkinControl*>(c)) g->SetSkinData(SD);
         }
@@ -163,6 +194,15 @@ TEST_F(HostileSkinTest, EveryControlPaintsEveryDamagedSkinAtEverySize) {
             d.BGPictureIndex = name[0] == 'g' ? 0 : -1;
             damage.Apply(d);
         }
+        for (const char* name : {"label", "statuspanel"}) {
+            auto& d = skin.Add<TlxDataSkinLabelControl>(name);
+            TTestSkin::SetNinePart(d, picture);
+            damage.Apply(d);
+            d.FontHeight = 200000;
+        }
+        auto& std = skin.Add<TlxDataSkinStdLabelControl>("stdlabel");
+        std.FontHeight = -3;
+        std.SkinRect = {0, 0, 99999, 99999};
         auto& bar = skin.Add<TlxDataSkinScrollBarControl>("hscrollbar");
         TTestSkin::SetNinePart(bar, picture);
         damage.Apply(bar);

@@ -12,35 +12,29 @@
 
 namespace {
 
-void Fill(TBitmap& B, const TRect& R, uint32_t Rgb) {
-    for (int y = R.Top; y < R.Bottom; ++y)
-        for (int x = R.Left; x < R.Right; ++x)
-            B.ScanLine(y)[x] = 0xFF000000 | Rgb;
-}
-
 // A panel of 40 x 40 at (0, 0): a caption band of 16 rows, sides of 4, a
 // pale client; beside it a check image (40, 0, 52, 12), an uncheck image
 // (52, 0, 64, 12) and a roll-up marker frame (40, 12, 50, 22).
 TBitmap PanelPicture() {
     TBitmap b(64, 40);
     b.Fill(0xFF000000);
-    Fill(b, {0, 0, 40, 40}, 0x204080);
-    Fill(b, {0, 0, 40, 16}, 0x3060A0);
-    Fill(b, {4, 16, 36, 36}, 0xE0E8F0);
-    Fill(b, {40, 0, 52, 12}, 0x7F007F); // key colour round the box
-    Fill(b, {41, 1, 51, 11}, 0x00A000);
-    Fill(b, {52, 0, 64, 12}, 0x7F007F);
-    Fill(b, {53, 1, 63, 11}, 0xFFFFFF);
-    Fill(b, {40, 12, 50, 22}, 0xFFD000);
+    FillPixels(b, {0, 0, 40, 40}, 0x204080);
+    FillPixels(b, {0, 0, 40, 16}, 0x3060A0);
+    FillPixels(b, {4, 16, 36, 36}, 0xE0E8F0);
+    FillPixels(b, {40, 0, 52, 12}, 0x7F007F); // key colour round the box
+    FillPixels(b, {41, 1, 51, 11}, 0x00A000);
+    FillPixels(b, {52, 0, 64, 12}, 0x7F007F);
+    FillPixels(b, {53, 1, 63, 11}, 0xFFFFFF);
+    FillPixels(b, {40, 12, 50, 22}, 0xFFD000);
     return b;
 }
 
 TBitmap GlyphStrip() {
     TBitmap g(16, 8); // two frames of 8 x 8: red enabled, grey disabled
-    Fill(g, {0, 0, 8, 8}, 0xD00000);
-    Fill(g, {8, 0, 16, 8}, 0x909090);
-    Fill(g, {0, 7, 1, 8}, 0xFF00FF); // the transparent corners
-    Fill(g, {8, 7, 9, 8}, 0xFF00FF);
+    FillPixels(g, {0, 0, 8, 8}, 0xD00000);
+    FillPixels(g, {8, 0, 16, 8}, 0x909090);
+    FillPixels(g, {0, 7, 1, 8}, 0xFF00FF); // the transparent corners
+    FillPixels(g, {8, 7, 9, 8}, 0xFF00FF);
     return g;
 }
 

@@ -9,12 +9,6 @@
 
 namespace {
 
-void Fill(TBitmap& B, const TRect& R, uint32_t Rgb) {
-    for (int y = R.Top; y < R.Bottom; ++y)
-        for (int x = R.Left; x < R.Right; ++x)
-            B.ScanLine(y)[x] = 0xFF000000 | Rgb;
-}
-
 // Rows of 17: the bar of 60 (down button, track, up button) and a thumb of
 // 20 at (60, 0); below, the hot states; below them, the pressed states; a
 // grip of 6 x 7 at (20, 22).
@@ -25,13 +19,13 @@ TBitmap ScrollBarPicture() {
     const uint32_t thumb[] = {0xC08040, 0xE0A060, 0x804020};
     for (int row = 0; row < 3; ++row) {
         const int y = row * 17;
-        Fill(b, {0, y, 17, y + 17}, button[row]);
-        Fill(b, {43, y, 60, y + 17}, button[row]);
-        Fill(b, {60, y, 80, y + 17}, 0x303030);
-        Fill(b, {64, y, 76, y + 17}, thumb[row]);
+        FillPixels(b, {0, y, 17, y + 17}, button[row]);
+        FillPixels(b, {43, y, 60, y + 17}, button[row]);
+        FillPixels(b, {60, y, 80, y + 17}, 0x303030);
+        FillPixels(b, {64, y, 76, y + 17}, thumb[row]);
     }
-    Fill(b, {17, 0, 43, 17}, 0xD8D8D8);
-    Fill(b, {20, 22, 26, 29}, 0x000000);
+    FillPixels(b, {17, 0, 43, 17}, 0xD8D8D8);
+    FillPixels(b, {20, 22, 26, 29}, 0x000000);
     return b;
 }
 

@@ -9,6 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 uint32_t Rgb(TColor C) {
@@ -77,6 +79,12 @@ void TTestSkin::SetNinePart(TlxDataSkinCustomControl& D, int Picture, int X, int
     D.LBPoint = {4, 16};
     D.RBPoint = {16, 16};
     D.ClRect = {4, 4, 16, 16};
+}
+
+void FillPixels(TBitmap& B, const TRect& R, uint32_t Rgb) {
+    for (int y = std::max(R.Top, 0); y < std::min(R.Bottom, B.Height()); ++y)
+        for (int x = std::max(R.Left, 0); x < std::min(R.Right, B.Width()); ++x)
+            B.ScanLine(y)[x] = 0xFF000000 | Rgb;
 }
 
 const TPixelLegend& TestSkinLegend() {

@@ -8,6 +8,7 @@
 #include "skin/engine/SkinContent.h"
 #include "tests/support/pictures/PixelArt.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -29,6 +30,8 @@ public:
         return ref;
     }
     TlxSkinContent& Content() { return FContent; }
+    // Edits the skin's colour set.
+    void SetColors(const std::function<void(TlxSkinColors&)>& Edit) { Edit(*FContent.SkinColors()); }
 
     // Replaces SD's skin by this one, announced to every form.
     void LoadInto(TlxSkinData* SD);
@@ -46,6 +49,9 @@ public:
 private:
     TlxSkinContent FContent;
 };
+
+// Paints R of B in one opaque colour (0xRRGGBB), for drawing test pictures.
+void FillPixels(TBitmap& B, const TRect& R, uint32_t Rgb);
 
 // Colours of StandardPicture (0xRRGGBB) and a pixel-art legend naming them:
 // 'r' corner, 'g' top and bottom side, 'y' left and right side, 'b' and '.'
