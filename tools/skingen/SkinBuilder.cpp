@@ -88,6 +88,9 @@ public:
         CheckContrast();
         Buttons = MakeStates(D.ButtonTop, D.ButtonBottom, D.ButtonBorder, D.Radius);
         Flat = MakeStates(D.Face, D.Face, D.Face, D.Radius);
+        // A tool button lies flat on its bar until the pointer comes.
+        Flat.Normal.InnerAmount = Flat.Normal.GlossAmount = 0;
+        Flat.Disabled.InnerAmount = Flat.Disabled.GlossAmount = 0;
         Flat.Hot = Buttons.Hot;
         Flat.Down = Buttons.Down;
         Flat.Focused = Buttons.Hot;
@@ -232,15 +235,7 @@ void TBuilder::PushButtons() {
         b.DownSkinRect = Draw(k.w, k.h, down);
         b.DisabledSkinRect = Draw(k.w, k.h, disabled);
         b.FocusedSkinRect = Draw(k.w, k.h, focused);
-        const bool glyph = std::string(k.name) == "combobutton";
-        if (glyph)
-            for (const TRect& r : {b.SkinRect, b.ActiveSkinRect, b.DownSkinRect, b.FocusedSkinRect})
-                Paint().Arrow(r, TArrow::Down, 8, D.Text);
-        if (std::string(k.name) == "editbutton")
-            for (const TRect& r : {b.SkinRect, b.ActiveSkinRect, b.DownSkinRect, b.FocusedSkinRect})
-                for (int i = -1; i <= 1; ++i)
-                    Paint().Disc((r.Left + r.Right) / 2.0 + i * 4, (r.Top + r.Bottom) / 2.0 + 0.5, 1.2,
-                                 D.Text);
+        // The controls draw the arrow over the button image themselves.
         Font(b, D.Text);
         b.ActiveFontColor = ToColor(D.Text);
         b.DownFontColor = ToColor(D.Text);
@@ -708,7 +703,7 @@ void TBuilder::Frame() {
     Content.TopStretch = Content.BottomStretch = Content.LeftStretch = Content.RightStretch = true;
     Content.StretchEffect = true;
     Content.CaptionRect = {10, 4, W - 110, Caption - 4};
-    Content.ButtonsRect = {W - 108, 4, W - 6, Caption - 4};
+    Content.ButtonsRect = {W - 108, 4, W - 6, 4 + 22};
     Content.ButtonsOffset = 2;
     Content.BorderW = Border;
     Content.FormMinWidth = 120;
@@ -752,8 +747,11 @@ void TBuilder::Frame() {
             const bool close = b.command == cmClose;
             const TRgb hotFill = close ? 0xC42B1C : Mix(D.CaptionTop, D.CaptionText, 0.18);
             const TRgb downFill = close ? 0x9E2216 : Mix(D.CaptionTop, D.CaptionText, 0.30);
-            const TRgb back = state == 3 ? inactiveTop : D.CaptionTop;
-            Paint().VerticalGradient(r, back, Mix(back, state == 3 ? inactiveBottom : D.CaptionBottom, 0.35));
+            // The caption bar behind the button, taken from the frame picture.
+            const TBitmap& bar = state == 3 ? *Content.FInActivePicture : *Content.FPicture;
+            for (int y = 0; y < r.Height(); ++y)
+                for (int x = 0; x < r.Width(); ++x)
+                    Atlas.ScanLine(r.Top + y)[r.Left + x] = bar.ScanLine(Content.ButtonsRect.Top + y)[W / 2];
             if (state == 1 || state == 2)
                 Paint().Box(r, {state == 1 ? hotFill : downFill, state == 1 ? hotFill : downFill,
                                 state == 1 ? hotFill : downFill, 0, 0, 0, 0, std::min(D.Radius, 4)});

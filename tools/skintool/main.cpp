@@ -8,6 +8,7 @@
 //   skintool pack FOLDER FILE.skn    writes the skin as a compressed skin file
 //   skintool unpack FILE.skn FOLDER  writes a compressed skin file as a skin folder
 //   skintool render SKIN NAME WIDTHxHEIGHT OUT.png  draws one control description at a size
+//   skintool render SKIN OUT.png     draws a contact sheet of the whole skin
 // FOLDER is a skin folder holding one ".ini" description file, or that file;
 // SKIN is such a folder or file, or a compressed skin file (".skn").
 
@@ -23,6 +24,7 @@
 #include "skin/engine/SkinRequiredNames.h"
 #include "skin/engine/SkinStore.h"
 
+#include "ContactSheet.h"
 #include "Render.h"
 
 #include <filesystem>
@@ -41,6 +43,7 @@ int Usage() {
                  "       skintool pack FOLDER FILE.skn\n"
                  "       skintool unpack FILE.skn FOLDER\n"
                  "       skintool render SKIN NAME WIDTHxHEIGHT OUT.png\n"
+                 "       skintool render SKIN OUT.png\n"
                  "FOLDER is a skin folder with one .ini description file, or that file;\n"
                  "SKIN is such a folder or file, or a compressed skin file (.skn).\n";
     return 2;
@@ -162,6 +165,22 @@ int Unpack(const std::string& skn, const std::string& folder) {
 // The largest image render draws, per side.
 constexpr int kMaxRenderSide = 8192;
 
+void WritePng(const TBitmap& image, const std::string& out) {
+    const std::string png = EncodePng(image, image.HasAlpha());
+    std::ofstream file(out, std::ios::binary | std::ios::trunc);
+    if (!file.write(png.data(), std::streamsize(png.size())) || !file.flush())
+        throw Exception(out + ": cannot write");
+}
+
+int RenderSheet(const std::string& skin, const std::string& out) {
+    LoadedSkin loaded;
+    LoadSkin(skin, loaded);
+    TBitmap image;
+    RenderContactSheet(loaded.Content, image);
+    WritePng(image, out);
+    return 0;
+}
+
 int Render(const std::string& skin, const std::string& name, const std::string& size,
            const std::string& out) {
     std::smatch m;
@@ -178,10 +197,7 @@ int Render(const std::string& skin, const std::string& name, const std::string& 
 
     TBitmap image;
     RenderSkinDescription(loaded.Content, name, width, height, image);
-    const std::string png = EncodePng(image, image.HasAlpha());
-    std::ofstream file(out, std::ios::binary | std::ios::trunc);
-    if (!file.write(png.data(), std::streamsize(png.size())) || !file.flush())
-        throw Exception(out + ": cannot write");
+    WritePng(image, out);
     return 0;
 }
 
@@ -197,8 +213,10 @@ int main(int argc, char** argv) {
     const bool twoArgs = command == "pack" || command == "unpack";
     const bool render = command == "render";
     if (!twoArgs && !render && command != "dump" && command != "validate") return Usage();
-    if (args.size() != (render ? 5u : twoArgs ? 3u : 2u)) return Usage();
+    const bool sheet = render && args.size() == 3;
+    if (!sheet && args.size() != (render ? 5u : twoArgs ? 3u : 2u)) return Usage();
     try {
+        if (sheet) return RenderSheet(args[1], args[2]);
         if (render) return Render(args[1], args[2], args[3], args[4]);
         if (command == "pack") return Pack(DescriptionFile(args[1]), args[2]);
         if (command == "unpack") return Unpack(args[1], args[2]);
