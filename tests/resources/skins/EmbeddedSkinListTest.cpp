@@ -8,6 +8,7 @@
 #include "skin/engine/SkinFolder.h"
 #include "skin/engine/SkinFolderCheck.h"
 #include "skin/engine/SkinRequiredNames.h"
+#include "skin/engine/SkinStore.h"
 #include "tests/support/TTempFolder.h"
 
 #include <gtest/gtest.h>
@@ -227,4 +228,39 @@ TEST(EmbeddedSkinList, TheValidatorRejectsBrokenSkins) {
         const std::string problems = Joined(Problems(content));
         EXPECT_NE(problems.find(c.expected), std::string::npos) << c.fault << ":\n" << problems;
     }
+}
+
+// The contact sheets in the README are what skintool draws of the skins now
+// (scripts/update-skin-sheets draws them anew).
+TEST(Skingen, TheCommittedContactSheetsAreCurrent) {
+    TTempFolder out;
+    for (const auto& e : fs::directory_iterator(DUVA_GENERATED_SKINS)) {
+        if (e.path().extension() != ".skn") continue;
+        const std::string name = e.path().stem().string();
+        const std::string png = out.Path() + name + ".png";
+        const ToolRun run = Execute(std::string(DUVA_SKINTOOL) + " render " + e.path().string() + " " + png);
+        ASSERT_EQ(run.Status, 0) << run.Output;
+        EXPECT_TRUE(FileBytes(png) == FileBytes(std::string(DUVA_SOURCE_SKINS) + "/" + name + ".png"))
+            << name << ": run scripts/update-skin-sheets";
+    }
+}
+
+// A skin that lacks most descriptions still gets a sheet of what it has.
+TEST(Skingen, AContactSheetLeavesOutWhatASkinLacks) {
+    TlxCompressedSkinList list(nullptr);
+    LoadEmbeddedSkinList(list);
+    TlxSkinContent content;
+    ASSERT_TRUE(list.Skins()->GetItem(2)->Skin()->ReadContent(content));
+    content.CtrlList.resize(3);
+    content.ObjectList.clear();
+    content.FActivePictures.resize(1);
+    content.FActivePicturesNames.Clear();
+    content.FActivePicturesNames.Add("controls.bmp");
+    content.PopupWindow->WindowPictureIndex = content.HintWindow->WindowPictureIndex = -1;
+    TTempFolder out;
+    StoreSkinToDisk(out.Path() + "skin.ini", content);
+    const ToolRun run =
+        Execute(std::string(DUVA_SKINTOOL) + " render " + out.Path() + " " + out.Path() + "s.png");
+    EXPECT_EQ(run.Status, 0) << run.Output;
+    EXPECT_GT(FileBytes(out.Path() + "s.png").size(), 1000u);
 }
