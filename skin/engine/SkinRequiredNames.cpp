@@ -217,6 +217,17 @@ public:
         }
     }
 
+    // The whole picture of a popup or hint window, spread by its corner points.
+    template <typename W> void WindowPicture(const std::string& section, const W& w, const TRect& client) {
+        if (!Picture("[" + section + "] windowpictureindex: ", w.WindowPictureIndex)) return;
+        const TBitmap* b = Content.ActivePicture(w.WindowPictureIndex);
+        TlxSkinGeometry g;
+        g.SkinRect = {0, 0, b->Width(), b->Height()};
+        g.LTPt = w.LTPoint, g.RTPt = w.RTPoint, g.LBPt = w.LBPoint, g.RBPt = w.RBPoint;
+        g.ClRect = client;
+        Geometry("[" + section + "] ", g, true);
+    }
+
     void Whole() {
         const TBitmap& frame = *Content.FPicture;
         if (frame.Empty()) {
@@ -243,24 +254,8 @@ public:
             Add("[PICTURES] inactivepicture: the inactive frame picture is " +
                 SizeText(*Content.FInActivePicture) + ", the frame picture " + SizeText(frame));
         Picture("[FORMINFO] bgpictureindex: ", Content.BGPictureIndex);
-        if (Picture("[POPUPWINDOW] windowpictureindex: ", Content.PopupWindow->WindowPictureIndex)) {
-            const TBitmap* b = Content.ActivePicture(Content.PopupWindow->WindowPictureIndex);
-            TlxSkinGeometry g;
-            g.SkinRect = {0, 0, b->Width(), b->Height()};
-            const TlxDataSkinPopupWindow& p = *Content.PopupWindow;
-            g.LTPt = p.LTPoint, g.RTPt = p.RTPoint, g.LBPt = p.LBPoint, g.RBPt = p.RBPoint;
-            g.ClRect = p.ItemsRect;
-            Geometry("[POPUPWINDOW] ", g, true);
-        }
-        if (Picture("[HINTWINDOW] windowpictureindex: ", Content.HintWindow->WindowPictureIndex)) {
-            const TBitmap* b = Content.ActivePicture(Content.HintWindow->WindowPictureIndex);
-            TlxSkinGeometry g;
-            g.SkinRect = {0, 0, b->Width(), b->Height()};
-            const TlxDataSkinHintWindow& h = *Content.HintWindow;
-            g.LTPt = h.LTPoint, g.RTPt = h.RTPoint, g.LBPt = h.LBPoint, g.RBPt = h.RBPoint;
-            g.ClRect = h.ClRect;
-            Geometry("[HINTWINDOW] ", g, true);
-        }
+        WindowPicture("POPUPWINDOW", *Content.PopupWindow, Content.PopupWindow->ItemsRect);
+        WindowPicture("HINTWINDOW", *Content.HintWindow, Content.HintWindow->ClRect);
         for (const TlxField& f : Content.SkinColors()->Fields())
             if (f.Type == TlxFieldType::Color && f.As<TColor>() < 0)
                 Add("[SKINCOLORS] " + f.Key + ": a system colour; the skin sets its own");

@@ -80,6 +80,18 @@ void VerticalStrip(TlxDataSkinCustomControl& c, const TRect& skin, int end) {
     c.StretchType = lxstVert;
 }
 
+// A window picture (popup menu, hint) of w x h whose corners take Corner
+// pixels and whose sides and middle stretch.
+template <typename W> void SpreadWindow(W& window, int picture, int w, int h, int corner) {
+    window.WindowPictureIndex = picture;
+    window.LTPoint = {corner, corner};
+    window.RTPoint = {w - corner, corner};
+    window.LBPoint = {corner, h - corner};
+    window.RBPoint = {w - corner, h - corner};
+    window.LeftStretch = window.TopStretch = window.RightStretch = window.BottomStretch = true;
+    window.StretchEffect = true;
+}
+
 class TBuilder {
 public:
     TBuilder(const TSkinDefinition& d, TlxSkinContent& content) : D(d), Content(content) {
@@ -904,13 +916,8 @@ void TBuilder::Windows() {
     TSkinPainter(*popup).Box({0, 0, 48, 48},
                              {D.Window, D.Window, Mix(D.ButtonBorder, D.WindowText, 0.15), 0, 0, 0, 0, 0});
     auto& pw = *Content.PopupWindow;
-    pw.WindowPictureIndex = 2;
-    pw.LTPoint = {4, 4};
-    pw.RTPoint = {44, 4};
-    pw.LBPoint = {4, 44};
-    pw.RBPoint = {44, 44};
+    SpreadWindow(pw, 2, 48, 48, 4);
     pw.ItemsRect = {3, 3, 45, 45};
-    pw.LeftStretch = pw.TopStretch = pw.RightStretch = pw.BottomStretch = pw.StretchEffect = true;
     pw.ScrollMarkerColor = ToColor(Mix(D.WindowText, D.Window, 0.4));
     pw.ScrollMarkerActiveColor = ToColor(D.Accent);
 
@@ -921,13 +928,8 @@ void TBuilder::Windows() {
     TSkinPainter(*hint).Box({0, 0, 40, 28}, {hintBack, hintBack, Mix(D.ButtonBorder, D.WindowText, 0.2), 0, 0,
                                              0, 0, std::min(D.Radius, 4)});
     auto& hw = *Content.HintWindow;
-    hw.WindowPictureIndex = 3;
-    hw.LTPoint = {6, 6};
-    hw.RTPoint = {34, 6};
-    hw.LBPoint = {6, 22};
-    hw.RBPoint = {34, 22};
+    SpreadWindow(hw, 3, 40, 28, 6);
     hw.ClRect = {6, 6, 34, 22};
-    hw.LeftStretch = hw.TopStretch = hw.RightStretch = hw.BottomStretch = hw.StretchEffect = true;
     hw.FontName = D.Font;
     hw.FontHeight = D.FontHeight;
     hw.FontColor = ToColor(D.WindowText);

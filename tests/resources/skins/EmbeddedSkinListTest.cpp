@@ -1,4 +1,5 @@
 #include "../../skin/engine/SkinDataRecorder.h"
+#include "../../skin/engine/SkinFixtures.h"
 
 #include "platform/base/IniFile.h"
 #include "platform/base/SysUtils.h"
@@ -13,35 +14,15 @@
 
 #include <gtest/gtest.h>
 
-#include <array>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
-#include <sys/wait.h>
 
 namespace fs = std::filesystem;
 
 namespace {
 
 constexpr int kSkins = 11;
-
-struct ToolRun {
-    int Status = -1;
-    std::string Output;
-};
-
-ToolRun Execute(const std::string& command) {
-    ToolRun run;
-    FILE* pipe = popen((command + " 2>&1").c_str(), "r");
-    if (!pipe) return run;
-    std::array<char, 4096> buf;
-    size_t n;
-    while ((n = fread(buf.data(), 1, buf.size(), pipe)) > 0)
-        run.Output.append(buf.data(), n);
-    const int status = pclose(pipe);
-    run.Status = status != -1 && WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
 
 std::string FileBytes(const fs::path& path) {
     std::ifstream in(path, std::ios::binary);
@@ -78,7 +59,7 @@ std::string Joined(const std::vector<std::string>& lines) {
 // same bytes.
 TEST(Skingen, GeneratingAgainGivesTheSameBytes) {
     TTempFolder again;
-    const ToolRun run = Execute(std::string(DUVA_SKINGEN) + " " + again.Path() + "out");
+    const SkintoolRun run = RunCommand(std::string(DUVA_SKINGEN) + " " + again.Path() + "out");
     ASSERT_EQ(run.Status, 0) << run.Output;
     const auto built = Tree(DUVA_GENERATED_SKINS);
     EXPECT_EQ(built.size(), size_t(kSkins * 8 + 1))
@@ -112,7 +93,7 @@ TEST(Skingen, EverySkinIsCompleteAndTheValidatorHasNoWarning) {
     EXPECT_EQ(checked, 2 * kSkins);
     // The tool says the same.
     const std::string one = std::string(DUVA_GENERATED_SKINS) + "/Glacier";
-    const ToolRun run = Execute(std::string(DUVA_SKINTOOL) + " validate --complete " + one);
+    const SkintoolRun run = RunCommand(std::string(DUVA_SKINTOOL) + " validate --complete " + one);
     EXPECT_EQ(run.Status, 0);
     EXPECT_EQ(run.Output, "ok\n");
 }
@@ -238,7 +219,8 @@ TEST(Skingen, TheCommittedContactSheetsAreCurrent) {
         if (e.path().extension() != ".skn") continue;
         const std::string name = e.path().stem().string();
         const std::string png = out.Path() + name + ".png";
-        const ToolRun run = Execute(std::string(DUVA_SKINTOOL) + " render " + e.path().string() + " " + png);
+        const SkintoolRun run =
+            RunCommand(std::string(DUVA_SKINTOOL) + " render " + e.path().string() + " " + png);
         ASSERT_EQ(run.Status, 0) << run.Output;
         EXPECT_TRUE(FileBytes(png) == FileBytes(std::string(DUVA_SOURCE_SKINS) + "/" + name + ".png"))
             << name << ": run scripts/update-skin-sheets";
@@ -259,8 +241,8 @@ TEST(Skingen, AContactSheetLeavesOutWhatASkinLacks) {
     content.PopupWindow->WindowPictureIndex = content.HintWindow->WindowPictureIndex = -1;
     TTempFolder out;
     StoreSkinToDisk(out.Path() + "skin.ini", content);
-    const ToolRun run =
-        Execute(std::string(DUVA_SKINTOOL) + " render " + out.Path() + " " + out.Path() + "s.png");
+    const SkintoolRun run =
+        RunCommand(std::string(DUVA_SKINTOOL) + " render " + out.Path() + " " + out.Path() + "s.png");
     EXPECT_EQ(run.Status, 0) << run.Output;
     EXPECT_GT(FileBytes(out.Path() + "s.png").size(), 1000u);
 }

@@ -67,7 +67,11 @@ std::string ReferencePath(const std::string& name) {
 }
 
 SkintoolRun RunSkintool(const std::string& arguments) {
-    const std::string command = std::string(DUVA_SKINTOOL) + " " + arguments + " 2>&1";
+    return RunCommand(std::string(DUVA_SKINTOOL) + " " + arguments);
+}
+
+SkintoolRun RunCommand(const std::string& commandLine) {
+    const std::string command = commandLine + " 2>&1";
     SkintoolRun run;
     FILE* pipe = popen(command.c_str(), "r");
     if (!pipe) return run;

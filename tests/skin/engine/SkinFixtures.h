@@ -40,3 +40,5 @@ struct SkintoolRun {
     std::string Output;
 };
 SkintoolRun RunSkintool(const std::string& arguments);
+// The same for any command line.
+SkintoolRun RunCommand(const std::string& commandLine);
