@@ -56,8 +56,8 @@ public:
     }
 
     // A picture spread to w x h by four corner points and a stretched middle.
-    void Spread(TBitmap* p, const TRect& source, TPoint lt, TPoint rt, TPoint lb, TPoint rb, const TRect& client,
-                int x, int y, int w, int h) {
+    void Spread(TBitmap* p, const TRect& source, TPoint lt, TPoint rt, TPoint lb, TPoint rb,
+                const TRect& client, int x, int y, int w, int h) {
         if (!p || source.IsEmpty()) return;
         TlxSkinGeometry g;
         g.SkinRect = source;
@@ -90,8 +90,8 @@ public:
         c.TextRect(r, x, r.Top + (r.Height() - extent.cy) / 2, text);
     }
 
-    template <typename T> void Text(const TRect& r, const std::string& text, const T& d, TColor color,
-                                    bool center = true) {
+    template <typename T>
+    void Text(const TRect& r, const std::string& text, const T& d, TColor color, bool center = true) {
         Text(r, text, d.FontName, d.FontHeight, color, d.FontStyle.Contains(fsBold), center);
     }
 
@@ -202,8 +202,12 @@ void Sheet::ListAndTabs(int y) {
             const TRect& item = i == 2 ? l->FocusItemRect : i == 4 ? l->ActiveItemRect : l->SItemRect;
             Strip(l->PictureIndex, item, l->ItemLeftOffset, l->ItemRightOffset, inner.Left + 1, ry,
                   inner.Width() - barWidth - 2);
-            Text({inner.Left + 1 + l->ItemTextRect.Left, ry, inner.Right - barWidth, ry + item.Height()}, rows[i], *l,
-                 i == 2 ? l->FocusFontColor : i == 4 ? l->ActiveFontColor : l->FontColor, false);
+            Text({inner.Left + 1 + l->ItemTextRect.Left, ry, inner.Right - barWidth, ry + item.Height()},
+                 rows[i], *l,
+                 i == 2   ? l->FocusFontColor
+                 : i == 4 ? l->ActiveFontColor
+                          : l->FontColor,
+                 false);
             ry += item.Height();
         }
         if (bar) {
@@ -213,8 +217,9 @@ void Sheet::ListAndTabs(int y) {
             Copy(bar->PictureIndex, bar->DownButtonRect, bx, by + bh - bar->DownButtonRect.Height());
             const TRect& t = bar->ThumbRect;
             Spread(C.ActivePicture(bar->PictureIndex), t, {0, bar->ThumbOffset1}, {0, 0},
-                   {0, t.Height() - bar->ThumbOffset2}, {0, 0}, {0, bar->ThumbOffset1, t.Width(), t.Height() - bar->ThumbOffset2},
-                   bx, by + bar->UpButtonRect.Height() + 6, t.Width(), 40);
+                   {0, t.Height() - bar->ThumbOffset2}, {0, 0},
+                   {0, bar->ThumbOffset1, t.Width(), t.Height() - bar->ThumbOffset2}, bx,
+                   by + bar->UpButtonRect.Height() + 6, t.Width(), 40);
         }
     }
     if (auto* t = Find<TlxDataSkinTabControl>("tab")) {
@@ -224,9 +229,11 @@ void Sheet::ListAndTabs(int y) {
         TlxDataSkinCustomControl page("page");
         page.PictureIndex = t->PictureIndex;
         page.SkinRect = t->SkinRect;
-        page.LTPoint = t->LTPoint, page.RTPoint = t->RTPoint, page.LBPoint = t->LBPoint, page.RBPoint = t->RBPoint;
+        page.LTPoint = t->LTPoint, page.RTPoint = t->RTPoint, page.LBPoint = t->LBPoint,
+        page.RBPoint = t->RBPoint;
         page.ClRect = t->ClRect;
-        page.LeftStretch = page.TopStretch = page.RightStretch = page.BottomStretch = page.StretchEffect = true;
+        page.LeftStretch = page.TopStretch = page.RightStretch = page.BottomStretch = page.StretchEffect =
+            true;
         Grown(page, page.SkinRect, x, y + th - 1, w, 132 - th + 1);
         struct Tab {
             const TRect& rect;
@@ -247,14 +254,15 @@ void Sheet::ListAndTabs(int y) {
     }
     if (auto* g = Find<TlxDataSkinPanelControl>("groupbox")) {
         const TRect r = Grown(*g, g->SkinRect, 516, y, 228, 132);
-        Text({r.Left + g->CaptionRect.Left, r.Top + g->CaptionRect.Top, r.Right - 8, r.Top + g->CaptionRect.Bottom},
+        Text({r.Left + g->CaptionRect.Left, r.Top + g->CaptionRect.Top, r.Right - 8,
+              r.Top + g->CaptionRect.Bottom},
              "输出设置", *g, g->FontColor, false);
         if (auto* c = Find<TlxDataSkinCheckRadioControl>("checkbox")) {
             for (int i = 0; i < 2; ++i) {
                 const int cy = r.Top + 34 + i * 26;
                 Copy(c->PictureIndex, i == 0 ? c->CheckImageRect : c->UnCheckImageRect, r.Left + 14, cy + 3);
-                Text({r.Left + 34, cy, r.Right - 8, cy + 20}, i == 0 ? "保持宽高比" : "双遍编码", *c, c->FontColor,
-                     false);
+                Text({r.Left + 34, cy, r.Right - 8, cy + 20}, i == 0 ? "保持宽高比" : "双遍编码", *c,
+                     c->FontColor, false);
             }
         }
     }
@@ -268,8 +276,9 @@ void Sheet::Bars(int y) {
         Copy(h->PictureIndex, h->ActiveUpButtonRect, x, y);
         Copy(h->PictureIndex, h->DownButtonRect, x + w - h->DownButtonRect.Width(), y);
         const TRect& t = h->ActiveThumbRect;
-        Spread(C.ActivePicture(h->PictureIndex), t, {h->ThumbOffset1, 0}, {t.Width() - h->ThumbOffset2, 0}, {0, 0},
-               {0, 0}, {h->ThumbOffset1, 0, t.Width() - h->ThumbOffset2, t.Height()}, x + 60, y, 70, t.Height());
+        Spread(C.ActivePicture(h->PictureIndex), t, {h->ThumbOffset1, 0}, {t.Width() - h->ThumbOffset2, 0},
+               {0, 0}, {0, 0}, {h->ThumbOffset1, 0, t.Width() - h->ThumbOffset2, t.Height()}, x + 60, y, 70,
+               t.Height());
         x += w + 20;
     }
     if (auto* s = Find<TlxDataSkinSlider>("slider")) {
@@ -332,8 +341,8 @@ void Sheet::Menu(int x, int y) {
             const TRect& g = item->ArrowImageRect;
             Copy(picture, g, ix + iw - g.Width() - 4, iy + (ih - g.Height()) / 2);
         }
-        Text({ix + item->TextRct.Left, iy, ix + iw - 20, iy + ih}, r.caption, item->FontName, item->FontHeight,
-             r.active ? item->ActiveFontColor : item->FontColor, false, false);
+        Text({ix + item->TextRct.Left, iy, ix + iw - 20, iy + ih}, r.caption, item->FontName,
+             item->FontHeight, r.active ? item->ActiveFontColor : item->FontColor, false, false);
         iy += ih;
     }
 }
@@ -342,8 +351,8 @@ void Sheet::Hint(int x, int y) {
     const auto& hw = *C.HintWindow;
     TBitmap* p = C.ActivePicture(hw.WindowPictureIndex);
     if (!p) return;
-    Spread(p, {0, 0, p->Width(), p->Height()}, hw.LTPoint, hw.RTPoint, hw.LBPoint, hw.RBPoint, hw.ClRect, x, y, 150,
-           30);
+    Spread(p, {0, 0, p->Width(), p->Height()}, hw.LTPoint, hw.RTPoint, hw.LBPoint, hw.RBPoint, hw.ClRect, x,
+           y, 150, 30);
     Text({x, y, x + 150, y + 30}, "把文件拖到这里", hw.FontName, hw.FontHeight, hw.FontColor);
 }
 
@@ -355,13 +364,13 @@ void Sheet::Form(int y) {
         TBitmap* p = active || C.FInActivePicture->Empty() ? frame : C.FInActivePicture.get();
         const int fy = active ? y : y + h + 8;
         const int fh = active ? h : 60;
-        Spread(p, {0, 0, p->Width(), p->Height()}, C.LTPoint, C.RTPoint, C.LBPoint, C.RBPoint, C.ClRect, x, fy, w, fh);
+        Spread(p, {0, 0, p->Width(), p->Height()}, C.LTPoint, C.RTPoint, C.LBPoint, C.RBPoint, C.ClRect, x,
+               fy, w, fh);
         const int grow = w - p->Width();
         // Client area: the background picture.
         const TRect client{x + C.ClRect.Left, fy + C.ClRect.Top, x + C.ClRect.Right + grow,
                            fy + fh - (p->Height() - C.ClRect.Bottom)};
-        if (TBitmap* bg = C.ActivePicture(C.BGPictureIndex))
-            Out.Canvas()->StretchDraw(client, bg);
+        if (TBitmap* bg = C.ActivePicture(C.BGPictureIndex)) Out.Canvas()->StretchDraw(client, bg);
         // Caption buttons from the right end of the buttons area.
         int bx = x + C.ButtonsRect.Right + grow;
         for (const char* name : {"closebutton", "maxbutton", "minbutton", "sysmenubutton"}) {
@@ -370,7 +379,8 @@ void Sheet::Form(int y) {
             const TRect& img = active ? (std::string(name) == "closebutton" ? b->ActiveSkinRect : b->SkinRect)
                                       : b->InActiveSkinRect;
             bx -= img.Width();
-            Copy(b->ActivePictureIndex, img, bx, fy + C.ButtonsRect.Top + (C.ButtonsRect.Height() - img.Height()) / 2);
+            Copy(b->ActivePictureIndex, img, bx,
+                 fy + C.ButtonsRect.Top + (C.ButtonsRect.Height() - img.Height()) / 2);
             bx -= C.ButtonsOffset;
         }
         if (auto* cap = Object<TlxDataSkinCaption>("caption"))
@@ -389,9 +399,10 @@ void Sheet::Form(int y) {
                 int n = 0;
                 for (const char* caption : {"文件", "编辑", "转换", "帮助"}) {
                     const TRect& img = n == 1 ? mi->ActiveSkinRect : mi->SkinRect;
-                    Strip(mi->ActivePictureIndex, img, mi->ItemLO, mi->ItemRO, mx, my + bar->ItemsRect.Top, 48);
-                    Text({mx, my + bar->ItemsRect.Top, mx + 48, my + bar->ItemsRect.Top + img.Height()}, caption,
-                         mi->FontName, mi->FontHeight, n == 1 ? mi->ActiveFontColor : mi->FontColor);
+                    Strip(mi->ActivePictureIndex, img, mi->ItemLO, mi->ItemRO, mx, my + bar->ItemsRect.Top,
+                          48);
+                    Text({mx, my + bar->ItemsRect.Top, mx + 48, my + bar->ItemsRect.Top + img.Height()},
+                         caption, mi->FontName, mi->FontHeight, n == 1 ? mi->ActiveFontColor : mi->FontColor);
                     mx += 50;
                     ++n;
                 }
@@ -405,7 +416,8 @@ void Sheet::Form(int y) {
                 int tx = client.Left + 4;
                 int n = 0;
                 for (const char* caption : {"添加", "转换", "停止"}) {
-                    const TRect r = Grown(*tb, n == 0 ? tb->ActiveSkinRect : tb->SkinRect, tx, my + 4, 56, 26);
+                    const TRect r =
+                        Grown(*tb, n == 0 ? tb->ActiveSkinRect : tb->SkinRect, tx, my + 4, 56, 26);
                     Text(r, caption, *tb, tb->FontColor);
                     tx += 60;
                     ++n;
