@@ -3,24 +3,13 @@
 #include "platform/gdi/Text.h"
 #include "skin/engine/SkinData.h"
 
-TlxSkinStdLabel::TlxSkinStdLabel(TComponent* AOwner) : TCustomLabel(AOwner) {
+TlxSkinStdLabel::TlxSkinStdLabel(TComponent* AOwner) : TlxSkinnedLabel<TCustomLabel>(AOwner) {
     SetTransparent(true);
-}
-
-void TlxSkinStdLabel::SetSkinData(TlxSkinData* Value) {
-    FSD.Set(Value);
-    if (Value) ChangeSkinData();
 }
 
 void TlxSkinStdLabel::SetEllipsType(TlxEllipsType Value) {
     if (FEllipsType == Value) return;
     FEllipsType = Value;
-    Invalidate();
-}
-
-void TlxSkinStdLabel::ChangeSkinData() {
-    GetSkinData();
-    if (AutoSize()) AdjustBounds();
     Invalidate();
 }
 
@@ -30,8 +19,8 @@ void TlxSkinStdLabel::DrawTextOn(TCanvas& C, std::string Text, TRect& Rect, uint
     if (!FShowAccelChar) Flags |= DT_NOPREFIX;
     if (FEllipsType == lxetEndEllips) Flags |= DT_END_ELLIPSIS;
     if (FEllipsType == lxetPathEllips) Flags |= DT_PATH_ELLIPSIS;
-    ChooseLabelFont(*C.Font(), FSkin, FSD.Get(), FUseSkinFont, FUseSkinColor, FDefaultFont, FFont);
-    DrawLabelText(C, Text, Rect, Flags, Enabled(), FSkin, FSD.Get());
+    SetLabelFont(C);
+    DrawLabel(C, Text, Rect, Flags);
 }
 
 void TlxSkinStdLabel::DoDrawText(TRect& Rect, uint32_t Flags) {

@@ -5,7 +5,7 @@
 #include "platform/gdi/Text.h"
 #include "skin/engine/SkinData.h"
 
-TlxSkinTextLabel::TlxSkinTextLabel(TComponent* AOwner) : TGraphicControl(AOwner) {
+TlxSkinTextLabel::TlxSkinTextLabel(TComponent* AOwner) : TlxSkinnedLabel<TGraphicControl>(AOwner) {
     FControlStyle.Exclude(csOpaque);
     FControlStyle.Include(csReplicatable);
     FAutoSize = true;
@@ -14,11 +14,6 @@ TlxSkinTextLabel::TlxSkinTextLabel(TComponent* AOwner) : TGraphicControl(AOwner)
         Invalidate();
     };
     SetBounds(0, 0, 65, 65);
-}
-
-void TlxSkinTextLabel::SetSkinData(TlxSkinData* Value) {
-    FSD.Set(Value);
-    if (Value) ChangeSkinData();
 }
 
 void TlxSkinTextLabel::SetLines(const TStrings& Value) {
@@ -51,14 +46,8 @@ void TlxSkinTextLabel::SetAutoSize(bool Value) {
     AdjustBounds();
 }
 
-void TlxSkinTextLabel::ChangeSkinData() {
-    GetSkinData();
-    if (FAutoSize) AdjustBounds();
-    Invalidate();
-}
-
 void TlxSkinTextLabel::Loaded() {
-    TGraphicControl::Loaded();
+    TlxSkinnedLabel::Loaded();
     AdjustBounds();
 }
 
@@ -68,7 +57,7 @@ uint32_t TlxSkinTextLabel::TextFlags() const {
 }
 
 TSize TlxSkinTextLabel::MeasureLines(TCanvas& C, const TRect& Within) {
-    ChooseLabelFont(*C.Font(), FSkin, FSD.Get(), FUseSkinFont, FUseSkinColor, FDefaultFont, FFont);
+    SetLabelFont(C);
     TRect r = Within;
     DrawText(C.Handle(), GetLabelText(), r, TextFlags() | DT_CALCRECT);
     TRect a = Within;
@@ -85,8 +74,8 @@ void TlxSkinTextLabel::Paint() {
         const int free = Height() - MeasureLines(c, r).cy;
         OffsetRect(r, 0, FLayout == tlBottom ? free : free / 2);
     }
-    ChooseLabelFont(*c.Font(), FSkin, FSD.Get(), FUseSkinFont, FUseSkinColor, FDefaultFont, FFont);
-    DrawLabelText(c, GetLabelText(), r, TextFlags(), Enabled(), FSkin, FSD.Get());
+    SetLabelFont(c);
+    DrawLabel(c, GetLabelText(), r, TextFlags());
 }
 
 void TlxSkinTextLabel::AdjustBounds() {
@@ -106,10 +95,10 @@ void TlxSkinTextLabel::AdjustBounds() {
 
 void TlxSkinTextLabel::Dispatch(TMessage& Message) {
     if (Message.Msg == CM_FONTCHANGED) {
-        TGraphicControl::Dispatch(Message);
+        TlxSkinnedLabel::Dispatch(Message);
         AdjustBounds();
         Invalidate();
         return;
     }
-    TGraphicControl::Dispatch(Message);
+    TlxSkinnedLabel::Dispatch(Message);
 }

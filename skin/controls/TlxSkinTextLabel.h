@@ -2,22 +2,15 @@
 
 #include "platform/base/Alignment.h"
 #include "platform/base/Strings.h"
-#include "platform/vcl/TComponentRef.h"
 #include "platform/vcl/TCustomLabel.h"
 #include "platform/vcl/TGraphicControl.h"
-#include "skin/controls/SkinLabelText.h"
-#include "skin/controls/TlxSkinClient.h"
+#include "skin/controls/TlxSkinnedLabel.h"
 
 // A windowless multi-line label whose text is a string list, drawn in the
 // skin's "stdlabel" font; with AutoSize it takes the size of its lines.
-class TlxSkinTextLabel : public TGraphicControl, public TlxSkinClient {
+class TlxSkinTextLabel : public TlxSkinnedLabel<TGraphicControl> {
 public:
     explicit TlxSkinTextLabel(TComponent* AOwner);
-
-    TlxSkinData* SkinData() const override { return FSD.Get(); }
-    void SetSkinData(TlxSkinData* Value);
-    const std::string& SkinDataName() const { return FSkinDataName; }
-    void SetSkinDataName(const std::string& Value) { FSkinDataName = Value; }
     TStringList* Lines() { return &FLines; }
     void SetLines(const TStrings& Value);
     TAlignment Alignment() const { return FAlignment; }
@@ -27,16 +20,6 @@ public:
     bool WordWrap() const { return FWordWrap; }
     void SetWordWrap(bool Value);
     void SetAutoSize(bool Value) override;
-    bool UseSkinFont() const { return FUseSkinFont; }
-    void SetUseSkinFont(bool Value) { FUseSkinFont = Value; }
-    bool UseSkinColor() const { return FUseSkinColor; }
-    void SetUseSkinColor(bool Value) { FUseSkinColor = Value; }
-    TFont* DefaultFont() { return &FDefaultFont; }
-    void SetDefaultFont(const TFont& Value) { FDefaultFont.Assign(Value); }
-    int SkinIndex() const { return FSkin.Index; }
-
-    void BeforeChangeSkinData() override { FSkin = {}; }
-    void ChangeSkinData() override;
     void Loaded() override;
 
 protected:
@@ -45,23 +28,16 @@ protected:
     void Paint() override;
     void Dispatch(TMessage& Message) override;
     // With AutoSize: the size of the lines; a right-aligned label keeps its right edge.
-    void AdjustBounds();
+    void AdjustBounds() override;
 
 private:
-    void GetSkinData() { FSkin = LookUpLabelSkin(FSD.Get(), FSkinDataName); }
     uint32_t TextFlags() const;
     // The height of the lines measured on C (less the empty line the final
     // line break adds), and their width.
     TSize MeasureLines(TCanvas& C, const TRect& Within);
 
-    TComponentRef<TlxSkinData> FSD{this};
-    std::string FSkinDataName = "stdlabel";
-    TFont FDefaultFont;
-    bool FUseSkinFont = true;
-    bool FUseSkinColor = true;
     TStringList FLines;
     TAlignment FAlignment = taLeftJustify;
     TTextLayout FLayout = tlTop;
     bool FWordWrap = false;
-    TlxLabelSkin FSkin;
 };

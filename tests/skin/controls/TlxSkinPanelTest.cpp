@@ -368,3 +368,22 @@ TEST_F(TlxSkinPanelTest, GroupBoxDrawsWholeWhenItsClientEndsAboveTheCaption) {
         g->Free();
     }
 }
+
+TEST_F(TlxSkinPanelTest, PaintSkinToDrawsWhatTheScreenShows) {
+    LoadSkin();
+    for (bool skinned : {false, true}) {
+        SCOPED_TRACE(skinned);
+        auto* p = Panel(skinned);
+        p->SetCaption("Files");
+        p->SetCaptionMode(!skinned);
+        TBitmap copy(p->Width() + 5, p->Height() + 5);
+        p->PaintSkinTo(copy.Canvas(), 5, 5);
+        TBitmap shot = Shot(p);
+        int differing = 0;
+        for (int y = 0; y < p->Height(); ++y)
+            for (int x = 0; x < p->Width(); ++x)
+                differing += PixelAt(copy, x + 5, y + 5) != PixelAt(shot, x, y);
+        EXPECT_EQ(differing, 0);
+        p->Free();
+    }
+}
