@@ -1,5 +1,6 @@
 #include "skin/controls/TlxSkinScrollBar.h"
 
+#include "platform/base/ScopeGuard.h"
 #include "skin/engine/DataSkinListControls.h"
 
 #include <algorithm>
@@ -206,9 +207,9 @@ int TlxSkinScrollBar::ThumbLength(int TrackLength) const {
 }
 
 void TlxSkinScrollBar::LayoutParts() {
-    TRect& thumb = Buttons[ThumbPart].R;
-    TRect& up = Buttons[UpPart].R;
-    TRect& down = Buttons[DownPart].R;
+    TRect& thumb = FPartRects[ThumbPart];
+    TRect& up = FPartRects[UpPart];
+    TRect& down = FPartRects[DownPart];
     if (!Skinned()) {
         const int w = Width() - (FBoth && Horizontal() ? FBothMarkerWidth : 0);
         const int h = Height();
@@ -272,7 +273,7 @@ int TlxSkinScrollBar::PositionFromOffset(int Coordinate) {
     if (FPageSize != 0) {
         const int start = Horizontal() ? NewTrackArea.Left : NewTrackArea.Top;
         const int end = Horizontal() ? NewTrackArea.Right : NewTrackArea.Bottom;
-        const int length = Horizontal() ? Buttons[ThumbPart].R.Width() : Buttons[ThumbPart].R.Height();
+        const int length = Horizontal() ? FPartRects[ThumbPart].Width() : FPartRects[ThumbPart].Height();
         Offset1 = start + length / 2;
         Offset2 = end - length / 2;
     }
@@ -310,21 +311,29 @@ void TlxSkinScrollBar::StartRepeat(uint32_t Ms) {
 void TlxSkinScrollBar::StopRepeat() {
     if (HandleAllocated()) KillTimer(WindowHandle(), RepeatTimer);
     TimerMode = 0;
+    FRepeating = false;
+}
+
+TlxScrollBarPart TlxSkinScrollBar::Part(int Index) const {
+    return {FPartRects[Index], FParts[Index].Hot(), FParts[Index].MouseHeld()};
+}
+
+int TlxSkinScrollBar::HeldPart() const {
+    for (int i : {ThumbPart, UpPart, DownPart})
+        if (FParts[i].MouseHeld()) return i;
+    return -1;
 }
 
 void TlxSkinScrollBar::PressButton(int Index) {
-    TlxScrollBarPart& part = Buttons[Index];
-    part.Down = true;
-    part.MouseIn = true;
-    ActiveButton = Index;
-    Invalidate();
     if (Index == ThumbPart) {
         OMPos = Horizontal() ? MX : MY;
         OldBOffset = BOffset;
         FDown = true;
+        Invalidate();
         return;
     }
     TimerMode = Index == UpPart ? 2 : 1;
+    FRepeating = true;
     StartRepeat(FirstDelayMs);
     ArrowStep(Index);
 }
@@ -336,52 +345,33 @@ void TlxSkinScrollBar::MouseDown(TMouseButton Button, TShiftState Shift, int X, 
     MouseD = true;
     MX = X;
     MY = Y;
-    GetSkinData();
-    LayoutParts();
     TimerMode = 0;
     WaitMode = true;
-    for (int i : {ThumbPart, UpPart, DownPart}) {
-        if (!PtInRect(Buttons[i].R, {X, Y})) continue;
-        CaptureButton = i;
-        PressButton(i);
+    // The parts' behaviours took the press first, on this layout.
+    if (const int held = HeldPart(); held != -1) {
+        CaptureButton = held;
+        PressButton(held);
         return;
     }
     if (!PtInRect(NewTrackArea, {X, Y})) return;
-    const TRect& thumb = Buttons[ThumbPart].R;
+    const TRect& thumb = FPartRects[ThumbPart];
     const bool before = Horizontal() ? X < thumb.Left : Y < thumb.Top;
     TimerMode = before ? 3 : 4;
     StartRepeat(FirstDelayMs);
     PageStep(before);
 }
 
-void TlxSkinScrollBar::UpdateHotButton(int X, int Y) {
-    OldActiveButton = ActiveButton;
-    ActiveButton = -1;
-    for (int i : {ThumbPart, UpPart, DownPart})
-        if (PtInRect(Buttons[i].R, {X, Y})) {
-            ActiveButton = i;
-            break;
-        }
-    if (CaptureButton != -1 && ActiveButton != CaptureButton) ActiveButton = -1;
-    if (ActiveButton == OldActiveButton) return;
-    auto arrowPressed = [&](int i) { return i != ThumbPart && Buttons[i].Down; };
-    if (OldActiveButton != -1) {
-        Buttons[OldActiveButton].MouseIn = false;
-        // An arrow's repetition pauses while the pointer is off it.
-        if (arrowPressed(OldActiveButton) && HandleAllocated()) KillTimer(WindowHandle(), RepeatTimer);
-    }
-    if (ActiveButton != -1) {
-        Buttons[ActiveButton].MouseIn = true;
-        if (arrowPressed(ActiveButton)) StartRepeat(RepeatMs);
-    }
-    Invalidate();
-}
-
 void TlxSkinScrollBar::MouseMove(TShiftState Shift, int X, int Y) {
     TKeepAlive alive(this);
     MX = X;
     MY = Y;
-    UpdateHotButton(X, Y);
+    // A held arrow repeats only while the pointer is on it.
+    if (CaptureButton == UpPart || CaptureButton == DownPart) {
+        const bool on = FParts[CaptureButton].Pressed();
+        if (on && !FRepeating) StartRepeat(RepeatMs);
+        if (!on && FRepeating && HandleAllocated()) KillTimer(WindowHandle(), RepeatTimer);
+        FRepeating = on;
+    }
     if (FDown) SetPosition(PositionFromOffset(Horizontal() ? X : Y));
     if (FreePending()) return;
     TlxSkinCustomControl::MouseMove(Shift, X, Y);
@@ -394,17 +384,18 @@ void TlxSkinScrollBar::MouseUp(TMouseButton Button, TShiftState Shift, int X, in
     MouseD = false;
     if (TimerMode == 3 || TimerMode == 4) StopRepeat();
     const int captured = CaptureButton;
-    CaptureButton = -1;
-    if (captured == -1) return;
-    TlxScrollBarPart& part = Buttons[captured];
-    part.Down = false;
-    part.MouseIn = ActiveButton == captured;
-    Invalidate();
-    if (captured == ThumbPart)
+    if (captured == -1 || FParts[captured].MouseHeld()) return;
+    ReleaseCapturedPart();
+    if (Button == TMouseButton::mbLeft && captured == ThumbPart && OnLastChange) OnLastChange(this);
+}
+
+void TlxSkinScrollBar::ReleaseCapturedPart() {
+    if (CaptureButton == ThumbPart)
         FDown = false;
     else
         StopRepeat();
-    if (Button == TMouseButton::mbLeft && captured == ThumbPart && OnLastChange) OnLastChange(this);
+    CaptureButton = -1;
+    Invalidate();
 }
 
 void TlxSkinScrollBar::Timer() {
@@ -422,9 +413,8 @@ void TlxSkinScrollBar::Timer() {
         break;
     case 3:
     case 4: {
-        UpdateHotButton(MX, MY);
         LayoutParts();
-        const TRect& thumb = Buttons[ThumbPart].R;
+        const TRect& thumb = FPartRects[ThumbPart];
         const bool up = TimerMode == 3;
         const bool go = up ? (Horizontal() ? MX < thumb.Left : MY < thumb.Top)
                            : (Horizontal() ? MX > thumb.Right : MY > thumb.Bottom);
@@ -448,13 +438,34 @@ void TlxSkinScrollBar::KeyDown(uint16_t& Key, TShiftState Shift) {
 void TlxSkinScrollBar::WndProc(TMessage& Message) {
     // A click on a focusable bar takes the focus first; a bar that cannot
     // take it ignores the click.
-    if ((Message.Msg == WM_LBUTTONDOWN || Message.Msg == WM_LBUTTONDBLCLK) && FCanFocused && !Designing() &&
-        !Focused()) {
+    const bool press = Message.Msg == WM_LBUTTONDOWN || Message.Msg == WM_LBUTTONDBLCLK;
+    if (press && FCanFocused && !Designing() && !Focused()) {
         TKeepAlive alive(this);
         if (CanFocus()) SetFocus();
         if (FreePending() || !Focused()) return;
     }
+    if (press) {
+        GetSkinData();
+        LayoutParts();
+    }
+    // A release lets the capture go on its way; that is no lost capture.
+    const bool release = Message.Msg == WM_LBUTTONUP;
+    if (release) FInRelease = true;
+    TScopeGuard done([this, release] {
+        if (release) FInRelease = false;
+    });
+    // While one part is held, the others stay as they are.
+    const int held = HeldPart();
+    for (int i : {ThumbPart, UpPart, DownPart})
+        if (held == -1 || held == i) FParts[i].Handle(Message);
     TlxSkinCustomControl::WndProc(Message);
+    // The capture went elsewhere (a dialog, another control): the drag or
+    // repetition ends without a release.
+    if ((Message.Msg == WM_CAPTURECHANGED || Message.Msg == CM_CANCELMODE) && !FInRelease &&
+        CaptureButton != -1 && !FParts[CaptureButton].MouseHeld()) {
+        MouseD = false;
+        ReleaseCapturedPart();
+    }
 }
 
 void TlxSkinScrollBar::Dispatch(TMessage& Message) {
@@ -492,11 +503,6 @@ void TlxSkinScrollBar::Dispatch(TMessage& Message) {
     case CM_MOUSELEAVE:
         TlxSkinCustomControl::Dispatch(Message);
         if (Message.LParam != reinterpret_cast<LPARAM>(static_cast<TControl*>(this)) || Designing()) return;
-        if (ActiveButton != -1 && ActiveButton != CaptureButton && !FDown) {
-            Buttons[ActiveButton].MouseIn = false;
-            ActiveButton = -1;
-            Invalidate();
-        }
         // Leaving the bar ends a page repetition in either direction.
         if (MouseD && (TimerMode == 3 || TimerMode == 4)) StopRepeat();
         return;

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "platform/vcl/TButtonBehaviour.h"
 #include "skin/controls/SkinControlTypes.h"
 #include "skin/controls/TlxSkinCustomControl.h"
 
-// One part of the scroll bar: its rectangle, the pointer over it, pressed.
+// One part of the scroll bar as it is drawn: its rectangle, the pointer over
+// it, held down by the left button.
 struct TlxScrollBarPart {
     TRect R;
     bool MouseIn = false;
@@ -16,8 +18,10 @@ struct TlxScrollBarPart {
 // boxes, scroll boxes, tree and list views) drive it through Kind, SetRange,
 // Position, SmallChange, LargeChange and OnChange.
 //
-// The mouse and key handlers decide the parts' state (Buttons, FDown,
-// TimerMode) and nothing else; painting lays the parts out and draws them.
+// The thumb and the arrows are parts with a button behaviour each, which
+// decides their hot and pressed state; the handlers add the drag and the
+// repetition (FDown, TimerMode) and nothing else; painting lays the parts
+// out and draws them.
 class TlxSkinScrollBar : public TlxSkinCustomControl {
 public:
     enum { ThumbPart = 0, UpPart = 1, DownPart = 2 };
@@ -57,7 +61,7 @@ public:
     // The highest position: Max, less the page but never below Min.
     int UpperBound() const;
     // The parts as last laid out (thumb, up, down) and the track.
-    const TlxScrollBarPart& Part(int Index) const { return Buttons[Index]; }
+    TlxScrollBarPart Part(int Index) const;
     const TRect& TrackArea() const { return NewTrackArea; }
     // Lays the parts out for the current size, skin and position.
     void LayoutParts();
@@ -90,7 +94,10 @@ private:
     bool ArrowStep(int Part);
     bool PageStep(bool Up);
     void PressButton(int Index);
-    void UpdateHotButton(int X, int Y);
+    // The part the left button holds, or -1.
+    int HeldPart() const;
+    // Ends the drag or the repetition of the part the press captured.
+    void ReleaseCapturedPart();
     void StartRepeat(uint32_t Ms);
     void StopRepeat();
     void Timer();
@@ -111,7 +118,10 @@ private:
     // Layout: the thumb centre's range, its distance from Offset1, the track.
     int Offset1 = 0, Offset2 = 0, BOffset = 0;
     TRect NewTrackArea;
-    TlxScrollBarPart Buttons[3];
+    TRect FPartRects[3];
+    TButtonBehaviour FParts[3]{{this, [this] { return FPartRects[0]; }},
+                               {this, [this] { return FPartRects[1]; }},
+                               {this, [this] { return FPartRects[2]; }}};
     // Input state.
     bool FDown = false; // the thumb is dragged
     int OMPos = 0, OldBOffset = 0;
@@ -120,7 +130,11 @@ private:
     bool WaitMode = false;
     // 0 nothing, 1 down button, 2 up button, 3 page up, 4 page down.
     int TimerMode = 0;
-    int ActiveButton = -1, OldActiveButton = -1, CaptureButton = -1;
+    // The part pressed by the left button, until its release.
+    int CaptureButton = -1;
+    // The held arrow's repetition runs (the pointer is on the arrow).
+    bool FRepeating = false;
+    bool FInRelease = false; // a left-button release is being handled
 
     // Copies of the scroll bar description.
     TRect SkinTrackArea, UpButtonRect, ActiveUpButtonRect, DownUpButtonRect;

@@ -6,7 +6,7 @@
 #include "skin/engine/SkinImages.h"
 
 bool TlxSkinScrollBar::ThumbPressed() const {
-    return Buttons[ThumbPart].Down || FDown || (FCanFocused && Focused());
+    return FParts[ThumbPart].MouseHeld() || FDown || (FCanFocused && Focused());
 }
 
 void TlxSkinScrollBar::CreateControlDefaultImage(TBitmap& B) {
@@ -14,10 +14,10 @@ void TlxSkinScrollBar::CreateControlDefaultImage(TBitmap& B) {
     TCanvas& c = *B.Canvas();
     c.Brush()->SetColor(clBtnFace);
     c.FillRect({0, 0, B.Width(), B.Height()});
-    if (Enabled()) DrawPressablePart(c, Buttons[ThumbPart].R, ThumbPressed(), Buttons[ThumbPart].MouseIn);
+    if (Enabled()) DrawPressablePart(c, FPartRects[ThumbPart], ThumbPressed(), FParts[ThumbPart].Hot());
     for (int i : {UpPart, DownPart}) {
-        const TlxScrollBarPart& part = Buttons[i];
-        DrawPressablePart(c, part.R, part.Down && part.MouseIn, part.MouseIn);
+        const TlxScrollBarPart part = Part(i);
+        DrawPressablePart(c, part.R, FParts[i].Pressed(), part.MouseIn);
         // Up: right or down; down: left or up.
         const int direction = i == UpPart ? (Horizontal() ? 2 : 4) : (Horizontal() ? 1 : 3);
         const TRect inner{part.R.Left + 1, part.R.Top + 1, part.R.Right - 1, part.R.Bottom - 1};
@@ -31,22 +31,22 @@ void TlxSkinScrollBar::CreateControlSkinImage(TBitmap& B) {
     TCanvas& c = *B.Canvas();
     TBitmap* picture = Picture();
     for (int i : {UpPart, DownPart}) {
-        const TlxScrollBarPart& part = Buttons[i];
+        const TlxScrollBarPart part = Part(i);
         const TRect& pressed = i == UpPart ? DownUpButtonRect : DownDownButtonRect;
         const TRect& hot = i == UpPart ? ActiveUpButtonRect : ActiveDownButtonRect;
         // The normal state is part of the description's image.
-        const TRect source = part.Down && part.MouseIn ? pressed : part.MouseIn ? hot : TRect{};
+        const TRect source = FParts[i].Pressed() ? pressed : part.MouseIn ? hot : TRect{};
         CopyPicturePart(c, part.R, picture, source);
     }
     if (Enabled()) DrawSkinThumb(c);
 }
 
 void TlxSkinScrollBar::DrawSkinThumb(TCanvas& C) {
-    const TRect& r = Buttons[ThumbPart].R;
+    const TRect& r = FPartRects[ThumbPart];
     if (r.IsEmpty()) return;
     TBitmap* picture = Picture();
     const bool pressed = ThumbPressed();
-    const bool hot = Buttons[ThumbPart].MouseIn;
+    const bool hot = FParts[ThumbPart].Hot();
     const TRect source = pressed ? DownThumbRect : hot ? ActiveThumbRect : ThumbRect;
     TBitmap thumb(r.Width(), r.Height());
     if (FPageSize != 0 || ThumbMinPageSize != 0) {

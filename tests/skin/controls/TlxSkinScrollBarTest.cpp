@@ -435,3 +435,14 @@ TEST_F(TlxSkinScrollBarTest, SkinnedLayoutMovesTheFarButtonAndSizesTheThumbFromT
         b->Free();
     }
 }
+
+TEST_F(TlxSkinScrollBarTest, LosingTheMouseCaptureEndsTheRepetition) {
+    auto* b = Bar();
+    Press(b, {190, 9});
+    EXPECT_EQ(b->Position(), 1);
+    b->SetMouseCapture(false); // a dialog took the mouse
+    Session.Pump();
+    Session.Advance(1000);
+    EXPECT_EQ(b->Position(), 1);
+    EXPECT_FALSE(b->Part(TlxSkinScrollBar::UpPart).Down);
+}
