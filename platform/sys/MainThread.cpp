@@ -1,5 +1,7 @@
 #include "platform/sys/MainThread.h"
 
+#include "platform/sys/WatchedFd.h"
+
 #include <algorithm>
 #include <chrono>
 #include <condition_variable>
@@ -8,6 +10,7 @@
 #include <memory>
 #include <mutex>
 #include <thread>
+#include <vector>
 
 #include <poll.h>
 #include <sys/eventfd.h>
@@ -131,8 +134,11 @@ bool CheckSynchronize(int timeoutMs) {
         pending = q.Calls.size();
     }
     if (pending == 0 && timeoutMs != 0) {
-        pollfd pfd{q.WakeFd, POLLIN, 0};
-        poll(&pfd, 1, timeoutMs);
+        // Watched descriptors end the wait too: they are served below.
+        std::vector<pollfd> fds{{q.WakeFd, POLLIN, 0}};
+        for (int fd : WatchedFds())
+            fds.push_back({fd, POLLIN, 0});
+        poll(fds.data(), fds.size(), timeoutMs);
         std::lock_guard lock(q.Lock);
         pending = q.Calls.size();
     }
@@ -166,6 +172,7 @@ bool CheckSynchronize(int timeoutMs) {
             q.DoneCond.notify_all();
         }
     }
+    if (ServeWatchedFds()) ran = true;
     return ran;
 }
 

@@ -37,7 +37,9 @@ void QueueInMainThread(TThreadMethod method);
 
 // On the GUI thread: runs the calls queued so far, one at a time, holding no
 // lock while each runs. When none is queued, waits up to timeoutMs for one.
-// Returns true when at least one call ran. Elsewhere it does nothing.
+// Then runs the handlers of watched descriptors that are readable (WatchedFd.h);
+// the wait also ends when one turns readable.
+// Returns true when at least one call or handler ran. Elsewhere it does nothing.
 // An exception escaping a posted call is swallowed (nobody waits for it).
 bool CheckSynchronize(int timeoutMs = 0);
 

@@ -3,6 +3,7 @@
 #include "platform/win/WinInternal.h"
 
 #include "platform/sys/MainThread.h"
+#include "platform/sys/WatchedFd.h"
 
 #include <poll.h>
 
@@ -213,6 +214,9 @@ void WaitMessage(int timeoutMs) {
     fds.push_back({ws->WakeFd(), POLLIN, 0});
     fds.push_back({MainThreadWakeFd(), POLLIN, 0});
     for (int fd : ws->Backend().WaitFds())
+        fds.push_back({fd, POLLIN, 0});
+    // Served by the CheckSynchronize at the start of the next PeekMessage.
+    for (int fd : WatchedFds())
         fds.push_back({fd, POLLIN, 0});
     int r;
     do
