@@ -90,6 +90,12 @@ TMimeDatabase TMimeDatabase::Load(const std::vector<std::string>& dataDirs) {
     return db;
 }
 
+TMimeDatabase TMimeDatabase::FromGlobs(std::string_view globs2) {
+    TMimeDatabase db;
+    db.AddGlobs(globs2);
+    return db;
+}
+
 TMimeDatabase TMimeDatabase::FromSystem() {
     std::vector<std::string> dirs;
     const char* dataHome = std::getenv("XDG_DATA_HOME");

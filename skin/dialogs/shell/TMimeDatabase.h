@@ -18,6 +18,8 @@ public:
     // XDG_DATA_HOME (else ~/.local/share) and XDG_DATA_DIRS (else
     // /usr/local/share and /usr/share).
     static TMimeDatabase FromSystem();
+    // A database of one globs2 text alone (no comments).
+    static TMimeDatabase FromGlobs(std::string_view globs2);
 
     bool Empty() const { return FExtensions.empty() && FLiterals.empty() && FGlobs.empty(); }
     // The type of a file name, empty when none is known.

@@ -79,9 +79,10 @@ void TShellWatchHub::CloseIfIdle() {
 int TShellWatchHub::AddWatch(const std::string& path, TSubscription* s) {
     int wd = inotify_add_watch(FInotify, path.c_str(), kWatchMask);
     if (wd < 0) return -1;
-    // The same folder by another path gives the same descriptor: one watch, counted.
+    // The same folder by another path gives the same descriptor: one watch,
+    // counted. The latest path is kept (a folder moved inside a watched tree).
     TWatch& w = FWatches[wd];
-    if (w.Path.empty()) w.Path = path;
+    w.Path = path;
     w.Subscribers.insert(s);
     s->FWds.insert(wd);
     return wd;
@@ -171,16 +172,21 @@ void TShellWatchHub::ReadEvents() {
             std::vector<TSubscription*> subscribers(it->second.Subscribers.begin(),
                                                     it->second.Subscribers.end());
             for (TSubscription* s : subscribers) {
-                if (e->mask & (IN_DELETE_SELF | IN_MOVE_SELF | IN_UNMOUNT | IN_IGNORED)) {
-                    if (e->wd == s->FRootWd) {
-                        // The folder itself went away: reported once, then nothing more.
-                        if (s->FActive) Touch(s);
-                        Deactivate(s);
-                    } else {
-                        ReleaseWatch(e->wd, s);
-                    }
+                if (e->wd == s->FRootWd &&
+                    (e->mask & (IN_DELETE_SELF | IN_MOVE_SELF | IN_UNMOUNT | IN_IGNORED))) {
+                    // The folder itself went away: reported once, then nothing more.
+                    if (s->FActive) Touch(s);
+                    Deactivate(s);
                     continue;
                 }
+                if (e->mask & (IN_DELETE_SELF | IN_UNMOUNT | IN_IGNORED)) {
+                    // A sub-folder gone. (One moved keeps its watch: the kernel
+                    // watches the folder, not its name, and its new parent may
+                    // be in the tree too.)
+                    ReleaseWatch(e->wd, s);
+                    continue;
+                }
+                if (e->mask & IN_MOVE_SELF) continue;
                 if (!s->FActive) continue;
                 if (s->FSubTree && (e->mask & IN_ISDIR) && (e->mask & (IN_CREATE | IN_MOVED_TO)) &&
                     e->len > 0 && s->FWds.size() < kMaxSubTreeWatches) {
