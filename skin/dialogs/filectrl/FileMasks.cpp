@@ -1,12 +1,12 @@
 #include "skin/dialogs/filectrl/FileMasks.h"
 
+#include "skin/dialogs/filectrl/SplitText.h"
+
 #include "platform/base/Utf8.h"
 
 #include <string>
 
-namespace {
-
-char32_t Fold(char32_t c) {
+char32_t FoldFileNameChar(char32_t c) {
     if (c >= 'A' && c <= 'Z') return c + ('a' - 'A');
     // Latin-1, Greek and Cyrillic capitals: enough for file names, and cheap.
     if ((c >= 0xC0 && c <= 0xDE && c != 0xD7) || (c >= 0x391 && c <= 0x3AB && c != 0x3A2) ||
@@ -14,6 +14,8 @@ char32_t Fold(char32_t c) {
         return c + 0x20;
     return c;
 }
+
+namespace {
 
 // A set "[...]" at mask[pos] (pos at "["). Sets matched and moves pos past
 // the "]"; false when the mask has no closing "]".
@@ -24,10 +26,10 @@ bool MatchSet(std::u32string_view mask, size_t& pos, char32_t c, bool& matched) 
     bool found = false;
     bool first = true;
     for (; i < mask.size() && (mask[i] != ']' || first); first = false) {
-        char32_t lo = Fold(mask[i]);
+        char32_t lo = FoldFileNameChar(mask[i]);
         char32_t hi = lo;
         if (i + 2 < mask.size() && mask[i + 1] == '-' && mask[i + 2] != ']') {
-            hi = Fold(mask[i + 2]);
+            hi = FoldFileNameChar(mask[i + 2]);
             i += 3;
         } else {
             ++i;
@@ -61,18 +63,18 @@ bool Match(std::u32string_view name, std::u32string_view mask) {
             if (mc == '[') {
                 size_t next = m;
                 bool matched = false;
-                if (MatchSet(mask, next, Fold(name[n]), matched)) {
+                if (MatchSet(mask, next, FoldFileNameChar(name[n]), matched)) {
                     if (matched) {
                         m = next;
                         ++n;
                         continue;
                     }
-                } else if (Fold(name[n]) == '[') {
+                } else if (FoldFileNameChar(name[n]) == '[') {
                     ++m;
                     ++n;
                     continue;
                 }
-            } else if (Fold(mc) == Fold(name[n])) {
+            } else if (FoldFileNameChar(mc) == FoldFileNameChar(name[n])) {
                 ++m;
                 ++n;
                 continue;
@@ -100,17 +102,12 @@ bool MatchesMask(std::string_view name, std::string_view mask) {
 }
 
 bool MatchesMaskList(std::string_view name, std::string_view masks) {
-    size_t start = 0;
-    while (start <= masks.size()) {
-        size_t end = masks.find(';', start);
-        if (end == std::string_view::npos) end = masks.size();
-        std::string_view mask = masks.substr(start, end - start);
+    for (std::string_view mask : SplitText(masks, ';')) {
         while (!mask.empty() && mask.front() == ' ')
             mask.remove_prefix(1);
         while (!mask.empty() && mask.back() == ' ')
             mask.remove_suffix(1);
         if (!mask.empty() && MatchesMask(name, mask)) return true;
-        start = end + 1;
     }
     return false;
 }

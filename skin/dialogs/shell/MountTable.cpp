@@ -1,5 +1,6 @@
 #include "skin/dialogs/shell/MountTable.h"
 
+#include "skin/dialogs/filectrl/SplitText.h"
 #include "skin/dialogs/shell/TShellItem.h"
 
 #include <algorithm>
@@ -71,13 +72,7 @@ std::string DecodeMountEscapes(std::string_view field) {
 
 std::vector<TVolume> ParseMountTable(std::string_view text) {
     std::vector<TVolume> volumes;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        if (end == std::string_view::npos) end = text.size();
-        std::string_view line = text.substr(start, end - start);
-        start = end + 1;
-
+    for (std::string_view line : SplitText(text, '\n')) {
         std::vector<std::string_view> fields;
         size_t p = 0;
         while (p < line.size() && fields.size() < 3) {

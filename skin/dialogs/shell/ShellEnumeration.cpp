@@ -60,13 +60,7 @@ TShellListing ListDirectory(const std::string& path, TShellObjectTypes types) {
         item.Kind = folder ? ikDirectory : ikFile;
         item.Path = JoinPath(path, name);
         item.DisplayName = DisplayNameOfBytes(name);
-        if (ok) {
-            item.Stat.Valid = true;
-            item.Stat.Mode = st.st_mode;
-            item.Stat.Size = st.st_size;
-            item.Stat.ModifiedSec = st.st_mtim.tv_sec;
-            item.Stat.IsLink = isLink;
-        }
+        if (ok) item.Stat = ShellStatOf(st, isLink);
         listing.Items.push_back(std::move(item));
     }
     return listing;

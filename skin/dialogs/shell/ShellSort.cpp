@@ -1,5 +1,6 @@
 #include "skin/dialogs/shell/ShellSort.h"
 
+#include "skin/dialogs/filectrl/FileMasks.h"
 #include "skin/dialogs/shell/ShellDetails.h"
 #include "skin/dialogs/shell/TMimeDatabase.h"
 
@@ -12,14 +13,6 @@ namespace {
 
 bool IsDigit(char32_t c) {
     return c >= '0' && c <= '9';
-}
-
-char32_t Fold(char32_t c) {
-    if (c >= 'A' && c <= 'Z') return c + ('a' - 'A');
-    if ((c >= 0xC0 && c <= 0xDE && c != 0xD7) || (c >= 0x391 && c <= 0x3AB && c != 0x3A2) ||
-        (c >= 0x410 && c <= 0x42F))
-        return c + 0x20;
-    return c;
 }
 
 template <typename T> int Sign(T a, T b) {
@@ -54,8 +47,8 @@ int NaturalCompare(std::string_view a, std::string_view b) noexcept {
             j = eb;
             continue;
         }
-        char32_t ka = IsDigit(ca) ? U'0' : Fold(ca);
-        char32_t kb = IsDigit(cb) ? U'0' : Fold(cb);
+        char32_t ka = IsDigit(ca) ? U'0' : FoldFileNameChar(ca);
+        char32_t kb = IsDigit(cb) ? U'0' : FoldFileNameChar(cb);
         if (ka != kb) return ka < kb ? -1 : 1;
         i = ni;
         j = nj;

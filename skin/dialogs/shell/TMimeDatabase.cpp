@@ -2,6 +2,9 @@
 
 #include "skin/dialogs/filectrl/FileMasks.h"
 #include "skin/dialogs/filectrl/FilePaths.h"
+#include "skin/dialogs/filectrl/SplitText.h"
+
+#include "platform/base/SysUtils.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -23,13 +26,6 @@ std::string ReadLimited(const std::string& path) {
     }
     if (static_cast<std::streamsize>(text.size()) > kMaxFileBytes) text.resize(kMaxFileBytes);
     return text;
-}
-
-std::string Lower(std::string_view s) {
-    std::string out(s);
-    for (char& c : out)
-        if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
-    return out;
 }
 
 // "media/subtype" of letters, digits and ".+-_" only: the type names a file
@@ -67,14 +63,8 @@ std::string DecodeEntities(std::string_view s) {
 std::vector<std::string> SplitDirs(const char* value, const char* fallback) {
     std::string list = value && *value ? value : fallback;
     std::vector<std::string> dirs;
-    size_t start = 0;
-    while (start <= list.size()) {
-        size_t end = list.find(':', start);
-        if (end == std::string::npos) end = list.size();
-        std::string dir = list.substr(start, end - start);
-        if (dir.starts_with('/')) dirs.push_back(dir);
-        start = end + 1;
-    }
+    for (std::string_view dir : SplitText(list, ':'))
+        if (dir.starts_with('/')) dirs.emplace_back(dir);
     return dirs;
 }
 
@@ -109,12 +99,7 @@ TMimeDatabase TMimeDatabase::FromSystem() {
 }
 
 void TMimeDatabase::AddGlobs(std::string_view text) {
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        if (end == std::string_view::npos) end = text.size();
-        std::string_view line = text.substr(start, end - start);
-        start = end + 1;
+    for (std::string_view line : SplitText(text, '\n')) {
         if (line.empty() || line.front() == '#') continue;
         // weight:type:pattern[:flags[:...]]
         size_t c1 = line.find(':');
@@ -140,7 +125,7 @@ void TMimeDatabase::AddGlobs(std::string_view text) {
         bool simpleExt = p.starts_with("*.") && p.find_first_of("*?[", 2) == std::string_view::npos;
         bool literal = p.find_first_of("*?[") == std::string_view::npos;
         if (simpleExt && !glob.CaseSensitive)
-            keep(FExtensions, Lower(p.substr(2)));
+            keep(FExtensions, LowerCase(p.substr(2)));
         else if (literal)
             keep(FLiterals, glob.Pattern);
         else if (FGlobs.size() < 4096)
@@ -151,7 +136,7 @@ void TMimeDatabase::AddGlobs(std::string_view text) {
 std::string TMimeDatabase::TypeOf(std::string_view name) const {
     if (auto it = FLiterals.find(std::string(name)); it != FLiterals.end()) return it->second.Type;
     // The longest extension first: "a.tar.gz" is "tar.gz" before "gz".
-    std::string lower = Lower(name);
+    std::string lower = LowerCase(name);
     for (size_t dot = lower.find('.'); dot != std::string::npos; dot = lower.find('.', dot + 1))
         if (auto it = FExtensions.find(lower.substr(dot + 1)); it != FExtensions.end())
             return it->second.Type;

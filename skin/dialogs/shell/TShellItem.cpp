@@ -10,6 +10,16 @@ std::string TShellItem::Name() const {
     return slash == std::string::npos ? Path : Path.substr(slash + 1);
 }
 
+TShellStat ShellStatOf(const struct stat& st, bool isLink) {
+    TShellStat s;
+    s.Valid = true;
+    s.Mode = st.st_mode;
+    s.Size = st.st_size;
+    s.ModifiedSec = st.st_mtim.tv_sec;
+    s.IsLink = isLink;
+    return s;
+}
+
 std::string DisplayNameOfBytes(std::string_view bytes) {
     std::string out;
     out.reserve(bytes.size());
@@ -30,13 +40,7 @@ TShellItem ItemForPath(const std::string& path) {
         st = lst;
         ok = true;
     }
-    if (ok) {
-        item.Stat.Valid = true;
-        item.Stat.Mode = st.st_mode;
-        item.Stat.Size = st.st_size;
-        item.Stat.ModifiedSec = st.st_mtim.tv_sec;
-        item.Stat.IsLink = isLink;
-    }
+    if (ok) item.Stat = ShellStatOf(st, isLink);
     item.Kind = ok && S_ISDIR(st.st_mode) ? ikDirectory : ikFile;
     item.DisplayName = DisplayNameOfBytes(item.Name());
     return item;

@@ -22,6 +22,10 @@ struct TShellStat {
     bool IsLink = false;
 };
 
+struct stat;
+// The parts of a stat result that are kept.
+TShellStat ShellStatOf(const struct stat& st, bool isLink);
+
 struct TShellItem {
     TShellItemKind Kind = ikDirectory;
     std::string Path;        // absolute, raw bytes; empty for places and computer

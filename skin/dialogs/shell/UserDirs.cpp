@@ -1,6 +1,7 @@
 #include "skin/dialogs/shell/UserDirs.h"
 
 #include "skin/dialogs/filectrl/FilePaths.h"
+#include "skin/dialogs/filectrl/SplitText.h"
 
 #include <fstream>
 #include <sstream>
@@ -25,12 +26,8 @@ std::string WithoutTrailingSlash(std::string path) {
 
 std::vector<TUserDir> ParseUserDirs(std::string_view text, const std::string& home) {
     std::vector<TUserDir> dirs;
-    size_t start = 0;
-    while (start < text.size()) {
-        size_t end = text.find('\n', start);
-        if (end == std::string_view::npos) end = text.size();
-        std::string_view line = Trim(text.substr(start, end - start));
-        start = end + 1;
+    for (std::string_view piece : SplitText(text, '\n')) {
+        std::string_view line = Trim(piece);
         if (line.empty() || line.front() == '#') continue;
         size_t eq = line.find('=');
         if (eq == std::string_view::npos) continue;
