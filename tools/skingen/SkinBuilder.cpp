@@ -173,13 +173,13 @@ private:
 
     TRect Draw(int w, int h, const TBoxStyle& style) {
         const TRect r = Cells.Take(w, h);
-        TSkinPainter(Atlas).Box(r, style);
+        Paint().Box(r, style);
         return r;
     }
 
     TRect Cell(int w, int h) { return Cells.Take(w, h); }
 
-    TSkinPainter Paint() { return TSkinPainter(Atlas); }
+    TSkinPainter Paint() { return TSkinPainter(Atlas, D.GlyphWeight); }
 
     template <typename T> T& Control(const char* name) {
         auto c = std::make_unique<T>(name);

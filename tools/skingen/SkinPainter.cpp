@@ -176,14 +176,14 @@ void TSkinPainter::Arrow(const TRect& R, TArrow D, int Size, TRgb Color) {
 void TSkinPainter::Check(const TRect& R, TRgb Color) {
     const double w = R.Width(), h = R.Height();
     const double x = R.Left, y = R.Top;
-    Line(x + w * 0.24, y + h * 0.52, x + w * 0.43, y + h * 0.72, 1.9, Color);
-    Line(x + w * 0.43, y + h * 0.72, x + w * 0.78, y + h * 0.30, 1.9, Color);
+    Line(x + w * 0.24, y + h * 0.52, x + w * 0.43, y + h * 0.72, Weight + 0.3, Color);
+    Line(x + w * 0.43, y + h * 0.72, x + w * 0.78, y + h * 0.30, Weight + 0.3, Color);
 }
 
 void TSkinPainter::Cross(const TRect& R, int Size, TRgb Color) {
     const double cx = (R.Left + R.Right) / 2.0, cy = (R.Top + R.Bottom) / 2.0, a = Size / 2.0;
-    Line(cx - a, cy - a, cx + a, cy + a, 1.6, Color);
-    Line(cx - a, cy + a, cx + a, cy - a, 1.6, Color);
+    Line(cx - a, cy - a, cx + a, cy + a, Weight, Color);
+    Line(cx - a, cy + a, cx + a, cy - a, Weight, Color);
 }
 
 void TSkinPainter::Minimize(const TRect& R, int Size, TRgb Color) {

@@ -33,7 +33,7 @@ struct TBoxStyle {
 
 class TSkinPainter {
 public:
-    explicit TSkinPainter(TBitmap& Target) : B(Target) {}
+    explicit TSkinPainter(TBitmap& Target, double GlyphWeight = 1.6) : B(Target), Weight(GlyphWeight) {}
 
     void Fill(const TRect& R, TRgb Color);
     void VerticalGradient(const TRect& R, TRgb Top, TRgb Bottom);
@@ -45,7 +45,7 @@ public:
     void Disc(double cx, double cy, double r, TRgb Color);
     void Ring(double cx, double cy, double r, double Width, TRgb Color);
 
-    // Glyphs centred in R.
+    // Glyphs centred in R; check marks and crosses are stroked GlyphWeight wide.
     enum class TArrow { Left, Right, Up, Down };
     void Arrow(const TRect& R, TArrow Direction, int Size, TRgb Color);
     void Check(const TRect& R, TRgb Color);
@@ -58,4 +58,5 @@ public:
 private:
     void Blend(int x, int y, TRgb Color, double Alpha);
     TBitmap& B;
+    double Weight;
 };
