@@ -256,6 +256,7 @@ void TPageControl::MakeTabVisible(int TabIdx) {
 }
 
 void TPageControl::TabsChanged() {
+    FHotTab = -1;
     Layout();
     Realign();
     Invalidate();
@@ -426,6 +427,14 @@ void TPageControl::Dispatch(TMessage& Message) {
         }
         break;
     }
+    case WM_MOUSEMOVE: {
+        TPoint p = LParamToPoint(Message.LParam);
+        SetHotTab(IndexOfTabAt(p.X, p.Y));
+        break;
+    }
+    case CM_MOUSELEAVE:
+        if (Message.LParam == reinterpret_cast<LPARAM>(this)) SetHotTab(-1);
+        break;
     case CM_DIALOGKEY:
         if (Message.WParam == VK_TAB && KeyboardStateToShiftState().Contains(ssCtrl) && FocusInside()) {
             SelectNextPage(!KeyboardStateToShiftState().Contains(ssShift));
@@ -451,6 +460,32 @@ void TPageControl::KeyDown(uint16_t& Key, TShiftState Shift) {
 
 // ---- painting
 
+TVisualState TPageControl::TabVisualState(int TabIdx) const {
+    TVisualState state = FVisualState;
+    state.Exclude(vsHot);
+    state.Exclude(vsFocused);
+    TTabSheet* page = TabPage(TabIdx);
+    if (!page) return state;
+    if (!page->Enabled()) state.Exclude(vsEnabled);
+    if (TabIdx == FHotTab) state.Include(vsHot);
+    if (page == FActivePage) {
+        state.Include(vsSelected);
+        // The selected tab stands for the control while it has the focus.
+        if (FVisualState.Contains(vsFocused)) state.Include(vsFocused);
+    }
+    return state;
+}
+
+void TPageControl::VisualStateChanged(TVisualState Changed) {
+    if (Changed.Contains(vsFocused)) Invalidate();
+}
+
+void TPageControl::SetHotTab(int TabIdx) {
+    if (TabIdx == FHotTab) return;
+    FHotTab = TabIdx;
+    Invalidate();
+}
+
 void TPageControl::Paint() {
     TCanvas* c = Canvas();
     c->Brush()->SetStyle(bsSolid);
@@ -463,24 +498,28 @@ void TPageControl::Paint() {
     }
     c->SetFont(FFont);
     for (int i = 0; i < TabCount(); ++i) {
-        TTabSheet* page = FTabs[i];
         TRect r = TabRect(i);
         if (r.Width() <= 0 || r.Height() <= 0) continue;
-        bool selected = page == FActivePage;
-        c->Brush()->SetStyle(bsSolid);
-        c->Brush()->SetColor(selected ? clWindow : FColor);
-        c->FillRect(r);
-        c->Brush()->SetColor(clBtnShadow);
-        c->FrameRect(r);
-        TRect text = r;
-        if (FImages) {
-            int x = r.Left + 6;
-            int y = r.Top + r.Height() / 2 - FImages->Height() / 2;
-            FImages->Draw(c, x, y, page->ImageIndex(), page->Enabled());
-            text.Left = x + FImages->Width();
-        }
-        c->Brush()->SetStyle(bsClear);
-        c->Font()->SetColor(page->Enabled() ? FFont.Color() : clGrayText);
-        DrawText(c->Handle(), page->Caption(), text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+        DrawTab(c, i, r, TabVisualState(i));
     }
+}
+
+void TPageControl::DrawTab(TCanvas* C, int TabIdx, const TRect& Rect, TVisualState State) {
+    TTabSheet* page = FTabs[TabIdx];
+    bool enabled = State.Contains(vsEnabled);
+    C->Brush()->SetStyle(bsSolid);
+    C->Brush()->SetColor(State.Contains(vsSelected) ? clWindow : FColor);
+    C->FillRect(Rect);
+    C->Brush()->SetColor(clBtnShadow);
+    C->FrameRect(Rect);
+    TRect text = Rect;
+    if (FImages) {
+        int x = Rect.Left + 6;
+        int y = Rect.Top + Rect.Height() / 2 - FImages->Height() / 2;
+        FImages->Draw(C, x, y, page->ImageIndex(), enabled);
+        text.Left = x + FImages->Width();
+    }
+    C->Brush()->SetStyle(bsClear);
+    C->Font()->SetColor(enabled ? FFont.Color() : clGrayText);
+    DrawText(C->Handle(), page->Caption(), text, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
 }

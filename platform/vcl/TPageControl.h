@@ -26,6 +26,10 @@ using TTabChangingEvent = std::function<void(TObject* Sender, bool& AllowChange)
 // first one shown in a single row (the tabs before it lie left of 0). Mouse
 // messages are hit-tested at the coordinates they carry, so a host may move
 // them first. No scroll arrows are drawn.
+//
+// The handlers decide each tab's look (selected, hot under the pointer,
+// focused, enabled: TabVisualState); painting hands it to DrawTab, which a
+// skinned page control replaces, and raises no event.
 class TPageControl : public TCustomControl {
 public:
     explicit TPageControl(TComponent* AOwner);
@@ -54,6 +58,9 @@ public:
     // Visible tab at a client point of the control's own layout, or -1.
     int IndexOfTabAt(int X, int Y) const;
     int RowCount() const { return FRows; }
+    // The visible tab under the pointer, or -1.
+    int HotTab() const { return FHotTab; }
+    TVisualState TabVisualState(int TabIdx) const;
     // First visible tab shown in a single row.
     int FirstVisibleTab() const { return FFirstVisible; }
 
@@ -79,6 +86,8 @@ protected:
     virtual void Change();
     void Dispatch(TMessage& Message) override;
     void Paint() override;
+    virtual void DrawTab(TCanvas* C, int TabIdx, const TRect& Rect, TVisualState State);
+    void VisualStateChanged(TVisualState Changed) override;
     void KeyDown(uint16_t& Key, TShiftState Shift) override;
     void AdjustClientRect(TRect& Rect) override;
     void Resize() override;
@@ -98,6 +107,7 @@ private:
     void SelectByUser(int TabIdx);
     void Layout();
     void MakeTabVisible(int TabIdx);
+    void SetHotTab(int TabIdx);
     int TabThickness() const;
     int TabLength(TTabSheet* Page) const;
     bool FocusInside() const;
@@ -115,6 +125,7 @@ private:
     int FItemHeight = 0;
     TComponentRef<TCustomImageList> FImages{this, [this] { TabsChanged(); }};
     int FFirstVisible = 0;
+    int FHotTab = -1; // set by the mouse handlers and by layout changes
     int FRows = 1;
     int FAreaThickness = 0;
 };

@@ -51,7 +51,97 @@ public:
     }
 };
 
+// Records the state each tab is drawn with, as a skinned look would use it;
+// user events are counted to show painting raises none.
+class TRecordingPageControl : public TPageControl {
+public:
+    using TPageControl::TPageControl;
+    std::vector<TVisualState> Drawn;
+    bool Painting = false;
+
+protected:
+    void Paint() override {
+        Drawn.clear();
+        Painting = true;
+        TPageControl::Paint();
+        Painting = false;
+    }
+    void DrawTab(TCanvas* C, int TabIdx, const TRect& Rect, TVisualState State) override {
+        Drawn.push_back(State);
+        TPageControl::DrawTab(C, TabIdx, Rect, State);
+    }
+};
+
 } // namespace
+
+TEST_F(TPageControlTest, HandlersDecideTheTabStatesPaintingDrawsThem) {
+    TForm* form = MakeForm(10, 10, 300, 200);
+    auto* pc = new TRecordingPageControl(form);
+    pc->SetParent(form);
+    pc->SetBounds(0, 0, 200, 150);
+    pc->SetTabWidth(50);
+    pc->SetTabHeight(20);
+    for (int i = 0; i < 3; ++i) {
+        auto* sheet = new TTabSheet(form);
+        sheet->SetPageControl(pc);
+        sheet->SetCaption("P" + std::to_string(i));
+    }
+    pc->Pages(2)->SetEnabled(false);
+    int events = 0;
+    pc->OnChange = [&](TObject*) { events += pc->Painting ? 1000 : 1; };
+    pc->OnChanging = [&](TObject*, bool&) { events += pc->Painting ? 1000 : 1; };
+    form->Show();
+    Session.Pump();
+
+    auto flags = [&](int Tab) {
+        std::string f;
+        TVisualState s = pc->Drawn.at(Tab);
+        for (auto [item, letter] :
+             {std::pair{vsEnabled, 'e'}, {vsSelected, 's'}, {vsHot, 'h'}, {vsFocused, 'f'}})
+            if (s.Contains(item)) f += letter;
+        return f;
+    };
+    struct Step {
+        const char* Name;
+        std::function<void()> Do;
+        std::vector<std::string> Tabs;
+    };
+    const Step steps[] = {
+        {"shown", [] {}, {"es", "e", ""}},
+        {"pointer over tab 1",
+         [&] {
+             Session.MouseMove(pc->ClientToScreen({60, 10}));
+         },
+         {"es", "eh", ""}},
+        {"pointer over the disabled tab",
+         [&] {
+             Session.MouseMove(pc->ClientToScreen({110, 10}));
+         },
+         {"es", "e", "h"}},
+        {"tab 1 clicked",
+         [&] {
+             Session.Click(pc->ClientToScreen({60, 10}));
+         },
+         {"e", "eshf", ""}},
+        {"pointer on the page",
+         [&] {
+             Session.MouseMove(pc->ClientToScreen({60, 100}));
+         },
+         {"e", "esf", ""}},
+        {"focus gone",
+         [&] { form->ActiveControl() == pc ? form->SetActiveControl(nullptr) : void(); },
+         {"e", "es", ""}},
+        {"disabled", [&] { pc->SetEnabled(false); }, {"", "s", ""}},
+    };
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.Name);
+        step.Do();
+        Session.Pump();
+        ASSERT_EQ(pc->Drawn.size(), 3u);
+        EXPECT_EQ((std::vector<std::string>{flags(0), flags(1), flags(2)}), step.Tabs);
+    }
+    EXPECT_EQ(events, 2); // one change, none from painting
+}
 
 TEST_F(TPageControlTest, TabAndDisplayRectanglesForEveryPosition) {
     TForm* form = MakeForm(0, 0, 300, 300);
