@@ -1,5 +1,6 @@
 #include "platform/vcl/TListView.h"
 
+#include "platform/base/ScopeGuard.h"
 #include "platform/base/SysUtils.h"
 #include "platform/base/Utf8.h"
 #include "platform/gdi/Gdi.h"
@@ -352,6 +353,7 @@ void TCustomListView::SetOwnerData(bool Value) {
     FOwnerData = Value;
     FItems->FCount = 0;
     FOwnerSelected.clear();
+    FRows.clear();
     ContentChanged();
 }
 
@@ -685,6 +687,9 @@ void TCustomListView::CreateWnd() {
     TCustomControl::CreateWnd();
     SetScrollInfo(WindowHandle(), SB_VERT, FVert, false);
     SetScrollInfo(WindowHandle(), SB_HORZ, FHorz, false);
+    // A fetch posted to an earlier window went with it.
+    FFetchPosted = false;
+    RequestRows();
 }
 
 // ---- input
@@ -940,11 +945,91 @@ void TCustomListView::Dispatch(TMessage& Message) {
         TCustomControl::Dispatch(Message);
         ContentChanged();
         return;
+    case CM_FETCHROWS:
+        if (FFetchPosted) FetchRows();
+        return;
     }
     TCustomControl::Dispatch(Message);
 }
 
 // ---- painting
+
+void TCustomListView::VisibleRange(int& First, int& Last) {
+    int count = FItems->Count();
+    First = 0;
+    Last = count - 1;
+    switch (FViewStyle) {
+    case vsReport:
+        First = FTop;
+        Last = std::min(Last, FTop + ItemsPerPage() + 1);
+        break;
+    case vsList:
+        First = FTop * PerLine();
+        Last = std::min(Last, First + (ClientWidth() / CellWidth() + 2) * PerLine());
+        break;
+    default:
+        First = FScrollY / CellHeight() * PerLine();
+        Last = std::min(Last, First + (ClientHeight() / CellHeight() + 2) * PerLine());
+        break;
+    }
+}
+
+void TCustomListView::Invalidate() {
+    TCustomControl::Invalidate();
+    RequestRows();
+}
+
+void TCustomListView::Update() {
+    // A paint now would show rows the owner has not been asked for yet.
+    if (FFetchPosted) FetchRows();
+    TCustomControl::Update();
+}
+
+void TCustomListView::RequestRows() {
+    if (!FOwnerData || FFetchPosted || FFetching || !HandleAllocated() ||
+        ComponentState().Contains(csDestroying))
+        return;
+    FFetchPosted = PostMessage(WindowHandle(), CM_FETCHROWS);
+}
+
+void TCustomListView::FetchRows() {
+    FFetchPosted = false;
+    if (!FOwnerData || FFetching || ComponentState().Contains(csDestroying)) return;
+    TKeepAlive alive(this);
+    FFetching = true;
+    TScopeGuard done([this] { FFetching = false; });
+    int first = 0;
+    int last = -1;
+    VisibleRange(first, last);
+    std::vector<TListRowData> rows;
+    for (int i = first; i <= last && i < FItems->Count(); ++i) {
+        TListItem* item = FItems->Item(i);
+        // A handler that freed the view ends the round; one that changed
+        // the count has asked for another.
+        if (FreePending()) return;
+        TListRowData row{item->Caption(), {}, item->ImageIndex()};
+        for (int s = 0; s < item->SubItems()->Count(); ++s)
+            row.SubItems.push_back(item->SubItems()->Get(s));
+        rows.push_back(std::move(row));
+    }
+    FRows = std::move(rows);
+    FRowsFirst = first;
+    TCustomControl::Invalidate();
+}
+
+const TListRowData* TCustomListView::PaintRow(int Index, TListRowData& Scratch) const {
+    if (FOwnerData) {
+        int at = Index - FRowsFirst;
+        return at >= 0 && at < static_cast<int>(FRows.size()) ? &FRows[at] : nullptr;
+    }
+    const TListItem* item = FItems->FItems[Index].get();
+    Scratch.Caption = item->FCaption;
+    Scratch.SubItems.clear();
+    for (int s = 0; s < item->FSubItems->Count(); ++s)
+        Scratch.SubItems.push_back(item->FSubItems->Get(s));
+    Scratch.ImageIndex = item->FImageIndex;
+    return &Scratch;
+}
 
 void TCustomListView::Paint() {
     TCanvas* c = Canvas();
@@ -952,25 +1037,12 @@ void TCustomListView::Paint() {
     c->Brush()->SetColor(FColor);
     c->FillRect(ClientRect());
     c->SetFont(FFont);
-    int count = FItems->Count();
     int first = 0;
-    int last = count - 1;
-    switch (FViewStyle) {
-    case vsReport:
-        first = FTop;
-        last = std::min(last, FTop + ItemsPerPage() + 1);
-        break;
-    case vsList:
-        first = FTop * PerLine();
-        last = std::min(last, first + (ClientWidth() / CellWidth() + 2) * PerLine());
-        break;
-    default:
-        first = FScrollY / CellHeight() * PerLine();
-        last = std::min(last, first + (ClientHeight() / CellHeight() + 2) * PerLine());
-        break;
-    }
+    int last = -1;
+    VisibleRange(first, last);
+    TListRowData scratch;
     for (int i = first; i <= last; ++i)
-        DrawItem(c, i, ItemVisualState(i));
+        if (const TListRowData* row = PaintRow(i, scratch)) DrawItem(c, i, *row, ItemVisualState(i));
     if (FGridLines && FViewStyle == vsReport) {
         c->Brush()->SetStyle(bsSolid);
         c->Brush()->SetColor(cl3DLight);
@@ -996,8 +1068,7 @@ void TCustomListView::VisualStateChanged(TVisualState Changed) {
     if (Changed.Contains(vsFocused) && SelCount() > 0) Invalidate();
 }
 
-void TCustomListView::DrawItem(TCanvas* C, int Index, TVisualState State) {
-    TListItem* item = FItems->Item(Index);
+void TCustomListView::DrawItem(TCanvas* C, int Index, const TListRowData& Row, TVisualState State) {
     bool focused = State.Contains(vsFocused);
     bool selected = State.Contains(vsSelected) && (focused || !FHideSelection);
     TColor selBack = focused ? clHighlight : clBtnFace;
@@ -1015,23 +1086,23 @@ void TCustomListView::DrawItem(TCanvas* C, int Index, TVisualState State) {
     TRect bounds = ItemRect(Index, drBounds);
     if (FViewStyle == vsIcon) {
         TRect icon = ItemRect(Index, drIcon);
-        if (FLargeImages) FLargeImages->Draw(C, icon.Left, icon.Top, item->ImageIndex());
+        if (FLargeImages) FLargeImages->Draw(C, icon.Left, icon.Top, Row.ImageIndex);
         TRect label = ItemRect(Index, drLabel);
-        int width = std::min(label.Width(), C->TextWidth(item->Caption()) + 4);
+        int width = std::min(label.Width(), C->TextWidth(Row.Caption) + 4);
         TRect box{label.Left + (label.Width() - width) / 2, label.Top, 0, label.Bottom};
         box.Right = box.Left + width;
         if (selected) fill(box, selBack);
-        text(box, item->Caption(), DT_CENTER, selected ? selText : FFont.Color());
+        text(box, Row.Caption, DT_CENTER, selected ? selText : FFont.Color());
         return;
     }
     TRect icon = ItemRect(Index, drIcon);
     TRect label = ItemRect(Index, drLabel);
     if (FViewStyle != vsReport) {
-        if (FSmallImages) FSmallImages->Draw(C, icon.Left, icon.Top, item->ImageIndex());
-        TRect box{label.Left, label.Top,
-                  std::min(label.Right, label.Left + C->TextWidth(item->Caption()) + 4), label.Bottom};
+        if (FSmallImages) FSmallImages->Draw(C, icon.Left, icon.Top, Row.ImageIndex);
+        TRect box{label.Left, label.Top, std::min(label.Right, label.Left + C->TextWidth(Row.Caption) + 4),
+                  label.Bottom};
         if (selected) fill(box, selBack);
-        text({box.Left + 2, box.Top, box.Right, box.Bottom}, item->Caption(), DT_LEFT,
+        text({box.Left + 2, box.Top, box.Right, box.Bottom}, Row.Caption, DT_LEFT,
              selected ? selText : FFont.Color());
         return;
     }
@@ -1048,15 +1119,15 @@ void TCustomListView::DrawItem(TCanvas* C, int Index, TVisualState State) {
                          : col->Alignment() == taCenter     ? DT_CENTER
                                                             : DT_LEFT;
         if (column == 0) {
-            if (FSmallImages) FSmallImages->Draw(C, icon.Left, icon.Top, item->ImageIndex());
+            if (FSmallImages) FSmallImages->Draw(C, icon.Left, icon.Top, Row.ImageIndex);
             TRect box{label.Left, label.Top,
-                      std::min(label.Right, label.Left + C->TextWidth(item->Caption()) + 4), label.Bottom};
+                      std::min(label.Right, label.Left + C->TextWidth(Row.Caption) + 4), label.Bottom};
             if (selected && !FRowSelect) fill(box, selBack);
-            text({label.Left + 2, label.Top, label.Right - 2, label.Bottom}, item->Caption(), align,
+            text({label.Left + 2, label.Top, label.Right - 2, label.Bottom}, Row.Caption, align,
                  selected ? selText : FFont.Color());
         } else {
-            TStrings* subs = item->SubItems();
-            std::string s = column - 1 < subs->Count() ? subs->Get(column - 1) : std::string();
+            int sub = column - 1;
+            std::string s = sub < static_cast<int>(Row.SubItems.size()) ? Row.SubItems[sub] : std::string();
             text({cell.Left + 6, cell.Top, cell.Right - 6, cell.Bottom}, s, align,
                  selected && FRowSelect ? selText : FFont.Color());
         }

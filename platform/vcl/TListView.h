@@ -23,6 +23,13 @@ using TLVChangeEvent = std::function<void(TObject* Sender, TListItem* Item, TIte
 using TLVColumnClickEvent = std::function<void(TObject* Sender, TListColumn* Column)>;
 using TLVCompareEvent =
     std::function<void(TObject* Sender, TListItem* Item1, TListItem* Item2, int Data, int& Compare)>;
+// What painting shows of one row.
+struct TListRowData {
+    std::string Caption;
+    std::vector<std::string> SubItems; // columns 1 and up
+    int ImageIndex = -1;
+};
+
 using TLVOwnerDataEvent = std::function<void(TObject* Sender, TListItem* Item)>;
 using TLVOwnerDataFindEvent =
     std::function<void(TObject* Sender, TItemFind Find, const std::string& FindString, TPoint FindPosition,
@@ -35,9 +42,12 @@ using TLVOwnerDataFindEvent =
 // top row), horizontal in pixels; list: horizontal in columns; icon styles:
 // vertical in pixels. A range is 0..0 while the content fits. Scroll,
 // WM_VSCROLL, WM_HSCROLL and the wheel move it; ScrollChanged announces
-// every change. Owner-data views keep only a count and fetch rows on demand.
-// Painting reads the rows and the visual state (see TVisualState.h) and
-// decides nothing.
+// every change. Owner-data views keep only a count: every Invalidate (the
+// view's own after a change, or the owner's after its data changed) asks
+// OnData again for the rows in view, from a handler posted to run before
+// the paint (or at once from Update and Repaint). Painting reads the rows
+// and the visual state (see TVisualState.h), decides nothing and raises no
+// event.
 class TCustomListView : public TCustomControl {
 public:
     explicit TCustomListView(TComponent* AOwner);
@@ -102,6 +112,8 @@ public:
     int RowHeight() const;
     int HeaderHeight() const;
     int ScrollX() const { return FScrollX; }
+    void Invalidate() override;
+    void Update() override;
     bool AlphaSort();
     int FindCaption(int StartIndex, const std::string& Value, bool Partial, bool Inclusive, bool Wrap);
 
@@ -160,8 +172,17 @@ private:
     int CellHeight() const;
     int PerLine();
     int ImageWidth(bool Large) const;
+    // The rows painting draws, first to last (last may lie past the end).
+    void VisibleRange(int& First, int& Last);
+    // Posts CM_FETCHROWS unless one is pending.
+    void RequestRows();
+    // Asks OnData for the rows in view and keeps what it gave for painting.
+    void FetchRows();
+    // The row as painting shows it: the item's, or for owner data what the
+    // last fetch gave (nullptr when that fetch did not reach it).
+    const TListRowData* PaintRow(int Index, TListRowData& Scratch) const;
     // Draws one row of the built-in look from the state it is handed.
-    void DrawItem(TCanvas* C, int Index, TVisualState State);
+    void DrawItem(TCanvas* C, int Index, const TListRowData& Row, TVisualState State);
 
     std::unique_ptr<TListItems> FItems;
     std::unique_ptr<TListColumns> FColumns;
@@ -192,6 +213,11 @@ private:
     uint64_t FSearchTime = 0;
     TScrollInfo FVert;
     TScrollInfo FHorz;
+    // Owner data: rows FRowsFirst.. as OnData gave them at the last fetch.
+    std::vector<TListRowData> FRows;
+    int FRowsFirst = 0;
+    bool FFetchPosted = false;
+    bool FFetching = false;
 };
 
 class TListView : public TCustomListView {

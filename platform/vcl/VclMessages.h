@@ -40,3 +40,5 @@ constexpr uint32_t CM_BORDERCHANGED = CM_BASE + 29;
 constexpr uint32_t CM_RECREATEWND = CM_BASE + 30;
 constexpr uint32_t CM_SYSCOLORCHANGE = CM_BASE + 31;
 constexpr uint32_t CM_INVALIDATE = CM_BASE + 32;
+// An owner-data list view fetches the rows it shows (posted, so it runs before the paint).
+constexpr uint32_t CM_FETCHROWS = CM_BASE + 36;

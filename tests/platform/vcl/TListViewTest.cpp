@@ -432,3 +432,128 @@ TEST_F(TListViewTest, TheSelectionLosesItsHighlightWhenTheFocusLeaves) {
     Session.Pump();
     EXPECT_EQ(rowPixel(), 0x3399FFu);
 }
+
+namespace {
+
+// Knows when it is inside a paint message, so an event raised there shows.
+class TPaintWatchedListView : public TListView {
+public:
+    using TListView::TListView;
+    bool Painting = false;
+    void WndProc(TMessage& M) override {
+        bool paint = M.Msg == WM_PAINT;
+        if (paint) Painting = true;
+        TListView::WndProc(M);
+        if (paint) Painting = false;
+    }
+};
+
+} // namespace
+
+TEST_F(TListViewTest, OwnerDataRowsAreFetchedByHandlersNeverWhilePainting) {
+    auto* list = new TPaintWatchedListView(Form);
+    list->SetParent(Form);
+    list->Font()->SetName("Arial");
+    list->Font()->SetHeight(10);
+    list->SetBounds(200, 0, 200, 150);
+    list->SetViewStyle(vsReport);
+    list->Columns()->Add()->SetWidth(100);
+    list->Columns()->Add()->SetWidth(60);
+    list->SetOwnerData(true);
+    std::string prefix = "A";
+    std::vector<int> fetched;
+    int duringPaint = 0;
+    bool invalidateFromData = false;
+    list->OnData = [&](TObject*, TListItem* item) {
+        if (list->Painting) ++duringPaint;
+        fetched.push_back(item->Index());
+        item->SetCaption(prefix + std::to_string(item->Index()));
+        item->SubItems()->Add("x");
+        if (invalidateFromData) list->Invalidate();
+    };
+    list->Items()->SetCount(1000);
+    Form->Show();
+    Session.Pump();
+    auto firstRow = [&] {
+        TBitmap shot = Session.WindowShot(Form->Handle());
+        std::vector<uint32_t> pixels;
+        for (int y = 18; y < 18 + 14; ++y)
+            for (int x = 200; x < 300; ++x)
+                pixels.push_back(Pixel(shot, x, y));
+        return pixels;
+    };
+    ASSERT_FALSE(fetched.empty());
+    EXPECT_EQ(fetched.front(), 0);
+    auto shownA = firstRow();
+
+    struct Step {
+        const char* Name;
+        std::function<void()> Do;
+        int FirstFetched;
+        bool Changed; // the first row's pixels differ afterwards
+    };
+    const Step steps[] = {
+        {"the owner's data changed, then Invalidate",
+         [&] {
+             prefix = "B";
+             list->Invalidate();
+             Session.Pump();
+         },
+         0, true},
+        {"the owner's data changed, then Repaint without a pump",
+         [&] {
+             prefix = "A";
+             list->Repaint();
+         },
+         0, true},
+        {"scrolled",
+         [&] {
+             list->Scroll(0, 14 * 5);
+             Session.Pump();
+         },
+         5, true},
+        {"an event that invalidates ends its round",
+         [&] {
+             invalidateFromData = true;
+             list->Invalidate();
+             Session.Pump();
+             invalidateFromData = false;
+         },
+         5, false},
+        {"a click selects a row",
+         [&] {
+             Session.Click(list->ClientToScreen({10, 18 + 2 * 14 + 7}));
+             Session.Pump();
+         },
+         5, false},
+    };
+    auto before = firstRow();
+    for (const Step& step : steps) {
+        SCOPED_TRACE(step.Name);
+        fetched.clear();
+        step.Do();
+        ASSERT_FALSE(fetched.empty());
+        EXPECT_EQ(fetched.front(), step.FirstFetched);
+        EXPECT_LE(fetched.size(), 14u); // one round over the rows in view
+        auto after = firstRow();
+        EXPECT_EQ(after != before, step.Changed);
+        before = after;
+    }
+    EXPECT_NE(shownA, before); // scrolled to row 5
+    EXPECT_EQ(duringPaint, 0);
+}
+
+TEST_F(TListViewTest, AnOwnerDataEventMayFreeTheView) {
+    List->SetViewStyle(vsReport);
+    List->Columns()->Add()->SetWidth(100);
+    List->SetOwnerData(true);
+    int calls = 0;
+    List->OnData = [&](TObject*, TListItem*) {
+        if (++calls == 2) List->Free();
+    };
+    List->Items()->SetCount(50);
+    Form->Show();
+    Session.Pump();
+    EXPECT_EQ(calls, 2);
+    EXPECT_EQ(Form->ControlCount(), 0);
+}
