@@ -916,6 +916,7 @@ void TWinControl::CMVisibleChanged(TMessage& Message) {
 }
 
 void TWinControl::CMEnabledChanged(TMessage&) {
+    SetVisualStateItem(vsEnabled, FEnabled);
     if (FHandle) EnableWindow(FHandle, FEnabled);
     Invalidate();
 }
