@@ -59,10 +59,13 @@ int StrToInt(const std::string& s) {
 }
 
 double StrToFloat(const std::string& s) {
+    // A leading blank is refused as StrToInt refuses it; strtod would skip it.
+    if (s.empty() || isspace(static_cast<unsigned char>(s[0])))
+        throw EConvertError("'" + s + "' is not a valid floating point value");
     // LC_NUMERIC stays "C" process-wide, so strtod reads a dot.
     char* end = nullptr;
-    double v = s.empty() || isspace(static_cast<unsigned char>(s[0])) ? 0 : strtod(s.c_str(), &end);
-    if (s.empty() || end == s.c_str() || *end != '\0')
+    const double v = strtod(s.c_str(), &end);
+    if (end == s.c_str() || *end != '\0')
         throw EConvertError("'" + s + "' is not a valid floating point value");
     return v;
 }

@@ -343,6 +343,30 @@ TEST_F(TCustomFFmpegTest, OptionsErrors) {
     }
 }
 
+// A number option whose value starts or ends with a blank, or is no number at
+// all, is refused with the conversion error and leaves its field as it was.
+TEST_F(TCustomFFmpegTest, OptionsMalformedNumbersChangeNothing) {
+    for (const TFloatOption& o : FloatOptions) {
+        E->SetOption(o.Name, "2.5");
+        for (const char* value : {" 3.5", "\t3.5", "3.5 ", "", " ", "3.5x", "0x"}) {
+            try {
+                E->SetOption(o.Name, value);
+                ADD_FAILURE() << o.Name << "=\"" << value << "\" accepted";
+            } catch (const EConvertError& e) {
+                EXPECT_EQ(e.Message(), std::string("'") + value + "' is not a valid floating point value")
+                    << o.Name << "=\"" << value << "\"";
+            }
+            EXPECT_FLOAT_EQ((*E).*o.Field, 2.5f) << o.Name << "=\"" << value << "\"";
+        }
+    }
+    for (const TIntOption& o : IntOptions) {
+        E->SetOption(o.Name, "7");
+        for (const char* value : {" 3", "3 ", "", "99999999999999999999"})
+            EXPECT_THROW(E->SetOption(o.Name, value), EConvertError) << o.Name << "=\"" << value << "\"";
+        EXPECT_EQ(o.Read(*E), 7) << o.Name;
+    }
+}
+
 // Stream maps and metadata maps beyond the engine's capacity are refused
 // instead of written past the tables.
 TEST(TCustomFFmpegOptions, MapsBeyondCapacityAreRefused) {
