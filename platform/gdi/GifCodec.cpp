@@ -36,6 +36,10 @@ struct DecoderCloser {
     }
 };
 
+// LZW codes are at least 2 bits wide here and a code stands for at most 4096
+// pixels.
+constexpr long long kMaxGifPixelsPerByte = 4096 * 4;
+
 [[noreturn]] void Bad(const std::string& why) {
     throw EInvalidGraphic("Invalid GIF image: " + why);
 }
@@ -47,23 +51,69 @@ void DecodeGif(std::string_view data, TBitmap& out) {
     int err = 0;
     std::unique_ptr<GifFileType, DecoderCloser> gif(DGifOpen(&reader, ReadMem, &err));
     if (!gif) Bad(GifErrorString(err) ? GifErrorString(err) : "cannot open");
-    if (DGifSlurp(gif.get()) != GIF_OK) {
+    auto failed = [&](const char* what) {
         const char* msg = GifErrorString(gif->Error);
-        Bad(msg ? msg : "cannot read");
-    }
-    if (gif->ImageCount < 1) Bad("no image");
-    const SavedImage& frame = gif->SavedImages[0];
-    const GifImageDesc& desc = frame.ImageDesc;
-    const ColorMapObject* map = desc.ColorMap ? desc.ColorMap : gif->SColorMap;
-    if (!map) Bad("no colour table");
-    int width = gif->SWidth > 0 ? gif->SWidth : desc.Width;
-    int height = gif->SHeight > 0 ? gif->SHeight : desc.Height;
-    if (width <= 0 || height <= 0 || (long long)width * height > kMaxImagePixels) Bad("bad size");
-    if (!frame.RasterBits || desc.Width <= 0 || desc.Height <= 0) Bad("no pixels");
+        Bad(msg ? msg : what);
+    };
 
+    // Only the first image is read, record by record, so that every size is
+    // checked against the data before anything is allocated for it.
     GraphicsControlBlock gcb;
     gcb.TransparentColor = NO_TRANSPARENT_COLOR;
-    DGifSavedExtensionToGCB(gif.get(), 0, &gcb);
+    for (bool image = false; !image;) {
+        GifRecordType type;
+        if (DGifGetRecordType(gif.get(), &type) != GIF_OK) failed("cannot read");
+        switch (type) {
+        case IMAGE_DESC_RECORD_TYPE:
+            if (DGifGetImageDesc(gif.get()) != GIF_OK) failed("cannot read");
+            image = true;
+            break;
+        case EXTENSION_RECORD_TYPE: {
+            int code = 0;
+            GifByteType* ext = nullptr;
+            if (DGifGetExtension(gif.get(), &code, &ext) != GIF_OK) failed("cannot read");
+            if (code == GRAPHICS_EXT_FUNC_CODE && ext && ext[0] >= 4 &&
+                DGifExtensionToGCB(ext[0], ext + 1, &gcb) != GIF_OK)
+                failed("bad control block");
+            while (ext)
+                if (DGifGetExtensionNext(gif.get(), &ext) != GIF_OK) failed("cannot read");
+            break;
+        }
+        case TERMINATE_RECORD_TYPE:
+            Bad("no image");
+        default:
+            Bad("unknown record");
+        }
+    }
+
+    const GifImageDesc& desc = gif->Image;
+    const ColorMapObject* map = desc.ColorMap ? desc.ColorMap : gif->SColorMap;
+    if (!map) Bad("no colour table");
+    const int width = gif->SWidth > 0 ? gif->SWidth : desc.Width;
+    const int height = gif->SHeight > 0 ? gif->SHeight : desc.Height;
+    if (width <= 0 || height <= 0 || (long long)width * height > kMaxImagePixels) Bad("bad size");
+    if (desc.Width <= 0 || desc.Height <= 0) Bad("no pixels");
+    // Compressed codes expand to at most a few thousand pixels a byte: a frame
+    // or a screen far larger than the data could paint is a damaged header.
+    const long long painted = (long long)kMaxGifPixelsPerByte * (long long)data.size();
+    if ((long long)desc.Width * desc.Height > painted || (long long)width * height > painted)
+        Bad("size larger than its data");
+
+    std::vector<GifPixelType> raster(size_t(desc.Width) * size_t(desc.Height));
+    auto readRow = [&](int y) {
+        if (DGifGetLine(gif.get(), raster.data() + size_t(y) * size_t(desc.Width), desc.Width) != GIF_OK)
+            failed("cannot read");
+    };
+    if (desc.Interlace) {
+        static const int start[] = {0, 4, 2, 1}, step[] = {8, 8, 4, 2};
+        for (int pass = 0; pass < 4; ++pass)
+            for (int y = start[pass]; y < desc.Height; y += step[pass])
+                readRow(y);
+    } else {
+        for (int y = 0; y < desc.Height; ++y)
+            readRow(y);
+    }
+
     const int transparent = gcb.TransparentColor;
     const bool alpha = transparent != NO_TRANSPARENT_COLOR;
 
@@ -81,7 +131,7 @@ void DecodeGif(std::string_view data, TBitmap& out) {
         int ty = desc.Top + y;
         if (ty < 0 || ty >= height) continue;
         uint32_t* dst = out.ScanLine(ty);
-        const GifByteType* src = frame.RasterBits + size_t(y) * size_t(desc.Width);
+        const GifPixelType* src = raster.data() + size_t(y) * size_t(desc.Width);
         for (int x = 0; x < desc.Width; ++x) {
             int tx = desc.Left + x;
             if (tx < 0 || tx >= width) continue;

@@ -42,5 +42,7 @@ void DecodeGif(std::string_view data, TBitmap& out);
 // transparent index.
 std::string EncodeGif(const TBitmap& bitmap);
 
-// The largest picture decoders accept, in pixels (a guard against absurd headers).
-constexpr long long kMaxImagePixels = 1LL << 28;
+// The largest bitmap, and so the largest picture decoders accept, in pixels:
+// 8192 x 8192 (256 MiB), far beyond any screen or video frame. Decoders also
+// refuse a size that the data after the header could not fill.
+constexpr long long kMaxImagePixels = 1LL << 26;

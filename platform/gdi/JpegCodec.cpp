@@ -29,8 +29,19 @@ void OnError(j_common_ptr cinfo) {
 }
 
 void OnMessage(j_common_ptr cinfo, int level) {
-    // A cut file is an error here, not a picture padded with gray.
-    if (level < 0 && cinfo->err->msg_code == JWRN_JPEG_EOF) OnError(cinfo);
+    // Scan data cut short (by the end of the file or by the next marker) is
+    // an error here, not a picture padded with gray.
+    if (level < 0 && (cinfo->err->msg_code == JWRN_JPEG_EOF || cinfo->err->msg_code == JWRN_HIT_MARKER))
+        OnError(cinfo);
+}
+
+// Every 8 x 8 block of a Huffman-coded picture costs at least one bit of scan
+// data; arithmetic coding has no such floor, so only the pixel limit holds there.
+bool LargerThanItsData(const jpeg_decompress_struct& cinfo, unsigned long size) {
+    if (cinfo.arith_code) return false;
+    const unsigned long long blocks =
+        ((unsigned long long)cinfo.image_width + 7) / 8 * (((unsigned long long)cinfo.image_height + 7) / 8);
+    return blocks > (unsigned long long)size * 8;
 }
 
 struct Decoded {
@@ -52,15 +63,24 @@ bool DecodeRaw(const unsigned char* data, unsigned long size, Decoded& d, ErrorM
     jpeg_create_decompress(&cinfo);
     jpeg_mem_src(&cinfo, data, size);
     jpeg_read_header(&cinfo, TRUE);
-    const bool cmyk = cinfo.jpeg_color_space == JCS_CMYK || cinfo.jpeg_color_space == JCS_YCCK;
-    cinfo.out_color_space = cmyk ? JCS_CMYK : JCS_EXT_BGRA;
-    jpeg_start_decompress(&cinfo);
-    if (cinfo.output_width == 0 || cinfo.output_height == 0 ||
-        (long long)cinfo.output_width * cinfo.output_height > kMaxImagePixels) {
-        std::strcpy(err.message, "bad size");
+    // The size is checked before jpeg_start_decompress, which allocates for the
+    // whole picture (a progressive one keeps every coefficient).
+    const char* refusal = nullptr;
+    if (cinfo.image_width == 0 || cinfo.image_height == 0 ||
+        (long long)cinfo.image_width * cinfo.image_height > kMaxImagePixels)
+        refusal = "bad size";
+    else if (LargerThanItsData(cinfo, size))
+        refusal = "size larger than its data";
+    if (refusal) {
+        std::strcpy(err.message, refusal);
         jpeg_destroy_decompress(&cinfo);
         return false;
     }
+    // The library's own working memory, beside the picture itself.
+    cinfo.mem->max_memory_to_use = long(kMaxImagePixels) * 10;
+    const bool cmyk = cinfo.jpeg_color_space == JCS_CMYK || cinfo.jpeg_color_space == JCS_YCCK;
+    cinfo.out_color_space = cmyk ? JCS_CMYK : JCS_EXT_BGRA;
+    jpeg_start_decompress(&cinfo);
     d.width = int(cinfo.output_width);
     d.height = int(cinfo.output_height);
     d.pixels.resize(size_t(d.width) * size_t(d.height) * 4);

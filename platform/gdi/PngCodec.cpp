@@ -4,6 +4,7 @@
 
 #include <png.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <vector>
@@ -40,8 +41,39 @@ void WarningFn(png_structp, png_const_charp) {}
 
 struct PngInfo {
     png_uint_32 width = 0, height = 0;
+    int bitDepth = 0, channels = 0;
     bool alpha = false;
 };
+
+// The bytes of all IDAT chunks present, read from the chunk headers (a chunk
+// cut by the end of the data counts what is there).
+unsigned long long CompressedBytes(std::string_view data) {
+    unsigned long long total = 0;
+    for (size_t at = 8; data.size() - at >= 8;) {
+        const auto* p = reinterpret_cast<const unsigned char*>(data.data() + at);
+        const unsigned long long length = (unsigned long long)p[0] << 24 | (unsigned long long)p[1] << 16 |
+                                          (unsigned long long)p[2] << 8 | p[3];
+        const unsigned long long present = std::min<unsigned long long>(length, data.size() - at - 8);
+        if (std::memcmp(p + 4, "IDAT", 4) == 0) total += present;
+        if (std::memcmp(p + 4, "IEND", 4) == 0 || present < length) break;
+        at += 8 + size_t(length);
+        if (data.size() - at < 4) break;
+        at += 4; // CRC
+    }
+    return total;
+}
+
+// Deflate turns one byte into at most 1032 (258-byte matches at one bit each).
+constexpr unsigned long long kMaxDeflateRatio = 1032;
+
+// True when the rows the header announces could not come out of the
+// compressed data there is, whatever it holds.
+bool LargerThanItsData(const PngInfo& info, std::string_view data) {
+    const unsigned long long rowBytes =
+        ((unsigned long long)info.width * info.channels * info.bitDepth + 7) / 8;
+    const unsigned long long raw = (rowBytes + 1) * info.height;
+    return CompressedBytes(data) * kMaxDeflateRatio + 64 < raw;
+}
 
 // Pass 1 (pixels null): reads the header into info. Pass 2: decodes into pixels (BGRA rows).
 bool ReadRaw(PngSource& src, PngInfo& info, uint32_t* pixels, png_bytep* rows) {
@@ -60,6 +92,8 @@ bool ReadRaw(PngSource& src, PngInfo& info, uint32_t* pixels, png_bytep* rows) {
     const int type = png_get_color_type(png, pinfo);
     const bool trns = png_get_valid(png, pinfo, PNG_INFO_tRNS) != 0;
     info.alpha = (type & PNG_COLOR_MASK_ALPHA) != 0 || trns;
+    info.bitDepth = png_get_bit_depth(png, pinfo);
+    info.channels = png_get_channels(png, pinfo);
     if (!pixels) {
         png_destroy_read_struct(&png, &pinfo, nullptr);
         return true;
@@ -91,6 +125,7 @@ void DecodePng(std::string_view data, TBitmap& out) {
         throw EInvalidGraphic(std::string("Invalid PNG image: ") + src.message);
     if (info.width == 0 || info.height == 0 || (long long)info.width * info.height > kMaxImagePixels)
         throw EInvalidGraphic("Invalid PNG image: bad size");
+    if (LargerThanItsData(info, data)) throw EInvalidGraphic("Invalid PNG image: size larger than its data");
     std::vector<uint32_t> pixels(size_t(info.width) * info.height);
     std::vector<png_bytep> rows(info.height);
     src.pos = 0;

@@ -262,3 +262,102 @@ TEST(TPicture, LoadsBySignatureAndKeepsTheOldPictureOnFailure) {
     EXPECT_EQ(r.Width(), 6);
     fs::remove_all(dir);
 }
+
+namespace {
+
+void BigEndian16(std::string& s, size_t at, int v) {
+    s[at] = char(v >> 8);
+    s[at + 1] = char(v);
+}
+
+// A real JPEG with its frame header changed: another size, and optionally
+// marked progressive (the scans stay baseline; the size is refused first).
+std::string JpegClaiming(int width, int height, bool progressive) {
+    std::string f = EncodeJpeg(Gradient(16, 16), 80);
+    const size_t sof = f.find("\xFF\xC0");
+    if (progressive) f[sof + 1] = '\xC2';
+    BigEndian16(f, sof + 5, height);
+    BigEndian16(f, sof + 7, width);
+    return f;
+}
+
+// A GIF with one frame of a single pixel on a logical screen of the given size.
+std::string OnePixelGif(int screenWidth, int screenHeight) {
+    std::string f = "GIF89a";
+    f += {
+        char(screenWidth), char(screenWidth >> 8), char(screenHeight), char(screenHeight >> 8), '\x80', 0, 0};
+    f += std::string("\x00\x00\x00\xFF\xFF\xFF", 6);
+    f += std::string("\x2C\x00\x00\x00\x00\x01\x00\x01\x00\x00", 10);
+    f += std::string("\x02\x02\x44\x01\x00\x3B", 6);
+    return f;
+}
+
+} // namespace
+
+// Headers that announce more than the program would hold, or more than the
+// data after them could fill, are refused from the header alone.
+TEST(ImageCodecs, HostileHeadersAreRefusedBeforeDecoding) {
+    struct Case {
+        const char* name;
+        std::string data;
+        const char* message;
+    };
+    const Case cases[] = {
+        {"PNG of 16384 x 16384", MakePng(16384, 16384, 8, 6, {}), "Invalid PNG image: bad size"},
+        {"PNG of 8192 x 8192 in a few bytes", MakePng(8192, 8192, 8, 6, {}),
+         "Invalid PNG image: size larger than its data"},
+        {"PNG of 1-bit rows in a few bytes", MakePng(8192, 4096, 1, 0, {}),
+         "Invalid PNG image: size larger than its data"},
+        {"GIF screen of 16384 x 16384", OnePixelGif(16384, 16384), "Invalid GIF image: bad size"},
+        {"GIF screen of 4096 x 4096", OnePixelGif(4096, 4096),
+         "Invalid GIF image: size larger than its data"},
+        {"progressive JPEG of 60000 x 60000", JpegClaiming(60000, 60000, true),
+         "Invalid JPEG image: bad size"},
+        {"progressive JPEG of 8000 x 8000", JpegClaiming(8000, 8000, true),
+         "Invalid JPEG image: size larger than its data"},
+        {"baseline JPEG of 4000 x 3000", JpegClaiming(4000, 3000, false),
+         "Invalid JPEG image: size larger than its data"},
+    };
+    for (const Case& c : cases) {
+        TBitmap b;
+        try {
+            DecodeImage(c.data, b);
+            ADD_FAILURE() << c.name << " decoded as " << b.Width() << " x " << b.Height();
+        } catch (const EInvalidGraphic& e) {
+            EXPECT_EQ(e.Message(), c.message) << c.name << " (" << c.data.size() << " bytes)";
+        }
+        EXPECT_TRUE(b.Empty()) << c.name;
+    }
+}
+
+// The limits leave real pictures alone: the most compressible rows there are,
+// and a small frame on a larger screen.
+TEST(ImageCodecs, HighlyCompressedPicturesStillDecode) {
+    const std::string zeroRow(2048 * 4, '\0');
+    TBitmap b;
+    DecodePng(MakePng(2048, 512, 8, 6, std::vector<std::string>(512, zeroRow)), b);
+    EXPECT_EQ(b.Width(), 2048);
+    EXPECT_EQ(b.ScanLine(511)[2047], 0u);
+
+    DecodeGif(OnePixelGif(20, 20), b);
+    ASSERT_EQ(b.Width(), 20);
+    EXPECT_EQ(b.ScanLine(0)[0], 0xFF000000u);
+    EXPECT_EQ(b.ScanLine(19)[19], 0xFF000000u); // background, index 0
+
+    TBitmap black(1024, 1024);
+    black.Fill(0xFF000000u);
+    DecodeJpeg(EncodeJpeg(black, 75), b);
+    EXPECT_EQ(b.Width(), 1024);
+}
+
+// Scan data cut short is damage, also when a marker follows the cut.
+TEST(ImageCodecs, JpegWithItsScanCutShortIsDamaged) {
+    const std::string whole = EncodeJpeg(Gradient(64, 48), 90);
+    const size_t scan = whole.find("\xFF\xDA");
+    ASSERT_NE(scan, std::string::npos);
+    const std::string cut = whole.substr(0, scan + (whole.size() - scan) / 2);
+    for (const std::string& f : {cut, cut + "\xFF\xD9"}) {
+        TBitmap b;
+        EXPECT_THROW(DecodeJpeg(f, b), EInvalidGraphic) << f.size() << " bytes";
+    }
+}
