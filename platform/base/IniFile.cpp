@@ -17,20 +17,41 @@ TCustomIniFile::TCustomIniFile(std::string fileName) : FFileName(std::move(fileN
     }
 }
 
+void TCustomIniFile::Section::AddEntry(Entry entry) {
+    if (!entry.Comment) KeyIndex.try_emplace(LowerCase(entry.Key), Entries.size());
+    Entries.push_back(std::move(entry));
+}
+
+void TCustomIniFile::Section::Reindex() {
+    KeyIndex.clear();
+    for (size_t i = 0; i < Entries.size(); ++i)
+        if (!Entries[i].Comment) KeyIndex.try_emplace(LowerCase(Entries[i].Key), i);
+}
+
 TCustomIniFile::Section* TCustomIniFile::FindSection(std::string_view name) {
-    for (Section& s : FSections)
-        if (SameText(s.Name, name)) return &s;
-    return nullptr;
+    auto it = FSectionIndex.find(LowerCase(name));
+    return it == FSectionIndex.end() ? nullptr : &FSections[it->second];
 }
 
 const TCustomIniFile::Section* TCustomIniFile::FindSection(std::string_view name) const {
     return const_cast<TCustomIniFile*>(this)->FindSection(name);
 }
 
+TCustomIniFile::Section& TCustomIniFile::AddSection(std::string name) {
+    FSectionIndex.emplace(LowerCase(name), FSections.size());
+    FSections.push_back({std::move(name), {}, {}});
+    return FSections.back();
+}
+
+void TCustomIniFile::ReindexSections() {
+    FSectionIndex.clear();
+    for (size_t i = 0; i < FSections.size(); ++i)
+        FSectionIndex.try_emplace(LowerCase(FSections[i].Name), i);
+}
+
 const TCustomIniFile::Entry* TCustomIniFile::FindKey(const Section& s, std::string_view key) {
-    for (const Entry& e : s.Entries)
-        if (!e.Comment && SameText(e.Key, key)) return &e;
-    return nullptr;
+    auto it = s.KeyIndex.find(LowerCase(key));
+    return it == s.KeyIndex.end() ? nullptr : &s.Entries[it->second];
 }
 
 std::string TCustomIniFile::ReadString(std::string_view section, std::string_view key,
@@ -59,15 +80,12 @@ double TCustomIniFile::ReadFloat(std::string_view section, std::string_view key,
 void TCustomIniFile::WriteString(std::string_view section, std::string_view key, std::string_view value) {
     std::string sec = Trim(section), k = Trim(key), v = Trim(value);
     Section* s = FindSection(sec);
-    if (!s) {
-        FSections.push_back({sec, {}});
-        s = &FSections.back();
-    }
+    if (!s) s = &AddSection(sec);
     Entry* e = const_cast<Entry*>(FindKey(*s, k));
     if (e)
         e->Value = v;
     else
-        s->Entries.push_back({k, v, false});
+        s->AddEntry({k, v, false});
     Modified();
 }
 
@@ -100,16 +118,11 @@ bool TCustomIniFile::ValueExists(std::string_view section, std::string_view key)
 
 void TCustomIniFile::EraseSection(std::string_view section) {
     std::string sec = Trim(section);
-    bool erased = false;
-    for (size_t i = 0; i < FSections.size();) {
-        if (SameText(FSections[i].Name, sec)) {
-            FSections.erase(FSections.begin() + long(i));
-            erased = true;
-        } else {
-            ++i;
-        }
-    }
-    if (erased) Modified();
+    const size_t before = FSections.size();
+    std::erase_if(FSections, [&](const Section& s) { return SameText(s.Name, sec); });
+    if (FSections.size() == before) return;
+    ReindexSections();
+    Modified();
 }
 
 void TCustomIniFile::DeleteKey(std::string_view section, std::string_view key) {
@@ -119,6 +132,7 @@ void TCustomIniFile::DeleteKey(std::string_view section, std::string_view key) {
     for (auto it = s->Entries.begin(); it != s->Entries.end(); ++it) {
         if (!it->Comment && SameText(it->Key, k)) {
             s->Entries.erase(it);
+            s->Reindex();
             Modified();
             return;
         }
@@ -172,10 +186,11 @@ void TCustomIniFile::SetStrings(const TStrings& strings) {
 
 void TCustomIniFile::Clear() {
     FSections.clear();
+    FSectionIndex.clear();
 }
 
 void TCustomIniFile::SetText(std::string_view text) {
-    FSections.clear();
+    Clear();
     if (text.size() >= 3 && text.substr(0, 3) == "\xEF\xBB\xBF") text.remove_prefix(3);
     TStringList lines;
     lines.SetText(text);
@@ -184,7 +199,7 @@ void TCustomIniFile::SetText(std::string_view text) {
         std::string line = Trim(lines[i]);
         if (line.empty()) continue;
         if (line[0] == ';') {
-            if (current) current->Entries.push_back({"", line, true});
+            if (current) current->AddEntry({"", line, true});
             continue;
         }
         if (line[0] == '[') {
@@ -193,15 +208,12 @@ void TCustomIniFile::SetText(std::string_view text) {
                 std::string_view(line).substr(1, close == std::string::npos ? std::string::npos : close - 1));
             // A repeated section continues the first one of that name.
             current = FindSection(name);
-            if (!current) {
-                FSections.push_back({name, {}});
-                current = &FSections.back();
-            }
+            if (!current) current = &AddSection(std::move(name));
             continue;
         }
         size_t eq = line.find('=');
         if (!current || eq == std::string::npos) continue;
-        current->Entries.push_back(
+        current->AddEntry(
             {Trim(std::string_view(line).substr(0, eq)), Trim(std::string_view(line).substr(eq + 1)), false});
     }
 }

@@ -5,6 +5,7 @@
 
 #include <string>
 #include <string_view>
+#include <unordered_map>
 #include <vector>
 
 // Ini files held in memory. Section and key names compare ignoring ASCII
@@ -64,16 +65,24 @@ private:
         std::string Value;
         bool Comment = false;
     };
+    // Lookups go through indexes by lower-cased name, so reading a file and
+    // reading every key of it take time in proportion to its size.
     struct Section {
         std::string Name;
         std::vector<Entry> Entries;
+        std::unordered_map<std::string, size_t> KeyIndex; // the first entry of each key
+        void AddEntry(Entry entry);
+        void Reindex();
     };
     Section* FindSection(std::string_view name);
     const Section* FindSection(std::string_view name) const;
+    Section& AddSection(std::string name);
+    void ReindexSections();
     static const Entry* FindKey(const Section& s, std::string_view key);
 
     std::string FFileName;
     std::vector<Section> FSections;
+    std::unordered_map<std::string, size_t> FSectionIndex;
 };
 
 // Changes stay in memory until UpdateFile.

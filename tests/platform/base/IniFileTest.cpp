@@ -74,6 +74,21 @@ TEST(TMemIniFile, WritesKeepPlacesAndErasedSectionsMoveToTheEnd) {
     EXPECT_FALSE(ini.SectionExists("A")); // no key left
 }
 
+// Lookups stay right after the sections before them are erased and after
+// the first of two duplicate keys is deleted.
+TEST(TMemIniFile, LookupsFollowErasedSectionsAndDeletedKeys) {
+    TMemIniFile ini("");
+    ini.SetText("[One]\nk=1\n[Two]\nk=2\nDup=a\ndup=b\n[Three]\nk=3\n");
+    ini.EraseSection("one");
+    EXPECT_EQ(ini.ReadString("two", "K", ""), "2");
+    EXPECT_EQ(ini.ReadString("THREE", "k", ""), "3");
+    ini.DeleteKey("Two", "DUP");
+    EXPECT_EQ(ini.ReadString("Two", "dup", ""), "b");
+    ini.WriteString("One", "k", "new");
+    EXPECT_EQ(ini.ReadString("one", "k", ""), "new");
+    EXPECT_EQ(ini.ReadString("Three", "k", ""), "3");
+}
+
 TEST(TIniFile, WritesThroughAndMemIniFileOnlyOnUpdate) {
     fs::path dir = fs::temp_directory_path() / ("duva-ini-" + std::to_string(::getpid()));
     fs::create_directories(dir);
