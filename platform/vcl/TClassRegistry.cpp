@@ -114,6 +114,12 @@ std::optional<int64_t> TEnumInfo::ValueOf(std::string_view Name) const {
     return std::nullopt;
 }
 
+bool TEnumInfo::Has(int64_t Value) const {
+    for (auto& [v, n] : Values)
+        if (v == Value) return true;
+    return false;
+}
+
 TClassInfo& TClassRegistry::Register(const std::string& AName, const std::string& AParentName,
                                      std::type_index Type, bool Persistent) {
     auto& slot = FClasses[Lower(AName)];

@@ -108,6 +108,7 @@ struct TEnumInfo {
     std::vector<std::pair<int64_t, std::string>> Values;
     std::string NameOf(int64_t Value) const;
     std::optional<int64_t> ValueOf(std::string_view Name) const;
+    bool Has(int64_t Value) const;
 };
 
 class TClassRegistry {
@@ -170,7 +171,17 @@ template <class V> V FromDesc(const TDescValue& D) {
                 if (auto v = e->ValueOf(D.Text)) return static_cast<V>(*v);
             Bad(D, "a known value name");
         }
-        if (D.Kind == K::Integer) return static_cast<V>(D.Integer);
+        if (D.Kind == K::Integer) {
+            // A number stands only for a value the enumeration has: controls
+            // index tables by these values.
+            if (const TEnumInfo* e = ClassRegistry().FindEnum(typeid(V))) {
+                if (!e->Has(D.Integer)) Bad(D, "a known value");
+            } else if (D.Integer < std::numeric_limits<std::underlying_type_t<V>>::min() ||
+                       D.Integer > std::numeric_limits<std::underlying_type_t<V>>::max()) {
+                Bad(D, "an integer in range");
+            }
+            return static_cast<V>(D.Integer);
+        }
         Bad(D, "a value name");
     } else if constexpr (std::is_integral_v<V>) {
         if (D.Kind != K::Integer) Bad(D, "an integer");

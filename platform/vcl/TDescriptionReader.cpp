@@ -3,6 +3,7 @@
 #include <cctype>
 #include <charconv>
 #include <cstdlib>
+#include <limits>
 
 EDescriptionError::EDescriptionError(int ALine, const std::string& AMessage)
     : EReadError("Line " + std::to_string(ALine) + ": " + AMessage), FLine(ALine) {}
@@ -184,6 +185,10 @@ private:
             uint64_t value = 0;
             auto r = std::from_chars(first, last, value, 16);
             if (r.ec != std::errc() || r.ptr == first) Fail(FLine, "bad hexadecimal number");
+            // Written without a sign, the 64 bits are the value as they stand
+            // ($FFFFFFFFFFFFFFFF is -1); a minus sign needs a value it can negate.
+            if (negative && value > uint64_t(std::numeric_limits<int64_t>::max()))
+                Fail(FLine, "number out of range");
             FPos = r.ptr - FText.data();
             FTok.Kind = TTok::Integer;
             FTok.Integer = negative ? -static_cast<int64_t>(value) : static_cast<int64_t>(value);
@@ -254,7 +259,27 @@ private:
         }
     }
 
+    // Objects, lists and collections inside one another; deeper text is
+    // refused before the recursion could exhaust the stack.
+    static constexpr int kMaxNesting = 100;
+
+    class TNesting {
+    public:
+        explicit TNesting(TParser& AParser) : FParser(AParser) {
+            if (++FParser.FDepth > kMaxNesting)
+                FParser.Fail(FParser.FTok.Line,
+                             "nesting deeper than " + std::to_string(kMaxNesting) + " levels");
+        }
+        ~TNesting() { --FParser.FDepth; }
+        TNesting(const TNesting&) = delete;
+        TNesting& operator=(const TNesting&) = delete;
+
+    private:
+        TParser& FParser;
+    };
+
     TDescObject ParseObject() {
+        TNesting nesting(*this);
         TDescObject obj;
         obj.Line = FTok.Line;
         if (IsKeyword("inherited"))
@@ -344,6 +369,7 @@ private:
     }
 
     TDescValue ParseList() {
+        TNesting nesting(*this);
         TDescValue v = TDescValue::OfList({});
         v.Line = FTok.Line;
         Next();
@@ -356,6 +382,7 @@ private:
     }
 
     TDescValue ParseCollection() {
+        TNesting nesting(*this);
         TDescValue v;
         v.Kind = TDescValueKind::Collection;
         v.Line = FTok.Line;
@@ -410,6 +437,7 @@ private:
     std::string_view FText;
     size_t FPos = 0;
     int FLine = 1;
+    int FDepth = 0;
     TToken FTok;
 };
 

@@ -102,6 +102,9 @@ TEST(TDescriptionReader, ErrorsNameTheLine) {
         {"object A: T\n  X = 12abc\nend\n", 2, "bad number"},
         {"object A: T\n  X = <\n    item\n      Y = )\n    end>\nend\n", 4, "value expected"},
         {"object A: T\n  object B: U\n  end\n  X = 1\nend\n", 4, "after a nested object"},
+        {"object A: T\n  X = -$8000000000000000\nend\n", 2, "number out of range"},
+        {"object A: T\n  X = -$FFFFFFFFFFFFFFFF\nend\n", 2, "number out of range"},
+        {"object A: T\n  X = -9223372036854775808\nend\n", 2, "number out of range"},
     };
     for (const Case& c : cases) {
         try {
@@ -121,4 +124,43 @@ TEST(TDescriptionReader, LooseLayoutAndByteOrderMarkAreAccepted) {
     EXPECT_EQ(o.Properties[0].Value.Integer, -16);
     ASSERT_EQ(o.Properties[1].Value.List.size(), 4u);
     EXPECT_EQ(o.Properties[1].Value.List[3].Kind, TDescValueKind::Set);
+}
+
+// Numbers at the ends of the 64-bit range: unsigned hexadecimal keeps its bits,
+// a negated one must fit.
+TEST(TDescriptionReader, HexadecimalAtTheEndsOfTheRange) {
+    TDescObject o = TDescriptionReader::Parse(
+        "object A: T\n  X = $FFFFFFFFFFFFFFFF\n  Y = -$7FFFFFFFFFFFFFFF\n  Z = 9223372036854775807\nend\n");
+    EXPECT_EQ(o.Properties[0].Value.Integer, -1);
+    EXPECT_EQ(o.Properties[1].Value.Integer, -INT64_MAX);
+    EXPECT_EQ(o.Properties[2].Value.Integer, INT64_MAX);
+}
+
+// Deep nesting of lists, collections or objects is refused with the line it
+// passes the limit on, not followed until the stack runs out.
+TEST(TDescriptionReader, NestingIsLimited) {
+    std::string collections;
+    for (int i = 0; i < 200; ++i)
+        collections += "<item X = ";
+    std::string objects = "object A: T\n";
+    for (int i = 0; i < 150; ++i)
+        objects += "object B" + std::to_string(i) + ": T\n";
+    const struct {
+        std::string Text;
+        int Line;
+    } cases[] = {
+        {"object A: T\n  X = " + std::string(20000, '(') + "\nend\n", 2},
+        {"object A: T\n  X =\n" + collections + "\nend\n", 3},
+        {objects, 101},
+    };
+    for (const auto& c : cases) {
+        try {
+            TDescriptionReader::Parse(c.Text);
+            ADD_FAILURE() << "no error for " << c.Text.substr(0, 40);
+        } catch (const EDescriptionError& e) {
+            EXPECT_EQ(e.Message(), "Line " + std::to_string(c.Line) + ": nesting deeper than 100 levels");
+        }
+    }
+    std::string deepest = "object A: T\n  X = " + std::string(99, '(') + std::string(99, ')') + "\nend\n";
+    EXPECT_EQ(TDescriptionReader::Parse(deepest).Properties.size(), 1u);
 }
