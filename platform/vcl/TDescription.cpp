@@ -2,6 +2,13 @@
 
 #include <utility>
 
+TDescItem::TDescItem() = default;
+TDescItem::TDescItem(const TDescItem&) = default;
+TDescItem::TDescItem(TDescItem&&) noexcept = default;
+TDescItem& TDescItem::operator=(const TDescItem&) = default;
+TDescItem& TDescItem::operator=(TDescItem&&) noexcept = default;
+TDescItem::~TDescItem() = default;
+
 bool TDescItem::operator==(const TDescItem& Other) const {
     return Properties == Other.Properties;
 }

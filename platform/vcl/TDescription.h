@@ -14,6 +14,15 @@ struct TDescProperty;
 
 // One item of a collection value: "item" ... "end".
 struct TDescItem {
+    // Out of line, where TDescProperty is complete (a vector of an incomplete
+    // type may not be destroyed or copied here).
+    TDescItem();
+    TDescItem(const TDescItem&);
+    TDescItem(TDescItem&&) noexcept;
+    TDescItem& operator=(const TDescItem&);
+    TDescItem& operator=(TDescItem&&) noexcept;
+    ~TDescItem();
+
     int Line = 0;
     std::vector<TDescProperty> Properties;
     bool operator==(const TDescItem& Other) const;
