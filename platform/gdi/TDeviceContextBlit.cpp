@@ -95,6 +95,7 @@ bool TDeviceContext::Blit(int x, int y, int w, int h, TDeviceContext& src, int s
     const bool srcAlpha = src.FTarget->HasAlpha();
     const uint32_t sca = params.Blend.SourceConstantAlpha;
 
+    std::vector<uint32_t> row; // a stretched source row, for the blend
     for (const TRect& c : EffectiveClip().Rects()) {
         TRect t;
         if (!IntersectRect(t, c, dst)) continue;
@@ -126,11 +127,15 @@ bool TDeviceContext::Blit(int x, int y, int w, int h, TDeviceContext& src, int s
                 }
                 break;
             case BlitMode::Alpha:
-                for (int u = u0; u < u1; ++u) {
-                    uint32_t s = sp[cols[size_t(u)]];
-                    uint32_t a = sca;
-                    if (useSrcAlpha) a = (srcAlpha ? (s >> 24) : 255) * sca / 255;
-                    dp[u] = BlendPixel(dp[u], s, a, dstAlpha);
+                // A source without alpha counts as opaque: 255 * sca / 255 is sca.
+                if (identityX) {
+                    BlendLine(dp + u0, sp + cols[size_t(u0)], u1 - u0, sca, useSrcAlpha && srcAlpha,
+                              dstAlpha);
+                } else {
+                    row.resize(size_t(u1 - u0));
+                    for (int u = u0; u < u1; ++u)
+                        row[size_t(u - u0)] = sp[cols[size_t(u)]];
+                    BlendLine(dp + u0, row.data(), u1 - u0, sca, useSrcAlpha && srcAlpha, dstAlpha);
                 }
                 break;
             case BlitMode::Rop:

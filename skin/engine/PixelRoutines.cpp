@@ -24,8 +24,7 @@ TlxColor PixelBlend(TlxColor F, TlxColor B) {
 }
 
 void LineBlend(const TlxColor* Src, TlxColor* Dst, int Count) {
-    for (int i = 0; i < Count; ++i)
-        Dst[i] = BlendPixel(Dst[i], Src[i], Src[i] >> 24, true);
+    BlendLine(Dst, Src, Count);
 }
 
 void LineKeyCopy(const TlxColor* Src, TlxColor* Dst, int Count) {
