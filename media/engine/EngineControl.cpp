@@ -1,9 +1,11 @@
 // Starting a run inline or on a worker, pausing, resuming, stopping and the
 // termination notice.
 
+#include <optional>
 #include <unistd.h>
 
 #include "media/TFFmpegLoader.h"
+#include "media/engine/CodecThreads.h"
 #include "media/engine/EngineLog.h"
 #include "media/engine/TCustomFFmpeg.h"
 #include "platform/sys/MainThread.h"
@@ -105,6 +107,9 @@ void TCustomFFmpeg::Run() {
             Fatal("Unknown error");
         }
     };
+    // Counted among the running conversions until its notice: the next task
+    // a notice starts shares the cores without this one.
+    std::optional<TRunningConversion> running(std::in_place);
     guarded([this] {
         // Filled as the run creates its outputs.
         FCreatedOutputs.clear();
@@ -119,6 +124,7 @@ void TCustomFFmpeg::Run() {
                 unlink(name.c_str());
         FCreatedOutputs.clear();
     });
+    running.reset();
     DoTerminate();
 }
 

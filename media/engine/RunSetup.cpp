@@ -8,6 +8,7 @@
 #include "media/MediaUtils.h"
 #include "media/TFFmpegLoader.h"
 #include "media/UnicodeFileName.h"
+#include "media/engine/CodecThreads.h"
 #include "media/engine/EngineLog.h"
 #include "media/engine/EngineText.h"
 #include "media/engine/TCustomFFmpeg.h"
@@ -352,6 +353,7 @@ void TCustomFFmpeg::OpenCodecs(TTranscodeTables& T) {
             throw FFmpegException(text);
         }
         TDictCopy options(setup.Options);
+        if (Fthread_count <= 0) ost.enc->thread_count = CodecThreadCount();
         int r;
         {
             std::lock_guard lock(CodecLock);
@@ -398,7 +400,10 @@ void TCustomFFmpeg::OpenCodecs(TTranscodeTables& T) {
         if (!ist.dec || !ist.frame) throw FFmpegException("av_mallocz fail");
         av::avcodec_parameters_to_context(ist.dec, ist.st->codecpar);
         ist.dec->pkt_timebase = ist.st->time_base;
-        ist.dec->thread_count = Fthread_count;
+        ist.dec->thread_count = Fthread_count > 0 ? Fthread_count : CodecThreadCount();
+        // Slices only: frame threading holds back one picture per thread, and
+        // frame limits, hooks and "shortest" count pictures as they come.
+        ist.dec->thread_type = FF_THREAD_SLICE;
         AVDictionary* priv = nullptr;
         ApplyFFCodecOptions(FOptions, ist.dec, ist.dec->codec_type, &priv,
                             AV_OPT_FLAG_DECODING_PARAM |

@@ -128,7 +128,7 @@ void TCustomFFmpeg::SetDefaults() {
     Fexit_on_error = false;
     Fusing_vhook = false;
     Fverbose = 1;
-    Fthread_count = 1;
+    Fthread_count = 0;
     Flimit_filesize = 0;
     Fforce_fps = false;
     Fpgmyuv_compatibility_hack = 0;

@@ -283,7 +283,7 @@ public:
     bool Fexit_on_error = false;
     bool Fusing_vhook = false;
     int Fverbose = 1;
-    int Fthread_count = 1;
+    int Fthread_count = 0; // codec threads; 0: a share of the cores (CodecThreadCount)
     int64_t Flimit_filesize = 0;
     bool Fforce_fps = false;
     int Fpgmyuv_compatibility_hack = 0;

@@ -173,7 +173,7 @@ TEST_F(TCustomFFmpegTest, DefaultsAfterSetDefaults) {
     EXPECT_FALSE(e.Fexit_on_error);
     EXPECT_FALSE(e.Fusing_vhook);
     EXPECT_EQ(e.Fverbose, 1);
-    EXPECT_EQ(e.Fthread_count, 1);
+    EXPECT_EQ(e.Fthread_count, 0); // a share of the cores
     EXPECT_EQ(e.Flimit_filesize, 0);
     EXPECT_FALSE(e.Fforce_fps);
     EXPECT_EQ(e.Fpgmyuv_compatibility_hack, 0);
