@@ -96,7 +96,8 @@ void TCustomPlayer::UnlockData() {
 }
 
 bool TCustomPlayer::Refused() {
-    return FInWait > 0 && IsGuiThread();
+    // FInWait belongs to the GUI thread: other threads never read it.
+    return IsGuiThread() && FInWait > 0;
 }
 
 bool TCustomPlayer::Paused() {
@@ -195,7 +196,9 @@ bool TCustomPlayer::Open(const std::string& AFileName, uintptr_t AScreenHandle, 
     {
         TWaitGuard guard(FInWait);
         FCancelOpen = false;
+        FWaitingForFile = true;
         opened = StreamOpen(this, settings, AFileName, nullptr, APaused, state);
+        FWaitingForFile = false;
     }
     if (!opened) {
         QuitSDL();
@@ -388,6 +391,8 @@ void TCustomPlayer::Stop(bool AWaitForStop) {
     // A file still being opened is given up (from any thread, also from a
     // call the GUI thread serves while Open waits); Open clears the flag.
     FCancelOpen = true;
+    // From another thread while Open waits, giving the open up is all.
+    if (FWaitingForFile && !IsGuiThread()) return;
     if (Refused()) return;
     if (!FPlayThread) return;
     // The prober holds a copy; the context is about to close.

@@ -57,7 +57,8 @@ public:
     // LastErrMsg when the file cannot be played; nothing stays open then.
     bool Open(const std::string& AFileName, uintptr_t AScreenHandle = 0, bool APaused = false);
     // Ends playback; with AWaitForStop returns once every thread has ended and
-    // psStop has been delivered.
+    // psStop has been delivered. While Open waits for its file, Stop may also
+    // come from another thread: it gives the open up.
     void Stop(bool AWaitForStop);
     void Pause();
     void Resume();
@@ -249,7 +250,8 @@ private:
     std::atomic<TShowAudio> FShowAudio{saWave};
     std::atomic<bool> FVerticalFlip{false};
     std::atomic<bool> FHook{false};
-    std::atomic<bool> FCancelOpen{false}; // set by Stop while Open waits for the file
+    std::atomic<bool> FCancelOpen{false};     // set by Stop while Open waits for the file
+    std::atomic<bool> FWaitingForFile{false}; // Open waits for the file
 
     // The engine's state: set by Open, cleared by the play thread; under FDataLock.
     TTimedMutex FDataLock;

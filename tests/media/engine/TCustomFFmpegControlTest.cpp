@@ -2,6 +2,7 @@
 // stop, pause and resume, failures, progress events, engines side by side.
 
 #include <chrono>
+#include <memory>
 #include <thread>
 
 #include "tests/media/engine/RunTestSupport.h"
@@ -208,14 +209,15 @@ TEST_F(TCustomFFmpegTest, HeaderFailureDeletesTheOutput) {
 TEST_F(TCustomFFmpegTest, EngineFreedInsideItsOwnNotice) {
     TScratchFolder folder;
     PrepareConversion(*E, FixturePath("clip.mkv"), {}, folder.File("out.avi"), kMpeg4Mp2);
-    TEvent freed(true, false);
+    // Shared: the worker may still be inside SetEvent when the wait returns.
+    auto freed = std::make_shared<TEvent>(true, false);
     TCustomFFmpeg* raw = E.release();
-    raw->FOnTerminate = [&freed](TCustomFFmpeg* ASender) {
+    raw->FOnTerminate = [freed](TCustomFFmpeg* ASender) {
         delete ASender; // deferred join: never waits for its own thread
-        freed.SetEvent();
+        freed->SetEvent();
     };
     ASSERT_TRUE(raw->StartConvert(true));
-    EXPECT_EQ(freed.WaitFor(20000), TWaitResult::wrSignaled);
+    EXPECT_EQ(freed->WaitFor(20000), TWaitResult::wrSignaled);
     // The worker ends on its own; give it a moment before the process checks leaks.
     std::this_thread::sleep_for(50ms);
 }
