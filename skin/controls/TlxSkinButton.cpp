@@ -1,4 +1,5 @@
 #include "skin/controls/TlxSkinButton.h"
+#include "skin/controls/SkinPressableParts.h"
 
 #include "platform/vcl/TCustomForm.h"
 #include "skin/controls/SkinControlMessages.h"
@@ -381,15 +382,7 @@ void TlxSkinButton::CreateWnd() {
 void TlxSkinButton::WndProc(TMessage& Message) {
     // A click on a focusable button takes the focus first; the command the
     // focus change may raise is swallowed meanwhile.
-    if ((Message.Msg == WM_LBUTTONDOWN || Message.Msg == WM_LBUTTONDBLCLK) && FCanFocused && !Designing() &&
-        !Focused()) {
-        TKeepAlive alive(this);
-        FClicksDisabled = true;
-        if (CanFocus()) SetFocus();
-        if (FreePending()) return;
-        FClicksDisabled = false;
-        if (!Focused()) return;
-    }
+    if (FCanFocused && !Designing() && !TakeFocusOnClick(this, Message, FClicksDisabled)) return;
     TlxSkinCustomControl::WndProc(Message);
 }
 

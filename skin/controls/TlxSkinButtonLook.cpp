@@ -3,6 +3,7 @@
 
 #include "platform/vcl/TCustomForm.h"
 #include "skin/controls/SkinControlDrawing.h"
+#include "skin/controls/SkinPressableParts.h"
 #include "skin/controls/TlxSkinButton.h"
 #include "skin/engine/DrawImageAndText.h"
 #include "skin/engine/OsVersion.h"
@@ -126,14 +127,7 @@ void TlxSkinButton::CreateButtonImage(TBitmap& B, const TRect& R, bool IsDown, b
     }
 
     TFont* font = c.Font();
-    if (UseSkinFont()) {
-        font->SetName(FontName);
-        font->SetHeight(FontHeight);
-        font->SetStyle(FontStyle);
-    } else {
-        font->Assign(FDefaultFont);
-    }
-    font->SetCharset(SkinCharset(SkinData(), FDefaultFont));
+    SetSkinCaptionFont(*font, UseSkinFont(), FontName, FontHeight, FontStyle, FDefaultFont, SkinData());
     if (Enabled() && !FUseSkinFontColor)
         font->SetColor(FDefaultFont.Color());
     else if (!Enabled())

@@ -1,4 +1,5 @@
 #include "skin/controls/TlxSkinCheckRadioBox.h"
+#include "skin/controls/SkinPressableParts.h"
 
 TlxSkinCheckRadioBox::TlxSkinCheckRadioBox(TComponent* AOwner) : TlxSkinCustomControl(AOwner) {
     FControlStyle = {csCaptureMouse, csSetCaption, csOpaque, csDoubleClicks, csReplicatable};
@@ -132,15 +133,7 @@ void TlxSkinCheckRadioBox::KeyUp(uint16_t& Key, TShiftState Shift) {
 
 void TlxSkinCheckRadioBox::WndProc(TMessage& Message) {
     // A click on a focusable box takes the focus first.
-    if ((Message.Msg == WM_LBUTTONDOWN || Message.Msg == WM_LBUTTONDBLCLK) && FCanFocused && !Designing() &&
-        !Focused()) {
-        TKeepAlive alive(this);
-        FClicksDisabled = true;
-        if (CanFocus()) SetFocus();
-        if (FreePending()) return;
-        FClicksDisabled = false;
-        if (!Focused()) return;
-    }
+    if (FCanFocused && !Designing() && !TakeFocusOnClick(this, Message, FClicksDisabled)) return;
     TlxSkinCustomControl::WndProc(Message);
 }
 

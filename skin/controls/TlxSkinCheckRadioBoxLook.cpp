@@ -2,6 +2,7 @@
 
 #include "platform/gdi/Text.h"
 #include "skin/controls/SkinControlDrawing.h"
+#include "skin/controls/SkinPressableParts.h"
 #include "skin/controls/TlxSkinCheckRadioBox.h"
 #include "skin/engine/DrawParentImage.h"
 #include "skin/engine/SkinColors.h"
@@ -113,15 +114,9 @@ void TlxSkinCheckRadioBox::DrawFlat(TBitmap& B, TCheckBoxState State, bool Hot) 
     }
 
     TFont* font = c.Font();
-    if (skinned && UseSkinFont()) {
-        font->SetName(FontName);
-        font->SetHeight(FontHeight);
-        font->SetStyle(FontStyle);
-        font->SetColor(FDefaultFont.Color());
-    } else {
-        font->Assign(FDefaultFont);
-    }
-    font->SetCharset(SkinCharset(SkinData(), FDefaultFont));
+    SetSkinCaptionFont(*font, skinned && UseSkinFont(), FontName, FontHeight, FontStyle, FDefaultFont,
+                       SkinData());
+    font->SetColor(FDefaultFont.Color());
     if (!skinned)
         font->SetColor(Enabled() ? FDefaultFont.Color() : clBtnShadow);
     else if (FUseSkinFontColor)
@@ -167,14 +162,7 @@ void TlxSkinCheckRadioBox::DrawFramed(TBitmap& B, TCheckBoxState State, bool Act
     TBitmap image = CheckImage(State, Hot);
     c.Draw(CIRect.Left, Centred(CIRect.Top, CIRect.Height(), image.Height()), &image);
     TFont* font = c.Font();
-    if (UseSkinFont()) {
-        font->SetName(FontName);
-        font->SetHeight(FontHeight);
-        font->SetStyle(FontStyle);
-    } else {
-        font->Assign(FDefaultFont);
-    }
-    font->SetCharset(SkinCharset(SkinData(), FDefaultFont));
+    SetSkinCaptionFont(*font, UseSkinFont(), FontName, FontHeight, FontStyle, FDefaultFont, SkinData());
     font->SetColor(!Enabled() ? UnEnabledFontColor : Active ? ActiveFontColor : FontColor);
     c.Brush()->SetStyle(bsClear);
     DrawTextVCenter(&c, Caption(), NewTextArea);
