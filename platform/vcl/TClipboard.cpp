@@ -1,19 +1,13 @@
 #include "platform/vcl/TClipboard.h"
 
+#include "platform/sys/TDesktopServices.h"
+
 std::string TClipboard::AsText() const {
-    return FReader ? FReader() : FText;
+    return DesktopServices().ClipboardText();
 }
 
 void TClipboard::SetAsText(const std::string& Value) {
-    if (FWriter)
-        FWriter(Value);
-    else
-        FText = Value;
-}
-
-void TClipboard::SetBackend(TReader Reader, TWriter Writer) {
-    FReader = std::move(Reader);
-    FWriter = std::move(Writer);
+    DesktopServices().SetClipboardText(Value);
 }
 
 TClipboard& Clipboard() {

@@ -10,7 +10,9 @@
 void InitWindowSystem(std::unique_ptr<TWindowBackend> backend) {
     if (WSOrNull()) DoneWindowSystem();
     SetGuiThread();
+    TDesktopServices* desktop = backend->Desktop();
     SetWindowSystemInstance(new TWindowSystem(std::move(backend)));
+    if (desktop) SetDesktopServices(desktop);
     SetMessagePumpHook([](bool holdInput) { PumpPendingMessages(holdInput); });
 }
 
@@ -18,6 +20,7 @@ void DoneWindowSystem() {
     auto* ws = WSOrNull();
     if (!ws) return;
     SetMessagePumpHook(nullptr);
+    if (&DesktopServices() == ws->Backend().Desktop()) SetDesktopServices(nullptr);
     while (!ws->TopLevels().empty()) {
         TWindow* w = ws->TopLevels().back();
         w->DispatchDepth = 0;

@@ -7,7 +7,6 @@
 
 #include "platform/win/WinConst.h"
 #include "platform/win/WinTypes.h"
-#include "platform/win/WindowBackend.h"
 
 #include <memory>
 #include <string>
@@ -19,13 +18,11 @@
 class TBitmap;
 
 // ---- The window system as a whole
-// Starts it on the calling thread (which becomes the GUI thread) with a
-// backend, and joins it to the GUI-thread call service.
-void InitWindowSystem(std::unique_ptr<TWindowBackend> backend);
+// Started by InitWindowSystem (platform/win/WindowBackend.h), which only
+// backends, program start-up and tests see.
 // Destroys every window and drops the backend.
 void DoneWindowSystem();
 bool WindowSystemReady();
-TWindowBackend* WindowBackend();
 
 // ---- Windows
 // The handler given here is the first of the window's chain, so it sees
@@ -196,8 +193,6 @@ bool KillTimer(HWND wnd, uintptr_t id);
 uint64_t GetTickCount();
 
 // ---- Input
-// Queues input from the backend (any thread) and wakes the loop.
-void QueueRawInput(const TRawInput& input);
 HWND SetCapture(HWND wnd);
 bool ReleaseCapture();
 HWND GetCapture();

@@ -8,6 +8,8 @@
 // Opaque window handle. It is never dereferenced: a handle names a window in
 // the window system's table, and a handle of a destroyed window is never
 // reused, so using a stale one is harmless.
+enum class TMouseButton { mbLeft, mbRight, mbMiddle };
+
 struct HWND__;
 using HWND = HWND__*;
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/sys/TDesktopServices.h"
 #include "platform/win/WinTypes.h"
 
 #include <functional>
@@ -15,11 +16,7 @@ class TRegion;
 // and the wake-up. Child windows, painting, hit-testing and the non-client
 // protocol stay above it, so a backend only shows pixels and reports input.
 
-struct TBackendMonitor {
-    TRect Bounds;
-    TRect WorkArea;
-    bool Primary = false;
-};
+using TBackendMonitor = TDesktopMonitor;
 
 enum class TSurfaceKind { skNormal, skPopup, skTool };
 
@@ -63,8 +60,6 @@ enum class TRawInputKind {
     riClose,
 };
 
-enum class TMouseButton { mbLeft, mbRight, mbMiddle };
-
 struct TRawInput {
     TRawInputKind Kind = TRawInputKind::riMouseMove;
     TPoint Pos;
@@ -106,6 +101,9 @@ public:
     // Stacking of the visible surfaces, topmost first.
     virtual void Restack(const std::vector<TBackendSurface*>& topFirst) = 0;
     virtual std::vector<TBackendMonitor> Monitors() = 0;
+    // The desktop services this display serves; the window system installs
+    // them (DesktopServices()) while it runs on this backend.
+    virtual TDesktopServices* Desktop() { return nullptr; }
     virtual bool LayeredSupported() = 0;
 
     // Milliseconds on the backend's clock. A virtual clock only moves when a
@@ -132,3 +130,11 @@ public:
         return nullptr;
     }
 };
+
+// ---- Starting the window system and feeding it (backends, program start-up, tests)
+// Starts it on the calling thread (which becomes the GUI thread) with a
+// backend, and joins it to the GUI-thread call service.
+void InitWindowSystem(std::unique_ptr<TWindowBackend> backend);
+TWindowBackend* WindowBackend();
+// Queues input from the backend (any thread) and wakes the loop.
+void QueueRawInput(const TRawInput& input);

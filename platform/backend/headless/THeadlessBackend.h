@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/backend/headless/THeadlessDesktop.h"
 #include "platform/gdi/TBitmap.h"
 #include "platform/gdi/TRegion.h"
 #include "platform/win/WindowBackend.h"
@@ -85,6 +86,9 @@ public:
     std::unique_ptr<TBackendSurface> CreateSurface(HWND wnd, const TSurfaceParams& params) override;
     void Restack(const std::vector<TBackendSurface*>& topFirst) override;
     std::vector<TBackendMonitor> Monitors() override { return FMonitors; }
+    TDesktopServices* Desktop() override { return &FServices; }
+    // The desktop: in-process clipboard, these monitors, a recording tray.
+    THeadlessDesktop& HeadlessDesktop() { return FServices; }
     bool LayeredSupported() override { return FLayered; }
     uint64_t TickCount() override;
     bool VirtualClock() override { return FVirtual; }
@@ -96,6 +100,7 @@ private:
     void Forget(THeadlessSurface* s);
 
     std::vector<TBackendMonitor> FMonitors;
+    THeadlessDesktop FServices{this};
     std::vector<THeadlessSurface*> FSurfaces; // every surface, in creation order
     std::vector<THeadlessSurface*> FStack;    // topmost first
     bool FLayered = true;

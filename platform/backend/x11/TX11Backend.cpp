@@ -158,6 +158,7 @@ TX11Backend::TX11Backend(const char* displayName) : FAtoms(std::make_unique<TX11
     FCompositor = XGetSelectionOwner(FDisplay, FAtoms->_NET_WM_CM_S0) != None;
     // Held keys repeat as presses only, as the window system expects.
     XkbSetDetectableAutoRepeat(FDisplay, True, nullptr);
+    FDesktop = std::make_unique<TX11Desktop>(this);
     if (XSupportsLocale()) {
         XSetLocaleModifiers("");
         FInputMethod = XOpenIM(FDisplay, nullptr, nullptr, nullptr);
@@ -171,6 +172,7 @@ TX11Backend::TX11Backend(const char* displayName) : FAtoms(std::make_unique<TX11
 }
 
 TX11Backend::~TX11Backend() {
+    FDesktop.reset(); // tray icons still shown are left without their windows
     // Surfaces normally went with their windows; any left lose their owner.
     for (auto* s : FSurfaces)
         s->FOwner = nullptr;
@@ -314,7 +316,21 @@ TX11NativeChild* TX11Backend::NativeChildOfWindow(unsigned long xwnd) const {
     return nullptr;
 }
 
+void TX11Backend::WatchWindow(unsigned long xwnd, std::function<void(XEvent&)> Handler) {
+    FWatched[xwnd] = std::move(Handler);
+}
+
+void TX11Backend::UnwatchWindow(unsigned long xwnd) {
+    FWatched.erase(xwnd);
+}
+
 void TX11Backend::HandleEvent(XEvent& ev) {
+    if (auto watched = FWatched.find(ev.xany.window); watched != FWatched.end()) {
+        // A copy: the handler may unwatch the window.
+        auto handler = watched->second;
+        handler(ev);
+        return;
+    }
     TX11Surface* s = SurfaceOfWindow(ev.xany.window);
     if (!s && (ev.type == Expose || ev.type == ConfigureNotify)) {
         // A native child's: told to the library drawing into it. Looked up

@@ -1,10 +1,12 @@
 #pragma once
 
+#include "platform/backend/x11/TX11Desktop.h"
 #include "platform/gdi/TBitmap.h"
 #include "platform/win/WinConst.h"
 #include "platform/win/WindowBackend.h"
 
 #include <chrono>
+#include <functional>
 #include <map>
 #include <memory>
 #include <optional>
@@ -39,6 +41,7 @@ public:
     std::unique_ptr<TBackendSurface> CreateSurface(HWND wnd, const TSurfaceParams& params) override;
     void Restack(const std::vector<TBackendSurface*>& topFirst) override;
     std::vector<TBackendMonitor> Monitors() override;
+    TDesktopServices* Desktop() override { return FDesktop.get(); }
     bool LayeredSupported() override { return FCompositor; }
     uint64_t TickCount() override;
     bool VirtualClock() override { return false; }
@@ -64,6 +67,10 @@ public:
     std::string ClipboardText(int timeoutMs = 1000);
     // Takes the CLIPBOARD selection and serves text to whoever asks.
     void SetClipboardText(const std::string& text);
+    // Events of an X window of ours that is no surface (a tray icon) go to
+    // Handler, on the GUI thread.
+    void WatchWindow(unsigned long xwnd, std::function<void(_XEvent&)> Handler);
+    void UnwatchWindow(unsigned long xwnd);
     // The X window of a top-level window's surface, or 0.
     unsigned long WindowOf(HWND wnd) const;
     bool ShmAvailable() const { return FShm; }
@@ -120,4 +127,7 @@ private:
 
     bool FOwnClipboard = false;
     std::string FClipboard;
+
+    std::map<unsigned long, std::function<void(_XEvent&)>> FWatched;
+    std::unique_ptr<TX11Desktop> FDesktop;
 };
