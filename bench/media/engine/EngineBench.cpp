@@ -11,6 +11,7 @@
 // conversions one after another; "ratio" is parallel over sequential time
 // (at most 0.40 on 8 cores), "cores" the machine's hardware threads.
 
+#include "bench/media/OneProcessor.h"
 #include "media/AVBindings.h"
 #include "media/TFFmpegLoader.h"
 #include "media/engine/TCustomFFmpeg.h"
@@ -241,25 +242,6 @@ void BM_MinimalTranscodeLoop(benchmark::State& state) {
         MinimalTranscode(Folder().File("minimal.avi"), Mpeg4Mp2);
 }
 BENCHMARK(BM_MinimalTranscodeLoop)->Unit(benchmark::kMillisecond)->Iterations(3);
-
-// Keeps the calling thread (and the threads it starts) on one processor
-// while it lives, so the engine's automatic share is one codec thread.
-struct OneProcessor {
-    cpu_set_t Saved;
-    OneProcessor() {
-        CPU_ZERO(&Saved);
-        sched_getaffinity(0, sizeof Saved, &Saved);
-        cpu_set_t one;
-        CPU_ZERO(&one);
-        for (int cpu = 0; cpu < CPU_SETSIZE; ++cpu)
-            if (CPU_ISSET(cpu, &Saved)) {
-                CPU_SET(cpu, &one);
-                break;
-            }
-        sched_setaffinity(0, sizeof one, &one);
-    }
-    ~OneProcessor() { sched_setaffinity(0, sizeof Saved, &Saved); }
-};
 
 // The engine's time over the loop's for one target, in the same run.
 void CompareWithLoop(benchmark::State& state, const Target& ATarget) {

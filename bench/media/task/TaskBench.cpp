@@ -11,6 +11,7 @@
 // thread keeps calling into the GUI thread; "p99_ms" is the 99th percentile
 // of those calls' round trips (goal: under 50 ms).
 
+#include "bench/media/OneProcessor.h"
 #include "media/TFFmpegLoader.h"
 #include "media/task/TZorvexion.h"
 #include "platform/sys/MainThread.h"
@@ -75,25 +76,6 @@ double Convert(int AThreads, int AProgressInterval = 100) {
     WaitServingFor([&] { return done.load(); }, -1, 5, false);
     return std::chrono::duration<double>(Clock::now() - start).count();
 }
-
-// Keeps the calling thread (and the threads it starts) on one processor
-// while it lives.
-struct OneProcessor {
-    cpu_set_t Saved;
-    OneProcessor() {
-        CPU_ZERO(&Saved);
-        sched_getaffinity(0, sizeof Saved, &Saved);
-        cpu_set_t one;
-        CPU_ZERO(&one);
-        for (int cpu = 0; cpu < CPU_SETSIZE; ++cpu)
-            if (CPU_ISSET(cpu, &Saved)) {
-                CPU_SET(cpu, &one);
-                break;
-            }
-        sched_setaffinity(0, sizeof one, &one);
-    }
-    ~OneProcessor() { sched_setaffinity(0, sizeof Saved, &Saved); }
-};
 
 void BM_EightTasks(benchmark::State& state) {
     double one = 0, eight = 0;

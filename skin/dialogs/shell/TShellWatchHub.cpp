@@ -208,14 +208,14 @@ void TShellWatchHub::ArmTimer() {
         if (s->FPending)
             due = std::min(due,
                            std::min(s->FLast + milliseconds(QuietMs), s->FFirst + milliseconds(MaxDelayMs)));
-    itimerspec spec{};
+    itimerspec wake{};
     if (due != steady_clock::time_point::max()) {
         auto left = duration_cast<nanoseconds>(due - steady_clock::now()).count();
         left = std::max<long long>(left, 1); // zero would disarm the timer
-        spec.it_value.tv_sec = left / 1000000000;
-        spec.it_value.tv_nsec = left % 1000000000;
+        wake.it_value.tv_sec = left / 1000000000;
+        wake.it_value.tv_nsec = left % 1000000000;
     }
-    timerfd_settime(FTimer, 0, &spec, nullptr);
+    timerfd_settime(FTimer, 0, &wake, nullptr);
 }
 
 void TShellWatchHub::TimerFired() {
