@@ -9,7 +9,6 @@
 
 namespace {
 constexpr uint32_t MorphStepMs = 20;
-constexpr double MorphIncrement = 0.2;
 constexpr uint32_t RepeatDelayMs = 500;
 } // namespace
 
@@ -182,15 +181,7 @@ void TlxSkinButton::MorphStep() {
         StopMorph();
         return;
     }
-    // Five steps of 0.2 from one end to the other; the last lands exactly.
-    if (target == 1 && FMorphKf < 1)
-        FMorphKf += MorphIncrement;
-    else if (target == 0 && FMorphKf > 0)
-        FMorphKf -= MorphIncrement;
-    if (target == 1 ? FMorphKf > 1 - 1e-9 : FMorphKf < 1e-9) {
-        FMorphKf = target;
-        StopMorph();
-    }
+    if (MorphTowards(FMorphKf, target)) StopMorph();
     Invalidate();
 }
 

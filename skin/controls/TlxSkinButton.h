@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/gdi/TBitmap.h"
+#include "skin/controls/TlxSkinButtonFaces.h"
 #include "skin/controls/TlxSkinCustomControl.h"
 #include "skin/engine/ButtonLayout.h"
 #include "skin/engine/SkinTypes.h"
@@ -12,15 +13,6 @@ class TCanvas;
 class TCustomForm;
 class TlxLayerManager;
 
-// The owner-drawing callback of the buttons: R is the content rectangle;
-// clearing DrawDefault leaves the content to the handler.
-using TlxButtonPaintEvent = std::function<void(TObject* Sender, TCanvas* Cnvs, const TRect& R, bool ADown,
-                                               bool AMouseIn, bool& DrawDefault)>;
-
-// Which of the five looks a button shows; decided from the button's state in
-// one place (Look) and read by both drawing routines.
-enum class TlxButtonLook { Normal, Hot, Focused, Pressed, Disabled, HotAfterFade };
-
 // The windowed push button drawn from the description named by SkinDataName
 // ("button"): five state images, a cross-fade between the normal and the hot
 // image, a frame animation, a glow layer around it while the pointer is over
@@ -31,7 +23,7 @@ enum class TlxButtonLook { Normal, Hot, Focused, Pressed, Disabled, HotAfterFade
 // Input and focus handlers change FMouseIn, FDown, FMouseDown, FActive and
 // the three timers' positions (FMorphKf, CurrentFrame) and nothing else; Paint
 // reads Look() and hands it to the skinned or the built-in drawing routine.
-class TlxSkinButton : public TlxSkinCustomControl {
+class TlxSkinButton : public TlxSkinCustomControl, protected TlxSkinButtonFaces {
 public:
     explicit TlxSkinButton(TComponent* AOwner);
     ~TlxSkinButton() override;
@@ -124,19 +116,9 @@ protected:
     // The pressed row of the looks.
     bool ShowsPressed() const;
 
-    // Copies of the description.
-    std::string FontName;
-    TFontStyles FontStyle;
-    int FontHeight = 0;
-    TColor FontColor = clBtnText, ActiveFontColor = clBtnText, DownFontColor = clBtnText;
-    TColor DisabledFontColor = clBtnShadow;
-    TRect ActiveSkinRect, DownSkinRect, DisabledSkinRect, FocusedSkinRect, AnimateSkinRect;
-    int FrameCount = 0, AnimateInterval = 0;
-    bool Morphing = false;
-    TlxMorphKind MorphKind = mkDefault;
+    // Copies of the description besides the faces.
+    TRect FocusedSkinRect;
     bool ShowFocus = false;
-    TRect MenuMarkerFlatRect, MenuMarkerRect, MenuMarkerActiveRect, MenuMarkerDownRect;
-    TColor MenuMarkerTransparentColor = clNone;
     int GlowLayerPictureIndex = -1, GlowLayerMaskPictureIndex = -1;
     int GlowLayerOffsetLeft = 0, GlowLayerOffsetRight = 0, GlowLayerOffsetTop = 0, GlowLayerOffsetBottom = 0;
     int GlowLayerShowOffsetX = 0, GlowLayerShowOffsetY = 0, GlowLayerAlphaBlendValue = 0;
@@ -172,10 +154,6 @@ private:
     void FocusChanged(TControl* Sender);
     bool DialogKey(uint16_t Key);
     bool DialogChar(char32_t Key);
-    // Frame N (1-based) of the animation strip.
-    TRect FrameRect(int N) const;
-    // The glyph frame of a state.
-    int GlyphFrame(bool IsDown, bool IsActive) const;
     void DrawContent(TCanvas& C, const TRect& R, bool IsDown, bool IsActive, bool PressOffset,
                      int GlyphIndex);
     void DrawMorph(TCanvas& C);

@@ -10,24 +10,7 @@
 #include "skin/engine/SkinColors.h"
 #include "skin/engine/SkinGlyphs.h"
 #include "skin/engine/SkinImages.h"
-#include "skin/engine/TlxEffectBmp.h"
 #include "skin/engine/TlxLayerManager.h"
-
-namespace {
-TRect Grown(const TRect& R, int DX, int DY) {
-    return {R.Left, R.Top, R.Right + DX, R.Bottom + DY};
-}
-} // namespace
-
-TRect TlxSkinButton::FrameRect(int N) const {
-    const TRect& a = AnimateSkinRect;
-    if (Geometry.SkinRect.Width() < a.Width()) {
-        const int fw = a.Width() / FrameCount;
-        return {a.Left + fw * (N - 1), a.Top, a.Left + fw * N, a.Bottom};
-    }
-    const int fh = a.Height() / FrameCount;
-    return {a.Left, a.Top + fh * (N - 1), a.Right, a.Top + fh * N};
-}
 
 void TlxSkinButton::GetSkinData() {
     TlxSkinCustomControl::GetSkinData();
@@ -37,28 +20,9 @@ void TlxSkinButton::GetSkinData() {
     if (!d) return;
     // A button stretched to any size has no window region.
     if (!FUseSkinSize) FMaskPictureIndex = -1;
-    FontName = d->FontName;
-    FontColor = d->FontColor;
-    ActiveFontColor = d->ActiveFontColor;
-    DownFontColor = d->DownFontColor;
-    FontStyle = d->FontStyle;
-    FontHeight = d->FontHeight;
-    ActiveSkinRect = d->ActiveSkinRect;
-    DownSkinRect = d->DownSkinRect;
-    DisabledSkinRect = d->DisabledSkinRect;
+    CopyFaces(*d, Geometry.SkinRect);
     FocusedSkinRect = d->FocusedSkinRect;
-    DisabledFontColor = d->DisabledFontColor;
-    Morphing = d->Morphing;
-    MorphKind = d->MorphKind;
-    AnimateSkinRect = d->AnimateSkinRect;
-    FrameCount = d->FrameCount;
-    AnimateInterval = d->AnimateInterval;
     ShowFocus = d->ShowFocus;
-    MenuMarkerRect = d->MenuMarkerRect;
-    MenuMarkerActiveRect = d->MenuMarkerActiveRect;
-    MenuMarkerDownRect = d->MenuMarkerDownRect;
-    MenuMarkerFlatRect = d->MenuMarkerFlatRect;
-    MenuMarkerTransparentColor = d->MenuMarkerTransparentColor;
     GlowLayerPictureIndex = d->GlowLayerPictureIndex;
     GlowLayerMaskPictureIndex = d->GlowLayerMaskPictureIndex;
     GlowLayerOffsetLeft = d->GlowLayerOffsetLeft;
@@ -68,18 +32,12 @@ void TlxSkinButton::GetSkinData() {
     GlowLayerShowOffsetX = d->GlowLayerShowOffsetX;
     GlowLayerShowOffsetY = d->GlowLayerShowOffsetY;
     GlowLayerAlphaBlendValue = d->GlowLayerAlphaBlendValue;
-    if (ActiveSkinRect.IsEmpty()) ActiveSkinRect = Geometry.SkinRect;
-    if (DownSkinRect.IsEmpty()) DownSkinRect = ActiveSkinRect;
-    if (MenuMarkerActiveRect.IsEmpty()) MenuMarkerActiveRect = MenuMarkerRect;
-    if (MenuMarkerDownRect.IsEmpty()) MenuMarkerDownRect = MenuMarkerActiveRect;
-    if (DisabledFontColor == FontColor) DisabledFontColor = RGB(128, 128, 128);
-    if (FrameCount < 1) AnimateSkinRect = {};
     if (EffectsOn() && FAnimating && CurrentFrame >= 1 && CurrentFrame <= FrameCount &&
         !AnimateSkinRect.IsEmpty()) {
         if (AnimateInc)
-            ActiveSkinRect = FrameRect(CurrentFrame);
+            ActiveSkinRect = AnimationFrame(Geometry.SkinRect, CurrentFrame);
         else
-            FNormalRect = FrameRect(CurrentFrame);
+            FNormalRect = AnimationFrame(Geometry.SkinRect, CurrentFrame);
     }
 }
 
@@ -90,14 +48,7 @@ void TlxSkinButton::CalcSize(int& W, int& H) {
     }
     if (!Skinned()) return;
     // The requested size stays; the client part grows with it.
-    Sized.NewClRect = Grown(Geometry.ClRect, W - Geometry.SkinRect.Width(), H - Geometry.SkinRect.Height());
-}
-
-int TlxSkinButton::GlyphFrame(bool IsDown, bool IsActive) const {
-    if (IsDown && IsActive && FNumGlyphs > 2) return 3;
-    if (IsActive && FNumGlyphs > 3) return 4;
-    if (!Enabled() && FNumGlyphs > 1) return 2;
-    return 1;
+    Sized.NewClRect = GrownClient(Geometry, W, H);
 }
 
 void TlxSkinButton::DrawContent(TCanvas& C, const TRect& R, bool IsDown, bool IsActive, bool PressOffset,
@@ -113,31 +64,12 @@ void TlxSkinButton::DrawContent(TCanvas& C, const TRect& R, bool IsDown, bool Is
 
 void TlxSkinButton::CreateButtonImage(TBitmap& B, const TRect& R, bool IsDown, bool IsActive) {
     TCanvas& c = *B.Canvas();
-    TRect content;
-    if (FUseSkinSize || ResizeMode() == TlxResizeMode::Both) {
-        CreateSkinControlImage(B, Picture(), R);
-        content = Sized.NewClRect;
-    } else {
-        const TRect source = ClipToPicture(R, Picture());
-        if (ResizeMode() == TlxResizeMode::Fixed)
-            CopyPicturePart(c, {0, 0, B.Width(), B.Height()}, Picture(), source);
-        else if (!source.IsEmpty())
-            CreateSkinImageByClient(&B, Picture(), source, Geometry.ClRect, true);
-        content = Grown(Geometry.ClRect, B.Width() - R.Width(), B.Height() - R.Height());
-    }
+    const TRect content = DrawFaceBackground(
+        B, Picture(), R, FUseSkinSize || ResizeMode() == TlxResizeMode::Both, Geometry, Sized);
 
     TFont* font = c.Font();
     SetSkinCaptionFont(*font, UseSkinFont(), FontName, FontHeight, FontStyle, FDefaultFont, SkinData());
-    if (Enabled() && !FUseSkinFontColor)
-        font->SetColor(FDefaultFont.Color());
-    else if (!Enabled())
-        font->SetColor(DisabledFontColor);
-    else if (IsDown && IsActive)
-        font->SetColor(DownFontColor);
-    else if (IsActive)
-        font->SetColor(ActiveFontColor);
-    else
-        font->SetColor(FontColor);
+    font->SetColor(CaptionColor(Enabled(), FUseSkinFontColor, FDefaultFont, IsDown, IsActive));
 
     if (ShowFocus && Focused()) {
         TlxSkinColors* colors = SkinData()->SkinColors();
@@ -149,41 +81,15 @@ void TlxSkinButton::CreateButtonImage(TBitmap& B, const TRect& R, bool IsDown, b
     bool drawDefault = true;
     if (OnPaint) OnPaint(this, &c, content, IsDown, IsActive, drawDefault);
     if (!drawDefault) return;
-    DrawContent(c, content, IsDown, IsActive, IsDown && IsActive, GlyphFrame(IsDown, IsActive));
+    DrawContent(c, content, IsDown, IsActive, IsDown && IsActive,
+                GlyphFrame(IsDown, IsActive, Enabled(), FNumGlyphs));
 }
 
 void TlxSkinButton::DrawMorph(TCanvas& C) {
     TBitmap normal(Width(), Height()), hot(Width(), Height());
     CreateButtonImage(normal, FNormalRect, false, false);
     CreateButtonImage(hot, ActiveSkinRect, false, true);
-    TlxEffectBmp from = TlxEffectBmp::CreateFromhWnd(normal);
-    const TlxEffectBmp to = TlxEffectBmp::CreateFromhWnd(hot);
-    switch (MorphKind) {
-    case mkDefault:
-        from.Morph(to, FMorphKf);
-        break;
-    case mkGradient:
-        from.MorphGrad(to, FMorphKf);
-        break;
-    case mkLeftGradient:
-        from.MorphLeftGrad(to, FMorphKf);
-        break;
-    case mkRightGradient:
-        from.MorphRightGrad(to, FMorphKf);
-        break;
-    case mkLeftSlide:
-        from.MorphLeftSlide(to, FMorphKf);
-        break;
-    case mkRightSlide:
-        from.MorphRightSlide(to, FMorphKf);
-        break;
-    case mkPush:
-        from.MorphPush(to, FMorphKf);
-        break;
-    }
-    TBitmap out;
-    from.ToBitmap(out);
-    C.Draw(0, 0, &out);
+    DrawMorphed(C, normal, hot, FMorphKf);
 }
 
 void TlxSkinButton::PaintSkinned() {
@@ -234,7 +140,7 @@ void TlxSkinButton::CreateControlDefaultImage(TBitmap& B) {
     bool drawDefault = true;
     if (OnPaint) OnPaint(this, &c, client, FDown, FMouseIn, drawDefault);
     if (!drawDefault) return;
-    DrawContent(c, client, FDown, FMouseIn, pressed, GlyphFrame(FDown, FMouseIn));
+    DrawContent(c, client, FDown, FMouseIn, pressed, GlyphFrame(FDown, FMouseIn, Enabled(), FNumGlyphs));
 }
 
 // ---- Glow layer

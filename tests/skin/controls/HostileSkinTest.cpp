@@ -3,11 +3,13 @@
 // shows that no tiling divides by zero and nothing is read outside a picture.
 #include "SkinControlProbes.h"
 
+#include "skin/controls/TlxSkinButton.h"
 #include "skin/controls/TlxSkinGroupBox.h"
 #include "skin/controls/TlxSkinLabel.h"
 #include "skin/controls/TlxSkinPaintPanel.h"
 #include "skin/controls/TlxSkinPanel.h"
 #include "skin/controls/TlxSkinScrollBar.h"
+#include "skin/controls/TlxSkinSpeedButton.h"
 #include "skin/controls/TlxSkinStatusPanel.h"
 #include "skin/controls/TlxSkinStdLabel.h"
 #include "skin/controls/TlxSkinTextLabel.h"
@@ -156,6 +158,17 @@ protected:
         stdLabel->SetEllipsType(lxetPathEllips);
         stdLabel->SetEnabled(false);
         out.push_back(stdLabel);
+        for (bool useSkinSize : {true, false}) {
+            auto* button = Make<TlxSkinButton>(0, 0, 10, 10);
+            button->SetCaption("&Button");
+            button->SetUseSkinSize(useSkinSize);
+            out.push_back(button);
+            auto* speed = Make<TlxSkinSpeedButton>(0, 0, 10, 10);
+            speed->SetCaption("&Tool");
+            speed->SetUseSkinSize(useSkinSize);
+            speed->SetFlat(!useSkinSize);
+            out.push_back(speed);
+        }
         auto* textLabel = Make<TlxSkinTextLabel>(0, 0, 10, 10);
         textLabel->Lines()->Add("Text");
         textLabel->SetLayout(tlCenter);
@@ -200,6 +213,20 @@ TEST_F(HostileSkinTest, EveryControlPaintsEveryDamagedSkinAtEverySize) {
             damage.Apply(d);
             d.FontHeight = 200000;
         }
+        for (const char* name : {"button", "toolbutton"}) {
+            auto& d = skin.Add<TlxDataSkinButtonControl>(name);
+            TTestSkin::SetNinePart(d, picture);
+            damage.Apply(d);
+            d.ActiveSkinRect = {900, 900, 99999, 99999};
+            d.DownSkinRect = {40, 20, 10, 5};
+            d.AnimateSkinRect = {0, 0, 99999, 3};
+            d.FrameCount = 100000;
+            d.AnimateInterval = 7;
+            d.Morphing = true;
+            d.GlowLayerPictureIndex = 1;
+            d.GlowLayerMaskPictureIndex = 0;
+            d.GlowLayerOffsetLeft = d.GlowLayerOffsetTop = 99999;
+        }
         auto& std = skin.Add<TlxDataSkinStdLabelControl>("stdlabel");
         std.FontHeight = -3;
         std.SkinRect = {0, 0, 99999, 99999};
@@ -224,6 +251,18 @@ TEST_F(HostileSkinTest, EveryControlPaintsEveryDamagedSkinAtEverySize) {
             }
             Session.Pump();
         }
+        // Hot, fading, animated and pressed buttons paint too.
+        for (TControl* c : controls)
+            if (dynamic_cast<TlxSkinButton*>(c) || dynamic_cast<TlxSkinSpeedButton*>(c)) {
+                c->SetBounds(0, 0, 80, 30);
+                Session.MouseMove(c->ClientToScreen({5, 5}));
+                Session.Advance(20);
+                Session.MouseDown(c->ClientToScreen({5, 5}));
+                Session.Pump();
+                Session.MouseMove({390, 290});
+                Session.MouseUp({390, 290});
+                Session.Pump();
+            }
         // Hot and pressed parts of the bars paint too.
         for (TControl* c : controls)
             if (auto* bar = dynamic_cast<TlxSkinScrollBar*>(c)) {

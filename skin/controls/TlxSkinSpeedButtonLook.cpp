@@ -1,0 +1,154 @@
+// The skinned, the built-in and the transparent look of TlxSkinSpeedButton,
+// all drawn from Look().
+
+#include "skin/controls/SkinControlDrawing.h"
+#include "skin/controls/SkinPressableParts.h"
+#include "skin/controls/TlxSkinSpeedButton.h"
+#include "skin/engine/DrawImageAndText.h"
+#include "skin/engine/SkinColors.h"
+
+void TlxSkinSpeedButton::GetSkinData() {
+    TlxGraphicSkinCustomControl::GetSkinData();
+    FNormalRect = Geometry.SkinRect;
+    auto* d = dynamic_cast<TlxDataSkinButtonControl*>(Description());
+    if (!d) {
+        ActiveSkinRect = AnimateSkinRect = {};
+        return;
+    }
+    CopyFaces(*d, Geometry.SkinRect);
+    // A transparent button has no background to fade.
+    if (Transparent()) Morphing = false;
+    if (MenuMarkerFlatRect.IsEmpty()) MenuMarkerFlatRect = MenuMarkerRect;
+    if (EffectsOn() && CurrentFrame >= 1 && CurrentFrame <= FrameCount && !AnimateSkinRect.IsEmpty()) {
+        if (AnimateInc)
+            ActiveSkinRect = AnimationFrame(Geometry.SkinRect, CurrentFrame);
+        else
+            FNormalRect = AnimationFrame(Geometry.SkinRect, CurrentFrame);
+    }
+}
+
+void TlxSkinSpeedButton::CalcSize(int& W, int& H) {
+    if (FUseSkinSize || ResizeMode() == TlxResizeMode::Both) {
+        TlxGraphicSkinCustomControl::CalcSize(W, H);
+        return;
+    }
+    // The requested size stays; the client part grows with it.
+    if (Skinned()) Sized.NewClRect = GrownClient(Geometry, W, H);
+}
+
+void TlxSkinSpeedButton::DrawContent(TCanvas& C, const TRect& R, bool IsDown, bool IsActive, bool PressOffset,
+                                     int GlyphIndex) {
+    (void)IsDown;
+    (void)IsActive;
+    TCustomImageList* list = FButtonImages.Get();
+    if (FGlyph.Empty() && list && FImageIndex >= 0 && FImageIndex < list->Count()) {
+        DrawImageAndText(&C, R, FMargin, FSpacing, FLayout, ShownCaption(), FImageIndex, list, PressOffset,
+                         Enabled(), FDrawColorMarker, FColorMarkerValue);
+        return;
+    }
+    DrawGlyphAndText(&C, R, FMargin, FSpacing, FLayout, ShownCaption(), &FGlyph, FNumGlyphs, GlyphIndex,
+                     PressOffset, FDrawColorMarker, FColorMarkerValue);
+}
+
+void TlxSkinSpeedButton::CreateButtonImage(TBitmap& B, const TRect& R, bool IsDown, bool IsActive) {
+    TCanvas& c = *B.Canvas();
+    const TRect content = DrawFaceBackground(
+        B, Picture(), R, FUseSkinSize || ResizeMode() == TlxResizeMode::Both, Geometry, Sized);
+    SetSkinCaptionFont(*c.Font(), UseSkinFont(), FontName, FontHeight, FontStyle, FDefaultFont, SkinData());
+    c.Font()->SetColor(CaptionColor(Enabled(), FUseSkinFontColor, FDefaultFont, IsDown, IsActive));
+    bool drawDefault = true;
+    if (OnPaint) OnPaint(this, &c, content, IsDown, IsActive, drawDefault);
+    if (!drawDefault) return;
+    DrawContent(c, content, IsDown, IsActive, IsDown && IsActive,
+                GlyphFrame(IsDown, IsActive, Enabled(), FNumGlyphs));
+}
+
+void TlxSkinSpeedButton::CreateControlDefaultImage(TBitmap& B) {
+    TCanvas& c = *B.Canvas();
+    const TRect client{0, 0, B.Width(), B.Height()};
+    const TlxButtonLook look = Look();
+    const bool pressed = look == TlxButtonLook::Pressed, hot = look == TlxButtonLook::Hot;
+    if (pressed || hot || Designing() || !FFlat) {
+        DrawPressablePart(c, client, pressed, hot);
+    } else if (!Transparent()) {
+        c.Brush()->SetColor(clBtnFace);
+        c.FillRect(client);
+    }
+    c.Font()->Assign(FDefaultFont);
+    c.Font()->SetCharset(SkinCharset(SkinData(), FDefaultFont));
+    if (!Enabled()) c.Font()->SetColor(clBtnShadow);
+    bool drawDefault = true;
+    if (OnPaint) OnPaint(this, &c, client, FDown, FMouseIn, drawDefault);
+    if (!drawDefault) return;
+    DrawContent(c, client, FDown, FMouseIn, pressed, GlyphFrame(FDown, FMouseIn, Enabled(), FNumGlyphs));
+}
+
+void TlxSkinSpeedButton::PaintTransparent() {
+    TCanvas& c = *Canvas();
+    TRect r{0, 0, Width(), Height()};
+    TFont* font = c.Font();
+    if (Skinned()) {
+        r = Sized.NewClRect;
+        SetSkinCaptionFont(*font, UseSkinFont(), FontName, FontHeight, FontStyle, FDefaultFont, SkinData());
+        const TlxSkinColors* colors = SkinData()->SkinColors();
+        if (!Enabled())
+            font->SetColor(colors ? colors->cBtnShadow() : clBtnShadow);
+        else if (FUseSkinFontColor)
+            font->SetColor(colors ? colors->cBtnText() : clBtnText);
+        else
+            font->SetColor(FDefaultFont.Color());
+    } else {
+        font->Assign(FDefaultFont);
+        font->SetCharset(SkinCharset(SkinData(), FDefaultFont));
+        if (!Enabled()) font->SetColor(clBtnShadow);
+    }
+    c.Brush()->SetStyle(bsClear);
+    bool drawDefault = true;
+    if (OnPaint) OnPaint(this, &c, r, FDown, FMouseIn, drawDefault);
+    if (!drawDefault) return;
+    DrawContent(c, r, false, false, false, GlyphFrame(false, false, Enabled(), FNumGlyphs));
+}
+
+void TlxSkinSpeedButton::PaintImage() {
+    if (!Skinned()) {
+        TlxGraphicSkinCustomControl::DrawControl();
+        return;
+    }
+    TBitmap b(Width(), Height());
+    b.Fill(ColorToPixel(clBtnFace));
+    switch (Look()) {
+    case TlxButtonLook::Pressed:
+        CreateButtonImage(b, DownSkinRect, true, true);
+        break;
+    case TlxButtonLook::Hot:
+    case TlxButtonLook::HotAfterFade:
+    case TlxButtonLook::Focused:
+        CreateButtonImage(b, ActiveSkinRect, false, true);
+        break;
+    case TlxButtonLook::Disabled:
+        CreateButtonImage(b, DisabledSkinRect.IsEmpty() ? Geometry.SkinRect : DisabledSkinRect, false, false);
+        break;
+    case TlxButtonLook::Normal:
+        CreateButtonImage(b, FNormalRect, false, false);
+        break;
+    }
+    Canvas()->Draw(0, 0, &b);
+}
+
+void TlxSkinSpeedButton::DrawMorph(TCanvas& C) {
+    TBitmap normal(Width(), Height()), hot(Width(), Height());
+    CreateButtonImage(normal, FNormalRect, false, false);
+    CreateButtonImage(hot, ActiveSkinRect, false, true);
+    DrawMorphed(C, normal, hot, FMorphKf);
+}
+
+void TlxSkinSpeedButton::DrawControl() {
+    const TlxButtonLook look = Look();
+    const bool idle = look == TlxButtonLook::Normal || look == TlxButtonLook::Disabled;
+    if (Skinned() && MorphOn() && FMorphKf > 0 && FMorphKf < 1 && !Transparent())
+        DrawMorph(*Canvas());
+    else if (idle && Transparent())
+        PaintTransparent();
+    else
+        PaintImage();
+}
