@@ -6,9 +6,11 @@
 #include "skin/controls/TlxSkinButton.h"
 #include "skin/controls/TlxSkinCheckRadioBox.h"
 #include "skin/controls/TlxSkinGroupBox.h"
+#include "skin/controls/TlxSkinMenuSpeedButton.h"
 #include "skin/controls/TlxSkinPaintPanel.h"
 #include "skin/controls/TlxSkinPanel.h"
 #include "skin/controls/TlxSkinScrollBar.h"
+#include "skin/controls/TlxSkinSpeedButton.h"
 #include "skin/controls/TlxSkinStatusPanel.h"
 #include "skin/controls/TlxSkinStdLabel.h"
 #include "skin/controls/TlxSkinTextLabel.h"
@@ -113,6 +115,46 @@ void RegisterButtons() {
         .Property("Default", &TlxSkinButton::Default, &TlxSkinButton::SetDefault)
         .Property("ModalResult", &TlxSkinButton::ModalResult, &TlxSkinButton::SetModalResult)
         .EventProperty("OnPaint", &TlxSkinButton::OnPaint);
+
+    // Flat before Transparent, which it sets; the widths before ShowCaption,
+    // which takes one of them.
+    RegisterNamed<TlxSkinSpeedButton>("TlxSkinSpeedButton", "TlxGraphicSkinCustomControl", "toolbutton")
+        .ReferenceProperty("ImageList", &TlxSkinSpeedButton::ImageList, &TlxSkinSpeedButton::SetImageList)
+        .Property("ImageIndex", &TlxSkinSpeedButton::ImageIndex, &TlxSkinSpeedButton::SetImageIndex)
+        .Property("UseSkinSize", &TlxSkinSpeedButton::UseSkinSize, &TlxSkinSpeedButton::SetUseSkinSize, true)
+        .Property("UseSkinFontColor", &TlxSkinSpeedButton::UseSkinFontColor,
+                  &TlxSkinSpeedButton::SetUseSkinFontColor, true)
+        .Property("WidthWithCaption", &TlxSkinSpeedButton::WidthWithCaption,
+                  &TlxSkinSpeedButton::SetWidthWithCaption)
+        .Property("WidthWithoutCaption", &TlxSkinSpeedButton::WidthWithoutCaption,
+                  &TlxSkinSpeedButton::SetWidthWithoutCaption)
+        .Property("ShowCaption", &TlxSkinSpeedButton::ShowCaption, &TlxSkinSpeedButton::SetShowCaption, true)
+        .Property("RepeatMode", &TlxSkinSpeedButton::RepeatMode, &TlxSkinSpeedButton::SetRepeatMode)
+        .Property("RepeatInterval", &TlxSkinSpeedButton::RepeatInterval,
+                  &TlxSkinSpeedButton::SetRepeatInterval, 100)
+        .Property("Flat", &TlxSkinSpeedButton::Flat, &TlxSkinSpeedButton::SetFlat)
+        .Property("Transparent", &TlxSkinSpeedButton::Transparent, &TlxSkinSpeedButton::SetTransparent)
+        .Property("AllowAllUp", &TlxSkinSpeedButton::AllowAllUp, &TlxSkinSpeedButton::SetAllowAllUp)
+        .Property("GroupIndex", &TlxSkinSpeedButton::GroupIndex, &TlxSkinSpeedButton::SetGroupIndex)
+        .Property("Down", &TlxSkinSpeedButton::Down, &TlxSkinSpeedButton::SetDown)
+        .ObjectProperty("Glyph", &TlxSkinSpeedButton::Glyph)
+        .Property("NumGlyphs", &TlxSkinSpeedButton::NumGlyphs, &TlxSkinSpeedButton::SetNumGlyphs, 1)
+        .Property("Margin", &TlxSkinSpeedButton::Margin, &TlxSkinSpeedButton::SetMargin, -1)
+        .Property("Spacing", &TlxSkinSpeedButton::Spacing, &TlxSkinSpeedButton::SetSpacing, 1)
+        .Property("Layout", &TlxSkinSpeedButton::Layout, &TlxSkinSpeedButton::SetLayout, blGlyphLeft)
+        .EventProperty("OnPaint", &TlxSkinSpeedButton::OnPaint);
+    RegisterEnum<TlxTrackPosition>({{lxtpRight, "lxtpRight"}, {lxtpBottom, "lxtpBottom"}});
+    RegisterClass<TlxSkinPopupMenu>("TlxSkinPopupMenu", "TPopupMenu");
+    RegisterNamed<TlxSkinMenuSpeedButton>("TlxSkinMenuSpeedButton", "TlxSkinSpeedButton", "toolmenubutton")
+        .Property("NewStyle", &TlxSkinMenuSpeedButton::NewStyle, &TlxSkinMenuSpeedButton::SetNewStyle)
+        .Property("TrackPosition", &TlxSkinMenuSpeedButton::TrackPosition,
+                  &TlxSkinMenuSpeedButton::SetTrackPosition, lxtpRight)
+        .ReferenceProperty("SkinPopupMenu", &TlxSkinMenuSpeedButton::SkinPopupMenu,
+                           &TlxSkinMenuSpeedButton::SetSkinPopupMenu)
+        .Property("TrackButtonMode", &TlxSkinMenuSpeedButton::TrackButtonMode,
+                  &TlxSkinMenuSpeedButton::SetTrackButtonMode)
+        .EventProperty("OnShowTrackMenu", &TlxSkinMenuSpeedButton::OnShowTrackMenu)
+        .EventProperty("OnHideTrackMenu", &TlxSkinMenuSpeedButton::OnHideTrackMenu);
 
     RegisterEnum<TCheckBoxState>(
         {{cbUnchecked, "cbUnchecked"}, {cbChecked, "cbChecked"}, {cbGrayed, "cbGrayed"}});

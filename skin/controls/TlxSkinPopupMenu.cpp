@@ -11,3 +11,7 @@ void TlxSkinPopupMenu::Popup2(TControl* Control, int X, int Y) {
     SetPopupComponent(Control);
     Popup(X, Y);
 }
+
+void TlxSkinPopupMenu::PopupFromRect2(TControl* Control, const TRect& R, bool PopupUp) {
+    Popup2(Control, R.Left, PopupUp ? R.Top : R.Bottom);
+}

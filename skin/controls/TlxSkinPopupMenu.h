@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/base/Types.h"
 #include "platform/vcl/TComponentRef.h"
 #include "platform/vcl/TMenu.h"
 
@@ -17,6 +18,9 @@ public:
     void SetComponentForm(TCustomForm* Value);
 
     virtual void Popup2(TControl* Control, int X, int Y);
+    // Shows the menu for Control beside the screen rectangle R: below it, or
+    // above it with PopupUp. Control hears WM_CLOSESKINMENU when it closes.
+    virtual void PopupFromRect2(TControl* Control, const TRect& R, bool PopupUp);
 
 private:
     TComponentRef<TCustomForm> FComponentForm{this};

@@ -108,16 +108,26 @@ protected:
     bool EffectsOn() const;
     bool MorphOn() const { return EffectsOn() && Morphing; }
     // Down, and the pointer over it or grouped.
-    bool ShowsPressed() const { return FDown && (FMouseIn || FGroupIndex != 0); }
+    virtual bool ShowsPressed() const { return FDown && (FMouseIn || FGroupIndex != 0); }
     // The caption drawn: empty while ShowCaption is off.
     std::string ShownCaption() const { return FShowCaption ? Caption() : std::string(); }
     // The content of a state in R: the tool bar's or the own image, else the
     // glyph.
-    void DrawContent(TCanvas& C, const TRect& R, bool IsDown, bool IsActive, bool PressOffset,
-                     int GlyphIndex);
+    virtual void DrawContent(TCanvas& C, const TRect& R, bool IsDown, bool IsActive, bool PressOffset,
+                             int GlyphIndex);
+    // The caption font and colour of a state, OnPaint and the content in R.
+    void DrawFace(TCanvas& C, const TRect& R, bool IsDown, bool IsActive);
+    // The built-in background in R: pressed, hot, framed, or (flat) the
+    // button face when opaque and nothing when transparent.
+    void DrawDefaultBackground(TCanvas& C, const TRect& R, bool Pressed, bool Hot);
+    // The same in the built-in look, from FDown and FMouseIn; Pressed moves
+    // the content by a pixel.
+    void DrawDefaultFace(TCanvas& C, const TRect& R, bool Pressed);
     // The idle transparent look: the content straight on the parent, no
     // background, no press offset.
-    void PaintTransparent();
+    virtual void PaintTransparent();
+    // That content in R, in the font and colour of the idle look.
+    void PaintTransparentContent(const TRect& R);
     // The bitmap pipeline: the image of Look() drawn in one blit.
     void PaintImage();
     void StopAnimate();

@@ -54,12 +54,16 @@ void TlxSkinSpeedButton::CreateButtonImage(TBitmap& B, const TRect& R, bool IsDo
     TCanvas& c = *B.Canvas();
     const TRect content = DrawFaceBackground(
         B, Picture(), R, FUseSkinSize || ResizeMode() == TlxResizeMode::Both, Geometry, Sized);
-    SetSkinCaptionFont(*c.Font(), UseSkinFont(), FontName, FontHeight, FontStyle, FDefaultFont, SkinData());
-    c.Font()->SetColor(CaptionColor(Enabled(), FUseSkinFontColor, FDefaultFont, IsDown, IsActive));
+    DrawFace(c, content, IsDown, IsActive);
+}
+
+void TlxSkinSpeedButton::DrawFace(TCanvas& C, const TRect& R, bool IsDown, bool IsActive) {
+    SetSkinCaptionFont(*C.Font(), UseSkinFont(), FontName, FontHeight, FontStyle, FDefaultFont, SkinData());
+    C.Font()->SetColor(CaptionColor(Enabled(), FUseSkinFontColor, FDefaultFont, IsDown, IsActive));
     bool drawDefault = true;
-    if (OnPaint) OnPaint(this, &c, content, IsDown, IsActive, drawDefault);
+    if (OnPaint) OnPaint(this, &C, R, IsDown, IsActive, drawDefault);
     if (!drawDefault) return;
-    DrawContent(c, content, IsDown, IsActive, IsDown && IsActive,
+    DrawContent(C, R, IsDown, IsActive, IsDown && IsActive,
                 GlyphFrame(IsDown, IsActive, Enabled(), FNumGlyphs));
 }
 
@@ -68,27 +72,37 @@ void TlxSkinSpeedButton::CreateControlDefaultImage(TBitmap& B) {
     const TRect client{0, 0, B.Width(), B.Height()};
     const TlxButtonLook look = Look();
     const bool pressed = look == TlxButtonLook::Pressed, hot = look == TlxButtonLook::Hot;
-    if (pressed || hot || Designing() || !FFlat) {
-        DrawPressablePart(c, client, pressed, hot);
+    DrawDefaultBackground(c, client, pressed, hot);
+    DrawDefaultFace(c, client, pressed);
+}
+
+void TlxSkinSpeedButton::DrawDefaultBackground(TCanvas& C, const TRect& R, bool Pressed, bool Hot) {
+    if (Pressed || Hot || Designing() || !FFlat) {
+        DrawPressablePart(C, R, Pressed, Hot);
     } else if (!Transparent()) {
-        c.Brush()->SetColor(clBtnFace);
-        c.FillRect(client);
+        C.Brush()->SetColor(clBtnFace);
+        C.FillRect(R);
     }
-    c.Font()->Assign(FDefaultFont);
-    c.Font()->SetCharset(SkinCharset(SkinData(), FDefaultFont));
-    if (!Enabled()) c.Font()->SetColor(clBtnShadow);
+}
+
+void TlxSkinSpeedButton::DrawDefaultFace(TCanvas& C, const TRect& R, bool Pressed) {
+    C.Font()->Assign(FDefaultFont);
+    C.Font()->SetCharset(SkinCharset(SkinData(), FDefaultFont));
+    if (!Enabled()) C.Font()->SetColor(clBtnShadow);
     bool drawDefault = true;
-    if (OnPaint) OnPaint(this, &c, client, FDown, FMouseIn, drawDefault);
+    if (OnPaint) OnPaint(this, &C, R, FDown, FMouseIn, drawDefault);
     if (!drawDefault) return;
-    DrawContent(c, client, FDown, FMouseIn, pressed, GlyphFrame(FDown, FMouseIn, Enabled(), FNumGlyphs));
+    DrawContent(C, R, FDown, FMouseIn, Pressed, GlyphFrame(FDown, FMouseIn, Enabled(), FNumGlyphs));
 }
 
 void TlxSkinSpeedButton::PaintTransparent() {
+    PaintTransparentContent(Skinned() ? Sized.NewClRect : TRect{0, 0, Width(), Height()});
+}
+
+void TlxSkinSpeedButton::PaintTransparentContent(const TRect& r) {
     TCanvas& c = *Canvas();
-    TRect r{0, 0, Width(), Height()};
     TFont* font = c.Font();
     if (Skinned()) {
-        r = Sized.NewClRect;
         SetSkinCaptionFont(*font, UseSkinFont(), FontName, FontHeight, FontStyle, FDefaultFont, SkinData());
         const TlxSkinColors* colors = SkinData()->SkinColors();
         if (!Enabled())

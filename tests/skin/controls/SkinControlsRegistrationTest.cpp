@@ -7,6 +7,7 @@
 #include "skin/controls/TlxSkinButton.h"
 #include "skin/controls/TlxSkinCheckRadioBox.h"
 #include "skin/controls/TlxSkinGroupBox.h"
+#include "skin/controls/TlxSkinMenuSpeedButton.h"
 #include "skin/controls/TlxSkinScrollBar.h"
 #include "skin/controls/TlxSkinStatusPanel.h"
 #include "skin/controls/TlxSkinStdLabel.h"
@@ -97,6 +98,16 @@ const char* const DesignedText =
     "    AutoSize = False\n    Layout = tlCenter\n    SkinDataName = 'label'\n"
     "    Lines.Strings = (\n      'one'\n      'two')\n"
     "  end\n"
+    "  object Menu1: TlxSkinPopupMenu\n"
+    "  end\n"
+    "  object Tools: TlxSkinMenuSpeedButton\n"
+    "    Left = 240\n    Top = 120\n    Width = 60\n    Height = 25\n"
+    "    SkinDataName = 'bigtoolbutton'\n    NewStyle = True\n"
+    "    SkinPopupMenu = Menu1\n    TrackButtonMode = True\n"
+    "    Flat = True\n    Spacing = 4\n    ImageIndex = 3\n"
+    "    WidthWithCaption = 60\n    WidthWithoutCaption = 30\n"
+    "    ShowCaption = False\n"
+    "  end\n"
     "  object Title: TlxSkinStdLabel\n"
     "    Left = 240\n    Top = 80\n    Width = 65\n    Height = 15\n"
     "    Transparent = False\n    EllipsType = lxetPathEllips\n"
@@ -176,6 +187,15 @@ TEST_F(SkinControlsRegistrationTest, DesignedValuesReadAndWriteBack) {
     EXPECT_EQ(note->Layout(), tlCenter);
     EXPECT_EQ(note->SkinDataName(), "label");
     EXPECT_EQ(note->Lines()->Count(), 2);
+    auto* tools = Find<TlxSkinMenuSpeedButton>(f, "Tools");
+    ASSERT_TRUE(tools);
+    EXPECT_EQ(tools->SkinDataName(), "bigtoolbutton");
+    EXPECT_TRUE(tools->NewStyle() && tools->TrackButtonMode() && tools->Flat() && tools->Transparent());
+    EXPECT_EQ(tools->SkinPopupMenu(), f->FindComponent("Menu1"));
+    EXPECT_EQ(tools->Spacing(), 4);
+    EXPECT_EQ(tools->ImageIndex(), 3);
+    EXPECT_FALSE(tools->ShowCaption());
+    EXPECT_EQ(tools->Width(), 30);
     EXPECT_FALSE(title->Transparent());
     EXPECT_EQ(title->EllipsType(), lxetPathEllips);
 
