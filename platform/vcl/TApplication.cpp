@@ -44,7 +44,27 @@ void TApplication::Notification(TComponent* AComponent, TOperation Operation) {
     if (AComponent == FHintControl) FHintControl = nullptr;
 }
 
+uint64_t TApplication::AddMessageFilter(TMessageFilter Filter) {
+    uint64_t token = FNextFilter++;
+    FFilters.emplace_back(token, std::move(Filter));
+    return token;
+}
+
+void TApplication::RemoveMessageFilter(uint64_t Token) {
+    std::erase_if(FFilters, [Token](auto& f) { return f.first == Token; });
+}
+
 bool TApplication::FilterMessage(TMsg& Msg) {
+    if (!FFilters.empty()) {
+        // A copy: the filter may remove itself.
+        TMessageFilter top = FFilters.back().second;
+        try {
+            return top(Msg);
+        } catch (...) {
+            HandleException(this);
+            return false;
+        }
+    }
     if (!OnMessage) return false;
     bool handled = false;
     try {

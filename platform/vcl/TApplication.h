@@ -5,6 +5,8 @@
 
 #include <functional>
 #include <string>
+#include <utility>
+#include <vector>
 
 class THintWindow;
 
@@ -58,6 +60,13 @@ public:
     void HintMouseMessage(TControl* Control);
 
     TMessageEvent OnMessage;
+    // A filter that takes the messages before OnMessage while it is the
+    // newest (an open skinned menu); it returns true for a handled message.
+    // Filters are removed by their token, in any order; OnMessage runs only
+    // while none is installed.
+    using TMessageFilter = std::function<bool(TMsg& Msg)>;
+    uint64_t AddMessageFilter(TMessageFilter Filter);
+    void RemoveMessageFilter(uint64_t Token);
     TIdleEvent OnIdle;
     TNotifyEvent OnHint;
     TExceptionEvent OnException;
@@ -86,6 +95,8 @@ private:
     TControl* FHintControl = nullptr;
     uintptr_t FHintTimer = 0;
     uint64_t FHookId = 0;
+    std::vector<std::pair<uint64_t, TMessageFilter>> FFilters;
+    uint64_t FNextFilter = 1;
 };
 
 extern TApplication* Application;
