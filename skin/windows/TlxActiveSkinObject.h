@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/base/Object.h"
 #include "platform/base/Types.h"
 #include "platform/win/WinTypes.h"
 #include "skin/engine/SkinTypes.h"
@@ -9,32 +10,38 @@
 class TBitmap;
 class TCanvas;
 class TlxDataSkinObject;
-class TlxLumivex;
+class TlxLayerManager;
 class TlxSkinData;
+class TlxLumivex;
 
-// The base of every object of a skinned frame (the caption, frame buttons,
-// animations, areas the application paints). The form-skinning component owns
-// the objects, places them (ObjectRect, Enabled, Visible), finds the one under
-// the mouse and routes input to it; each object draws itself and keeps its own
-// hover, press and morph state. Coordinates are window coordinates of the
-// form (frame included).
-class TlxActiveSkinObject {
+// The base of every frame object: an area of a skinned form's frame with a
+// normal, a hovered and a form-inactive image, a cross-fade between the
+// first two, a glow beside it while hovered and the object events. The
+// owning component places it (ObjectRect, Enabled, Visible), routes the mouse
+// to it and steps its fades on its own timers; the object keeps its state and
+// draws itself. An object holds no window or timer of its own.
+//
+// Skin data is untrusted: pictures are looked up through the skin's checked
+// picture list and every image is clipped to its picture before it is
+// copied, so a bad index or rectangle draws nothing.
+class TlxActiveSkinObject : public TObject {
 public:
-    // AData may be null (the built-in buttons of the default frame).
+    // AData may be nullptr (the built-in buttons of the default frame).
     TlxActiveSkinObject(TlxLumivex* AParent, TlxDataSkinObject* AData);
-    virtual ~TlxActiveSkinObject() = default;
+    ~TlxActiveSkinObject() override = default;
     TlxActiveSkinObject(const TlxActiveSkinObject&) = delete;
     TlxActiveSkinObject& operator=(const TlxActiveSkinObject&) = delete;
 
     // X, Y relative to the top-left of ObjectRect.
     virtual bool PtInMask(int X, int Y);
-    virtual void ShowLayer() {}
-    virtual void HideLayer() {}
+    virtual void ShowLayer();
+    virtual void HideLayer();
     virtual bool CanMorphing();
-    // UpDate false: the whole frame is being painted and already shows the
-    // object's normal image; true: the object is redrawn alone.
+    // UpDate false: the whole frame is painted and already shows the normal
+    // image; true: the object is repainted alone.
     virtual void Draw(TCanvas* Cnvs, bool UpDate);
     virtual void DblClick() {}
+    // X, Y in window coordinates of the form.
     virtual void MouseDown(int X, int Y, TMouseButton Button);
     virtual void MouseUp(int X, int Y, TMouseButton Button);
     virtual void MouseMove(int X, int Y);
@@ -42,24 +49,33 @@ public:
     virtual void MouseLeave();
 
     bool EnableMorphing() const;
+    // One step of the cross-fade (0.2 toward the current state), then a repaint.
     void DoMorphing();
+    // Fades when morphing is on, else repaints at once.
     void Redraw();
 
     double MorphKf() const { return FMorphKf; }
+    // Clamped to 0..1.
     void SetMorphKf(double Value);
 
     TlxLumivex* Parent;
-    // The component's skin when the object was made.
+    // The component's skin when the object was made (the glow pictures).
     TlxSkinData* SD;
     std::string IDName;
     std::string Hint;
-    // Not owned: the skin's frame picture and the pictures of the description.
+    // The skin's frame picture and the object's pictures (not owned; nullptr
+    // when the skin or the index names none).
     TBitmap* Picture = nullptr;
     TBitmap* ActivePicture = nullptr;
     TBitmap* ActiveMaskPicture = nullptr;
-    TRect SkinRect, ActiveSkinRect, InActiveSkinRect;
-    TRect ObjectRect;
     bool SkinRectInAPicture = false;
+    TRect SkinRect;
+    TRect ActiveSkinRect;
+    TRect InActiveSkinRect;
+    // Where the object stands, in window coordinates of the form.
+    TRect ObjectRect;
+    // Buttons: the mouse is over it; the caption: the form is active; an
+    // animation: it runs.
     bool Active = false;
     bool FMouseIn = false;
     bool Enabled = true;
@@ -70,8 +86,31 @@ public:
     int GlowLayerMaskPictureIndex = -1;
     int GlowLayerOffsetX = 0;
     int GlowLayerOffsetY = 0;
-    int GlowLayerAlphaBlendValue = 255;
+    int GlowLayerAlphaBlendValue = 0;
 
 protected:
+    // The component's current skin is set and not empty.
+    bool SkinUsable() const;
+    // The glow manager the object uses now (buttons with a menu use the menu one).
+    virtual TlxLayerManager* GlowManager() const;
+    bool GlowAllowed() const;
+    // The normal image's picture: ActivePicture when SkinRectInAPicture, else Picture.
+    TBitmap* NormalPicture() const { return SkinRectInAPicture ? ActivePicture : Picture; }
+    // Copies R of Source stretched into ObjectRect; nothing when R is empty
+    // or lies outside Source.
+    void DrawPart(TCanvas* Cnvs, TBitmap* Source, const TRect& R) const;
+    // The cross-fade by MorphKf from From (of FromPicture) to To (of
+    // ActivePicture), drawn at the top-left of ObjectRect.
+    void DrawMorph(TCanvas* Cnvs, TBitmap* FromPicture, const TRect& From, const TRect& To) const;
+    // The base image choice (normal, hovered, inactive, cross-fade).
+    void DrawBase(TCanvas* Cnvs, bool UpDate);
+    // The cross-fade is between its ends.
+    bool MorphInProgress() const { return Active ? FMorphKf != 1 : FMorphKf != 0; }
+    TRect ScreenRect() const;
+
     double FMorphKf = 0;
 };
+
+// Transforms From toward To by Kf with the transition of Kind (sizes equal).
+class TlxEffectBmp;
+void ApplyMorph(TlxEffectBmp& From, const TlxEffectBmp& To, double Kf, TlxMorphKind Kind);

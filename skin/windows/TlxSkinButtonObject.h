@@ -4,14 +4,14 @@
 
 class TMenuItem;
 
-// A push button of the frame, with pressed and disabled images and an
-// optional menu that drops down from it.
+// A push button on the frame: a pressed and a disabled image besides the
+// base object's, and optionally a menu that drops down from it while it is
+// pressed. A button whose menu is open stays pressed, with its glow, until
+// the component closes the menu and releases it.
 class TlxSkinButtonObject : public TlxActiveSkinObject {
 public:
     TlxSkinButtonObject(TlxLumivex* AParent, TlxDataSkinObject* AData);
 
-    void ShowLayer() override;
-    void HideLayer() override;
     bool CanMorphing() override;
     void Draw(TCanvas* Cnvs, bool UpDate) override;
     void MouseDown(int X, int Y, TMouseButton Button) override;
@@ -21,13 +21,22 @@ public:
 
     bool Down() const { return FDown; }
     void SetDown(bool Value);
+    // Opens MenuItem's children beside the button (nothing without children).
     void PopupLinkedMenu();
+    // A linked menu with entries.
+    bool HasMenu() const;
 
-    TRect DownRect, DisableSkinRect;
-    // Not owned: the items dropped down from the button.
+    // In ActivePicture.
+    TRect DownRect;
+    TRect DisableSkinRect;
+    // A menu dropping down from the button (not owned).
     TMenuItem* MenuItem = nullptr;
     bool FPopupUp = false;
 
 protected:
+    TlxLayerManager* GlowManager() const override;
+    // The button's own image choice (disabled, pressed, then the base's).
+    void DrawButton(TCanvas* Cnvs, bool UpDate);
+
     bool FDown = false;
 };

@@ -29,6 +29,13 @@ public:
         FContent.CtrlList.push_back(std::move(d));
         return ref;
     }
+    // Appends a frame object description of class D named Name.
+    template <class D> D& AddObject(const std::string& Name) {
+        auto d = std::make_unique<D>(Name);
+        D& ref = *d;
+        FContent.ObjectList.push_back(std::move(d));
+        return ref;
+    }
     TlxSkinContent& Content() { return FContent; }
     // Edits the skin's colour set.
     void SetColors(const std::function<void(TlxSkinColors&)>& Edit) { Edit(*FContent.SkinColors()); }
