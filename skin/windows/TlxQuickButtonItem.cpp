@@ -1,15 +1,17 @@
 #include "skin/windows/TlxQuickButtonItem.h"
 
+#include "skin/windows/SkinObjectSupport.h"
 #include "skin/windows/TlxLumivex.h"
 
 TlxQuickButtonItem::TlxQuickButtonItem(TCollection* ACollection) : TCollectionItem(ACollection) {}
 
 void TlxQuickButtonItem::Assign(const TPersistent* Source) {
-    if (auto* s = dynamic_cast<const TlxQuickButtonItem*>(Source)) {
-        FImageIndex = s->FImageIndex;
-        FHint = s->FHint;
-        FEnabled = s->FEnabled;
-        FVisible = s->FVisible;
+    if (auto* item = dynamic_cast<const TlxQuickButtonItem*>(Source)) {
+        FImageIndex = item->FImageIndex;
+        FHint = item->FHint;
+        FEnabled = item->FEnabled;
+        FVisible = item->FVisible;
+        Changed(false);
         return;
     }
     TCollectionItem::Assign(Source);
@@ -31,14 +33,14 @@ void TlxQuickButtonItem::SetVisible(bool Value) {
 }
 
 TlxQuickButtonItems::TlxQuickButtonItems(TlxLumivex* ALVX)
-    : TCollection(FactoryOf<TlxQuickButtonItem>()), LVX(ALVX) {}
+    : TCollection(TCollection::FactoryOf<TlxQuickButtonItem>()), LVX(ALVX) {}
 
 TPersistent* TlxQuickButtonItems::GetOwner() const {
     return LVX;
 }
 
 void TlxQuickButtonItems::Update(TCollectionItem*) {
-    if (!LVX || LVX->ComponentState().Contains(csLoading) || LVX->ComponentState().Contains(csDesigning))
-        return;
-    if (LVX->Form() && LVX->Form()->HandleAllocated()) SendMessage(LVX->Form()->Handle(), WM_NCPAINT, 1);
+    if (!LVX) return;
+    if (LVX->ComponentState().Contains(csDesigning) || LVX->ComponentState().Contains(csLoading)) return;
+    RepaintFrame(LVX);
 }

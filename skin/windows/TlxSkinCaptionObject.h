@@ -5,10 +5,15 @@
 #include "platform/gdi/TFont.h"
 #include "skin/windows/TlxActiveSkinObject.h"
 
-// The caption of a skinned frame: the form's text with its effects, the
-// caption strip cross-faded between its inactive and active images, and the
-// animation played when the form is activated or deactivated. Its Active
-// follows the form's activity, never the mouse.
+class TBitmap;
+class TlxQuickButtonItems;
+
+// The caption of a skinned frame: the form's text with its plate, light,
+// shadow, glow or reflection, the caption strip cross-faded between its
+// inactive and active images, and the animation played when the form is
+// activated or deactivated. Its Active follows the form's activity, never
+// the mouse. The component's quick buttons are drawn at its left end and
+// take their mouse input through it.
 class TlxSkinCaptionObject : public TlxActiveSkinObject {
 public:
     TlxSkinCaptionObject(TlxLumivex* AParent, TlxDataSkinObject* AData);
@@ -20,7 +25,16 @@ public:
     void MouseEnter() override;
     void MouseLeave() override;
 
+    // A set, non-empty skin with effects and a caption animation strip.
     bool EnableAnimation() const;
+    // The text area for the current width, relative to the object's top-left.
+    TRect TextArea() const;
+
+    // ---- Quick buttons (drawn, hit and clicked through the caption)
+    bool HasQuickButtons() const;
+    void DrawQuickButtons(TCanvas* Cnvs);
+    // Hover test at X, Y (window coordinates).
+    void TestQuickButtons(int X, int Y);
 
     std::string FontName;
     TFontStyles FontStyle;
@@ -31,16 +45,19 @@ public:
     bool Light = false;
     TColor LightColor = 0, ActiveLightColor = 0;
     TAlignment Alignment = taLeftJustify;
+    // Relative to the object's top-left.
     TRect TextRct;
+    // A plate behind the text (in ActivePicture), inactive and active.
     TRect FrameRect, ActiveFrameRect;
     int FrameLeftOffset = 0, FrameRightOffset = 0;
     TRect FrameTextRect;
     bool FullFrame = false;
     bool StretchEffect = false;
     TRect AnimateSkinRect;
-    int FrameCount = 0;
+    int FrameCount = 1;
     int AnimateInterval = 0;
     bool InActiveAnimation = false;
+    // 0: no animation frame; FrameCount + 1: the activation animation ended.
     int CurrentFrame = 0;
     int FIncTime = 0;
     bool GlowEffect = false, GlowInActiveEffect = false;
@@ -50,6 +67,25 @@ public:
     bool ReflectionEffect = false;
     TColor ReflectionColor = 0, ReflectionActiveColor = 0;
     int ReflectionOffset = 0;
+    // The quick button under the mouse (-1: none).
     int ActiveQuickButton = -1;
     int OldActiveQuickButton = -1;
+
+private:
+    void SetCaptionFont(TCanvas* Cnvs, TColor Color) const;
+    // The caption text at origin X0, Y0 (the object's top-left on Cnvs).
+    void DrawCaptionText(TCanvas* Cnvs, const TRect& TA, int X0, int Y0, bool AActive);
+    void DrawTextOut(TCanvas* Cnvs, int X, int Y, const std::string& Text, bool AActive);
+    void DrawPlate(TCanvas* Cnvs, int X, int Y, int X0, int W, bool AActive);
+    // Image R of Source at the object's size, with the skin's fixed corner columns.
+    void CreateCaptionImage(TBitmap& B, const TRect& R, TBitmap* Source) const;
+    // A caption image of R with the text in Color drawn for AActive.
+    void CaptionImage(TBitmap& B, const TRect& R, TBitmap* Source, TColor Color, bool AActive);
+    void ApplyInActiveEffect(TBitmap& B) const;
+    TRect AnimationFrameRect() const;
+
+    // Quick buttons.
+    void DrawQuickButton(TCanvas* Cnvs, int Index);
+    void QuickMouseDown(int X, int Y);
+    void QuickMouseUp(int X, int Y);
 };
