@@ -100,7 +100,7 @@ void TCustomForm::PlaceByPosition() {
     switch (FPosition) {
     case poScreenCenter:
     case poDesktopCenter:
-        area = {0, 0, Screen->Width(), Screen->Height()};
+        area = CentringArea();
         break;
     case poMainFormCenter:
     case poOwnerFormCenter: {
@@ -108,7 +108,7 @@ void TCustomForm::PlaceByPosition() {
                                  ? Application->MainForm()
                                  : dynamic_cast<TCustomForm*>(Owner());
         if (!other || other == this) {
-            area = {0, 0, Screen->Width(), Screen->Height()};
+            area = CentringArea();
         } else {
             area = other->BoundsRect();
         }
@@ -117,8 +117,25 @@ void TCustomForm::PlaceByPosition() {
     default:
         return;
     }
-    FLeft = area.Left + area.Width() / 2 - FWidth / 2;
-    FTop = area.Top + area.Height() / 2 - FHeight / 2;
+    const int left = area.Left + area.Width() / 2 - FWidth / 2;
+    const int top = area.Top + area.Height() / 2 - FHeight / 2;
+    if (HandleAllocated())
+        SetBounds(left, top, FWidth, FHeight);
+    else {
+        FLeft = left;
+        FTop = top;
+    }
+}
+
+TRect TCustomForm::CentringArea() const {
+    // A window with an owner (a modal dialog) is centred on its owner's
+    // monitor, any other on the screen.
+    HWND owner = HandleAllocated() && WindowSystemReady() ? GetWindow(FHandle, GW_OWNER) : nullptr;
+    TMonitorInfo info;
+    if (owner && GetMonitorInfo(MonitorFromWindow(owner, MONITOR_DEFAULTTONEAREST), info) &&
+        !info.rcMonitor.IsEmpty())
+        return info.rcMonitor;
+    return {0, 0, Screen->Width(), Screen->Height()};
 }
 
 bool TCustomForm::CanFocus() const {
@@ -246,6 +263,23 @@ void TCustomForm::CloseModal() {
     }
 }
 
+HWND TCustomForm::ModalOwnerWindow() const {
+    // The program's active window, else its shown main form.
+    HWND active = GetActiveWindow();
+    if (active && active != FHandle) return active;
+    TCustomForm* main = Application ? Application->MainForm() : nullptr;
+    if (main && main != this && main->HandleAllocated() && IsWindowVisible(main->WindowHandle()))
+        return main->WindowHandle();
+    return nullptr;
+}
+
+void TCustomForm::RestoreActiveWindow(HWND Previous, HWND PreviousFocus) {
+    auto usable = [](HWND w) { return w && IsWindow(w) && IsWindowVisible(w) && IsWindowEnabled(w); };
+    if (!usable(Previous)) return;
+    SetActiveWindow(Previous);
+    if (usable(PreviousFocus) && GetTopLevelWindow(PreviousFocus) == Previous) ::SetFocus(PreviousFocus);
+}
+
 TModalResult TCustomForm::ShowModal() {
     if (FVisible || !FEnabled || FFormState.Contains(fsModal))
         throw EInvalidOperation("Cannot make a visible window modal");
@@ -253,7 +287,16 @@ TModalResult TCustomForm::ShowModal() {
     if (GetCaptureControl()) SetCaptureControl(nullptr);
     if (GetCapture()) ReleaseCapture();
     FFormState.Include(fsModal);
-    // Every other form takes no input while this one is up.
+    // The window that was active takes the focus back afterwards; meanwhile
+    // it owns the dialog, which stays above it (on X11 a modal dialog
+    // transient for it) and is centred on its monitor.
+    const HWND previous = GetActiveWindow();
+    const HWND previousFocus = GetFocus();
+    HandleNeeded();
+    const HWND formerOwner = GetWindow(FHandle, GW_OWNER);
+    SetWindowLongPtr(FHandle, GWL_HWNDPARENT, reinterpret_cast<intptr_t>(ModalOwnerWindow()));
+    PlaceByPosition();
+    // Every other form takes no input while this one is up; they still paint.
     std::vector<HWND> disabled;
     if (Screen)
         for (int i = 0; i < Screen->FormCount(); ++i) {
@@ -288,6 +331,9 @@ TModalResult TCustomForm::ShowModal() {
     enableOthers();
     if (!FreePending()) Hide();
     FFormState.Exclude(fsModal);
+    if (!FreePending() && HandleAllocated())
+        SetWindowLongPtr(FHandle, GWL_HWNDPARENT, reinterpret_cast<intptr_t>(formerOwner));
+    RestoreActiveWindow(previous, previousFocus);
     return FModalResult;
 }
 

@@ -35,6 +35,7 @@ constexpr TModalResult mrNo = 7;
 constexpr TModalResult mrAll = 8;
 constexpr TModalResult mrNoToAll = 9;
 constexpr TModalResult mrYesToAll = 10;
+constexpr TModalResult mrClose = 11;
 
 using TCloseEvent = std::function<void(TObject* Sender, TCloseAction& Action)>;
 using TCloseQueryEvent = std::function<void(TObject* Sender, bool& CanClose)>;
@@ -135,6 +136,12 @@ protected:
 
 private:
     void PlaceByPosition();
+    // Where a centred form is centred.
+    TRect CentringArea() const;
+    // The window a modal showing is owned by.
+    HWND ModalOwnerWindow() const;
+    // After a modal showing: the window and control that had the focus get it back.
+    static void RestoreActiveWindow(HWND Previous, HWND PreviousFocus);
     void FocusFirstControl();
 
     TWinControl* FActiveControl = nullptr;

@@ -44,6 +44,8 @@ HWND GetTopLevelWindow(HWND wnd);
 bool IsChild(HWND parent, HWND wnd);
 std::string GetClassName(HWND wnd);
 
+// The owner of a top-level window (a window handle; null for none).
+constexpr int GWL_HWNDPARENT = -8;
 constexpr int GWL_STYLE = -16;
 constexpr int GWL_EXSTYLE = -20;
 constexpr int GWLP_USERDATA = -21;

@@ -300,6 +300,8 @@ intptr_t GetWindowLongPtr(HWND wnd, int index) {
         return w->UserData;
     case GCL_STYLE:
         return w->ClassStyle;
+    case GWL_HWNDPARENT:
+        return !w->IsChild() && w->Owner ? reinterpret_cast<intptr_t>(w->Owner->Handle) : 0;
     }
     return 0;
 }
@@ -333,6 +335,16 @@ intptr_t SetWindowLongPtr(HWND wnd, int index, intptr_t value) {
     case GCL_STYLE:
         w->ClassStyle = static_cast<uint32_t>(value);
         break;
+    case GWL_HWNDPARENT: {
+        // A new owner for a top-level window; the display learns of it when
+        // the window is next shown. An owner chain never loops back.
+        if (w->IsChild()) return 0;
+        TWindow* owner = TopLevelOf(W(reinterpret_cast<HWND>(value)));
+        for (TWindow* o = owner; o; o = o->Owner)
+            if (o == w) return 0;
+        w->Owner = owner;
+        break;
+    }
     }
     return old;
 }

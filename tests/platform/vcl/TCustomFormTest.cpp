@@ -179,6 +179,113 @@ TEST_F(TCustomFormFixture, ShowModalReturnsTheButtonsResultWhileOtherFormsTakeNo
     EXPECT_TRUE(IsWindowEnabled(main->Handle()));
 }
 
+TEST_F(TCustomFormFixture, AModalFormIsOwnedByTheActiveWindowCentredOnItsMonitorAndGivesTheFocusBack) {
+    // Two monitors side by side; the owner lies on the second.
+    Session.Backend().SetMonitors(
+        {{{0, 0, 800, 600}, {0, 0, 800, 560}, true}, {{800, 0, 2080, 1024}, {800, 0, 2080, 984}, false}});
+    TForm* main = MakeForm(900, 100, 300, 200);
+    Button(main, "First", 10, 10);
+    auto* second = Button(main, "Second", 60, 10);
+    auto* panel = new TProbePanel(main);
+    panel->SetParent(main);
+    panel->SetBounds(10, 50, 100, 100);
+    main->Show();
+    Session.Pump();
+    second->SetFocus();
+    TForm* dialog = MakeForm(0, 0, 200, 100);
+    dialog->SetPosition(poScreenCenter);
+    auto* ok = Button(dialog, "OK", 10, 10);
+    ok->ModalResult = mrOk;
+    ok->Default = true;
+    HWND ownerWhileShown = nullptr;
+    TRect boundsWhileShown;
+    int paintsWhileShown = 0;
+    std::string focusWhileShown;
+    int step = 0;
+    Application->OnIdle = [&](TObject*, bool&) {
+        if (step++ != 0) return;
+        ownerWhileShown = GetWindow(dialog->Handle(), GW_OWNER);
+        boundsWhileShown = dialog->BoundsRect();
+        focusWhileShown = FocusedName();
+        // The disabled owner still paints.
+        int before = panel->Paints;
+        panel->Invalidate();
+        Session.Pump();
+        paintsWhileShown = panel->Paints - before;
+        Session.Click(Centre(second)); // ignored
+        Session.Key(VK_RETURN);        // the default OK button
+    };
+    TModalResult result = dialog->ShowModal();
+    Application->OnIdle = nullptr;
+    EXPECT_EQ(result, mrOk);
+    EXPECT_EQ(ownerWhileShown, main->Handle());
+    EXPECT_EQ(boundsWhileShown, Bounds(800 + 640 - 100, 512 - 50, 200, 100));
+    EXPECT_EQ(focusWhileShown, "OK");
+    EXPECT_EQ(paintsWhileShown, 1);
+    EXPECT_EQ(second->Clicks, 0);
+    EXPECT_EQ(GetActiveWindow(), main->Handle());
+    EXPECT_EQ(FocusedName(), "Second");
+    EXPECT_EQ(GetWindow(dialog->Handle(), GW_OWNER), nullptr);
+}
+
+TEST_F(TCustomFormFixture, AModalFormClosedByTheDisplayOrAQuitRequestGivesCancel) {
+    TForm* main = MakeForm(0, 0, 300, 200);
+    main->Show();
+    Session.Pump();
+    for (bool quit : {false, true}) {
+        SCOPED_TRACE(quit ? "quit request" : "close request");
+        TForm* dialog = MakeForm(400, 0, 200, 100);
+        Application->OnIdle = [&](TObject*, bool&) {
+            if (quit)
+                Application->Terminate();
+            else
+                QueueRawInput({.Kind = TRawInputKind::riClose, .Pos = {}, .Window = dialog->Handle()});
+        };
+        EXPECT_EQ(dialog->ShowModal(), mrCancel);
+        Application->OnIdle = nullptr;
+        EXPECT_FALSE(dialog->Visible());
+        EXPECT_TRUE(IsWindowEnabled(main->Handle()));
+    }
+}
+
+TEST_F(TCustomFormFixture, ANestedModalFormReturnsToTheOuterLoop) {
+    TForm* main = MakeForm(0, 0, 300, 200);
+    main->Show();
+    Session.Pump();
+    TForm* outer = MakeForm(350, 0, 200, 100);
+    auto* open = Button(outer, "Open", 10, 10);
+    auto* outerOk = Button(outer, "OuterOK", 60, 10);
+    outerOk->ModalResult = mrOk;
+    TForm* inner = MakeForm(600, 0, 200, 100);
+    auto* innerNo = Button(inner, "InnerNo", 10, 10);
+    innerNo->ModalResult = mrNo;
+    std::vector<std::string> steps;
+    open->OnClick = [&](TObject*) {
+        steps.push_back("inner " + std::to_string(inner->ShowModal()));
+        steps.push_back(std::string("outer enabled ") + (IsWindowEnabled(outer->Handle()) ? "yes" : "no") +
+                        ", main enabled " + (IsWindowEnabled(main->Handle()) ? "yes" : "no"));
+    };
+    int idle = 0;
+    Application->OnIdle = [&](TObject*, bool&) {
+        switch (idle++) {
+        case 0:
+            Session.Click(Centre(open));
+            break;
+        case 1:
+            Session.Click(Centre(outerOk)); // the outer form takes no input now
+            Session.Click(Centre(innerNo));
+            break;
+        case 2:
+            Session.Click(Centre(outerOk));
+            break;
+        }
+    };
+    steps.push_back("outer " + std::to_string(outer->ShowModal()));
+    Application->OnIdle = nullptr;
+    EXPECT_EQ(steps, (std::vector<std::string>{"inner 7", "outer enabled yes, main enabled no", "outer 1"}));
+    EXPECT_EQ(outerOk->Clicks, 1);
+}
+
 TEST_F(TCustomFormFixture, AFormClosedFromItsButtonsOnClickIsFreedAfterTheHandler) {
     auto* form = new TForm(Application);
     form->SetBorderStyle(bsNone);
