@@ -3,6 +3,8 @@
 #include "platform/vcl/TClassRegistry.h"
 #include "skin/controls/TlxSkinCustomListView.h"
 #include "skin/controls/TlxSkinCustomTreeView.h"
+#include "skin/controls/TlxSkinPageControl.h"
+#include "skin/controls/TlxSkinTabSheet.h"
 
 namespace {
 
@@ -27,4 +29,34 @@ void RegisterSkinViewClasses() {
     list.Property("HeaderSkinDataName", &TlxSkinCustomListView::HeaderSkinDataName,
                   &TlxSkinCustomListView::SetHeaderSkinDataName, std::string("resizetoolbutton"));
     RegisterClass<TlxSkinListView>("TlxSkinListView", "TlxSkinCustomListView");
+
+    RegisterClass<TlxSkinCustomTabSheet>("TlxSkinCustomTabSheet", "TTabSheet");
+    RegisterClass<TlxSkinTabSheet>("TlxSkinTabSheet", "TlxSkinCustomTabSheet");
+    RegisterEnum<TlxButtonLayout>({{blGlyphLeft, "blGlyphLeft"},
+                                   {blGlyphRight, "blGlyphRight"},
+                                   {blGlyphTop, "blGlyphTop"},
+                                   {blGlyphBottom, "blGlyphBottom"}});
+    using P = TlxSkinPageControl;
+    // Defaults are the constructor's, so every other value is stored.
+    RegisterClass<P>("TlxSkinPageControl", "TPageControl")
+        .Property("MouseWheelSupport", &P::MouseWheelSupport, &P::SetMouseWheelSupport)
+        .Property("TabExtededDraw", &P::TabExtededDraw, &P::SetTabExtededDraw)
+        .Property("TabMargin", &P::TabMargin, &P::SetTabMargin, -1)
+        .Property("TabSpacing", &P::TabSpacing, &P::SetTabSpacing, 1)
+        .Property("TabLayout", &P::TabLayout, &P::SetTabLayout, blGlyphLeft)
+        .Property("TextInHorizontal", &P::TextInHorizontal, &P::SetTextInHorizontal)
+        .EventProperty("OnClose", &P::OnClose)
+        .EventProperty("OnAfterClose", &P::OnAfterClose)
+        .Property("FreeOnClose", &P::FreeOnClose, &P::SetFreeOnClose)
+        .Property("ShowCloseButtons", &P::ShowCloseButtons, &P::SetShowCloseButtons)
+        .Property("TabsBGTransparent", &P::TabsBGTransparent, &P::SetTabsBGTransparent)
+        .EventProperty("OnDrawSkinTab", &P::OnDrawSkinTab)
+        .ReferenceProperty("Images", &P::Images, &P::SetImages)
+        .Property("TabsInCenter", &P::TabsInCenter, &P::SetTabsInCenter)
+        .Property("TabsOffset", &P::TabsOffset, &P::SetTabsOffset)
+        .ReferenceProperty("SkinData", &P::SkinData, &P::SetSkinData)
+        .Property("SkinDataName", &P::SkinDataName, &P::SetSkinDataName, std::string("tab"))
+        .ObjectProperty("DefaultFont", &P::DefaultFont)
+        .Property("UseSkinFont", &P::UseSkinFont, &P::SetUseSkinFont, true)
+        .Property("DefaultItemHeight", &P::DefaultItemHeight, &P::SetDefaultItemHeight, 20);
 }
