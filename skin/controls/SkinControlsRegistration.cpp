@@ -2,6 +2,7 @@
 
 #include "platform/base/MemoryStream.h"
 #include "platform/vcl/TClassRegistry.h"
+#include "skin/controls/SkinViewsRegistration.h"
 #include "skin/controls/TlxGraphicSkinCustomControl.h"
 #include "skin/controls/TlxSkinButton.h"
 #include "skin/controls/TlxSkinCheckRadioBox.h"
@@ -304,4 +305,5 @@ void RegisterSkinControls() {
     RegisterButtons();
     RegisterPanels();
     RegisterLabels();
+    RegisterSkinViewClasses();
 }

@@ -30,12 +30,9 @@ void RegisterSkinViewClasses() {
                   &TlxSkinCustomListView::SetHeaderSkinDataName, std::string("resizetoolbutton"));
     RegisterClass<TlxSkinListView>("TlxSkinListView", "TlxSkinCustomListView");
 
-    RegisterClass<TlxSkinCustomTabSheet>("TlxSkinCustomTabSheet", "TTabSheet");
+    RegisterClass<TlxSkinCustomTabSheet>("TlxSkinCustomTabSheet", "TTabSheet")
+        .ObjectProperty("WallPaper", &TlxSkinCustomTabSheet::WallPaper);
     RegisterClass<TlxSkinTabSheet>("TlxSkinTabSheet", "TlxSkinCustomTabSheet");
-    RegisterEnum<TlxButtonLayout>({{blGlyphLeft, "blGlyphLeft"},
-                                   {blGlyphRight, "blGlyphRight"},
-                                   {blGlyphTop, "blGlyphTop"},
-                                   {blGlyphBottom, "blGlyphBottom"}});
     using P = TlxSkinPageControl;
     // Defaults are the constructor's, so every other value is stored.
     RegisterClass<P>("TlxSkinPageControl", "TPageControl")

@@ -2,10 +2,9 @@
 
 #include "platform/vcl/TComponentReader.h"
 #include "platform/win/WinApi.h"
-#include "skin/controls/SkinViewsRegistration.h"
+#include "skin/controls/SkinControlsRegistration.h"
 #include "skin/engine/DataSkinControls.h"
 #include "skin/engine/DataSkinListControls.h"
-#include "skin/engine/SkinEngineRegistration.h"
 #include "tests/support/pictures/GoldenPicture.h"
 #include "tests/support/skin/TSkinControlTest.h"
 
@@ -274,8 +273,7 @@ TEST_F(TlxSkinCustomListViewTest, TheMainWindowsFileList) {
 }
 
 TEST_F(TlxSkinCustomListViewTest, ReadFromAFormDescriptionWithItsBars) {
-    RegisterSkinEngineClasses();
-    RegisterSkinViewClasses();
+    RegisterSkinControls();
     LoadSkin();
     SD->SetName("SkinData1");
     Make<TlxSkinScrollBar>(0, 0, 17, 100)->SetName("Bar1");

@@ -2,11 +2,10 @@
 
 #include "platform/vcl/TComponentReader.h"
 #include "platform/vcl/TComponentWriter.h"
-#include "skin/controls/SkinViewsRegistration.h"
+#include "skin/controls/SkinControlsRegistration.h"
 #include "skin/controls/TlxSkinTabSheet.h"
 #include "skin/controls/TlxSkinUpDown.h"
 #include "skin/engine/DataSkinListControls.h"
-#include "skin/engine/SkinEngineRegistration.h"
 #include "tests/support/pictures/GoldenPicture.h"
 #include "tests/support/skin/TSkinControlTest.h"
 
@@ -96,8 +95,7 @@ TEST_F(TlxSkinPageControlTest, PropertiesRefuseWhatTheyCannotTake) {
 }
 
 TEST_F(TlxSkinPageControlTest, TabSpacingOfTwoIsStoredAndReadsBack) {
-    RegisterSkinEngineClasses();
-    RegisterSkinViewClasses();
+    RegisterSkinControls();
     auto* pc = Make<TlxSkinPageControl>(0, 0, 100, 100);
     pc->SetName("Pages1");
     pc->SetTabSpacing(2);
@@ -350,4 +348,32 @@ TEST_F(TlxSkinPageControlTest, BrokenTabDescriptionsPaintSafely) {
             pc->Free();
         }
     }
+}
+
+TEST_F(TlxSkinPageControlTest, APageControlWithSheetsRoundTripsThroughADescription) {
+    RegisterSkinControls();
+    auto* form = new TForm(nullptr);
+    auto* pc = new TlxSkinPageControl(form);
+    pc->SetName("Pages1");
+    pc->SetParent(form);
+    pc->SetShowCloseButtons(true);
+    pc->SetTabPosition(tpBottom);
+    for (const char* name : {"Sheet1", "Sheet2"}) {
+        auto* sheet = new TlxSkinTabSheet(form);
+        sheet->SetName(name);
+        sheet->SetPageControl(pc);
+        sheet->SetCaption(name);
+    }
+    const std::string text = TComponentWriter::WriteText(form);
+    form->Free();
+    auto* read = new TForm(nullptr);
+    TComponentReader::ReadText(read, text);
+    auto* copy = dynamic_cast<TlxSkinPageControl*>(read->FindComponent("Pages1"));
+    ASSERT_NE(copy, nullptr) << text;
+    EXPECT_EQ(copy->PageCount(), 2);
+    EXPECT_TRUE(copy->ShowCloseButtons());
+    EXPECT_EQ(copy->TabPosition(), tpBottom);
+    EXPECT_EQ(copy->TempImages()->Width(), 1 + 14); // the room was made once
+    EXPECT_EQ(read->ComponentCount(), 3) << text;
+    read->Free();
 }
