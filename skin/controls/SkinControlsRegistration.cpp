@@ -12,9 +12,11 @@
 #include "skin/controls/TlxSkinPanel.h"
 #include "skin/controls/TlxSkinScrollBar.h"
 #include "skin/controls/TlxSkinSpeedButton.h"
+#include "skin/controls/TlxSkinStatusBar.h"
 #include "skin/controls/TlxSkinStatusPanel.h"
 #include "skin/controls/TlxSkinStdLabel.h"
 #include "skin/controls/TlxSkinTextLabel.h"
+#include "skin/controls/TlxSkinToolBar.h"
 #include "skin/controls/TlxSkinUpDown.h"
 #include "skin/engine/SkinEngineRegistration.h"
 
@@ -222,6 +224,28 @@ void RegisterPanels() {
         .EventProperty("OnPanelPaint", &TlxSkinPaintPanel::OnPanelPaint);
     RegisterNamed<TlxSkinGroupBox>("TlxSkinGroupBox", "TlxSkinPanel", "groupbox")
         .Property("CaptionMode", &TlxSkinGroupBox::CaptionMode, &TlxSkinGroupBox::SetCaptionMode, true);
+
+    // The caption widths before ShowCaptions, which takes one of them.
+    RegisterNamed<TlxSkinToolBar>("TlxSkinToolBar", "TlxSkinPanel", "toolpanel")
+        .Property("BorderStyle", &TlxSkinToolBar::BorderStyle, &TlxSkinToolBar::SetBorderStyle, bvNone)
+        .Property("DefaultHeight", &TlxSkinToolBar::DefaultHeight, &TlxSkinToolBar::SetDefaultHeight)
+        .Property("AdjustControls", &TlxSkinToolBar::AdjustControls, &TlxSkinToolBar::SetAdjustControls, true)
+        .Property("Flat", &TlxSkinToolBar::Flat, &TlxSkinToolBar::SetFlat)
+        .Property("AutoShowHideCaptions", &TlxSkinToolBar::AutoShowHideCaptions,
+                  &TlxSkinToolBar::SetAutoShowHideCaptions)
+        .Property("WidthWithCaptions", &TlxSkinToolBar::WidthWithCaptions,
+                  &TlxSkinToolBar::SetWidthWithCaptions)
+        .Property("WidthWithoutCaptions", &TlxSkinToolBar::WidthWithoutCaptions,
+                  &TlxSkinToolBar::SetWidthWithoutCaptions)
+        .Property("ShowCaptions", &TlxSkinToolBar::ShowCaptions, &TlxSkinToolBar::SetShowCaptions)
+        .ReferenceProperty("Images", &TlxSkinToolBar::Images, &TlxSkinToolBar::SetImages)
+        .ReferenceProperty("HotImages", &TlxSkinToolBar::HotImages, &TlxSkinToolBar::SetHotImages)
+        .ReferenceProperty("DisabledImages", &TlxSkinToolBar::DisabledImages,
+                           &TlxSkinToolBar::SetDisabledImages);
+    RegisterNamed<TlxSkinStatusBar>("TlxSkinStatusBar", "TlxSkinPanel", "statusbar")
+        .Property("Align", &TlxSkinStatusBar::Align, &TlxSkinStatusBar::SetAlign, alBottom)
+        .Property("BorderStyle", &TlxSkinStatusBar::BorderStyle, &TlxSkinStatusBar::SetBorderStyle, bvNone)
+        .Property("SizeGrip", &TlxSkinStatusBar::SizeGrip, &TlxSkinStatusBar::SetSizeGrip);
 
     RegisterEnum<TScrollBarKind>({{sbHorizontal, "sbHorizontal"}, {sbVertical, "sbVertical"}});
     // The range before PageSize and Position, which it bounds; the pair's

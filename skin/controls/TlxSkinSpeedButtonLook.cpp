@@ -4,6 +4,7 @@
 #include "skin/controls/SkinControlDrawing.h"
 #include "skin/controls/SkinPressableParts.h"
 #include "skin/controls/TlxSkinSpeedButton.h"
+#include "skin/controls/TlxSkinToolBar.h"
 #include "skin/engine/DrawImageAndText.h"
 #include "skin/engine/SkinColors.h"
 
@@ -38,9 +39,21 @@ void TlxSkinSpeedButton::CalcSize(int& W, int& H) {
 
 void TlxSkinSpeedButton::DrawContent(TCanvas& C, const TRect& R, bool IsDown, bool IsActive, bool PressOffset,
                                      int GlyphIndex) {
-    (void)IsDown;
-    (void)IsActive;
     TCustomImageList* list = FButtonImages.Get();
+    if (auto* bar = dynamic_cast<TlxSkinToolBar*>(Parent()); bar && FGlyph.Empty()) {
+        // The bar's lists: the disabled one drawn as enabled, the hot one
+        // while hot or down.
+        TCustomImageList* barList = bar->Images();
+        if (!Enabled() && bar->DisabledImages())
+            barList = bar->DisabledImages();
+        else if ((IsActive || IsDown) && bar->HotImages())
+            barList = bar->HotImages();
+        if (barList && FImageIndex >= 0 && FImageIndex < barList->Count()) {
+            DrawImageAndText(&C, R, FMargin, FSpacing, FLayout, ShownCaption(), FImageIndex, barList,
+                             PressOffset, true, FDrawColorMarker, FColorMarkerValue);
+            return;
+        }
+    }
     if (FGlyph.Empty() && list && FImageIndex >= 0 && FImageIndex < list->Count()) {
         DrawImageAndText(&C, R, FMargin, FSpacing, FLayout, ShownCaption(), FImageIndex, list, PressOffset,
                          Enabled(), FDrawColorMarker, FColorMarkerValue);

@@ -9,9 +9,11 @@
 #include "skin/controls/TlxSkinGroupBox.h"
 #include "skin/controls/TlxSkinMenuSpeedButton.h"
 #include "skin/controls/TlxSkinScrollBar.h"
+#include "skin/controls/TlxSkinStatusBar.h"
 #include "skin/controls/TlxSkinStatusPanel.h"
 #include "skin/controls/TlxSkinStdLabel.h"
 #include "skin/controls/TlxSkinTextLabel.h"
+#include "skin/controls/TlxSkinToolBar.h"
 #include "skin/controls/TlxSkinUpDown.h"
 #include "tests/support/skin/TSkinControlTest.h"
 
@@ -108,6 +110,14 @@ const char* const DesignedText =
     "    WidthWithCaption = 60\n    WidthWithoutCaption = 30\n"
     "    ShowCaption = False\n"
     "  end\n"
+    "  object Bar1: TlxSkinToolBar\n"
+    "    Left = 0\n    Top = 150\n    Width = 200\n    Height = 30\n"
+    "    Flat = True\n    AdjustControls = False\n    Images = Images1\n"
+    "  end\n"
+    "  object Status1: TlxSkinStatusBar\n"
+    "    Left = 0\n    Top = 0\n    Width = 200\n    Height = 21\n"
+    "    Align = alTop\n    SizeGrip = True\n"
+    "  end\n"
     "  object Title: TlxSkinStdLabel\n"
     "    Left = 240\n    Top = 80\n    Width = 65\n    Height = 15\n"
     "    Transparent = False\n    EllipsType = lxetPathEllips\n"
@@ -187,6 +197,14 @@ TEST_F(SkinControlsRegistrationTest, DesignedValuesReadAndWriteBack) {
     EXPECT_EQ(note->Layout(), tlCenter);
     EXPECT_EQ(note->SkinDataName(), "label");
     EXPECT_EQ(note->Lines()->Count(), 2);
+    auto* bar1 = Find<TlxSkinToolBar>(f, "Bar1");
+    auto* status = Find<TlxSkinStatusBar>(f, "Status1");
+    ASSERT_TRUE(bar1 && status);
+    EXPECT_TRUE(bar1->Flat());
+    EXPECT_FALSE(bar1->AdjustControls());
+    EXPECT_EQ(bar1->Images(), f->FindComponent("Images1"));
+    EXPECT_EQ(status->Align(), alTop);
+    EXPECT_TRUE(status->SizeGrip());
     auto* tools = Find<TlxSkinMenuSpeedButton>(f, "Tools");
     ASSERT_TRUE(tools);
     EXPECT_EQ(tools->SkinDataName(), "bigtoolbutton");
@@ -210,10 +228,12 @@ TEST_F(SkinControlsRegistrationTest, ValuesOfAFreshControlAreNotWrittenAndOthers
                     "  object B1: TlxSkinButton\n  end\n"
                     "  object G1: TlxSkinGroupBox\n  end\n"
                     "  object S1: TlxSkinScrollBar\n  end\n"
+                    "  object T1: TlxSkinToolBar\n  end\n"
+                    "  object St1: TlxSkinStatusBar\n  end\n"
                     "end\n");
     const std::string plain = TComponentWriter::WriteText(f);
     for (const char* line : {"Spacing", "SkinDataName", "CaptionMode", "Margin", "ImageIndex", "TabStop",
-                             "Max", "DefaultHeight", "BothSkinDataName"})
+                             "Max", "DefaultHeight", "BothSkinDataName", "Align", "BorderStyle"})
         EXPECT_FALSE(Has(plain, line)) << line << " in\n" << plain;
 
     // The button is built with a spacing of 1: a designed 4 (the value other
