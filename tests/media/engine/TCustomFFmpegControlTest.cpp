@@ -119,9 +119,18 @@ TEST_F(TCustomFFmpegTest, PauseHoldsTheWorkerUntilResume) {
     ASSERT_TRUE(WaitForProgress(progress));
     E->Pause();
     EXPECT_TRUE(E->Paused());
-    std::this_thread::sleep_for(200ms); // the worker reaches its next safe point
-    const int64_t size = FileSizeOf(output);
-    const size_t events = progress.Events().size();
+    // The worker finishes the step it is in and stops at its next safe point;
+    // on a loaded machine that step can take a while, so wait for quiet first.
+    int64_t size = FileSizeOf(output);
+    size_t events = progress.Events().size();
+    for (int i = 0; i < 40; ++i) {
+        std::this_thread::sleep_for(250ms);
+        const int64_t nowSize = FileSizeOf(output);
+        const size_t nowEvents = progress.Events().size();
+        if (nowSize == size && nowEvents == events) break;
+        size = nowSize;
+        events = nowEvents;
+    }
     std::this_thread::sleep_for(1500ms);
     EXPECT_EQ(FileSizeOf(output), size) << "no output growth while paused";
     EXPECT_EQ(progress.Events().size(), events) << "no events while paused";
