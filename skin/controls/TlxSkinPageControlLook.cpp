@@ -233,6 +233,8 @@ void TlxSkinPageControl::DrawTab(int PageIndex, const TRect& Rect, bool Active, 
     if (FHideTabs || PageIndex < 0 || PageIndex >= PageCount()) return;
     TTabSheet* page = Pages(PageIndex);
     TlxSkinCustomTabSheet* skinPage = SkinPage(PageIndex);
+    // A button that is not drawn cannot be hit.
+    if (skinPage) skinPage->ButtonRect = {};
     TCustomImageList* images = FImages;
     const bool hasImage = images && page->ImageIndex() >= 0 && page->ImageIndex() < images->Count();
     const bool side = SideTabs();
@@ -371,6 +373,7 @@ void TlxSkinPageControl::DrawCloseButton(TCanvas* C, const TRect& Area, int TabW
                                          int PageIndex) {
     TlxSkinCustomTabSheet* page = SkinPage(PageIndex);
     if (!page) return;
+    page->ButtonRect = {};
     const bool hovered = page->ButtonMouseIn;
     const bool pressed = page->ButtonMouseDown && hovered;
     const int middle = Area.Top + Area.Height() / 2;

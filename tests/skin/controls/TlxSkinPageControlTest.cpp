@@ -2,6 +2,7 @@
 
 #include "platform/vcl/TComponentReader.h"
 #include "platform/vcl/TComponentWriter.h"
+#include "platform/vcl/TImageList.h"
 #include "skin/controls/SkinControlsRegistration.h"
 #include "skin/controls/TlxSkinTabSheet.h"
 #include "skin/controls/TlxSkinUpDown.h"
@@ -272,25 +273,47 @@ TEST_F(TlxSkinPageControlTest, TheWheelPagesThroughVisibleTabsWithoutWrapping) {
 
 TEST_F(TlxSkinPageControlTest, LooksAsGoldens) {
     LoadSkin();
+    auto* images = new TImageList(Form);
+    TBitmap strip(32, 16);
+    FillPixels(strip, {0, 0, 16, 16}, 0xE04040);
+    FillPixels(strip, {16, 0, 32, 16}, 0x40A040);
+    images->AddMasked(&strip, clNone);
+    // Page 1 is selected; the pointer is over page 2.
     struct Case {
         const char* Golden;
         TTabPosition Position;
-        bool Skinned, TextInHorizontal, Close;
+        bool Skinned;
+        std::function<void(TlxSkinPageControl*)> Setup;
     } cases[] = {
-        {"builtin-top", tpTop, false, false, true},
-        {"skinned-top", tpTop, true, false, true},
-        {"skinned-bottom", tpBottom, true, false, false},
-        {"skinned-left", tpLeft, true, false, false},
-        {"skinned-right", tpRight, true, false, false},
-        {"builtin-left", tpLeft, false, false, false},
-        {"skinned-left-upright", tpLeft, true, true, false},
-        {"skinned-right-upright", tpRight, true, true, false},
+        {"builtin-top", tpTop, false, [](auto* pc) { pc->SetShowCloseButtons(true); }},
+        {"skinned-top", tpTop, true, [](auto* pc) { pc->SetShowCloseButtons(true); }},
+        {"skinned-bottom", tpBottom, true, {}},
+        {"skinned-left", tpLeft, true, {}},
+        {"skinned-right", tpRight, true, {}},
+        {"builtin-left", tpLeft, false, {}},
+        {"skinned-left-upright", tpLeft, true, [](auto* pc) { pc->SetTextInHorizontal(true); }},
+        {"skinned-right-upright", tpRight, true, [](auto* pc) { pc->SetTextInHorizontal(true); }},
+        {"builtin-images", tpTop, false,
+         [&](auto* pc) {
+             pc->SetImages(images);
+             for (int i = 0; i < 3; ++i)
+                 pc->Pages(i)->SetImageIndex(i % 2);
+         }},
+        {"builtin-extended", tpTop, false,
+         [&](auto* pc) {
+             pc->SetImages(images);
+             pc->Pages(0)->SetImageIndex(1);
+             pc->SetTabExtededDraw(true);
+             pc->SetTabLayout(blGlyphRight);
+             pc->SetTabMargin(2);
+         }},
+        {"builtin-focused", tpTop, false, [](auto* pc) { pc->SetFocus(); }},
+        {"skinned-transparent-strip", tpTop, true, [](auto* pc) { pc->SetTabsBGTransparent(true); }},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Golden);
         auto* pc = Pages(3, c.Position, 200, 150);
-        pc->SetTextInHorizontal(c.TextInHorizontal);
-        pc->SetShowCloseButtons(c.Close);
+        if (c.Setup) c.Setup(pc);
         if (c.Skinned) pc->SetSkinData(SD);
         pc->SetActivePageIndex(1);
         Session.MouseMove(At(pc, Middle(pc->TabRect(2)).X, Middle(pc->TabRect(2)).Y));
@@ -298,6 +321,103 @@ TEST_F(TlxSkinPageControlTest, LooksAsGoldens) {
         Session.MouseMove({390, 290});
         pc->Free();
     }
+}
+
+// A skin whose selected tab is taller than the others, at a fixed tab
+// height: the selected tab grows into the frame, which leaves room for it,
+// and the other tabs' contents move down by 2; focused, it shows the skin's
+// focus tab and focus mark.
+TEST_F(TlxSkinPageControlTest, ATallerSelectedTabGrowsIntoTheFrame) {
+    TTestSkin skin;
+    TBitmap picture = TTestSkin::StandardPicture();
+    const int index = skin.AddPicture(picture);
+    auto& d = skin.Add<TlxDataSkinTabControl>("tab");
+    d.PictureIndex = index;
+    d.SkinRect = {0, 0, 20, 20};
+    d.LTPoint = {4, 4};
+    d.RTPoint = {16, 4};
+    d.LBPoint = {4, 16};
+    d.RBPoint = {16, 16};
+    d.ClRect = {4, 4, 16, 16};
+    d.TabRect = {24, 0, 44, 20};
+    d.ActiveTabRect = d.FocusTabRect = {0, 0, 20, 24};
+    d.BGPictureIndex = -1;
+    d.ShowFocus = true;
+    d.FocusOffsetX = d.FocusOffsetY = 3;
+    d.FontColor = 0xFFFFFF;
+    skin.LoadInto(SD);
+    for (TTabPosition position : {tpTop, tpBottom}) {
+        SCOPED_TRACE(position);
+        auto* pc = Pages(3, position, 200, 120);
+        pc->SetTabHeight(20);
+        pc->SetSkinData(SD);
+        pc->SetActivePageIndex(1);
+        pc->SetFocus();
+        EXPECT_TRUE(MatchesGolden(Shot(pc), std::string("skin/controls/TlxSkinPageControl/taller-selected-") +
+                                                (position == tpTop ? "top" : "bottom")));
+        pc->Free();
+    }
+}
+
+TEST_F(TlxSkinPageControlTest, OwnerDrawnTabsGetTheirStateAndTheWholeTabBitmap) {
+    auto* pc = Pages(3);
+    pc->SetActivePageIndex(1);
+    std::vector<std::string> drawn;
+    pc->OnDrawSkinTab = [&](int TabIndex, const TRect& Rct, bool Active, bool MouseIn, TCanvas* Cnvs) {
+        drawn.push_back(std::to_string(TabIndex) + (Active ? " active" : "") + (MouseIn ? " hot" : "") + " " +
+                        std::to_string(Rct.Left) + "," + std::to_string(Rct.Top));
+        Cnvs->Brush()->SetColor(clLime);
+        Cnvs->FillRect(Rct);
+    };
+    Session.MouseMove(At(pc, Middle(pc->TabRect(2)).X, Middle(pc->TabRect(2)).Y));
+    drawn.clear();
+    const TBitmap shot = Shot(pc);
+    std::sort(drawn.begin(), drawn.end());
+    EXPECT_EQ(drawn, (std::vector<std::string>{"0 0,0", "1 active 0,0", "2 hot 0,0"}));
+    const TPoint middle = Middle(pc->TabRect(0));
+    EXPECT_EQ(shot.ScanLine(middle.Y)[middle.X] & 0xFFFFFF, 0x00FF00u); // no caption over it
+}
+
+TEST_F(TlxSkinPageControlTest, ACloseButtonThatIsNotDrawnCannotBeHit) {
+    auto* pc = Pages(2);
+    pc->SetShowCloseButtons(true);
+    int closes = 0;
+    pc->OnClose = [&](TObject*, bool&) { ++closes; };
+    Session.Pump();
+    const TRect tab = pc->TabRect(1);
+    const TRect b = Sheet(pc, 1)->ButtonRect;
+    ASSERT_FALSE(b.IsEmpty());
+    // A skin that names no close button picture and has no close button
+    // description: nothing is drawn, and nothing is left to hit.
+    TTestSkin skin;
+    const int index = skin.AddPicture(TTestSkin::StandardPicture());
+    auto& d = skin.Add<TlxDataSkinTabControl>("tab");
+    d.PictureIndex = index;
+    d.SkinRect = {0, 0, 20, 20};
+    d.ClRect = {4, 4, 16, 16};
+    d.TabRect = {24, 0, 44, 20};
+    d.BGPictureIndex = -1;
+    skin.LoadInto(SD);
+    pc->SetSkinData(SD);
+    Session.Pump();
+    EXPECT_TRUE(Sheet(pc, 1)->ButtonRect.IsEmpty());
+    Click(pc, {tab.Left + Middle(b).X, tab.Top + Middle(b).Y});
+    EXPECT_EQ(closes, 0);
+}
+
+TEST_F(TlxSkinPageControlTest, ASheetTilesItsWallPaperOverTheSkin) {
+    LoadSkin();
+    auto* pc = Pages(1);
+    pc->SetSkinData(SD);
+    TBitmap paper(3, 3);
+    paper.Fill(0xFF102030);
+    FillPixels(paper, {0, 0, 1, 1}, 0xF0E0D0);
+    auto* sheet = Sheet(pc, 0);
+    sheet->SetWallPaper(paper);
+    sheet->Invalidate();
+    const TBitmap shot = Shot(sheet);
+    EXPECT_EQ(shot.ScanLine(3)[3] & 0xFFFFFF, 0xF0E0D0u);
+    EXPECT_EQ(shot.ScanLine(4)[4] & 0xFFFFFF, 0x102030u);
 }
 
 // Tab descriptions broken as a hand-edited or hostile skin breaks them: each
