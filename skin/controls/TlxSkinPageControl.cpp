@@ -184,7 +184,9 @@ void TlxSkinPageControl::GetSkinData() {
     // only size the tabs and the frame (and their bitmaps) without bound.
     TBitmap* p = SkinPicture(FPictureIndex);
     SkinRect = ClipToPicture(d->SkinRect, p);
-    ClRect = d->ClRect;
+    // The client lies within the skin rectangle, so the frame's sides are never
+    // wider than the skin's.
+    if (!IntersectRect(ClRect, d->ClRect, {0, 0, RectWidth(SkinRect), RectHeight(SkinRect)})) ClRect = {};
     FTabRect = ClipToPicture(d->TabRect, p);
     ActiveTabRect = IsNullRect(d->ActiveTabRect) ? FTabRect : ClipToPicture(d->ActiveTabRect, p);
     FocusTabRect = ClipToPicture(IsNullRect(d->FocusTabRect) ? d->ActiveTabRect : d->FocusTabRect, p);

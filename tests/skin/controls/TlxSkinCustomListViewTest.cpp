@@ -297,3 +297,27 @@ end
     EXPECT_NE(list->SkinIndex(), -1); // Loaded applied the skin
     EXPECT_EQ(list->Color(), TColor(0x602000));
 }
+
+TEST_F(TlxSkinCustomListViewTest, FollowsASkinChangeAndPaintsItsHeaderForAnotherCaller) {
+    LoadSkin();
+    auto* l = List(vsReport, 1);
+    l->SetSkinData(SD);
+    TTestSkin other;
+    auto& view = other.Add<TlxDataSkinListView>("listview");
+    view.PictureIndex = -1;
+    view.BGColor = 0x004000;
+    view.FontColor = 0x00FFFF;
+    other.LoadInto(SD);
+    EXPECT_EQ(l->Color(), TColor(0x004000));
+    EXPECT_EQ(l->Font()->Color(), TColor(0x00FFFF));
+
+    // Without a header description the built-in sections, drawn into the
+    // caller's device context.
+    TListHeader* h = l->HeaderControl();
+    ASSERT_NE(h, nullptr);
+    TBitmap into(h->Width(), h->Height());
+    into.Fill(0xFF000000);
+    l->Perform(CM_SKINPAINTHEADER, reinterpret_cast<WPARAM>(into.Canvas()->Handle()));
+    EXPECT_EQ(Rgb(into.ScanLine(0)[0]), Rgb(ColorToPixel(clBtnShadow)));
+    EXPECT_EQ(Rgb(into.ScanLine(2)[2]), Rgb(ColorToPixel(clBtnFace)));
+}

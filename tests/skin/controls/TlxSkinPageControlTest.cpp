@@ -464,6 +464,7 @@ TEST_F(TlxSkinPageControlTest, BrokenTabDescriptionsPaintSafely) {
             pc->SetShowCloseButtons(true);
             pc->SetSkinData(SD);
             EXPECT_LE(pc->TabRect(0).Height() * pc->TabRect(0).Width(), 200 * 120);
+            EXPECT_LE(pc->ActivePage()->Width() * pc->ActivePage()->Height(), 200 * 120);
             Shot(pc);
             pc->Free();
         }
