@@ -127,6 +127,16 @@ TEST_F(TlxSkinCustomListViewTest, TheVerticalBarAppearsWhenRowsExceedThePageAndS
     l->Perform(WM_MOUSEWHEEL, MakeWParam(0, 120));
     EXPECT_EQ(l->TopIndex(), 0);
     EXPECT_EQ(VBar->Position(), 0);
+
+    // Positions past 16 bits reach the view and come back whole.
+    l->SetOwnerData(true);
+    l->Items()->SetCount(100000);
+    Session.Pump();
+    EXPECT_EQ(VBar->Max(), 99999);
+    VBar->SetPosition(70000);
+    EXPECT_EQ(l->TopIndex(), 70000);
+    l->Perform(WM_MOUSEWHEEL, MakeWParam(0, -120));
+    EXPECT_EQ(VBar->Position(), 70003);
 }
 
 TEST_F(TlxSkinCustomListViewTest, BarsFollowTheHorizontalContentAndTheViewsVisibility) {

@@ -38,12 +38,14 @@ protected:
         d.ClRect = {4, 4, 16, 16};
         d.TabRect = {24, 0, 44, 20};
         d.ActiveTabRect = {0, 0, 20, 20};
+        d.MouseInTabRect = {0, 2, 20, 22};
         d.TabsBGRect = {44, 0, 48, 4};
         d.TabLeftOffset = d.TabRightOffset = 4;
         d.FontName = "Arial";
         d.FontHeight = 12;
         d.FontColor = 0xFFFFFF;
         d.ActiveFontColor = d.FocusFontColor = 0x000000;
+        d.MouseInFontColor = 0x0000FF;
         d.BGPictureIndex = -1;
         skin.LoadInto(SD);
     }
