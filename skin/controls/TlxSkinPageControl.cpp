@@ -385,9 +385,8 @@ void TlxSkinPageControl::Change() {
 // ---- hover, close buttons, wheel
 
 void TlxSkinPageControl::RedrawTabs() {
-    // At once, through the control's canvas, as the pointer moves.
-    if (!HandleAllocated() || !Showing()) return;
-    Invalidate();
+    // The hover and button state is the handlers'; the next paint shows it.
+    if (HandleAllocated() && Showing()) Invalidate();
 }
 
 void TlxSkinPageControl::TestActive(int X, int Y) {
