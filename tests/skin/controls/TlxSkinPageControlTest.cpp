@@ -1,3 +1,5 @@
+#include "SkinControlProbes.h"
+
 #include "skin/controls/TlxSkinPageControl.h"
 
 #include "platform/vcl/TComponentReader.h"
@@ -499,4 +501,30 @@ TEST_F(TlxSkinPageControlTest, APageControlWithSheetsRoundTripsThroughADescripti
     EXPECT_EQ(copy->TempImages()->Width(), 1 + 14); // the room was made once
     EXPECT_EQ(read->ComponentCount(), 3) << text;
     read->Free();
+}
+
+TEST_F(TlxSkinPageControlTest, SheetsShowTheBackgroundPictureAndTellTheirChildrenWhenItStretches) {
+    TTestSkin skin;
+    skin.AddPicture(TTestSkin::StandardPicture());
+    TBitmap background(2, 2);
+    background.Fill(0xFF305070);
+    const int bg = skin.AddPicture(background);
+    auto& d = skin.Add<TlxDataSkinTabControl>("tab");
+    d.PictureIndex = 0;
+    d.SkinRect = {0, 0, 20, 20};
+    d.ClRect = {4, 4, 16, 16};
+    d.TabRect = {24, 0, 44, 20};
+    d.BGPictureIndex = bg;
+    d.StretchEffect = true;
+    skin.LoadInto(SD);
+    auto* pc = Pages(1);
+    pc->SetSkinData(SD);
+    auto* child = Make<TProbeSkinControl>(5, 5, 20, 20, pc->Pages(0));
+    child->SetName("Child");
+    Session.Pump();
+    EXPECT_EQ(Shot(pc->Pages(0)).ScanLine(30)[30] & 0xFFFFFF, 0x305070u);
+    BackgroundLog().clear();
+    pc->SetHeight(110);
+    Session.Pump();
+    EXPECT_EQ(BackgroundLog(), (std::vector<std::string>{"Child"}));
 }
