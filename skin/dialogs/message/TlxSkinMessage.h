@@ -4,13 +4,13 @@
 #include "platform/vcl/TComponent.h"
 #include "platform/vcl/TComponentRef.h"
 #include "skin/dialogs/message/MessageDlgTypes.h"
+#include "skin/engine/SkinData.h"
 
 #include <functional>
 #include <string>
 
 class TCustomImageList;
 class TlxMessageForm;
-class TlxSkinData;
 
 // Lets the owner move a box shown at a given position before it shows.
 using TlxMessageSetShowPosEvent = std::function<void(int& AX, int& AY, int AWidth, int AHeight)>;
