@@ -230,6 +230,11 @@ void RegisterPanels() {
         .Property("BorderStyle", &TlxSkinToolBar::BorderStyle, &TlxSkinToolBar::SetBorderStyle, bvNone)
         .Property("DefaultHeight", &TlxSkinToolBar::DefaultHeight, &TlxSkinToolBar::SetDefaultHeight)
         .Property("AdjustControls", &TlxSkinToolBar::AdjustControls, &TlxSkinToolBar::SetAdjustControls, true)
+        .Property("CanScroll", &TlxSkinToolBar::CanScroll, &TlxSkinToolBar::SetCanScroll)
+        .Property("HotScroll", &TlxSkinToolBar::HotScroll, &TlxSkinToolBar::SetHotScroll)
+        .Property("ScrollOffset", &TlxSkinToolBar::ScrollOffset, &TlxSkinToolBar::SetScrollOffset)
+        .Property("ScrollTimerInterval", &TlxSkinToolBar::ScrollTimerInterval,
+                  &TlxSkinToolBar::SetScrollTimerInterval, 50)
         .Property("Flat", &TlxSkinToolBar::Flat, &TlxSkinToolBar::SetFlat)
         .Property("AutoShowHideCaptions", &TlxSkinToolBar::AutoShowHideCaptions,
                   &TlxSkinToolBar::SetAutoShowHideCaptions)

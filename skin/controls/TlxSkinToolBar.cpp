@@ -76,7 +76,12 @@ void TlxSkinToolBar::CentrePlainControls() {
 }
 
 void TlxSkinToolBar::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
+    const int oldWidth = Width();
     TlxSkinPanel::SetBounds(ALeft, ATop, AWidth, AHeight);
+    if (FCanScroll) {
+        FHSizeOffset = oldWidth > 0 && Width() > oldWidth ? Width() - oldWidth : 0;
+        UpdateScrollRange();
+    }
     if (!FAdjustControls) return;
     // Skinned children centre themselves when their bounds are set again.
     for (int i = 0; i < ControlCount(); ++i) {
@@ -87,6 +92,7 @@ void TlxSkinToolBar::SetBounds(int ALeft, int ATop, int AWidth, int AHeight) {
 }
 
 void TlxSkinToolBar::Dispatch(TMessage& Message) {
+    if (ScrollMessage(Message)) return;
     TlxSkinPanel::Dispatch(Message);
     if (Message.Msg == WM_WINDOWPOSCHANGING && HandleAllocated()) CentrePlainControls();
 }

@@ -10,9 +10,11 @@
 #include "skin/controls/TlxSkinPanel.h"
 #include "skin/controls/TlxSkinScrollBar.h"
 #include "skin/controls/TlxSkinSpeedButton.h"
+#include "skin/controls/TlxSkinStatusBar.h"
 #include "skin/controls/TlxSkinStatusPanel.h"
 #include "skin/controls/TlxSkinStdLabel.h"
 #include "skin/controls/TlxSkinTextLabel.h"
+#include "skin/controls/TlxSkinToolBar.h"
 #include "skin/engine/DataSkinControls.h"
 #include "skin/engine/DataSkinListControls.h"
 #include "tests/support/skin/TSkinControlTest.h"
@@ -169,6 +171,14 @@ protected:
             speed->SetFlat(!useSkinSize);
             out.push_back(speed);
         }
+        auto* toolBar = Make<TlxSkinToolBar>(0, 0, 10, 10);
+        Make<TlxSkinSpeedButton>(0, 0, 25, 25, toolBar);
+        Make<TlxSkinSpeedButton>(400, 0, 25, 25, toolBar);
+        toolBar->SetCanScroll(true);
+        out.push_back(toolBar);
+        auto* statusBar = Make<TlxSkinStatusBar>(0, 0, 10, 10);
+        statusBar->SetSizeGrip(true);
+        out.push_back(statusBar);
         auto* textLabel = Make<TlxSkinTextLabel>(0, 0, 10, 10);
         textLabel->Lines()->Add("Text");
         textLabel->SetLayout(tlCenter);
@@ -194,7 +204,7 @@ TEST_F(HostileSkinTest, EveryControlPaintsEveryDamagedSkinAtEverySize) {
         TBitmap smallMask(3, 3);
         smallMask.Fill(0xFF000000);
         skin.AddPicture(smallMask);
-        for (const char* name : {"probe", "panel", "groupbox"}) {
+        for (const char* name : {"probe", "panel", "groupbox", "toolpanel", "statusbar"}) {
             auto& d = skin.Add<TlxDataSkinPanelControl>(name);
             TTestSkin::SetNinePart(d, picture);
             d.MaskPictureIndex = 1;
@@ -205,6 +215,7 @@ TEST_F(HostileSkinTest, EveryControlPaintsEveryDamagedSkinAtEverySize) {
             d.FrameTextRect = {0, 0, 40, 10};
             d.FrameLeftOffset = d.FrameRightOffset = 50;
             d.BGPictureIndex = name[0] == 'g' ? 0 : -1;
+            d.GripperRect = {40, 10, 99999, 99999};
             damage.Apply(d);
         }
         for (const char* name : {"label", "statuspanel"}) {
@@ -213,7 +224,7 @@ TEST_F(HostileSkinTest, EveryControlPaintsEveryDamagedSkinAtEverySize) {
             damage.Apply(d);
             d.FontHeight = 200000;
         }
-        for (const char* name : {"button", "toolbutton"}) {
+        for (const char* name : {"button", "toolbutton", "resizebutton"}) {
             auto& d = skin.Add<TlxDataSkinButtonControl>(name);
             TTestSkin::SetNinePart(d, picture);
             damage.Apply(d);
@@ -261,6 +272,15 @@ TEST_F(HostileSkinTest, EveryControlPaintsEveryDamagedSkinAtEverySize) {
                 Session.Pump();
                 Session.MouseMove({390, 290});
                 Session.MouseUp({390, 290});
+                Session.Pump();
+            }
+        // The tool bar's scroll buttons hot and pressed.
+        for (TControl* c : controls)
+            if (auto* bar = dynamic_cast<TlxSkinToolBar*>(c)) {
+                bar->SetBounds(0, 0, 120, 30);
+                const TPoint right = bar->ClientToScreen({bar->ClientWidth() + 5, 5});
+                Session.MouseMove(right);
+                Session.Click(right);
                 Session.Pump();
             }
         // Hot and pressed parts of the bars paint too.

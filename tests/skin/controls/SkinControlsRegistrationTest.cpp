@@ -113,6 +113,7 @@ const char* const DesignedText =
     "  object Bar1: TlxSkinToolBar\n"
     "    Left = 0\n    Top = 150\n    Width = 200\n    Height = 30\n"
     "    Flat = True\n    AdjustControls = False\n    Images = Images1\n"
+    "    CanScroll = True\n    HotScroll = True\n    ScrollOffset = 40\n    ScrollTimerInterval = 75\n"
     "  end\n"
     "  object Status1: TlxSkinStatusBar\n"
     "    Left = 0\n    Top = 0\n    Width = 200\n    Height = 21\n"
@@ -203,6 +204,9 @@ TEST_F(SkinControlsRegistrationTest, DesignedValuesReadAndWriteBack) {
     EXPECT_TRUE(bar1->Flat());
     EXPECT_FALSE(bar1->AdjustControls());
     EXPECT_EQ(bar1->Images(), f->FindComponent("Images1"));
+    EXPECT_TRUE(bar1->CanScroll() && bar1->HotScroll());
+    EXPECT_EQ(bar1->ScrollOffset(), 40);
+    EXPECT_EQ(bar1->ScrollTimerInterval(), 75);
     EXPECT_EQ(status->Align(), alTop);
     EXPECT_TRUE(status->SizeGrip());
     auto* tools = Find<TlxSkinMenuSpeedButton>(f, "Tools");

@@ -108,3 +108,123 @@ TEST_F(TlxSkinToolBarTest, SpeedButtonsDrawTheBarsImagesByState) {
     button->SetGlyph(glyph);
     EXPECT_EQ(Rgb(Shot(button), 12, 12), 0x101010u);
 }
+
+namespace {
+
+class TlxSkinToolBarScrollTest : public TlxSkinToolBarTest {
+protected:
+    // A scrolling bar 300 wide whose content ends at End.
+    TlxSkinToolBar* ScrollingBar(int End) {
+        auto* b = Bar(300);
+        Last = Make<TlxSkinSpeedButton>(End - 25, 0, 25, 25, b);
+        Make<TlxSkinSpeedButton>(0, 0, 25, 25, b);
+        b->SetCanScroll(true);
+        Session.Pump();
+        return b;
+    }
+    LRESULT HitAt(TWinControl* C, int X) {
+        TRect w;
+        GetWindowRect(C->Handle(), w);
+        return SendMessage(C->Handle(), WM_NCHITTEST, 0, PointToLParam({w.Left + X, w.Top + 10}));
+    }
+    TPoint RightButton(TWinControl* C) {
+        TRect w;
+        GetWindowRect(C->Handle(), w);
+        return {w.Right - 5, w.Top + 10};
+    }
+    TPoint LeftButton(TWinControl* C) {
+        TRect w;
+        GetWindowRect(C->Handle(), w);
+        return {w.Left + 5, w.Top + 10};
+    }
+    TControl* Last = nullptr;
+};
+
+} // namespace
+
+TEST_F(TlxSkinToolBarScrollTest, WideContentShowsTwoScrollButtonsWithTheirHitCodes) {
+    auto* b = ScrollingBar(500);
+    EXPECT_TRUE(b->ScrollButtonsShown());
+    EXPECT_EQ(b->ClientWidth(), 300 - 24);
+    EXPECT_EQ(HitAt(b, 5), 119);
+    EXPECT_EQ(HitAt(b, 295), 120);
+    EXPECT_EQ(HitAt(b, 150), HTCLIENT);
+    // Drawn in the built-in look, hot under the pointer.
+    EXPECT_EQ(Rgb(Shot(b), 0, 0), ColorToPixel(clBtnShadow) & 0xFFFFFF);
+    Session.MouseMove(RightButton(b));
+    Session.Pump();
+    EXPECT_EQ(Rgb(Shot(b), 299, 0), 0x000080u);
+    EXPECT_EQ(Rgb(Shot(b), 0, 0), ColorToPixel(clBtnShadow) & 0xFFFFFF);
+
+    // The window was measured again, not made anew.
+    HWND before = b->Handle();
+    b->SetCanScroll(false);
+    EXPECT_EQ(b->Handle(), before);
+    EXPECT_FALSE(b->ScrollButtonsShown());
+    EXPECT_EQ(b->ClientWidth(), 300);
+}
+
+TEST_F(TlxSkinToolBarScrollTest, AClickScrollsOneClientWidthAndStopsAtTheEnd) {
+    auto* b = ScrollingBar(1000);
+    const int lastLeft = Last->Left();
+    for (int expected : {276, 552, 1000 - 276}) {
+        Session.Click(RightButton(b));
+        Session.Pump();
+        EXPECT_EQ(b->ScrollPosition(), expected);
+        EXPECT_EQ(Last->Left(), lastLeft - expected);
+    }
+    Session.Click(RightButton(b));
+    Session.Pump();
+    EXPECT_EQ(b->ScrollPosition(), 1000 - 276);
+    Session.Click(LeftButton(b));
+    Session.Click(LeftButton(b));
+    Session.Click(LeftButton(b));
+    Session.Pump();
+    EXPECT_EQ(b->ScrollPosition(), 0);
+    EXPECT_EQ(Last->Left(), lastLeft);
+}
+
+TEST_F(TlxSkinToolBarScrollTest, HoldingTheButtonScrollsEveryTimerTickAndOnceMoreAtRelease) {
+    auto* b = ScrollingBar(1000);
+    b->SetScrollOffset(40);
+    b->SetScrollOffset(-5); // ignored
+    b->SetScrollTimerInterval(100);
+    b->SetScrollTimerInterval(0); // ignored
+    Session.MouseMove(RightButton(b));
+    Session.MouseDown(RightButton(b));
+    Session.Advance(99);
+    EXPECT_EQ(b->ScrollPosition(), 0);
+    Session.Advance(1);
+    EXPECT_EQ(b->ScrollPosition(), 40);
+    Session.Advance(200);
+    EXPECT_EQ(b->ScrollPosition(), 120);
+    Session.MouseUp(RightButton(b));
+    Session.Pump();
+    EXPECT_EQ(b->ScrollPosition(), 160);
+    Session.Advance(300);
+    EXPECT_EQ(b->ScrollPosition(), 160);
+}
+
+TEST_F(TlxSkinToolBarScrollTest, ContentThatFitsAgainScrollsBackAndHidesTheButtons) {
+    auto* b = ScrollingBar(500);
+    Session.Click(RightButton(b));
+    Session.Pump();
+    ASSERT_GT(b->ScrollPosition(), 0);
+    Last->SetLeft(20 - b->ScrollPosition()); // everything fits now
+    Session.Pump();
+    EXPECT_EQ(b->ScrollPosition(), 0);
+    EXPECT_EQ(Last->Left(), 20);
+    EXPECT_FALSE(b->ScrollButtonsShown());
+    EXPECT_EQ(b->ClientWidth(), 300);
+
+    // Content left out of view entirely scrolls back too.
+    Last->SetLeft(1000);
+    Session.Click(RightButton(b));
+    Session.Pump();
+    ASSERT_GT(b->ScrollPosition(), 0);
+    for (int i = 0; i < b->ControlCount(); ++i)
+        b->Controls(i)->SetVisible(false);
+    Session.Pump();
+    EXPECT_EQ(b->ScrollPosition(), 0);
+    EXPECT_FALSE(b->ScrollButtonsShown());
+}
