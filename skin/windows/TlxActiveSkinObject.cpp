@@ -197,7 +197,7 @@ void TlxActiveSkinObject::MouseEnter() {
     FMouseIn = true;
     Active = true;
     if (!IsNullRect(ActiveSkinRect)) Redraw();
-    Parent->DoMouseEnterEvent(IDName);
+    if (!Survives([&] { Parent->DoMouseEnterEvent(IDName); })) return;
     ShowLayer();
 }
 
@@ -205,6 +205,6 @@ void TlxActiveSkinObject::MouseLeave() {
     FMouseIn = false;
     Active = false;
     if (!IsNullRect(ActiveSkinRect)) Redraw();
-    Parent->DoMouseLeaveEvent(IDName);
+    if (!Survives([&] { Parent->DoMouseLeaveEvent(IDName); })) return;
     HideLayer();
 }

@@ -5,6 +5,7 @@
 #include "platform/win/WinTypes.h"
 #include "skin/engine/SkinTypes.h"
 
+#include <memory>
 #include <string>
 
 class TBitmap;
@@ -89,6 +90,14 @@ public:
     int GlowLayerAlphaBlendValue = 0;
 
 protected:
+    // Runs RaiseEvent (a user event, or a command that raises some); false
+    // when the object was freed meanwhile: a handler may change the skin,
+    // which frees every object, so the caller must not touch itself then.
+    template <class F> bool Survives(F&& RaiseEvent) {
+        const std::weak_ptr<int> alive = FLife;
+        RaiseEvent();
+        return !alive.expired();
+    }
     // The component's current skin is set and not empty.
     bool SkinUsable() const;
     // The glow manager the object uses now (buttons with a menu use the menu one).
@@ -109,6 +118,10 @@ protected:
     TRect ScreenRect() const;
 
     double FMorphKf = 0;
+
+private:
+    // Expires with the object (see Survives).
+    std::shared_ptr<int> FLife = std::make_shared<int>(0);
 };
 
 // Transforms From toward To by Kf with the transition of Kind (sizes equal).

@@ -131,7 +131,7 @@ void TlxSkinAnimateObject::MouseEnter() {
         Increment = true;
         Animate();
     }
-    Parent->DoMouseEnterEvent(IDName);
+    if (!Survives([&] { Parent->DoMouseEnterEvent(IDName); })) return;
     ShowLayer();
 }
 
@@ -144,12 +144,12 @@ void TlxSkinAnimateObject::MouseLeave() {
         Increment = false;
         Animate();
     }
-    Parent->DoMouseLeaveEvent(IDName);
+    if (!Survives([&] { Parent->DoMouseLeaveEvent(IDName); })) return;
     HideLayer();
 }
 
 void TlxSkinAnimateObject::MouseDown(int X, int Y, TMouseButton Button) {
-    TlxActiveSkinObject::MouseDown(X, Y, Button);
+    if (!Survives([&] { TlxActiveSkinObject::MouseDown(X, Y, Button); })) return;
     const bool left = Button == TMouseButton::mbLeft;
     if (left && !IsNullRect(DownSkinRect)) {
         FFrame = CountFrames;
@@ -161,7 +161,7 @@ void TlxSkinAnimateObject::MouseDown(int X, int Y, TMouseButton Button) {
 }
 
 void TlxSkinAnimateObject::MouseUp(int X, int Y, TMouseButton Button) {
-    TlxActiveSkinObject::MouseUp(X, Y, Button);
+    if (!Survives([&] { TlxActiveSkinObject::MouseUp(X, Y, Button); })) return;
     if (FMenuTracking) return;
     const bool left = Button == TMouseButton::mbLeft;
     if (left && !IsNullRect(DownSkinRect)) {

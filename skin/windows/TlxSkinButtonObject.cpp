@@ -51,7 +51,7 @@ void TlxSkinButtonObject::MouseDown(int X, int Y, TMouseButton Button) {
     if (!Enabled) return;
     if (Button == TMouseButton::mbLeft && !FDown) {
         SetDown(true);
-        PopupLinkedMenu();
+        if (!Survives([&] { PopupLinkedMenu(); })) return;
     }
     TlxActiveSkinObject::MouseDown(X, Y, Button);
 }
@@ -74,7 +74,7 @@ void TlxSkinButtonObject::MouseEnter() {
         if (EnableMorphing()) SetMorphKf(1);
         Parent->DrawSkinObject(this);
     }
-    Parent->DoMouseEnterEvent(IDName);
+    if (!Survives([&] { Parent->DoMouseEnterEvent(IDName); })) return;
     if (!MenuItem) ShowLayer();
 }
 
@@ -86,7 +86,7 @@ void TlxSkinButtonObject::MouseLeave() {
         Parent->DrawSkinObject(this);
         Redraw();
     }
-    Parent->DoMouseLeaveEvent(IDName);
+    if (!Survives([&] { Parent->DoMouseLeaveEvent(IDName); })) return;
     if (!MenuItem) HideLayer();
 }
 

@@ -289,22 +289,22 @@ void TlxSkinCaptionObject::MouseEnter() {
 
 void TlxSkinCaptionObject::MouseLeave() {
     FMouseIn = false;
-    Parent->DoMouseLeaveEvent(IDName);
+    if (!Survives([&] { Parent->DoMouseLeaveEvent(IDName); })) return;
     ActiveQuickButton = OldActiveQuickButton = -1;
     TestQuickButtons(-1, -1);
 }
 
 void TlxSkinCaptionObject::MouseDown(int X, int Y, TMouseButton Button) {
-    Parent->DoMouseDownEvent(IDName, X, Y, ObjectRect, Button);
+    if (!Survives([&] { Parent->DoMouseDownEvent(IDName, X, Y, ObjectRect, Button); })) return;
     QuickMouseDown(X, Y);
 }
 
 void TlxSkinCaptionObject::MouseUp(int X, int Y, TMouseButton Button) {
-    Parent->DoMouseUpEvent(IDName, X, Y, ObjectRect, Button);
+    if (!Survives([&] { Parent->DoMouseUpEvent(IDName, X, Y, ObjectRect, Button); })) return;
     QuickMouseUp(X, Y);
 }
 
 void TlxSkinCaptionObject::MouseMove(int X, int Y) {
-    Parent->DoMouseMoveEvent(IDName, X, Y, ObjectRect);
+    if (!Survives([&] { Parent->DoMouseMoveEvent(IDName, X, Y, ObjectRect); })) return;
     if (HasQuickButtons()) TestQuickButtons(X, Y);
 }

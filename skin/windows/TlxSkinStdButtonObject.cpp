@@ -157,7 +157,7 @@ void TlxSkinStdButtonObject::MouseUp(int X, int Y, TMouseButton Button) {
         if (run) DoCommand();
         return;
     }
-    if (run) DoCommand();
+    if (run && !Survives([&] { DoCommand(); })) return;
     TlxSkinButtonObject::MouseUp(X, Y, Button);
 }
 

@@ -99,3 +99,36 @@ TEST_F(TlxActiveSkinObjectTest, GlowFollowsHoverWhereLayeredWindowsExist) {
 }
 
 } // namespace
+
+namespace {
+
+// A handler of an object event may apply a skin, which frees every object
+// while one of them is raising the event: the object stops there.
+TEST_F(TlxActiveSkinObjectTest, HandlerThatReplacesTheObjectsEndsTheCall) {
+    TTestSkin skin = MakeSkin();
+    AddButton<TlxDataSkinButton>(skin, "b").GlowLayerPictureIndex = Glow;
+    skin.AddObject<TlxDataSkinCaption>("caption").SkinRect = {0, 0, 50, 20};
+    Apply(skin);
+    int events = 0;
+    auto reapply = [&] {
+        ++events;
+        Lvx->SetSkinData(SD);
+    };
+    Lvx->OnMouseEnterEvent = [&](const std::string&) { reapply(); };
+    Lvx->OnMouseLeaveEvent = [&](const std::string&) { reapply(); };
+    Lvx->OnMouseUpEvent = [&](const std::string&, int, int, const TRect&, TMouseButton) { reapply(); };
+    Lvx->OnMouseDownEvent = [&](const std::string&, int, int, const TRect&, TMouseButton) { reapply(); };
+    Lvx->QuickButtons()->Add();
+
+    Object<TlxActiveSkinObject>("b")->MouseEnter();
+    TlxActiveSkinObject* b = Object<TlxActiveSkinObject>("b");
+    b->FMouseIn = true;
+    b->MouseLeave();
+    Object<TlxActiveSkinObject>("caption")->MouseDown(5, 5, TMouseButton::mbLeft);
+    Object<TlxActiveSkinObject>("caption")->MouseUp(5, 5, TMouseButton::mbLeft);
+    Object<TlxActiveSkinObject>("caption")->MouseLeave();
+    EXPECT_EQ(events, 5);
+    EXPECT_EQ(Lvx->ObjectCount(), 2);
+}
+
+} // namespace
