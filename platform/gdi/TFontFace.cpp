@@ -31,9 +31,12 @@ constexpr FT_Int32 kLoadFlags = FT_LOAD_DEFAULT | FT_LOAD_NO_BITMAP | FT_LOAD_TA
 
 std::shared_ptr<TFontFace> TFontFace::Get(const LOGFONT& lf) {
     std::lock_guard lock(FontMutex());
-    using Key = std::tuple<std::string, int, bool, bool, int>;
+    // Underline and strike-out are drawn from the face's own LOGFONT, so
+    // they are part of the key.
+    using Key = std::tuple<std::string, int, bool, bool, int, bool, bool>;
     static auto* cache = new std::map<Key, std::shared_ptr<TFontFace>>;
-    Key key{LowerCase(lf.lfFaceName), lf.lfHeight, lf.lfWeight >= 600, lf.lfItalic != 0, lf.lfCharSet};
+    Key key{LowerCase(lf.lfFaceName), lf.lfHeight,        lf.lfWeight >= 600, lf.lfItalic != 0, lf.lfCharSet,
+            lf.lfUnderline != 0,      lf.lfStrikeOut != 0};
     auto& slot = (*cache)[key];
     if (!slot) slot = std::shared_ptr<TFontFace>(new TFontFace(lf));
     return slot;

@@ -170,6 +170,17 @@ TEST(DrawText, PrefixUnderlinesTheNextCharacterOnly) {
         EXPECT_EQ(plain.Bitmap.ScanLine(y)[x] & 0xFFFFFF, 0xFFFFFFu);
 }
 
+TEST(DrawText, AFontDrawnAfterItsUnderlinedTwinHasNoUnderline) {
+    TRect r{0, 0, 80, 30};
+    Surface underlined(80, 30);
+    underlined.Canvas->Font()->SetStyle({fsUnderline, fsStrikeOut});
+    DrawText(underlined.Dc(), "File", r, DT_SINGLELINE);
+    // Same name, height and weight: the underlined face must not serve it.
+    Surface plain(80, 30);
+    DrawText(plain.Dc(), "File", r, DT_SINGLELINE);
+    EXPECT_GT(underlined.Ink().Bottom, plain.Ink().Bottom);
+}
+
 TEST(DrawText, VerticalCentringAlignmentAndClipping) {
     const int cell = 16; // Arial -14
     TRect box{0, 0, 60, 41};
