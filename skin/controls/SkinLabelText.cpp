@@ -20,6 +20,7 @@ TlxLabelSkin LookUpLabelSkin(const TlxSkinData* SD, const std::string& Name) {
         out.FontStyle = d->FontStyle;
         out.FontHeight = d->FontHeight;
         out.FontColor = d->FontColor;
+        out.ActiveFontColor = d->ActiveFontColor;
     }
     return out;
 }

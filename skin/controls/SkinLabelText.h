@@ -19,6 +19,7 @@ struct TlxLabelSkin {
     TFontStyles FontStyle;
     int FontHeight = 0;
     TColor FontColor = clWindowText;
+    TColor ActiveFontColor = clWindowText;
 };
 
 // The description named Name in SD (none without a skin or with an empty

@@ -40,6 +40,8 @@ public:
 protected:
     virtual void AdjustBounds() = 0;
     void GetSkinData() { FSkin = LookUpLabelSkin(FSD.Get(), FSkinDataName); }
+    // The description's font as last looked up.
+    const TlxLabelSkin& LabelSkin() const { return FSkin; }
     // The label's font for drawing, on C.
     void SetLabelFont(TCanvas& C) {
         ChooseLabelFont(*C.Font(), FSkin, FSD.Get(), FUseSkinFont, FUseSkinColor, FDefaultFont, this->FFont);
