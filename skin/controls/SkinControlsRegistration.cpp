@@ -2,6 +2,7 @@
 
 #include "platform/base/MemoryStream.h"
 #include "platform/vcl/TClassRegistry.h"
+#include "skin/controls/SkinOfficeRegistration.h"
 #include "skin/controls/SkinViewsRegistration.h"
 #include "skin/controls/TlxGraphicSkinCustomControl.h"
 #include "skin/controls/TlxSkinButton.h"
@@ -335,4 +336,5 @@ void RegisterSkinControls() {
     RegisterPanels();
     RegisterLabels();
     RegisterSkinViewClasses();
+    RegisterSkinOfficeClasses();
 }

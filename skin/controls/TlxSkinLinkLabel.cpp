@@ -20,6 +20,7 @@ TlxSkinLinkLabel::TlxSkinLinkLabel(TComponent* AOwner) : TlxSkinnedLabel<TCustom
 void TlxSkinLinkLabel::SetGlowEffect(bool Value) {
     if (FGlowEffect == Value) return;
     FGlowEffect = Value;
+    AdjustBounds(); // the caption moves down by the glow's size
     Invalidate();
 }
 
@@ -28,6 +29,7 @@ void TlxSkinLinkLabel::SetGlowSize(int Value) {
     Value = std::clamp(Value, 0, 100);
     if (FGlowSize == Value) return;
     FGlowSize = Value;
+    AdjustBounds();
     Invalidate();
 }
 
