@@ -2,6 +2,7 @@
 
 #include "platform/base/MemoryStream.h"
 #include "platform/vcl/TClassRegistry.h"
+#include "skin/controls/TlxSkinCustomOfficeComboBox.h"
 #include "skin/controls/TlxSkinCustomSlider.h"
 #include "skin/controls/TlxSkinLinkImage.h"
 #include "skin/controls/TlxSkinLinkLabel.h"
@@ -131,10 +132,48 @@ void RegisterOfficeList() {
         .EventProperty("OnItemClick", &TlxSkinOfficeListBox::OnItemClick);
 }
 
+void RegisterOfficeComboBox() {
+    using T = TlxSkinOfficeComboBox;
+    // The popup's settings and the rows before ItemIndex.
+    RegisterClass<T>("TlxSkinOfficeComboBox", "TlxSkinCustomControl")
+        .Property("SkinDataName", &T::SkinDataName, &T::SetSkinDataName, std::string("combobox"))
+        .Property("TabStop", &T::TabStop, &T::SetTabStop, true)
+        .Property("UseSkinSize", &T::UseSkinSize, &T::SetUseSkinSize)
+        .Property("ToolButtonStyle", &T::ToolButtonStyle, &T::SetToolButtonStyle)
+        .Property("AlphaBlend", &T::AlphaBlend, &T::SetAlphaBlend)
+        .Property("AlphaBlendValue", &T::AlphaBlendValue, &T::SetAlphaBlendValue, 255)
+        .Property("AlphaBlendAnimation", &T::AlphaBlendAnimation, &T::SetAlphaBlendAnimation)
+        .ObjectProperty("ListBoxDefaultFont", &T::ListBoxDefaultFont)
+        .Property("ListBoxUseSkinFont", &T::ListBoxUseSkinFont, &T::SetListBoxUseSkinFont, true)
+        .Property("ListBoxWidth", &T::ListBoxWidth, &T::SetListBoxWidth)
+        .Property("ListBoxHeight", &T::ListBoxHeight, &T::SetListBoxHeight)
+        .Property("ListBoxShowItemTitles", &T::ListBoxShowItemTitles, &T::SetListBoxShowItemTitles, true)
+        .Property("ListBoxSkinDataName", &T::ListBoxSkinDataName, &T::SetListBoxSkinDataName,
+                  std::string("listbox"))
+        .Property("ListBoxShowLines", &T::ListBoxShowLines, &T::SetListBoxShowLines)
+        .Property("ListBoxItemHeight", &T::ListBoxItemHeight, &T::SetListBoxItemHeight, 30)
+        .Property("ListBoxHeaderHeight", &T::ListBoxHeaderHeight, &T::SetListBoxHeaderHeight, 20)
+        .Property("HideSelection", &T::HideSelection, &T::SetHideSelection, true)
+        .ReferenceProperty("Images", &T::Images, &T::SetImages)
+        .Property("ShowItemTitle", &T::ShowItemTitle, &T::SetShowItemTitle, true)
+        .Property("ShowItemImage", &T::ShowItemImage, &T::SetShowItemImage, true)
+        .Property("ShowItemText", &T::ShowItemText, &T::SetShowItemText, true)
+        .ColorProperty("DefaultColor", &T::DefaultColor, &T::SetDefaultColor, clWindow)
+        .Property("DropDownCount", &T::DropDownCount, &T::SetDropDownCount, 7)
+        .CollectionProperty("Items", &T::Items)
+        .Property("ItemIndex", &T::ItemIndex, &T::SetItemIndex, -1)
+        .EventProperty("OnDrawItem", &T::OnDrawItem)
+        .EventProperty("OnChange", &T::OnChange)
+        .EventProperty("OnClick", &T::OnClick)
+        .EventProperty("OnCloseUp", &T::OnCloseUp)
+        .EventProperty("OnDropDown", &T::OnDropDown);
+}
+
 } // namespace
 
 void RegisterSkinOfficeClasses() {
     RegisterSlider();
     RegisterLinks();
     RegisterOfficeList();
+    RegisterOfficeComboBox();
 }

@@ -3,6 +3,7 @@
 #include "platform/base/Exception.h"
 #include "platform/vcl/TComponentReader.h"
 #include "platform/vcl/TComponentWriter.h"
+#include "skin/controls/TlxSkinCustomOfficeComboBox.h"
 #include "skin/controls/TlxSkinCustomSlider.h"
 #include "skin/controls/TlxSkinLinkLabel.h"
 #include "skin/controls/TlxSkinOfficeListBox.h"
@@ -116,6 +117,12 @@ TEST_F(SkinOfficeRegistrationTest, OfficeRowsLinksAndTheirSettingsReadBack) {
     link->SetURL("https://example.com");
     link->SetGlowEffect(true);
     link->SetUseUnderLine(false);
+    auto* combo = Make<TlxSkinOfficeComboBox>(f, "Category");
+    combo->SetToolButtonStyle(true);
+    combo->SetListBoxItemHeight(50);
+    combo->Items()->Add()->SetCaption("iPod");
+    combo->Items()->Add()->SetCaption("PSP");
+    combo->SetItemIndex(1);
     const std::string text = TComponentWriter::WriteText(f);
 
     std::vector<std::string> clicks;
@@ -137,6 +144,12 @@ TEST_F(SkinOfficeRegistrationTest, OfficeRowsLinksAndTheirSettingsReadBack) {
     EXPECT_EQ(home->URL(), "https://example.com");
     EXPECT_TRUE(home->GlowEffect());
     EXPECT_FALSE(home->UseUnderLine());
+    auto* category = dynamic_cast<TlxSkinOfficeComboBox*>(g->FindComponent("Category"));
+    ASSERT_NE(category, nullptr);
+    EXPECT_TRUE(category->ToolButtonStyle());
+    EXPECT_EQ(category->ListBoxItemHeight(), 50);
+    ASSERT_EQ(category->Items()->Count(), 2);
+    EXPECT_EQ(category->ItemIndex(), 1);
     EXPECT_EQ(TComponentWriter::WriteText(g), text);
 }
 
