@@ -163,13 +163,28 @@ void TCustomForm::SetFormStyle(TFormStyle Value) {
 void TCustomForm::SetBorderStyle(TFormBorderStyle Value) {
     if (FBorderStyle == Value) return;
     FBorderStyle = Value;
-    RecreateWnd();
+    UpdateWindowStyle();
 }
 
 void TCustomForm::SetBorderIcons(TBorderIcons Value) {
     if (FBorderIcons == Value) return;
     FBorderIcons = Value;
-    RecreateWnd();
+    UpdateWindowStyle();
+}
+
+// The same window takes the new styles and works its frame out again: a new
+// window would lose its shape, its opacity and any native child.
+void TCustomForm::UpdateWindowStyle() {
+    if (!HandleAllocated()) return;
+    TCreateParams params;
+    CreateParams(params);
+    HWND wnd = WindowHandle();
+    const auto style = static_cast<uint32_t>(GetWindowLongPtr(wnd, GWL_STYLE));
+    const auto exStyle = static_cast<uint32_t>(GetWindowLongPtr(wnd, GWL_EXSTYLE));
+    SetWindowLongPtr(wnd, GWL_STYLE, params.Style | (style & (WS_MINIMIZE | WS_MAXIMIZE)));
+    SetWindowLongPtr(wnd, GWL_EXSTYLE, params.ExStyle | (exStyle & WS_EX_LAYERED));
+    SetWindowPos(wnd, nullptr, 0, 0, 0, 0,
+                 SWP_NOMOVE | SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE | SWP_FRAMECHANGED);
 }
 
 void TCustomForm::SetMenu(TMainMenu* Value) {

@@ -142,6 +142,7 @@ private:
     HWND ModalOwnerWindow() const;
     // After a modal showing: the window and control that had the focus get it back.
     static void RestoreActiveWindow(HWND Previous, HWND PreviousFocus);
+    void UpdateWindowStyle();
     void FocusFirstControl();
 
     TWinControl* FActiveControl = nullptr;

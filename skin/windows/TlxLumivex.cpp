@@ -531,6 +531,7 @@ void TlxLumivex::PostProcess(TMessage& M) {
         break;
     case WM_NCLBUTTONUP:
         if (skinnable) {
+            TrackBeforeRelease();
             TPoint p = point();
             ObjectsMouseUp(TMouseButton::mbLeft, p.X, p.Y);
         }
@@ -566,14 +567,17 @@ void TlxLumivex::PostProcess(TMessage& M) {
         break;
     case WM_NCRBUTTONUP:
         if (skinnable) {
+            TrackBeforeRelease();
             TPoint p = point();
             ObjectsMouseUp(TMouseButton::mbRight, p.X, p.Y);
         }
         break;
     case WM_LBUTTONUP:
+        TrackBeforeRelease();
         ObjectsMouseUp(TMouseButton::mbLeft, -1, -1);
         break;
     case WM_RBUTTONUP:
+        TrackBeforeRelease();
         ObjectsMouseUp(TMouseButton::mbRight, -1, -1);
         break;
     }

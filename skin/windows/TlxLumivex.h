@@ -226,6 +226,13 @@ public:
     bool InMenu = false;
     bool InMainMenu = false;
 
+    // ---- Frame geometry of the current size (FFormWidth x FFormHeight)
+    void CalcNewGeometry();
+    void CalcObjectRects();
+    // Rectangle R of the skin's frame picture placed on the frame of the
+    // current size (after CalcNewGeometry): the corner zones it lies in decide.
+    TRect MapSkinRect(const TRect& R) const;
+
     // ---- Painting
     void PaintNCSkin(HDC ADC, bool AUseExternalDC);
     void PaintNCDefault(HDC ADC, bool AUseExternalDC);
@@ -247,6 +254,8 @@ public:
     TPoint NewHitTestLTPoint, NewHitTestRTPoint, NewHitTestLBPoint, NewHitTestRBPoint;
     TRect NewDefCaptionRect;
     int FFormWidth = 0, FFormHeight = 0;
+    // The mask's border strips at the current size (black = inside).
+    TBitmap RMTop, RMBottom, RMLeft, RMRight;
 
 protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
@@ -289,9 +298,6 @@ private:
     void CallChangeSkinData(TlxSkinData* Skin);
 
     // Frame layout and painting (TlxLumivexFrame.cpp).
-    void CalcNewGeometry();
-    void CalcObjectRects();
-    TRect MapSkinRect(const TRect& R) const;
     void UpdateFrame();
     void SetFormRegion();
     void WMNCCalcSize(TMessage& Message);
@@ -330,6 +336,15 @@ private:
     TRect MonitorArea(bool WorkArea) const;
     void WMShowWindow(TMessage& Message);
     void PopupSystemMenu(int X, int Y);
+    TRect ClientInWindow() const;
+    void TrackBeforeRelease();
+    std::string SysText(const char* Key, const char* BuiltIn) const;
+    TMenuItem* MakeSysItem(int Kind);
+    std::vector<int> SysMenuKinds() const;
+
+    // Form effects (TlxLumivexSkinChange.cpp).
+    void BeginShowEffects();
+    void EndShowEffects();
 
     TCustomForm* FForm = nullptr;
     TComponentRef<TlxSkinData> FSD{this};

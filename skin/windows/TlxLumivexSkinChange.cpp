@@ -335,3 +335,6 @@ void TlxLumivex::SetAlphaBlend(bool Value) {
 void TlxLumivex::SetAlphaBlendValue(int Value) {
     FAlphaBlendValue = std::clamp(Value, 0, 255);
 }
+
+void TlxLumivex::BeginShowEffects() {}
+void TlxLumivex::EndShowEffects() {}
