@@ -35,11 +35,15 @@ void TBevel::BevelLine(TColor C, int X1, int Y1, int X2, int Y2) {
 }
 
 void TBevel::Paint() {
+    PaintShape(clBtnShadow, clBtnHighlight);
+}
+
+void TBevel::PaintShape(TColor Dark, TColor Light) {
     TCanvas* c = Canvas();
     c->Pen()->SetWidth(1);
     c->Pen()->SetStyle(psSolid);
-    TColor color1 = FStyle == bsLowered ? clBtnShadow : clBtnHighlight;
-    TColor color2 = FStyle == bsLowered ? clBtnHighlight : clBtnShadow;
+    TColor color1 = FStyle == bsLowered ? Dark : Light;
+    TColor color2 = FStyle == bsLowered ? Light : Dark;
     const int w = FWidth, h = FHeight;
     switch (FShape) {
     case bsBox:

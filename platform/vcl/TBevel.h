@@ -18,6 +18,8 @@ public:
 
 protected:
     void Paint() override;
+    // The shape in a dark and a light colour (lowered: dark at the top left).
+    void PaintShape(TColor Dark, TColor Light);
     // Color1 from bottom-left up and across to top-right, Color2 back round.
     void BevelRect(const TRect& R, TColor Color1, TColor Color2);
     void BevelLine(TColor C, int X1, int Y1, int X2, int Y2);

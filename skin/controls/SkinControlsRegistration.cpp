@@ -5,6 +5,7 @@
 #include "skin/controls/SkinOfficeRegistration.h"
 #include "skin/controls/SkinViewsRegistration.h"
 #include "skin/controls/TlxGraphicSkinCustomControl.h"
+#include "skin/controls/TlxSkinBevel.h"
 #include "skin/controls/TlxSkinButton.h"
 #include "skin/controls/TlxSkinCheckRadioBox.h"
 #include "skin/controls/TlxSkinGroupBox.h"
@@ -13,6 +14,7 @@
 #include "skin/controls/TlxSkinPanel.h"
 #include "skin/controls/TlxSkinScrollBar.h"
 #include "skin/controls/TlxSkinSpeedButton.h"
+#include "skin/controls/TlxSkinSplitter.h"
 #include "skin/controls/TlxSkinStatusBar.h"
 #include "skin/controls/TlxSkinStatusPanel.h"
 #include "skin/controls/TlxSkinStdLabel.h"
@@ -252,6 +254,19 @@ void RegisterPanels() {
         .Property("Align", &TlxSkinStatusBar::Align, &TlxSkinStatusBar::SetAlign, alBottom)
         .Property("BorderStyle", &TlxSkinStatusBar::BorderStyle, &TlxSkinStatusBar::SetBorderStyle, bvNone)
         .Property("SizeGrip", &TlxSkinStatusBar::SizeGrip, &TlxSkinStatusBar::SetSizeGrip);
+
+    RegisterClass<TlxSkinSplitter>("TlxSkinSplitter", "TSplitter")
+        .ReferenceProperty("SkinData", &TlxSkinSplitter::SkinData, &TlxSkinSplitter::SetSkinData)
+        .Property("SkinDataName", &TlxSkinSplitter::SkinDataName, &TlxSkinSplitter::SetSkinDataName,
+                  std::string("vsplitter"))
+        .Property("DefaultSize", &TlxSkinSplitter::DefaultSize, &TlxSkinSplitter::SetDefaultSize, 10)
+        .Property("Transparent", &TlxSkinSplitter::Transparent, &TlxSkinSplitter::SetTransparent)
+        .EventProperty("OnDblClick", &TlxSkinSplitter::OnDblClick);
+    RegisterClass<TlxSkinBevel>("TlxSkinBevel", "TBevel")
+        .ReferenceProperty("SkinData", &TlxSkinBevel::SkinData, &TlxSkinBevel::SetSkinData)
+        .Property("SkinDataName", &TlxSkinBevel::SkinDataName, &TlxSkinBevel::SetSkinDataName,
+                  std::string("bevel"))
+        .Property("DividerMode", &TlxSkinBevel::DividerMode, &TlxSkinBevel::SetDividerMode);
 
     RegisterEnum<TScrollBarKind>({{sbHorizontal, "sbHorizontal"}, {sbVertical, "sbVertical"}});
     // The range before PageSize and Position, which it bounds; the pair's

@@ -1,5 +1,6 @@
 #include "skin/controls/TlxSkinToolBar.h"
 
+#include "skin/controls/TlxSkinBevel.h"
 #include "skin/controls/TlxSkinMenuSpeedButton.h"
 
 TlxSkinToolBar::TlxSkinToolBar(TComponent* AOwner) : TlxSkinPanel(AOwner) {
@@ -41,6 +42,8 @@ void TlxSkinToolBar::SetImages(TCustomImageList* Value) {
 void TlxSkinToolBar::SetSkinData(TlxSkinData* Value) {
     TlxSkinPanel::SetSkinData(Value);
     ForEachSpeedButton([Value](TlxSkinSpeedButton* b) { b->SetSkinData(Value); });
+    for (int i = 0; i < ControlCount(); ++i)
+        if (auto* bevel = dynamic_cast<TlxSkinBevel*>(Controls(i))) bevel->SetSkinData(Value);
 }
 
 void TlxSkinToolBar::SetSkinDataName(const std::string& Value) {

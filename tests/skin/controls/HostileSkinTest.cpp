@@ -3,6 +3,7 @@
 // shows that no tiling divides by zero and nothing is read outside a picture.
 #include "SkinControlProbes.h"
 
+#include "skin/controls/TlxSkinBevel.h"
 #include "skin/controls/TlxSkinButton.h"
 #include "skin/controls/TlxSkinGroupBox.h"
 #include "skin/controls/TlxSkinLabel.h"
@@ -10,6 +11,7 @@
 #include "skin/controls/TlxSkinPanel.h"
 #include "skin/controls/TlxSkinScrollBar.h"
 #include "skin/controls/TlxSkinSpeedButton.h"
+#include "skin/controls/TlxSkinSplitter.h"
 #include "skin/controls/TlxSkinStatusBar.h"
 #include "skin/controls/TlxSkinStatusPanel.h"
 #include "skin/controls/TlxSkinStdLabel.h"
@@ -179,6 +181,13 @@ protected:
         auto* statusBar = Make<TlxSkinStatusBar>(0, 0, 10, 10);
         statusBar->SetSizeGrip(true);
         out.push_back(statusBar);
+        auto* holder = Make<TCustomControl>(0, 0, 300, 200);
+        auto* splitter = Make<TlxSkinSplitter>(0, 0, 10, 10, holder);
+        splitter->SetAlign(alLeft);
+        out.push_back(splitter);
+        auto* bevel = Make<TlxSkinBevel>(0, 0, 10, 10);
+        bevel->SetDividerMode(true);
+        out.push_back(bevel);
         auto* textLabel = Make<TlxSkinTextLabel>(0, 0, 10, 10);
         textLabel->Lines()->Add("Text");
         textLabel->SetLayout(tlCenter);
@@ -186,6 +195,8 @@ protected:
         for (TControl* c : out) {
             if (auto* l = dynamic_cast<TlxSkinStdLabel*>(c)) l->SetSkinData(SD);
             if (auto* l = dynamic_cast<TlxSkinTextLabel*>(c)) l->SetSkinData(SD);
+            if (auto* s = dynamic_cast<TlxSkinSplitter*>(c)) s->SetSkinData(SD);
+            if (auto* b = dynamic_cast<TlxSkinBevel*>(c)) b->SetSkinData(SD);
             if (auto* w = dynamic_cast<TlxSkinControl*>(c)) w->SetSkinData(SD);
             if (auto* g = dynamic_cast<TlxGraphicSkinControl*>(c)) g->SetSkinData(SD);
         }
@@ -238,6 +249,12 @@ TEST_F(HostileSkinTest, EveryControlPaintsEveryDamagedSkinAtEverySize) {
             d.GlowLayerMaskPictureIndex = 0;
             d.GlowLayerOffsetLeft = d.GlowLayerOffsetTop = 99999;
         }
+        auto& split = skin.Add<TlxDataSkinSplitterControl>("vsplitter");
+        TTestSkin::SetNinePart(split, picture);
+        damage.Apply(split);
+        split.GripperRect = {40, 20, 99999, 99999};
+        split.GripperTransparent = true;
+        skin.Add<TlxDataSkinBevel>("bevel");
         auto& std = skin.Add<TlxDataSkinStdLabelControl>("stdlabel");
         std.FontHeight = -3;
         std.SkinRect = {0, 0, 99999, 99999};

@@ -4,11 +4,13 @@
 #include "platform/vcl/TComponentReader.h"
 #include "platform/vcl/TComponentWriter.h"
 #include "platform/vcl/TImageList.h"
+#include "skin/controls/TlxSkinBevel.h"
 #include "skin/controls/TlxSkinButton.h"
 #include "skin/controls/TlxSkinCheckRadioBox.h"
 #include "skin/controls/TlxSkinGroupBox.h"
 #include "skin/controls/TlxSkinMenuSpeedButton.h"
 #include "skin/controls/TlxSkinScrollBar.h"
+#include "skin/controls/TlxSkinSplitter.h"
 #include "skin/controls/TlxSkinStatusBar.h"
 #include "skin/controls/TlxSkinStatusPanel.h"
 #include "skin/controls/TlxSkinStdLabel.h"
@@ -119,6 +121,14 @@ const char* const DesignedText =
     "    Left = 0\n    Top = 0\n    Width = 200\n    Height = 21\n"
     "    Align = alTop\n    SizeGrip = True\n"
     "  end\n"
+    "  object Split1: TlxSkinSplitter\n"
+    "    Left = 0\n    Top = 0\n    Width = 6\n    Height = 100\n"
+    "    SkinData = Skin1\n    SkinDataName = 'hsplitter'\n    DefaultSize = 7\n    Transparent = True\n"
+    "  end\n"
+    "  object Bevel1: TlxSkinBevel\n"
+    "    Left = 0\n    Top = 0\n    Width = 6\n    Height = 100\n"
+    "    DividerMode = True\n    Shape = bsTopLine\n"
+    "  end\n"
     "  object Title: TlxSkinStdLabel\n"
     "    Left = 240\n    Top = 80\n    Width = 65\n    Height = 15\n"
     "    Transparent = False\n    EllipsType = lxetPathEllips\n"
@@ -209,6 +219,15 @@ TEST_F(SkinControlsRegistrationTest, DesignedValuesReadAndWriteBack) {
     EXPECT_EQ(bar1->ScrollTimerInterval(), 75);
     EXPECT_EQ(status->Align(), alTop);
     EXPECT_TRUE(status->SizeGrip());
+    auto* split = Find<TlxSkinSplitter>(f, "Split1");
+    auto* bevel = Find<TlxSkinBevel>(f, "Bevel1");
+    ASSERT_TRUE(split && bevel);
+    EXPECT_EQ(split->SkinData(), f->FindComponent("Skin1"));
+    EXPECT_EQ(split->SkinDataName(), "hsplitter");
+    EXPECT_EQ(split->DefaultSize(), 7);
+    EXPECT_TRUE(split->Transparent());
+    EXPECT_TRUE(bevel->DividerMode());
+    EXPECT_EQ(bevel->Shape(), bsTopLine);
     auto* tools = Find<TlxSkinMenuSpeedButton>(f, "Tools");
     ASSERT_TRUE(tools);
     EXPECT_EQ(tools->SkinDataName(), "bigtoolbutton");
