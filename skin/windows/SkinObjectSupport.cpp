@@ -95,9 +95,15 @@ void DoStdCommand(TlxLumivex* Parent, TlxStdCommand Command) {
     }
 }
 
-void PopupObjectMenu(TlxLumivex* Parent, TMenuItem* Item, const TRect& ScreenRect, bool PopupUp) {
+bool CanPopupObjectMenu(const TMenuItem* Item) {
+    if (!Item || Item->Count() == 0) return false;
     auto* menu = dynamic_cast<TPopupMenu*>(Item->GetParentMenu());
-    if (!menu || menu->Items() != Item) return;
+    return menu && menu->Items() == Item;
+}
+
+void PopupObjectMenu(TlxLumivex* Parent, TMenuItem* Item, const TRect& ScreenRect, bool PopupUp) {
+    if (!CanPopupObjectMenu(Item)) return;
+    auto* menu = static_cast<TPopupMenu*>(Item->GetParentMenu());
     Parent->SkinMenuOpen();
     menu->Popup(ScreenRect.Left, PopupUp ? ScreenRect.Top : ScreenRect.Bottom);
 }

@@ -32,6 +32,8 @@ bool StdCommandInRestoreState(const TlxLumivex* Parent, TlxStdCommand Command);
 // afterwards: a caller touches nothing of itself after a close.
 void DoStdCommand(TlxLumivex* Parent, TlxStdCommand Command);
 
+// Item has entries and a menu that can show them: the items of a popup menu.
+bool CanPopupObjectMenu(const TMenuItem* Item);
 // Enters the component's menu mode and opens Item's children beside
-// ScreenRect (upwards when PopupUp).
+// ScreenRect (upwards when PopupUp); nothing unless CanPopupObjectMenu.
 void PopupObjectMenu(TlxLumivex* Parent, TMenuItem* Item, const TRect& ScreenRect, bool PopupUp);

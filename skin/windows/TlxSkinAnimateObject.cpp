@@ -193,7 +193,8 @@ void TlxSkinAnimateObject::DoCommand() {
 }
 
 void TlxSkinAnimateObject::PopupLinkedMenu() {
-    if (!MenuItem || MenuItem->Count() == 0) return;
+    // A menu that cannot open would leave the object tracking for ever.
+    if (!CanPopupObjectMenu(MenuItem)) return;
     FMenuTracking = true;
     for (TlxLayerManager* manager : {Parent->FLayerManager, Parent->FMenuLayerManager})
         if (manager && manager->IsVisible) manager->Hide();

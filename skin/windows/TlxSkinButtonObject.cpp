@@ -91,7 +91,7 @@ void TlxSkinButtonObject::MouseLeave() {
 }
 
 bool TlxSkinButtonObject::HasMenu() const {
-    return MenuItem && MenuItem->Count() > 0;
+    return CanPopupObjectMenu(MenuItem);
 }
 
 void TlxSkinButtonObject::PopupLinkedMenu() {

@@ -23,7 +23,8 @@ public:
     void SetDown(bool Value);
     // Opens MenuItem's children beside the button (nothing without children).
     void PopupLinkedMenu();
-    // A linked menu with entries.
+    // A linked menu that opens (it has entries and a menu to show them);
+    // without one a release lets the button up.
     bool HasMenu() const;
 
     // In ActivePicture.

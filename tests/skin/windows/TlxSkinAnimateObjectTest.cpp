@@ -140,6 +140,19 @@ TEST_F(TlxSkinAnimateObjectTest, NoFramesCountsAsOneFrame) {
     EXPECT_EQ(Drawn(a), FrameRgb(1));
 }
 
+TEST_F(TlxSkinAnimateObjectTest, MenuThatCannotOpenLeavesTheAnimationFree) {
+    TlxSkinAnimateObject* a = MakeAnimation();
+    auto* main = new TMainMenu(Form);
+    main->Items()->Add(new TMenuItem(Form));
+    Lvx->LinkMenu("a", main, false);
+    a->MouseEnter();
+    a->MouseDown(5, 5, L::mbLeft);
+    a->MouseUp(5, 5, L::mbLeft);
+    EXPECT_FALSE(a->FMenuTracking);
+    a->MouseLeave();
+    EXPECT_FALSE(a->Increment) << "the leave plays the animation back";
+}
+
 TEST_F(TlxSkinAnimateObjectTest, MenuClosePlaysBackFromTheLastFrame) {
     TlxSkinAnimateObject* a = MakeAnimation();
     auto* menu = new TPopupMenu(Form);

@@ -205,16 +205,23 @@ TEST_F(TlxSkinButtonObjectTest, MenuButtonStaysPressedWithItsGlowUntilTheMenuClo
     EXPECT_FALSE(Lvx->FMenuLayerManager->IsVisible);
 }
 
-TEST_F(TlxSkinButtonObjectTest, MenuWithoutItemsOpensNothing) {
-    TlxSkinButtonObject* b = MakeButton();
-    auto* menu = new TPopupMenu(Form);
-    Lvx->LinkMenu("b", menu, false);
-    b->MouseEnter();
-    b->MouseDown(5, 5, L::mbLeft);
-    EXPECT_FALSE(Lvx->InMenu);
-    b->MouseUp(5, 5, L::mbLeft);
-    // No menu opened, so none will close: the release lets the button up.
-    EXPECT_FALSE(b->Down());
+// A menu that cannot open (no entries, or a main menu, which only the menu
+// engine shows) leaves no button stuck pressed: no menu will close to
+// release it, so its own release does.
+TEST_F(TlxSkinButtonObjectTest, MenuThatCannotOpenLeavesTheButtonUp) {
+    auto* empty = new TPopupMenu(Form);
+    auto* main = new TMainMenu(Form);
+    auto* entry = new TMenuItem(Form);
+    main->Items()->Add(entry);
+    for (TMenu* menu : std::initializer_list<TMenu*>{empty, main}) {
+        TlxSkinButtonObject* b = MakeButton();
+        Lvx->LinkMenu("b", menu, false);
+        b->MouseEnter();
+        b->MouseDown(5, 5, L::mbLeft);
+        EXPECT_FALSE(Lvx->InMenu);
+        b->MouseUp(5, 5, L::mbLeft);
+        EXPECT_FALSE(b->Down());
+    }
 }
 
 } // namespace
