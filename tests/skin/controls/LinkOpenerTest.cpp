@@ -1,6 +1,6 @@
 #include "skin/controls/LinkOpener.h"
 
-#include "platform/sys/Shell.h"
+#include "RecordingShellOpener.h"
 
 #include <gtest/gtest.h>
 
@@ -13,22 +13,14 @@ namespace {
 class LinkOpenerTest : public ::testing::Test {
 protected:
     void SetUp() override {
-        FOldOpener = SetShellOpener([this](const std::string& Target) {
-            Opened.push_back(Target);
-            return OpenerWorks;
-        });
         FOldLog = SetLinkLog([this](const std::string& Line) { Logged.push_back(Line); });
     }
-    void TearDown() override {
-        SetShellOpener(FOldOpener);
-        SetLinkLog(FOldLog);
-    }
+    void TearDown() override { SetLinkLog(FOldLog); }
 
     std::vector<std::string> Opened, Logged;
-    bool OpenerWorks = true;
+    TRecordingShellOpener Opener{Opened};
 
 private:
-    TShellOpener FOldOpener;
     TLinkLog FOldLog;
 };
 
@@ -55,7 +47,8 @@ TEST_F(LinkOpenerTest, OnlyWebAndMailAddressesReachTheOpener) {
         Opened.clear();
         Logged.clear();
         EXPECT_EQ(OpenLinkURL(c.URL), c.Opens);
-        EXPECT_EQ(Opened, c.Opens ? std::vector<std::string>{c.URL} : std::vector<std::string>{});
+        EXPECT_EQ(Opened, c.Opens ? std::vector<std::string>{std::string("open ") + c.URL}
+                                  : std::vector<std::string>{});
         EXPECT_EQ(Logged.size(), c.Opens ? 0u : 1u);
     }
 }
@@ -64,7 +57,7 @@ TEST_F(LinkOpenerTest, AnEmptyAddressIsQuietAndAFailingOpenerIsLogged) {
     EXPECT_FALSE(OpenLinkURL(""));
     EXPECT_TRUE(Opened.empty());
     EXPECT_TRUE(Logged.empty());
-    OpenerWorks = false;
+    Opener.Works = false;
     EXPECT_FALSE(OpenLinkURL("https://example.com"));
     ASSERT_EQ(Logged.size(), 1u);
     EXPECT_NE(Logged[0].find("https://example.com"), std::string::npos);

@@ -1,28 +1,17 @@
 #include "skin/controls/TlxSkinLinkImage.h"
 
-#include "platform/sys/Shell.h"
+#include "RecordingShellOpener.h"
 #include "tests/support/skin/TSkinControlTest.h"
 
 namespace {
 
 class TlxSkinLinkImageTest : public TSkinControlTest {
 protected:
-    void SetUp() override {
-        TSkinControlTest::SetUp();
-        FOld = SetShellOpener([this](const std::string& Target) {
-            Events.push_back("open " + Target);
-            return true;
-        });
-    }
-    void TearDown() override {
-        SetShellOpener(FOld);
-        TSkinControlTest::TearDown();
-    }
     std::vector<std::string> Events;
-
-private:
-    TShellOpener FOld;
+    TRecordingShellOpener Opener{Events};
 };
+
+} // namespace
 
 TEST_F(TlxSkinLinkImageTest, AClickFiresOnClickThenOpensTheAddress) {
     auto* image = new TlxSkinLinkImage(Form);
@@ -38,5 +27,3 @@ TEST_F(TlxSkinLinkImageTest, AClickFiresOnClickThenOpensTheAddress) {
     Session.Pump();
     EXPECT_EQ(Events, (std::vector<std::string>{"click", "click", "open https://example.com/video"}));
 }
-
-} // namespace

@@ -1,6 +1,6 @@
 #include "skin/controls/TlxSkinLinkLabel.h"
 
-#include "platform/sys/Shell.h"
+#include "RecordingShellOpener.h"
 #include "skin/engine/DataSkinControls.h"
 #include "tests/support/pictures/GoldenPicture.h"
 #include "tests/support/skin/TSkinControlTest.h"
@@ -16,14 +16,6 @@ protected:
     void SetUp() override {
         TSkinControlTest::SetUp();
         Form->SetColor(clWhite);
-        FOld = SetShellOpener([this](const std::string& Target) {
-            Events.push_back("open " + Target);
-            return true;
-        });
-    }
-    void TearDown() override {
-        SetShellOpener(FOld);
-        TSkinControlTest::TearDown();
     }
     // A fixed-size label, so that shots of its variants line up.
     TlxSkinLinkLabel* Label(int Y = 10) {
@@ -71,9 +63,7 @@ protected:
     }
 
     std::vector<std::string> Events;
-
-private:
-    TShellOpener FOld;
+    TRecordingShellOpener Opener{Events};
 };
 
 TEST_F(TlxSkinLinkLabelTest, AClickFiresOnClickThenOpensTheAddress) {
