@@ -356,3 +356,63 @@ TEST_F(TlxSkinOfficeComboBoxLookTest, LooksAsGoldens) {
 }
 
 } // namespace
+
+namespace {
+
+// Rectangles past, across and outside the picture in every description the
+// box and its popup read; painted open and closed at sizes from nothing up.
+TEST_F(TlxSkinOfficeComboBoxTest, AHostileSkinPaintsWithoutFault) {
+    TTestSkin skin;
+    const int picture = skin.AddPicture(TTestSkin::StandardPicture());
+    const TRect huge{0, 0, 99999, 99999}, crossing{40, 20, 10, 5}, outside{900, 900, 950, 950};
+    auto& box = skin.Add<TlxDataSkinComboBox>("combobox");
+    TTestSkin::SetNinePart(box, picture);
+    box.ClRect = huge;
+    box.SItemRect = crossing;
+    box.FocusItemRect = outside;
+    box.ActiveItemRect = huge;
+    box.ActiveSkinRect = outside;
+    box.ItemTextRect = crossing;
+    box.ButtonRect = huge;
+    box.DownButtonRect = outside;
+    box.FontHeight = 200000;
+    box.ShowFocus = true;
+    auto& list = skin.Add<TlxDataSkinListBox>("listbox");
+    TTestSkin::SetNinePart(list, picture);
+    list.ActiveItemRect = huge;
+    list.FocusItemRect = crossing;
+    list.ItemTextRect = outside;
+    list.FontHeight = -200000;
+    auto& header = skin.Add<TlxDataSkinLabelControl>("menuheader");
+    TTestSkin::SetNinePart(header, picture);
+    header.SkinRect = huge;
+    header.ClRect = crossing;
+    for (const char* name : {"resizetoolbutton", "combobutton"}) {
+        auto& b = skin.Add<TlxDataSkinButtonControl>(name);
+        TTestSkin::SetNinePart(b, picture);
+        b.ActiveSkinRect = outside;
+        b.DownSkinRect = crossing;
+        b.MenuMarkerRect = huge;
+        b.MenuMarkerDownRect = crossing;
+    }
+    skin.LoadInto(SD);
+    for (bool tool : {false, true}) {
+        auto* c = Combo(12);
+        c->Items()->Items(0)->SetHeader(true);
+        c->Items()->Items(2)->SetTitle("Title");
+        c->SetToolButtonStyle(tool);
+        c->SetSkinData(SD);
+        c->SetItemIndex(2);
+        c->SetFocus();
+        for (TSize size : {TSize{0, 0}, TSize{1, 1}, TSize{7, 5}, TSize{300, 60}}) {
+            c->SetBounds(10, 10, size.cx, size.cy);
+            Shot(c);
+            c->DropDown();
+            Session.Pump();
+            c->CloseUp(false);
+        }
+        c->Free();
+    }
+}
+
+} // namespace
