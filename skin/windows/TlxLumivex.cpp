@@ -249,9 +249,14 @@ void TlxLumivex::LumivexWndProc(TMessage& Message) {
     TComponent::TKeepAlive keepForm(FForm);
     TComponent::TKeepAlive keepSelf(this);
     CloseMenusOn(Message);
+    // A press on the caption may move the window before the old procedure
+    // returns: the point is taken in the form where the press happened.
+    const TPoint at = Message.Msg >= WM_NCMOUSEMOVE && Message.Msg <= WM_NCMBUTTONDBLCLK
+                          ? PointToFormCoords(LParamToPoint(Message.LParam))
+                          : TPoint{-1, -1};
     if (!Dispatch(Message)) CallOld(Message);
     if (FreePending() || FForm->FreePending()) return;
-    PostProcess(Message);
+    PostProcess(Message, at);
 }
 
 void TlxLumivex::CloseMenusOn(const TMessage& Message) {
@@ -502,12 +507,9 @@ bool TlxLumivex::Dispatch(TMessage& M) {
     return false;
 }
 
-void TlxLumivex::PostProcess(TMessage& M) {
+void TlxLumivex::PostProcess(TMessage& M, TPoint At) {
     const bool skinnable = FSkinnableForm;
-    auto point = [&] {
-        TPoint p = PointToFormCoords(LParamToPoint(M.LParam));
-        return p;
-    };
+    auto point = [At] { return At; };
     const int hit = static_cast<int>(static_cast<intptr_t>(M.WParam));
     switch (M.Msg) {
     case WM_NCMOUSEMOVE:

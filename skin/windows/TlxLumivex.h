@@ -276,7 +276,7 @@ private:
     void CallOld(TMessage& Message);
     void CloseMenusOn(const TMessage& Message);
     bool Dispatch(TMessage& Message);
-    void PostProcess(TMessage& Message);
+    void PostProcess(TMessage& Message, TPoint At);
     void InstallMenuHook();
     void RemoveMenuHook();
     bool MenuHook(TMsg& Msg);
