@@ -30,9 +30,11 @@ TApplication::~TApplication() {
 }
 
 void TApplication::Initialize() {
-    if (FHookId || !WindowSystemReady()) return;
+    if (!WindowSystemReady()) return;
     // Loops this object does not run (a test's pump, a nested wait) see the
-    // same filtering.
+    // same filtering. A restarted window system has lost the old hook; ids
+    // are never reused, so removing a stale one is harmless.
+    if (FHookId) RemoveMessageHook(FHookId);
     FHookId = AddMessageHook([this](TMsg& m) { return FilterMessage(m); });
 }
 
@@ -55,6 +57,18 @@ void TApplication::RemoveMessageFilter(uint64_t Token) {
 }
 
 bool TApplication::FilterMessage(TMsg& Msg) {
+    // A character comes with the key-down before it: when a filter took that
+    // key (an open menu does), its characters go with it and never reach
+    // the focused control.
+    const bool key = Msg.message == WM_KEYDOWN || Msg.message == WM_SYSKEYDOWN;
+    if (Msg.message == WM_CHAR && FKeyTaken) return true;
+    if (key || Msg.message == WM_KEYUP || Msg.message == WM_SYSKEYUP) FKeyTaken = false;
+    const bool handled = RunFilters(Msg);
+    if (handled && key) FKeyTaken = true;
+    return handled;
+}
+
+bool TApplication::RunFilters(TMsg& Msg) {
     if (!FFilters.empty()) {
         // A copy: the filter may remove itself.
         TMessageFilter top = FFilters.back().second;

@@ -77,6 +77,8 @@ protected:
 private:
     bool ProcessMessage(TMsg& Msg);
     bool FilterMessage(TMsg& Msg);
+    // The newest filter, else OnMessage; true when the message was handled.
+    bool RunFilters(TMsg& Msg);
     void Idle();
     void ShowHintNow();
     void HideHint();
@@ -97,6 +99,8 @@ private:
     uint64_t FHookId = 0;
     std::vector<std::pair<uint64_t, TMessageFilter>> FFilters;
     uint64_t FNextFilter = 1;
+    // The last key-down was taken by OnMessage: its characters are dropped.
+    bool FKeyTaken = false;
 };
 
 extern TApplication* Application;

@@ -1,12 +1,113 @@
 #include "platform/vcl/TMenu.h"
 
+#include "platform/gdi/TBitmap.h"
 #include "platform/vcl/TImageList.h"
+#include "platform/win/WinConst.h"
 
 #include <algorithm>
+#include <unordered_set>
 
-TMenuItem::TMenuItem(TComponent* AOwner) : TComponent(AOwner) {}
+namespace {
+
+// Commands in use; a new item takes the next free one.
+struct TCommandPool {
+    std::unordered_set<uint16_t> Used;
+    uint16_t Next = 0;
+
+    uint16_t Take() {
+        do
+            ++Next;
+        while (Next == 0 || Used.count(Next));
+        Used.insert(Next);
+        return Next;
+    }
+};
+
+TCommandPool& Commands() {
+    static TCommandPool pool;
+    return pool;
+}
+
+TMenuItem* FindCommand(TMenuItem* Item, uint16_t Command) {
+    if (Item->Command() == Command) return Item;
+    for (int i = 0; i < Item->Count(); ++i)
+        if (TMenuItem* found = FindCommand(Item->Items(i), Command)) return found;
+    return nullptr;
+}
+
+} // namespace
+
+std::string ShortCutToText(TShortCut ShortCut) {
+    const int key = ShortCut & 0xFF;
+    std::string name;
+    if ((key >= '0' && key <= '9') || (key >= 'A' && key <= 'Z'))
+        name = std::string(1, static_cast<char>(key));
+    else if (key >= VK_F1 && key <= VK_F1 + 23)
+        name = "F" + std::to_string(key - VK_F1 + 1);
+    else if (key >= VK_NUMPAD0 && key <= VK_NUMPAD0 + 9)
+        name = "Num " + std::to_string(key - VK_NUMPAD0);
+    else {
+        switch (key) {
+        case VK_BACK:
+            name = "BkSp";
+            break;
+        case VK_TAB:
+            name = "Tab";
+            break;
+        case VK_RETURN:
+            name = "Enter";
+            break;
+        case VK_ESCAPE:
+            name = "Esc";
+            break;
+        case VK_SPACE:
+            name = "Space";
+            break;
+        case VK_PRIOR:
+            name = "PgUp";
+            break;
+        case VK_NEXT:
+            name = "PgDn";
+            break;
+        case VK_END:
+            name = "End";
+            break;
+        case VK_HOME:
+            name = "Home";
+            break;
+        case VK_LEFT:
+            name = "Left";
+            break;
+        case VK_UP:
+            name = "Up";
+            break;
+        case VK_RIGHT:
+            name = "Right";
+            break;
+        case VK_DOWN:
+            name = "Down";
+            break;
+        case VK_INSERT:
+            name = "Ins";
+            break;
+        case VK_DELETE:
+            name = "Del";
+            break;
+        default:
+            return {};
+        }
+    }
+    std::string text;
+    if (ShortCut & scShift) text += "Shift+";
+    if (ShortCut & scCtrl) text += "Ctrl+";
+    if (ShortCut & scAlt) text += "Alt+";
+    return text + name;
+}
+
+TMenuItem::TMenuItem(TComponent* AOwner) : TComponent(AOwner), FCommand(Commands().Take()) {}
 
 TMenuItem::~TMenuItem() {
+    Commands().Used.erase(FCommand);
     if (FParent) FParent->Remove(this);
     while (!FItems.empty()) {
         TMenuItem* last = FItems.back();
@@ -149,6 +250,32 @@ void TMenuItem::SetImageIndex(int Value) {
     MenuChanged(false);
 }
 
+TBitmap* TMenuItem::Bitmap() {
+    if (!FBitmap) FBitmap = std::make_unique<TBitmap>();
+    return FBitmap.get();
+}
+
+bool TMenuItem::HasBitmap() const {
+    return FBitmap && !FBitmap->Empty();
+}
+
+void TMenuItem::RethinkLines() {
+    // A separator is needed only between two visible items that are not lines.
+    TMenuItem* pendingLine = nullptr;
+    bool itemBefore = false;
+    for (TMenuItem* item : FItems) {
+        if (!item->IsLine()) {
+            if (!item->FVisible) continue;
+            if (pendingLine) pendingLine->FVisible = true;
+            pendingLine = nullptr;
+            itemBefore = true;
+            continue;
+        }
+        item->FVisible = false;
+        if (itemBefore && !pendingLine) pendingLine = item;
+    }
+}
+
 void TMenuItem::Click() {
     if (!FEnabled || !OnClick) return;
     TKeepAlive alive(this);
@@ -191,6 +318,13 @@ TMenu::~TMenu() {
 void TMenu::SetImages(TCustomImageList* Value) {
     if (!FImages.Set(Value)) return;
     if (OnChange) OnChange(this, nullptr, false);
+}
+
+bool TMenu::DispatchCommand(uint16_t ACommand) {
+    TMenuItem* item = FindCommand(FItems, ACommand);
+    if (!item) return false;
+    item->Click();
+    return true;
 }
 
 bool TMenu::IsShortCut(TShortCut Value) {

@@ -5,11 +5,25 @@
 #include "platform/vcl/VclTypes.h"
 
 #include <functional>
+#include <memory>
 #include <string>
 #include <vector>
 
 class TMenu;
+class TBitmap;
+class TCanvas;
 class TCustomImageList;
+
+// How separators are tidied before a menu shows: maAutomatic hides a
+// separator that starts or ends the list or follows another.
+enum TMenuAutoFlag { maAutomatic, maManual };
+
+// Draws an item in place of the menu's own caption and glyphs.
+using TMenuDrawItemEvent =
+    std::function<void(TObject* Sender, TCanvas* ACanvas, const TRect& ARect, bool Selected)>;
+
+// "Ctrl+S", "Shift+F1", "Alt+Enter"; empty for 0 or a key without a name.
+std::string ShortCutToText(TShortCut ShortCut);
 
 // A menu entry as data: the skinned menus draw and run it. A caption of "-"
 // makes a separator. Items are owned by a component (usually the form) like
@@ -39,6 +53,15 @@ public:
     void SetImageIndex(int Value);
     const std::string& Hint() const { return FHint; }
     void SetHint(const std::string& Value) { FHint = Value; }
+    // A picture of the item's own, made on first use; shown when not empty.
+    TBitmap* Bitmap();
+    bool HasBitmap() const;
+    // The number TMenu::DispatchCommand finds the item by, unique among the
+    // living items.
+    uint16_t Command() const { return FCommand; }
+    // Hides the separators that start or end the visible children or follow
+    // another visible separator, and shows the others.
+    void RethinkLines();
 
     int Count() const { return static_cast<int>(FItems.size()); }
     TMenuItem* Items(int Index) const;
@@ -58,6 +81,7 @@ public:
     // Runs OnClick when the item is enabled.
     virtual void Click();
     TNotifyEvent OnClick;
+    TMenuDrawItemEvent OnDrawItem;
 
     void SetParentComponent(TComponent* Value) override;
     TComponent* GetParentComponent() const override;
@@ -80,6 +104,8 @@ private:
     uint8_t FGroupIndex = 0;
     TShortCut FShortCut = 0;
     int FImageIndex = -1;
+    uint16_t FCommand;
+    std::unique_ptr<TBitmap> FBitmap;
 };
 
 using TMenuChangeEvent = std::function<void(TObject* Sender, TMenuItem* Source, bool Rebuild)>;
@@ -95,6 +121,10 @@ public:
     void SetImages(TCustomImageList* Value);
     // Runs the click of the enabled item with this shortcut; false when none.
     bool IsShortCut(TShortCut Value);
+    // Clicks the item of this menu whose Command is ACommand; false when none.
+    bool DispatchCommand(uint16_t ACommand);
+    TMenuAutoFlag AutoLineReduction() const { return FAutoLineReduction; }
+    void SetAutoLineReduction(TMenuAutoFlag Value) { FAutoLineReduction = Value; }
 
     // Any change to an item (caption, state, items added or removed).
     TMenuChangeEvent OnChange;
@@ -104,6 +134,7 @@ private:
     friend class TMenuItem;
     TMenuItem* FItems;
     TComponentRef<TCustomImageList> FImages{this};
+    TMenuAutoFlag FAutoLineReduction = maAutomatic;
 };
 
 class TMainMenu : public TMenu {

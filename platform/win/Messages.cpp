@@ -5,6 +5,8 @@
 #include "platform/sys/MainThread.h"
 #include "platform/sys/WatchedFd.h"
 
+#include <atomic>
+
 #include <poll.h>
 
 void InitWindowSystem(std::unique_ptr<TWindowBackend> backend) {
@@ -301,9 +303,20 @@ bool PumpPendingMessages(bool holdInput) {
     return QuitPending();
 }
 
+namespace {
+
+// Hook and observer ids are never used twice in a process, also across
+// restarts of the window system: a stale id removes nothing.
+uint64_t NextHookId() {
+    static std::atomic<uint64_t> next{1};
+    return next++;
+}
+
+} // namespace
+
 uint64_t AddMessageHook(TMessageHook hook) {
     auto& ws = WS();
-    uint64_t id = ws.FNextHookId++;
+    uint64_t id = NextHookId();
     ws.FHooks.emplace_back(id, std::move(hook));
     return id;
 }
@@ -314,7 +327,7 @@ void RemoveMessageHook(uint64_t id) {
 
 uint64_t AddMessageObserver(TMessageObserver observer) {
     auto& ws = WS();
-    uint64_t id = ws.FNextHookId++;
+    uint64_t id = NextHookId();
     ws.FObservers.emplace_back(id, std::move(observer));
     return id;
 }

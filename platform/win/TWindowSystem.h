@@ -58,7 +58,6 @@ public:
     uintptr_t FNextTimerId = 0x10000;
     std::vector<std::pair<uint64_t, TMessageHook>> FHooks;
     std::vector<std::pair<uint64_t, TMessageObserver>> FObservers;
-    uint64_t FNextHookId = 1;
 
     HWND FCapture = nullptr;
     HWND FFocus = nullptr;

@@ -107,3 +107,26 @@ TEST_F(TApplicationFixture, ExceptionsFromHandlersReachHandleException) {
     Application->OnException = nullptr;
     EXPECT_EQ(seen, std::vector<std::string>{"bad input"});
 }
+
+TEST_F(TApplicationFixture, CharactersOfAKeyThatOnMessageTookNeverReachTheFocus) {
+    TForm* form = MakeForm(0, 0, 100, 100);
+    auto* panel = new TProbePanel(form);
+    panel->SetParent(form);
+    std::string typed;
+    panel->OnKeyPress = [&](TObject*, char32_t& Key) { typed += static_cast<char>(Key); };
+    form->Show();
+    Session.Pump();
+    panel->SetFocus();
+    Session.Pump();
+    Application->OnMessage = [](TMsg& M, bool& Handled) {
+        if (M.message == WM_KEYDOWN && M.wParam == VK_F2) Handled = true;
+    };
+    Session.KeyDown(VK_F2);
+    Session.Type("x"); // a character the taken key brought with it
+    Session.KeyUp(VK_F2);
+    Session.Type("y");
+    Session.Key('A'); // a key left alone: its character arrives
+    Session.Pump();
+    Application->OnMessage = nullptr;
+    EXPECT_EQ(typed, "ya");
+}

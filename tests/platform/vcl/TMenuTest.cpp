@@ -3,6 +3,7 @@
 #include "platform/vcl/TComponentReader.h"
 #include "platform/vcl/TComponentWriter.h"
 #include "platform/vcl/TImageList.h"
+#include "platform/win/WinConst.h"
 
 #include <gtest/gtest.h>
 
@@ -147,4 +148,51 @@ TEST(TMenuItem, InsertRejectsCyclesAndItemsOfAnotherParent) {
     EXPECT_THROW(a->Insert(5, new TMenuItem(owner.get())), EListError);
     b->SetMenuIndex(3);
     EXPECT_EQ(b->MenuIndex(), 0);
+}
+
+TEST_F(TMenuFixture, DispatchCommandClicksTheItemOfThatCommandInItsOwnMenu) {
+    auto* open = Find<TMenuItem>("Open1");
+    EXPECT_NE(open->Command(), Find<TMenuItem>("Small1")->Command());
+    EXPECT_FALSE(Find<TPopupMenu>("PopupMenu1")->DispatchCommand(open->Command())) << "another menu's item";
+    EXPECT_TRUE(Find<TMainMenu>("MainMenu1")->DispatchCommand(open->Command()));
+    EXPECT_EQ(Form->Log, std::vector<std::string>{"click Open1"});
+    const uint16_t gone = open->Command();
+    open->Free();
+    EXPECT_FALSE(Find<TMainMenu>("MainMenu1")->DispatchCommand(gone));
+}
+
+TEST(TMenuItem, ShortCutText) {
+    const std::pair<TShortCut, const char*> cases[] = {
+        {ShortCut('S', {ssCtrl}), "Ctrl+S"},
+        {ShortCut(VK_F1, {}), "F1"},
+        {ShortCut(VK_DELETE, {ssShift, ssCtrl}), "Shift+Ctrl+Del"},
+        {ShortCut(VK_RETURN, {ssAlt}), "Alt+Enter"},
+        {ShortCut('7', {}), "7"},
+        {0, ""},
+    };
+    for (auto [shortcut, text] : cases)
+        EXPECT_EQ(ShortCutToText(shortcut), text);
+}
+
+TEST(TMenuItem, RethinkLinesShowsOnlySeparatorsBetweenVisibleItems) {
+    TComponentPtr<TComponent> owner(new TComponent(nullptr));
+    TMenuItem root(nullptr);
+    std::string layout = "-a--b-";
+    for (char c : layout) {
+        auto* item = new TMenuItem(owner.get());
+        item->SetCaption(c == '-' ? "-" : std::string(1, c));
+        root.Add(item);
+    }
+    root.Items(4)->SetVisible(false); // "b" hidden: the lines after "a" lead nowhere
+    root.RethinkLines();
+    std::string shown;
+    for (int i = 0; i < root.Count(); ++i)
+        if (root.Items(i)->Visible()) shown += root.Items(i)->Caption();
+    EXPECT_EQ(shown, "a");
+    root.Items(4)->SetVisible(true);
+    root.RethinkLines();
+    shown.clear();
+    for (int i = 0; i < root.Count(); ++i)
+        if (root.Items(i)->Visible()) shown += root.Items(i)->Caption();
+    EXPECT_EQ(shown, "a-b");
 }

@@ -29,7 +29,8 @@ public:
         FContent.CtrlList.push_back(std::move(d));
         return ref;
     }
-    // Appends a frame object description of class D named Name.
+    // Appends a frame object description of class D (menu items, menu bar
+    // items) named Name and returns it for the test to fill.
     template <class D> D& AddObject(const std::string& Name) {
         auto d = std::make_unique<D>(Name);
         D& ref = *d;
