@@ -160,6 +160,8 @@ public:
     static TPresenter SetPresenter(TPresenter Presenter);
 
 protected:
+    void SetPopupPoint(TPoint Value) { FPopupPoint = Value; }
+
 private:
     TPoint FPopupPoint{-1, -1};
     TComponentRef<TComponent> FPopupComponent{this};

@@ -4,6 +4,7 @@
 #include "platform/vcl/TMenu.h"
 #include "platform/vcl/TTimer.h"
 #include "platform/win/WinApi.h"
+#include "skin/controls/TlxSkinMenuHost.h"
 #include "skin/engine/SkinData.h"
 #include "skin/engine/SkinMessages.h"
 #include "skin/engine/SkinMonitors.h"
@@ -30,26 +31,6 @@ bool IsMenuCloseMessage(uint32_t Msg) {
         return true;
     }
     return false;
-}
-
-bool HasVisibleMenuItems(TMenuItem* AItem, TMenuItem* AItem2, int StartIndex) {
-    auto any = [](TMenuItem* Item, int From) {
-        if (!Item) return false;
-        for (int i = std::max(From, 0); i < Item->Count(); ++i)
-            if (Item->Items(i)->Visible()) return true;
-        return false;
-    };
-    if (!AItem) return false;
-    return any(AItem, StartIndex) || any(AItem2, StartIndex - AItem->Count());
-}
-
-void SendToControl(TControl* Control, uint32_t Msg) {
-    if (!Control) return;
-    auto* win = dynamic_cast<TWinControl*>(Control);
-    if (win && win->HandleAllocated())
-        SendMessage(win->Handle(), Msg, 0, 0);
-    else
-        Control->Perform(Msg, 0, 0);
 }
 
 TlxSkinMenu::TlxSkinMenu(TComponent* AOwner, TCustomForm* AForm) : TComponent(AOwner) {

@@ -112,11 +112,3 @@ private:
 // sizing, activation, losing the focus, cancel mode, mouse activation and
 // any mouse press on the form or its frame.
 bool IsMenuCloseMessage(uint32_t Msg);
-
-// True when AItem has a visible child from StartIndex on (then AItem2's
-// children from StartIndex less AItem's count): a menu that would show rows.
-bool HasVisibleMenuItems(TMenuItem* AItem, TMenuItem* AItem2, int StartIndex);
-
-// Sends Msg to a control: by SendMessage to a windowed control with a
-// window, else through Perform.
-void SendToControl(TControl* Control, uint32_t Msg);

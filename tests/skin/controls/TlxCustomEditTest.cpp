@@ -4,6 +4,7 @@
 #include "skin/engine/ResourceStrData.h"
 #include "skin/engine/SkinData.h"
 #include "skin/engine/SkinMessages.h"
+#include "tests/support/skin/TRecordingMenuHost.h"
 #include "tests/support/skin/TSkinControlTest.h"
 
 #include <functional>
@@ -28,10 +29,13 @@ class TlxCustomEditTest : public TSkinControlTest {
 protected:
     void SetUp() override {
         TSkinControlTest::SetUp();
+        // A plain popup menu goes to the presenter, the edit's own skinned
+        // menu to the form's skinning.
         FPrevious = TPopupMenu::SetPresenter([this](TPopupMenu* M, int X, int Y) {
             Shown = M;
             ShownAt = {X, Y};
         });
+        Host = new TRecordingMenuHost(Form);
         Clipboard().SetAsText("");
     }
     void TearDown() override {
@@ -47,12 +51,14 @@ protected:
         return e;
     }
     TMenuItem* Item(const std::string& Caption) {
+        TakeHostMenu();
         for (int i = 0; Shown && i < Shown->Items()->Count(); ++i)
             if (Shown->Items()->Items(i)->Caption() == Caption) return Shown->Items()->Items(i);
         return nullptr;
     }
     // The menu's entries as "caption" or "caption (off)".
     std::vector<std::string> Entries() {
+        TakeHostMenu();
         std::vector<std::string> out;
         for (int i = 0; Shown && i < Shown->Items()->Count(); ++i) {
             TMenuItem* m = Shown->Items()->Items(i);
@@ -61,8 +67,17 @@ protected:
         return out;
     }
 
+    // The menu the skinning showed last, once.
+    void TakeHostMenu() {
+        if (!Host->Shown) return;
+        Shown = dynamic_cast<TPopupMenu*>(Host->Shown.Get());
+        ShownAt = Host->ShownRect.TopLeft();
+        Host->Shown.Set(nullptr);
+    }
+
     TPopupMenu* Shown = nullptr;
     TPoint ShownAt{-100, -100};
+    TRecordingMenuHost* Host = nullptr;
 
 private:
     TPopupMenu::TPresenter FPrevious;
@@ -207,7 +222,9 @@ TEST_F(TlxCustomEditTest, ContextMenuOpensAtThePointOrTheCentreAndRunsItsCommand
     auto* e = Edit("abc");
     e->SetSelStart(1);
     e->Perform(WM_CONTEXTMENU, 0, PointToLParam({50, 60}));
+    TakeHostMenu();
     EXPECT_EQ(ShownAt, (TPoint{50, 60}));
+    EXPECT_EQ(Host->ShownOpener.Get(), e);
     auto* menu = dynamic_cast<TlxSkinPopupMenu*>(Shown);
     ASSERT_NE(menu, nullptr);
     EXPECT_EQ(menu->PopupComponent(), e);
@@ -215,6 +232,7 @@ TEST_F(TlxCustomEditTest, ContextMenuOpensAtThePointOrTheCentreAndRunsItsCommand
 
     // The menu key: the centre of the edit. The earlier menu is replaced.
     e->Perform(WM_CONTEXTMENU, 0, PointToLParam({-1, -1}));
+    TakeHostMenu();
     EXPECT_EQ(ShownAt, e->ClientToScreen({60, 10}));
     EXPECT_EQ(e->SysPopupMenu(), Shown);
 
