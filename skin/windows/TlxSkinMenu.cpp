@@ -93,22 +93,16 @@ void TlxSkinMenu::EndEmptyOpening(TControl* APopupCtrl) {
 
 void TlxSkinMenu::Popup(TControl* APopupCtrl, TlxSkinData* ASkinData, int StartIndex, const TRect& R,
                         TMenuItem* AItem, bool PopupUp) {
-    TKeepAlive alive(this);
-    BeginOpening(APopupCtrl, ASkinData);
-    if (FreePending()) return;
-    if (!HasVisibleMenuItems(AItem, nullptr, StartIndex)) {
-        EndEmptyOpening(APopupCtrl);
-        return;
-    }
-    FVisible = true;
-    WatchSkin(true);
-    TlxSkinPopupWindow* w = NewWindow();
-    w->Show(R, AItem, StartIndex, PopupUp, false);
-    FFirst = false;
+    OpenRoot(APopupCtrl, ASkinData, StartIndex, R, AItem, nullptr, false, PopupUp);
 }
 
 void TlxSkinMenu::Popup2(TControl* APopupCtrl, TlxSkinData* ASkinData, int StartIndex, const TRect& R,
                          TMenuItem* AItem, TMenuItem* AItem2, bool PopupUp) {
+    OpenRoot(APopupCtrl, ASkinData, StartIndex, R, AItem, AItem2, true, PopupUp);
+}
+
+void TlxSkinMenu::OpenRoot(TControl* APopupCtrl, TlxSkinData* ASkinData, int StartIndex, const TRect& R,
+                           TMenuItem* AItem, TMenuItem* AItem2, bool Two, bool PopupUp) {
     TKeepAlive alive(this);
     BeginOpening(APopupCtrl, ASkinData);
     if (FreePending()) return;
@@ -119,7 +113,10 @@ void TlxSkinMenu::Popup2(TControl* APopupCtrl, TlxSkinData* ASkinData, int Start
     FVisible = true;
     WatchSkin(true);
     TlxSkinPopupWindow* w = NewWindow();
-    w->Show2(R, AItem, AItem2, StartIndex, PopupUp);
+    if (Two)
+        w->Show2(R, AItem, AItem2, StartIndex, PopupUp);
+    else
+        w->Show(R, AItem, StartIndex, PopupUp, false);
     FFirst = false;
 }
 

@@ -84,6 +84,9 @@ protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
 
 private:
+    // Two: the root lists AItem2's children after AItem's (Popup2).
+    void OpenRoot(TControl* APopupCtrl, TlxSkinData* ASkinData, int StartIndex, const TRect& R,
+                  TMenuItem* AItem, TMenuItem* AItem2, bool Two, bool PopupUp);
     bool BeginOpening(TControl* APopupCtrl, TlxSkinData* ASkinData);
     void EndEmptyOpening(TControl* APopupCtrl);
     TlxSkinPopupWindow* NewWindow();

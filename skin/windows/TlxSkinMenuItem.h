@@ -11,6 +11,7 @@ class TCanvas;
 class TFont;
 class TMenuItem;
 class TlxDataSkinMenuItem;
+class TlxSkinMenu;
 class TlxSkinPopupWindow;
 
 // One drawn row of a popup menu window: an item, a separator or a header, in
@@ -72,7 +73,6 @@ private:
     void DrawSkinGlyph(TCanvas* C, const TRect& Cell, const TRect& Normal, const TRect& Active,
                        bool ActiveState);
     void DrawMenuHeader(TBitmap& B);
-    void SetRowFont(TFont& F) const;
     // Draws the row on its window now.
     void DrawNow();
 
@@ -84,6 +84,10 @@ private:
 void DrawDefaultCheckImage(TCanvas* Canvas, int X, int Y, TColor Color);
 void DrawDefaultRadioImage(TCanvas* Canvas, int X, int Y, TColor Color);
 void DrawDefaultArrowImage(TCanvas* Canvas, int X, int Y, TColor Color);
+
+// The font of menu rows: the description's with the menu's UseSkinFont, else
+// the menu's default font; the character set of the skin's string table.
+void SetMenuItemFont(TFont& F, const TlxDataSkinMenuItem* MI, TlxSkinMenu* Menu);
 
 // The caption a header row shows: the caption without its first and last
 // character.

@@ -12,9 +12,10 @@
 #include "skin/engine/SkinData.h"
 #include "skin/engine/SkinGlyphs.h"
 #include "skin/engine/SkinImages.h"
-#include "skin/engine/SkinMorph.h"
+#include "skin/engine/TlxEffectBmp.h"
 #include "skin/engine/SkinRects.h"
 #include "skin/engine/SkinText.h"
+#include "skin/windows/TlxActiveSkinObject.h"
 #include "skin/windows/TlxSkinMenu.h"
 #include "skin/windows/TlxSkinMenuItem.h"
 #include "skin/windows/TlxSkinPopupWindow.h"
@@ -121,16 +122,15 @@ void DrawDefaultArrowImage(TCanvas* Canvas, int X, int Y, TColor Color) {
         Line(Canvas, X + k, Y + k, X + k, Y + 7 - k);
 }
 
-void TlxSkinMenuItem::SetRowFont(TFont& F) const {
-    TlxSkinMenu* menu = Parent->ParentMenu;
-    if (MI && menu->UseSkinFont()) {
+void SetMenuItemFont(TFont& F, const TlxDataSkinMenuItem* MI, TlxSkinMenu* Menu) {
+    if (MI && Menu->UseSkinFont()) {
         F.SetName(MI->FontName);
         F.SetStyle(MI->FontStyle);
         F.SetHeight(MI->FontHeight);
     } else {
-        F.Assign(*menu->DefaultMenuItemFont());
+        F.Assign(*Menu->DefaultMenuItemFont());
     }
-    F.SetCharset(SkinCharset(menu->SkinData(), *menu->DefaultMenuItemFont()));
+    F.SetCharset(SkinCharset(Menu->SkinData(), *Menu->DefaultMenuItemFont()));
 }
 
 void TlxSkinMenuItem::Draw(TCanvas* Cnvs) {
@@ -155,7 +155,9 @@ void TlxSkinMenuItem::Draw(TCanvas* Cnvs) {
         TBitmap normal(w, h), hot(w, h);
         CreateItemImage(normal, FSkinRect, false, false);
         CreateItemImage(hot, FActiveSkinRect, true, false);
-        MorphBitmaps(normal, hot, MI->MorphKind, FMorphKf, b);
+        TlxEffectBmp from = TlxEffectBmp::CreateFromhWnd(normal);
+        ApplyMorph(from, TlxEffectBmp::CreateFromhWnd(hot), FMorphKf, MI->MorphKind);
+        from.ToBitmap(b);
     } else {
         CreateItemImage(b, active ? FActiveSkinRect : FSkinRect, active, false);
     }
@@ -188,7 +190,7 @@ void TlxSkinMenuItem::CreateItemImage(TBitmap& B, const TRect& Rect, bool Active
     const int g = !IsNullRect(MI->ImageRct) ? 0 : (Parent->ImgL ? Parent->GlyphWidth : 16);
     TRect t = MI->TextRct;
     t.Right = w - (RectWidth(FSkinRect) - MI->TextRct.Right);
-    SetRowFont(*c->Font());
+    SetMenuItemFont(*c->Font(), MI, Parent->ParentMenu);
     const TColor colour =
         ActiveState ? MI->ActiveFontColor : (MenuItem->Enabled() ? MI->FontColor : MI->UnEnabledFontColor);
     c->Font()->SetColor(colour);
@@ -300,7 +302,7 @@ void TlxSkinMenuItem::DefaultDraw(TCanvas* Cnvs) {
     const TRect inner{2, 2, w - 2, h - 2};
     TCustomImageList* imgL = Parent->ImgL;
     const int g = imgL ? Parent->GlyphWidth : 19;
-    SetRowFont(*c->Font());
+    SetMenuItemFont(*c->Font(), MI, Parent->ParentMenu);
     const bool hot = IsActiveState() && !IsSeparator();
     TColor text = clWindowText;
     c->Brush()->SetStyle(bsSolid);

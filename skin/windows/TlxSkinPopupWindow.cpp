@@ -113,14 +113,7 @@ void TlxSkinPopupWindow::CreateItems(TMenuItem* AItem, TMenuItem* AItem2, int St
                 break;
             }
     }
-    if (PW && DSMI && ParentMenu->UseSkinFont()) {
-        ItemFont.SetHeight(DSMI->FontHeight);
-        ItemFont.SetStyle(DSMI->FontStyle);
-        ItemFont.SetName(DSMI->FontName);
-    } else {
-        ItemFont.Assign(*ParentMenu->DefaultMenuItemFont());
-    }
-    ItemFont.SetCharset(SkinCharset(ParentMenu->SkinData(), *ParentMenu->DefaultMenuItemFont()));
+    SetMenuItemFont(ItemFont, PW ? DSMI : nullptr, ParentMenu);
     TMenu* menu = AItem->GetParentMenu();
     ImgL = menu ? menu->Images() : nullptr;
     FItems.clear();

@@ -43,117 +43,32 @@ protected:
 // at 364). Built-in rows are 20 high and the frame adds 4, so n rows make a
 // window 20n + 4 high.
 TEST_F(TlxSkinMenuTest, PlacementInTheWorkArea) {
+    // Expected left X (less the width with LessWidth) and top Y (less the
+    // height with LessHeight).
     struct Case {
         const char* Name;
-        int Rows;
-        int Max; // MaxMenuItemsInWindow
+        int Rows, Max; // Max: MaxMenuItemsInWindow
         TPoint At;
         bool Up;
-        // Expected top-left from the window's size.
-        std::function<TPoint(int W, int H)> Pos;
+        int X;
+        bool LessWidth;
+        int Y;
+        bool LessHeight;
         int Height;
         bool Scroll;
         int VisibleRows;
     } cases[] = {
-        {"down",
-         5,
-         0,
-         {100, 100},
-         false,
-         [](int, int) {
-             return TPoint{100, 100};
-         },
-         104,
-         false,
-         5},
-        {"up",
-         5,
-         0,
-         {100, 400},
-         true,
-         [](int, int H) {
-             return TPoint{100, 400 - H};
-         },
-         104,
-         false,
-         5},
-        {"down at the bottom of the lower half opens above",
-         5,
-         0,
-         {100, 700},
-         false,
-         [](int, int H) {
-             return TPoint{100, 700 - H};
-         },
-         104,
-         false,
-         5},
-        {"down at the bottom of the upper half: work area bottom, beside",
-         20,
-         0,
-         {100, 340},
-         false,
-         [](int, int H) {
-             return TPoint{101, 728 - H};
-         },
-         404,
-         false,
-         20},
-        {"up with no room above in the upper half opens below",
-         5,
-         0,
-         {100, 50},
-         true,
-         [](int, int) {
-             return TPoint{100, 50};
-         },
-         104,
-         false,
-         5},
-        {"kept inside the right edge",
-         5,
-         0,
-         {1020, 100},
-         false,
-         [](int W, int) {
-             return TPoint{1024 - W, 100};
-         },
-         104,
-         false,
-         5},
-        {"taller than the work area: its height, at its top, beside",
-         50,
-         0,
-         {100, 300},
-         false,
-         [](int, int) {
-             return TPoint{101, 0};
-         },
-         728,
-         true,
-         35},
-        {"MaxMenuItemsInWindow 3 with five rows",
-         5,
-         3,
-         {100, 100},
-         false,
-         [](int, int) {
-             return TPoint{100, 100};
-         },
-         84,
-         true,
-         3},
-        {"MaxMenuItemsInWindow 0 never limits",
-         5,
-         0,
-         {100, 100},
-         false,
-         [](int, int) {
-             return TPoint{100, 100};
-         },
-         104,
-         false,
-         5},
+        // clang-format off
+        {"down",                                           5,  0, {100, 100}, false,  100, false, 100, false, 104, false, 5},
+        {"up",                                             5,  0, {100, 400}, true,   100, false, 400, true,  104, false, 5},
+        {"down at the bottom of the lower half: above",    5,  0, {100, 700}, false,  100, false, 700, true,  104, false, 5},
+        {"down low in the upper half: bottom, beside",     20, 0, {100, 340}, false,  101, false, 728, true,  404, false, 20},
+        {"up without room above in the upper half: below", 5,  0, {100, 50},  true,   100, false, 50,  false, 104, false, 5},
+        {"kept inside the right edge",                     5,  0, {1020, 100}, false, 1024, true, 100, false, 104, false, 5},
+        {"taller than the work area: its top, beside",     50, 0, {100, 300}, false,  101, false, 0,   false, 728, true,  35},
+        {"MaxMenuItemsInWindow 3 with five rows",          5,  3, {100, 100}, false,  100, false, 100, false, 84,  true,  3},
+        {"MaxMenuItemsInWindow 0 never limits",            5,  0, {100, 100}, false,  100, false, 100, false, 104, false, 5},
+        // clang-format on
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.Name);
@@ -163,9 +78,8 @@ TEST_F(TlxSkinMenuTest, PlacementInTheWorkArea) {
         TlxSkinPopupWindow* w = Window();
         const TRect r = ScreenRect(w);
         EXPECT_EQ(r.Height(), c.Height);
-        const TPoint expected = c.Pos(r.Width(), r.Height());
-        EXPECT_EQ(r.Left, expected.X);
-        EXPECT_EQ(r.Top, expected.Y);
+        EXPECT_EQ(r.Left, c.X - (c.LessWidth ? r.Width() : 0));
+        EXPECT_EQ(r.Top, c.Y - (c.LessHeight ? r.Height() : 0));
         EXPECT_EQ(w->Scroll, c.Scroll);
         EXPECT_EQ(w->VisibleCount, c.VisibleRows);
         Engine->Hide();
