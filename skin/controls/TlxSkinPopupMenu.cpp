@@ -59,7 +59,3 @@ void TlxSkinPopupMenu::Popup2(TControl* Control, int X, int Y) {
 void TlxSkinPopupMenu::PopupFromRect2(TControl* Control, const TRect& R, bool PopupUp) {
     Open(Control, R, PopupUp);
 }
-
-void TlxSkinPopupMenu::PopupFromRect2(TControl* Control, const TRect& R, bool PopupUp) {
-    Popup2(Control, R.Left, PopupUp ? R.Top : R.Bottom);
-}
