@@ -3,6 +3,7 @@
 #include "platform/sys/ProgramFolder.h"
 #include "platform/sys/Shell.h"
 #include "skin/controls/TlxSkinButton.h"
+#include "skin/windows/TlxLumivex.h"
 
 #include <filesystem>
 #include <system_error>
@@ -18,6 +19,8 @@ TlxMessageForm::TlxMessageForm(TComponent* AOwner, int X, int Y) : TForm(AOwner)
     }
     // The client size the box is laid out by is the window's own.
     HandleNeeded();
+    LVX = new TlxLumivex(this);
+    LVX->SetBorderIcons({});
 }
 
 void TlxMessageForm::HelpButtonClick(TObject*) {

@@ -4,6 +4,7 @@
 
 #include <string>
 
+class TlxLumivex;
 class TlxSkinCheckRadioBox;
 class TlxSkinStdLabel;
 
@@ -15,14 +16,16 @@ constexpr int MessagePosCentred = -10001;
 // optional check box and the row of buttons.
 class TlxMessageForm : public TForm {
 public:
-    // A dialog-bordered form with key preview; X < -10000 centres it,
-    // otherwise its top-left corner goes to (X, Y) on the screen.
+    // A dialog-bordered form with key preview and its skinning component
+    // (no frame buttons); X < -10000 centres it, otherwise its top-left
+    // corner goes to (X, Y) on the screen.
     TlxMessageForm(TComponent* AOwner, int X, int Y);
 
     // Opens the help file (HelpFile, beside the program when relative) with
     // the desktop's handler; the box stays open.
     void HelpButtonClick(TObject* Sender);
 
+    TlxLumivex* LVX = nullptr;
     TlxSkinCheckRadioBox* DisplayCheckBox = nullptr;
     TlxSkinStdLabel* Message = nullptr;
     int HelpContext = 0;

@@ -12,6 +12,7 @@
 #include "skin/dialogs/message/TlxMessageForm.h"
 #include "skin/engine/DataSkinControls.h"
 #include "skin/engine/SkinData.h"
+#include "skin/windows/TlxLumivex.h"
 
 #include <algorithm>
 
@@ -47,7 +48,9 @@ int TlxSkinMessage::ButtonHeight() const {
 }
 
 int TlxSkinMessage::MaxBoxWidth(TlxMessageForm* Form) const {
-    // No wider than the work area of the monitor the box will show on.
+    // The skinning component's limit, else the work area of the monitor the
+    // box will show on.
+    if (int limit = Form->LVX->GetMaxWidth(); limit > 0) return limit;
     HWND near = Application && Application->MainForm() && Application->MainForm()->HandleAllocated()
                     ? Application->MainForm()->WindowHandle()
                     : Form->WindowHandle();
@@ -63,6 +66,11 @@ TlxMessageForm* TlxSkinMessage::BuildForm(const TBoxSpec& Spec) {
     auto* form = new TlxMessageForm(Application, Spec.X, Spec.Y);
     TScopeGuard freeOnFailure([&] { form->Free(); });
     form->HelpFile = Spec.HelpFile;
+    form->LVX->SetSkinData(FSkinData.Get());
+    form->LVX->SetMenusSkinData(ctrlSD);
+    form->LVX->SetAlphaBlend(FAlphaBlend);
+    form->LVX->SetAlphaBlendAnimation(FAlphaBlendAnimation);
+    form->LVX->SetAlphaBlendValue(FAlphaBlendValue);
 
     const int buttonHeight = ButtonHeight();
     TMsgDlgButtons buttons = Spec.Buttons;
@@ -158,7 +166,10 @@ TlxMessageForm* TlxSkinMessage::BuildForm(const TBoxSpec& Spec) {
     }
 
     const int maxWidth = MaxBoxWidth(form);
-    if (maxWidth > 0 && form->Width() > maxWidth) form->SetWidth(maxWidth);
+    if (maxWidth > 0 && form->Width() > maxWidth)
+        form->SetWidth(maxWidth);
+    else if (form->Width() < form->LVX->GetMinWidth())
+        form->SetWidth(form->LVX->GetMinWidth());
 
     const TMsgDlgBtn defaultButton = buttons.Contains(mbOK)    ? mbOK
                                      : buttons.Contains(mbYes) ? mbYes

@@ -1,5 +1,6 @@
 #include "skin/dialogs/message/TlxSkinMessage.h"
 
+#include "FrameSkin.h"
 #include "platform/sys/Shell.h"
 #include "platform/vcl/TImage.h"
 #include "platform/vcl/TImageList.h"
@@ -10,6 +11,7 @@
 #include "skin/engine/DataSkinControls.h"
 #include "skin/engine/ResourceStrData.h"
 #include "skin/engine/SkinData.h"
+#include "skin/windows/TlxLumivex.h"
 #include "tests/skin/dialogs/message/MessageBoxDriver.h"
 #include "tests/support/TTempFolder.h"
 #include "tests/support/pictures/GoldenPicture.h"
@@ -61,10 +63,11 @@ protected:
     int Box(const std::function<int()>& Call, const std::function<void(TlxMessageForm*)>& Act) {
         return WhileShown<TlxMessageForm, int>(Session, Call, Act);
     }
-    // A skin with a "button" description SkinHeight pixels high, and a
-    // "stdlabel" in navy.
+    // A skin with a frame, a "button" description SkinHeight pixels high,
+    // and a "stdlabel" in navy.
     void LoadSkin(int SkinHeight = 20) {
-        TTestSkin skin;
+        TFrameSkin frame;
+        TTestSkin& skin = frame.Skin;
         const int picture = skin.AddPicture(TTestSkin::StandardPicture());
         auto& button = skin.Add<TlxDataSkinButtonControl>("button");
         TTestSkin::SetNinePart(button, picture);
@@ -302,6 +305,36 @@ TEST_F(TlxSkinMessageTest, ATextWiderThanTheScreenWrapsAndTheBoxGrowsInHeight) {
     oneLine->Free();
 }
 
+TEST_F(TlxSkinMessageTest, ASkinnedBoxMayBeNarrowerThanItsFramePictureDownToTheFormMinimum) {
+    // A frame picture 160 wide with borders of 10 at either side and a
+    // minimum form width of 120.
+    TFrameSkin frame(false, false);
+    TlxSkinContent& c = frame.Skin.Content();
+    auto widen = [](const TBitmap& B) {
+        TBitmap wide(160, B.Height());
+        wide.Canvas()->StretchDraw({0, 0, 160, B.Height()}, const_cast<TBitmap*>(&B));
+        return wide;
+    };
+    c.FPicture = std::make_unique<TBitmap>(widen(*c.FPicture));
+    c.FInActivePicture = std::make_unique<TBitmap>(widen(*c.FInActivePicture));
+    c.ClRect = {10, 25, 150, 55};
+    c.MaskRectArea = c.ClRect;
+    c.RTPoint.X = c.RBPoint.X = 100;
+    c.CaptionRect = {8, 4, 152, 20};
+    c.ButtonsRect = {130, 4, 152, 20};
+    c.HitTestRTPoint.X = c.HitTestRBPoint.X = 152;
+    c.FormMinWidth = 120;
+    SD = new TlxSkinData(Main);
+    frame.Skin.LoadInto(SD);
+    Msg->SetSkinData(SD);
+    auto* form =
+        Msg->CreateTypedMessageForm("Hi", mtInformation, {mbOK}, MessagePosCentred, MessagePosCentred);
+    EXPECT_EQ(form->LVX->GetMinWidth(), 120);
+    EXPECT_EQ(form->ClientWidth(), 110);
+    EXPECT_EQ(form->Width(), 130);
+    form->Free();
+}
+
 // ---- Texts
 
 TEST_F(TlxSkinMessageTest, CaptionsComeFromTheStringTableWhenTheSkinHasOneElseBuiltIn) {
@@ -444,6 +477,7 @@ TEST_F(TlxSkinMessageTest, GoldenInformationBoxWithOkInTheBuiltInLookAndTheTestS
         if (skinned) {
             SD = new TlxSkinData(Main);
             LoadSkin();
+            Msg->SetSkinData(SD);
             Msg->SetCtrlSkinData(SD);
         }
         TBitmap shot;
