@@ -22,7 +22,10 @@ TlxSkinCustomOfficeComboBox::TlxSkinCustomOfficeComboBox(TComponent* AOwner) : T
     FDefaultFont.SetStyle({});
     SetFont(FDefaultFont);
     SetSkinDataName("combobox");
-    FListBox = new TlxPopupOfficeListBox(this);
+    // Held by the box itself, not among its components: it must outlive
+    // everything the box's teardown may still send it.
+    FListBoxHolder.reset(new TlxPopupOfficeListBox(nullptr));
+    FListBox = FListBoxHolder.get();
     FListBox->SetMouseMoveChangeIndex(true);
     FListBox->SetVisible(false);
     // Every message of the popup passes here first.
@@ -34,6 +37,10 @@ TlxSkinCustomOfficeComboBox::TlxSkinCustomOfficeComboBox(TComponent* AOwner) : T
 
 TlxSkinCustomOfficeComboBox::~TlxSkinCustomOfficeComboBox() {
     if (HandleAllocated()) KillTimer(WindowHandle(), ScrollTimer);
+    // The popup goes first, with its own window procedure back: the hook
+    // reaches into this box.
+    FListBox->WindowProc = FListBoxWindowProc;
+    FListBoxHolder.reset();
 }
 
 void TlxSkinCustomOfficeComboBox::Fire(const TNotifyEvent& Event) {

@@ -174,6 +174,7 @@ private:
     void DrawItemBitmap(TCanvas& C, const std::string* Text, bool Skinned);
     bool ButtonPressed() const { return Button.Down && Button.MouseIn; }
 
+    TComponentPtr<TlxPopupOfficeListBox> FListBoxHolder;
     TlxPopupOfficeListBox* FListBox = nullptr;
     TWndMethod FListBoxWindowProc;
     int FTimerMode = 0;
