@@ -13,6 +13,7 @@
 #include "skin/controls/TlxSkinPaintPanel.h"
 #include "skin/controls/TlxSkinPanel.h"
 #include "skin/controls/TlxSkinScrollBar.h"
+#include "skin/controls/TlxSkinScrollBox.h"
 #include "skin/controls/TlxSkinSpeedButton.h"
 #include "skin/controls/TlxSkinSplitter.h"
 #include "skin/controls/TlxSkinStatusBar.h"
@@ -255,6 +256,14 @@ void RegisterPanels() {
         .Property("BorderStyle", &TlxSkinStatusBar::BorderStyle, &TlxSkinStatusBar::SetBorderStyle, bvNone)
         .Property("SizeGrip", &TlxSkinStatusBar::SizeGrip, &TlxSkinStatusBar::SetSizeGrip);
 
+    RegisterNamed<TlxSkinScrollBox>("TlxSkinScrollBox", "TlxSkinCustomControl", "scrollbox")
+        .ColorProperty(
+            "Color", [](TControl* c) { return c->ParentColor() ? TColor(clWindow) : c->Color(); },
+            &TControl::SetColor, clWindow)
+        .Property("BorderStyle", &TlxSkinScrollBox::BorderStyle, &TlxSkinScrollBox::SetBorderStyle, bvFrame)
+        .Property("CanFocused", &TlxSkinScrollBox::CanFocused, &TlxSkinScrollBox::SetCanFocused)
+        .ReferenceProperty("VScrollBar", &TlxSkinScrollBox::VScrollBar, &TlxSkinScrollBox::SetVScrollBar)
+        .ReferenceProperty("HScrollBar", &TlxSkinScrollBox::HScrollBar, &TlxSkinScrollBox::SetHScrollBar);
     RegisterClass<TlxSkinSplitter>("TlxSkinSplitter", "TSplitter")
         .ReferenceProperty("SkinData", &TlxSkinSplitter::SkinData, &TlxSkinSplitter::SetSkinData)
         .Property("SkinDataName", &TlxSkinSplitter::SkinDataName, &TlxSkinSplitter::SetSkinDataName,

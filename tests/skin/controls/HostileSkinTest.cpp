@@ -10,6 +10,7 @@
 #include "skin/controls/TlxSkinPaintPanel.h"
 #include "skin/controls/TlxSkinPanel.h"
 #include "skin/controls/TlxSkinScrollBar.h"
+#include "skin/controls/TlxSkinScrollBox.h"
 #include "skin/controls/TlxSkinSpeedButton.h"
 #include "skin/controls/TlxSkinSplitter.h"
 #include "skin/controls/TlxSkinStatusBar.h"
@@ -181,6 +182,11 @@ protected:
         auto* statusBar = Make<TlxSkinStatusBar>(0, 0, 10, 10);
         statusBar->SetSizeGrip(true);
         out.push_back(statusBar);
+        auto* box = Make<TlxSkinScrollBox>(0, 0, 10, 10);
+        Make<TCustomControl>(0, 0, 400, 400, box);
+        box->SetVScrollBar(Make<TlxSkinScrollBar>(0, 0, 19, 100));
+        box->SetHScrollBar(Make<TlxSkinScrollBar>(0, 0, 100, 19));
+        out.push_back(box);
         auto* holder = Make<TCustomControl>(0, 0, 300, 200);
         auto* splitter = Make<TlxSkinSplitter>(0, 0, 10, 10, holder);
         splitter->SetAlign(alLeft);
@@ -249,6 +255,10 @@ TEST_F(HostileSkinTest, EveryControlPaintsEveryDamagedSkinAtEverySize) {
             d.GlowLayerMaskPictureIndex = 0;
             d.GlowLayerOffsetLeft = d.GlowLayerOffsetTop = 99999;
         }
+        auto& scrollBox = skin.Add<TlxDataSkinScrollBoxControl>("scrollbox");
+        TTestSkin::SetNinePart(scrollBox, picture);
+        damage.Apply(scrollBox);
+        scrollBox.BGPictureIndex = 9;
         auto& split = skin.Add<TlxDataSkinSplitterControl>("vsplitter");
         TTestSkin::SetNinePart(split, picture);
         damage.Apply(split);

@@ -10,6 +10,7 @@
 #include "skin/controls/TlxSkinGroupBox.h"
 #include "skin/controls/TlxSkinMenuSpeedButton.h"
 #include "skin/controls/TlxSkinScrollBar.h"
+#include "skin/controls/TlxSkinScrollBox.h"
 #include "skin/controls/TlxSkinSplitter.h"
 #include "skin/controls/TlxSkinStatusBar.h"
 #include "skin/controls/TlxSkinStatusPanel.h"
@@ -129,6 +130,13 @@ const char* const DesignedText =
     "    Left = 0\n    Top = 0\n    Width = 6\n    Height = 100\n"
     "    DividerMode = True\n    Shape = bsTopLine\n"
     "  end\n"
+    "  object VBar1: TlxSkinScrollBar\n"
+    "    Left = 0\n    Top = 0\n    Width = 19\n    Height = 100\n    Kind = sbVertical\n"
+    "  end\n"
+    "  object Box1: TlxSkinScrollBox\n"
+    "    Left = 0\n    Top = 0\n    Width = 100\n    Height = 100\n"
+    "    BorderStyle = bvNone\n    CanFocused = True\n    VScrollBar = VBar1\n"
+    "  end\n"
     "  object Title: TlxSkinStdLabel\n"
     "    Left = 240\n    Top = 80\n    Width = 65\n    Height = 15\n"
     "    Transparent = False\n    EllipsType = lxetPathEllips\n"
@@ -228,6 +236,11 @@ TEST_F(SkinControlsRegistrationTest, DesignedValuesReadAndWriteBack) {
     EXPECT_TRUE(split->Transparent());
     EXPECT_TRUE(bevel->DividerMode());
     EXPECT_EQ(bevel->Shape(), bsTopLine);
+    auto* box1 = Find<TlxSkinScrollBox>(f, "Box1");
+    ASSERT_TRUE(box1);
+    EXPECT_EQ(box1->BorderStyle(), bvNone);
+    EXPECT_TRUE(box1->CanFocused());
+    EXPECT_EQ(box1->VScrollBar(), f->FindComponent("VBar1"));
     auto* tools = Find<TlxSkinMenuSpeedButton>(f, "Tools");
     ASSERT_TRUE(tools);
     EXPECT_EQ(tools->SkinDataName(), "bigtoolbutton");
