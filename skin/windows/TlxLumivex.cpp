@@ -48,6 +48,7 @@ TlxLumivex::TlxLumivex(TComponent* AOwner) : TComponent(AOwner) {
     MouseTimer = MakeTimer(this, 50, [this] { MouseTimerProc(); });
     MorphTimer = MakeTimer(this, 25, [this] { MorphTimerProc(); });
     AnimateTimer = MakeTimer(this, 25, [this] { AnimateTimerProc(); });
+    FadeTimer = MakeTimer(this, 6, [this] { FadeStep(); });
 
     FForm->SetBorderIcons({});
     FForm->SetAutoSize(false);
@@ -64,6 +65,7 @@ TlxLumivex::TlxLumivex(TComponent* AOwner) : TComponent(AOwner) {
 }
 
 TlxLumivex::~TlxLumivex() {
+    EndFade();
     RemoveMenuHook();
     ObjectList.clear();
     if (!Designing() && FForm) {
@@ -343,7 +345,11 @@ constexpr uint32_t WM_TRAYRESTORED = 1426;
 bool TlxLumivex::Dispatch(TMessage& M) {
     const bool skinnable = FSkinnableForm;
     switch (M.Msg) {
+    case WM_TIMER:
+        if (M.WParam == 1) FadeTimerTick();
+        return false;
     case WM_DESTROY:
+        EndFade();
         MouseTimer->SetEnabled(false);
         MorphTimer->SetEnabled(false);
         AnimateTimer->SetEnabled(false);

@@ -345,6 +345,11 @@ private:
     // Form effects (TlxLumivexSkinChange.cpp).
     void BeginShowEffects();
     void EndShowEffects();
+    bool WantsFade() const;
+    void ApplyAlphaBlend();
+    void FadeTimerTick();
+    void FadeStep();
+    void EndFade();
 
     TCustomForm* FForm = nullptr;
     TComponentRef<TlxSkinData> FSD{this};
@@ -398,6 +403,10 @@ private:
     bool FUseRibbon = false;
     TPopupMenu* FSysMenu = nullptr;
     uint64_t FMenuHook = 0;
+    // The fade-in: from the first timer tick after showing to its end state.
+    TTimer* FadeTimer = nullptr;
+    bool FFading = false;
+    int FFadeAlpha = 0, FFadeStep = 1, FFadeTarget = 255;
 };
 
 // The form-skinning component of Form, or nullptr (also for a null form).

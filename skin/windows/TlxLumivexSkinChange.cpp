@@ -24,6 +24,7 @@ void TlxLumivex::CallChangeSkinData(TlxSkinData* Skin) {
 
 void TlxLumivex::WMBeforeChangeSkinData(TMessage& M) {
     if (reinterpret_cast<TlxSkinData*>(M.WParam) != FSD.Get() || !FSD) return;
+    EndFade();
     FStopPainting = true;
     FSkinSupport = false;
     MouseTimer->SetEnabled(false);
@@ -328,13 +329,96 @@ void TlxLumivex::SetSkinnableForm(bool Value) {
     }
 }
 
+// ---- Form effects
+
+namespace {
+
+void SetLayered(HWND H, bool On) {
+    const auto ex = static_cast<uint32_t>(GetWindowLongPtr(H, GWL_EXSTYLE));
+    if (On != bool(ex & WS_EX_LAYERED))
+        SetWindowLongPtr(H, GWL_EXSTYLE, On ? (ex | WS_EX_LAYERED) : (ex & ~WS_EX_LAYERED));
+}
+
+constexpr uintptr_t FadeStartTimer = 1;
+
+} // namespace
+
 void TlxLumivex::SetAlphaBlend(bool Value) {
     FAlphaBlend = Value;
+    ApplyAlphaBlend();
 }
 
 void TlxLumivex::SetAlphaBlendValue(int Value) {
     FAlphaBlendValue = std::clamp(Value, 0, 255);
+    ApplyAlphaBlend();
 }
 
-void TlxLumivex::BeginShowEffects() {}
-void TlxLumivex::EndShowEffects() {}
+void TlxLumivex::ApplyAlphaBlend() {
+    HWND h = FormHandle();
+    if (!h || Loading() || Designing() || !LayeredWindowsSupported() || FFading) return;
+    SetLayered(h, FAlphaBlend);
+    if (FAlphaBlend) SetLayeredWindowAttributes(h, 0, static_cast<Byte>(FAlphaBlendValue), LWA_ALPHA);
+}
+
+bool TlxLumivex::WantsFade() const {
+    return FAlphaBlend || FAlphaBlendAnimation || (FSD && FSD->AnimationForAllWindows());
+}
+
+// Showing: the form starts invisible and the fade begins on the first timer
+// tick. Without layered windows (no compositor) the form simply shows.
+void TlxLumivex::BeginShowEffects() {
+    HWND h = FormHandle();
+    if (!h) return;
+    if (FSD && FSD->AnimationForAllWindows() && FAlphaBlendValue == 0) FAlphaBlendValue = 255;
+    if (!LayeredWindowsSupported() || !WantsFade()) return;
+    SetLayered(h, true);
+    SetLayeredWindowAttributes(h, 0, 0, LWA_ALPHA);
+    FFading = true;
+    SetTimer(h, FadeStartTimer, 1);
+}
+
+void TlxLumivex::FadeTimerTick() {
+    if (HWND h = FormHandle()) KillTimer(h, FadeStartTimer);
+    if (!FFading) return;
+    const bool animate = FAlphaBlendAnimation || (FSD && FSD->AnimationForAllWindows());
+    FFadeTarget = animate && !FAlphaBlend ? 255 : FAlphaBlendValue;
+    if (!animate) {
+        EndFade();
+        return;
+    }
+    // Fifteen steps, the first at once, then one every 6 ms of the clock.
+    FFadeStep = std::max(1, FFadeTarget / 15);
+    FFadeAlpha = 0;
+    FadeStep();
+    if (FFading) FadeTimer->SetEnabled(true);
+}
+
+void TlxLumivex::FadeStep() {
+    FFadeAlpha = std::min(FFadeAlpha + FFadeStep, FFadeTarget);
+    if (FFadeAlpha >= FFadeTarget) {
+        EndFade();
+        return;
+    }
+    if (HWND h = FormHandle()) SetLayeredWindowAttributes(h, 0, static_cast<Byte>(FFadeAlpha), LWA_ALPHA);
+}
+
+// The end state of a fade, reached on every path: full opacity without the
+// layered style, or the constant AlphaBlendValue.
+void TlxLumivex::EndFade() {
+    if (!FFading) return;
+    FFading = false;
+    FadeTimer->SetEnabled(false);
+    HWND h = FormHandle();
+    if (!h) return;
+    KillTimer(h, FadeStartTimer);
+    if (FAlphaBlend && FAlphaBlendValue != 255) {
+        SetLayered(h, true);
+        SetLayeredWindowAttributes(h, 0, static_cast<Byte>(FAlphaBlendValue), LWA_ALPHA);
+    } else {
+        SetLayered(h, false);
+    }
+}
+
+void TlxLumivex::EndShowEffects() {
+    EndFade();
+}

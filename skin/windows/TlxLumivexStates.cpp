@@ -581,7 +581,7 @@ void TlxLumivex::WMShowWindow(TMessage& M) {
             ApplyPositionInMonitor();
         }
     }
-    if (showing && FSkinnableForm) BeginShowEffects();
+    if (showing) BeginShowEffects();
     CallOld(M);
     if (showing && FSkinnableForm && !IsMDIForm()) NudgeFormWidth();
     if (!showing) EndShowEffects();
