@@ -1,5 +1,6 @@
 #include "FrameTest.h"
 
+#include "platform/win/WindowBackend.h"
 #include "skin/windows/TlxSkinStdButtonObject.h"
 
 #include <string>
@@ -129,6 +130,26 @@ TEST_F(TlxLumivexObjectsTest, DisableSystemMenuOpensNothing) {
     LVX->SetDisableSystemMenu(true);
     RightClickCaption();
     EXPECT_TRUE(Shown.empty());
+}
+
+} // namespace
+
+namespace {
+
+// The display's close request (a window manager's close box) runs the form's
+// own close logic.
+TEST_F(TlxLumivexObjectsTest, CloseRequestOfTheDisplayClosesTheForm) {
+    TFrameSkin skin;
+    Load(skin);
+    bool closed = false;
+    Form->OnClose = [&](TObject*, TCloseAction&) { closed = true; };
+    TRawInput in;
+    in.Kind = TRawInputKind::riClose;
+    in.Window = Form->Handle();
+    QueueRawInput(in);
+    Session.Pump();
+    EXPECT_TRUE(closed);
+    EXPECT_FALSE(Form->Visible());
 }
 
 } // namespace
