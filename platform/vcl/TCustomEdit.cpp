@@ -601,9 +601,7 @@ void TCustomEdit::WMEraseBkgnd(TMessage& Message) {
     Message.Result = 1;
 }
 
-void TCustomEdit::PaintWindow(HDC DC) {
-    LayoutNeeded();
-    const TRect client = ClientRect();
+void TCustomEdit::PaintBackground(HDC DC, const TRect& Client) {
     if (EditTransparent()) {
         if (FParent) {
             // Whatever the parent paints beneath the edit shows through.
@@ -613,11 +611,16 @@ void TCustomEdit::PaintWindow(HDC DC) {
             FParent->Perform(WM_PAINT, reinterpret_cast<WPARAM>(DC), 0);
             RestoreDC(DC, saved);
         }
-    } else {
-        HBRUSH brush = CreateSolidBrush(ColorToRGB(FColor));
-        FillRect(DC, client, brush);
-        DeleteObject(brush);
+        return;
     }
+    HBRUSH brush = CreateSolidBrush(ColorToRGB(FColor));
+    FillRect(DC, Client, brush);
+    DeleteObject(brush);
+}
+
+void TCustomEdit::PaintWindow(HDC DC) {
+    LayoutNeeded();
+    PaintBackground(DC, ClientRect());
     const TRect r = FormatRect();
     const std::u32string shown = DisplayText();
     if (shown.empty()) return;

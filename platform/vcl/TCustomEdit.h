@@ -70,6 +70,9 @@ protected:
     void CreateWnd() override;
     void DefaultHandler(TMessage& Message) override;
     void PaintWindow(HDC DC) override;
+    // What lies behind the text: the parent's picture when transparent,
+    // else the edit's colour. A descendant with a picture of its own paints it here.
+    virtual void PaintBackground(HDC DC, const TRect& Client);
     void WMEraseBkgnd(TMessage& Message) override;
     void Dispatch(TMessage& Message) override;
     void DoEnter() override;

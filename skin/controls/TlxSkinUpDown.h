@@ -1,16 +1,9 @@
 #pragma once
 
+#include "skin/controls/SkinControlTypes.h"
 #include "skin/controls/TlxSkinCustomControl.h"
 
 enum TUDOrientation { udHorizontal, udVertical };
-
-// One arrow button of the up-down control: its rectangle, the pointer over
-// it, pressed.
-struct TlxCBButtonX {
-    TRect R;
-    bool MouseIn = false;
-    bool Down = false;
-};
 
 // A pair of skinned arrow buttons stepping Position between Min and Max by
 // Increment, repeating while a button is held (500 ms, then every 100 ms;

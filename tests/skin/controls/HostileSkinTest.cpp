@@ -5,6 +5,7 @@
 
 #include "skin/controls/TlxSkinBevel.h"
 #include "skin/controls/TlxSkinButton.h"
+#include "skin/controls/TlxSkinCustomEdit.h"
 #include "skin/controls/TlxSkinGroupBox.h"
 #include "skin/controls/TlxSkinLabel.h"
 #include "skin/controls/TlxSkinPaintPanel.h"
@@ -198,7 +199,16 @@ protected:
         textLabel->Lines()->Add("Text");
         textLabel->SetLayout(tlCenter);
         out.push_back(textLabel);
+        for (bool useSkinFont : {true, false}) {
+            auto* edit = Make<TlxSkinEdit>(0, 0, 10, 10);
+            edit->SetText("Edit");
+            edit->SetButtonMode(true);
+            edit->SetSkinDataName(useSkinFont ? "edit" : "buttonedit");
+            edit->SetUseSkinFont(useSkinFont);
+            out.push_back(edit);
+        }
         for (TControl* c : out) {
+            if (auto* e = dynamic_cast<TlxSkinCustomEdit*>(c)) e->SetSkinData(SD);
             if (auto* l = dynamic_cast<TlxSkinStdLabel*>(c)) l->SetSkinData(SD);
             if (auto* l = dynamic_cast<TlxSkinTextLabel*>(c)) l->SetSkinData(SD);
             if (auto* s = dynamic_cast<TlxSkinSplitter*>(c)) s->SetSkinData(SD);
@@ -265,6 +275,18 @@ TEST_F(HostileSkinTest, EveryControlPaintsEveryDamagedSkinAtEverySize) {
         split.GripperRect = {40, 20, 99999, 99999};
         split.GripperTransparent = true;
         skin.Add<TlxDataSkinBevel>("bevel");
+        for (const char* name : {"edit", "buttonedit"}) {
+            auto& d = skin.Add<TlxDataSkinEditControl>(name);
+            TTestSkin::SetNinePart(d, picture);
+            damage.Apply(d);
+            d.ActiveSkinRect = {10, 10, 99999, 20};
+            d.ButtonRect = {0, 2, 99999, 8};
+            d.ActiveButtonRect = d.DownButtonRect = {40, 20, 900, 900};
+            d.FontHeight = 500;
+        }
+        auto& editButton = skin.Add<TlxDataSkinButtonControl>("editbutton");
+        TTestSkin::SetNinePart(editButton, picture);
+        damage.Apply(editButton);
         auto& std = skin.Add<TlxDataSkinStdLabelControl>("stdlabel");
         std.FontHeight = -3;
         std.SkinRect = {0, 0, 99999, 99999};
