@@ -2,6 +2,7 @@
 
 #include "platform/base/MemoryStream.h"
 #include "platform/vcl/TClassRegistry.h"
+#include "skin/controls/SkinListsRegistration.h"
 #include "skin/controls/SkinOfficeRegistration.h"
 #include "skin/controls/SkinViewsRegistration.h"
 #include "skin/controls/TlxGraphicSkinCustomControl.h"
@@ -361,4 +362,5 @@ void RegisterSkinControls() {
     RegisterLabels();
     RegisterSkinViewClasses();
     RegisterSkinOfficeClasses();
+    RegisterSkinListClasses();
 }

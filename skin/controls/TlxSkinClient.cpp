@@ -2,6 +2,7 @@
 
 #include "platform/vcl/TWinControl.h"
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -21,14 +22,26 @@ std::vector<TlxSkinClient*> Clients(TWinControl* Root, TlxSkinData* SD) {
     return out;
 }
 
+// Calls Step on every client collected at the start that is still in the
+// tree when its turn comes: a control may free children of its own (a list
+// its scroll bars) in its step.
+template <class F> void Walk(TWinControl* Root, TlxSkinData* SD, F Step) {
+    const std::vector<TlxSkinClient*> clients = Clients(Root, SD);
+    for (size_t i = 0; i < clients.size(); ++i) {
+        if (i > 0) {
+            const std::vector<TlxSkinClient*> now = Clients(Root, SD);
+            if (std::find(now.begin(), now.end(), clients[i]) == now.end()) continue;
+        }
+        Step(clients[i]);
+    }
+}
+
 } // namespace
 
 void BeforeChangeSkinClients(TWinControl* Root, TlxSkinData* SD) {
-    for (TlxSkinClient* c : Clients(Root, SD))
-        c->BeforeChangeSkinData();
+    Walk(Root, SD, [](TlxSkinClient* c) { c->BeforeChangeSkinData(); });
 }
 
 void ChangeSkinClients(TWinControl* Root, TlxSkinData* SD) {
-    for (TlxSkinClient* c : Clients(Root, SD))
-        c->ChangeSkinData();
+    Walk(Root, SD, [](TlxSkinClient* c) { c->ChangeSkinData(); });
 }

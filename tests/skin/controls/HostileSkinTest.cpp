@@ -6,6 +6,7 @@
 #include "skin/controls/TlxSkinBevel.h"
 #include "skin/controls/TlxSkinButton.h"
 #include "skin/controls/TlxSkinCustomEdit.h"
+#include "skin/controls/TlxSkinCustomListBox.h"
 #include "skin/controls/TlxSkinGroupBox.h"
 #include "skin/controls/TlxSkinLabel.h"
 #include "skin/controls/TlxSkinPaintPanel.h"
@@ -207,6 +208,19 @@ protected:
             edit->SetUseSkinFont(useSkinFont);
             out.push_back(edit);
         }
+        for (int variant = 0; variant < 2; ++variant) {
+            auto* list = Make<TlxSkinListBox>(0, 0, 10, 10);
+            for (int i = 0; i < 30; ++i)
+                list->Items()->Add(std::string(i, 'W'));
+            list->SetItemIndex(3);
+            list->SetCaption("List");
+            list->SetCaptionMode(true);
+            list->SetShowCaptionButtons(variant == 0);
+            list->SetHorizontalExtent(true);
+            list->SetUseSkinItemHeight(variant == 0);
+            list->TabWidths()->Add(variant == 0 ? "99999999999" : "-5");
+            out.push_back(list);
+        }
         for (TControl* c : out) {
             if (auto* e = dynamic_cast<TlxSkinCustomEdit*>(c)) e->SetSkinData(SD);
             if (auto* l = dynamic_cast<TlxSkinStdLabel*>(c)) l->SetSkinData(SD);
@@ -284,6 +298,21 @@ TEST_F(HostileSkinTest, EveryControlPaintsEveryDamagedSkinAtEverySize) {
             d.ActiveButtonRect = d.DownButtonRect = {40, 20, 900, 900};
             d.FontHeight = 500;
         }
+        auto& list = skin.Add<TlxDataSkinListBox>("listbox");
+        TTestSkin::SetNinePart(list, picture);
+        damage.Apply(list);
+        list.SItemRect = {0, 0, 99999, 0};
+        list.ActiveItemRect = {40, 20, 900, 900};
+        list.ItemLeftOffset = 5000;
+        list.ItemRightOffset = -7;
+        list.ItemTextRect = {0, 0, 1, 1};
+        list.CaptionRect = {0, 0, 99999, 3};
+        list.UpButtonRect = {10, 0, 30, 99999};
+        list.ActiveUpButtonRect = {40, 0, 99999, 5};
+        list.DisabledButtonsRect = {0, 0, 99999, 99999};
+        list.ButtonsArea = {0, 0, 500, 500};
+        list.VScrollBarName = "hscrollbar";
+        list.BothScrollBarName = "listbox";
         auto& editButton = skin.Add<TlxDataSkinButtonControl>("editbutton");
         TTestSkin::SetNinePart(editButton, picture);
         damage.Apply(editButton);
