@@ -29,7 +29,7 @@ TlxSkinCustomListBox::TlxSkinCustomListBox(TComponent* AOwner) : TlxSkinCustomCo
     FDefaultCaptionFont.OnChange = [this](TObject*) {
         if (!Skinned() && FCaptionMode) Invalidate();
     };
-    FListBox = new TlxListBox(this);
+    FListBox.Set(new TlxListBox(this));
     FListBox->SetSkinListBox(this);
     FListBox->SetParent(this);
     FListBox->SetStyle(lbOwnerDrawFixed);
@@ -38,10 +38,7 @@ TlxSkinCustomListBox::TlxSkinCustomListBox(TComponent* AOwner) : TlxSkinCustomCo
     SetSkinDataName("listbox");
 }
 
-TlxSkinCustomListBox::~TlxSkinCustomListBox() {
-    // The inner list's hooks must not reach a half-destroyed frame.
-    if (FListBox) FListBox->SetSkinListBox(nullptr);
-}
+TlxSkinCustomListBox::~TlxSkinCustomListBox() = default;
 
 // ---- the inner list's items
 
@@ -414,7 +411,7 @@ void TlxSkinCustomListBox::UpDateScrollBar() {
 
 void TlxSkinCustomListBox::CreateScrollBar() {
     auto* bar = new TlxSkinScrollBar(this);
-    FScrollBar = bar;
+    FScrollBar.Set(bar);
     const bool columns = Columns() > 0;
     bar->SetKind(columns ? sbHorizontal : sbVertical);
     bar->SetRange(0, bar->Max(), 0, 0);
@@ -444,7 +441,7 @@ void TlxSkinCustomListBox::CreateScrollBar() {
 
 void TlxSkinCustomListBox::CreateHScrollBar() {
     auto* bar = new TlxSkinScrollBar(this);
-    FHScrollBar = bar;
+    FHScrollBar.Set(bar);
     bar->SetKind(sbHorizontal);
     bar->SetRange(0, bar->Max(), 0, 0);
     bar->OnChange = [this](TObject*) {
@@ -475,7 +472,7 @@ void TlxSkinCustomListBox::CreateHScrollBar() {
 void TlxSkinCustomListBox::RemoveScrollBar() {
     if (!FScrollBar) return;
     TlxSkinScrollBar* bar = FScrollBar;
-    FScrollBar = nullptr;
+    FScrollBar.Set(nullptr);
     bar->SetVisible(false);
     bar->Free();
     AdjustListRect();
@@ -484,7 +481,7 @@ void TlxSkinCustomListBox::RemoveScrollBar() {
 void TlxSkinCustomListBox::RemoveHScrollBar() {
     if (!FHScrollBar) return;
     TlxSkinScrollBar* bar = FHScrollBar;
-    FHScrollBar = nullptr;
+    FHScrollBar.Set(nullptr);
     FListBox->SetHorizontalExtentValue(0);
     bar->SetVisible(false);
     bar->Free();

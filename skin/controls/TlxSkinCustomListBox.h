@@ -4,13 +4,12 @@
 #include "platform/gdi/TBitmap.h"
 #include "platform/vcl/TCustomListBox.h"
 #include "skin/controls/SkinControlTypes.h"
+#include "skin/controls/TlxListBox.h"
 #include "skin/controls/TlxSkinCustomControl.h"
+#include "skin/controls/TlxSkinScrollBar.h"
 
 #include <functional>
 #include <memory>
-
-class TlxListBox;
-class TlxSkinScrollBar;
 
 // Owner drawing of an item into Cnvs, a bitmap of ItemWidth x ItemHeight,
 // inside TxtRect.
@@ -192,9 +191,10 @@ protected:
     TRect NewCaptionRect;
     int TimerMode = 0;
     bool WaitMode = false;
-    TlxSkinScrollBar* FScrollBar = nullptr;
-    TlxSkinScrollBar* FHScrollBar = nullptr;
-    TlxListBox* FListBox = nullptr;
+    // Owned; cleared when freed (also while the frame's owned components go).
+    TComponentRef<TlxSkinScrollBar> FScrollBar{this};
+    TComponentRef<TlxSkinScrollBar> FHScrollBar{this};
+    TComponentRef<TlxListBox> FListBox{this};
 
 public:
     // Copies of the description ("listbox"), refreshed by every lookup.
