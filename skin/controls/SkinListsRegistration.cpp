@@ -1,6 +1,7 @@
 #include "skin/controls/SkinListsRegistration.h"
 
 #include "platform/vcl/TClassRegistry.h"
+#include "skin/controls/TlxSkinCustomComboBox.h"
 #include "skin/controls/TlxSkinCustomEdit.h"
 #include "skin/controls/TlxSkinCustomListBox.h"
 
@@ -78,9 +79,55 @@ void RegisterListBoxes() {
     RegisterClass<TlxSkinListBox>("TlxSkinListBox", "TlxSkinCustomListBox");
 }
 
+void RegisterComboBoxes() {
+    using C = TlxSkinCustomComboBox;
+    RegisterEnum<TlxSkinCustomComboBoxStyle>(
+        {{lxcbEditStyle, "lxcbEditStyle"}, {lxcbFixedStyle, "lxcbFixedStyle"}});
+    // The items before ItemIndex; ToolButtonStyle before Style and
+    // UseSkinSize, which it sets.
+    RegisterClass<C>("TlxSkinCustomComboBox", "TlxSkinCustomControl")
+        .Property("SkinDataName", &C::SkinDataName, &C::SetSkinDataName, std::string("combobox"))
+        .Property("TabStop", &C::TabStop, &C::SetTabStop, true)
+        .Property("ToolButtonStyle", &C::ToolButtonStyle, &C::SetToolButtonStyle)
+        .Property("Style", &C::Style, &C::SetStyle, lxcbFixedStyle)
+        .Property("UseSkinSize", &C::UseSkinSize, &C::SetUseSkinSize, true)
+        .Property("DropDownCount", &C::DropDownCount, &C::SetDropDownCount, 8)
+        .Property("ListBoxWidth", &C::ListBoxWidth, &C::SetListBoxWidth)
+        .Property("AutoComplete", &C::AutoComplete, &C::SetAutoComplete, true)
+        .Property("HideSelection", &C::HideSelection, &C::SetHideSelection, true)
+        .Property("CharCase", &C::CharCase, &C::SetCharCase, ecNormal)
+        .ColorProperty("DefaultColor", &C::DefaultColor, &C::SetDefaultColor, clWindow)
+        .Property("AlphaBlend", &C::AlphaBlend, &C::SetAlphaBlend)
+        .Property("AlphaBlendValue", &C::AlphaBlendValue, &C::SetAlphaBlendValue)
+        .Property("AlphaBlendAnimation", &C::AlphaBlendAnimation, &C::SetAlphaBlendAnimation)
+        .ReferenceProperty("Images", &C::Images, &C::SetImages)
+        .Property("ImageIndex", &C::ImageIndex, &C::SetImageIndex, -1)
+        .ObjectProperty("TabWidths", &C::TabWidths)
+        .Property("HorizontalExtent", &C::HorizontalExtent, &C::SetHorizontalExtent)
+        .Property("Sorted", &C::Sorted, &C::SetSorted)
+        .Property("ListBoxCaption", &C::ListBoxCaption, &C::SetListBoxCaption)
+        .Property("ListBoxCaptionMode", &C::ListBoxCaptionMode, &C::SetListBoxCaptionMode)
+        .Property("ListBoxCaptionAlignment", &C::ListBoxCaptionAlignment, &C::SetListBoxCaptionAlignment,
+                  taLeftJustify)
+        .ObjectProperty("ListBoxDefaultFont", &C::ListBoxDefaultFont)
+        .ObjectProperty("ListBoxDefaultCaptionFont", &C::ListBoxDefaultCaptionFont)
+        .Property("ListBoxDefaultItemHeight", &C::ListBoxDefaultItemHeight, &C::SetListBoxDefaultItemHeight,
+                  20)
+        .Property("ListBoxUseSkinFont", &C::ListBoxUseSkinFont, &C::SetListBoxUseSkinFont, true)
+        .Property("ListBoxUseSkinItemHeight", &C::ListBoxUseSkinItemHeight, &C::SetListBoxUseSkinItemHeight,
+                  true)
+        .ObjectProperty("Items", &C::Items)
+        .Property("ItemIndex", &C::ItemIndex, &C::SetItemIndex, -1)
+        .EventProperty("OnChange", &C::OnChange)
+        .EventProperty("OnCloseUp", &C::OnCloseUp)
+        .EventProperty("OnDropDown", &C::OnDropDown);
+    RegisterClass<TlxSkinComboBox>("TlxSkinComboBox", "TlxSkinCustomComboBox");
+}
+
 } // namespace
 
 void RegisterSkinListClasses() {
     RegisterEdits();
     RegisterListBoxes();
+    RegisterComboBoxes();
 }

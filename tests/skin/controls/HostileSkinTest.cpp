@@ -5,6 +5,7 @@
 
 #include "skin/controls/TlxSkinBevel.h"
 #include "skin/controls/TlxSkinButton.h"
+#include "skin/controls/TlxSkinCustomComboBox.h"
 #include "skin/controls/TlxSkinCustomEdit.h"
 #include "skin/controls/TlxSkinCustomListBox.h"
 #include "skin/controls/TlxSkinGroupBox.h"
@@ -221,6 +222,16 @@ protected:
             list->TabWidths()->Add(variant == 0 ? "99999999999" : "-5");
             out.push_back(list);
         }
+        for (int variant = 0; variant < 4; ++variant) {
+            auto* combo = Make<TlxSkinComboBox>(0, 0, 10, 10);
+            for (int i = 0; i < 12; ++i)
+                combo->Items()->Add(std::string(i, 'W'));
+            combo->SetItemIndex(2);
+            combo->SetStyle(variant == 1 ? lxcbEditStyle : lxcbFixedStyle);
+            combo->SetUseSkinSize(variant != 2);
+            combo->SetToolButtonStyle(variant == 3);
+            out.push_back(combo);
+        }
         for (TControl* c : out) {
             if (auto* e = dynamic_cast<TlxSkinCustomEdit*>(c)) e->SetSkinData(SD);
             if (auto* l = dynamic_cast<TlxSkinStdLabel*>(c)) l->SetSkinData(SD);
@@ -313,6 +324,20 @@ TEST_F(HostileSkinTest, EveryControlPaintsEveryDamagedSkinAtEverySize) {
         list.ButtonsArea = {0, 0, 500, 500};
         list.VScrollBarName = "hscrollbar";
         list.BothScrollBarName = "listbox";
+        auto& combo = skin.Add<TlxDataSkinComboBox>("combobox");
+        TTestSkin::SetNinePart(combo, picture);
+        damage.Apply(combo);
+        combo.SItemRect = {0, 0, 99999, 3};
+        combo.FocusItemRect = {40, 20, 900, 900};
+        combo.ItemLeftOffset = 4000;
+        combo.ItemTextRect = {0, 0, 1, 99999};
+        combo.ButtonRect = {0, 0, 99999, 99999};
+        combo.ActiveSkinRect = {10, 10, 99999, 12};
+        combo.ListBoxName = "listbox";
+        auto& resize = skin.Add<TlxDataSkinButtonControl>("combobutton");
+        TTestSkin::SetNinePart(resize, picture);
+        damage.Apply(resize);
+        resize.MenuMarkerRect = {40, 0, 99999, 99999};
         auto& editButton = skin.Add<TlxDataSkinButtonControl>("editbutton");
         TTestSkin::SetNinePart(editButton, picture);
         damage.Apply(editButton);
@@ -360,6 +385,14 @@ TEST_F(HostileSkinTest, EveryControlPaintsEveryDamagedSkinAtEverySize) {
                 Session.MouseMove(right);
                 Session.Click(right);
                 Session.Pump();
+            }
+        // Open lists paint too.
+        for (TControl* c : controls)
+            if (auto* combo = dynamic_cast<TlxSkinComboBox*>(c)) {
+                combo->SetBounds(0, 0, 120, 24);
+                combo->DropDown();
+                Session.Pump();
+                combo->CloseUp(false);
             }
         // Hot and pressed parts of the bars paint too.
         for (TControl* c : controls)

@@ -3,6 +3,7 @@
 #include "platform/vcl/TComponentReader.h"
 #include "platform/vcl/TComponentWriter.h"
 #include "skin/controls/SkinControlsRegistration.h"
+#include "skin/controls/TlxSkinCustomComboBox.h"
 #include "skin/controls/TlxSkinCustomEdit.h"
 #include "skin/controls/TlxSkinCustomListBox.h"
 #include "tests/support/skin/TSkinControlTest.h"
@@ -46,6 +47,13 @@ const char* const DesignedText = "object Form1: TForm\n"
                                  "    Items.Strings = (\n      'b'\n      'a')\n"
                                  "    ItemIndex = 1\n"
                                  "  end\n"
+                                 "  object Size: TlxSkinComboBox\n"
+                                 "    Left = 8\n    Top = 150\n    Width = 120\n    Height = 20\n"
+                                 "    Style = lxcbEditStyle\n    DropDownCount = 12\n    AlphaBlend = True\n"
+                                 "    AlphaBlendValue = 200\n"
+                                 "    Items.Strings = (\n      '320x240'\n      '640x480')\n"
+                                 "    ItemIndex = 1\n"
+                                 "  end\n"
                                  "end\n";
 
 } // namespace
@@ -66,6 +74,15 @@ TEST_F(SkinListsRegistrationTest, DesignedValuesReadAndWriteBack) {
     EXPECT_EQ(files->ItemHeight(), 18);
     EXPECT_EQ(files->Items()->Get(0), "a");
     EXPECT_EQ(files->ItemIndex(), 1);
+    auto* size = dynamic_cast<TlxSkinComboBox*>(f->FindComponent("Size"));
+    ASSERT_TRUE(size);
+    EXPECT_EQ(size->Style(), lxcbEditStyle);
+    EXPECT_EQ(size->DropDownCount(), 12);
+    EXPECT_EQ(size->AlphaBlendValue(), 200);
+    // Loaded: the text follows the index, the edit the text.
+    EXPECT_EQ(size->ItemIndex(), 1);
+    EXPECT_EQ(size->Text(), "640x480");
+    EXPECT_EQ(size->Edit()->Text(), "640x480");
 
     const std::string written = TComponentWriter::WriteText(f);
     EXPECT_EQ(TComponentWriter::WriteText(Read(written)), written);
