@@ -1,4 +1,5 @@
 #include "skin/windows/TlxLumivex.h"
+#include "skin/windows/TlxSkinMenu.h"
 
 #include "platform/vcl/TApplication.h"
 #include "platform/vcl/TTimer.h"
@@ -53,6 +54,7 @@ TlxLumivex::TlxLumivex(TComponent* AOwner) : TComponent(AOwner) {
     FForm->SetBorderIcons({});
     FForm->SetAutoSize(false);
     FSysMenu = new TPopupMenu(this);
+    SkinMenu = new TlxSkinMenu(this, FForm);
 
     if (Designing()) return;
     OldWindowProc = FForm->WindowProc;
@@ -280,7 +282,11 @@ void TlxLumivex::CloseMenusOn(const TMessage& Message) {
     default:
         return;
     }
-    if (InMenu && !InMainMenu) SkinMenuClose();
+    if (InMainMenu) return;
+    if (SkinMenu->Visible())
+        SkinMenu->Hide();
+    else if (InMenu)
+        SkinMenuClose();
 }
 
 // ---- Menu mode
@@ -328,7 +334,10 @@ void TlxLumivex::RemoveMenuHook() {
 
 bool TlxLumivex::MenuHook(TMsg& Msg) {
     if (Msg.message != WM_KEYDOWN && Msg.message != WM_MOUSEWHEEL) return false;
+    const bool key = Msg.message == WM_KEYDOWN;
+    const int vk = static_cast<int>(Msg.wParam);
     Msg.message = WM_NULL;
+    if (key) MenuKeyDown(vk);
     return true;
 }
 

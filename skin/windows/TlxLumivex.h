@@ -7,6 +7,7 @@
 #include "platform/vcl/TCustomForm.h"
 #include "platform/vcl/TImageList.h"
 #include "platform/vcl/TMenu.h"
+#include "skin/controls/TlxSkinMenuHost.h"
 #include "skin/engine/SkinData.h"
 #include "skin/windows/TlxActiveSkinObject.h"
 #include "skin/windows/TlxQuickButtonItem.h"
@@ -22,6 +23,7 @@ class TTimer;
 class TlxLayerManager;
 class TlxSkinData;
 class TlxSkinCaptionObject;
+class TlxSkinMenu;
 
 // Scoped: the platform's form border icons share the first three names.
 enum class TlxBorderIcon { biSystemMenu, biMinimize, biMaximize, biRollUp, biMinimizeToTray };
@@ -58,7 +60,7 @@ constexpr int HTOBJECT = 19;
 //
 // The frame geometry of the current size (the New* fields) is recomputed by
 // CalcNewGeometry from FFormWidth x FFormHeight before every use.
-class TlxLumivex : public TComponent {
+class TlxLumivex : public TComponent, public TlxSkinMenuHost {
 public:
     // AOwner must be a form (EInvalidCast otherwise).
     explicit TlxLumivex(TComponent* AOwner);
@@ -221,8 +223,16 @@ public:
     int GetDefCaptionHeight() const;
 
     // ---- Menus
-    void SkinMenuOpen();
-    void SkinMenuClose();
+    void SkinMenuOpen() override;
+    void SkinMenuClose() override;
+    // The form's popup-menu engine (TlxLumivexMenus.cpp).
+    TlxSkinMenu* SkinMenu = nullptr;
+    TlxSkinData* SkinDataForMenus() const override;
+    bool SkinMenuVisible() const override;
+    void PopupSkinMenuItems(TControl* Opener, TlxSkinData* ASkinData, const TRect& R, TMenuItem* AItem,
+                            bool PopupUp, TNotifyEvent OnMenuClose) override;
+    // A key while a menu is open: to the last open menu window.
+    void MenuKeyDown(int Key);
     bool InMenu = false;
     bool InMainMenu = false;
 
