@@ -61,11 +61,17 @@ void TCustomForm::Notification(TComponent* AComponent, TOperation Operation) {
 
 void TCustomForm::CreateParams(TCreateParams& Params) {
     TCustomControl::CreateParams(Params);
-    Params.Style &= ~uint32_t(WS_CHILD | WS_VISIBLE);
-    Params.WndParent = nullptr;
+    // A form placed inside another control (a preview) is a child window
+    // with its frame; any other is a top-level window.
+    const bool child = FParent != nullptr;
+    Params.Style &= ~uint32_t(WS_VISIBLE);
+    if (!child) {
+        Params.Style &= ~uint32_t(WS_CHILD);
+        Params.WndParent = nullptr;
+    }
     switch (FBorderStyle) {
     case bsNone:
-        Params.Style |= WS_POPUP;
+        if (!child) Params.Style |= WS_POPUP;
         break;
     case bsSingle:
     case bsToolWindow:
@@ -85,7 +91,7 @@ void TCustomForm::CreateParams(TCreateParams& Params) {
         if (FBorderIcons.Contains(biMaximize) && FBorderStyle != bsDialog) Params.Style |= WS_MAXIMIZEBOX;
     }
     if (FBorderStyle == bsToolWindow || FBorderStyle == bsSizeToolWin) Params.ExStyle |= WS_EX_TOOLWINDOW;
-    if (FFormStyle == fsStayOnTop) Params.ExStyle |= WS_EX_TOPMOST;
+    if (FFormStyle == fsStayOnTop && !child) Params.ExStyle |= WS_EX_TOPMOST;
     Params.ExStyle |= WS_EX_CONTROLPARENT;
 }
 
@@ -197,7 +203,7 @@ void TCustomForm::Show() {
     SetVisible(true);
     if (HandleAllocated() && WindowSystemReady()) {
         BringWindowToTop(FHandle);
-        SetActiveWindow(FHandle);
+        if (!FParent) SetActiveWindow(FHandle);
     }
 }
 
@@ -316,7 +322,8 @@ TModalResult TCustomForm::ShowModal() {
     if (Screen)
         for (int i = 0; i < Screen->FormCount(); ++i) {
             TCustomForm* f = Screen->Forms(i);
-            if (f != this && f->HandleAllocated() && IsWindowEnabled(f->WindowHandle())) {
+            // A form inside another goes with the window that holds it.
+            if (f != this && !f->Parent() && f->HandleAllocated() && IsWindowEnabled(f->WindowHandle())) {
                 EnableWindow(f->WindowHandle(), false);
                 disabled.push_back(f->WindowHandle());
             }

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 class TCustomFormFixture : public TVclFixture {
@@ -284,6 +286,31 @@ TEST_F(TCustomFormFixture, ANestedModalFormReturnsToTheOuterLoop) {
     Application->OnIdle = nullptr;
     EXPECT_EQ(steps, (std::vector<std::string>{"inner 7", "outer enabled yes, main enabled no", "outer 1"}));
     EXPECT_EQ(outerOk->Clicks, 1);
+}
+
+TEST_F(TCustomFormFixture, AFormPlacedInsideAnotherIsAChildWindowWithItsFrame) {
+    TForm* outer = MakeForm(100, 100, 300, 200);
+    outer->Show();
+    Session.Pump();
+    auto* inner = new TForm(outer);
+    inner->SetBorderStyle(bsSingle);
+    inner->SetParent(outer);
+    inner->SetBounds(20, 30, 150, 100);
+    inner->SetEnabled(false);
+    inner->Show();
+    Session.Pump();
+    EXPECT_TRUE(IsChild(outer->Handle(), inner->Handle()));
+    EXPECT_EQ(GetActiveWindow(), outer->Handle());
+    EXPECT_GT(inner->ClientToScreen({0, 0}).X, 120) << "a frame around the client";
+    EXPECT_LT(inner->ClientWidth(), 150);
+    const auto tops = GetChildWindows(nullptr);
+    EXPECT_EQ(std::count(tops.begin(), tops.end(), inner->Handle()), 0);
+    // A modal form elsewhere leaves the child's state to its holder.
+    TForm* dialog = MakeForm(450, 0, 100, 50);
+    Application->OnIdle = [&](TObject*, bool&) { dialog->SetModalResult(mrOk); };
+    dialog->ShowModal();
+    Application->OnIdle = nullptr;
+    EXPECT_FALSE(IsWindowEnabled(inner->Handle()));
 }
 
 TEST_F(TCustomFormFixture, AFormClosedFromItsButtonsOnClickIsFreedAfterTheHandler) {
