@@ -2,6 +2,7 @@
 
 #include "platform/vcl/TClassRegistry.h"
 #include "skin/dialogs/message/TlxSkinMessage.h"
+#include "skin/dialogs/skinselect/TlxSelectSkinDialog.h"
 
 void RegisterSkinDialogClasses() {
     using M = TlxSkinMessage;
@@ -21,4 +22,15 @@ void RegisterSkinDialogClasses() {
         .ObjectProperty("DefaultButtonFont", &M::DefaultButtonFont)
         .Property("UseSkinFont", &M::UseSkinFont, &M::SetUseSkinFont, true)
         .EventProperty("OnSetShowPos", &M::OnSetShowPos);
+
+    using D = TlxSelectSkinDialog;
+    RegisterClass<D>("TlxSelectSkinDialog", "TComponent")
+        .ReferenceProperty("SkinList", &D::SkinList, &D::SetSkinList)
+        .Property("AlphaBlend", &D::AlphaBlend, &D::SetAlphaBlend)
+        .Property("AlphaBlendValue", &D::AlphaBlendValue, &D::SetAlphaBlendValue, Byte(200))
+        .Property("AlphaBlendAnimation", &D::AlphaBlendAnimation, &D::SetAlphaBlendAnimation)
+        .ReferenceProperty("SkinData", &D::SkinData, &D::SetSkinData)
+        .ReferenceProperty("CtrlSkinData", &D::CtrlSkinData, &D::SetCtrlSkinData)
+        .ObjectProperty("DefaultFont", &D::DefaultFont)
+        .Property("Title", &D::Title, &D::SetTitle, std::string("Select skin"));
 }

@@ -6,6 +6,7 @@
 #include "platform/vcl/TComponentWriter.h"
 #include "skin/controls/SkinControlsRegistration.h"
 #include "skin/dialogs/message/TlxSkinMessage.h"
+#include "skin/dialogs/skinselect/TlxSelectSkinDialog.h"
 #include "skin/engine/SkinData.h"
 
 #include <gtest/gtest.h>
@@ -63,5 +64,28 @@ TEST_F(SkinDialogsRegistrationTest, AMessageBoxComponentReadsItsDesignedValuesAn
     EXPECT_FALSE(box->UseSkinFont());
     const std::string written = TComponentWriter::WriteText(f);
     EXPECT_EQ(written.find("MessageLabelSkinDataName"), std::string::npos) << "defaults stay out";
+    EXPECT_EQ(TComponentWriter::WriteText(Read(written)), written);
+}
+
+TEST_F(SkinDialogsRegistrationTest, ASkinDialogReadsItsListSkinsAndTitle) {
+    TForm* f = Read("object Form1: TForm\n"
+                    "  object List1: TlxCompressedSkinList\n"
+                    "  end\n"
+                    "  object Skin1: TlxSkinData\n"
+                    "  end\n"
+                    "  object Dialog: TlxSelectSkinDialog\n"
+                    "    SkinList = List1\n"
+                    "    CtrlSkinData = Skin1\n"
+                    "    Title = '选择皮肤'\n"
+                    "  end\n"
+                    "end\n");
+    auto* dialog = dynamic_cast<TlxSelectSkinDialog*>(f->FindComponent("Dialog"));
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(dialog->SkinList(), f->FindComponent("List1"));
+    EXPECT_EQ(dialog->CtrlSkinData(), f->FindComponent("Skin1"));
+    EXPECT_EQ(dialog->SkinData(), nullptr);
+    EXPECT_EQ(dialog->Title(), "选择皮肤");
+    EXPECT_EQ(dialog->AlphaBlendValue(), 200);
+    const std::string written = TComponentWriter::WriteText(f);
     EXPECT_EQ(TComponentWriter::WriteText(Read(written)), written);
 }
