@@ -5,6 +5,7 @@
 #include "skin/controls/TlxSkinCustomListBox.h"
 #include "skin/dialogs/skinselect/TlxSelectSkinDlgForm.h"
 #include "skin/engine/SkinData.h"
+#include "skin/windows/TlxLumivex.h"
 
 #include <algorithm>
 
@@ -31,14 +32,24 @@ template <class F> bool TlxSelectSkinDialog::Run(TlxSelectSkinDlgForm* Form, F O
     try {
         Form->SetCaption(FTitle);
         TlxSkinData* ctrlSD = FCtrlSkinData.Get();
+        TlxLumivex* lvx = Form->LVX;
+        lvx->SetBorderIcons({});
+        lvx->SetSkinData(FSkinData.Get());
+        lvx->SetMenusSkinData(ctrlSD);
+        lvx->SetAlphaBlend(FAlphaBlend);
+        lvx->SetAlphaBlendAnimation(FAlphaBlendAnimation);
+        lvx->SetAlphaBlendValue(FAlphaBlendValue);
         for (TlxSkinButton* b : {Form->OpenButton, Form->CancelButton}) {
             b->SetDefaultFont(FDefaultFont);
             b->SetSkinData(ctrlSD);
         }
         Form->SkinsListBox->SetDefaultFont(FDefaultFont);
         Form->SkinsListBox->SetSkinData(ctrlSD);
-        Form->SetClientWidth(DialogClientWidth);
-        Form->SetClientHeight(DialogClientHeight);
+        // At least the frame skin's minimum size.
+        const bool skinned = FSkinData && !FSkinData->Empty;
+        Form->SetClientWidth(skinned ? std::max(DialogClientWidth, lvx->GetMinWidth()) : DialogClientWidth);
+        Form->SetClientHeight(skinned ? std::max(DialogClientHeight, lvx->GetMinHeight())
+                                      : DialogClientHeight);
         ok = Form->ShowModal() == mrOk;
         if (ok) OnOk();
     } catch (...) {

@@ -6,6 +6,7 @@
 #include "skin/engine/CompressedSkinList.h"
 #include "skin/engine/CompressedStoredSkin.h"
 #include "skin/engine/SkinData.h"
+#include "skin/windows/TlxLumivex.h"
 
 TlxSelectSkinDlgForm::TlxSelectSkinDlgForm(TComponent* AOwner, TlxCompressedSkinList* ASkinList,
                                            int ASkinIndex, TlxSkinData* ACtrlSkinData)
@@ -16,6 +17,8 @@ TlxSelectSkinDlgForm::TlxSelectSkinDlgForm(TComponent* AOwner, TlxCompressedSkin
     auto text = [&](const char* Key, const char* Default) {
         return SkinResourceText(ACtrlSkinData, Key, Default);
     };
+
+    LVX = new TlxLumivex(this);
 
     PreviewForm = new TForm(this);
     PreviewForm->SetBorderStyle(bsSingle);
@@ -35,6 +38,11 @@ TlxSelectSkinDlgForm::TlxSelectSkinDlgForm(TComponent* AOwner, TlxCompressedSkin
     PreviewButton->SetLeft(20);
     PreviewButton->SetTop(20);
     PreviewButton->SetSkinData(PreviewSkinData);
+
+    // The preview's frame looks active and follows only the preview skin.
+    PreviewLVX = new TlxLumivex(PreviewForm);
+    PreviewLVX->PreviewMode = true;
+    PreviewLVX->SetSkinData(PreviewSkinData);
 
     OpenButton = new TlxSkinButton(this);
     OpenButton->SetParent(this);

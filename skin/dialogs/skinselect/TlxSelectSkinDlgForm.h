@@ -6,6 +6,7 @@
 
 class TlxCompressedSkinList;
 class TlxCompressedStoredSkin;
+class TlxLumivex;
 class TlxSkinButton;
 class TlxSkinData;
 class TlxSkinListBox;
@@ -34,9 +35,11 @@ public:
 
     TlxCompressedSkinList* FCSkinList = nullptr;
     int FCSkinIndex = -1;
+    TlxLumivex* LVX = nullptr;
     TlxSkinButton* OpenButton = nullptr;
     TlxSkinButton* CancelButton = nullptr;
     TForm* PreviewForm = nullptr;
+    TlxLumivex* PreviewLVX = nullptr;
     TlxSkinData* PreviewSkinData = nullptr;
     TlxSkinButton* PreviewButton = nullptr;
     TlxSkinListBox* SkinsListBox = nullptr;

@@ -1,5 +1,6 @@
 #include "skin/dialogs/skinselect/TlxSelectSkinDialog.h"
 
+#include "FrameSkin.h"
 #include "resources/skins/EmbeddedSkinList.h"
 #include "skin/controls/TlxSkinButton.h"
 #include "skin/controls/TlxSkinCustomListBox.h"
@@ -224,25 +225,26 @@ TEST_F(TlxSelectSkinDialogTest, WithoutStoredSkinsNothingCanBeChosen) {
 }
 
 TEST_F(TlxSelectSkinDialogTest, GoldenDialogInTheBuiltInLookAndTheTestSkin) {
-    // Two test skins, so the pictures do not follow the program's own.
+    // Two test skins with a frame, so the pictures do not follow the program's own.
     auto* list = new TlxCompressedSkinList(Main);
     for (bool dark : {false, true}) {
-        TTestSkin skin;
-        FillTestSkin(skin, dark);
+        TFrameSkin frame;
+        FillTestSkin(frame.Skin, dark);
         TlxSkinListItem* item = list->Skins()->Add();
         item->SetName(dark ? "Dark" : "Light");
         item->SetDescription(dark ? "Dark test skin" : "Light test skin");
-        item->Skin()->LoadFromSkinData(skin.Content());
+        item->Skin()->LoadFromSkinData(frame.Skin.Content());
     }
     Dialog->SetSkinList(list);
     for (bool skinned : {false, true}) {
         SCOPED_TRACE(skinned ? "test skin" : "built-in");
         if (skinned) {
-            auto* ctrl = new TlxSkinData(Main);
-            TTestSkin skin;
-            FillTestSkin(skin, false);
-            skin.LoadInto(ctrl);
-            Dialog->SetCtrlSkinData(ctrl);
+            auto* skinData = new TlxSkinData(Main);
+            TFrameSkin frame;
+            FillTestSkin(frame.Skin, false);
+            frame.Skin.LoadInto(skinData);
+            Dialog->SetSkinData(skinData);
+            Dialog->SetCtrlSkinData(skinData);
         }
         TBitmap shot;
         Run(1, [&](TlxSelectSkinDlgForm* f) {
