@@ -26,6 +26,7 @@
 #include "tests/support/skin/TSkinControlTest.h"
 
 #include <functional>
+#include <iterator>
 
 namespace {
 
@@ -106,7 +107,8 @@ const TDamage Damages[] = {
     {"mask smaller than the skin rect", [](TlxDataSkinCustomControl& d) { d.MaskPictureIndex = 1; }},
 };
 
-class HostileSkinTest : public TSkinControlTest {
+// One test per damage, so that each stays short under the sanitizers.
+class HostileSkinTest : public TSkinControlTest, public ::testing::WithParamInterface<size_t> {
 protected:
     // Each control of this folder, on the form, following SD.
     std::vector<TControl*> MakeControls() {
@@ -247,9 +249,10 @@ protected:
 
 } // namespace
 
-TEST_F(HostileSkinTest, EveryControlPaintsEveryDamagedSkinAtEverySize) {
+TEST_P(HostileSkinTest, EveryControlPaintsTheDamagedSkinAtEverySize) {
     std::vector<TControl*> controls = MakeControls();
-    for (const TDamage& damage : Damages) {
+    {
+        const TDamage& damage = Damages[GetParam()];
         SCOPED_TRACE(damage.Name);
         TTestSkin skin;
         int picture = skin.AddPicture(TTestSkin::StandardPicture());
@@ -407,3 +410,5 @@ TEST_F(HostileSkinTest, EveryControlPaintsEveryDamagedSkinAtEverySize) {
             }
     }
 }
+
+INSTANTIATE_TEST_SUITE_P(EveryDamage, HostileSkinTest, ::testing::Range<size_t>(0, std::size(Damages)));
