@@ -61,11 +61,11 @@ int TlxSkinMessage::MaxBoxWidth(TlxMessageForm* Form) const {
     return Screen ? Screen->Width() : 0;
 }
 
-TlxMessageForm* TlxSkinMessage::BuildForm(const TBoxSpec& Spec) {
+TlxMessageForm* TlxSkinMessage::BuildForm(const TBoxContent& Box) {
     TlxSkinData* ctrlSD = FCtrlSkinData.Get();
-    auto* form = new TlxMessageForm(Application, Spec.X, Spec.Y);
+    auto* form = new TlxMessageForm(Application, Box.X, Box.Y);
     TScopeGuard freeOnFailure([&] { form->Free(); });
-    form->HelpFile = Spec.HelpFile;
+    form->HelpFile = Box.HelpFile;
     form->LVX->SetSkinData(FSkinData.Get());
     form->LVX->SetMenusSkinData(ctrlSD);
     form->LVX->SetAlphaBlend(FAlphaBlend);
@@ -73,14 +73,14 @@ TlxMessageForm* TlxSkinMessage::BuildForm(const TBoxSpec& Spec) {
     form->LVX->SetAlphaBlendValue(FAlphaBlendValue);
 
     const int buttonHeight = ButtonHeight();
-    TMsgDlgButtons buttons = Spec.Buttons;
-    if (ExistingHelpFile(Spec.HelpFile).empty()) buttons.Exclude(mbHelp);
+    TMsgDlgButtons buttons = Box.Buttons;
+    if (ExistingHelpFile(Box.HelpFile).empty()) buttons.Exclude(mbHelp);
     int n = 0;
     for (int b = 0; b < MsgDlgBtnCount; ++b)
         if (buttons.Contains(TMsgDlgBtn(b))) ++n;
     const int rowWidth = n == 0 ? 0 : n * ButtonWidth + n * ButtonGap - ButtonGap;
 
-    form->SetCaption(Spec.Caption);
+    form->SetCaption(Box.Caption);
 
     auto* label = new TlxSkinStdLabel(form);
     label->SetName("Message");
@@ -91,7 +91,7 @@ TlxMessageForm* TlxSkinMessage::BuildForm(const TBoxSpec& Spec) {
     label->SetSkinDataName(FMessageLabelSkinDataName);
     label->SetSkinData(ctrlSD);
     label->SetAutoSize(true);
-    label->SetCaption(Spec.Msg);
+    label->SetCaption(Box.Msg);
     label->SetLeft(LabelLeft);
     label->SetTop(LabelTop);
     form->Message = label;
@@ -108,20 +108,20 @@ TlxMessageForm* TlxSkinMessage::BuildForm(const TBoxSpec& Spec) {
     image->SetName("Image");
     image->SetParent(form);
     int iconTop = label->Top() + label->Height() / 2 - 16;
-    if (Spec.Icon == TIconKind::ImageList) {
-        if (Spec.Images && Spec.ImageIndex >= 0 && Spec.ImageIndex < Spec.Images->Count()) {
+    if (Box.Icon == TIconKind::ImageList) {
+        if (Box.Images && Box.ImageIndex >= 0 && Box.ImageIndex < Box.Images->Count()) {
             TBitmap icon;
-            Spec.Images->GetBitmap(Spec.ImageIndex, &icon);
+            Box.Images->GetBitmap(Box.ImageIndex, &icon);
             icon.SetAlphaFormat(afDefined);
             image->Picture()->SetGraphic(std::make_unique<TBitmap>(icon));
-            image->SetBounds(5, iconTop, Spec.Images->Width(), Spec.Images->Height());
+            image->SetBounds(5, iconTop, Box.Images->Width(), Box.Images->Height());
         } else {
             image->SetBounds(5, iconTop, 32, 32);
         }
     } else {
         iconTop = std::max(iconTop, 10);
-        if (Spec.Icon == TIconKind::Type) {
-            TBitmap icon = MessageDialogIcon(Spec.DlgType);
+        if (Box.Icon == TIconKind::Type) {
+            TBitmap icon = MessageDialogIcon(Box.DlgType);
             if (!icon.Empty()) image->Picture()->SetGraphic(std::make_unique<TBitmap>(icon));
         }
         image->SetBounds(5, iconTop, MessageIconSize, MessageIconSize);
@@ -130,29 +130,29 @@ TlxMessageForm* TlxSkinMessage::BuildForm(const TBoxSpec& Spec) {
     form->SetClientHeight(buttonHeight + label->Height() + 50);
     form->SetClientWidth(rowWidth < labelRight ? labelRight + SideSpace : rowWidth + SideSpace);
 
-    if (Spec.CheckBox && FShowAgainFlag) {
+    if (Box.CheckBox && FShowAgainFlag) {
         form->SetClientHeight(form->ClientHeight() + 40);
-        auto* box = new TlxSkinCheckRadioBox(form);
-        box->SetName("checkbox");
-        form->DisplayCheckBox = box;
-        box->SetDefaultHeight(30);
-        box->SetChecked(!FShowAgainFlagValue);
-        box->SetParent(form);
-        box->SetDefaultFont(FDefaultFont);
-        box->SetUseSkinFont(FUseSkinFont);
-        box->SetSkinData(ctrlSD);
+        auto* check = new TlxSkinCheckRadioBox(form);
+        check->SetName("checkbox");
+        form->DisplayCheckBox = check;
+        check->SetDefaultHeight(30);
+        check->SetChecked(!FShowAgainFlagValue);
+        check->SetParent(form);
+        check->SetDefaultFont(FDefaultFont);
+        check->SetUseSkinFont(FUseSkinFont);
+        check->SetSkinData(ctrlSD);
         const int top = form->ClientHeight() - buttonHeight - 50;
         std::string caption = ShowFlagCaption;
         if (ctrlSD && ctrlSD->ResourceStrData()) {
             caption = SkinResourceText(ctrlSD, ShowFlagKey, "");
             if (caption.empty()) caption = ShowFlagCaption;
         }
-        box->SetCaption(caption);
+        check->SetCaption(caption);
         // Measured in the font the box draws its caption in.
         TBitmap measure(1, 1);
         TFont* font = measure.Canvas()->Font();
-        auto* d = box->SkinIndex() != -1
-                      ? DescriptionOf<TlxDataSkinCheckRadioControl>(ctrlSD, box->SkinDataName())
+        auto* d = check->SkinIndex() != -1
+                      ? DescriptionOf<TlxDataSkinCheckRadioControl>(ctrlSD, check->SkinDataName())
                       : nullptr;
         if (d && FUseSkinFont) {
             font->SetName(d->FontName);
@@ -162,7 +162,7 @@ TlxMessageForm* TlxSkinMessage::BuildForm(const TBoxSpec& Spec) {
         }
         const int tw = measure.Canvas()->TextWidth(caption);
         if (form->ClientWidth() < tw + 60) form->SetClientWidth(tw + 60);
-        box->SetBounds(5, top, tw + 55, box->DefaultHeight());
+        check->SetBounds(5, top, tw + 55, check->DefaultHeight());
     }
 
     const int maxWidth = MaxBoxWidth(form);
@@ -207,54 +207,54 @@ std::string TlxSkinMessage::TypedCaption(TMsgDlgType DlgType, TlxSkinData* SkinD
     return GetMessageDialogCaption(DlgType, SkinData);
 }
 
-TlxSkinMessage::TBoxSpec TlxSkinMessage::TypeIconSpec(const std::string& Msg, const std::string& Caption,
-                                                      TMsgDlgType DlgType, TMsgDlgButtons Buttons, int X,
-                                                      int Y, const std::string& HelpFile) {
-    TBoxSpec spec;
-    spec.Msg = Msg;
-    spec.Caption = Caption;
-    spec.Icon = TIconKind::Type;
-    spec.DlgType = DlgType;
-    spec.Buttons = Buttons;
-    spec.X = X;
-    spec.Y = Y;
-    spec.CheckBox = true;
-    spec.HelpFile = HelpFile;
-    return spec;
+TlxSkinMessage::TBoxContent TlxSkinMessage::TypeIconBox(const std::string& Msg, const std::string& Caption,
+                                                        TMsgDlgType DlgType, TMsgDlgButtons Buttons, int X,
+                                                        int Y, const std::string& HelpFile) {
+    TBoxContent box;
+    box.Msg = Msg;
+    box.Caption = Caption;
+    box.Icon = TIconKind::Type;
+    box.DlgType = DlgType;
+    box.Buttons = Buttons;
+    box.X = X;
+    box.Y = Y;
+    box.CheckBox = true;
+    box.HelpFile = HelpFile;
+    return box;
 }
 
 TlxMessageForm* TlxSkinMessage::CreateTypedMessageForm(const std::string& Msg, TMsgDlgType DlgType,
                                                        TMsgDlgButtons Buttons, int X, int Y,
                                                        const std::string& HelpFile) {
     return BuildForm(
-        TypeIconSpec(Msg, TypedCaption(DlgType, FCtrlSkinData.Get()), DlgType, Buttons, X, Y, HelpFile));
+        TypeIconBox(Msg, TypedCaption(DlgType, FCtrlSkinData.Get()), DlgType, Buttons, X, Y, HelpFile));
 }
 
 TlxMessageForm* TlxSkinMessage::CreateCaptionedMessageForm(const std::string& Msg,
                                                            const std::string& ACaption, TMsgDlgType DlgType,
                                                            TMsgDlgButtons Buttons, int X, int Y,
                                                            const std::string& HelpFile) {
-    return BuildForm(TypeIconSpec(Msg, ACaption, DlgType, Buttons, X, Y, HelpFile));
+    return BuildForm(TypeIconBox(Msg, ACaption, DlgType, Buttons, X, Y, HelpFile));
 }
 
 TlxMessageForm* TlxSkinMessage::CreateImageMessageForm(const std::string& Msg, const std::string& ACaption,
                                                        TCustomImageList* AImages, int AImageIndex,
                                                        TMsgDlgButtons Buttons, int X, int Y,
                                                        const std::string& HelpFile) {
-    TBoxSpec spec = TypeIconSpec(Msg, ACaption, mtCustom, Buttons, X, Y, HelpFile);
-    spec.Icon = TIconKind::ImageList;
-    spec.Images = AImages;
-    spec.ImageIndex = AImageIndex;
-    return BuildForm(spec);
+    TBoxContent box = TypeIconBox(Msg, ACaption, mtCustom, Buttons, X, Y, HelpFile);
+    box.Icon = TIconKind::ImageList;
+    box.Images = AImages;
+    box.ImageIndex = AImageIndex;
+    return BuildForm(box);
 }
 
 TlxMessageForm* TlxSkinMessage::CreateWideMessageForm(const std::string& Msg, TMsgDlgType DlgType,
                                                       TMsgDlgButtons Buttons, int X, int Y,
                                                       const std::string& HelpFile) {
-    TBoxSpec spec =
-        TypeIconSpec(Msg, TypedCaption(DlgType, FCtrlSkinData.Get()), DlgType, Buttons, X, Y, HelpFile);
-    spec.CheckBox = false;
-    return BuildForm(spec);
+    TBoxContent box =
+        TypeIconBox(Msg, TypedCaption(DlgType, FCtrlSkinData.Get()), DlgType, Buttons, X, Y, HelpFile);
+    box.CheckBox = false;
+    return BuildForm(box);
 }
 
 std::string TlxSkinMessage::HelpFileOf(const std::string* HelpFileName) {

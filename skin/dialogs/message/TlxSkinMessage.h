@@ -97,7 +97,7 @@ public:
 
 private:
     enum class TIconKind { None, Type, ImageList };
-    struct TBoxSpec {
+    struct TBoxContent {
         std::string Msg;
         std::string Caption;
         TIconKind Icon = TIconKind::None;
@@ -111,9 +111,9 @@ private:
         std::string HelpFile;
     };
     // A box with the system icon of DlgType and the check box.
-    static TBoxSpec TypeIconSpec(const std::string& Msg, const std::string& Caption, TMsgDlgType DlgType,
-                                 TMsgDlgButtons Buttons, int X, int Y, const std::string& HelpFile);
-    TlxMessageForm* BuildForm(const TBoxSpec& Spec);
+    static TBoxContent TypeIconBox(const std::string& Msg, const std::string& Caption, TMsgDlgType DlgType,
+                                   TMsgDlgButtons Buttons, int X, int Y, const std::string& HelpFile);
+    TlxMessageForm* BuildForm(const TBoxContent& Box);
     int ButtonHeight() const;
     // The widest the box may be.
     int MaxBoxWidth(TlxMessageForm* Form) const;
