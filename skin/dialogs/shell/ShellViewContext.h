@@ -1,0 +1,27 @@
+#pragma once
+
+#include "skin/dialogs/shell/TShellNamespace.h"
+
+#include <optional>
+
+class TMimeDatabase;
+
+// What every shell view of the process browses: one namespace, made from
+// the system at first use, and the MIME database its type names and icons
+// come from. GUI thread only.
+const TShellNamespace& ShellNamespace();
+// Replaces the namespace (a program that wants other places, and tests);
+// nullopt goes back to the system's. Views read it at their next listing.
+void SetShellEnvironment(std::optional<TShellEnvironment> Environment);
+
+const TMimeDatabase& ShellMimeDatabase();
+
+// The item a typed or stored path names: "~" and "~/..." below home, an
+// absolute path worked out by text, and the namespace's own names of places
+// and the computer. Empty when it names nothing the views can show.
+std::optional<TShellItem> ShellItemOfPath(const std::string& Text);
+
+// The nearest folder of item's route that still exists (the item itself
+// when it does; places at the worst). Never blocks on a volume: only folders
+// on the route are stat'ed, and a volume's mount point is taken as it is.
+TShellItem NearestExistingFolder(const TShellItem& Item);
