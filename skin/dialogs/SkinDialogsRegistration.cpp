@@ -1,6 +1,7 @@
 #include "skin/dialogs/SkinDialogsRegistration.h"
 
 #include "platform/vcl/TClassRegistry.h"
+#include "skin/dialogs/filectrl/FileCtrlRegistration.h"
 #include "skin/dialogs/message/TlxSkinMessage.h"
 #include "skin/dialogs/skinselect/TlxSelectSkinDialog.h"
 
@@ -33,4 +34,6 @@ void RegisterSkinDialogClasses() {
         .ReferenceProperty("CtrlSkinData", &D::CtrlSkinData, &D::SetCtrlSkinData)
         .ObjectProperty("DefaultFont", &D::DefaultFont)
         .Property("Title", &D::Title, &D::SetTitle, std::string("Select skin"));
+
+    RegisterFileControlClasses();
 }

@@ -1,11 +1,16 @@
 #include "skin/dialogs/filectrl/FilePaths.h"
 
 #include "platform/gdi/TCanvas.h"
+#include "skin/dialogs/shell/TShellItem.h"
 
 #include <algorithm>
 #include <vector>
 
+#include <cerrno>
+#include <cstring>
+
 #include <sys/stat.h>
+#include <unistd.h>
 
 bool IsExistingDirectory(const std::string& path) {
     struct stat st {};
@@ -15,6 +20,21 @@ bool IsExistingDirectory(const std::string& path) {
 bool IsExistingFile(const std::string& path) {
     struct stat st {};
     return !path.empty() && stat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+void CheckEnterableDirectory(const std::string& path) {
+    struct stat st {};
+    int error = 0;
+    if (path.empty())
+        error = ENOENT;
+    else if (stat(path.c_str(), &st) != 0)
+        error = errno;
+    else if (!S_ISDIR(st.st_mode))
+        error = ENOTDIR;
+    else if (access(path.c_str(), X_OK) != 0)
+        error = errno;
+    if (error != 0)
+        throw EInOutError("Cannot enter \"" + DisplayNameOfBytes(path) + "\": " + std::strerror(error));
 }
 
 std::string JoinPath(std::string_view dir, std::string_view name) {

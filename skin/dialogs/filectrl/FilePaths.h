@@ -1,10 +1,22 @@
 #pragma once
 
+#include "platform/base/Exception.h"
+
 #include <functional>
 #include <string>
 #include <string_view>
 
 class TCanvas;
+
+// A folder the file controls were told to enter is missing or cannot be
+// entered; the message carries the path and the system's text.
+class EInOutError : public Exception {
+public:
+    using Exception::Exception;
+};
+
+// Raises EInOutError unless path is a folder that can be entered.
+void CheckEnterableDirectory(const std::string& path);
 
 // Path routines of the file controls. Paths are absolute and compared as
 // bytes; nothing here reads or changes the process's current directory.
