@@ -7,6 +7,7 @@
 #include <vector>
 
 #include <cerrno>
+#include <cstdlib>
 #include <cstring>
 
 #include <sys/stat.h>
@@ -35,6 +36,11 @@ void CheckEnterableDirectory(const std::string& path) {
         error = errno;
     if (error != 0)
         throw EInOutError("Cannot enter \"" + DisplayNameOfBytes(path) + "\": " + std::strerror(error));
+}
+
+std::string HomeFolder() {
+    const char* home = std::getenv("HOME");
+    return home && home[0] == '/' && IsExistingDirectory(home) ? NormalizePath(home) : "/";
 }
 
 std::string JoinPath(std::string_view dir, std::string_view name) {

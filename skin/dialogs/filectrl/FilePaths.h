@@ -27,6 +27,10 @@ bool IsExistingDirectory(const std::string& path);
 // device or broken link is no file to open.
 bool IsExistingFile(const std::string& path);
 
+// The user's home folder: HOME when it names an existing folder, else "/".
+// Where the file controls start, never the program's folder.
+std::string HomeFolder();
+
 // dir + name, with one "/" between them.
 std::string JoinPath(std::string_view dir, std::string_view name);
 

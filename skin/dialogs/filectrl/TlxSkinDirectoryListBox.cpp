@@ -11,22 +11,11 @@
 #include "skin/dialogs/shell/ShellSort.h"
 #include "skin/engine/SkinText.h"
 
-#include <cstdlib>
-
 struct TlxSkinDirectoryListBox::TEntry {
     std::string Path; // raw bytes
     TFolderGlyph Glyph = fgClosed;
     int Level = 0; // place in the open chain
 };
-
-namespace {
-
-std::string HomeFolder() {
-    const char* home = std::getenv("HOME");
-    return home && home[0] == '/' && IsExistingDirectory(home) ? NormalizePath(home) : "/";
-}
-
-} // namespace
 
 std::string TlxSkinDirectoryListBox::RootLabel(const std::string& Root) const {
     for (const TDriveRoot& r : FRoots)

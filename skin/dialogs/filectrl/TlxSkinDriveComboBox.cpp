@@ -7,8 +7,6 @@
 #include "skin/dialogs/filectrl/FilePaths.h"
 #include "skin/dialogs/filectrl/TlxSkinDirectoryListBox.h"
 
-#include <cstdlib>
-
 TlxSkinDriveComboBox::TlxSkinDriveComboBox(TComponent* AOwner) : TlxSkinComboBox(AOwner) {
     const auto draw = [this](TCanvas* C, int Index, int W, int H, const TRect& R, TOwnerDrawState S) {
         DrawDriveItem(C, Index, W, H, R, S);
@@ -23,9 +21,7 @@ TlxSkinDriveComboBox::TlxSkinDriveComboBox(TComponent* AOwner) : TlxSkinComboBox
     for (TBitmap* b : {&FloppyBMP, &FixedBMP, &NetworkBMP, &CDROMBMP, &RAMBMP})
         b->SetTransparent(true);
     FRoots = SystemDriveRoots();
-    const char* home = std::getenv("HOME");
-    const std::string start = home && home[0] == '/' && IsExistingDirectory(home) ? NormalizePath(home) : "/";
-    FDrive = RootOfPath(FRoots, start);
+    FDrive = RootOfPath(FRoots, HomeFolder());
     FillDriveList();
     SelectDrive();
 }

@@ -10,7 +10,6 @@
 #include "skin/dialogs/filectrl/TlxSkinFilterComboBox.h"
 #include "skin/dialogs/shell/TShellItem.h"
 
-#include <cstdlib>
 #include <memory>
 
 #include <dirent.h>
@@ -59,11 +58,6 @@ unsigned AttributesOf(const std::string& Dir, const std::string& Name) {
         attr |= faSysFile;
     if (!(st.st_mode & S_IWUSR)) attr |= faReadOnly;
     return attr;
-}
-
-std::string HomeFolder() {
-    const char* home = std::getenv("HOME");
-    return home && home[0] == '/' && IsExistingDirectory(home) ? NormalizePath(home) : "/";
 }
 
 // "~" and "~/..." name the home folder.
