@@ -54,6 +54,8 @@ public:
     // Whether a row of the file list is selected.
     std::function<bool()> RowSelected;
 
+    IPreviewPlayer& Player() { return FPlayer; }
+
     // Shown state.
     int64_t Duration() const { return FDuration; }
     const std::string& DurationText() const { return FDurationText; } // Label2

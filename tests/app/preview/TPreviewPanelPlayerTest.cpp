@@ -2,12 +2,18 @@
 // clip and SDL's dummy drivers: it opens paused on the first picture, plays,
 // returns to the start at the end, seeks from the slider and reopens on stop.
 
+#include "app/conversion/IConversionDialogs.h"
 #include "app/conversion/TConversionLog.h"
 #include "app/preview/TPlayerPreview.h"
 #include "app/preview/TPreviewPanel.h"
+#include "app/preview/TSnapshotCommands.h"
+#include "platform/gdi/ImageCodecs.h"
 #include "tests/media/player/PlayerTestSupport.h"
+#include "tests/support/TTempFolder.h"
 
 #include <algorithm>
+#include <fstream>
+#include <iterator>
 
 namespace {
 
@@ -31,10 +37,12 @@ protected:
     bool WaitLogged(const std::string& AState, int ATimes = 1) {
         return WaitServingFor([&] { return Count(AState) >= ATimes; }, 5000);
     }
+    // The number of the picture on the screen; -1 while none shows (a black screen).
     int ShownFrameNumber() {
         TBitmap frame;
         Adapter.CurrentFrame(frame);
-        return frame.Width() == 320 && frame.Height() == 240 ? FrameNumberOf(frame) : -1;
+        return frame.Width() == 320 && frame.Height() == 240 && BarError(frame) < 40 ? FrameNumberOf(frame)
+                                                                                     : -1;
     }
 
     TCustomPlayer Player;
@@ -49,7 +57,7 @@ TEST_F(TPreviewPanelPlayerTest, OpensPausedOnTheFirstPicturePlaysAndStandsAtTheS
     EXPECT_NEAR(double(Panel.Duration()), 1000000.0, 40000.0);
     EXPECT_EQ(Panel.SliderValue(), 0);
     EXPECT_TRUE(Player.Paused());
-    EXPECT_EQ(ShownFrameNumber(), 0);
+    EXPECT_TRUE(WaitServingFor([&] { return ShownFrameNumber() == 0; }, 3000));
 
     Panel.lxSkinButton13Click();
     ASSERT_TRUE(WaitLogged("Resume"));
@@ -93,7 +101,7 @@ TEST_F(TPreviewPanelPlayerTest, StopReopensTheFilePausedAndMuteReachesThePlayer)
     Panel.lxSkinButton15Click();
     EXPECT_EQ(Count("Stop"), 1);
     ASSERT_TRUE(WaitLogged("Pause", 2));
-    EXPECT_EQ(ShownFrameNumber(), 0);
+    EXPECT_TRUE(WaitServingFor([&] { return ShownFrameNumber() == 0; }, 3000));
 
     Panel.lxSkinButton16Click();
     EXPECT_TRUE(Player.Mute());
@@ -101,6 +109,45 @@ TEST_F(TPreviewPanelPlayerTest, StopReopensTheFilePausedAndMuteReachesThePlayer)
     EXPECT_FALSE(Player.Mute());
     Panel.TrackBar2Change(40);
     EXPECT_EQ(Player.AudioVolume(), 40);
+}
+
+struct NoDesktop : IDesktopServices {
+    bool OpenFolder(const std::string&) override { return false; }
+    bool PowerOff() override { return false; }
+};
+
+TEST_F(TPreviewPanelPlayerTest, ASnapshotWritesThePictureShownInEveryFormat) {
+    TTempFolder folder;
+    folder.Write("option.ini", "[SnapShot]\nDir=" + folder.Path() + "shots\n");
+    TSettings settings(folder.Path() + "option.ini");
+    NoDesktop desktop;
+    TSnapshotCommands commands(Panel, settings, desktop);
+    // Nothing open yet: nothing is written.
+    EXPECT_EQ(commands.lxSkinButton22Click(), "");
+
+    Panel.Button31Click();
+    ASSERT_TRUE(WaitLogged("Pause")) << Player.LastErrMsg();
+    ASSERT_TRUE(WaitServingFor([&] { return ShownFrameNumber() == 0; }, 3000));
+    struct Case {
+        void (TSnapshotCommands::*Click)();
+        const char* File;
+        int BarTolerance;
+    };
+    for (const Case& c : {Case{&TSnapshotCommands::BMP1Click, "clip_1s_1.bmp", 40},
+                          Case{&TSnapshotCommands::JPG1Click, "clip_1s_1.jpg", 48},
+                          Case{&TSnapshotCommands::GIF1Click, "clip_1s_1.gif", 48},
+                          Case{&TSnapshotCommands::PNG1Click, "clip_1s_1.png", 40}}) {
+        (commands.*c.Click)();
+        const std::string name = commands.lxSkinButton22Click();
+        ASSERT_EQ(name, folder.Path() + "shots/" + c.File);
+        std::ifstream in(name, std::ios::binary);
+        TBitmap picture;
+        DecodeImage(std::string(std::istreambuf_iterator<char>(in), {}), picture);
+        ASSERT_EQ(picture.Width(), 320) << c.File;
+        ASSERT_EQ(picture.Height(), 240) << c.File;
+        EXPECT_EQ(FrameNumberOf(picture), 0) << c.File;
+        EXPECT_LT(BarError(picture), c.BarTolerance) << c.File;
+    }
 }
 
 } // namespace
