@@ -4,6 +4,7 @@
 #include "skin/dialogs/shell/TMimeDatabase.h"
 
 #include <memory>
+#include <strings.h>
 
 namespace {
 
@@ -54,4 +55,12 @@ TShellItem NearestExistingFolder(const TShellItem& Item) {
         if (IsExistingDirectory(folder.Path)) return space.ItemFor(folder.Path);
     }
     return space.PlacesItem();
+}
+
+bool ShellFolderExists(const TShellItem& Item) {
+    return Item.IsVirtual() || Item.Volume == vkNetwork || IsExistingDirectory(Item.Path);
+}
+
+bool SameShellRoot(const std::string& A, const std::string& B) {
+    return A.size() == B.size() && strncasecmp(A.data(), B.data(), A.size()) == 0;
 }

@@ -25,3 +25,23 @@ std::optional<TShellItem> ShellItemOfPath(const std::string& Text);
 // when it does; places at the worst). Never blocks on a volume: only folders
 // on the route are stat'ed, and a volume's mount point is taken as it is.
 TShellItem NearestExistingFolder(const TShellItem& Item);
+
+// Whether a folder item can still be listed: places, the computer and a
+// network volume (never stat'ed) always; a directory while it exists.
+bool ShellFolderExists(const TShellItem& Item);
+
+// Root names and paths compare without case.
+bool SameShellRoot(const std::string& A, const std::string& B);
+
+// Sets a view's updating flag for its lifetime, then puts the old value back.
+class TShellUpdating {
+public:
+    explicit TShellUpdating(bool& Flag) : FFlag(Flag), FSaved(Flag) { FFlag = true; }
+    ~TShellUpdating() { FFlag = FSaved; }
+    TShellUpdating(const TShellUpdating&) = delete;
+    TShellUpdating& operator=(const TShellUpdating&) = delete;
+
+private:
+    bool& FFlag;
+    bool FSaved;
+};

@@ -12,29 +12,10 @@
 #include "skin/dialogs/shell/ShellViewMenu.h"
 #include "skin/dialogs/shell/TShellImageList.h"
 #include "skin/dialogs/shell/TShellLabelEditor.h"
+#include "skin/dialogs/shell/TlxCustomShellListView.h"
 #include "skin/dialogs/shell/TlxShellChangeNotifier.h"
 
 #include <set>
-#include <strings.h>
-
-namespace {
-
-struct TFlag {
-    explicit TFlag(bool& f) : Flag(f), Saved(f) { Flag = true; }
-    ~TFlag() { Flag = Saved; }
-    bool& Flag;
-    bool Saved;
-};
-
-bool SameRoot(const std::string& a, const std::string& b) {
-    return a.size() == b.size() && strncasecmp(a.data(), b.data(), a.size()) == 0;
-}
-
-bool FolderExists(const TShellItem& Item) {
-    return Item.IsVirtual() || Item.Volume == vkNetwork || IsExistingDirectory(Item.Path);
-}
-
-} // namespace
 
 TlxCustomShellTreeView::TlxCustomShellTreeView(TComponent* AOwner) : TlxSkinCustomTreeView(AOwner) {
     SetShowRoot(false);
@@ -73,7 +54,7 @@ void TlxCustomShellTreeView::BuildContextMenu() {
 // ---- root and nodes
 
 void TlxCustomShellTreeView::SetRoot(const std::string& Value) {
-    if (SameRoot(Value, FRoot)) return;
+    if (SameShellRoot(Value, FRoot)) return;
     FOldRoot = FRoot;
     FRoot = Value;
     RootChanged();
@@ -86,7 +67,7 @@ void TlxCustomShellTreeView::SetObjectTypes(TShellObjectTypes Value) {
 
 void TlxCustomShellTreeView::RootChanged() {
     if (FUpdating) return;
-    TFlag updating(FUpdating);
+    TShellUpdating updating(FUpdating);
     LoadRoot();
     RootMoved();
 }
@@ -108,7 +89,7 @@ void TlxCustomShellTreeView::LoadRoot() {
         }
     }
     if (FRootFolder) {
-        TFlag loading(FLoadingRoot);
+        TShellUpdating loading(FLoadingRoot);
         ClearNodes();
         TTreeNode* node = InitNode(nullptr, *FRootFolder);
         if (node) {
@@ -120,7 +101,7 @@ void TlxCustomShellTreeView::LoadRoot() {
 }
 
 void TlxCustomShellTreeView::ClearNodes() {
-    TFlag rebuilding(FRebuilding);
+    TShellUpdating rebuilding(FRebuilding);
     Items()->BeginUpdate();
     Items()->Clear();
     Items()->EndUpdate();
@@ -206,11 +187,28 @@ void TlxCustomShellTreeView::SelectionChanged(TTreeNode* Node) {
     if (!folder) return;
     TShellItem shown = *folder;
     if (shown.Kind == ikFile && Node->Parent()) shown = *FolderOf(Node->Parent());
-    TFlag updating(FUpdating);
+    TShellUpdating updating(FUpdating);
     SelectionMoved(shown);
 }
 
-void TlxCustomShellTreeView::SelectionMoved(const TShellItem&) {}
+void TlxCustomShellTreeView::SelectionMoved(const TShellItem& Folder) {
+    if (FListView) FListView->SyncPathFromID(Folder);
+}
+
+void TlxCustomShellTreeView::RootMoved() {
+    if (FListView) FListView->SetRoot(FRoot);
+}
+
+void TlxCustomShellTreeView::SetShellListView(TlxCustomShellListView* Value) {
+    TlxCustomShellListView* old = FListView;
+    if (Value == old) return;
+    FListView.Set(Value);
+    if (old && old->ShellTreeView() == this) old->SetShellTreeView(nullptr);
+    if (Value) {
+        Value->SetRoot(FRoot);
+        Value->SetShellTreeView(this);
+    }
+}
 
 TTreeNode* TlxCustomShellTreeView::FindNodeByID(const TShellItem& ID, TTreeNode* Start) const {
     if (!Start) return nullptr;
@@ -227,7 +225,7 @@ void TlxCustomShellTreeView::SetPathFromID(const TShellItem& ID) {
     if (const TShellItem* sel = SelectedFolder(); sel && *sel == ID) return;
     TTreeNode* target = nullptr;
     {
-        TFlag updating(FUpdating);
+        TShellUpdating updating(FUpdating);
         Items()->BeginUpdate();
         TTreeNode* current = Items()->GetFirstNode();
         for (const TShellItem& ancestor : ShellNamespace().Ancestors(ID))
@@ -252,7 +250,7 @@ std::string TlxCustomShellTreeView::Path() const {
 void TlxCustomShellTreeView::SetPath(const std::string& Value) {
     FPath = Value;
     std::optional<TShellItem> item = ShellItemOfPath(Value);
-    if (!item || !FolderExists(*item) || item->Kind == ikFile)
+    if (!item || !ShellFolderExists(*item) || item->Kind == ikFile)
         throw EInvalidPath("Error setting path: \"" + Value + "\"");
     if (!HandleAllocated() || ComponentState().Contains(csLoading)) return;
     if (Items()->Count() == 0) LoadRoot();
@@ -269,7 +267,7 @@ void TlxCustomShellTreeView::ExpandMyComputer() {
 
 void TlxCustomShellTreeView::Refresh(TTreeNode* Node) {
     if (!Node || !FolderOf(Node)) return;
-    while (Node->Parent() && !FolderExists(*FolderOf(Node)))
+    while (Node->Parent() && !ShellFolderExists(*FolderOf(Node)))
         Node = Node->Parent();
     const std::optional<TShellItem> selected =
         SelectedFolder() ? std::optional<TShellItem>(*SelectedFolder()) : std::nullopt;
@@ -286,7 +284,7 @@ void TlxCustomShellTreeView::Refresh(TTreeNode* Node) {
 
     TTreeNode* target = nullptr;
     {
-        TFlag rebuilding(FRebuilding);
+        TShellUpdating rebuilding(FRebuilding);
         Items()->BeginUpdate();
         Node->DeleteChildren();
         PopulateNode(Node);

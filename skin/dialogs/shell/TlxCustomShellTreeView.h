@@ -10,6 +10,7 @@
 #include <string>
 
 class TlxCustomShellChangeNotifier;
+class TlxCustomShellListView;
 class TlxSkinPopupMenu;
 class TMenuItem;
 class TShellImageList;
@@ -44,6 +45,11 @@ public:
     void SetAutoRefresh(bool Value);
     bool UseShellImages() const { return FUseShellImages; }
     void SetUseShellImages(bool Value);
+
+    // A linked list shows the tree's root and selected folder, and moves the
+    // tree when it opens a folder.
+    TlxCustomShellListView* ShellListView() const { return FListView; }
+    void SetShellListView(TlxCustomShellListView* Value);
 
     // The folder of a node (nullptr for none).
     static const TShellItem* FolderOf(const TTreeNode* Node);
@@ -86,14 +92,8 @@ protected:
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
     void KeyDown(uint16_t& Key, TShiftState Shift) override;
 
-    // The linked views follow a new selection (none here).
-    virtual void SelectionMoved(const TShellItem& Folder);
-    // The root changed; linked views adopt it (none here).
-    virtual void RootMoved() {}
-
-    bool FUpdating = false;
-
 private:
+    friend class TlxCustomShellListView;
     void LoadRoot();
     void RootChanged();
     void ClearNodes();
@@ -106,6 +106,9 @@ private:
     void StartEditing(TTreeNode* Node);
     void EndEdit(const TShellItem& Item, const std::string& Text);
     void ShowContextMenu(TPoint Screen);
+    // The linked views follow the selected folder, and the root.
+    void SelectionMoved(const TShellItem& Folder);
+    void RootMoved();
     void BuildContextMenu();
 
     std::string FPath;
@@ -113,6 +116,7 @@ private:
     std::string FOldRoot = "rfDesktop";
     std::optional<TShellItem> FRootFolder;
     TShellObjectTypes FObjectTypes{otFolders};
+    bool FUpdating = false;
     bool FLoadingRoot = false;
     bool FRebuilding = false;
     bool FAutoContext = true;
@@ -120,6 +124,7 @@ private:
     bool FUseShellImages = true;
     TShellImageList* FShellImages = nullptr;
     TComponentRef<TlxCustomShellChangeNotifier> FNotifier{this};
+    TComponentRef<TlxCustomShellListView> FListView{this};
     TlxSkinPopupMenu* FContextMenu = nullptr;
     TShellLabelEditor* FEditor = nullptr;
 };
