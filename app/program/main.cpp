@@ -1,6 +1,9 @@
-// The program: the main window on the X display, until it closes.
+// The program: the splash, the forms, and the main window until it closes.
 
 #include "app/TForm1.h"
+#include "app/settings/TSettings.h"
+#include "app/startup/StartupForms.h"
+#include "app/startup/TProgramStartup.h"
 #include "platform/backend/x11/ChooseWindowBackend.h"
 #include "platform/vcl/TApplication.h"
 #include "skin/controls/SkinControlsRegistration.h"
@@ -13,15 +16,15 @@ int main() {
     RegisterSkinControls();
     RegisterSkinDialogClasses();
     RegisterMainFormClass();
+    RegisterStartupFormClasses();
+    int code = 1;
     try {
-        Application->Initialize();
-        Application->SetTitle("DuvavudeZaruvove");
-        TForm1* Form1 = nullptr;
-        Application->CreateForm(Form1);
-        Application->Run();
+        TSettings settings;
+        TProgramStartup startup(settings);
+        code = startup.Run();
     } catch (const Exception& e) {
         std::cerr << "duvavudezaruvove: " << e.Message() << "\n";
         return 1;
     }
-    return 0;
+    return code;
 }

@@ -28,21 +28,23 @@ constexpr TCategoryLook kCategories[] = {
 };
 // clang-format on
 
-// A rounded tile in the category's colour with its pictogram in white.
+// A rounded tile in the category's colour with its pictogram in white, at (X, Y).
+void DrawCategoryTile(TSkinPainter& p, const TCategoryLook& Look, int X, int Y, int Size) {
+    const int inset = Size / 16;
+    TBoxStyle s;
+    s.Top = Lighter(Look.Color, 0.25);
+    s.Bottom = Darker(Look.Color, 0.15);
+    s.Border = Darker(Look.Color, 0.35);
+    s.Gloss = 0xFFFFFF;
+    s.GlossAmount = 0.2;
+    s.Radius = Size / 6;
+    p.Box({X + inset, Y + inset, X + Size - inset, Y + Size - inset}, s);
+    const double m = Size * 0.16;
+    DrawPictogram(p, Look.Kind, X + m, Y + m, Size - 2 * m, 0xFFFFFF, Mix(s.Top, s.Bottom, 0.5));
+}
+
 TBitmap CategoryTile(const TCategoryLook& Look, int Size) {
-    return AlphaPicture(Size, Size, [&](TSkinPainter& p) {
-        const int inset = Size / 16;
-        TBoxStyle s;
-        s.Top = Lighter(Look.Color, 0.25);
-        s.Bottom = Darker(Look.Color, 0.15);
-        s.Border = Darker(Look.Color, 0.35);
-        s.Gloss = 0xFFFFFF;
-        s.GlossAmount = 0.2;
-        s.Radius = Size / 6;
-        p.Box({inset, inset, Size - inset, Size - inset}, s);
-        const double m = Size * 0.16;
-        DrawPictogram(p, Look.Kind, m, m, Size - 2 * m, 0xFFFFFF, Mix(s.Top, s.Bottom, 0.5));
-    });
+    return AlphaPicture(Size, Size, [&](TSkinPainter& p) { DrawCategoryTile(p, Look, 0, 0, Size); });
 }
 
 // The empty file list: a dashed frame around a film with a plus badge, in the
@@ -80,6 +82,32 @@ TBitmap LinkPicture(TRgb Color, int Shift) {
     });
 }
 
+// The splash window's picture: a film turned into the pictograms of the
+// devices it is converted for, over a deep blue.
+TBitmap SplashPicture() {
+    const int w = 518, h = 335;
+    constexpr TCategoryLook devices[] = {
+        {0, TPictogram::Phone, 0x2A9D8F},
+        {0, TPictogram::Player, 0xA0522D},
+        {0, TPictogram::Tablet, 0x35618F},
+        {0, TPictogram::Disc, 0x5E4FA2},
+    };
+    return AlphaPicture(w, h, [&](TSkinPainter& p) {
+        p.VerticalGradient({0, 0, w, h}, 0x2B5C8F, 0x102A46);
+        p.Fill({0, h - 64, w, h - 63}, 0x4F7FAF);
+        p.VerticalGradient({0, h - 63, w, h}, 0x18385A, 0x0C2036);
+        DrawPictogram(p, TPictogram::Film, 44, 56, 150, 0xFFFFFF, 0x21496F);
+        for (int i = 0; i < 3; ++i) {
+            const double x = 222 + i * 26;
+            p.Triangle(x, 104, x + 18, 131, x, 158, Mix(0x7FB2E5, 0xFFFFFF, i * 0.3));
+        }
+        for (int i = 0; i < 4; ++i)
+            DrawCategoryTile(p, devices[i], 318 + (i % 2) * 82, 52 + (i / 2) * 82, 64);
+        for (int i = 0; i < 5; ++i)
+            p.Disc(w / 2 - 48 + i * 24, h - 32, 5, i == 0 ? 0xFFFFFF : 0x4F7FAF);
+    });
+}
+
 } // namespace
 
 std::vector<TNamedPicture> PictureSet() {
@@ -103,5 +131,7 @@ std::vector<TNamedPicture> PictureSet() {
     set.push_back({"link-normal", LinkPicture(0x2F74C0, 0)});
     set.push_back({"link-hot", LinkPicture(0x4A9BE8, 0)});
     set.push_back({"link-down", LinkPicture(0x1F5490, 1)});
+    set.push_back({"splash", SplashPicture()});
+    set.push_back({"about", CategoryTile({0, TPictogram::Film, 0x3A6EA5}, 64)});
     return set;
 }

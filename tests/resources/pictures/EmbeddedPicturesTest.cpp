@@ -34,8 +34,8 @@ TEST(EmbeddedPictures, EveryPictureTheWindowNamesExistsInItsSize) {
         std::string Name;
         int Width, Height;
     };
-    std::vector<Case> cases = {
-        {"list-placeholder", 575, 227}, {"link-normal", 20, 20}, {"link-hot", 20, 20}, {"link-down", 20, 20}};
+    std::vector<Case> cases = {{"list-placeholder", 575, 227}, {"link-normal", 20, 20}, {"link-hot", 20, 20},
+                               {"link-down", 20, 20},          {"splash", 518, 335},    {"about", 64, 64}};
     for (const char* t : kTools) {
         cases.push_back({std::string("tool-") + t, 32, 32});
         cases.push_back({std::string("tool-") + t + "-disabled", 32, 32});

@@ -1,0 +1,104 @@
+#include "app/startup/TProgramStartup.h"
+
+#include "app/TForm1.h"
+#include "app/settings/ProgramSettings.h"
+#include "app/startup/TForm2.h"
+#include "app/startup/TForm5.h"
+#include "app/startup/TForm6.h"
+#include "app/startup/TForm7.h"
+#include "platform/vcl/TApplication.h"
+#include "platform/vcl/TTimer.h"
+#include "skin/dialogs/message/TlxSkinMessage.h"
+
+#include <iostream>
+
+TProgramStartup::TProgramStartup(TSettings& ASettings)
+    : FSettings(ASettings), FPreviousSettings(SetProgramSettings(&ASettings)) {}
+
+TProgramStartup::~TProgramStartup() {
+    if (FSplash) FSplash->Free();
+    SetProgramSettings(FPreviousSettings);
+}
+
+template <class T> void TProgramStartup::Create(T*& Form) {
+    Application->CreateForm(Form);
+    if (OnFormCreated) OnFormCreated(Form);
+}
+
+bool TProgramStartup::CreateForms() {
+    Application->Initialize();
+    Application->SetTitle("DuvavudeZaruvove");
+    Application->SetHelpFile("help.chm");
+    try {
+        ShowSplash();
+        Create(Form1);
+        Create(Form2);
+        Create(Form5);
+        Create(Form6);
+        return true;
+    } catch (const std::exception& e) {
+        FreeForms();
+        ReportFailure(e.what());
+        return false;
+    }
+}
+
+void TProgramStartup::ShowSplash() {
+    // Not through CreateForm: the first form made that way becomes the main form.
+    FSplash = TCustomForm::Create<TForm7>(Application);
+    if (OnFormCreated) OnFormCreated(FSplash);
+    FSplash->Show();
+    FSplash->Repaint();
+    auto* timer = new TTimer(FSplash);
+    timer->SetInterval(SplashMs);
+    timer->OnTimer = [this](TObject*) { HideSplash(); };
+}
+
+void TProgramStartup::HideSplash() {
+    if (!FSplash) return;
+    TForm7* splash = FSplash;
+    FSplash = nullptr;
+    splash->Hide();
+    // Freed once the timer's message has returned.
+    splash->Release();
+}
+
+void TProgramStartup::WaitForSplash() {
+    while (FSplash && !Application->Terminated())
+        Application->HandleMessage();
+}
+
+void TProgramStartup::FreeForms() {
+    for (TCustomForm* form : {static_cast<TCustomForm*>(Form6), static_cast<TCustomForm*>(Form5),
+                              static_cast<TCustomForm*>(Form2), static_cast<TCustomForm*>(Form1),
+                              static_cast<TCustomForm*>(FSplash)})
+        if (form) form->Free();
+    Form1 = nullptr;
+    Form2 = nullptr;
+    Form5 = nullptr;
+    Form6 = nullptr;
+    FSplash = nullptr;
+}
+
+void TProgramStartup::ReportFailure(const std::string& Message) {
+    const std::string text = "DuvavudeZaruvove cannot start: " + Message;
+    if (OnFailure) {
+        OnFailure(text);
+        return;
+    }
+    std::cerr << text << std::endl;
+    auto* box = new TlxSkinMessage(Application);
+    try {
+        box->MessageDlg2(text, "DuvavudeZaruvove", mtError, TMsgDlgButtons{mbOK}, 0);
+    } catch (const std::exception& e) {
+        std::cerr << e.what() << std::endl;
+    }
+    box->Free();
+}
+
+int TProgramStartup::Run() {
+    if (!CreateForms()) return 1;
+    WaitForSplash();
+    Application->Run();
+    return 0;
+}

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "app/TForm1.h"
+#include "app/settings/TSettings.h"
+#include "app/startup/StartupForms.h"
+#include "platform/backend/headless/THeadlessSession.h"
+#include "platform/vcl/TApplication.h"
+#include "skin/controls/SkinControlsRegistration.h"
+#include "skin/dialogs/SkinDialogsRegistration.h"
+#include "tests/support/TTempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+// A headless window system, the program's classes registered, and a
+// settings file of its own in a temporary folder.
+class StartupFixture : public testing::Test {
+protected:
+    StartupFixture() {
+        RegisterSkinControls();
+        RegisterSkinDialogClasses();
+        RegisterMainFormClass();
+        RegisterStartupFormClasses();
+        Application->Initialize();
+    }
+
+    // The forms of the given class the screen holds now.
+    static int FormsOfClass(const std::string& ClassName) {
+        int count = 0;
+        for (int i = 0; i < Screen->FormCount(); ++i)
+            if (Screen->Forms(i)->ClassName() == ClassName) ++count;
+        return count;
+    }
+
+    THeadlessSession Session;
+    TTempFolder Folder;
+    std::string IniName = Folder.Path() + "option.ini";
+    TSettings Settings{IniName};
+};
