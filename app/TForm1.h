@@ -2,64 +2,180 @@
 
 #include "app/conversion/TConversionController.h"
 #include "app/conversion/TZorvexionConverter.h"
+#include "app/presets/ParameterBox.h"
+#include "app/settings/TSettings.h"
 #include "media/task/TZorvexion.h"
 #include "platform/vcl/TCustomForm.h"
 
+#include <array>
 #include <memory>
+#include <string>
+#include <vector>
 
 class TImage;
+class TMainMenu;
+class TMenuItem;
+class TlxLumivex;
 class TlxSkinButton;
+class TlxSkinCheckRadioBox;
+class TlxSkinComboBox;
+class TlxSkinEdit;
 class TlxSkinListView;
 class TlxSkinMenuSpeedButton;
+class TlxSkinOfficeComboBox;
+class TlxSkinPageControl;
 class TlxSkinPanel;
+class TlxSkinPopupMenu;
+class TlxSkinSpeedButton;
 class TlxSkinStatusPanel;
 class TPlainConversionDialogs;
 
-// The main window. Its layout, captions and event bindings come from its
-// form description; its handlers forward to the conversion controller and
+// The main window. Its layout, captions, menus and event bindings come from
+// its form description; its handlers forward to the conversion controller and
 // show the controller's state again afterwards.
 class TForm1 : public TForm {
 public:
     explicit TForm1(TComponent* AOwner);
     ~TForm1() override;
 
+    // The settings file the window reads and writes; empty: the program's
+    // own "option.ini". Set before the window is created.
+    static inline std::string SettingsFileName;
+
+    // The form-skinning component, made when the window is created.
+    TlxLumivex* lxLumivex1 = nullptr;
+
     // Controls of the description the handlers use.
+    TMainMenu* lxSkinMainMenu1 = nullptr;
+    TMenuItem* N2 = nullptr;  // add one file
+    TMenuItem* N3 = nullptr;  // add several files
+    TMenuItem* N21 = nullptr; // add a folder
+    TMenuItem* N11 = nullptr; // remove
+    TMenuItem* N12 = nullptr; // clear
+    TMenuItem* N26 = nullptr; // rename
+    TMenuItem* N16 = nullptr; // start
+    TMenuItem* N17 = nullptr; // stop
+    TMenuItem* N20 = nullptr; // pause
+    TMenuItem* N22 = nullptr; // resume
+    TMenuItem* N15 = nullptr; // help
+    TlxSkinPopupMenu* lxSkinPopupMenu1 = nullptr;
+    TMenuItem* N29 = nullptr;
+    TMenuItem* N30 = nullptr;
+    TMenuItem* N31 = nullptr;
     TlxSkinListView* lvFiles = nullptr;
     TlxSkinPanel* lxSkinPanel5 = nullptr;
     TImage* imgPlaceholder = nullptr;
-    TlxSkinMenuSpeedButton* lxSkinMenuSpeedButton1 = nullptr;
-    TlxSkinMenuSpeedButton* lxSkinMenuSpeedButton2 = nullptr;
-    TlxSkinButton* lxSkinButton2 = nullptr;  // start
-    TlxSkinButton* lxSkinButton7 = nullptr;  // remove
-    TlxSkinButton* lxSkinButton8 = nullptr;  // clear
-    TlxSkinButton* lxSkinButton10 = nullptr; // stop
-    TlxSkinButton* lxSkinButton11 = nullptr; // pause
-    TlxSkinButton* lxSkinButton12 = nullptr; // resume
+    TlxSkinMenuSpeedButton* lxSkinMenuSpeedButton1 = nullptr; // add
+    TlxSkinMenuSpeedButton* lxSkinMenuSpeedButton2 = nullptr; // category
+    TlxSkinButton* lxSkinButton2 = nullptr;                   // start
+    TlxSkinButton* lxSkinButton5 = nullptr;                   // browse output folder
+    TlxSkinButton* lxSkinButton6 = nullptr;                   // open output folder
+    TlxSkinButton* lxSkinButton7 = nullptr;                   // remove
+    TlxSkinButton* lxSkinButton8 = nullptr;                   // clear
+    TlxSkinButton* lxSkinButton9 = nullptr;                   // skin
+    TlxSkinButton* lxSkinButton10 = nullptr;                  // stop
+    TlxSkinButton* lxSkinButton11 = nullptr;                  // pause
+    TlxSkinButton* lxSkinButton12 = nullptr;                  // resume
+    TlxSkinButton* lxSkinButton24 = nullptr;                  // web site
+    TlxSkinSpeedButton* lxSkinSpeedButton1 = nullptr;         // remove
+    TlxSkinSpeedButton* lxSkinSpeedButton2 = nullptr;         // clear
+    TlxSkinSpeedButton* lxSkinSpeedButton3 = nullptr;         // down
+    TlxSkinSpeedButton* lxSkinSpeedButton4 = nullptr;         // up
+    TlxSkinSpeedButton* lxSkinSpeedButton5 = nullptr;         // rename
+    TlxSkinPageControl* lxSkinPageControl1 = nullptr;
+    TlxSkinOfficeComboBox* lxSkinOfficeComboBox1 = nullptr; // profile
+    TlxSkinComboBox* lxSkinComboBox1 = nullptr;             // resolution
+    TlxSkinComboBox* lxSkinComboBox2 = nullptr;             // video bit rate
+    TlxSkinComboBox* lxSkinComboBox3 = nullptr;             // audio bit rate
+    TlxSkinComboBox* lxSkinComboBox4 = nullptr;             // aspect
+    TlxSkinComboBox* lxSkinComboBox9 = nullptr;             // frame rate
+    TlxSkinComboBox* lxSkinComboBox10 = nullptr;            // sample rate
+    TlxSkinComboBox* lxSkinComboBox5 = nullptr;             // after the run
+    TlxSkinComboBox* lxSkinComboBox6 = nullptr;             // existing output file
+    TlxSkinComboBox* lxSkinComboBox7 = nullptr;             // simultaneous conversions
+    TlxSkinComboBox* lxSkinComboBox8 = nullptr;             // processor use
+    TlxSkinEdit* Video_OutPut_Folder_Edit = nullptr;
+    TlxSkinCheckRadioBox* lxSkinCheckRadioBox8 = nullptr; // real-time preview
     TlxSkinStatusPanel* lxSkinStatusPanel1 = nullptr;
 
     TConversionController& Controller() { return *FController; }
+    TSettings& Settings() { return *FSettings; }
+    // The category menu the category button opens.
+    TlxSkinPopupMenu* CategoryMenu() const { return FCategoryMenu; }
+    // The buttons standing for the main menu bar's entries.
+    const std::vector<TlxSkinSpeedButton*>& MenuBarButtons() const { return FMenuBarButtons; }
 
     // Handlers bound by the description.
     void FormCreate(TObject* Sender);
     void FormClose(TObject* Sender, TCloseAction& Action);
+    void FormShow(TObject* Sender);
+    void FormCloseQuery(TObject* Sender, bool& CanClose);
+    void FormMouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
+    void HintMouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
     void btnAddClick(TObject* Sender);
+    void Button8Click(TObject* Sender);
+    void N21Click(TObject* Sender);
+    void N4Click(TObject* Sender);
     void btnRemoveClick(TObject* Sender);
     void btnClearClick(TObject* Sender);
+    void lxSkinButton3Click(TObject* Sender); // up
+    void lxSkinButton4Click(TObject* Sender); // down
+    void N26Click(TObject* Sender);           // rename
     void btnStartClick(TObject* Sender);
     void btnStopClick(TObject* Sender);
     void btnPauseClick(TObject* Sender);
     void btnResumeClick(TObject* Sender);
+    void N15Click(TObject* Sender); // help
+    void N19Click(TObject* Sender); // web site
+    void N23Click(TObject* Sender); // skin
+    void lxSkinImagesMenu1Change(int ACategoryIndex);
+    void lxSkinOfficeComboBox1Change(TObject* Sender);
+    void lxSkinComboBox1Change(TObject* Sender);
+    void lxSkinComboBox2Change(TObject* Sender);
+    void lxSkinComboBox3Change(TObject* Sender);
+    void lxSkinComboBox4Change(TObject* Sender);
+    void lxSkinComboBox9Change(TObject* Sender);
+    void lxSkinComboBox10Change(TObject* Sender);
+    void lxSkinComboBox5Change(TObject* Sender);
+    void lxSkinComboBox6Change(TObject* Sender);
+    void lxSkinComboBox7Change(TObject* Sender);
+    void lxSkinComboBox8Change(TObject* Sender);
+    void lxSkinButton5Click(TObject* Sender);
+    void lxSkinButton6Click(TObject* Sender);
+    void Video_OutPut_Folder_EditClick(TObject* Sender);
+    void lxSkinCheckRadioBox8Click(TObject* Sender);
 
-    // Shows the controller's state: rows, commands, placeholder, status text.
+    // Shows the controller's state: rows, commands, boxes, placeholder, status text.
     void ShowState();
 
 private:
+    void BuildMenuBar();
+    void BuildCategoryMenu();
+    void ParameterBoxChanged(TParameterBox ABox, TlxSkinComboBox* ABoxControl);
+    void ShowBoxes();
+    void ShowProfiles();
+    void ShowRows();
+    void ShowCommands();
+    void ShowSettingsBoxes();
+    TlxSkinComboBox* BoxControl(TParameterBox ABox) const;
+
     TZorvexion FZorvex;
     TZorvexionConverter FConverter{FZorvex};
     TZorvexionProber FProber{FZorvex};
     std::unique_ptr<TPlainConversionDialogs> FDialogs;
     TPlatformDesktopServices FDesktop;
+    std::unique_ptr<TSettings> FSettings;
     std::unique_ptr<TConversionController> FController;
+    int FOptionsListener = 0;
+    TlxSkinPopupMenu* FCategoryMenu = nullptr;
+    std::vector<TlxSkinSpeedButton*> FMenuBarButtons;
+    // The profile captions the profile box holds.
+    std::vector<std::string> FShownProfiles;
+    // The controller's status text last put in the status panel.
+    std::string FShownStatus;
+    // Set while the window shows the controller's state: the boxes' change
+    // events then come from code and go nowhere.
+    int FShowing = 0;
     bool FClosing = false;
     // Cleared when the window goes; work queued for the GUI thread checks it.
     std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);

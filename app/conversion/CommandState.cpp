@@ -1,25 +1,25 @@
 #include "app/conversion/CommandState.h"
 
-TCommandStates CommandStates(TWindowState AState, bool AAfterStop) {
+TCommandStates CommandStates(TRunState AState, bool AAfterStop) {
     TCommandStates s;
     switch (AState) {
-    case TWindowState::Empty:
+    case TRunState::Empty:
         s.Add = s.Settings = true;
         break;
-    case TWindowState::Listed:
+    case TRunState::Listed:
         s.Add = s.Remove = s.Rename = s.Clear = s.Start = s.StartButton = s.Settings = true;
         break;
-    case TWindowState::Converting:
+    case TRunState::Converting:
         s.Stop = s.Pause = true;
         break;
-    case TWindowState::Paused:
+    case TRunState::Paused:
         s.Stop = s.Resume = true;
         s.PauseVisible = false;
         break;
-    case TWindowState::Stopped:
+    case TRunState::Stopped:
         s.StartButton = s.Settings = true;
         break;
-    case TWindowState::Finished:
+    case TRunState::Finished:
         s.Clear = s.Settings = true;
         s.StartButton = AAfterStop;
         break;
@@ -27,19 +27,19 @@ TCommandStates CommandStates(TWindowState AState, bool AAfterStop) {
     return s;
 }
 
-const char* WindowStateName(TWindowState AState) {
+const char* RunStateName(TRunState AState) {
     switch (AState) {
-    case TWindowState::Empty:
+    case TRunState::Empty:
         return "Empty";
-    case TWindowState::Listed:
+    case TRunState::Listed:
         return "Listed";
-    case TWindowState::Converting:
+    case TRunState::Converting:
         return "Converting";
-    case TWindowState::Paused:
+    case TRunState::Paused:
         return "Paused";
-    case TWindowState::Stopped:
+    case TRunState::Stopped:
         return "Stopped";
-    case TWindowState::Finished:
+    case TRunState::Finished:
         return "Finished";
     }
     return "?";

@@ -3,7 +3,7 @@
 // The states of the main window's commands, following the file list and the
 // run: Empty (no row), Listed (rows, no run), Converting, Paused, Stopped
 // (stop asked, the run's end follows) and Finished (the run's final report).
-enum class TWindowState { Empty, Listed, Converting, Paused, Stopped, Finished };
+enum class TRunState { Empty, Listed, Converting, Paused, Stopped, Finished };
 
 // Whether each command group is enabled. `Start` is the plain start command
 // with its menu entry; `StartButton` the skinned start button, which a stop
@@ -28,6 +28,6 @@ struct TCommandStates {
 // The one table of command states. Finished keeps the start commands as
 // they were: off after a run that ended by itself, the skinned button on
 // after a stop (AAfterStop).
-TCommandStates CommandStates(TWindowState AState, bool AAfterStop = false);
+TCommandStates CommandStates(TRunState AState, bool AAfterStop = false);
 
-const char* WindowStateName(TWindowState AState);
+const char* RunStateName(TRunState AState);

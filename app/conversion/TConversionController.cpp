@@ -402,7 +402,7 @@ TConversionController::TAddResult TConversionController::AddOne(const std::strin
     row.Profile = FProfile;
     const int index = FFiles.Add(std::move(row));
     WriteProfileColumns(index);
-    EnterState(TWindowState::Listed);
+    EnterState(TRunState::Listed);
     LogBetweenEmptyLines("***Can do convert.");
     return TAddResult::Added;
 }
@@ -481,7 +481,7 @@ void TConversionController::AddMany(const std::vector<std::string>& AFiles, bool
 
 // ---- the run ----
 
-void TConversionController::EnterState(TWindowState AState) {
+void TConversionController::EnterState(TRunState AState) {
     FState = AState;
 }
 
@@ -567,7 +567,7 @@ bool TConversionController::btnStartClick() {
     FStopRequested = false;
     FRenameText.reset();
     FStatusText.clear();
-    EnterState(TWindowState::Converting);
+    EnterState(TRunState::Converting);
     // The rows that could not be set up report first, through the same queue
     // as the converter's reports; a run without a task ends at once.
     bool anyTask = false;
@@ -586,20 +586,20 @@ bool TConversionController::btnStartClick() {
 void TConversionController::btnStopClick() {
     if (!Commands().Stop) return;
     FStopRequested = true;
-    EnterState(TWindowState::Stopped);
+    EnterState(TRunState::Stopped);
     FConverter.Stop(true);
     ProcessReports();
 }
 
 void TConversionController::btnPauseClick() {
     if (!Commands().Pause) return;
-    EnterState(TWindowState::Paused);
+    EnterState(TRunState::Paused);
     FConverter.Pause();
 }
 
 void TConversionController::btnResumeClick() {
     if (!Commands().Resume) return;
-    EnterState(TWindowState::Converting);
+    EnterState(TRunState::Converting);
     FConverter.Resume();
 }
 
@@ -674,10 +674,9 @@ void TConversionController::HandleReport(const TTerminateInfo& AInfo) {
 }
 
 void TConversionController::FinishRun() {
-    if (FState != TWindowState::Converting && FState != TWindowState::Paused &&
-        FState != TWindowState::Stopped)
+    if (FState != TRunState::Converting && FState != TRunState::Paused && FState != TRunState::Stopped)
         return; // no run of ours is active
-    EnterState(TWindowState::Finished);
+    EnterState(TRunState::Finished);
     int stopped = 0;
     int failed = 0;
     for (int i = 0; i < FFiles.Count(); ++i) {
@@ -735,11 +734,11 @@ void TConversionController::btnRemoveClick() {
         if (n > number) FFiles.SetText(i, fcTaskNumber, std::to_string(n - 1));
     }
     if (FFiles.Empty()) {
-        EnterState(TWindowState::Empty);
+        EnterState(TRunState::Empty);
         if (OnPreview) OnPreview("");
         return;
     }
-    EnterState(TWindowState::Listed);
+    EnterState(TRunState::Listed);
     lvFilesSelectItem(0);
 }
 
@@ -755,13 +754,12 @@ void TConversionController::btnClearClick() {
     FOutcomes.clear();
     FStopRequested = false;
     FRenameText.reset();
-    EnterState(TWindowState::Empty);
+    EnterState(TRunState::Empty);
     if (OnPreview) OnPreview("");
 }
 
 bool TConversionController::RunActive() const {
-    return FState == TWindowState::Converting || FState == TWindowState::Paused ||
-           FState == TWindowState::Stopped;
+    return FState == TRunState::Converting || FState == TRunState::Paused || FState == TRunState::Stopped;
 }
 
 void TConversionController::MoveUp() {

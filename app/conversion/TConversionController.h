@@ -54,7 +54,7 @@ public:
 
     // State shown by the window.
     const TFileList& Files() const { return FFiles; }
-    TWindowState State() const { return FState; }
+    TRunState State() const { return FState; }
     TCommandStates Commands() const { return CommandStates(FState, FStopRequested); }
     const TConversionLog& Log() const { return FLog; }
     TConversionLog& Log() { return FLog; }
@@ -159,7 +159,7 @@ private:
     std::string UniqueOutputName(const std::string& AName, int ARow) const;
     std::string OutputPath(const std::string& AName) const;
     void RefreshOutputNames();
-    void EnterState(TWindowState AState);
+    void EnterState(TRunState AState);
     void ProfileChanged(int AProfileIndex);
     bool RunActive() const;
     void HandleReport(const TTerminateInfo& AInfo);
@@ -175,7 +175,7 @@ private:
     IDesktopServices& FDesktop;
 
     TFileList FFiles;
-    TWindowState FState = TWindowState::Empty;
+    TRunState FState = TRunState::Empty;
     TConversionLog FLog;
     std::string FStatusText;
     TCurrentProfile FProfile;

@@ -1,16 +1,33 @@
 #include "app/TForm1.h"
 
+#include "app/conversion/FileRowColumns.h"
 #include "platform/backend/headless/THeadlessSession.h"
+#include "platform/sys/ProgramFolder.h"
+#include "platform/sys/Shell.h"
 #include "platform/vcl/TApplication.h"
 #include "platform/vcl/TImage.h"
+#include "platform/vcl/TMenu.h"
+#include "platform/win/WinConst.h"
 #include "skin/controls/SkinControlsRegistration.h"
 #include "skin/controls/TlxSkinButton.h"
+#include "skin/controls/TlxSkinCustomComboBox.h"
 #include "skin/controls/TlxSkinCustomListView.h"
+#include "skin/controls/TlxSkinCustomOfficeComboBox.h"
 #include "skin/controls/TlxSkinMenuSpeedButton.h"
 #include "skin/controls/TlxSkinPanel.h"
+#include "skin/controls/TlxSkinStatusPanel.h"
 #include "skin/dialogs/SkinDialogsRegistration.h"
+#include "skin/windows/TlxLumivex.h"
+#include "skin/windows/TlxSkinMenu.h"
+#include "skin/windows/TlxSkinMenuItem.h"
+#include "skin/windows/TlxSkinPopupWindow.h"
+#include "tests/support/FixturePath.h"
+#include "tests/support/TTempFolder.h"
 
 #include <gtest/gtest.h>
+
+#include <filesystem>
+#include <functional>
 
 namespace {
 
@@ -20,29 +37,115 @@ protected:
         RegisterSkinControls();
         RegisterSkinDialogClasses();
         RegisterMainFormClass();
+        PreviousOpener = SetShellOpener([this](const std::string& ATarget) {
+            Opened.push_back(ATarget);
+            return true;
+        });
+        std::filesystem::create_directories(Folder.Path() + "out");
+        {
+            TSettings settings(Folder.Path() + "option.ini");
+            settings.WriteOutputFolder(Folder.Path() + "out");
+        }
+        TForm1::SettingsFileName = Folder.Path() + "option.ini";
         Application->Initialize();
         Form = TCustomForm::Create<TForm1>(nullptr);
+        Form->Show();
+        Session.Pump();
     }
-    void TearDown() override { Form->Free(); }
+    void TearDown() override {
+        Form->Free();
+        TForm1::SettingsFileName.clear();
+        SetShellOpener(PreviousOpener);
+        Application->OnIdle = nullptr;
+    }
+
+    TPoint Centre(TControl* AControl) {
+        return AControl->ClientToScreen({AControl->Width() / 2, AControl->Height() / 2});
+    }
+    void ClickOn(TControl* AControl) {
+        Session.Click(Centre(AControl));
+        Session.Pump();
+    }
+    // Clicks row ARow of the open skinned menu.
+    void ClickMenuRow(int ARow) {
+        TlxSkinPopupWindow* window = Form->lxLumivex1->SkinMenu->LastWindow();
+        ASSERT_NE(window, nullptr) << "no menu open";
+        ASSERT_LT(ARow, window->ItemCount());
+        const TRect r = window->Items(ARow)->ObjectRect;
+        Session.Click(window->ClientToScreen({(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2}));
+        Session.Pump();
+    }
+    // While a modal form other than the main window is up, runs AAct on it
+    // once, as the user would; the call that shows it runs meanwhile.
+    void WhenModalShows(std::function<void(TCustomForm*)> AAct) {
+        Application->OnIdle = [this, act = std::move(AAct)](TObject*, bool& Done) {
+            Done = false;
+            Session.Skip(5);
+            for (int i = 0; i < Screen->FormCount(); ++i) {
+                TCustomForm* f = Screen->Forms(i);
+                if (f != Form && f->Visible() && f->HandleAllocated()) {
+                    const auto acting = act; // the handler goes with the next line
+                    Application->OnIdle = nullptr;
+                    Session.Pump();
+                    acting(f);
+                    return;
+                }
+            }
+        };
+    }
+    // Adds AFile through the add button's menu and the path box.
+    void AddThroughTheMenu(const std::string& AFile) {
+        ClickOn(Form->lxSkinMenuSpeedButton1);
+        std::string caption;
+        WhenModalShows([&](TCustomForm* box) {
+            caption = box->Caption();
+            Session.Type(AFile);
+            Session.Key(VK_RETURN);
+        });
+        ClickMenuRow(0); // "添加一个文件"
+        EXPECT_EQ(caption, "打开文件");
+    }
+    std::string StatusText() { return Form->lxSkinStatusPanel1->Caption(); }
+
+    TTempFolder Folder;
     THeadlessSession Session;
+    TShellOpener PreviousOpener;
+    std::vector<std::string> Opened;
     TForm1* Form = nullptr;
 };
 
 } // namespace
 
 TEST_F(TForm1Fixture, AFirstStartShowsAnEmptyListAndTheFirstIPodProfile) {
-    Form->Show();
-    Session.Pump();
     EXPECT_EQ(Form->Caption(), "DuvavudeZaruvove");
     EXPECT_EQ(Form->ClientWidth(), 870);
     EXPECT_EQ(Form->ClientHeight(), 515);
-    EXPECT_EQ(Form->BorderIcons(), (TBorderIcons{biSystemMenu, biMinimize}));
+    // The skinned frame shows the buttons: close and minimise only.
+    ASSERT_NE(Form->lxLumivex1, nullptr);
+    EXPECT_EQ(Form->lxLumivex1->BorderIcons(),
+              (TlxBorderIcons{TlxBorderIcon::biSystemMenu, TlxBorderIcon::biMinimize}));
     EXPECT_EQ(Form->BorderStyle(), bsSingle);
     EXPECT_EQ(Form->lxSkinMenuSpeedButton2->Caption(), "iPod视频");
-    EXPECT_EQ(Form->Controller().ProfileIndex(), 0);
+    EXPECT_EQ(Form->lxSkinOfficeComboBox1->ItemIndex(), 0);
+    EXPECT_EQ(Form->lxSkinOfficeComboBox1->Items()->Count(),
+              static_cast<int>(Form->Controller().ProfileItems().size()));
+    // The six boxes hold the choices of key 700 as the controller has them.
+    for (auto [box, control] : {std::pair{TParameterBox::Resolution, Form->lxSkinComboBox1},
+                                std::pair{TParameterBox::VideoBitrate, Form->lxSkinComboBox2},
+                                std::pair{TParameterBox::FrameRate, Form->lxSkinComboBox9},
+                                std::pair{TParameterBox::AudioBitrate, Form->lxSkinComboBox3},
+                                std::pair{TParameterBox::SampleRate, Form->lxSkinComboBox10},
+                                std::pair{TParameterBox::Aspect, Form->lxSkinComboBox4}}) {
+        const TParameterBoxModel& model = Form->Controller().Box(box);
+        EXPECT_FALSE(model.Items().empty()) << control->Name();
+        EXPECT_EQ(control->Items()->Count(), static_cast<int>(model.Items().size())) << control->Name();
+        EXPECT_EQ(control->ItemIndex(), model.ItemIndex()) << control->Name();
+    }
     for (TlxSkinButton* run :
          {Form->lxSkinButton2, Form->lxSkinButton10, Form->lxSkinButton11, Form->lxSkinButton12})
         EXPECT_FALSE(run->Enabled()) << run->Name();
+    for (TMenuItem* item : {Form->N11, Form->N12, Form->N26, Form->N16, Form->N17, Form->N20, Form->N22})
+        EXPECT_FALSE(item->Enabled()) << item->Caption();
     EXPECT_FALSE(Form->lxSkinButton12->Visible());
     EXPECT_FALSE(Form->lxSkinButton7->Enabled());
     EXPECT_TRUE(Form->lxSkinPanel5->Visible());
@@ -50,4 +153,126 @@ TEST_F(TForm1Fixture, AFirstStartShowsAnEmptyListAndTheFirstIPodProfile) {
     ASSERT_NE(Form->imgPlaceholder->Picture()->Bitmap(), nullptr);
     EXPECT_EQ(Form->imgPlaceholder->Picture()->Width(), 575);
     EXPECT_EQ(Form->lvFiles->Columns()->Count(), 25);
+    EXPECT_EQ(Form->Controller().OutputFolder, Folder.Path() + "out");
+}
+
+TEST_F(TForm1Fixture, AFileAddedThroughTheMenuIsConvertedByTheStartButton) {
+    AddThroughTheMenu(FixturePath("clip.mkv"));
+    ASSERT_EQ(Form->lvFiles->Items()->Count(), 1) << StatusText();
+    EXPECT_FALSE(Form->lxSkinPanel5->Visible());
+    EXPECT_TRUE(Form->lxSkinButton2->Enabled());
+    EXPECT_TRUE(Form->N16->Enabled());
+
+    ClickOn(Form->lxSkinButton2);
+    ASSERT_TRUE(Session.RunUntil([&] { return Form->Controller().State() == TRunState::Finished; }, 120000))
+        << StatusText();
+    Session.Pump();
+    EXPECT_EQ(Form->lvFiles->Items()->Item(0)->SubItems()->Strings(fcProgress - 1), "100%");
+    EXPECT_EQ(StatusText().rfind("所有视频转换完成！", 0), 0u) << StatusText();
+    const std::string output = Form->lvFiles->Items()->Item(0)->SubItems()->Strings(fcOutputFile - 1);
+    EXPECT_TRUE(std::filesystem::exists(Folder.Path() + "out/" + output)) << output;
+    // "打开输出文件夹" is the first choice after a run.
+    ASSERT_EQ(Opened.size(), 1u);
+    EXPECT_EQ(std::filesystem::path(Opened[0]).filename(), "out");
+}
+
+TEST_F(TForm1Fixture, ACategoryAndAProfileChangeTheBoxesAndTheSelectedRowsOutputName) {
+    AddThroughTheMenu(FixturePath("clip.mkv"));
+    ASSERT_EQ(Form->lvFiles->Items()->Count(), 1) << StatusText();
+    const auto outputName = [&] {
+        return Form->lvFiles->Items()->Item(0)->SubItems()->Strings(fcOutputFile - 1);
+    };
+    EXPECT_EQ(std::filesystem::path(outputName()).extension(), ".mp4");
+
+    // "AVI视频" from the category button's menu.
+    ClickOn(Form->lxSkinMenuSpeedButton2);
+    ClickMenuRow(5);
+    EXPECT_EQ(Form->lxSkinMenuSpeedButton2->Caption(), "AVI视频");
+    EXPECT_EQ(Form->Controller().CategoryIndex(), 5);
+    EXPECT_EQ(Form->lxSkinOfficeComboBox1->Items()->Items(0)->Caption(),
+              Form->Controller().ProfileItems()[0]);
+    EXPECT_EQ(std::filesystem::path(outputName()).extension(), ".avi");
+
+    // Another profile in the profile box: the boxes follow the controller.
+    Form->lxSkinOfficeComboBox1->SetFocus();
+    Session.Key(VK_DOWN);
+    Session.Pump();
+    EXPECT_EQ(Form->Controller().ProfileIndex(), 1);
+    EXPECT_EQ(Form->lvFiles->Items()->Item(0)->SubItems()->Strings(fcProfileCode - 1), "601");
+    EXPECT_EQ(Form->lxSkinComboBox1->Items()->Count(),
+              static_cast<int>(Form->Controller().Box(TParameterBox::Resolution).Items().size()));
+
+    // A parameter box the user changes reaches the row.
+    const int count = Form->lxSkinComboBox3->Items()->Count();
+    ASSERT_GT(count, 1);
+    Form->lxSkinComboBox3->SetItemIndex(count - 1);
+    Session.Pump();
+    EXPECT_EQ(Form->Controller().Box(TParameterBox::AudioBitrate).ItemIndex(), count - 1);
+}
+
+TEST_F(TForm1Fixture, MovingTheMouseOverACommandShowsItsHintAndElsewhereClearsIt) {
+    // A disabled command hears no mouse: with a row the list commands are on.
+    AddThroughTheMenu(FixturePath("clip.mkv"));
+    ASSERT_EQ(Form->lvFiles->Items()->Count(), 1) << StatusText();
+    const std::pair<TControl*, const char*> cases[] = {
+        {Form->lxSkinMenuSpeedButton1, "添加需要转换的视频和音频"},
+        {Form->lxSkinButton7, "删除选中的转换列表"},
+        {Form->lxSkinSpeedButton2, "清空转换列表"},
+        {Form->lxSkinButton9, "软件皮肤设置"},
+        {Form->lxSkinButton24, "访问软件网站"},
+        {Form->lxSkinSpeedButton5, "输出的视频重命名"},
+        {Form->lxSkinMenuSpeedButton2, "选择输出视频类别"},
+        {Form->lxSkinButton2, "开始转换视频和音频"},
+    };
+    for (auto [control, hint] : cases) {
+        Session.MouseMove(Centre(control));
+        Session.Pump();
+        EXPECT_EQ(StatusText(), hint) << control->Name();
+    }
+    Session.MouseMove(Centre(Form->lvFiles));
+    Session.Pump();
+    EXPECT_EQ(StatusText(), "");
+}
+
+TEST_F(TForm1Fixture, RemovingOrRenamingWithNothingSelectedIsAnsweredByAMessage) {
+    AddThroughTheMenu(FixturePath("clip.mkv"));
+    ASSERT_EQ(Form->lvFiles->Items()->Count(), 1) << StatusText();
+    Form->Controller().lvFilesSelectItem(-1);
+    Form->ShowState();
+    for (TControl* command :
+         {static_cast<TControl*>(Form->lxSkinButton7), static_cast<TControl*>(Form->lxSkinSpeedButton5)}) {
+        std::string caption, text;
+        WhenModalShows([&](TCustomForm* box) {
+            caption = box->Caption();
+            Session.Key(VK_RETURN);
+        });
+        ClickOn(command);
+        EXPECT_EQ(caption, "提示") << command->Name();
+        EXPECT_EQ(Form->lvFiles->Items()->Count(), 1);
+    }
+}
+
+TEST_F(TForm1Fixture, F1AndTheHelpCommandOpenTheHelpFileBesideTheProgram) {
+    const std::string help = GetExePath() + "help.html";
+    ASSERT_TRUE(std::filesystem::exists(help)) << "the build ships the help file beside the programs";
+    Session.Key(VK_F1);
+    Session.Pump();
+    ASSERT_EQ(Opened.size(), 1u);
+    EXPECT_EQ(Opened[0], help);
+    Form->N15->Click();
+    ASSERT_EQ(Opened.size(), 2u);
+    EXPECT_EQ(Opened[1], help);
+    ClickOn(Form->lxSkinButton24);
+    ASSERT_EQ(Opened.size(), 3u);
+    EXPECT_NE(Opened[2].find(".example.com"), std::string::npos);
+}
+
+TEST_F(TForm1Fixture, TheSimultaneousConversionsBoxIsTheOptionsSetting) {
+    Form->lxSkinComboBox7->SetItemIndex(3);
+    EXPECT_EQ(Form->Settings().Options().ThreadCount, 4);
+    EXPECT_EQ(Form->Controller().ThreadCount, 4);
+    // The options form writes the same setting: the box follows.
+    Form->Settings().SetThreadCount(7);
+    EXPECT_EQ(Form->lxSkinComboBox7->ItemIndex(), 6);
+    EXPECT_EQ(TSettings(Folder.Path() + "option.ini").ReadOptions().ThreadCount, 7);
 }

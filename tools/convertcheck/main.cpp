@@ -158,7 +158,7 @@ int Convert(const std::string& AProfile, const std::string& AOutDir, std::vector
         std::cerr << controller.StatusText() << "\n";
         return 1;
     }
-    WaitServingFor([&] { return controller.State() == TWindowState::Finished; });
+    WaitServingFor([&] { return controller.State() == TRunState::Finished; });
 
     bool allDone = static_cast<std::size_t>(controller.Files().Count()) == AFiles.size();
     for (int i = 0; i < controller.Files().Count(); ++i) {

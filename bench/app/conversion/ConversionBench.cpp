@@ -78,7 +78,7 @@ double Convert(int AThreads) {
     controller.ThreadCount = AThreads;
     const auto start = std::chrono::steady_clock::now();
     if (!controller.btnStartClick()) throw std::runtime_error(controller.StatusText());
-    WaitServingFor([&] { return controller.State() == TWindowState::Finished; }, -1, 5, false);
+    WaitServingFor([&] { return controller.State() == TRunState::Finished; }, -1, 5, false);
     return std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
 }
 

@@ -3,13 +3,13 @@
 using AddFiles = ControllerFixture;
 
 TEST_F(AddFiles, OneFileFillsItsRowAndListsTheWindow) {
-    EXPECT_EQ(Controller.State(), TWindowState::Empty);
+    EXPECT_EQ(Controller.State(), TRunState::Empty);
     Controller.lxSkinImagesMenu1Change(Mp4Entry);
     const std::string input = Make("clip.avi");
     AddFile(input);
 
     ASSERT_EQ(Controller.Files().Count(), 1);
-    EXPECT_EQ(Controller.State(), TWindowState::Listed);
+    EXPECT_EQ(Controller.State(), TRunState::Listed);
     EXPECT_EQ(Controller.Files().ItemIndex(), 0);
     EXPECT_EQ(Cell(0, fcInputFile), input);
     EXPECT_EQ(Cell(0, fcDuration), "00:10:00");
@@ -104,7 +104,7 @@ TEST_F(AddFiles, LibrariesThatCannotLoadAreLoggedAndNoDialogIsShown) {
     EXPECT_EQ(Dialogs.OpenCalls, 0);
     EXPECT_TRUE(LogHas("cannot load libavcodec"));
     EXPECT_NE(Controller.StatusText().find("cannot load libavcodec"), std::string::npos);
-    EXPECT_EQ(Controller.State(), TWindowState::Empty);
+    EXPECT_EQ(Controller.State(), TRunState::Empty);
 }
 
 TEST_F(AddFiles, CancelledOrMissingFileAddsNothing) {

@@ -6,31 +6,29 @@
 // Resume, Settings, PauseVisible.
 TEST(CommandState, OneTableForEveryState) {
     struct Row {
-        TWindowState State;
+        TRunState State;
         bool AfterStop;
         TCommandStates Expected;
     } rows[] = {
-        {TWindowState::Empty,
-         false,
-         {true, false, false, false, false, false, false, false, false, true, true}},
-        {TWindowState::Listed, false, {true, true, true, true, true, true, false, false, false, true, true}},
-        {TWindowState::Converting,
+        {TRunState::Empty, false, {true, false, false, false, false, false, false, false, false, true, true}},
+        {TRunState::Listed, false, {true, true, true, true, true, true, false, false, false, true, true}},
+        {TRunState::Converting,
          false,
          {false, false, false, false, false, false, true, true, false, false, true}},
-        {TWindowState::Paused,
+        {TRunState::Paused,
          false,
          {false, false, false, false, false, false, true, false, true, false, false}},
-        {TWindowState::Stopped,
+        {TRunState::Stopped,
          false,
          {false, false, false, false, false, true, false, false, false, true, true}},
-        {TWindowState::Finished,
+        {TRunState::Finished,
          false,
          {false, false, false, true, false, false, false, false, false, true, true}},
-        {TWindowState::Finished,
+        {TRunState::Finished,
          true,
          {false, false, false, true, false, true, false, false, false, true, true}},
     };
     for (const auto& r : rows)
         EXPECT_EQ(CommandStates(r.State, r.AfterStop), r.Expected)
-            << WindowStateName(r.State) << (r.AfterStop ? " after stop" : "");
+            << RunStateName(r.State) << (r.AfterStop ? " after stop" : "");
 }

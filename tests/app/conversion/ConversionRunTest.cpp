@@ -21,17 +21,17 @@ protected:
 };
 
 TEST_F(ConversionRun, CommandsFollowTheStatesOfARun) {
-    EXPECT_EQ(Controller.Commands(), CommandStates(TWindowState::Empty));
+    EXPECT_EQ(Controller.Commands(), CommandStates(TRunState::Empty));
     AddThree();
-    EXPECT_EQ(Controller.Commands(), CommandStates(TWindowState::Listed));
+    EXPECT_EQ(Controller.Commands(), CommandStates(TRunState::Listed));
     ASSERT_TRUE(Controller.btnStartClick());
-    EXPECT_EQ(Controller.State(), TWindowState::Converting);
+    EXPECT_EQ(Controller.State(), TRunState::Converting);
     EXPECT_EQ(Converter.StartedWith, 1);
     Controller.btnPauseClick();
-    EXPECT_EQ(Controller.Commands(), CommandStates(TWindowState::Paused));
+    EXPECT_EQ(Controller.Commands(), CommandStates(TRunState::Paused));
     EXPECT_FALSE(Controller.Commands().PauseVisible);
     Controller.btnResumeClick();
-    EXPECT_EQ(Controller.State(), TWindowState::Converting);
+    EXPECT_EQ(Controller.State(), TRunState::Converting);
     EXPECT_EQ(Converter.Pauses, 1);
     EXPECT_EQ(Converter.Resumes, 1);
     // Commands a state disables do nothing.
@@ -65,13 +65,13 @@ TEST_F(ConversionRun, ReportsFromWorkersAreHandledInOrderAndTheActionRunsOnce) {
         Converter.RaiseFromWorker(Report(task, true));
     Converter.RaiseFromWorker(Report(-1, false));
     // Nothing is handled off the GUI thread.
-    EXPECT_EQ(Controller.State(), TWindowState::Converting);
+    EXPECT_EQ(Controller.State(), TRunState::Converting);
     EXPECT_EQ(Cell(0, fcProgress), "");
     Serve();
     for (int row : {0, 1, 2})
         EXPECT_EQ(Cell(row, fcProgress), "100%");
-    EXPECT_EQ(Controller.State(), TWindowState::Finished);
-    EXPECT_EQ(Controller.Commands(), CommandStates(TWindowState::Finished, false));
+    EXPECT_EQ(Controller.State(), TRunState::Finished);
+    EXPECT_EQ(Controller.Commands(), CommandStates(TRunState::Finished, false));
     EXPECT_EQ(
         Controller.StatusText(),
         "所有视频转换完成！如需转换其他视频文件，您可以点击“清空”按钮“清空”转换列表，然后进行添加文件。");
@@ -98,13 +98,13 @@ TEST_F(ConversionRun, StopNeverRunsTheActionAndSaysHowManyRowsDidNotFinish) {
     Controller.btnStopClick();
     Serve();
     EXPECT_EQ(Converter.Stops, 1);
-    EXPECT_EQ(Controller.State(), TWindowState::Finished);
+    EXPECT_EQ(Controller.State(), TRunState::Finished);
     EXPECT_EQ(Desktop.PowerOffs, 0);
     EXPECT_EQ(Cell(0, fcProgress), "100%");
     EXPECT_EQ(Cell(1, fcProgress), "10%"); // a broken-off task keeps its last percentage
     EXPECT_EQ(Controller.StatusText(), "转换结束：2 个文件已停止，0 个文件转换失败。");
     // After a stop the skinned start button starts again, with rebuilt tasks.
-    EXPECT_EQ(Controller.Commands(), CommandStates(TWindowState::Finished, true));
+    EXPECT_EQ(Controller.Commands(), CommandStates(TRunState::Finished, true));
     ASSERT_TRUE(Controller.btnStartClick());
     EXPECT_EQ(Converter.Cleared, 2);
     EXPECT_EQ(Cell(1, fcProgress), "");
@@ -128,7 +128,7 @@ TEST_F(ConversionRun, FailedRowsShowFailureAndTheFinalActionWaitsForTheBox) {
     Dialogs.WhileFailureShown = [&] {
         // The box's own message loop serves the queue: later reports wait.
         Serve();
-        seenInsideBox = {Cell(2, fcProgress), WindowStateName(Controller.State())};
+        seenInsideBox = {Cell(2, fcProgress), RunStateName(Controller.State())};
         EXPECT_TRUE(Desktop.Opened.empty());
     };
     Converter.RaiseFromWorker(Report(0, true));
@@ -188,7 +188,7 @@ TEST_F(ConversionRun, ARowThatCannotBeRebuiltFailsAloneAndTheOthersRun) {
     EXPECT_EQ(Cell(0, fcProgress), "100%");
     EXPECT_EQ(Cell(1, fcProgress), "失败");
     EXPECT_EQ(Cell(2, fcProgress), "100%");
-    EXPECT_EQ(Controller.State(), TWindowState::Finished);
+    EXPECT_EQ(Controller.State(), TRunState::Finished);
     EXPECT_EQ(Controller.StatusText(), "转换结束：0 个文件已停止，1 个文件转换失败。");
 }
 
@@ -200,6 +200,6 @@ TEST_F(ConversionRun, ARunWhoseRowsAllFailEndsWithoutStartingTheConverter) {
     EXPECT_EQ(Converter.StartedWith, 0);
     EXPECT_TRUE(Converter.Tasks.empty()) << "a task whose output failed is removed";
     EXPECT_EQ(Dialogs.Failures.size(), 3u);
-    EXPECT_EQ(Controller.State(), TWindowState::Finished);
+    EXPECT_EQ(Controller.State(), TRunState::Finished);
     EXPECT_EQ(Controller.StatusText(), "转换结束：0 个文件已停止，3 个文件转换失败。");
 }

@@ -25,7 +25,7 @@ TEST_F(FileListEditing, RemoveRenumbersTheTasksAndSelectsTheFirstRow) {
     EXPECT_EQ(Column(fcTaskNumber), (std::vector<std::string>{"1", "2"}));
     EXPECT_EQ(Column(fcOutputFile), (std::vector<std::string>{"c.avi", "a.avi"}));
     EXPECT_EQ(Controller.Files().ItemIndex(), 0);
-    EXPECT_EQ(Controller.State(), TWindowState::Listed);
+    EXPECT_EQ(Controller.State(), TRunState::Listed);
 
     Controller.lvFilesSelectItem(-1);
     Controller.btnRemoveClick();
@@ -35,8 +35,8 @@ TEST_F(FileListEditing, RemoveRenumbersTheTasksAndSelectsTheFirstRow) {
         Controller.lvFilesSelectItem(0);
         Controller.btnRemoveClick();
     }
-    EXPECT_EQ(Controller.State(), TWindowState::Empty);
-    EXPECT_EQ(Controller.Commands(), CommandStates(TWindowState::Empty));
+    EXPECT_EQ(Controller.State(), TRunState::Empty);
+    EXPECT_EQ(Controller.Commands(), CommandStates(TRunState::Empty));
 }
 
 TEST_F(FileListEditing, RemovingKeepsEveryOtherRowsOptions) {
@@ -165,5 +165,5 @@ TEST_F(FileListEditing, ClearEmptiesTheListAndTheConverter) {
     Controller.btnClearClick();
     EXPECT_EQ(Controller.Files().Count(), 0);
     EXPECT_EQ(Converter.Cleared, 1);
-    EXPECT_EQ(Controller.State(), TWindowState::Empty);
+    EXPECT_EQ(Controller.State(), TRunState::Empty);
 }

@@ -95,7 +95,7 @@ protected:
     bool RunToEnd(int AThreads, int ATimeoutMs = 60000) {
         Controller.ThreadCount = AThreads;
         if (!Controller.btnStartClick()) return false;
-        return WaitServingFor([&] { return Controller.State() == TWindowState::Finished; }, ATimeoutMs);
+        return WaitServingFor([&] { return Controller.State() == TRunState::Finished; }, ATimeoutMs);
     }
     bool WaitFor(const std::function<bool()>& ADone) { return WaitServingFor(ADone, 30000); }
     // Some of the row is converted: its progress is above 0 %.
@@ -224,7 +224,7 @@ TEST_F(RealConversion, PauseHoldsStopLeavesPlayablePartsAndNothingUnstarted) {
     ASSERT_TRUE(WaitFor([&] { return Controller.Files().Text(0, fcProgress) == "100%"; }));
     ASSERT_TRUE(WaitFor([&] { return Converted(1); }));
     Controller.btnStopClick();
-    ASSERT_TRUE(WaitFor([&] { return Controller.State() == TWindowState::Finished; }));
+    ASSERT_TRUE(WaitFor([&] { return Controller.State() == TRunState::Finished; }));
 
     EXPECT_EQ(Controller.StatusText(), "转换结束：2 个文件已停止，0 个文件转换失败。");
     EXPECT_TRUE(Desktop.Opened.empty()) << "no after-conversion action after a stop";

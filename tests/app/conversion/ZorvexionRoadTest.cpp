@@ -39,7 +39,7 @@ TEST(ZorvexionRoad, AClipIsAddedConvertedAndReportedOnTheGuiThread) {
     EXPECT_NE(controller.StatusText().find("junk.avi"), std::string::npos);
 
     ASSERT_TRUE(controller.btnStartClick()) << controller.StatusText();
-    ASSERT_TRUE(WaitServingFor([&] { return controller.State() == TWindowState::Finished; }, 120000));
+    ASSERT_TRUE(WaitServingFor([&] { return controller.State() == TRunState::Finished; }, 120000));
     EXPECT_EQ(controller.Files().Text(0, fcProgress), "100%");
     EXPECT_TRUE(dialogs.Failures.empty());
     EXPECT_TRUE(std::filesystem::exists(folder.Path() + "clip.avi"));

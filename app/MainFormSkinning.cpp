@@ -1,0 +1,13 @@
+#include "app/MainFormSkinning.h"
+
+#include "skin/windows/TlxLumivex.h"
+
+TlxLumivex* AddMainFormSkinning(TCustomForm* AForm) {
+    auto* lumivex = new TlxLumivex(AForm);
+    lumivex->SetBorderIcons({TlxBorderIcon::biSystemMenu, TlxBorderIcon::biMinimize});
+    lumivex->SetShowIcon(false);
+    // The client size kept across frames of other skins.
+    lumivex->SetClientWidth(870);
+    lumivex->SetClientHeight(515);
+    return lumivex;
+}
