@@ -78,20 +78,23 @@ protected:
     // While a modal form other than the main window is up, runs AAct on it
     // once, as the user would; the call that shows it runs meanwhile.
     void WhenModalShows(std::function<void(TCustomForm*)> AAct) {
-        Application->OnIdle = [this, act = std::move(AAct)](TObject*, bool& Done) {
-            Done = false;
-            Session.Skip(5);
-            for (int i = 0; i < Screen->FormCount(); ++i) {
-                TCustomForm* f = Screen->Forms(i);
-                if (f != Form && f->Visible() && f->HandleAllocated()) {
-                    const auto acting = act; // the handler goes with the next line
-                    Application->OnIdle = nullptr;
-                    Session.Pump();
-                    acting(f);
-                    return;
-                }
+        ModalAct = std::move(AAct);
+        Application->OnIdle = [this](TObject*, bool& Done) { ModalIdle(Done); };
+    }
+    void ModalIdle(bool& Done) {
+        Done = false;
+        Session.Skip(5);
+        for (int i = 0; i < Screen->FormCount(); ++i) {
+            TCustomForm* f = Screen->Forms(i);
+            if (f != Form && f->Visible() && f->HandleAllocated()) {
+                // Nothing of the idle handler is used after it goes.
+                const auto act = std::move(ModalAct);
+                Application->OnIdle = nullptr;
+                Session.Pump();
+                act(f);
+                return;
             }
-        };
+        }
     }
     // Adds AFile through the add button's menu and the path box.
     void AddThroughTheMenu(const std::string& AFile) {
@@ -111,6 +114,7 @@ protected:
     THeadlessSession Session;
     TShellOpener PreviousOpener;
     std::vector<std::string> Opened;
+    std::function<void(TCustomForm*)> ModalAct;
     TForm1* Form = nullptr;
 };
 
