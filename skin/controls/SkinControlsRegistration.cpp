@@ -10,6 +10,7 @@
 #include "skin/controls/TlxSkinButton.h"
 #include "skin/controls/TlxSkinCheckRadioBox.h"
 #include "skin/controls/TlxSkinGroupBox.h"
+#include "skin/controls/TlxSkinImagesMenu.h"
 #include "skin/controls/TlxSkinMenuSpeedButton.h"
 #include "skin/controls/TlxSkinPaintPanel.h"
 #include "skin/controls/TlxSkinPanel.h"
@@ -28,6 +29,36 @@
 #include <string>
 
 namespace {
+
+// The entries before ItemIndex, which names one of them.
+void RegisterImagesMenu() {
+    using M = TlxSkinImagesMenu;
+    RegisterClass<TlxImagesMenuItem>("TlxImagesMenuItem", "TCollectionItem")
+        .Property("Button", &TlxImagesMenuItem::Button, &TlxImagesMenuItem::SetButton)
+        .Property("Header", &TlxImagesMenuItem::Header, &TlxImagesMenuItem::SetHeader)
+        .Property("Caption", &TlxImagesMenuItem::Caption, &TlxImagesMenuItem::SetCaption)
+        .Property("Hint", &TlxImagesMenuItem::Hint, &TlxImagesMenuItem::SetHint)
+        .Property("ImageIndex", &TlxImagesMenuItem::ImageIndex, &TlxImagesMenuItem::SetImageIndex, -1)
+        .EventProperty("OnClick", &TlxImagesMenuItem::OnClick);
+    RegisterClass<TlxImagesMenuItems>("TlxImagesMenuItems", "TCollection");
+    RegisterClass<M>("TlxSkinImagesMenu", "TComponent")
+        .ReferenceProperty("Images", &M::Images, &M::SetImages)
+        .CollectionProperty("ImagesItems", &M::ImagesItems)
+        .Property("ItemIndex", &M::ItemIndex, &M::SetItemIndex, -1)
+        .Property("ColumnsCount", &M::ColumnsCount, &M::SetColumnsCount, 1)
+        .Property("ShowSelectedItem", &M::ShowSelectedItem, &M::SetShowSelectedItem, true)
+        .Property("ShowHints", &M::ShowHints, &M::SetShowHints, true)
+        .ReferenceProperty("SkinData", &M::SkinData, &M::SetSkinData)
+        .Property("UseSkinFont", &M::UseSkinFont, &M::SetUseSkinFont, true)
+        .ObjectProperty("DefaultFont", &M::DefaultFont)
+        .Property("AlphaBlend", &M::AlphaBlend, &M::SetAlphaBlend)
+        .Property("AlphaBlendValue", &M::AlphaBlendValue, &M::SetAlphaBlendValue, Byte{200})
+        .Property("AlphaBlendAnimation", &M::AlphaBlendAnimation, &M::SetAlphaBlendAnimation)
+        .EventProperty("OnItemClick", &M::OnItemClick)
+        .EventProperty("OnChange", &M::OnChange)
+        .EventProperty("OnMenuPopup", &M::OnMenuPopup)
+        .EventProperty("OnMenuClose", &M::OnMenuClose);
+}
 
 // A bitmap travels as the bytes of a BMP file; an empty one as none.
 void RegisterBitmap() {
@@ -150,7 +181,14 @@ void RegisterButtons() {
         .Property("Margin", &TlxSkinSpeedButton::Margin, &TlxSkinSpeedButton::SetMargin, -1)
         .Property("Spacing", &TlxSkinSpeedButton::Spacing, &TlxSkinSpeedButton::SetSpacing, 1)
         .Property("Layout", &TlxSkinSpeedButton::Layout, &TlxSkinSpeedButton::SetLayout, blGlyphLeft)
+        .ReferenceProperty("SkinImagesMenu", &TlxSkinSpeedButton::SkinImagesMenu,
+                           &TlxSkinSpeedButton::SetSkinImagesMenu)
+        .Property("UseImagesMenuImage", &TlxSkinSpeedButton::UseImagesMenuImage,
+                  &TlxSkinSpeedButton::SetUseImagesMenuImage)
+        .Property("UseImagesMenuCaption", &TlxSkinSpeedButton::UseImagesMenuCaption,
+                  &TlxSkinSpeedButton::SetUseImagesMenuCaption)
         .EventProperty("OnPaint", &TlxSkinSpeedButton::OnPaint);
+    RegisterImagesMenu();
     RegisterEnum<TlxTrackPosition>({{lxtpRight, "lxtpRight"}, {lxtpBottom, "lxtpBottom"}});
     RegisterClass<TlxSkinPopupMenu>("TlxSkinPopupMenu", "TPopupMenu");
     RegisterNamed<TlxSkinMenuSpeedButton>("TlxSkinMenuSpeedButton", "TlxSkinSpeedButton", "toolmenubutton")

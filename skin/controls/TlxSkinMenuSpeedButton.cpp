@@ -61,7 +61,7 @@ void TlxSkinMenuSpeedButton::GetSkinData() {
 // ---- Opening and closing the menu
 
 void TlxSkinMenuSpeedButton::MouseDown(TMouseButton Button, TShiftState Shift, int X, int Y) {
-    if (Button != TMouseButton::mbLeft || !FSkinPopupMenu.Get()) {
+    if (Button != TMouseButton::mbLeft || (!FSkinPopupMenu.Get() && !SkinImagesMenu())) {
         TlxSkinSpeedButton::MouseDown(Button, Shift, X, Y);
         return;
     }
@@ -76,14 +76,32 @@ void TlxSkinMenuSpeedButton::MouseDown(TMouseButton Button, TShiftState Shift, i
     FMenuTracked = true;
     FMouseIn = true;
     if (!FDown) SetDown(true);
-    if (OnShowTrackMenu) {
-        OnShowTrackMenu(this);
+    auto screenRect = [this] {
+        const TPoint origin = ClientToScreen({0, 0});
+        return TRect{origin.X, origin.Y, origin.X + Width(), origin.Y + Height()};
+    };
+    if (TlxSkinPopupMenu* menu = FSkinPopupMenu.Get()) {
+        if (OnShowTrackMenu) {
+            OnShowTrackMenu(this);
+            if (FreePending()) return;
+        }
+        if (!FMenuTracked) return;
+        menu->PopupFromRect2(this, screenRect(), false);
         if (FreePending()) return;
     }
-    TlxSkinPopupMenu* menu = FSkinPopupMenu.Get();
-    if (!menu || !FMenuTracked) return;
-    const TPoint origin = ClientToScreen({0, 0});
-    menu->PopupFromRect2(this, {origin.X, origin.Y, origin.X + Width(), origin.Y + Height()}, false);
+    if (TlxSkinImagesMenu* grid = SkinImagesMenu()) {
+        if (OnShowTrackMenu) {
+            OnShowTrackMenu(this);
+            if (FreePending()) return;
+        }
+        if (!FMenuTracked || !(grid = SkinImagesMenu())) return;
+        grid->OnInternalMenuClose = [this](TObject*) { Release(); };
+        grid->PopupFromRect(screenRect());
+        if (FreePending()) return;
+        // A grid without pictures opens nothing and never closes: the
+        // button comes up at once instead of staying pressed.
+        if (FMenuTracked && (!SkinImagesMenu() || !SkinImagesMenu()->PopupWindow())) Release();
+    }
 }
 
 void TlxSkinMenuSpeedButton::MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) {

@@ -26,9 +26,31 @@ TlxSkinSpeedButton::TlxSkinSpeedButton(TComponent* AOwner) : TlxGraphicSkinCusto
     RepeatTimer = NewTimer(this, [this] { RepeatStep(); });
 }
 
-TlxSkinSpeedButton::~TlxSkinSpeedButton() = default;
+TlxSkinSpeedButton::~TlxSkinSpeedButton() {
+    // The menu's callbacks point at this button.
+    if (TlxSkinImagesMenu* menu = FSkinImagesMenu.Get())
+        menu->OnInternalChange = menu->OnInternalMenuClose = nullptr;
+}
 
 // ---- Properties
+
+void TlxSkinSpeedButton::SetSkinImagesMenu(TlxSkinImagesMenu* Value) {
+    if (TlxSkinImagesMenu* old = FSkinImagesMenu.Get(); old && old != Value)
+        old->OnInternalChange = old->OnInternalMenuClose = nullptr;
+    FSkinImagesMenu.Set(Value);
+    if (Value) Value->OnInternalChange = [this](TObject*) { Invalidate(); };
+    Invalidate();
+}
+
+void TlxSkinSpeedButton::SetUseImagesMenuImage(bool Value) {
+    FUseImagesMenuImage = Value;
+    Invalidate();
+}
+
+void TlxSkinSpeedButton::SetUseImagesMenuCaption(bool Value) {
+    FUseImagesMenuCaption = Value;
+    Invalidate();
+}
 
 void TlxSkinSpeedButton::RefreshButton() {
     FMouseIn = false;

@@ -5,6 +5,7 @@
 #include "platform/vcl/TImageList.h"
 #include "skin/controls/TlxGraphicSkinCustomControl.h"
 #include "skin/controls/TlxSkinButtonFaces.h"
+#include "skin/controls/TlxSkinImagesMenu.h"
 #include "skin/engine/ButtonLayout.h"
 
 class TTimer;
@@ -78,6 +79,15 @@ public:
     void SetDrawColorMarker(bool Value);
     TColor ColorMarkerValue() const { return FColorMarkerValue; }
     void SetColorMarkerValue(TColor Value);
+    // An images menu whose chosen item the button shows: its picture with
+    // UseImagesMenuImage, and also its caption with UseImagesMenuCaption. A
+    // new choice in the menu repaints the button.
+    TlxSkinImagesMenu* SkinImagesMenu() const { return FSkinImagesMenu.Get(); }
+    void SetSkinImagesMenu(TlxSkinImagesMenu* Value);
+    bool UseImagesMenuImage() const { return FUseImagesMenuImage; }
+    void SetUseImagesMenuImage(bool Value);
+    bool UseImagesMenuCaption() const { return FUseImagesMenuCaption; }
+    void SetUseImagesMenuCaption(bool Value);
 
     // State the looks are drawn from, open for tests and derived buttons.
     bool MouseIn() const { return FMouseIn; }
@@ -157,6 +167,9 @@ private:
     void DrawMorph(TCanvas& C);
 
     TComponentRef<TCustomImageList> FButtonImages{this, [this] { Invalidate(); }};
+    TComponentRef<TlxSkinImagesMenu> FSkinImagesMenu{this, [this] { Invalidate(); }};
+    bool FUseImagesMenuImage = false;
+    bool FUseImagesMenuCaption = false;
     int FImageIndex = 0;
     bool FDrawColorMarker = false;
     TColor FColorMarkerValue = 0;

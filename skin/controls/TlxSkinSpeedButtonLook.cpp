@@ -40,6 +40,14 @@ void TlxSkinSpeedButton::CalcSize(int& W, int& H) {
 void TlxSkinSpeedButton::DrawContent(TCanvas& C, const TRect& R, bool IsDown, bool IsActive, bool PressOffset,
                                      int GlyphIndex) {
     TCustomImageList* list = FButtonImages.Get();
+    if (TlxSkinImagesMenu* menu = FSkinImagesMenu.Get(); menu && FUseImagesMenuImage && menu->Images()) {
+        if (TlxImagesMenuItem* item = menu->SelectedItem()) {
+            DrawImageAndText(&C, R, FMargin, FSpacing, FLayout,
+                             FUseImagesMenuCaption ? item->Caption() : ShownCaption(), item->ImageIndex(),
+                             menu->Images(), PressOffset, Enabled(), FDrawColorMarker, FColorMarkerValue);
+            return;
+        }
+    }
     if (auto* bar = dynamic_cast<TlxSkinToolBar*>(Parent()); bar && FGlyph.Empty()) {
         // The bar's lists: the disabled one drawn as enabled, the hot one
         // while hot or down.

@@ -1,6 +1,7 @@
-// Form descriptions of the slider, the links and the office list and combo
-// box: read into a form, shown and painted. A slider's pictures arrive as
-// file bytes, so a damaged one must stay a clear error.
+// Form descriptions of the slider, the links, the office list and combo box
+// and the images menu: read into a form, shown and painted, every images
+// menu opened and closed. A slider's pictures arrive as file bytes, so a
+// damaged one must stay a clear error.
 
 #include "platform/backend/headless/THeadlessSession.h"
 #include "platform/base/Exception.h"
@@ -10,6 +11,7 @@
 #include "platform/vcl/TComponentReader.h"
 #include "platform/vcl/TCustomForm.h"
 #include "skin/controls/SkinControlsRegistration.h"
+#include "skin/controls/TlxSkinImagesMenu.h"
 #include "tests/fuzz/FuzzTarget.h"
 
 #include <cstdio>
@@ -41,17 +43,26 @@ std::vector<std::string> FuzzSeeds() {
         "    MinValue = -5\n    MaxValue = 500\n    Increment = 25\n    Value = 100\n"
         "    Options = [soShowPoints, soRulerOpaque]\n"
         "    UserImages = {02}\n    ImageHRuler = {" +
-        BitmapHex() +
-        "}\n"
-        "    EdgeSize = 2\n  end\n"
-        "  object Home: TlxSkinLinkLabel\n    Caption = 'Home'\n    URL = 'https://example.com'\n"
-        "    GlowEffect = True\n  end\n"
-        "  object Profiles: TlxSkinOfficeListBox\n    Top = 50\n    ItemHeight = 20\n"
-        "    Items = <\n      item\n        Caption = 'Video'\n        Header = True\n      end\n"
-        "      item\n        Title = 'MP4'\n        Caption = 'H.264'\n        ImageIndex = 3\n      end>\n"
+            BitmapHex() +
+            "}\n"
+            "    EdgeSize = 2\n  end\n"
+            "  object Home: TlxSkinLinkLabel\n    Caption = 'Home'\n    URL = 'https://example.com'\n"
+            "    GlowEffect = True\n  end\n"
+            "  object Profiles: TlxSkinOfficeListBox\n    Top = 50\n    ItemHeight = 20\n"
+            "    Items = <\n      item\n        Caption = 'Video'\n        Header = True\n      end\n"
+            "      item\n        Title = 'MP4'\n        Caption = 'H.264'\n        ImageIndex = 3\n      "
+            "end>\n"
+            "    ItemIndex = 1\n  end\n"
+            "  object Category: TlxSkinOfficeComboBox\n    Top = 210\n    ToolButtonStyle = True\n"
+            "    Items = <\n      item\n        Caption = 'iPod'\n      end>\n    ItemIndex = 0\n  end\n"
+            "end\n",
+        "object Form1: TForm\n"
+        "  object Pictures: TImageList\n    Width = 6\n    Height = 4\n  end\n"
+        "  object Grid: TlxSkinImagesMenu\n    Images = Pictures\n    ColumnsCount = 3\n"
+        "    ImagesItems = <\n      item\n        Caption = 'Video'\n        Header = True\n      end\n"
+        "      item\n        ImageIndex = 0\n      end\n"
+        "      item\n        Caption = 'More'\n        Button = True\n        ImageIndex = 7\n      end>\n"
         "    ItemIndex = 1\n  end\n"
-        "  object Category: TlxSkinOfficeComboBox\n    Top = 210\n    ToolButtonStyle = True\n"
-        "    Items = <\n      item\n        Caption = 'iPod'\n      end>\n    ItemIndex = 0\n  end\n"
         "end\n"};
 }
 
@@ -68,5 +79,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size) {
     }
     form->Show();
     session.Pump();
+    for (int i = 0; i < form->ComponentCount(); ++i)
+        if (auto* grid = dynamic_cast<TlxSkinImagesMenu*>(form->Components(i))) {
+            grid->PopupFromRect({10, 10, 40, 30});
+            session.Pump();
+            grid->Hide();
+        }
     return 0;
 }

@@ -8,6 +8,7 @@
 #include "skin/controls/TlxSkinButton.h"
 #include "skin/controls/TlxSkinCheckRadioBox.h"
 #include "skin/controls/TlxSkinGroupBox.h"
+#include "skin/controls/TlxSkinImagesMenu.h"
 #include "skin/controls/TlxSkinMenuSpeedButton.h"
 #include "skin/controls/TlxSkinScrollBar.h"
 #include "skin/controls/TlxSkinScrollBox.h"
@@ -105,10 +106,18 @@ const char* const DesignedText =
     "  end\n"
     "  object Menu1: TlxSkinPopupMenu\n"
     "  end\n"
+    "  object Grid1: TlxSkinImagesMenu\n"
+    "    Images = Images1\n    ColumnsCount = 3\n    SkinData = Skin1\n"
+    "    ImagesItems = <\n      item\n        Caption = 'Video'\n        Header = True\n      end\n"
+    "      item\n        Caption = 'AVI'\n        Hint = 'AVI video'\n        ImageIndex = 5\n      end\n"
+    "      item\n        Caption = 'More'\n        Button = True\n      end>\n"
+    "    ItemIndex = 1\n    ShowSelectedItem = False\n    AlphaBlend = True\n    AlphaBlendValue = 150\n"
+    "  end\n"
     "  object Tools: TlxSkinMenuSpeedButton\n"
     "    Left = 240\n    Top = 120\n    Width = 60\n    Height = 25\n"
     "    SkinDataName = 'bigtoolbutton'\n    NewStyle = True\n"
     "    SkinPopupMenu = Menu1\n    TrackButtonMode = True\n"
+    "    SkinImagesMenu = Grid1\n    UseImagesMenuImage = True\n    UseImagesMenuCaption = True\n"
     "    Flat = True\n    Spacing = 4\n    ImageIndex = 3\n"
     "    WidthWithCaption = 60\n    WidthWithoutCaption = 30\n"
     "    ShowCaption = False\n"
@@ -246,6 +255,22 @@ TEST_F(SkinControlsRegistrationTest, DesignedValuesReadAndWriteBack) {
     EXPECT_EQ(tools->SkinDataName(), "bigtoolbutton");
     EXPECT_TRUE(tools->NewStyle() && tools->TrackButtonMode() && tools->Flat() && tools->Transparent());
     EXPECT_EQ(tools->SkinPopupMenu(), f->FindComponent("Menu1"));
+    auto* grid = Find<TlxSkinImagesMenu>(f, "Grid1");
+    ASSERT_TRUE(grid);
+    EXPECT_EQ(tools->SkinImagesMenu(), grid);
+    EXPECT_TRUE(tools->UseImagesMenuImage() && tools->UseImagesMenuCaption());
+    EXPECT_EQ(grid->Images(), f->FindComponent("Images1"));
+    EXPECT_EQ(grid->SkinData(), f->FindComponent("Skin1"));
+    EXPECT_EQ(grid->ColumnsCount(), 3);
+    ASSERT_EQ(grid->ImagesItems()->Count(), 3);
+    EXPECT_TRUE(grid->ImagesItems()->Items(0)->Header());
+    EXPECT_EQ(grid->ImagesItems()->Items(1)->Hint(), "AVI video");
+    EXPECT_EQ(grid->ImagesItems()->Items(1)->ImageIndex(), 5);
+    EXPECT_TRUE(grid->ImagesItems()->Items(2)->Button());
+    EXPECT_EQ(grid->SelectedItem(), grid->ImagesItems()->Items(1));
+    EXPECT_FALSE(grid->ShowSelectedItem());
+    EXPECT_TRUE(grid->AlphaBlend());
+    EXPECT_EQ(grid->AlphaBlendValue(), 150);
     EXPECT_EQ(tools->Spacing(), 4);
     EXPECT_EQ(tools->ImageIndex(), 3);
     EXPECT_FALSE(tools->ShowCaption());
