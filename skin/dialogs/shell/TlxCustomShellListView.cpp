@@ -15,6 +15,7 @@
 #include "skin/dialogs/shell/ShellViewMenu.h"
 #include "skin/dialogs/shell/TShellImageList.h"
 #include "skin/dialogs/shell/TShellLabelEditor.h"
+#include "skin/dialogs/shell/TlxCustomShellComboBox.h"
 #include "skin/dialogs/shell/TlxCustomShellTreeView.h"
 #include "skin/dialogs/shell/TlxShellChangeNotifier.h"
 #include "skin/engine/ResourceStrData.h"
@@ -104,6 +105,7 @@ void TlxCustomShellListView::SyncLinkedViews() {
         if (FTreeView) FTreeView->SetRoot(FRoot);
     } else if (FRootFolder) {
         if (FTreeView) FTreeView->SetPathFromID(*FRootFolder);
+        if (FComboBox) FComboBox->SyncPathFromID(*FRootFolder);
     }
     FSettingRoot = false;
 }
@@ -397,6 +399,17 @@ void TlxCustomShellListView::SetShellTreeView(TlxCustomShellTreeView* Value) {
     TlxCustomShellTreeView* old = FTreeView;
     if (Value == old) return;
     FTreeView.Set(Value);
+    if (old && old->ShellListView() == this) old->SetShellListView(nullptr);
+    if (Value) {
+        Value->SetRoot(FRoot);
+        Value->SetShellListView(this);
+    }
+}
+
+void TlxCustomShellListView::SetShellComboBox(TlxCustomShellComboBox* Value) {
+    TlxCustomShellComboBox* old = FComboBox;
+    if (Value == old) return;
+    FComboBox.Set(Value);
     if (old && old->ShellListView() == this) old->SetShellListView(nullptr);
     if (Value) {
         Value->SetRoot(FRoot);

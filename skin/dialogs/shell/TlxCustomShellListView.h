@@ -12,6 +12,7 @@
 
 class TlxCustomShellChangeNotifier;
 class TlxCustomShellTreeView;
+class TlxCustomShellComboBox;
 class TlxSkinPopupMenu;
 class TShellImageList;
 class TShellLabelEditor;
@@ -55,6 +56,8 @@ public:
 
     TlxCustomShellTreeView* ShellTreeView() const { return FTreeView; }
     void SetShellTreeView(TlxCustomShellTreeView* Value);
+    TlxCustomShellComboBox* ShellComboBox() const { return FComboBox; }
+    void SetShellComboBox(TlxCustomShellComboBox* Value);
 
     // The current folder (none before the window exists).
     const TShellItem* RootFolder() const { return FRootFolder ? &*FRootFolder : nullptr; }
@@ -107,7 +110,6 @@ protected:
     void MouseUp(TMouseButton Button, TShiftState Shift, int X, int Y) override;
 
 private:
-    friend class TlxCustomShellTreeView;
     void LoadRoot();
     void ClearFolders();
     bool MatchesListMask(const TShellItem& Item) const;
@@ -137,6 +139,7 @@ private:
     TShellImageList* FSmallImages = nullptr;
     std::vector<TShellItem> FFolders;
     TComponentRef<TlxCustomShellTreeView> FTreeView{this};
+    TComponentRef<TlxCustomShellComboBox> FComboBox{this};
     TComponentRef<TlxCustomShellChangeNotifier> FNotifier{this};
     bool FSettingRoot = false;
     std::string FMask = "*.*|*.*";

@@ -12,6 +12,7 @@
 #include "skin/dialogs/shell/ShellViewMenu.h"
 #include "skin/dialogs/shell/TShellImageList.h"
 #include "skin/dialogs/shell/TShellLabelEditor.h"
+#include "skin/dialogs/shell/TlxCustomShellComboBox.h"
 #include "skin/dialogs/shell/TlxCustomShellListView.h"
 #include "skin/dialogs/shell/TlxShellChangeNotifier.h"
 
@@ -192,11 +193,25 @@ void TlxCustomShellTreeView::SelectionChanged(TTreeNode* Node) {
 }
 
 void TlxCustomShellTreeView::SelectionMoved(const TShellItem& Folder) {
+    TKeepAlive alive(this);
+    if (FComboBox) FComboBox->SyncPathFromID(Folder);
+    if (FreePending()) return;
     if (FListView) FListView->SyncPathFromID(Folder);
 }
 
 void TlxCustomShellTreeView::RootMoved() {
     if (FListView) FListView->SetRoot(FRoot);
+}
+
+void TlxCustomShellTreeView::SetShellComboBox(TlxCustomShellComboBox* Value) {
+    TlxCustomShellComboBox* old = FComboBox;
+    if (Value == old) return;
+    FComboBox.Set(Value);
+    if (old && old->ShellTreeView() == this) old->SetShellTreeView(nullptr);
+    if (Value) {
+        Value->SetRoot(FRoot);
+        Value->SetShellTreeView(this);
+    }
 }
 
 void TlxCustomShellTreeView::SetShellListView(TlxCustomShellListView* Value) {

@@ -10,6 +10,7 @@
 #include <string>
 
 class TlxCustomShellChangeNotifier;
+class TlxCustomShellComboBox;
 class TlxCustomShellListView;
 class TlxSkinPopupMenu;
 class TMenuItem;
@@ -50,6 +51,9 @@ public:
     // tree when it opens a folder.
     TlxCustomShellListView* ShellListView() const { return FListView; }
     void SetShellListView(TlxCustomShellListView* Value);
+    // A linked combo box shows the chain down to the selected folder.
+    TlxCustomShellComboBox* ShellComboBox() const { return FComboBox; }
+    void SetShellComboBox(TlxCustomShellComboBox* Value);
 
     // The folder of a node (nullptr for none).
     static const TShellItem* FolderOf(const TTreeNode* Node);
@@ -93,7 +97,6 @@ protected:
     void KeyDown(uint16_t& Key, TShiftState Shift) override;
 
 private:
-    friend class TlxCustomShellListView;
     void LoadRoot();
     void RootChanged();
     void ClearNodes();
@@ -125,6 +128,7 @@ private:
     TShellImageList* FShellImages = nullptr;
     TComponentRef<TlxCustomShellChangeNotifier> FNotifier{this};
     TComponentRef<TlxCustomShellListView> FListView{this};
+    TComponentRef<TlxCustomShellComboBox> FComboBox{this};
     TlxSkinPopupMenu* FContextMenu = nullptr;
     TShellLabelEditor* FEditor = nullptr;
 };
