@@ -3,6 +3,7 @@
 #include "platform/vcl/TClassRegistry.h"
 #include "skin/dialogs/filectrl/FileCtrlRegistration.h"
 #include "skin/dialogs/message/TlxSkinMessage.h"
+#include "skin/dialogs/seldir/SelectDirectoryRegistration.h"
 #include "skin/dialogs/skinselect/TlxSelectSkinDialog.h"
 
 void RegisterSkinDialogClasses() {
@@ -36,4 +37,5 @@ void RegisterSkinDialogClasses() {
         .Property("Title", &D::Title, &D::SetTitle, std::string("Select skin"));
 
     RegisterFileControlClasses();
+    RegisterSelectDirectoryDialog();
 }

@@ -171,6 +171,23 @@ constexpr TGlyphArt kGlyphs[] = {
         "###########.....",
         "................",
         "................"}, 15},
+    {"LX_NEWFOLDER", {
+        "................",
+        "..........g.....",
+        "......g..ggg..g.",
+        ".......g.ggg.g..",
+        ".#####..ggggg...",
+        "#yyyyy#ggg.ggg..",
+        "#yyyyyy#ggggg#..",
+        "#YYYYYYYYggg#Y#.",
+        "#yyyyyyyyygyyy#.",
+        "#yyyyyyyyyyyyy#.",
+        "#yyyyyyyyyyyyy#.",
+        "#yyyyyyyyyyyyy#.",
+        "#yyyyyyyyyyyyy#.",
+        "###############.",
+        "................",
+        "................"}, 16},
 };
 // clang-format on
 
