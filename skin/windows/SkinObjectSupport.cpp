@@ -5,6 +5,7 @@
 #include "platform/vcl/TScreen.h"
 #include "platform/win/WinApi.h"
 #include "platform/win/WinConst.h"
+#include "skin/controls/TlxSkinPopupMenu.h"
 #include "skin/windows/TlxLumivex.h"
 
 TRect ObjectScreenRect(const TlxLumivex* Parent, const TRect& R) {
@@ -95,15 +96,16 @@ void DoStdCommand(TlxLumivex* Parent, TlxStdCommand Command) {
     }
 }
 
-bool CanPopupObjectMenu(const TMenuItem* Item) {
-    if (!Item || Item->Count() == 0) return false;
-    auto* menu = dynamic_cast<TPopupMenu*>(Item->GetParentMenu());
-    return menu && menu->Items() == Item;
+bool CanPopupObjectMenu(TMenuItem* Item) {
+    return HasVisibleMenuItems(Item, nullptr, 0);
 }
 
 void PopupObjectMenu(TlxLumivex* Parent, TMenuItem* Item, const TRect& ScreenRect, bool PopupUp) {
     if (!CanPopupObjectMenu(Item)) return;
-    auto* menu = static_cast<TPopupMenu*>(Item->GetParentMenu());
-    Parent->SkinMenuOpen();
-    menu->Popup(ScreenRect.Left, PopupUp ? ScreenRect.Top : ScreenRect.Bottom);
+    // A skinned popup menu opens itself, through the skinning it finds.
+    if (auto* menu = dynamic_cast<TlxSkinPopupMenu*>(Item->GetParentMenu())) {
+        menu->PopupFromRect(ScreenRect, PopupUp);
+        return;
+    }
+    Parent->PopupMenuItems(Item, ScreenRect, PopupUp, Parent->SkinDataForMenus());
 }

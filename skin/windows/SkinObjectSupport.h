@@ -32,8 +32,9 @@ bool StdCommandInRestoreState(const TlxLumivex* Parent, TlxStdCommand Command);
 // afterwards: a caller touches nothing of itself after a close.
 void DoStdCommand(TlxLumivex* Parent, TlxStdCommand Command);
 
-// Item has entries and a menu that can show them: the items of a popup menu.
-bool CanPopupObjectMenu(const TMenuItem* Item);
-// Enters the component's menu mode and opens Item's children beside
-// ScreenRect (upwards when PopupUp); nothing unless CanPopupObjectMenu.
+// Item has a visible entry to show.
+bool CanPopupObjectMenu(TMenuItem* Item);
+// Opens Item's children beside ScreenRect (upwards when PopupUp): a skinned
+// popup menu's through its own opening, any other in the component's menu
+// mode with the menus' skin; nothing unless CanPopupObjectMenu.
 void PopupObjectMenu(TlxLumivex* Parent, TMenuItem* Item, const TRect& ScreenRect, bool PopupUp);

@@ -233,6 +233,18 @@ public:
                             bool PopupUp, TNotifyEvent OnMenuClose) override;
     // A key while a menu is open: to the last open menu window.
     void MenuKeyDown(int Key);
+    // Menu's OnPopup, then its items at the screen point X, Y with SkinData.
+    void DoPopupMenu(TPopupMenu* Menu, int X, int Y);
+    // Menu's items at the screen point P, or beside R (above it with
+    // PopupUp), with the menus' skin.
+    void PopupSkinMenu(TMenu* Menu, TPoint P);
+    void PopupSkinMenu1(TMenu* Menu, const TRect& R, bool PopupUp);
+    // The system menu beside the screen rectangle R; an MDI child's opens
+    // through the main form's component.
+    void PopupSystemMenuFromRect(const TRect& R);
+    // An open menu is closed, menu mode starts and AItem's children open
+    // beside R with ASkin; nothing happens without a visible child.
+    void PopupMenuItems(TMenuItem* AItem, const TRect& R, bool PopupUp, TlxSkinData* ASkin);
     bool InMenu = false;
     bool InMainMenu = false;
 

@@ -2,6 +2,7 @@
 // menus of its form through its engine and hands it the keys while a menu
 // is open.
 
+#include "platform/vcl/TApplication.h"
 #include "platform/win/WinConst.h"
 #include "skin/windows/TlxLumivex.h"
 #include "skin/windows/TlxSkinMenu.h"
@@ -29,4 +30,58 @@ void TlxLumivex::MenuKeyDown(int Key) {
     if (FreePending()) return;
     // Escape in the root window closed the menu: menu mode ends with it.
     if (Key == VK_ESCAPE && SkinMenu->WindowCount() == 0 && InMenu) SkinMenuClose();
+}
+
+void TlxLumivex::PopupMenuItems(TMenuItem* AItem, const TRect& R, bool PopupUp, TlxSkinData* ASkin) {
+    // Nothing to show: no menu mode, the keys stay with the form.
+    if (!HasVisibleMenuItems(AItem, nullptr, 0)) return;
+    TKeepAlive alive(this);
+    if (SkinMenu->Visible()) {
+        SkinMenu->Hide();
+        if (FreePending()) return;
+    }
+    if (InMenu) SkinMenuClose();
+    SkinMenuOpen();
+    SkinMenu->Popup(nullptr, ASkin, 0, R, AItem, PopupUp);
+}
+
+void TlxLumivex::DoPopupMenu(TPopupMenu* Menu, int X, int Y) {
+    if (!Menu) return;
+    TKeepAlive alive(this);
+    TComponentRef<TPopupMenu> menu{this};
+    menu.Set(Menu);
+    if (Menu->OnPopup) {
+        TNotifyEvent handler = Menu->OnPopup;
+        handler(Menu);
+        if (FreePending() || !menu) return;
+    }
+    PopupMenuItems(Menu->Items(), {X, Y, X, Y}, false, FSD);
+}
+
+void TlxLumivex::PopupSkinMenu(TMenu* Menu, TPoint P) {
+    PopupSkinMenu1(Menu, {P.X, P.Y, P.X, P.Y}, false);
+}
+
+void TlxLumivex::PopupSkinMenu1(TMenu* Menu, const TRect& R, bool PopupUp) {
+    if (Menu) PopupMenuItems(Menu->Items(), R, PopupUp, SkinDataForMenus());
+}
+
+void TlxLumivex::PopupSystemMenuFromRect(const TRect& R) {
+    TlxLumivex* engine = this;
+    if (IsMDIChild()) {
+        // A child's menus are the main form's.
+        engine = Application ? FindFormSkinComponent(Application->MainForm()) : nullptr;
+        if (!engine) return;
+    }
+    TKeepAlive alive(this);
+    TKeepAlive engineAlive(engine);
+    // The items are rebuilt below: a menu showing them closes first.
+    if (engine->SkinMenu->Visible()) {
+        engine->SkinMenu->Hide();
+        if (FreePending() || engine->FreePending()) return;
+    }
+    if (engine->InMenu) engine->SkinMenuClose();
+    TMenuItem* items = GetSystemMenuItems();
+    if (!items) return;
+    engine->PopupMenuItems(items, R, false, engine->SkinDataForMenus());
 }

@@ -698,11 +698,5 @@ TMenuItem* TlxLumivex::GetSystemMenuItems() {
 }
 
 void TlxLumivex::PopupSystemMenu(int X, int Y) {
-    // An open skinned menu is closed before the system menu is rebuilt.
-    if (InMenu) SkinMenuClose();
-    GetSystemMenuItems();
-    TPopupMenu* menu = FSystemMenu ? FSystemMenu.Get() : FSysMenu;
-    if (!menu) return;
-    SkinMenuOpen();
-    menu->Popup(X, Y);
+    PopupSystemMenuFromRect({X, Y, X, Y});
 }

@@ -72,3 +72,93 @@ TEST_F(TlxLumivexMenusTest, APressOnTheFormClosesTheMenu) {
     EXPECT_FALSE(Lumivex->SkinMenu->Visible());
     EXPECT_FALSE(Lumivex->InMenu);
 }
+
+namespace {
+
+// A popup menu with one visible entry whose click is counted.
+TPopupMenu* OneEntryMenu(TComponent* Owner, int& Clicks) {
+    auto* menu = new TPopupMenu(Owner);
+    auto* item = new TMenuItem(Owner);
+    item->SetCaption("Entry");
+    item->OnClick = [&Clicks](TObject*) { ++Clicks; };
+    menu->Items()->Add(item);
+    return menu;
+}
+
+} // namespace
+
+TEST_F(TlxLumivexMenusTest, TheComponentsOpeningsShowTheMenuThroughItsEngineWithTheRightSkin) {
+    auto* menusSkin = new TlxSkinData(Form);
+    Lumivex->SetSkinData(SD);
+    Lumivex->SetMenusSkinData(menusSkin);
+    int clicks = 0, popups = 0;
+    TPopupMenu* menu = OneEntryMenu(Form, clicks);
+    menu->OnPopup = [&](TObject*) { ++popups; };
+    struct Case {
+        const char* Name;
+        std::function<void()> Open;
+        TlxSkinData* Skin;
+        int Popups;
+    } cases[] = {
+        {"DoPopupMenu", [&] { Lumivex->DoPopupMenu(menu, 100, 120); }, SD, 1},
+        {"PopupSkinMenu",
+         [&] {
+             Lumivex->PopupSkinMenu(menu, {100, 120});
+         },
+         menusSkin, 0},
+        {"PopupSkinMenu1",
+         [&] {
+             Lumivex->PopupSkinMenu1(menu, {100, 100, 160, 120}, false);
+         },
+         menusSkin, 0},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.Name);
+        popups = 0;
+        c.Open();
+        Session.Pump();
+        ASSERT_EQ(Lumivex->SkinMenu->WindowCount(), 1);
+        EXPECT_TRUE(Lumivex->InMenu);
+        EXPECT_EQ(Lumivex->SkinMenu->SkinData(), c.Skin);
+        EXPECT_EQ(popups, c.Popups);
+        const TPoint at = Lumivex->SkinMenu->Windows(0)->ClientToScreen({0, 0});
+        EXPECT_EQ(at, (TPoint{100, 120}));
+        Session.Key(VK_RETURN);
+        Session.Pump();
+        EXPECT_FALSE(Lumivex->SkinMenu->Visible());
+        EXPECT_FALSE(Lumivex->InMenu);
+    }
+    EXPECT_EQ(clicks, 3);
+
+    // A menu without a visible entry opens nothing and leaves no menu mode.
+    menu->Items()->Items(0)->SetVisible(false);
+    Lumivex->DoPopupMenu(menu, 100, 120);
+    Session.Pump();
+    EXPECT_FALSE(Lumivex->SkinMenu->Visible());
+    EXPECT_FALSE(Lumivex->InMenu);
+}
+
+TEST_F(TlxLumivexMenusTest, TheSystemMenuOpensBesideARectangleAndAnMDIChildsNeedsTheMainFormsComponent) {
+    Lumivex->PopupSystemMenuFromRect({200, 100, 220, 120});
+    Session.Pump();
+    ASSERT_EQ(Lumivex->SkinMenu->WindowCount(), 1);
+    EXPECT_EQ(Lumivex->SkinMenu->Windows(0)->ClientToScreen({0, 0}), (TPoint{200, 120}));
+    EXPECT_TRUE(Lumivex->InMenu);
+    // Opening it again while it shows rebuilds its items: the open one goes first.
+    Lumivex->PopupSystemMenuFromRect({200, 100, 220, 120});
+    Session.Pump();
+    EXPECT_EQ(Lumivex->SkinMenu->WindowCount(), 1);
+    Lumivex->SkinMenu->Hide();
+    Session.Pump();
+
+    // The tests run without a main form: a child's menu has nowhere to open.
+    ASSERT_EQ(Application->MainForm(), nullptr);
+    auto* child = new TForm(nullptr);
+    child->SetFormStyle(fsMDIChild);
+    auto* childLumivex = new TlxLumivex(child);
+    childLumivex->PopupSystemMenuFromRect({200, 100, 220, 120});
+    Session.Pump();
+    EXPECT_FALSE(childLumivex->SkinMenu->Visible());
+    EXPECT_FALSE(childLumivex->InMenu);
+    child->Free();
+}

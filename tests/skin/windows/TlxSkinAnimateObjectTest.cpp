@@ -142,9 +142,11 @@ TEST_F(TlxSkinAnimateObjectTest, NoFramesCountsAsOneFrame) {
 
 TEST_F(TlxSkinAnimateObjectTest, MenuThatCannotOpenLeavesTheAnimationFree) {
     TlxSkinAnimateObject* a = MakeAnimation();
-    auto* main = new TMainMenu(Form);
-    main->Items()->Add(new TMenuItem(Form));
-    Lvx->LinkMenu("a", main, false);
+    auto* hidden = new TPopupMenu(Form);
+    auto* entry = new TMenuItem(Form);
+    entry->SetVisible(false);
+    hidden->Items()->Add(entry);
+    Lvx->LinkMenu("a", hidden, false);
     a->MouseEnter();
     a->MouseDown(5, 5, L::mbLeft);
     a->MouseUp(5, 5, L::mbLeft);

@@ -3,7 +3,11 @@
 #include "platform/vcl/TMenu.h"
 #include "platform/vcl/TTimer.h"
 #include "platform/win/WinApi.h"
+#include "skin/controls/TlxSkinPopupMenu.h"
 #include "skin/engine/TlxLayerManager.h"
+#include "skin/windows/SkinObjectSupport.h"
+#include "skin/windows/TlxSkinMenu.h"
+#include "skin/windows/TlxSkinPopupWindow.h"
 #include "tests/skin/windows/TFrameObjectTest.h"
 
 #include <functional>
@@ -205,15 +209,49 @@ TEST_F(TlxSkinButtonObjectTest, MenuButtonStaysPressedWithItsGlowUntilTheMenuClo
     EXPECT_FALSE(Lvx->FMenuLayerManager->IsVisible);
 }
 
-// A menu that cannot open (no entries, or a main menu, which only the menu
-// engine shows) leaves no button stuck pressed: no menu will close to
-// release it, so its own release does.
+// The linked menu opens below the button in the component's engine, or a
+// skinned popup menu through its own opening; the button comes up when the
+// menu closes.
+TEST_F(TlxSkinButtonObjectTest, ALinkedMenuOpensBelowTheButtonAndItsCloseReleasesIt) {
+    TlxSkinButtonObject* b = MakeButton();
+    auto* plain = new TPopupMenu(Form);
+    auto* skinned = new TlxSkinPopupMenu(Form);
+    int skinnedPopups = 0;
+    skinned->OnPopup = [&](TObject*) { ++skinnedPopups; };
+    for (TMenu* menu : std::initializer_list<TMenu*>{plain, skinned}) {
+        auto* item = new TMenuItem(Form);
+        item->SetCaption("one");
+        menu->Items()->Add(item);
+        Lvx->LinkMenu("b", menu, false);
+        b->MouseEnter();
+        b->MouseDown(5, 5, L::mbLeft);
+        b->MouseUp(5, 5, L::mbLeft);
+        Session.Pump();
+        ASSERT_EQ(Lvx->SkinMenu->WindowCount(), 1);
+        const TRect r = ObjectScreenRect(Lvx, b->ObjectRect);
+        EXPECT_EQ(Lvx->SkinMenu->Windows(0)->ClientToScreen({0, 0}), (TPoint{r.Left, r.Bottom}));
+        EXPECT_TRUE(b->Down());
+        Session.Key(VK_ESCAPE);
+        Session.Pump();
+        EXPECT_FALSE(Lvx->SkinMenu->Visible());
+        EXPECT_FALSE(Lvx->InMenu);
+        EXPECT_FALSE(b->Down());
+        b->MouseLeave();
+    }
+    EXPECT_EQ(skinnedPopups, 1);
+    const TRect r = ObjectScreenRect(Lvx, b->ObjectRect);
+    EXPECT_EQ(skinned->PopupPoint(), (TPoint{r.Left, r.Top}));
+}
+
+// A menu that cannot open (no entries, or none visible) leaves no button
+// stuck pressed: no menu will close to release it, so its own release does.
 TEST_F(TlxSkinButtonObjectTest, MenuThatCannotOpenLeavesTheButtonUp) {
     auto* empty = new TPopupMenu(Form);
-    auto* main = new TMainMenu(Form);
+    auto* hidden = new TPopupMenu(Form);
     auto* entry = new TMenuItem(Form);
-    main->Items()->Add(entry);
-    for (TMenu* menu : std::initializer_list<TMenu*>{empty, main}) {
+    entry->SetVisible(false);
+    hidden->Items()->Add(entry);
+    for (TMenu* menu : std::initializer_list<TMenu*>{empty, hidden}) {
         TlxSkinButtonObject* b = MakeButton();
         Lvx->LinkMenu("b", menu, false);
         b->MouseEnter();
