@@ -51,16 +51,27 @@ bool TlxSkinSelectDirectoryDialog::Execute() {
     TlxSelDirDlgForm* form =
         TlxSelDirDlgForm::CreateEx(Application, FToolButtonsTransparent, FShowToolBar, FCtrlSkinData.Get());
     FForm = form;
-    TScopeGuard finish([&] {
-        // Runs however the showing ends; the handler must not raise.
+    TScopeGuard freeForm([&] {
+        FForm = nullptr;
+        form->Free();
+    });
+    bool ok = false;
+    try {
+        ok = Show(form);
+    } catch (...) {
+        // The form is closed either way; an error of the handler's own would
+        // hide the one already on its way.
         try {
             if (OnClose) OnClose(this);
         } catch (...) {
         }
-        FForm = nullptr;
-        form->Free();
-    });
+        throw;
+    }
+    if (OnClose) OnClose(this);
+    return ok;
+}
 
+bool TlxSkinSelectDirectoryDialog::Show(TlxSelDirDlgForm* form) {
     TlxSkinData* ctrlSD = FCtrlSkinData.Get();
     form->SetCaption(FTitle);
     TlxLumivex* lvx = form->LVX;

@@ -61,6 +61,9 @@ public:
     TNotifyEvent OnClose;
 
 private:
+    // Sets the form up from the properties and shows it; true on OK, with
+    // Directory then the chosen folder.
+    bool Show(TlxSelDirDlgForm* AForm);
     // Selects the folder to open on in the form's tree.
     void OpenOn(TlxSelDirDlgForm* Form) const;
 
