@@ -4,6 +4,7 @@
 #include "platform/base/SysUtils.h"
 #include "platform/vcl/TCustomEdit.h"
 #include "platform/vcl/TScreen.h"
+#include "skin/dialogs/filectrl/DriveRoots.h"
 #include "skin/dialogs/filectrl/FileMasks.h"
 #include "skin/dialogs/filectrl/FilePaths.h"
 #include "skin/dialogs/filectrl/TlxSkinDirectoryListBox.h"
@@ -223,6 +224,15 @@ void TlxSkinFileListBox::ApplyFilePath(const std::string& EditText) {
         SetMask(path.FilePart);
         SelectFileName(path.FilePart);
     }
+}
+
+std::string TlxSkinFileListBox::Drive() const {
+    return RootOfPath(FDirList ? FDirList->Roots() : SystemDriveRoots(), FDirectory);
+}
+
+void TlxSkinFileListBox::SetDrive(const std::string& Value) {
+    if (Value.empty() || Value == Drive()) return;
+    ApplyFilePath(JoinPath(Value, ""));
 }
 
 void TlxSkinFileListBox::SetMask(const std::string& Value) {

@@ -38,6 +38,10 @@ public:
     const std::string& Directory() const { return FDirectory; }
     // Runs ApplyFilePath(Value).
     void SetDirectory(const std::string& Value);
+    // The root holding Directory (the linked directory list's roots, else
+    // the system's); writing another one enters it.
+    std::string Drive() const;
+    void SetDrive(const std::string& Value);
     // The selected item's path (raw bytes), empty without a selection.
     std::string FileName() { return GetFilePath(); }
     void SetFileName(const std::string& Value) { ApplyFilePath(Value); }

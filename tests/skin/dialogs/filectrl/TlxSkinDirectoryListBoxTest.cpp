@@ -117,6 +117,12 @@ TEST_F(TlxSkinDirectoryListBoxTest, ALinkedFileListAndLabelFollowTheFolder) {
 
     l->SetDirectory(Tree.B + "/c2");
     EXPECT_EQ(files->Directory(), Tree.B + "/c2");
+    EXPECT_EQ(files->Drive(), Tree.Root) << "the list's roots";
+    // Another root through the file list moves the directory list too.
+    files->SetDrive("/");
+    EXPECT_EQ(l->Directory(), "/");
+    EXPECT_EQ(files->Directory(), "/");
+    l->SetDirectory(Tree.B + "/c2");
     EXPECT_EQ(label->Caption(), ShortenPathToWidth(Tree.B + "/c2", *label->Canvas(), 90));
 
     // Freeing either side clears the link.
