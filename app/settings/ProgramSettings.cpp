@@ -12,6 +12,10 @@ TSettings& ProgramSettings() {
     return *Installed;
 }
 
+TSettings* InstalledProgramSettings() {
+    return Installed;
+}
+
 TSettings* SetProgramSettings(TSettings* Settings) {
     TSettings* previous = Installed;
     Installed = Settings;

@@ -11,18 +11,29 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <optional>
 #include <string>
 
 // A headless window system, the program's classes registered, and a
-// settings file of its own in a temporary folder.
+// settings file of its own in a temporary folder, which is HOME meanwhile
+// (the default output folder is made below it).
 class StartupFixture : public testing::Test {
 protected:
     StartupFixture() {
+        if (const char* home = std::getenv("HOME")) FOldHome = home;
+        ::setenv("HOME", Folder.Path().c_str(), 1);
         RegisterSkinControls();
         RegisterSkinDialogClasses();
         RegisterMainFormClass();
         RegisterStartupFormClasses();
         Application->Initialize();
+    }
+    ~StartupFixture() override {
+        if (FOldHome)
+            ::setenv("HOME", FOldHome->c_str(), 1);
+        else
+            ::unsetenv("HOME");
     }
 
     // The forms of the given class the screen holds now.
@@ -37,4 +48,7 @@ protected:
     TTempFolder Folder;
     std::string IniName = Folder.Path() + "option.ini";
     TSettings Settings{IniName};
+
+private:
+    std::optional<std::string> FOldHome;
 };

@@ -7,6 +7,7 @@
 #include "app/startup/TForm7.h"
 #include "platform/vcl/TImage.h"
 #include "resources/pictures/EmbeddedPictures.h"
+#include "skin/controls/TlxSkinCustomComboBox.h"
 #include "skin/controls/TlxSkinCustomOfficeComboBox.h"
 #include "tests/app/startup/StartupFixture.h"
 #include "tests/support/pictures/GoldenPicture.h"
@@ -120,4 +121,15 @@ TEST_F(TProgramStartupTest, AFormThatCannotBeMadeEndsTheStartWithAMessageAndNoth
         EXPECT_EQ(Application->MainForm(), nullptr);
         EXPECT_EQ(Startup.Splash(), nullptr);
     }
+}
+
+// One set of options: what the options form reads at start and writes on
+// OK is what the main window's conversion runs with.
+TEST_F(TProgramStartupTest, TheMainWindowRunsWithTheOptionsTheOptionsFormKeeps) {
+    Folder.Write("option.ini", "[Options]\nThread_Count=3\nShow_Preview=1\n");
+    ASSERT_TRUE(Startup.CreateForms());
+    EXPECT_EQ(Startup.Form1->Controller().ThreadCount, 3);
+    Startup.Form5->lxSkinComboBox2->SetItemIndex(4);
+    Startup.Form5->lxSkinButton6Click(nullptr);
+    EXPECT_EQ(Startup.Form1->Controller().ThreadCount, 5);
 }
