@@ -603,5 +603,8 @@ void RegisterMainFormClass() {
         .Handler("lxSkinButton5Click", &TForm1::lxSkinButton5Click)
         .Handler("lxSkinButton6Click", &TForm1::lxSkinButton6Click)
         .Handler("Video_OutPut_Folder_EditClick", &TForm1::Video_OutPut_Folder_EditClick)
-        .Handler("lxSkinCheckRadioBox8Click", &TForm1::lxSkinCheckRadioBox8Click);
+        .Handler("lxSkinCheckRadioBox8Click", &TForm1::lxSkinCheckRadioBox8Click)
+        .Handler("N5Click", &TForm1::N5Click)
+        .Handler("N24Click", &TForm1::N24Click)
+        .Handler("lxSkinButton19Click", &TForm1::lxSkinButton19Click);
 }

@@ -5,6 +5,7 @@
 #include "app/presets/ParameterBox.h"
 #include "app/settings/TSettings.h"
 #include "media/task/TZorvexion.h"
+#include "platform/vcl/TComponentRef.h"
 #include "platform/vcl/TCustomForm.h"
 
 #include <array>
@@ -148,6 +149,14 @@ public:
     // Shows the controller's state: rows, commands, boxes, placeholder, status text.
     void ShowState();
 
+    // The about box and the options form, made by the program's start.
+    void SetSecondaryForms(TCustomForm* AAboutBox, TCustomForm* AOptionsForm);
+    // "关于软件": the about box, modally.
+    void N5Click(TObject* Sender);
+    // "转换设置" and the hidden options button: the options form, modally.
+    void N24Click(TObject* Sender);
+    void lxSkinButton19Click(TObject* Sender);
+
 private:
     void BuildMenuBar();
     void BuildCategoryMenu();
@@ -177,6 +186,8 @@ private:
     // events then come from code and go nowhere.
     int FShowing = 0;
     bool FClosing = false;
+    TComponentRef<TCustomForm> FAboutBox{this};
+    TComponentRef<TCustomForm> FOptionsForm{this};
     // Cleared when the window goes; work queued for the GUI thread checks it.
     std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);
 };

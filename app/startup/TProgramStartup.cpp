@@ -35,6 +35,7 @@ bool TProgramStartup::CreateForms() {
         Create(Form2);
         Create(Form5);
         Create(Form6);
+        Form1->SetSecondaryForms(Form2, Form5);
         return true;
     } catch (const std::exception& e) {
         FreeForms();

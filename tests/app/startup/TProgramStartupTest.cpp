@@ -12,6 +12,7 @@
 #include "tests/app/startup/StartupFixture.h"
 #include "tests/support/pictures/GoldenPicture.h"
 
+#include <functional>
 #include <stdexcept>
 #include <vector>
 
@@ -132,4 +133,37 @@ TEST_F(TProgramStartupTest, TheMainWindowRunsWithTheOptionsTheOptionsFormKeeps) 
     Startup.Form5->lxSkinComboBox2->SetItemIndex(4);
     Startup.Form5->lxSkinButton6Click(nullptr);
     EXPECT_EQ(Startup.Form1->Controller().ThreadCount, 5);
+}
+
+TEST_F(TProgramStartupTest, TheMainWindowOpensTheAboutBoxAndTheOptionsFormModally) {
+    ASSERT_TRUE(Startup.CreateForms());
+    Session.Advance(TProgramStartup::SplashMs);
+    Startup.Form1->Show();
+    Session.Pump();
+    struct {
+        TCustomForm* Form;
+        std::function<void()> Open;
+        std::function<void()> Close;
+    } cases[] = {
+        {Startup.Form2, [&] { Startup.Form1->N5Click(nullptr); },
+         [&] { Startup.Form2->lxSkinButton1Click(nullptr); }},
+        {Startup.Form5, [&] { Startup.Form1->N24Click(nullptr); },
+         [&] { Startup.Form5->lxSkinButton1Click(nullptr); }},
+        {Startup.Form5, [&] { Startup.Form1->lxSkinButton19Click(nullptr); },
+         [&] { Startup.Form5->lxSkinButton6Click(nullptr); }},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.Form->ClassName());
+        bool shownModally = false;
+        Application->OnIdle = [&](TObject*, bool& Done) {
+            Done = false;
+            Application->OnIdle = nullptr;
+            shownModally = c.Form->Visible() && c.Form->FormState().Contains(fsModal);
+            c.Close();
+        };
+        c.Open();
+        Application->OnIdle = nullptr;
+        EXPECT_TRUE(shownModally);
+        EXPECT_FALSE(c.Form->Visible());
+    }
 }
