@@ -2,6 +2,7 @@
 // first, then the main window; closing the main window ends it with code 0.
 
 #include "TXvfbServer.h"
+#include "XClientProbe.h"
 
 #include "tests/support/TTempFolder.h"
 
@@ -58,18 +59,8 @@ public:
         if (children) XFree(children);
         return shown;
     }
-    // Asks the window to close as a window manager's close button does.
-    void RequestClose(Window w) {
-        XEvent ev{};
-        ev.xclient.type = ClientMessage;
-        ev.xclient.window = w;
-        ev.xclient.message_type = XInternAtom(FDisplay, "WM_PROTOCOLS", False);
-        ev.xclient.format = 32;
-        ev.xclient.data.l[0] = static_cast<long>(XInternAtom(FDisplay, "WM_DELETE_WINDOW", False));
-        ev.xclient.data.l[1] = CurrentTime;
-        XSendEvent(FDisplay, w, False, NoEventMask, &ev);
-        XFlush(FDisplay);
-    }
+    // What a window manager sends for its close button.
+    void RequestClose(Window w) { SendCloseRequest(FDisplay, w); }
 
 private:
     std::string Name(Window w) {
