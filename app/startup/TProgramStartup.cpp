@@ -29,6 +29,7 @@ bool TProgramStartup::CreateForms() {
     Application->Initialize();
     Application->SetTitle("DuvavudeZaruvove");
     Application->SetHelpFile("help.chm");
+    const int before = Application->ComponentCount();
     try {
         ShowSplash();
         Create(Form1);
@@ -38,7 +39,7 @@ bool TProgramStartup::CreateForms() {
         Form1->SetSecondaryForms(Form2, Form5);
         return true;
     } catch (const std::exception& e) {
-        FreeForms();
+        FreeFormsFrom(before);
         ReportFailure(e.what());
         return false;
     }
@@ -69,11 +70,11 @@ void TProgramStartup::WaitForSplash() {
         Application->HandleMessage();
 }
 
-void TProgramStartup::FreeForms() {
-    for (TCustomForm* form : {static_cast<TCustomForm*>(Form6), static_cast<TCustomForm*>(Form5),
-                              static_cast<TCustomForm*>(Form2), static_cast<TCustomForm*>(Form1),
-                              static_cast<TCustomForm*>(FSplash)})
-        if (form) form->Free();
+void TProgramStartup::FreeFormsFrom(int AFirst) {
+    // Every form made since, newest first: a form whose OnCreate failed is
+    // owned by the application without any reference to it here.
+    for (int i = Application->ComponentCount() - 1; i >= AFirst; --i)
+        if (auto* form = dynamic_cast<TCustomForm*>(Application->Components(i))) form->Free();
     Form1 = nullptr;
     Form2 = nullptr;
     Form5 = nullptr;

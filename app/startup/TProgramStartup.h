@@ -59,7 +59,8 @@ private:
     template <class T> void Create(T*& Form);
     void ShowSplash();
     void HideSplash();
-    void FreeForms();
+    // Frees the application's forms from index AFirst of its components on.
+    void FreeFormsFrom(int AFirst);
     void ReportFailure(const std::string& Message);
 
     TSettings& FSettings;

@@ -1,5 +1,6 @@
 #include "app/startup/TProgramStartup.h"
 
+#include "app/settings/ProgramSettings.h"
 #include "app/settingsform/TSettingsFormModel.h"
 #include "app/startup/TForm2.h"
 #include "app/startup/TForm5.h"
@@ -27,6 +28,8 @@ protected:
             Created.push_back(form->ClassName());
             SplashAtCreation.push_back(Startup.Splash() && Startup.Splash()->Visible());
             if (form->ClassName() == FailOn) throw std::runtime_error("the form description is damaged");
+            // The next form's OnCreate fails: it reads settings that are not there.
+            if (form->ClassName() == "TForm2" && FailInOnCreate) SetProgramSettings(nullptr);
             if (form->ClassName() == "TForm1") Session.Skip(SlowMainWindowMs);
         };
         Startup.OnFailure = [this](const std::string& message) { Failures.push_back(message); };
@@ -43,6 +46,7 @@ protected:
     std::vector<bool> SplashAtCreation;
     Strings Failures;
     std::string FailOn;
+    bool FailInOnCreate = false;
     uint64_t SlowMainWindowMs = 0;
 };
 
@@ -122,6 +126,15 @@ TEST_F(TProgramStartupTest, AFormThatCannotBeMadeEndsTheStartWithAMessageAndNoth
         EXPECT_EQ(Application->MainForm(), nullptr);
         EXPECT_EQ(Startup.Splash(), nullptr);
     }
+}
+
+TEST_F(TProgramStartupTest, AFormWhoseOwnCreationFailsIsNotLeftBehind) {
+    FailInOnCreate = true;
+    EXPECT_EQ(Startup.Run(), 1);
+    ASSERT_EQ(Failures.size(), 1u);
+    EXPECT_NE(Failures[0].find("settings are not open"), std::string::npos) << Failures[0];
+    for (const char* name : {"TForm7", "TForm1", "TForm2", "TForm5"})
+        EXPECT_EQ(FormsOfClass(name), 0) << name;
 }
 
 // One set of options: what the options form reads at start and writes on
