@@ -1,7 +1,6 @@
 // The program: the splash, the forms, and the main window until it closes.
 
 #include "app/TForm1.h"
-#include "app/settings/TSettings.h"
 #include "app/startup/StartupForms.h"
 #include "app/startup/TProgramStartup.h"
 #include "platform/backend/x11/ChooseWindowBackend.h"
@@ -19,8 +18,7 @@ int main() {
     RegisterStartupFormClasses();
     int code = 1;
     try {
-        TSettings settings;
-        TProgramStartup startup(settings);
+        TProgramStartup startup;
         code = startup.Run();
     } catch (const Exception& e) {
         std::cerr << "duvavudezaruvove: " << e.Message() << "\n";

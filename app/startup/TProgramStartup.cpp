@@ -12,8 +12,7 @@
 
 #include <iostream>
 
-TProgramStartup::TProgramStartup(TSettings& ASettings)
-    : FSettings(ASettings), FPreviousSettings(SetProgramSettings(&ASettings)) {}
+TProgramStartup::TProgramStartup() : FPreviousSettings(InstalledProgramSettings()) {}
 
 TProgramStartup::~TProgramStartup() {
     if (FSplash) FSplash->Free();
@@ -33,12 +32,14 @@ bool TProgramStartup::CreateForms() {
     try {
         ShowSplash();
         Create(Form1);
+        SetProgramSettings(&Form1->Settings());
         Create(Form2);
         Create(Form5);
         Create(Form6);
         Form1->SetSecondaryForms(Form2, Form5);
         return true;
     } catch (const std::exception& e) {
+        SetProgramSettings(FPreviousSettings);
         FreeFormsFrom(before);
         ReportFailure(e.what());
         return false;

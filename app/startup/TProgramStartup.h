@@ -24,12 +24,14 @@ class TTimer;
 // top of it, and the splash repaints while it waits. A form that cannot be
 // created ends the start with a clear message, every form made so far freed.
 //
-// The settings are the program's (ProgramSettings) while this object lives.
+// The main window's settings are the program's (ProgramSettings) from its
+// creation on, while this object lives: the options form reads and writes
+// the options the main window shows.
 class TProgramStartup {
 public:
     static constexpr uint32_t SplashMs = 1000;
 
-    explicit TProgramStartup(TSettings& ASettings);
+    TProgramStartup();
     ~TProgramStartup();
     TProgramStartup(const TProgramStartup&) = delete;
     TProgramStartup& operator=(const TProgramStartup&) = delete;
@@ -63,7 +65,6 @@ private:
     void FreeFormsFrom(int AFirst);
     void ReportFailure(const std::string& Message);
 
-    TSettings& FSettings;
     TSettings* FPreviousSettings = nullptr;
     TForm7* FSplash = nullptr;
 };

@@ -16,13 +16,15 @@
 #include <string>
 
 // A headless window system, the program's classes registered, and a
-// settings file of its own in a temporary folder, which is HOME meanwhile
+// settings file of its own in a temporary folder (the main window's, and
+// Settings on it), which is HOME meanwhile
 // (the default output folder is made below it).
 class StartupFixture : public testing::Test {
 protected:
     StartupFixture() {
         if (const char* home = std::getenv("HOME")) FOldHome = home;
         ::setenv("HOME", Folder.Path().c_str(), 1);
+        TForm1::SettingsFileName = IniName;
         RegisterSkinControls();
         RegisterSkinDialogClasses();
         RegisterMainFormClass();
@@ -30,6 +32,7 @@ protected:
         Application->Initialize();
     }
     ~StartupFixture() override {
+        TForm1::SettingsFileName.clear();
         if (FOldHome)
             ::setenv("HOME", FOldHome->c_str(), 1);
         else

@@ -41,7 +41,7 @@ protected:
             if (form) form->Free();
     }
 
-    TProgramStartup Startup{Settings};
+    TProgramStartup Startup;
     Strings Created;
     std::vector<bool> SplashAtCreation;
     Strings Failures;
