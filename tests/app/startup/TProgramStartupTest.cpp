@@ -146,6 +146,11 @@ TEST_F(TProgramStartupTest, TheMainWindowRunsWithTheOptionsTheOptionsFormKeeps) 
     Startup.Form5->lxSkinComboBox2->SetItemIndex(4);
     Startup.Form5->lxSkinButton6Click(nullptr);
     EXPECT_EQ(Startup.Form1->Controller().ThreadCount, 5);
+    EXPECT_EQ(Startup.Form1->lxSkinComboBox7->Text(), "5") << "the page shows what the form wrote";
+
+    Startup.Form1->lxSkinComboBox7->SetItemIndex(8); // the page's box, as the user picks "9"
+    Startup.Form5->FormShow(nullptr);
+    EXPECT_EQ(Startup.Form5->lxSkinComboBox2->Text(), "9") << "the form shows what the page wrote";
 }
 
 TEST_F(TProgramStartupTest, TheMainWindowOpensTheAboutBoxAndTheOptionsFormModally) {
