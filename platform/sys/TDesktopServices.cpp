@@ -2,6 +2,8 @@
 
 #include "platform/sys/Shell.h"
 
+#include <algorithm>
+
 namespace {
 
 TDesktopServices& DefaultServices() {
@@ -38,6 +40,25 @@ std::unique_ptr<TTrayIcon> TDesktopServices::AddTrayIcon(const TTrayImage&, cons
                                                          std::string& Error) {
     Error = NoTrayMessage;
     return nullptr;
+}
+
+uint64_t TDesktopServices::AddTrayHostWatch(std::function<void()> Handler) {
+    uint64_t token = FNextTrayWatch++;
+    FTrayWatches.emplace_back(token, std::move(Handler));
+    return token;
+}
+
+void TDesktopServices::RemoveTrayHostWatch(uint64_t Token) {
+    std::erase_if(FTrayWatches, [Token](const auto& W) { return W.first == Token; });
+}
+
+void TDesktopServices::TrayHostStarted() {
+    // A copy: a handler may add or remove watches.
+    auto watches = FTrayWatches;
+    for (auto& [token, handler] : watches)
+        if (std::any_of(FTrayWatches.begin(), FTrayWatches.end(),
+                        [&](const auto& W) { return W.first == token; }))
+            handler();
 }
 
 TDesktopServices& DesktopServices() {

@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <utility>
 #include <vector>
 
 // The desktop around the program, behind one narrow interface: the text
@@ -25,6 +26,13 @@ struct TDesktopMonitor {
 enum class TTrayEventKind { tkClick, tkDoubleClick, tkMenu };
 using TTrayEvent = std::function<void(TTrayEventKind Kind, TPoint ScreenPos)>;
 
+// Mouse input on a tray icon as the desktop delivers it: each press, release
+// and move; a second left press within the double-click time comes as
+// tmDoubleClick in place of its press.
+enum class TTrayMouseKind { tmMove, tmDown, tmUp, tmDoubleClick };
+enum class TTrayButton { tbNone, tbLeft, tbRight, tbMiddle };
+using TTrayMouseEvent = std::function<void(TTrayMouseKind Kind, TTrayButton Button, TPoint ScreenPos)>;
+
 // Pixels of a tray icon: 0xAARRGGBB, rows top to bottom.
 struct TTrayImage {
     int Width = 0;
@@ -38,8 +46,12 @@ public:
     virtual ~TTrayIcon() = default;
     virtual void SetImage(const TTrayImage& Image) = 0;
     virtual void SetTip(const std::string& Tip) = 0;
+    // Where the icon is on the screen; empty when the desktop does not say.
+    virtual TRect ScreenRect() const { return {}; }
     // Clicks and menu requests, on the GUI thread.
     TTrayEvent OnEvent;
+    // The same input press by press, on the GUI thread.
+    TTrayMouseEvent OnMouse;
 };
 
 class TDesktopServices {
@@ -65,8 +77,20 @@ public:
     virtual std::unique_ptr<TTrayIcon> AddTrayIcon(const TTrayImage& Image, const std::string& Tip,
                                                    std::string& Error);
 
+    // Handler runs whenever a tray host starts (a restarted tray manager):
+    // icons shown before are gone from it and must be added again. Returns
+    // a token for RemoveTrayHostWatch.
+    uint64_t AddTrayHostWatch(std::function<void()> Handler);
+    void RemoveTrayHostWatch(uint64_t Token);
+
+protected:
+    // A tray host started: every watch runs.
+    void TrayHostStarted();
+
 private:
     std::string FClipboard;
+    std::vector<std::pair<uint64_t, std::function<void()>>> FTrayWatches;
+    uint64_t FNextTrayWatch = 1;
 };
 
 // The services of the backend in use; before a backend installs its own, a

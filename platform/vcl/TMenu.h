@@ -43,6 +43,9 @@ public:
     // Checking a radio item unchecks the radio items of its group among its siblings.
     bool Checked() const { return FChecked; }
     void SetChecked(bool Value);
+    // The item a double click on the menu's owner runs.
+    bool Default() const { return FDefault; }
+    void SetDefault(bool Value) { FDefault = Value; }
     bool RadioItem() const { return FRadioItem; }
     void SetRadioItem(bool Value);
     uint8_t GroupIndex() const { return FGroupIndex; }
@@ -100,6 +103,7 @@ private:
     bool FEnabled = true;
     bool FVisible = true;
     bool FChecked = false;
+    bool FDefault = false;
     bool FRadioItem = false;
     uint8_t FGroupIndex = 0;
     TShortCut FShortCut = 0;

@@ -4,6 +4,7 @@
 #include "platform/vcl/TApplication.h"
 #include "platform/vcl/TTimer.h"
 #include "skin/controls/SkinControlMessages.h"
+#include "skin/controls/TlxSkinPopupMenu.h"
 #include "skin/engine/SkinData.h"
 #include "skin/engine/TlxLayerManager.h"
 #include "skin/windows/TlxSkinAnimateObject.h"
@@ -54,6 +55,7 @@ TlxLumivex::TlxLumivex(TComponent* AOwner) : TComponent(AOwner) {
     FForm->SetBorderIcons({});
     FForm->SetAutoSize(false);
     FSysMenu = new TPopupMenu(this);
+    CreateTrayMenu();
     SkinMenu = new TlxSkinMenu(this, FForm);
 
     if (Designing()) return;
@@ -123,6 +125,7 @@ int TlxLumivex::GetDefCaptionHeight() const {
 void TlxLumivex::SetSkinData(TlxSkinData* Value) {
     FSD.Set(Value);
     if (Value && !IsMDIChild()) FSkinnableForm = Value->SkinnableForm() && !FUseRibbon;
+    if (FSysTrayMenu) FSysTrayMenu->SetSkinData(Value);
     if (!Designing()) ChangeSkinData();
 }
 
@@ -348,7 +351,6 @@ namespace {
 constexpr uint32_t CM_QUERYSKINNABLEFORM = 45490;
 constexpr uint32_t CM_SMARTEFFECTSPREPARE = 45491;
 constexpr uint32_t CM_SMARTEFFECTSSHOW = 45492;
-constexpr uint32_t WM_TRAYRESTORED = 1426;
 } // namespace
 
 bool TlxLumivex::Dispatch(TMessage& M) {
@@ -499,7 +501,7 @@ bool TlxLumivex::Dispatch(TMessage& M) {
             SetSkinnableForm(FSD->SkinnableForm());
         return false;
     case WM_TRAYRESTORED:
-        if (FForm->Tag() == -10000) FForm->SetTag(0);
+        TrayRestored();
         return false;
     case CM_QUERYSKINNABLEFORM:
         M.Result = skinnable ? 12853 : 12852;

@@ -24,6 +24,14 @@ class TlxLayerManager;
 class TlxSkinData;
 class TlxSkinCaptionObject;
 class TlxSkinMenu;
+class TlxSkinPopupMenu;
+class TlxTrayIcon;
+
+// Form messages of the skinned windows (no parameters).
+constexpr uint32_t WM_MDICHILDREFIT = 1230;     // parent to each MDI child
+constexpr uint32_t WM_MDICHILDMAXIMIZED = 1231; // MDI child to the main form
+constexpr uint32_t WM_MDICHILDRESTORED = 1232;  // MDI child to the main form
+constexpr uint32_t WM_TRAYRESTORED = 1426;      // the tray icon showed the main form again
 
 // Scoped: the platform's form border icons share the first three names.
 enum class TlxBorderIcon { biSystemMenu, biMinimize, biMaximize, biRollUp, biMinimizeToTray };
@@ -217,6 +225,15 @@ public:
     int GetMaxHeight() const;
     void MinimizeToTray();
     void RestoreFromTray();
+    // The notification-area icon used by minimize to tray (TlxLumivexTray.cpp).
+    TlxTrayIcon* TrayIcon() const { return FTrayIcon; }
+    void SetTrayIcon(TlxTrayIcon* Value);
+    bool AlwaysShowInTray() const { return FAlwaysShowInTray; }
+    void SetAlwaysShowInTray(bool Value) { FAlwaysShowInTray = Value; }
+    // The tray menu: restore from the tray and close.
+    TlxSkinPopupMenu* SysTrayMenu() const { return FSysTrayMenu; }
+    // The tray icon hid the form or is showing it again; WM_TRAYRESTORED clears it.
+    bool TrayHidden = false;
     void ApplyPositionInMonitor();
     TPoint GetPositionInMonitor(int AX, int AY, int AW, int AH) const;
     // Height of the default frame's caption (15 for tool windows, else 19).
@@ -364,6 +381,10 @@ private:
     TMenuItem* MakeSysItem(int Kind);
     std::vector<int> SysMenuKinds() const;
 
+    // The notification area (TlxLumivexTray.cpp).
+    void CreateTrayMenu();
+    void TrayRestored();
+
     // Form effects (TlxLumivexSkinChange.cpp).
     void BeginShowEffects();
     void EndShowEffects();
@@ -424,6 +445,9 @@ private:
     int FAlphaBlendValue = 200;
     bool FUseRibbon = false;
     TPopupMenu* FSysMenu = nullptr;
+    TComponentRef<TlxTrayIcon> FTrayIcon{this};
+    bool FAlwaysShowInTray = false;
+    TlxSkinPopupMenu* FSysTrayMenu = nullptr;
     uint64_t FMenuHook = 0;
     // The fade-in: from the first timer tick after showing to its end state.
     TTimer* FadeTimer = nullptr;

@@ -566,11 +566,6 @@ void TlxLumivex::ApplyPositionInMonitor() {
     FForm->SetBounds(p.X, p.Y, FForm->Width(), FForm->Height());
 }
 
-// The notification-area icon is not part of this component's build: without
-// one both do nothing.
-void TlxLumivex::MinimizeToTray() {}
-void TlxLumivex::RestoreFromTray() {}
-
 void TlxLumivex::WMShowWindow(TMessage& M) {
     const bool showing = M.WParam != 0;
     if (showing && FStartShow) {

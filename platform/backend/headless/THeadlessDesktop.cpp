@@ -30,6 +30,19 @@ THeadlessTrayIcon::~THeadlessTrayIcon() {
     if (FHost) std::erase(FHost->FIcons, this);
 }
 
+void THeadlessDesktop::RestartTray() {
+    for (THeadlessTrayIcon* icon : FIcons)
+        icon->FHost = nullptr;
+    FIcons.clear();
+    TrayHostStarted();
+}
+
+void THeadlessTrayIcon::SendMouse(TTrayMouseKind Kind, TTrayButton Button, TPoint ScreenPos) {
+    // A copy: the handler may destroy the icon.
+    TTrayMouseEvent event = OnMouse;
+    if (event) event(Kind, Button, ScreenPos);
+}
+
 void THeadlessTrayIcon::Send(TTrayEventKind Kind, TPoint ScreenPos) {
     // A copy: the handler may destroy the icon.
     TTrayEvent event = OnEvent;

@@ -25,6 +25,9 @@ public:
     void SetTrayAvailable(bool On) { FTrayAvailable = On; }
     // The icons shown now, oldest first.
     const std::vector<THeadlessTrayIcon*>& TrayIcons() const { return FIcons; }
+    // The tray restarts: the icons shown are dropped from it (they stay
+    // alive, shown nowhere), then the tray host watches run.
+    void RestartTray();
 
 private:
     friend class THeadlessTrayIcon;
@@ -46,10 +49,17 @@ public:
     const std::string& Tip() const { return FTip; }
     // Raises OnEvent as the desktop would for a user's click or menu request.
     void Send(TTrayEventKind Kind, TPoint ScreenPos = {});
+    // Raises OnMouse as the desktop would for one press, release or move.
+    void SendMouse(TTrayMouseKind Kind, TTrayButton Button, TPoint ScreenPos = {});
+    TRect ScreenRect() const override { return FScreenRect; }
+    void SetScreenRect(const TRect& R) { FScreenRect = R; }
+    // Still shown by the host (false after a restart dropped it).
+    bool Shown() const { return FHost != nullptr; }
 
 private:
     friend class THeadlessDesktop;
     THeadlessDesktop* FHost;
     TTrayImage FImage;
     std::string FTip;
+    TRect FScreenRect;
 };

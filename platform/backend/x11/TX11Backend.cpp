@@ -154,7 +154,8 @@ TX11Backend::TX11Backend(const char* displayName) : FAtoms(std::make_unique<TX11
     FRandr = XRRQueryExtension(FDisplay, &FRandrEvent, &errBase) &&
              XRRQueryVersion(FDisplay, &major, &minor) && (major > 1 || (major == 1 && minor >= 5));
     if (FRandr) XRRSelectInput(FDisplay, FRoot, RRScreenChangeNotifyMask);
-    XSelectInput(FDisplay, FRoot, PropertyChangeMask);
+    // Structure events bring the MANAGER announcement of a (re)started tray.
+    XSelectInput(FDisplay, FRoot, PropertyChangeMask | StructureNotifyMask);
     FCompositor = XGetSelectionOwner(FDisplay, FAtoms->_NET_WM_CM_S0) != None;
     // Held keys repeat as presses only, as the window system expects.
     XkbSetDetectableAutoRepeat(FDisplay, True, nullptr);
@@ -402,6 +403,9 @@ void TX11Backend::HandleEvent(XEvent& ev) {
             in.Kind = TRawInputKind::riClose;
             in.Window = s->Wnd();
             QueueRawInput(in);
+        } else if (ev.xclient.window == FRoot && FDesktop) {
+            FDesktop->RootClientMessage(ev.xclient.message_type,
+                                        static_cast<unsigned long>(ev.xclient.data.l[1]));
         }
         break;
     case ConfigureNotify:

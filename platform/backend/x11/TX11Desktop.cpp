@@ -2,6 +2,7 @@
 
 #include "platform/backend/x11/TX11Backend.h"
 #include "platform/backend/x11/TX11TrayIcon.h"
+#include "platform/backend/x11/X11Internal.h"
 
 TX11Desktop::~TX11Desktop() {
     for (TX11TrayIcon* icon : FIcons)
@@ -28,4 +29,10 @@ std::unique_ptr<TTrayIcon> TX11Desktop::AddTrayIcon(const TTrayImage& Image, con
     FIcons.push_back(icon.get());
     icon->FDesktop = this;
     return icon;
+}
+
+void TX11Desktop::RootClientMessage(unsigned long Type, unsigned long Selection) {
+    Display* d = FBackend->Display();
+    if (Type != XInternAtom(d, "MANAGER", False) || Selection != TX11TrayIcon::TrayAtom(FBackend)) return;
+    TrayHostStarted();
 }

@@ -24,6 +24,10 @@ public:
     std::unique_ptr<TTrayIcon> AddTrayIcon(const TTrayImage& Image, const std::string& Tip,
                                            std::string& Error) override;
 
+    // A client message sent to the root window: a MANAGER announcement of
+    // the tray selection means a tray manager (re)started.
+    void RootClientMessage(unsigned long Type, unsigned long Selection);
+
 private:
     friend class TX11TrayIcon;
     TX11Backend* FBackend;

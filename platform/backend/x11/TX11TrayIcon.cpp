@@ -15,15 +15,15 @@ constexpr long XEMBED_MAPPED = 1;
 constexpr unsigned long DoubleClickMs = 400;
 constexpr int DefaultSize = 22;
 
-Atom TrayAtom(Display* D, int Screen) {
-    std::string name = "_NET_SYSTEM_TRAY_S" + std::to_string(Screen);
-    return XInternAtom(D, name.c_str(), False);
-}
-
 } // namespace
 
+unsigned long TX11TrayIcon::TrayAtom(TX11Backend* Backend) {
+    std::string name = "_NET_SYSTEM_TRAY_S" + std::to_string(Backend->Screen());
+    return XInternAtom(Backend->Display(), name.c_str(), False);
+}
+
 unsigned long TX11TrayIcon::FindManager(TX11Backend* Backend) {
-    return XGetSelectionOwner(Backend->Display(), TrayAtom(Backend->Display(), Backend->Screen()));
+    return XGetSelectionOwner(Backend->Display(), TrayAtom(Backend));
 }
 
 TX11TrayIcon::TX11TrayIcon(TX11Backend* Backend, unsigned long Manager, const TTrayImage& Image,
@@ -34,7 +34,8 @@ TX11TrayIcon::TX11TrayIcon(TX11Backend* Backend, unsigned long Manager, const TT
     int h = FImage.Height > 0 ? FImage.Height : DefaultSize;
     XSetWindowAttributes a{};
     a.background_pixmap = ParentRelative;
-    a.event_mask = ButtonPressMask | ExposureMask | StructureNotifyMask;
+    a.event_mask =
+        ButtonPressMask | ButtonReleaseMask | PointerMotionMask | ExposureMask | StructureNotifyMask;
     FWindow = XCreateWindow(d, FBackend->Root(), 0, 0, static_cast<unsigned>(w), static_cast<unsigned>(h), 0,
                             CopyFromParent, InputOutput, CopyFromParent, CWBackPixmap | CWEventMask, &a);
     long info[2] = {0, XEMBED_MAPPED};
@@ -57,6 +58,7 @@ TX11TrayIcon::TX11TrayIcon(TX11Backend* Backend, unsigned long Manager, const TT
 }
 
 TX11TrayIcon::~TX11TrayIcon() {
+    if (FAlive) *FAlive = false;
     if (FDesktop) std::erase(FDesktop->FIcons, this);
     if (!FBackend) return;
     FBackend->UnwatchWindow(FWindow);
@@ -94,21 +96,53 @@ void TX11TrayIcon::HandleEvent(XEvent& Event) {
         if (Event.xexpose.count == 0) Draw();
         return;
     }
-    if (Event.type != ButtonPress) return;
-    const XButtonEvent& b = Event.xbutton;
-    TTrayEventKind kind;
-    if (b.button == Button1) {
-        bool twice = FLastClick && b.time - FLastClick <= DoubleClickMs;
-        kind = twice ? TTrayEventKind::tkDoubleClick : TTrayEventKind::tkClick;
-        FLastClick = twice ? 0 : b.time;
-    } else if (b.button == Button3) {
-        kind = TTrayEventKind::tkMenu;
-    } else {
+    if (Event.type == MotionNotify) {
+        TTrayMouseEvent mouse = OnMouse;
+        if (mouse)
+            mouse(TTrayMouseKind::tmMove, TTrayButton::tbNone, {Event.xmotion.x_root, Event.xmotion.y_root});
         return;
     }
-    // A copy: the handler may destroy the icon.
-    TTrayEvent event = OnEvent;
-    if (event) event(kind, {b.x_root, b.y_root});
+    if (Event.type != ButtonPress && Event.type != ButtonRelease) return;
+    const XButtonEvent& b = Event.xbutton;
+    const TPoint at{b.x_root, b.y_root};
+    const TTrayButton button = b.button == Button1   ? TTrayButton::tbLeft
+                               : b.button == Button2 ? TTrayButton::tbMiddle
+                               : b.button == Button3 ? TTrayButton::tbRight
+                                                     : TTrayButton::tbNone;
+    if (button == TTrayButton::tbNone) return;
+    if (Event.type == ButtonRelease) {
+        TTrayMouseEvent mouse = OnMouse;
+        if (mouse) mouse(TTrayMouseKind::tmUp, button, at);
+        return;
+    }
+    TTrayEventKind kind = TTrayEventKind::tkMenu;
+    TTrayMouseKind press = TTrayMouseKind::tmDown;
+    if (button == TTrayButton::tbLeft) {
+        bool twice = FLastClick && b.time - FLastClick <= DoubleClickMs;
+        kind = twice ? TTrayEventKind::tkDoubleClick : TTrayEventKind::tkClick;
+        press = twice ? TTrayMouseKind::tmDoubleClick : TTrayMouseKind::tmDown;
+        FLastClick = twice ? 0 : b.time;
+    }
+    // Copies: a handler may destroy the icon (and with it this object).
+    TTrayMouseEvent mouse = OnMouse;
+    TTrayEvent event = button == TTrayButton::tbMiddle ? nullptr : OnEvent;
+    bool alive = true;
+    FAlive = &alive;
+    if (mouse) mouse(press, button, at);
+    if (!alive) return;
+    FAlive = nullptr;
+    if (event) event(kind, at);
+}
+
+TRect TX11TrayIcon::ScreenRect() const {
+    if (!FBackend) return {};
+    Display* d = FBackend->Display();
+    Window root, child;
+    int x, y;
+    unsigned w, h, border, depth;
+    if (!XGetGeometry(d, FWindow, &root, &x, &y, &w, &h, &border, &depth)) return {};
+    if (!XTranslateCoordinates(d, FWindow, root, 0, 0, &x, &y, &child)) return {};
+    return {x, y, x + static_cast<int>(w), y + static_cast<int>(h)};
 }
 
 void TX11TrayIcon::Draw() {

@@ -23,10 +23,13 @@ public:
 
     void SetImage(const TTrayImage& Image) override;
     void SetTip(const std::string& Tip) override;
+    TRect ScreenRect() const override;
 
     unsigned long XWindow() const { return FWindow; }
     // The tray manager of the display's screen, or 0 when there is none.
     static unsigned long FindManager(TX11Backend* Backend);
+    // The _NET_SYSTEM_TRAY_S<screen> selection atom.
+    static unsigned long TrayAtom(TX11Backend* Backend);
 
 private:
     friend class TX11Desktop;
@@ -40,4 +43,5 @@ private:
     unsigned long FWindow = 0;
     TTrayImage FImage;
     unsigned long FLastClick = 0; // server time of the last left press
+    bool* FAlive = nullptr;       // cleared when destroyed inside a handler
 };

@@ -77,22 +77,59 @@ TEST_F(TX11DesktopTest, ATrayManagerDocksTheIconAndItsClicksArrive) {
     XMapRaised(dpy, iconWindow);
     XSync(dpy, False);
     Pump();
+    EXPECT_EQ(icon->ScreenRect(), Rect(300, 200, 316, 216));
     std::vector<TTrayEventKind> events;
+    std::vector<std::pair<TTrayMouseKind, TTrayButton>> presses;
     TPoint at;
     icon->OnEvent = [&](TTrayEventKind Kind, TPoint P) {
         events.push_back(Kind);
         at = P;
     };
+    icon->OnMouse = [&](TTrayMouseKind Kind, TTrayButton Button, TPoint) {
+        if (Kind != TTrayMouseKind::tmMove) presses.emplace_back(Kind, Button);
+    };
     Click({305, 205});
-    ASSERT_TRUE(PumpUntil([&] { return events.size() == 1; }));
+    ASSERT_TRUE(PumpUntil([&] { return events.size() == 1 && presses.size() == 2; }));
     EXPECT_EQ(at, (TPoint{305, 205}));
     Click({306, 206}, 3);
-    ASSERT_TRUE(PumpUntil([&] { return events.size() == 2; }));
+    ASSERT_TRUE(PumpUntil([&] { return events.size() == 2 && presses.size() == 4; }));
     EXPECT_EQ(events, (std::vector<TTrayEventKind>{TTrayEventKind::tkClick, TTrayEventKind::tkMenu}));
+    using P = std::pair<TTrayMouseKind, TTrayButton>;
+    EXPECT_EQ(presses, (std::vector<P>{{TTrayMouseKind::tmDown, TTrayButton::tbLeft},
+                                       {TTrayMouseKind::tmUp, TTrayButton::tbLeft},
+                                       {TTrayMouseKind::tmDown, TTrayButton::tbRight},
+                                       {TTrayMouseKind::tmUp, TTrayButton::tbRight}}));
 
     // Removing the icon destroys its window.
     icon.reset();
     XSync(dpy, False);
     XWindowAttributes wa;
     EXPECT_EQ(XGetWindowAttributes(dpy, iconWindow, &wa), 0);
+}
+
+// A tray manager that (re)starts announces itself with MANAGER on the root
+// window; the watches run so icons can be added again.
+TEST_F(TX11DesktopTest, ARestartedTrayManagerIsAnnounced) {
+    int started = 0;
+    uint64_t watch = DesktopServices().AddTrayHostWatch([&] { ++started; });
+    Display* dpy = Other();
+    Window root = DefaultRootWindow(dpy);
+    Window manager = XCreateSimpleWindow(dpy, root, 0, 0, 1, 1, 0, 0, 0);
+    XSetSelectionOwner(dpy, A(dpy, "_NET_SYSTEM_TRAY_S0"), manager, CurrentTime);
+    auto announce = [&](Atom Selection) {
+        XEvent ev{};
+        ev.xclient.type = ClientMessage;
+        ev.xclient.window = root;
+        ev.xclient.message_type = A(dpy, "MANAGER");
+        ev.xclient.format = 32;
+        ev.xclient.data.l[0] = CurrentTime;
+        ev.xclient.data.l[1] = static_cast<long>(Selection);
+        ev.xclient.data.l[2] = static_cast<long>(manager);
+        XSendEvent(dpy, root, False, StructureNotifyMask, &ev);
+        XSync(dpy, False);
+    };
+    announce(A(dpy, "_NET_WM_CM_S0")); // another selection's manager: not a tray
+    announce(A(dpy, "_NET_SYSTEM_TRAY_S0"));
+    EXPECT_TRUE(PumpUntil([&] { return started == 1; }));
+    DesktopServices().RemoveTrayHostWatch(watch);
 }
