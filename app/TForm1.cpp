@@ -2,6 +2,7 @@
 
 #include "app/MainFormSkinning.h"
 #include "app/StatusHints.h"
+#include "app/TForm1Preview.h"
 #include "app/TPlainConversionDialogs.h"
 #include "app/catalogue/CategoryMenu.h"
 #include "app/conversion/FileRowColumns.h"
@@ -72,11 +73,13 @@ TForm1::TForm1(TComponent* AOwner)
       FSettings(SettingsFileName.empty() ? std::make_unique<TSettings>()
                                          : std::make_unique<TSettings>(SettingsFileName)) {
     FController = std::make_unique<TConversionController>(FConverter, FProber, *FDialogs, FDesktop);
+    CreatePreview();
 }
 
 TForm1::~TForm1() {
     *FAlive = false;
     FSettings->RemoveOptionsListener(FOptionsListener);
+    FPreview->Close();
     // The converter must not report into a window that is going.
     FConverter.SetOnProgress(nullptr);
     FConverter.SetOnTerminate(nullptr);
@@ -121,6 +124,7 @@ void TForm1::FormCreate(TObject*) {
     lxSkinComboBox5Change(nullptr);
     lxSkinComboBox6Change(nullptr);
     lxSkinComboBox8Change(nullptr);
+    FPreview->Attach();
     ShowState();
 }
 
@@ -180,6 +184,7 @@ void TForm1::FormCloseQuery(TObject*, bool& CanClose) {
     CanClose = true;
     if (FClosing) return;
     FClosing = true;
+    FPreview->Close();
     // Detach first, so that no report reaches a handler once the window closes.
     FConverter.SetOnProgress(nullptr);
     FConverter.SetOnTerminate(nullptr);
@@ -515,8 +520,9 @@ void TForm1::lxSkinCheckRadioBox8Click(TObject*) {
 }
 
 void RegisterMainFormClass() {
-    RegisterClass<TForm1>("TForm1", "TForm")
-        .Field("lxSkinMainMenu1", &TForm1::lxSkinMainMenu1)
+    TClassBuilder<TForm1> form = RegisterClass<TForm1>("TForm1", "TForm");
+    RegisterMainFormPreview(form);
+    form.Field("lxSkinMainMenu1", &TForm1::lxSkinMainMenu1)
         .Field("N2", &TForm1::N2)
         .Field("N3", &TForm1::N3)
         .Field("N21", &TForm1::N21)

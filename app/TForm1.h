@@ -30,6 +30,9 @@ class TlxSkinPopupMenu;
 class TlxSkinSpeedButton;
 class TlxSkinStatusPanel;
 class TPlainConversionDialogs;
+class TForm1Preview;
+class TlxSkinLinkImage;
+class TlxSkinSlider;
 
 // The main window. Its layout, captions, menus and event bindings come from
 // its form description; its handlers forward to the conversion controller and
@@ -98,6 +101,16 @@ public:
     TlxSkinEdit* Video_OutPut_Folder_Edit = nullptr;
     TlxSkinCheckRadioBox* lxSkinCheckRadioBox8 = nullptr; // real-time preview
     TlxSkinStatusPanel* lxSkinStatusPanel1 = nullptr;
+    // The preview panel (TForm1Preview.cpp).
+    TlxSkinPanel* Panel6 = nullptr; // the player's screen
+    TlxSkinSlider* lxSkinSlider1 = nullptr;
+    TlxSkinLinkImage* lxSkinLinkImage4 = nullptr; // mute
+    TlxSkinLinkImage* lxSkinLinkImage7 = nullptr; // unmute
+    TlxSkinPopupMenu* lxSkinPopupMenu2 = nullptr; // the snapshot menu
+    TMenuItem* BMP1 = nullptr;
+    TMenuItem* JPG1 = nullptr;
+    TMenuItem* GIF1 = nullptr;
+    TMenuItem* PNG1 = nullptr;
 
     TConversionController& Controller() { return *FController; }
     TSettings& Settings() { return *FSettings; }
@@ -105,6 +118,7 @@ public:
     TlxSkinPopupMenu* CategoryMenu() const { return FCategoryMenu; }
     // The buttons standing for the main menu bar's entries.
     const std::vector<TlxSkinSpeedButton*>& MenuBarButtons() const { return FMenuBarButtons; }
+    TForm1Preview& Preview() { return *FPreview; }
 
     // Handlers bound by the description.
     void FormCreate(TObject* Sender);
@@ -145,6 +159,24 @@ public:
     void lxSkinButton6Click(TObject* Sender);
     void Video_OutPut_Folder_EditClick(TObject* Sender);
     void lxSkinCheckRadioBox8Click(TObject* Sender);
+    // The preview panel's pictures, slider and snapshot menu.
+    void lxSkinButton13Click(TObject* Sender);
+    void lxSkinButton14Click(TObject* Sender);
+    void lxSkinButton15Click(TObject* Sender);
+    void lxSkinButton16Click(TObject* Sender);
+    void lxSkinButton20Click(TObject* Sender);
+    void lxSkinButton22Click(TObject* Sender);
+    void lxSkinButton23Click(TObject* Sender);
+    void lxSkinLinkImage6MouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void lxSkinSlider1MouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void lxSkinSlider1MouseUp(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void PreviewPictureMouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
+    void MenuItem1Click(TObject* Sender);
+    void MenuItem2Click(TObject* Sender);
+    void BMP1Click(TObject* Sender);
+    void JPG1Click(TObject* Sender);
+    void GIF1Click(TObject* Sender);
+    void PNG1Click(TObject* Sender);
 
     // Shows the controller's state: rows, commands, boxes, placeholder, status text.
     void ShowState();
@@ -167,6 +199,7 @@ private:
     void ShowCommands();
     void ShowSettingsBoxes();
     TlxSkinComboBox* BoxControl(TParameterBox ABox) const;
+    void CreatePreview();
 
     TZorvexion FZorvex;
     TZorvexionConverter FConverter{FZorvex};
@@ -190,7 +223,11 @@ private:
     TComponentRef<TCustomForm> FOptionsForm{this};
     // Cleared when the window goes; work queued for the GUI thread checks it.
     std::shared_ptr<bool> FAlive = std::make_shared<bool>(true);
+    std::unique_ptr<TForm1Preview> FPreview;
 };
 
 // Registers TForm1 for its form description (its fields and handlers).
 void RegisterMainFormClass();
+// The preview panel's fields and handlers (TForm1Preview.cpp).
+template <class T> class TClassBuilder;
+void RegisterMainFormPreview(TClassBuilder<TForm1>& AClass);

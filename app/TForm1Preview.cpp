@@ -1,0 +1,245 @@
+#include "app/TForm1Preview.h"
+
+#include "app/TForm1.h"
+#include "app/TPlainConversionDialogs.h"
+#include "app/conversion/IConversionDialogs.h"
+#include "media/TFFmpegLoader.h"
+#include "platform/vcl/TClassRegistry.h"
+#include "platform/vcl/TMenu.h"
+#include "platform/vcl/TScreen.h"
+#include "platform/vcl/VclMessages.h"
+#include "platform/win/TNativeChildWindow.h"
+#include "platform/win/WinApi.h"
+#include "skin/controls/TlxSkinCustomListView.h"
+#include "skin/controls/TlxSkinCustomSlider.h"
+#include "skin/controls/TlxSkinLinkImage.h"
+#include "skin/controls/TlxSkinPanel.h"
+#include "skin/controls/TlxSkinPopupMenu.h"
+#include "skin/controls/TlxSkinStatusPanel.h"
+
+const TPreviewPictureText PreviewPictureTexts[7] = {
+    {"lxSkinLinkImage1", "播放", "播放"},         {"lxSkinLinkImage2", "暂停", "暂停"},
+    {"lxSkinLinkImage3", "停止", "停止"},         {"lxSkinLinkImage4", "静音", "静音"},
+    {"lxSkinLinkImage5", "快照", "捕捉视频快照"}, {"lxSkinLinkImage6", "设置", "视频快照设置"},
+    {"lxSkinLinkImage7", "静音", "取消声音"},
+};
+
+TForm1Preview::TForm1Preview(TForm1& AForm, IConversionDialogs& ADialogs, IDesktopServices& ADesktop,
+                             TSettings& ASettings)
+    : FForm(AForm), FDialogs(ADialogs), FDesktop(ADesktop) {
+    AttachSettings(ASettings);
+}
+
+void TForm1Preview::AttachSettings(TSettings& ASettings) {
+    FSnapshots = std::make_unique<TSnapshotCommands>(FPanel, ASettings, FDesktop);
+    FSnapshots->SelectFolder = [this] { return FDialogs.SelectOutputDirectory(); };
+    FSnapshots->OnStatus = [this](const std::string& AText) {
+        if (FForm.lxSkinStatusPanel1) FForm.lxSkinStatusPanel1->SetCaption(AText);
+    };
+}
+
+TForm1Preview::~TForm1Preview() {
+    Close();
+}
+
+void TForm1Preview::Attach() {
+    TForm1& f = FForm;
+    FPanel.Log = &f.Controller().Log();
+    FPanel.LibraryFolder = FFLoader.LibraryPath();
+    if (f.lxSkinSlider1) FPanel.SetSliderWidth(f.lxSkinSlider1->Width());
+    if (f.Panel6) {
+        FScreen = std::make_unique<TNativeChildWindow>(f.Panel6->Handle());
+        FPlayer.SetHostWindow(FScreen.get());
+    }
+    FAdapter.BindEvents(&FPanel);
+    FPanel.OnChange = [this] { Show(); };
+    FPanel.OnScreenSize = [this](int& AWidth, int& AHeight) {
+        if (FForm.Panel6) {
+            AWidth = FForm.Panel6->ClientWidth();
+            AHeight = FForm.Panel6->ClientHeight();
+        } else {
+            AWidth = ::Screen->Width();
+            AHeight = ::Screen->Height();
+        }
+    };
+    FPanel.OnFocusFileList = [this] {
+        if (FForm.lvFiles && FForm.lvFiles->CanFocus()) FForm.lvFiles->SetFocus();
+    };
+    FPanel.OnRepaintScreen = [this] {
+        if (FForm.Panel6) FForm.Panel6->Repaint();
+    };
+    FPanel.RowSelected = [this] { return FForm.Controller().Files().HasSelection(); };
+    FForm.Controller().OnPreview = [this](const std::string& AFileName) { RowChanged(AFileName); };
+    for (const TPreviewPictureText& p : PreviewPictureTexts)
+        if (auto* picture = dynamic_cast<TControl*>(FForm.FindComponent(p.Name))) picture->SetHint(p.Hint);
+    Show();
+}
+
+void TForm1Preview::Close() {
+    if (FClosed) return;
+    FClosed = true;
+    if (FForm.Controller().OnPreview) FForm.Controller().OnPreview = nullptr;
+    FPanel.OnChange = nullptr;
+    FAdapter.BindEvents(nullptr);
+    FPlayer.Stop(true);
+    FPlayer.SetHostWindow(nullptr);
+}
+
+void TForm1Preview::RowChanged(const std::string& AFileName) {
+    if (FClosed) return;
+    if (AFileName.empty()) {
+        FPanel.StopPreview();
+        return;
+    }
+    FPanel.ResetSlider();
+    FPanel.T_Movie_PLayer_FileName = AFileName;
+    // The screen's window id when the display has one; the player takes it
+    // from its host window.
+    FPanel.ScreenHandle = 0;
+    FPanel.Button31Click();
+}
+
+void TForm1Preview::Show() {
+    TForm1& f = FForm;
+    if (f.lxSkinSlider1) {
+        f.lxSkinSlider1->SetIncrement(FPanel.SliderIncrement());
+        f.lxSkinSlider1->SetMaxValue(FPanel.SliderMaxValue());
+        // While the user holds it the slider is theirs.
+        if (!FPanel.SliderDown()) f.lxSkinSlider1->SetValue(FPanel.SliderValue());
+    }
+    if (f.lxSkinLinkImage4) f.lxSkinLinkImage4->SetVisible(FPanel.MuteShown());
+    if (f.lxSkinLinkImage7) f.lxSkinLinkImage7->SetVisible(!FPanel.MuteShown());
+    const TFormStyle style = FPanel.FormStayOnTop() ? fsStayOnTop : fsNormal;
+    if (f.FormStyle() != style) f.SetFormStyle(style);
+}
+
+void TForm1Preview::PictureHovered(TControl* APicture) {
+    if (!APicture || !FForm.lxSkinStatusPanel1) return;
+    for (const TPreviewPictureText& p : PreviewPictureTexts)
+        if (APicture->Name() == p.Name) FForm.lxSkinStatusPanel1->SetCaption(p.Status);
+}
+
+void TForm1Preview::ShowCheckedType() {
+    TMenuItem* entries[] = {FForm.BMP1, FForm.JPG1, FForm.GIF1, FForm.PNG1};
+    TMenuItem* checked = entries[size_t(FSnapshots->CheckedType())];
+    if (checked) checked->SetChecked(true);
+}
+
+void TForm1Preview::PopupSnapshotMenu() {
+    FSnapshots->lxSkinButton23Click();
+    ShowCheckedType();
+    if (!FForm.lxSkinPopupMenu2) return;
+    TPoint at{0, 0};
+    GetCursorPos(at);
+    FForm.lxSkinPopupMenu2->Popup(at.X, at.Y);
+}
+
+// ---- TForm1's handlers of the preview panel ----
+
+void TForm1::CreatePreview() {
+    FPreview = std::make_unique<TForm1Preview>(*this, *FDialogs, FDesktop, *FSettings);
+}
+
+void TForm1::lxSkinButton13Click(TObject*) {
+    FPreview->Panel().lxSkinButton13Click();
+}
+
+void TForm1::lxSkinButton14Click(TObject*) {
+    FPreview->Panel().lxSkinButton14Click();
+}
+
+void TForm1::lxSkinButton15Click(TObject*) {
+    FPreview->Panel().lxSkinButton15Click();
+}
+
+void TForm1::lxSkinButton16Click(TObject*) {
+    FPreview->Panel().lxSkinButton16Click();
+}
+
+void TForm1::lxSkinButton20Click(TObject*) {
+    FPreview->Panel().lxSkinButton20Click();
+}
+
+void TForm1::lxSkinButton22Click(TObject*) {
+    FPreview->Snapshots().lxSkinButton22Click();
+    FPreview->ShowCheckedType();
+}
+
+void TForm1::lxSkinButton23Click(TObject*) {
+    FPreview->Snapshots().lxSkinButton23Click();
+    FPreview->ShowCheckedType();
+}
+
+void TForm1::lxSkinLinkImage6MouseDown(TObject*, TMouseButton Button, TShiftState, int, int) {
+    if (Button == TMouseButton::mbLeft) FPreview->PopupSnapshotMenu();
+}
+
+void TForm1::lxSkinSlider1MouseDown(TObject*, TMouseButton, TShiftState, int, int) {
+    FPreview->Panel().lxSkinSlider1MouseDown();
+}
+
+void TForm1::lxSkinSlider1MouseUp(TObject*, TMouseButton, TShiftState, int, int) {
+    if (lxSkinSlider1) FPreview->Panel().SetSliderValue(lxSkinSlider1->Value());
+    FPreview->Panel().lxSkinSlider1MouseUp();
+}
+
+void TForm1::PreviewPictureMouseMove(TObject* Sender, TShiftState, int, int) {
+    FPreview->PictureHovered(dynamic_cast<TControl*>(Sender));
+}
+
+void TForm1::MenuItem1Click(TObject*) {
+    FPreview->Snapshots().MenuItem1Click();
+}
+
+void TForm1::MenuItem2Click(TObject*) {
+    FPreview->Snapshots().MenuItem2Click();
+}
+
+void TForm1::BMP1Click(TObject*) {
+    FPreview->Snapshots().BMP1Click();
+    FPreview->ShowCheckedType();
+}
+
+void TForm1::JPG1Click(TObject*) {
+    FPreview->Snapshots().JPG1Click();
+    FPreview->ShowCheckedType();
+}
+
+void TForm1::GIF1Click(TObject*) {
+    FPreview->Snapshots().GIF1Click();
+    FPreview->ShowCheckedType();
+}
+
+void TForm1::PNG1Click(TObject*) {
+    FPreview->Snapshots().PNG1Click();
+    FPreview->ShowCheckedType();
+}
+
+void RegisterMainFormPreview(TClassBuilder<TForm1>& AClass) {
+    AClass.Field("Panel6", &TForm1::Panel6)
+        .Field("lxSkinSlider1", &TForm1::lxSkinSlider1)
+        .Field("lxSkinLinkImage4", &TForm1::lxSkinLinkImage4)
+        .Field("lxSkinLinkImage7", &TForm1::lxSkinLinkImage7)
+        .Field("lxSkinPopupMenu2", &TForm1::lxSkinPopupMenu2)
+        .Field("BMP1", &TForm1::BMP1)
+        .Field("JPG1", &TForm1::JPG1)
+        .Field("GIF1", &TForm1::GIF1)
+        .Field("PNG1", &TForm1::PNG1)
+        .Handler("lxSkinButton13Click", &TForm1::lxSkinButton13Click)
+        .Handler("lxSkinButton14Click", &TForm1::lxSkinButton14Click)
+        .Handler("lxSkinButton15Click", &TForm1::lxSkinButton15Click)
+        .Handler("lxSkinButton16Click", &TForm1::lxSkinButton16Click)
+        .Handler("lxSkinButton20Click", &TForm1::lxSkinButton20Click)
+        .Handler("lxSkinButton22Click", &TForm1::lxSkinButton22Click)
+        .Handler("lxSkinButton23Click", &TForm1::lxSkinButton23Click)
+        .Handler("lxSkinLinkImage6MouseDown", &TForm1::lxSkinLinkImage6MouseDown)
+        .Handler("lxSkinSlider1MouseDown", &TForm1::lxSkinSlider1MouseDown)
+        .Handler("lxSkinSlider1MouseUp", &TForm1::lxSkinSlider1MouseUp)
+        .Handler("PreviewPictureMouseMove", &TForm1::PreviewPictureMouseMove)
+        .Handler("MenuItem1Click", &TForm1::MenuItem1Click)
+        .Handler("MenuItem2Click", &TForm1::MenuItem2Click)
+        .Handler("BMP1Click", &TForm1::BMP1Click)
+        .Handler("JPG1Click", &TForm1::JPG1Click)
+        .Handler("GIF1Click", &TForm1::GIF1Click)
+        .Handler("PNG1Click", &TForm1::PNG1Click);
+}

@@ -1,0 +1,74 @@
+#pragma once
+
+#include "app/preview/TPlayerPreview.h"
+#include "app/preview/TPreviewPanel.h"
+#include "app/preview/TSnapshotCommands.h"
+#include "app/settings/TSettings.h"
+#include "media/player/TCustomPlayer.h"
+
+#include <memory>
+#include <string>
+
+class IConversionDialogs;
+class IDesktopServices;
+class TControl;
+class TForm1;
+class TNativeChildWindow;
+
+// The preview panel of the main window: the player `VIDedazu` rendering
+// into `Panel6`, the panel's logic and the snapshot commands, shown on the
+// window's slider, picture buttons, snapshot menu and status panel.
+class TForm1Preview {
+public:
+    TForm1Preview(TForm1& AForm, IConversionDialogs& ADialogs, IDesktopServices& ADesktop,
+                  TSettings& ASettings);
+    ~TForm1Preview();
+    TForm1Preview(const TForm1Preview&) = delete;
+    TForm1Preview& operator=(const TForm1Preview&) = delete;
+
+    // Once the description is loaded: the screen window over Panel6, the
+    // player's events, the row selection and the pictures' mouse handling.
+    void Attach();
+    // The window closes: the player's events are detached and it stops.
+    void Close();
+
+    // The settings file the snapshot commands read and write (it must outlive this).
+    void AttachSettings(TSettings& ASettings);
+
+    TCustomPlayer& VIDedazu() { return FPlayer; }
+    TPreviewPanel& Panel() { return FPanel; }
+    TSnapshotCommands& Snapshots() { return *FSnapshots; }
+    TNativeChildWindow* ScreenWindow() const { return FScreen.get(); }
+
+    // Shows the panel's state on the window's controls.
+    void Show();
+    // The status text of a picture under the mouse.
+    void PictureHovered(TControl* APicture);
+    // Marks the stored picture type in the snapshot menu and opens it at the mouse.
+    void PopupSnapshotMenu();
+    // The menu's type entries follow the snapshot commands' checked type.
+    void ShowCheckedType();
+
+private:
+    void RowChanged(const std::string& AFileName);
+
+    TForm1& FForm;
+    TCustomPlayer FPlayer;
+    TPlayerPreview FAdapter{FPlayer};
+    TPreviewPanel FPanel{FAdapter};
+    IConversionDialogs& FDialogs;
+    IDesktopServices& FDesktop;
+    std::unique_ptr<TSnapshotCommands> FSnapshots;
+    std::unique_ptr<TNativeChildWindow> FScreen;
+    bool FClosed = false;
+};
+
+// The picture buttons of the preview panel: their hints and the status
+// texts shown while the mouse is over them, in the order of
+// lxSkinLinkImage1 .. lxSkinLinkImage7.
+struct TPreviewPictureText {
+    const char* Name;
+    const char* Hint;
+    const char* Status;
+};
+extern const TPreviewPictureText PreviewPictureTexts[7];

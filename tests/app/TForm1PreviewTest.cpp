@@ -1,0 +1,195 @@
+// The preview panel of the main window, headless with SDL's dummy drivers:
+// a selected row opens paused, the pictures drive the player and show their
+// status texts, the slider seeks, and the snapshot menu and picture work
+// over a settings file of the test's own.
+
+#include "app/TForm1Preview.h"
+#include "app/TForm1.h"
+#include "media/TFFmpegLoader.h"
+#include "platform/backend/headless/THeadlessSession.h"
+#include "platform/gdi/ImageCodecs.h"
+#include "platform/sys/Shell.h"
+#include "platform/vcl/TApplication.h"
+#include "platform/vcl/TMenu.h"
+#include "skin/controls/SkinControlsRegistration.h"
+#include "skin/controls/TlxSkinCustomSlider.h"
+#include "skin/controls/TlxSkinLinkImage.h"
+#include "skin/controls/TlxSkinPanel.h"
+#include "skin/controls/TlxSkinStatusPanel.h"
+#include "skin/dialogs/SkinDialogsRegistration.h"
+#include "tests/support/FixturePath.h"
+#include "tests/support/TTempFolder.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <optional>
+
+namespace {
+
+class TForm1PreviewFixture : public ::testing::Test {
+protected:
+    void SetUp() override {
+        ASSERT_TRUE(FFLoader.Load(PlayerLibraries)) << FFLoader.LastErrMsg();
+        RegisterSkinControls();
+        RegisterSkinDialogClasses();
+        RegisterMainFormClass();
+        Application->Initialize();
+        Folder.Write("option.ini", "[SnapShot]\nDir=" + Folder.Path() + "shots\n");
+        Settings.emplace(Folder.Path() + "option.ini");
+        OldOpener = SetShellOpener([this](const std::string& ATarget) {
+            Opened.push_back(ATarget);
+            return true;
+        });
+        Form = TCustomForm::Create<TForm1>(nullptr);
+        Form->Preview().AttachSettings(*Settings);
+        Form->Show();
+        Session.Pump();
+    }
+    void TearDown() override {
+        Form->Free();
+        SetShellOpener(OldOpener);
+    }
+    template <class T> T* Control(const std::string& AName) {
+        return dynamic_cast<T*>(Form->FindComponent(AName));
+    }
+    TPoint Centre(TControl* AControl) {
+        return AControl->ClientToScreen(TPoint{AControl->Width() / 2, AControl->Height() / 2});
+    }
+    int Logged(const std::string& ALine) {
+        const auto& lines = Form->Controller().Log().Lines();
+        return int(std::count(lines.begin(), lines.end(), ALine));
+    }
+    std::string Ini() {
+        std::ifstream in(Folder.Path() + "option.ini", std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    }
+    // Opens a file in the preview as selecting its row does, and waits for
+    // it to stand paused on its first picture.
+    void Preview(const std::string& AFixture) {
+        Form->Controller().OnPreview(FixturePath(AFixture));
+        ASSERT_TRUE(Session.RunUntil([&] { return Logged("Pause") > 0; }))
+            << Form->Preview().VIDedazu().LastErrMsg();
+        ASSERT_TRUE(Session.RunUntil([&] {
+            TBitmap* frame = Form->Preview().VIDedazu().CurrentFrame();
+            return frame && frame->Width() == 320 && (frame->ScanLine(60)[20] & 0xFFFFFF) > 0xC0C0C0;
+        }));
+    }
+
+    THeadlessSession Session{false};
+    TTempFolder Folder;
+    std::optional<TSettings> Settings;
+    TShellOpener OldOpener;
+    std::vector<std::string> Opened;
+    TForm1* Form = nullptr;
+};
+
+TEST_F(TForm1PreviewFixture, TheDescriptionLaysOutThePreviewGroup) {
+    EXPECT_EQ(Form->Panel6->BoundsRect(), (TRect{596, 146, 847, 282}));
+    EXPECT_EQ(Form->lxSkinSlider1->MaxValue(), 256);
+    EXPECT_TRUE(Form->lxSkinLinkImage4->Visible());
+    EXPECT_FALSE(Form->lxSkinLinkImage7->Visible());
+    EXPECT_TRUE(Form->BMP1->Checked());
+    EXPECT_EQ(Control<TlxSkinLinkImage>("lxSkinLinkImage5")->Hint(), "快照");
+}
+
+TEST_F(TForm1PreviewFixture, ASelectedRowOpensPausedAndThePicturesDriveThePlayer) {
+    Preview("clip_1s.mkv");
+    TCustomPlayer& player = Form->Preview().VIDedazu();
+    EXPECT_TRUE(player.Paused());
+    EXPECT_EQ(Form->lxSkinSlider1->Value(), 0);
+
+    struct Hover {
+        const char* Picture;
+        const char* Status;
+    };
+    for (const Hover& h : {Hover{"lxSkinLinkImage1", "播放"}, Hover{"lxSkinLinkImage5", "捕捉视频快照"},
+                           Hover{"lxSkinLinkImage6", "视频快照设置"}, Hover{"lxSkinLinkImage4", "静音"}}) {
+        Session.MouseMove(Centre(Control<TControl>(h.Picture)));
+        Session.Pump();
+        EXPECT_EQ(Form->lxSkinStatusPanel1->Caption(), h.Status) << h.Picture;
+    }
+
+    Session.Click(Centre(Control<TControl>("lxSkinLinkImage1"))); // play
+    ASSERT_TRUE(Session.RunUntil([&] { return Logged("Resume") > 0; }));
+    EXPECT_FALSE(player.Paused());
+    Session.Click(Centre(Control<TControl>("lxSkinLinkImage2"))); // pause
+    ASSERT_TRUE(Session.RunUntil([&] { return Logged("Pause") > 1; }));
+    EXPECT_TRUE(player.Paused());
+
+    Session.Click(Centre(Form->lxSkinLinkImage4)); // mute
+    Session.Pump();
+    EXPECT_TRUE(player.Mute());
+    EXPECT_FALSE(Form->lxSkinLinkImage4->Visible());
+    EXPECT_TRUE(Form->lxSkinLinkImage7->Visible());
+    Session.MouseMove(Centre(Form->lxSkinLinkImage7));
+    Session.Pump();
+    EXPECT_EQ(Form->lxSkinStatusPanel1->Caption(), "取消声音");
+    Session.Click(Centre(Form->lxSkinLinkImage7)); // unmute
+    Session.Pump();
+    EXPECT_FALSE(player.Mute());
+    EXPECT_TRUE(Form->lxSkinLinkImage4->Visible());
+}
+
+TEST_F(TForm1PreviewFixture, TheSliderPausesWhileHeldAndPlaysFromWhereItIsLeft) {
+    Preview("clip_1s.mkv");
+    TCustomPlayer& player = Form->Preview().VIDedazu();
+    TlxSkinSlider* slider = Form->lxSkinSlider1;
+    const TRect thumb = slider->ThumbRect();
+    const TPoint grip{(thumb.Left + thumb.Right) / 2, (thumb.Top + thumb.Bottom) / 2};
+    const TPoint from = slider->ClientToScreen(grip);
+    const TPoint to = slider->ClientToScreen(TPoint{grip.X + slider->Width() * 3 / 4, grip.Y});
+    Session.MouseDown(from);
+    Session.Pump();
+    EXPECT_TRUE(player.Paused());
+    EXPECT_TRUE(Form->Preview().Panel().SliderDown());
+    Session.MouseMove(to);
+    Session.MouseUp(to);
+    Session.Pump();
+    EXPECT_FALSE(Form->Preview().Panel().SliderDown());
+    EXPECT_GT(slider->Value(), 128);
+    EXPECT_FALSE(player.Paused());
+    ASSERT_TRUE(Session.RunUntil([&] { return player.CurrentPTS() >= 600000; }, 3000));
+}
+
+TEST_F(TForm1PreviewFixture, TheSnapshotPictureAndMenuWriteThePictureAndTheSettings) {
+    Preview("clip_1s.mkv");
+    Form->PNG1Click(nullptr);
+    EXPECT_TRUE(Form->PNG1->Checked());
+    EXPECT_FALSE(Form->BMP1->Checked());
+    EXPECT_NE(Ini().find("Picture=PNG"), std::string::npos);
+    Session.Click(Centre(Control<TControl>("lxSkinLinkImage5")));
+    Session.Pump();
+    const std::string shot = Folder.Path() + "shots/clip_1s_1.png";
+    ASSERT_TRUE(std::filesystem::exists(shot));
+    std::ifstream in(shot, std::ios::binary);
+    TBitmap picture;
+    DecodeImage(std::string(std::istreambuf_iterator<char>(in), {}), picture);
+    EXPECT_EQ(picture.Width(), 320);
+    EXPECT_EQ(picture.Height(), 240);
+
+    struct Entry {
+        void (TForm1::*Click)(TObject*);
+        TMenuItem* TForm1::*Item;
+        const char* Text;
+    };
+    for (const Entry& e :
+         {Entry{&TForm1::JPG1Click, &TForm1::JPG1, "JPG"}, Entry{&TForm1::GIF1Click, &TForm1::GIF1, "GIF"},
+          Entry{&TForm1::BMP1Click, &TForm1::BMP1, "BMP"}}) {
+        (Form->*e.Click)(nullptr);
+        EXPECT_TRUE((Form->*e.Item)->Checked()) << e.Text;
+        EXPECT_NE(Ini().find(std::string("Picture=") + e.Text), std::string::npos);
+    }
+    // Another program changed the type: the settings picture marks it.
+    Settings->WriteSnapshotType(TSnapshotType::GIF);
+    Form->lxSkinButton23Click(nullptr);
+    EXPECT_TRUE(Form->GIF1->Checked());
+
+    Form->MenuItem1Click(nullptr);
+    EXPECT_EQ(Opened, (std::vector<std::string>{Folder.Path() + "shots"}));
+}
+
+} // namespace
