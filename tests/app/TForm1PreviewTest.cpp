@@ -25,6 +25,7 @@
 #include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <optional>
 
@@ -172,15 +173,16 @@ TEST_F(TForm1PreviewFixture, TheSnapshotPictureAndMenuWriteThePictureAndTheSetti
     EXPECT_EQ(picture.Height(), 240);
 
     struct Entry {
-        void (TForm1::*Click)(TObject*);
-        TMenuItem* TForm1::*Item;
+        std::function<void()> Click;
+        TMenuItem* Item;
         const char* Text;
     };
-    for (const Entry& e :
-         {Entry{&TForm1::JPG1Click, &TForm1::JPG1, "JPG"}, Entry{&TForm1::GIF1Click, &TForm1::GIF1, "GIF"},
-          Entry{&TForm1::BMP1Click, &TForm1::BMP1, "BMP"}}) {
-        (Form->*e.Click)(nullptr);
-        EXPECT_TRUE((Form->*e.Item)->Checked()) << e.Text;
+    const Entry entries[] = {{[this] { Form->JPG1Click(nullptr); }, Form->JPG1, "JPG"},
+                             {[this] { Form->GIF1Click(nullptr); }, Form->GIF1, "GIF"},
+                             {[this] { Form->BMP1Click(nullptr); }, Form->BMP1, "BMP"}};
+    for (const Entry& e : entries) {
+        e.Click();
+        EXPECT_TRUE(e.Item->Checked()) << e.Text;
         EXPECT_NE(Ini().find(std::string("Picture=") + e.Text), std::string::npos);
     }
     // Another program changed the type: the settings picture marks it.
