@@ -5,11 +5,13 @@
 #include "app/conversion/IConversionDialogs.h"
 #include "media/TFFmpegLoader.h"
 #include "platform/vcl/TClassRegistry.h"
+#include "platform/vcl/TImage.h"
 #include "platform/vcl/TMenu.h"
 #include "platform/vcl/TScreen.h"
 #include "platform/vcl/VclMessages.h"
 #include "platform/win/TNativeChildWindow.h"
 #include "platform/win/WinApi.h"
+#include "resources/pictures/EmbeddedPictures.h"
 #include "skin/controls/TlxSkinCustomListView.h"
 #include "skin/controls/TlxSkinCustomSlider.h"
 #include "skin/controls/TlxSkinLinkImage.h"
@@ -18,11 +20,24 @@
 #include "skin/controls/TlxSkinStatusPanel.h"
 
 const TPreviewPictureText PreviewPictureTexts[7] = {
-    {"lxSkinLinkImage1", "播放", "播放"},         {"lxSkinLinkImage2", "暂停", "暂停"},
-    {"lxSkinLinkImage3", "停止", "停止"},         {"lxSkinLinkImage4", "静音", "静音"},
-    {"lxSkinLinkImage5", "快照", "捕捉视频快照"}, {"lxSkinLinkImage6", "设置", "视频快照设置"},
-    {"lxSkinLinkImage7", "静音", "取消声音"},
+    {"lxSkinLinkImage1", "播放", "播放", "play"},
+    {"lxSkinLinkImage2", "暂停", "暂停", "pause"},
+    {"lxSkinLinkImage3", "停止", "停止", "stop"},
+    {"lxSkinLinkImage4", "静音", "静音", "mute"},
+    {"lxSkinLinkImage5", "快照", "捕捉视频快照", "snapshot"},
+    {"lxSkinLinkImage6", "设置", "视频快照设置", "settings"},
+    {"lxSkinLinkImage7", "静音", "取消声音", "unmute"},
 };
+
+namespace {
+
+const TPreviewPictureText* PictureText(const TControl* APicture) {
+    for (const TPreviewPictureText& p : PreviewPictureTexts)
+        if (APicture && APicture->Name() == p.Name) return &p;
+    return nullptr;
+}
+
+} // namespace
 
 TForm1Preview::TForm1Preview(TForm1& AForm, IConversionDialogs& ADialogs, IDesktopServices& ADesktop,
                              TSettings& ASettings)
@@ -70,9 +85,47 @@ void TForm1Preview::Attach() {
     };
     FPanel.RowSelected = [this] { return FForm.Controller().Files().HasSelection(); };
     FForm.Controller().OnPreview = [this](const std::string& AFileName) { RowChanged(AFileName); };
-    for (const TPreviewPictureText& p : PreviewPictureTexts)
-        if (auto* picture = dynamic_cast<TControl*>(FForm.FindComponent(p.Name))) picture->SetHint(p.Hint);
+    AttachPictures();
     Show();
+}
+
+void TForm1Preview::AttachPictures() {
+    for (const TPreviewPictureText& p : PreviewPictureTexts) {
+        for (const char* state : {"", "-hot", "-down"}) {
+            const std::string name = std::string("preview-") + p.Picture + state;
+            LoadEmbeddedPicture(name, FPictures[name]);
+        }
+        auto* picture = dynamic_cast<TImage*>(FForm.FindComponent(p.Name));
+        if (!picture) continue;
+        picture->SetHint(p.Hint);
+        ShowPicture(picture, "");
+        // The pressed look while the button is held, the plain one when the
+        // mouse leaves; the hot one comes with the mouse moving over it.
+        TWndMethod previous = picture->WindowProc;
+        picture->WindowProc = [this, picture, previous](TMessage& AMessage) {
+            previous(AMessage);
+            if (AMessage.Msg == CM_MOUSELEAVE)
+                ShowPicture(picture, "");
+            else if (AMessage.Msg == WM_LBUTTONDOWN)
+                ShowPicture(picture, "-down");
+            else if (AMessage.Msg == WM_LBUTTONUP)
+                ShowPicture(picture, "-hot");
+        };
+    }
+}
+
+void TForm1Preview::ShowPicture(TControl* APicture, const std::string& AState) {
+    auto* image = dynamic_cast<TImage*>(APicture);
+    const TPreviewPictureText* text = PictureText(APicture);
+    if (!image || !text) return;
+    std::string& shown = FShownState[APicture];
+    if (shown == AState && image->Picture()->Graphic()) return;
+    shown = AState;
+    const TBitmap& source = FPictures[std::string("preview-") + text->Picture + AState];
+    if (source.Empty()) return;
+    auto bitmap = std::make_unique<TBitmap>();
+    bitmap->Assign(source);
+    image->Picture()->SetGraphic(std::move(bitmap));
 }
 
 void TForm1Preview::Close() {
@@ -114,9 +167,10 @@ void TForm1Preview::Show() {
 }
 
 void TForm1Preview::PictureHovered(TControl* APicture) {
-    if (!APicture || !FForm.lxSkinStatusPanel1) return;
-    for (const TPreviewPictureText& p : PreviewPictureTexts)
-        if (APicture->Name() == p.Name) FForm.lxSkinStatusPanel1->SetCaption(p.Status);
+    const TPreviewPictureText* text = PictureText(APicture);
+    if (!text) return;
+    if (FShownState[APicture] != "-down") ShowPicture(APicture, "-hot");
+    if (FForm.lxSkinStatusPanel1) FForm.lxSkinStatusPanel1->SetCaption(text->Status);
 }
 
 void TForm1Preview::ShowCheckedType() {

@@ -6,6 +6,7 @@
 #include "app/settings/TSettings.h"
 #include "media/player/TCustomPlayer.h"
 
+#include <map>
 #include <memory>
 #include <string>
 
@@ -51,6 +52,10 @@ public:
 
 private:
     void RowChanged(const std::string& AFileName);
+    // Shows a picture button's picture of a state: "" plain, "-hot" under
+    // the mouse, "-down" pressed.
+    void ShowPicture(TControl* APicture, const std::string& AState);
+    void AttachPictures();
 
     TForm1& FForm;
     TCustomPlayer FPlayer;
@@ -61,6 +66,9 @@ private:
     std::unique_ptr<TSnapshotCommands> FSnapshots;
     std::unique_ptr<TNativeChildWindow> FScreen;
     bool FClosed = false;
+    // The buttons' pictures by name ("preview-play-hot"), and the state each shows.
+    std::map<std::string, TBitmap> FPictures;
+    std::map<TControl*, std::string> FShownState;
 };
 
 // The picture buttons of the preview panel: their hints and the status
@@ -70,5 +78,6 @@ struct TPreviewPictureText {
     const char* Name;
     const char* Hint;
     const char* Status;
+    const char* Picture; // the embedded pictures' name: "preview-" + this + state
 };
 extern const TPreviewPictureText PreviewPictureTexts[7];

@@ -10,7 +10,9 @@
 #include "platform/gdi/ImageCodecs.h"
 #include "platform/sys/Shell.h"
 #include "platform/vcl/TApplication.h"
+#include "platform/vcl/TImage.h"
 #include "platform/vcl/TMenu.h"
+#include "resources/pictures/EmbeddedPictures.h"
 #include "skin/controls/SkinControlsRegistration.h"
 #include "skin/controls/TlxSkinCustomSlider.h"
 #include "skin/controls/TlxSkinLinkImage.h"
@@ -95,6 +97,38 @@ TEST_F(TForm1PreviewFixture, TheDescriptionLaysOutThePreviewGroup) {
     EXPECT_FALSE(Form->lxSkinLinkImage7->Visible());
     EXPECT_TRUE(Form->BMP1->Checked());
     EXPECT_EQ(Control<TlxSkinLinkImage>("lxSkinLinkImage5")->Hint(), "快照");
+}
+
+// Whether the image shows the embedded picture of that name.
+bool Shows(TControl* AImage, const std::string& APicture) {
+    TBitmap want;
+    if (!LoadEmbeddedPicture(APicture, want)) return false;
+    const TGraphic* graphic = static_cast<TImage*>(AImage)->Picture()->Graphic();
+    const auto* shown = dynamic_cast<const TBitmap*>(graphic);
+    if (!shown || shown->Width() != want.Width() || shown->Height() != want.Height()) return false;
+    for (int y = 0; y < want.Height(); ++y)
+        if (!std::equal(want.ScanLine(y), want.ScanLine(y) + want.Width(), shown->ScanLine(y))) return false;
+    return true;
+}
+
+TEST_F(TForm1PreviewFixture, ThePicturesLightUnderTheMouseAndShowWhenPressed) {
+    TControl* play = Control<TControl>("lxSkinLinkImage1");
+    TControl* stop = Control<TControl>("lxSkinLinkImage3");
+    EXPECT_TRUE(Shows(play, "preview-play"));
+    EXPECT_TRUE(Shows(Form->lxSkinLinkImage7, "preview-unmute"));
+    Session.MouseMove(Centre(play));
+    Session.Pump();
+    EXPECT_TRUE(Shows(play, "preview-play-hot"));
+    Session.MouseDown(Centre(play));
+    Session.Pump();
+    EXPECT_TRUE(Shows(play, "preview-play-down"));
+    Session.MouseUp(Centre(play));
+    Session.Pump();
+    EXPECT_TRUE(Shows(play, "preview-play-hot"));
+    Session.MouseMove(Centre(stop));
+    Session.Pump();
+    EXPECT_TRUE(Shows(play, "preview-play"));
+    EXPECT_TRUE(Shows(stop, "preview-stop-hot"));
 }
 
 TEST_F(TForm1PreviewFixture, ASelectedRowOpensPausedAndThePicturesDriveThePlayer) {

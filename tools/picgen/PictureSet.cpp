@@ -108,6 +108,65 @@ TBitmap SplashPicture() {
     });
 }
 
+// The preview panel's picture buttons: a round button with a white glyph,
+// plain, lit under the mouse, and pressed (darker, one pixel down and right).
+enum class TPreviewGlyph { Play, Pause, Stop, Mute, Unmute, Snapshot, Settings };
+
+TBitmap PreviewButton(TPreviewGlyph Kind, TRgb Color, int Shift) {
+    const int s = 26;
+    return AlphaPicture(s, s, [&](TSkinPainter& p) {
+        const double c = 12.5 + Shift;
+        p.Disc(c, c, 12, Color);
+        const TRgb ink = 0xFFFFFF;
+        switch (Kind) {
+        case TPreviewGlyph::Play:
+            p.Triangle(c - 4, c - 6.5, c - 4, c + 6.5, c + 6.5, c, ink);
+            break;
+        case TPreviewGlyph::Pause:
+            p.Line(c - 3, c - 6, c - 3, c + 6, 3, ink);
+            p.Line(c + 3, c - 6, c + 3, c + 6, 3, ink);
+            break;
+        case TPreviewGlyph::Stop:
+            for (double y = c - 5; y <= c + 5; y += 1)
+                p.Line(c - 5, y, c + 5, y, 1.2, ink);
+            break;
+        case TPreviewGlyph::Mute:
+        case TPreviewGlyph::Unmute:
+            // A speaker; sounding waves beside it, or a cross when silenced.
+            for (double y = c - 2.5; y <= c + 2.5; y += 1)
+                p.Line(c - 7, y, c - 4, y, 1.2, ink);
+            p.Triangle(c - 4.5, c - 2.5, c + 1, c - 7, c + 1, c + 7, ink);
+            p.Triangle(c - 4.5, c - 2.5, c + 1, c + 7, c - 4.5, c + 2.5, ink);
+            if (Kind == TPreviewGlyph::Mute) {
+                p.Line(c + 3.5, c - 2.5, c + 3.5, c + 2.5, 1.3, ink);
+                p.Line(c + 6.5, c - 5, c + 6.5, c + 5, 1.3, ink);
+            } else {
+                p.Line(c + 3, c - 3, c + 8, c + 3, 1.5, ink);
+                p.Line(c + 3, c + 3, c + 8, c - 3, 1.5, ink);
+            }
+            break;
+        case TPreviewGlyph::Snapshot:
+            // A camera: body, viewfinder and lens.
+            for (double y = c - 4; y <= c + 5; y += 1)
+                p.Line(c - 7.5, y, c + 7.5, y, 1.2, ink);
+            p.Line(c - 3, c - 5.5, c + 3, c - 5.5, 2, ink);
+            p.Disc(c, c + 0.5, 3.6, Color);
+            p.Disc(c, c + 0.5, 2, ink);
+            break;
+        case TPreviewGlyph::Settings:
+            // A gear.
+            for (int i = 0; i < 8; ++i) {
+                const double a = i * 3.14159265358979 / 4;
+                p.Line(c + 4 * std::cos(a), c + 4 * std::sin(a), c + 8 * std::cos(a), c + 8 * std::sin(a),
+                       2.6, ink);
+            }
+            p.Disc(c, c, 5.5, ink);
+            p.Disc(c, c, 2.4, Color);
+            break;
+        }
+    });
+}
+
 } // namespace
 
 std::vector<TNamedPicture> PictureSet() {
@@ -133,5 +192,16 @@ std::vector<TNamedPicture> PictureSet() {
     set.push_back({"link-down", LinkPicture(0x1F5490, 1)});
     set.push_back({"splash", SplashPicture()});
     set.push_back({"about", CategoryTile({0, TPictogram::Film, 0x3A6EA5}, 64)});
+    const std::pair<const char*, TPreviewGlyph> preview[] = {
+        {"play", TPreviewGlyph::Play},         {"pause", TPreviewGlyph::Pause},
+        {"stop", TPreviewGlyph::Stop},         {"mute", TPreviewGlyph::Mute},
+        {"unmute", TPreviewGlyph::Unmute},     {"snapshot", TPreviewGlyph::Snapshot},
+        {"settings", TPreviewGlyph::Settings},
+    };
+    for (const auto& [name, kind] : preview) {
+        set.push_back({std::string("preview-") + name, PreviewButton(kind, 0x2F74C0, 0)});
+        set.push_back({std::string("preview-") + name + "-hot", PreviewButton(kind, 0x4A9BE8, 0)});
+        set.push_back({std::string("preview-") + name + "-down", PreviewButton(kind, 0x1F5490, 1)});
+    }
     return set;
 }
