@@ -47,6 +47,7 @@ protected:
             Opened.push_back(ATarget);
             return true;
         });
+        TForm1::SettingsFileName = Folder.Path() + "option.ini";
         Form = TCustomForm::Create<TForm1>(nullptr);
         Form->Preview().AttachSettings(*Settings);
         Form->Show();
@@ -54,6 +55,7 @@ protected:
     }
     void TearDown() override {
         Form->Free();
+        TForm1::SettingsFileName.clear();
         SetShellOpener(OldOpener);
     }
     template <class T> T* Control(const std::string& AName) {

@@ -57,6 +57,7 @@ TEST_F(TForm1PreviewX11Test, ASelectedRowShowsTheVideoInThePanelAndASnapshotFile
     TTempFolder folder;
     folder.Write("option.ini", "[SnapShot]\nDir=" + folder.Path() + "shots\nPicture=PNG\n");
     TSettings settings(folder.Path() + "option.ini");
+    TForm1::SettingsFileName = folder.Path() + "option.ini";
     TForm1* form = TCustomForm::Create<TForm1>(nullptr);
     form->Preview().AttachSettings(settings);
     form->Show();
@@ -88,6 +89,7 @@ TEST_F(TForm1PreviewX11Test, ASelectedRowShowsTheVideoInThePanelAndASnapshotFile
     const std::string shot = folder.Path() + "shots/clip_1s_1.png";
     EXPECT_TRUE(PumpUntil([&] { return std::filesystem::exists(shot); }, 3000));
     form->Free();
+    TForm1::SettingsFileName.clear();
 }
 
 } // namespace

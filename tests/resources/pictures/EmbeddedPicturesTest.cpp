@@ -44,6 +44,9 @@ TEST(EmbeddedPictures, EveryPictureTheWindowNamesExistsInItsSize) {
         cases.push_back({"category-" + std::to_string(e.CategoryListId), 48, 48});
         cases.push_back({"profile-" + std::to_string(e.CategoryListId), 32, 32});
     }
+    for (const char* p : {"play", "pause", "stop", "mute", "unmute", "snapshot", "settings"})
+        for (const char* state : {"", "-hot", "-down"})
+            cases.push_back({std::string("preview-") + p + state, 26, 26});
     for (const Case& c : cases) {
         TBitmap b = Load(c.Name);
         EXPECT_EQ(b.Width(), c.Width) << c.Name;
