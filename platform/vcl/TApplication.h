@@ -56,6 +56,8 @@ public:
     THintWindowClass HintWindowClass;
     void CancelHint();
     THintWindow* HintWindow() const { return FHintWindow; }
+    // The control whose hint is pending or showing; nullptr when none.
+    TControl* HintControl() const { return FHintControl; }
     // Called by controls when the pointer enters or leaves them.
     void HintMouseMessage(TControl* Control);
 

@@ -10,6 +10,7 @@
 #include "skin/controls/TlxSkinButton.h"
 #include "skin/controls/TlxSkinCheckRadioBox.h"
 #include "skin/controls/TlxSkinGroupBox.h"
+#include "skin/controls/TlxSkinHint.h"
 #include "skin/controls/TlxSkinImagesMenu.h"
 #include "skin/controls/TlxSkinMenuSpeedButton.h"
 #include "skin/controls/TlxSkinPaintPanel.h"
@@ -30,7 +31,8 @@
 
 namespace {
 
-// The entries before ItemIndex, which names one of them.
+// The skinned hint, and the images menu with its entries before ItemIndex,
+// which names one of them.
 void RegisterImagesMenu() {
     using M = TlxSkinImagesMenu;
     RegisterClass<TlxImagesMenuItem>("TlxImagesMenuItem", "TCollectionItem")
@@ -41,6 +43,17 @@ void RegisterImagesMenu() {
         .Property("ImageIndex", &TlxImagesMenuItem::ImageIndex, &TlxImagesMenuItem::SetImageIndex, -1)
         .EventProperty("OnClick", &TlxImagesMenuItem::OnClick);
     RegisterClass<TlxImagesMenuItems>("TlxImagesMenuItems", "TCollection");
+    RegisterClass<TlxSkinHint>("TlxSkinHint", "TComponent")
+        .Property("LineSeparator", &TlxSkinHint::LineSeparator, &TlxSkinHint::SetLineSeparator,
+                  std::string("@"))
+        .ReferenceProperty("SkinData", &TlxSkinHint::SkinData, &TlxSkinHint::SetSkinData)
+        .Property("Active", &TlxSkinHint::Active, &TlxSkinHint::SetActive, true)
+        .Property("AlphaBlend", &TlxSkinHint::AlphaBlend, &TlxSkinHint::SetAlphaBlend)
+        .Property("AlphaBlendValue", &TlxSkinHint::AlphaBlendValue, &TlxSkinHint::SetAlphaBlendValue)
+        .Property("AlphaBlendAnimation", &TlxSkinHint::AlphaBlendAnimation,
+                  &TlxSkinHint::SetAlphaBlendAnimation)
+        .ObjectProperty("DefaultFont", &TlxSkinHint::DefaultFont)
+        .Property("UseSkinFont", &TlxSkinHint::UseSkinFont, &TlxSkinHint::SetUseSkinFont, true);
     RegisterClass<M>("TlxSkinImagesMenu", "TComponent")
         .ReferenceProperty("Images", &M::Images, &M::SetImages)
         .CollectionProperty("ImagesItems", &M::ImagesItems)
@@ -48,6 +61,7 @@ void RegisterImagesMenu() {
         .Property("ColumnsCount", &M::ColumnsCount, &M::SetColumnsCount, 1)
         .Property("ShowSelectedItem", &M::ShowSelectedItem, &M::SetShowSelectedItem, true)
         .Property("ShowHints", &M::ShowHints, &M::SetShowHints, true)
+        .ReferenceProperty("SkinHint", &M::SkinHint, &M::SetSkinHint)
         .ReferenceProperty("SkinData", &M::SkinData, &M::SetSkinData)
         .Property("UseSkinFont", &M::UseSkinFont, &M::SetUseSkinFont, true)
         .ObjectProperty("DefaultFont", &M::DefaultFont)

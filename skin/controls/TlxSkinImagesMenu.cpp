@@ -1,6 +1,7 @@
 #include "skin/controls/TlxSkinImagesMenu.h"
 
 #include "platform/vcl/TImageList.h"
+#include "skin/controls/TlxSkinHint.h"
 #include "skin/controls/TlxSkinImagesMenuPopupWindow.h"
 #include "skin/engine/SkinData.h"
 
@@ -34,6 +35,10 @@ void TlxSkinImagesMenu::SetImages(TCustomImageList* Value) {
 
 void TlxSkinImagesMenu::SetSkinData(TlxSkinData* Value) {
     FSD.Set(Value);
+}
+
+void TlxSkinImagesMenu::SetSkinHint(TlxSkinHint* Value) {
+    FSkinHint.Set(Value);
 }
 
 void TlxSkinImagesMenu::SetColumnsCount(int Value) {

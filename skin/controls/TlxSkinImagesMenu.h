@@ -10,6 +10,7 @@
 
 class TCustomImageList;
 class TlxSkinData;
+class TlxSkinHint;
 class TlxSkinImagesMenuPopupWindow;
 
 // A drop-down grid of picture cells (with optional full-width buttons and
@@ -36,6 +37,9 @@ public:
     void SetShowSelectedItem(bool Value) { FShowSelectedItem = Value; }
     bool ShowHints() const { return FShowHints; }
     void SetShowHints(bool Value) { FShowHints = Value; }
+    // Shows the items' hints while the pointer is over them.
+    TlxSkinHint* SkinHint() const { return FSkinHint.Get(); }
+    void SetSkinHint(TlxSkinHint* Value);
     TlxSkinData* SkinData() const { return FSD; }
     void SetSkinData(TlxSkinData* Value);
     bool UseSkinFont() const { return FUseSkinFont; }
@@ -85,6 +89,7 @@ private:
     bool FShowSelectedItem = true;
     bool FShowHints = true;
     TComponentRef<TlxSkinData> FSD{this};
+    TComponentRef<TlxSkinHint> FSkinHint{this};
     bool FUseSkinFont = true;
     TFont FDefaultFont;
     bool FAlphaBlend = false;

@@ -7,6 +7,7 @@
 #include "platform/vcl/TTimer.h"
 #include "platform/vcl/VclMessages.h"
 #include "platform/win/WinApi.h"
+#include "skin/controls/TlxSkinHint.h"
 #include "skin/controls/TlxSkinImagesMenu.h"
 #include "skin/engine/SkinData.h"
 #include "skin/engine/SkinMonitors.h"
@@ -242,6 +243,7 @@ void TlxSkinImagesMenuPopupWindow::EndFade() {
 }
 
 void TlxSkinImagesMenuPopupWindow::Dismiss() {
+    HideItemHint();
     EndFade();
     if (HandleAllocated())
         SetWindowPos(Handle(), nullptr, 0, 0, 0, 0,
@@ -290,11 +292,21 @@ int TlxSkinImagesMenuPopupWindow::ItemAt(int X, int Y) const {
     return -1;
 }
 
+void TlxSkinImagesMenuPopupWindow::HideItemHint() {
+    if (ImagesMenu->ShowHints() && ImagesMenu->SkinHint()) ImagesMenu->SkinHint()->HideHint();
+}
+
 void TlxSkinImagesMenuPopupWindow::TestActive(int X, int Y) {
     MouseInItem = ItemAt(X, Y);
+    TlxSkinHint* hint = ImagesMenu->SkinHint();
+    if (MouseInItem < 0 && hint) hint->HideHint();
     if (MouseInItem == OldMouseInItem) return;
     OldMouseInItem = MouseInItem;
     Invalidate();
+    if (!ImagesMenu->ShowHints() || MouseInItem < 0 || !hint) return;
+    hint->HideHint();
+    const std::string& text = ImagesMenu->ImagesItems()->Items(MouseInItem)->Hint();
+    if (!text.empty()) hint->ActivateHint2(text);
 }
 
 void TlxSkinImagesMenuPopupWindow::MouseMove(TShiftState Shift, int X, int Y) {
@@ -306,6 +318,7 @@ void TlxSkinImagesMenuPopupWindow::MouseDown(TMouseButton Button, TShiftState Sh
     TKeepAlive alive(this);
     TCustomControl::MouseDown(Button, Shift, X, Y);
     if (FreePending() || FClosing || Button != TMouseButton::mbLeft) return;
+    HideItemHint();
     FDown = true;
     FItemDown = ItemAt(X, Y) >= 0;
     Invalidate();
@@ -341,6 +354,7 @@ void TlxSkinImagesMenuPopupWindow::WndProc(TMessage& Message) {
         Message.Result = 1;
         return;
     case CM_MOUSELEAVE:
+        if (ImagesMenu->SkinHint()) ImagesMenu->SkinHint()->HideHint();
         MouseInItem = OldMouseInItem = -1;
         Invalidate();
         break;

@@ -66,6 +66,8 @@ private:
     void UnHookAppMessage();
     bool AppMessage(TMsg& Msg);
     void TestActive(int X, int Y);
+    // Hides the hint the grid shows, with ShowHints and a SkinHint.
+    void HideItemHint();
     int ItemAt(int X, int Y) const;
     bool Choosable(int Index) const;
     void MoveLeft();
