@@ -31,11 +31,11 @@ struct TOkRequest {
 };
 
 enum class TOkAction {
-    okStay,      // nothing happens; the dialog stays open
-    okNavigate,  // the list goes to Path
-    okMask,      // the typed pattern becomes the list's mask
-    okAsk,       // the overwrite question for Path; OK accepts
-    okAccept,    // the dialog closes with FileName Path and Files
+    okStay,     // nothing happens; the dialog stays open
+    okNavigate, // the list goes to Path
+    okMask,     // the typed pattern becomes the list's mask
+    okAsk,      // the overwrite question for Path; OK accepts
+    okAccept,   // the dialog closes with FileName Path and Files
 };
 using enum TOkAction;
 

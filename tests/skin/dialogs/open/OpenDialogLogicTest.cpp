@@ -11,8 +11,9 @@ TEST(OpenDialogLogic, ExtensionsOfNamesAndFilters) {
     EXPECT_EQ(FileExtension("/a/report.txt"), ".txt");
     EXPECT_EQ(FileExtension("/a/report."), ".");
     EXPECT_EQ(FileExtension("archive.tar.gz"), ".gz");
-    for (auto [mask, ext] : {std::pair{"*.bmp;*.dib", ".bmp"}, std::pair{"*.jpg", ".jpg"}, std::pair{"*.*", ""},
-                             std::pair{"*.txt;*.*", ""}, std::pair{" *.png ; *.gif", ".png"}, std::pair{"", ""}})
+    for (auto [mask, ext] :
+         {std::pair{"*.bmp;*.dib", ".bmp"}, std::pair{"*.jpg", ".jpg"}, std::pair{"*.*", ""},
+          std::pair{"*.txt;*.*", ""}, std::pair{" *.png ; *.gif", ".png"}, std::pair{"", ""}})
         EXPECT_EQ(FilterExtension(mask), ext) << mask;
 }
 
@@ -60,8 +61,18 @@ TEST(OpenDialogLogic, WhatConfirmingDoes) {
         {"open unchecked", false, "*.*", "txt", "newname", okAccept, F + "newname.txt", {}, false},
         {"open a pipe", false, "*.*", "", "pipe", okStay, ""},
         {"typed beats selection", false, "*.*", "", "notes.txt", okAccept, F + "notes.txt", {F + "a.avi"}},
-        {"multi-selection", false, "*.*", "", "b.avi", okAccept, F + "b.avi", {F + "a.avi", F + "b.avi"}, true,
-         false, nullptr, {F + "a.avi", F + "b.avi"}},
+        {"multi-selection",
+         false,
+         "*.*",
+         "",
+         "b.avi",
+         okAccept,
+         F + "b.avi",
+         {F + "a.avi", F + "b.avi"},
+         true,
+         false,
+         nullptr,
+         {F + "a.avi", F + "b.avi"}},
         {"absolute", false, "*.*", "", home + "/x.txt", okAccept, home + "/x.txt"},
         {"home", false, "*.*", "", "~/x.txt", okAccept, home + "/x.txt"},
         {"typed folder", false, "*.*", "", "sub", okNavigate, F + "sub"},
@@ -69,8 +80,7 @@ TEST(OpenDialogLogic, WhatConfirmingDoes) {
         {"pattern", false, "*.*", "", "*.avi", okMask, "*.avi"},
         {"empty", false, "*.*", "", "", okStay, ""},
         {"virtual folder", false, "*.*", "", "notes.txt", okStay, "", {}, true, false, ""},
-        {"absolute from places", false, "*.*", "", F + "a.avi", okAccept, F + "a.avi", {}, true, false,
-         ""},
+        {"absolute from places", false, "*.*", "", F + "a.avi", okAccept, F + "a.avi", {}, true, false, ""},
     };
     for (const TCase& c : cases) {
         TOkRequest r;
