@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/vcl/TComponentRef.h"
 #include "skin/dialogs/shell/TShellNamespace.h"
 
 #include <optional>
@@ -45,3 +46,18 @@ private:
     bool& FFlag;
     bool FSaved;
 };
+
+// Links Self to Value through Link: the view linked before forgets Self, and
+// Value adopts Self's root and links back (Back, SetBack: Value's link to
+// views of Self's kind). The same view again changes nothing.
+template <class A, class B>
+void LinkShellView(A* Self, TComponentRef<B>& Link, B* Value, A* (B::*Back)() const, void (B::*SetBack)(A*)) {
+    B* old = Link.Get();
+    if (Value == old) return;
+    Link.Set(Value);
+    if (old && (old->*Back)() == Self) (old->*SetBack)(nullptr);
+    if (Value) {
+        Value->SetRoot(Self->Root());
+        (Value->*SetBack)(Self);
+    }
+}

@@ -184,25 +184,13 @@ void TlxCustomShellComboBox::RootChanged() {
 }
 
 void TlxCustomShellComboBox::SetShellTreeView(TlxCustomShellTreeView* Value) {
-    TlxCustomShellTreeView* old = FTreeView;
-    if (Value == old) return;
-    FTreeView.Set(Value);
-    if (old && old->ShellComboBox() == this) old->SetShellComboBox(nullptr);
-    if (Value) {
-        Value->SetRoot(FRoot);
-        Value->SetShellComboBox(this);
-    }
+    LinkShellView(this, FTreeView, Value, &TlxCustomShellTreeView::ShellComboBox,
+                  &TlxCustomShellTreeView::SetShellComboBox);
 }
 
 void TlxCustomShellComboBox::SetShellListView(TlxCustomShellListView* Value) {
-    TlxCustomShellListView* old = FListView;
-    if (Value == old) return;
-    FListView.Set(Value);
-    if (old && old->ShellComboBox() == this) old->SetShellComboBox(nullptr);
-    if (Value) {
-        Value->SetRoot(FRoot);
-        Value->SetShellComboBox(this);
-    }
+    LinkShellView(this, FListView, Value, &TlxCustomShellListView::ShellComboBox,
+                  &TlxCustomShellListView::SetShellComboBox);
 }
 
 // ---- window

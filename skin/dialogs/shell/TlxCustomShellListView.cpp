@@ -396,25 +396,13 @@ void TlxCustomShellListView::SetSorted(bool Value) {
 // ---- links
 
 void TlxCustomShellListView::SetShellTreeView(TlxCustomShellTreeView* Value) {
-    TlxCustomShellTreeView* old = FTreeView;
-    if (Value == old) return;
-    FTreeView.Set(Value);
-    if (old && old->ShellListView() == this) old->SetShellListView(nullptr);
-    if (Value) {
-        Value->SetRoot(FRoot);
-        Value->SetShellListView(this);
-    }
+    LinkShellView(this, FTreeView, Value, &TlxCustomShellTreeView::ShellListView,
+                  &TlxCustomShellTreeView::SetShellListView);
 }
 
 void TlxCustomShellListView::SetShellComboBox(TlxCustomShellComboBox* Value) {
-    TlxCustomShellComboBox* old = FComboBox;
-    if (Value == old) return;
-    FComboBox.Set(Value);
-    if (old && old->ShellListView() == this) old->SetShellListView(nullptr);
-    if (Value) {
-        Value->SetRoot(FRoot);
-        Value->SetShellListView(this);
-    }
+    LinkShellView(this, FComboBox, Value, &TlxCustomShellComboBox::ShellListView,
+                  &TlxCustomShellComboBox::SetShellListView);
 }
 
 // ---- window

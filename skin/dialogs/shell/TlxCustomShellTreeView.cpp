@@ -204,25 +204,13 @@ void TlxCustomShellTreeView::RootMoved() {
 }
 
 void TlxCustomShellTreeView::SetShellComboBox(TlxCustomShellComboBox* Value) {
-    TlxCustomShellComboBox* old = FComboBox;
-    if (Value == old) return;
-    FComboBox.Set(Value);
-    if (old && old->ShellTreeView() == this) old->SetShellTreeView(nullptr);
-    if (Value) {
-        Value->SetRoot(FRoot);
-        Value->SetShellTreeView(this);
-    }
+    LinkShellView(this, FComboBox, Value, &TlxCustomShellComboBox::ShellTreeView,
+                  &TlxCustomShellComboBox::SetShellTreeView);
 }
 
 void TlxCustomShellTreeView::SetShellListView(TlxCustomShellListView* Value) {
-    TlxCustomShellListView* old = FListView;
-    if (Value == old) return;
-    FListView.Set(Value);
-    if (old && old->ShellTreeView() == this) old->SetShellTreeView(nullptr);
-    if (Value) {
-        Value->SetRoot(FRoot);
-        Value->SetShellTreeView(this);
-    }
+    LinkShellView(this, FListView, Value, &TlxCustomShellListView::ShellTreeView,
+                  &TlxCustomShellListView::SetShellTreeView);
 }
 
 TTreeNode* TlxCustomShellTreeView::FindNodeByID(const TShellItem& ID, TTreeNode* Start) const {
