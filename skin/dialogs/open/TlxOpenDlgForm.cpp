@@ -12,11 +12,11 @@
 #include "skin/controls/TlxSkinSpeedButton.h"
 #include "skin/controls/TlxSkinStdLabel.h"
 #include "skin/controls/TlxSkinToolBar.h"
-#include "skin/dialogs/filectrl/FileCtrlGlyphs.h"
 #include "skin/dialogs/filectrl/FilePaths.h"
 #include "skin/dialogs/filectrl/TlxSkinFilterComboBox.h"
 #include "skin/dialogs/message/MessageTexts.h"
 #include "skin/dialogs/message/TlxSkinMessage.h"
+#include "skin/dialogs/open/DialogGlyphs.h"
 #include "skin/dialogs/open/OpenDialogLogic.h"
 #include "skin/dialogs/shell/ShellFileOps.h"
 #include "skin/dialogs/shell/ShellViewContext.h"
@@ -40,7 +40,7 @@ TlxSkinSpeedButton* ToolButton(TlxOpenDlgForm* Form, TWinControl* Bar, const cha
     b->SetSkinDataName("toolbutton");
     b->SetNumGlyphs(1);
     TBitmap glyph;
-    LoadFileCtrlGlyph(Glyph, glyph);
+    LoadDialogGlyph(Glyph, glyph);
     b->SetGlyph(glyph);
     b->SetHint(Hint);
     b->SetShowHint(true);
@@ -99,16 +99,8 @@ TlxOpenDlgForm::TlxOpenDlgForm(TComponent* AOwner, bool AToolButtonsTransparent,
     Drivelabel->SetLayout(tlCenter);
     Drivelabel->SetCaption(text("FLV_LOOKIN", "Look in: "));
     const bool flat = AToolButtonsTransparent;
-    BackToolButton =
-        ToolButton(this, ToolPanel, "LX_BACK", text("MSG_BTN_BACK_HINT", "Go To Last Folder Visited"), flat,
-                   [this](TObject* S) { BackToolButtonClick(S); });
-    UpToolButton = ToolButton(this, ToolPanel, "LX_UP", text("MSG_BTN_UP_HINT", "Up One Level"), flat,
-                              [this](TObject* S) { UpToolButtonClick(S); });
-    NewFolderToolButton =
-        ToolButton(this, ToolPanel, "LX_NEWFOLDER", text("MSG_BTN_NEWFOLDER_HINT", "Create New Folder"), flat,
-                   [this](TObject* S) { NewFolderToolButtonClick(S); });
-    Spacer(this, ToolPanel, alRight);
-
+    // Right-aligned controls line up from the right edge in creation order:
+    // View, New folder, Up, Back, then the spacer.
     StylePopupMenu = new TlxSkinPopupMenu(this);
     auto styleItem = [this](const std::string& Caption, std::function<void(TObject*)> OnClick) {
         auto* item = new TMenuItem(this);
@@ -131,12 +123,22 @@ TlxOpenDlgForm::TlxOpenDlgForm(TComponent* AOwner, bool AToolButtonsTransparent,
     StyleToolButton->SetSkinDataName("toolmenubutton");
     StyleToolButton->SetNumGlyphs(1);
     TBitmap styleGlyph;
-    LoadFileCtrlGlyph("LX_LVSTYLE", styleGlyph);
+    LoadDialogGlyph("LX_LVSTYLE", styleGlyph);
     StyleToolButton->SetGlyph(styleGlyph);
     StyleToolButton->SetSkinPopupMenu(StylePopupMenu);
     StyleToolButton->SetHint(text("MSG_BTN_VIEWMENU_HINT", "View Menu"));
     StyleToolButton->SetShowHint(true);
     StyleToolButton->SetFlat(flat);
+
+    NewFolderToolButton =
+        ToolButton(this, ToolPanel, "LX_NEWFOLDER", text("MSG_BTN_NEWFOLDER_HINT", "Create New Folder"), flat,
+                   [this](TObject* S) { NewFolderToolButtonClick(S); });
+    UpToolButton = ToolButton(this, ToolPanel, "LX_UP", text("MSG_BTN_UP_HINT", "Up One Level"), flat,
+                              [this](TObject* S) { UpToolButtonClick(S); });
+    BackToolButton =
+        ToolButton(this, ToolPanel, "LX_BACK", text("MSG_BTN_BACK_HINT", "Go To Last Folder Visited"), flat,
+                   [this](TObject* S) { BackToolButtonClick(S); });
+    Spacer(this, ToolPanel, alRight);
 
     ShellBox = new TlxSkinShellComboBox(this);
     ShellBox->SetParent(ToolPanel);

@@ -1,5 +1,6 @@
 #include "skin/dialogs/open/TlxSkinOpenDialog.h"
 
+#include "FrameSkin.h"
 #include "platform/vcl/TMenu.h"
 #include "platform/win/WinConst.h"
 #include "skin/controls/TlxSkinButton.h"
@@ -10,8 +11,10 @@
 #include "skin/dialogs/open/TlxOpenDlgForm.h"
 #include "skin/dialogs/shell/TlxCustomShellComboBox.h"
 #include "skin/dialogs/shell/TlxCustomShellListView.h"
+#include "skin/engine/DataSkinControls.h"
 #include "tests/skin/dialogs/open/DialogScript.h"
 #include "tests/skin/dialogs/shell/ShellViewFixture.h"
+#include "tests/support/pictures/GoldenPicture.h"
 
 #include <sys/stat.h>
 
@@ -229,4 +232,54 @@ TEST_F(TlxSkinOpenDialogTest, SaveModeCompletesAsksOnTheCompletedNameAndFollowsT
     EXPECT_TRUE(ok);
     EXPECT_EQ(edits, (std::vector<std::string>{"report.bmp", "report.bmp", "report.txt"}));
     EXPECT_EQ(Dialog->FileName(), Home + "/a/report.txt");
+}
+
+TEST_F(TlxSkinOpenDialogTest, CtrlClicksSelectSeveralFilesReturnedInRowOrder) {
+    Dialog->SetFileName(Home + "/a/");
+    Dialog->SetMultiSelection(true);
+    const bool ok = Run([&](TlxOpenDlgForm* f) {
+        TlxCustomShellListView* l = f->FileListView;
+        auto row = [&](const char* Name) {
+            TRect r = l->ItemRect(Row(l, Name), drLabel);
+            return l->ClientToScreen({r.Left + 3, (r.Top + r.Bottom) / 2});
+        };
+        Session.Click(row("two.avi"));
+        Session.Advance(1000);
+        Session.KeyDown(VK_CONTROL);
+        Session.Click(row("notes.txt"));
+        Session.Advance(1000);
+        Session.Click(row("one.avi"));
+        Session.KeyUp(VK_CONTROL);
+        Session.Pump();
+        Session.Click(Centre(f->OpenButton));
+    });
+    EXPECT_TRUE(ok);
+    EXPECT_EQ(Files(),
+              (std::vector<std::string>{Home + "/a/notes.txt", Home + "/a/one.avi", Home + "/a/two.avi"}));
+    EXPECT_EQ(Dialog->FileName(), Home + "/a/notes.txt");
+}
+
+TEST_F(TlxSkinOpenDialogTest, GoldenDialogInTheBuiltInLookAndTheTestSkin) {
+    Dialog->SetFileName(Home + "/a/one.avi");
+    Dialog->SetFilter("Videos|*.avi|All files|*.*");
+    for (bool skinned : {false, true}) {
+        SCOPED_TRACE(skinned ? "test skin" : "built-in");
+        if (skinned) {
+            auto* frameSD = new TlxSkinData(Form);
+            TFrameSkin frame;
+            TTestSkin::SetNinePart(frame.Skin.Add<TlxDataSkinButtonControl>("button"),
+                                   frame.Skin.AddPicture(TTestSkin::StandardPicture()));
+            frame.Skin.LoadInto(frameSD);
+            Dialog->SetSkinData(frameSD);
+            Dialog->SetCtrlSkinData(frameSD);
+        }
+        TBitmap shot;
+        Run([&](TlxOpenDlgForm* f) {
+            Session.Pump();
+            shot = Session.WindowShot(f->Handle());
+            f->SetModalResult(mrCancel);
+        });
+        EXPECT_TRUE(MatchesGolden(
+            shot, std::string("skin/dialogs/open/dialog-") + (skinned ? "test-skin" : "built-in"), 8));
+    }
 }
