@@ -3,6 +3,7 @@
 #include "platform/vcl/TClassRegistry.h"
 #include "skin/dialogs/filectrl/FileCtrlRegistration.h"
 #include "skin/dialogs/message/TlxSkinMessage.h"
+#include "skin/dialogs/open/OpenDialogRegistration.h"
 #include "skin/dialogs/seldir/SelectDirectoryRegistration.h"
 #include "skin/dialogs/skinselect/TlxSelectSkinDialog.h"
 
@@ -38,4 +39,5 @@ void RegisterSkinDialogClasses() {
 
     RegisterFileControlClasses();
     RegisterSelectDirectoryDialog();
+    RegisterOpenDialogs();
 }

@@ -1,0 +1,4 @@
+#pragma once
+
+// Registers the open-file dialog for form descriptions.
+void RegisterOpenDialogs();
