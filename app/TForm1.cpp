@@ -294,6 +294,30 @@ void TForm1::ShowCommands() {
     for (TControl* box : {lxSkinComboBox5, lxSkinComboBox6, lxSkinComboBox7, lxSkinComboBox8})
         Enable(box, s.Settings);
     Enable(lxSkinButton5, s.Settings);
+    // Each command button's glyph is set with its state.
+    ShowGlyph(lxSkinMenuSpeedButton1, "add", s.Add);
+    ShowGlyph(lxSkinButton7, "remove", s.Remove);
+    ShowGlyph(lxSkinButton8, "clear", s.Clear);
+    ShowGlyph(lxSkinButton9, "skin", true);
+    ShowGlyph(lxSkinButton24, "website", true);
+    ShowGlyph(lxSkinButton2, "start", s.StartButton);
+    ShowGlyph(lxSkinButton10, "stop", s.Stop);
+    ShowGlyph(lxSkinButton11, "pause", s.Pause);
+    ShowGlyph(lxSkinButton12, "resume", s.Resume);
+}
+
+void TForm1::ShowGlyph(TControl* AButton, const std::string& AGlyph, bool AEnabled) {
+    if (!AButton) return;
+    const std::string name = "tool-" + AGlyph + (AEnabled ? "" : "-disabled");
+    std::string& shown = FShownGlyphs[AButton];
+    if (shown == name) return;
+    shown = name;
+    auto [picture, added] = FGlyphs.try_emplace(name);
+    if (added) LoadEmbeddedPicture(name, picture->second);
+    if (auto* button = dynamic_cast<TlxSkinButton*>(AButton))
+        button->SetGlyph(picture->second);
+    else if (auto* speed = dynamic_cast<TlxSkinSpeedButton*>(AButton))
+        speed->SetGlyph(picture->second);
 }
 
 void TForm1::ShowProfiles() {

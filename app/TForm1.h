@@ -5,10 +5,12 @@
 #include "app/presets/ParameterBox.h"
 #include "app/settings/TSettings.h"
 #include "media/task/TZorvexion.h"
+#include "platform/gdi/TBitmap.h"
 #include "platform/vcl/TComponentRef.h"
 #include "platform/vcl/TCustomForm.h"
 
 #include <array>
+#include <map>
 #include <memory>
 #include <string>
 #include <vector>
@@ -200,6 +202,8 @@ private:
     void ShowSettingsBoxes();
     TlxSkinComboBox* BoxControl(TParameterBox ABox) const;
     void CreatePreview();
+    // Gives a command button the enabled or the disabled look of its glyph.
+    void ShowGlyph(TControl* AButton, const std::string& AGlyph, bool AEnabled);
 
     TZorvexion FZorvex;
     TZorvexionConverter FConverter{FZorvex};
@@ -215,6 +219,9 @@ private:
     std::vector<std::string> FShownProfiles;
     // The controller's status text last put in the status panel.
     std::string FShownStatus;
+    // The glyph pictures by name, and the one each button shows.
+    std::map<std::string, TBitmap> FGlyphs;
+    std::map<const TControl*, std::string> FShownGlyphs;
     // Set while the window shows the controller's state: the boxes' change
     // events then come from code and go nowhere.
     int FShowing = 0;

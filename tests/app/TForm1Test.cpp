@@ -23,6 +23,7 @@
 #include "skin/windows/TlxSkinPopupWindow.h"
 #include "tests/support/FixturePath.h"
 #include "tests/support/TTempFolder.h"
+#include "tests/support/pictures/GoldenPicture.h"
 
 #include <gtest/gtest.h>
 
@@ -168,11 +169,13 @@ TEST_F(TForm1Fixture, AFileAddedThroughTheMenuIsConvertedByTheStartButton) {
     EXPECT_TRUE(Form->N16->Enabled());
 
     ClickOn(Form->lxSkinButton2);
-    ASSERT_TRUE(Session.RunUntil([&] { return Form->Controller().State() == TRunState::Finished; }, 120000))
-        << StatusText();
-    Session.Pump();
+    // The end message stays until the mouse moves over a control again.
+    Session.MouseMove({Form->Left() + Form->Width() + 40, Form->Top()});
+    // The window shows the end once the report has reached it on the GUI thread.
+    ASSERT_TRUE(Session.RunUntil([&] { return StatusText().rfind("所有视频转换完成！", 0) == 0; }, 120000))
+        << StatusText() << " / " << Form->Controller().StatusText();
+    EXPECT_EQ(Form->Controller().State(), TRunState::Finished);
     EXPECT_EQ(Form->lvFiles->Items()->Item(0)->SubItems()->Strings(fcProgress - 1), "100%");
-    EXPECT_EQ(StatusText().rfind("所有视频转换完成！", 0), 0u) << StatusText();
     const std::string output = Form->lvFiles->Items()->Item(0)->SubItems()->Strings(fcOutputFile - 1);
     EXPECT_TRUE(std::filesystem::exists(Folder.Path() + "out/" + output)) << output;
     // "打开输出文件夹" is the first choice after a run.
@@ -279,4 +282,33 @@ TEST_F(TForm1Fixture, TheSimultaneousConversionsBoxIsTheOptionsSetting) {
     Form->Settings().SetThreadCount(7);
     EXPECT_EQ(Form->lxSkinComboBox7->ItemIndex(), 6);
     EXPECT_EQ(TSettings(Folder.Path() + "option.ini").ReadOptions().ThreadCount, 7);
+}
+
+TEST_F(TForm1Fixture, TheWindowAfterStartUpInTheBuiltInLook) {
+    EXPECT_TRUE(MatchesGolden(Session.WindowShot(Form->Handle()), "app/TForm1/startup"));
+}
+
+TEST_F(TForm1Fixture, ClosingDuringARunStopsItAndNoReportReachesTheWindowAfterwards) {
+    AddThroughTheMenu(FixturePath("long_20s.mkv"));
+    ASSERT_EQ(Form->lvFiles->Items()->Count(), 1) << StatusText();
+    ClickOn(Form->lxSkinButton2);
+    ASSERT_EQ(Form->Controller().State(), TRunState::Converting);
+    ASSERT_TRUE(Session.RunUntil(
+        [&] { return Form->lvFiles->Items()->Item(0)->SubItems()->Strings(fcProgress - 1) != "0%"; }, 60000));
+
+    // "退出" from the file menu.
+    ClickOn(Form->MenuBarButtons()[0]);
+    TlxSkinPopupWindow* window = Form->lxLumivex1->SkinMenu->LastWindow();
+    ASSERT_NE(window, nullptr);
+    ClickMenuRow(window->ItemCount() - 1);
+    EXPECT_FALSE(Form->Visible());
+    const std::string progress = Form->lvFiles->Items()->Item(0)->SubItems()->Strings(fcProgress - 1);
+    EXPECT_NE(progress, "100%");
+    // Whatever the converter's threads still had queued finds no handler.
+    const std::string status = StatusText();
+    Session.Advance(500);
+    Session.Pump();
+    EXPECT_EQ(Form->lvFiles->Items()->Item(0)->SubItems()->Strings(fcProgress - 1), progress);
+    EXPECT_EQ(StatusText(), status);
+    EXPECT_TRUE(Opened.empty()) << "no after-run action once the window closed";
 }
