@@ -6,6 +6,7 @@
 #include "app/TPlainConversionDialogs.h"
 #include "app/catalogue/CategoryMenu.h"
 #include "app/conversion/FileRowColumns.h"
+#include "app/settings/ProgramSettings.h"
 #include "media/TFFmpegLoader.h"
 #include "platform/sys/MainThread.h"
 #include "platform/sys/ProgramFolder.h"
@@ -69,9 +70,15 @@ constexpr const char* HelpFileName = "help.html";
 } // namespace
 
 TForm1::TForm1(TComponent* AOwner)
-    : TForm(AOwner), FDialogs(std::make_unique<TPlainConversionDialogs>(this)),
-      FSettings(SettingsFileName.empty() ? std::make_unique<TSettings>()
-                                         : std::make_unique<TSettings>(SettingsFileName)) {
+    : TForm(AOwner), FDialogs(std::make_unique<TPlainConversionDialogs>(this)) {
+    // One settings object with the options form, so each hears the other's changes.
+    try {
+        FSettings = &ProgramSettings();
+    } catch (const Exception&) {
+        FOwnSettings = SettingsFileName.empty() ? std::make_unique<TSettings>()
+                                                : std::make_unique<TSettings>(SettingsFileName);
+        FSettings = FOwnSettings.get();
+    }
     FController = std::make_unique<TConversionController>(FConverter, FProber, *FDialogs, FDesktop);
     CreatePreview();
 }

@@ -44,8 +44,9 @@ public:
     explicit TForm1(TComponent* AOwner);
     ~TForm1() override;
 
-    // The settings file the window reads and writes; empty: the program's
-    // own "option.ini". Set before the window is created.
+    // The settings file the window reads and writes when the program's
+    // shared settings are not open; empty: the program's own "option.ini".
+    // Set before the window is created.
     static inline std::string SettingsFileName;
 
     // The form-skinning component, made when the window is created.
@@ -210,7 +211,9 @@ private:
     TZorvexionProber FProber{FZorvex};
     std::unique_ptr<TPlainConversionDialogs> FDialogs;
     TPlatformDesktopServices FDesktop;
-    std::unique_ptr<TSettings> FSettings;
+    // The program's shared settings, or FOwnSettings when none are open.
+    std::unique_ptr<TSettings> FOwnSettings;
+    TSettings* FSettings = nullptr;
     std::unique_ptr<TConversionController> FController;
     int FOptionsListener = 0;
     TlxSkinPopupMenu* FCategoryMenu = nullptr;
