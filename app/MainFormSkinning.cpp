@@ -11,3 +11,7 @@ TlxLumivex* AddMainFormSkinning(TCustomForm* AForm) {
     lumivex->SetClientHeight(515);
     return lumivex;
 }
+
+void SetMainFormSkin(TlxLumivex* ALumivex, TlxSkinData* ASkinData) {
+    if (ALumivex) ALumivex->SetSkinData(ASkinData);
+}

@@ -16,6 +16,7 @@
 #include "platform/vcl/TListColumn.h"
 #include "platform/vcl/TListItem.h"
 #include "platform/vcl/TMenu.h"
+#include "platform/win/WinConst.h"
 #include "resources/pictures/EmbeddedPictures.h"
 #include "skin/controls/TlxSkinButton.h"
 #include "skin/controls/TlxSkinCheckRadioBox.h"
@@ -33,6 +34,7 @@
 #include "skin/controls/TlxSkinSpeedButton.h"
 #include "skin/controls/TlxSkinStatusPanel.h"
 
+#include <algorithm>
 #include <filesystem>
 
 namespace {
@@ -122,6 +124,17 @@ void TForm1::FormCreate(TObject*) {
     }
     BuildMenuBar();
     BuildCategoryMenu();
+    if (lvFiles) {
+        lvFiles->OnDblClick = [this](TObject* Sender) { lvFilesDblClick(Sender); };
+        edt = new TlxSkinEdit(this);
+        edt->SetParent(lvFiles);
+        edt->SetVisible(false);
+        edt->OnExit = [this](TObject* Sender) { edtExit(Sender); };
+        // Enter applies the name, as leaving the box does.
+        edt->OnKeyDown = [this](TObject*, uint16_t& Key, TShiftState) {
+            if (Key == VK_RETURN && lvFiles->CanFocus()) lvFiles->SetFocus();
+        };
+    }
     FController->LibraryFolder = FFLoader.LibraryPath();
     FController->AttachSettings(*FSettings);
     FOptionsListener =
@@ -412,7 +425,32 @@ void TForm1::lxSkinButton4Click(TObject*) {
 }
 
 void TForm1::N26Click(TObject*) {
-    FController->BeginRename();
+    BeginRename(false);
+}
+
+void TForm1::lvFilesDblClick(TObject*) {
+    BeginRename(true);
+}
+
+void TForm1::BeginRename(bool AFromDoubleClick) {
+    if (!FController->BeginRename(AFromDoubleClick) || !lvFiles || !edt || !FController->RenameText()) {
+        ShowState();
+        return;
+    }
+    // Over the output name's column of the selected row.
+    TListColumns* columns = lvFiles->Columns();
+    const int left = columns->Items(0)->Width() + columns->Items(1)->Width() + columns->Items(2)->Width() + 2;
+    const TRect row = lvFiles->ItemRect(FController->Files().ItemIndex());
+    edt->SetBounds(left, row.Top, columns->Items(fcOutputFile)->Width(), std::max(row.Bottom - row.Top, 18));
+    edt->SetText(*FController->RenameText());
+    edt->Show();
+    if (edt->CanFocus()) edt->SetFocus();
+}
+
+void TForm1::edtExit(TObject*) {
+    if (!edt || !edt->Visible()) return;
+    // An empty name keeps the box open.
+    if (FController->edtExit(edt->Text())) edt->Hide();
     ShowState();
 }
 
@@ -463,8 +501,6 @@ void TForm1::N15Click(TObject*) {
 void TForm1::N19Click(TObject*) {
     ShellOpen(WebSiteAddress);
 }
-
-void TForm1::N23Click(TObject*) {}
 
 void TForm1::lxSkinImagesMenu1Change(int ACategoryIndex) {
     FController->lxSkinImagesMenu1Change(ACategoryIndex);

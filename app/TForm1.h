@@ -18,7 +18,10 @@
 class TImage;
 class TMainMenu;
 class TMenuItem;
+class TlxCompressedSkinList;
 class TlxLumivex;
+class TlxSelectSkinDialog;
+class TlxSkinData;
 class TlxSkinButton;
 class TlxSkinCheckRadioBox;
 class TlxSkinComboBox;
@@ -51,6 +54,13 @@ public:
 
     // The form-skinning component, made when the window is created.
     TlxLumivex* lxLumivex1 = nullptr;
+    // The program's skins and its one skin data object, made when the skin
+    // command first runs; until a skin is chosen the window has the built-in look.
+    TlxCompressedSkinList* lxCompressedSkinList1 = nullptr;
+    TlxSkinData* lxSkinData1 = nullptr;
+    TlxSelectSkinDialog* lxSelectSkinDialog1 = nullptr;
+    // The in-place box of a rename, over the selected row's output name.
+    TlxSkinEdit* edt = nullptr;
 
     // Controls of the description the handlers use.
     TMainMenu* lxSkinMainMenu1 = nullptr;
@@ -146,6 +156,10 @@ public:
     void N15Click(TObject* Sender); // help
     void N19Click(TObject* Sender); // web site
     void N23Click(TObject* Sender); // skin
+    void lvFilesDblClick(TObject* Sender);
+    void edtExit(TObject* Sender);
+    // Shows the program's skin ASkinIndex on the window and its controls.
+    void ApplySkin(int ASkinIndex);
     void lxSkinImagesMenu1Change(int ACategoryIndex);
     void lxSkinOfficeComboBox1Change(TObject* Sender);
     void lxSkinComboBox1Change(TObject* Sender);
@@ -193,6 +207,8 @@ public:
     void lxSkinButton19Click(TObject* Sender);
 
 private:
+    void PrepareSkins();
+    void BeginRename(bool AFromDoubleClick);
     void BuildMenuBar();
     void BuildCategoryMenu();
     void ParameterBoxChanged(TParameterBox ABox, TlxSkinComboBox* ABoxControl);

@@ -11,12 +11,14 @@
 #include "skin/controls/SkinControlsRegistration.h"
 #include "skin/controls/TlxSkinButton.h"
 #include "skin/controls/TlxSkinCustomComboBox.h"
+#include "skin/controls/TlxSkinCustomEdit.h"
 #include "skin/controls/TlxSkinCustomListView.h"
 #include "skin/controls/TlxSkinCustomOfficeComboBox.h"
 #include "skin/controls/TlxSkinMenuSpeedButton.h"
 #include "skin/controls/TlxSkinPanel.h"
 #include "skin/controls/TlxSkinStatusPanel.h"
 #include "skin/dialogs/SkinDialogsRegistration.h"
+#include "skin/engine/SkinData.h"
 #include "skin/windows/TlxLumivex.h"
 #include "skin/windows/TlxSkinMenu.h"
 #include "skin/windows/TlxSkinMenuItem.h"
@@ -311,4 +313,45 @@ TEST_F(TForm1Fixture, ClosingDuringARunStopsItAndNoReportReachesTheWindowAfterwa
     EXPECT_EQ(Form->lvFiles->Items()->Item(0)->SubItems()->Strings(fcProgress - 1), progress);
     EXPECT_EQ(StatusText(), status);
     EXPECT_TRUE(Opened.empty()) << "no after-run action once the window closed";
+}
+
+TEST_F(TForm1Fixture, TheSkinCommandKeepsTheIndexWhetherChosenOrCancelled) {
+    // Cancelled: the built-in look stays and the current index is written all the same.
+    WhenModalShows([&](TCustomForm*) { Session.Key(VK_ESCAPE); });
+    ClickOn(Form->lxSkinButton9);
+    ASSERT_NE(Form->lxSkinData1, nullptr);
+    EXPECT_TRUE(Form->lxSkinData1->Empty);
+    EXPECT_EQ(TSettings(Folder.Path() + "option.ini").ReadSkinIndex(100), std::optional<int>(0));
+
+    // Another skin chosen: the frame and the controls follow it, and it is kept.
+    WhenModalShows([&](TCustomForm*) {
+        Session.Key(VK_DOWN);
+        Session.Key(VK_RETURN);
+    });
+    ClickOn(Form->lxSkinButton9);
+    EXPECT_FALSE(Form->lxSkinData1->Empty);
+    EXPECT_EQ(Form->lxSkinData1->SkinIndex(), 1);
+    EXPECT_EQ(Form->lxSkinButton2->SkinData(), Form->lxSkinData1);
+    EXPECT_EQ(Form->lxLumivex1->SkinData(), Form->lxSkinData1);
+    EXPECT_EQ(TSettings(Folder.Path() + "option.ini").ReadSkinIndex(100), std::optional<int>(1));
+}
+
+TEST_F(TForm1Fixture, RenamingEditsTheOutputNameInPlace) {
+    AddThroughTheMenu(FixturePath("clip.mkv"));
+    ASSERT_EQ(Form->lvFiles->Items()->Count(), 1) << StatusText();
+    ClickOn(Form->lxSkinSpeedButton5);
+    ASSERT_TRUE(Form->edt->Visible());
+    EXPECT_EQ(Form->edt->Text(), "clip");
+    EXPECT_EQ(Form->edt->Left(), 80 + 70 + 70 + 2);
+    // Leaving the box applies it; an empty name keeps it open.
+    Form->edt->SetText("");
+    Form->lvFiles->SetFocus();
+    Session.Pump();
+    EXPECT_TRUE(Form->edt->Visible());
+    Form->edt->SetFocus();
+    Form->edt->SetText("renamed");
+    Form->lvFiles->SetFocus();
+    Session.Pump();
+    EXPECT_FALSE(Form->edt->Visible());
+    EXPECT_EQ(Form->lvFiles->Items()->Item(0)->SubItems()->Strings(fcOutputFile - 1), "renamed.mp4");
 }

@@ -14,6 +14,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <functional>
@@ -82,6 +83,9 @@ protected:
                                         "DUVA_NO_POWEROFF=1",
                                         "SDL_VIDEODRIVER=dummy",
                                         "SDL_AUDIODRIVER=dummy"};
+        // A sanitized build's program runs with the test's sanitizer settings.
+        for (const char* name : {"ASAN_OPTIONS", "LSAN_OPTIONS", "UBSAN_OPTIONS"})
+            if (const char* value = getenv(name)) env.push_back(std::string(name) + "=" + value);
         std::vector<char*> envp;
         for (std::string& e : env)
             envp.push_back(e.data());
