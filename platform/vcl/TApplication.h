@@ -43,6 +43,9 @@ public:
     void SetTitle(const std::string& Value) { FTitle = Value; }
     const std::string& HelpFile() const { return FHelpFile; }
     void SetHelpFile(const std::string& Value) { FHelpFile = Value; }
+    // The program's small picture (empty: none); alpha counts.
+    TBitmap* Icon() { return &FIcon; }
+    void SetIcon(const TBitmap& Value) { FIcon.Assign(Value); }
 
     const std::string& Hint() const { return FHint; }
     void SetHint(const std::string& Value);
@@ -91,6 +94,7 @@ private:
     bool FTerminated = false;
     std::string FTitle;
     std::string FHelpFile;
+    TBitmap FIcon{0, 0};
     std::string FHint;
     bool FShowHint = true;
     int FHintPause = 500;

@@ -411,6 +411,13 @@ void TCustomForm::SendCancelMode(TControl* Sender) {
 }
 
 bool TCustomForm::IsShortCut(uint16_t Key, TShiftState Shift) {
+    if (OnShortCut) {
+        TMessage msg{Shift.Contains(ssAlt) ? WM_SYSKEYDOWN : WM_KEYDOWN, Key, 0, 0};
+        bool handled = false;
+        TKeepAlive alive(this);
+        OnShortCut(msg, handled);
+        if (handled || FreePending()) return true;
+    }
     return FMenu && FMenu->IsShortCut(::ShortCut(Key, Shift));
 }
 

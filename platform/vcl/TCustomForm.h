@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/base/ScopeGuard.h"
+#include "platform/gdi/TBitmap.h"
 #include "platform/vcl/TCustomControl.h"
 
 class TMainMenu;
@@ -39,6 +40,9 @@ constexpr TModalResult mrClose = 11;
 
 using TCloseEvent = std::function<void(TObject* Sender, TCloseAction& Action)>;
 using TCloseQueryEvent = std::function<void(TObject* Sender, bool& CanClose)>;
+// A key message (WM_KEYDOWN, or WM_SYSKEYDOWN with Alt; WParam the virtual
+// key) offered to the form as a shortcut before its menu; Handled consumes it.
+using TShortCutEvent = std::function<void(TMessage& Msg, bool& Handled)>;
 
 class EInvalidOperation : public Exception {
 public:
@@ -114,6 +118,11 @@ public:
     TNotifyEvent OnPaint;
     TCloseEvent OnClose;
     TCloseQueryEvent OnCloseQuery;
+    TShortCutEvent OnShortCut;
+
+    // The form's small picture (empty: none of its own); alpha counts.
+    TBitmap* Icon() { return &FIcon; }
+    void SetIcon(const TBitmap& Value) { FIcon.Assign(Value); }
 
     void DoCreate();
 
@@ -157,6 +166,7 @@ private:
     bool FActive = false;
     bool FDestroyDone = false;
     TComponentRef<TMainMenu> FMenu{this};
+    TBitmap FIcon{0, 0};
 
     friend class TWinControl;
 };

@@ -53,6 +53,7 @@ TlxLumivex::TlxLumivex(TComponent* AOwner) : TComponent(AOwner) {
     FadeTimer = MakeTimer(this, 6, [this] { FadeStep(); });
 
     FForm->SetBorderIcons({});
+    FForm->OnShortCut = [this](TMessage& Msg, bool& Handled) { FormShortCut(Msg, Handled); };
     FForm->SetAutoSize(false);
     FSysMenu = new TPopupMenu(this);
     CreateTrayMenu();
@@ -72,6 +73,7 @@ TlxLumivex::~TlxLumivex() {
     EndFade();
     RemoveMenuHook();
     ObjectList.clear();
+    if (FForm) FForm->OnShortCut = nullptr;
     if (!Designing() && FForm) {
         FForm->WindowProc = OldWindowProc;
         if (FForm->HandleAllocated() && !FForm->ComponentState().Contains(csDestroying)) {

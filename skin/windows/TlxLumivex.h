@@ -182,6 +182,8 @@ public:
     TNotifyEvent OnMinimizeToTray, OnRestoreFromTray;
     TlxActivateCustomObjectEvent OnActivateCustomObject;
     TNotifyEvent OnMinimize, OnRestore, OnMaximize;
+    // Offered every shortcut of the form first; Handled ends the search.
+    TShortCutEvent OnShortCut;
 
     // ---- Object events, raised by the frame objects
     void DoPaintEvent(const std::string& IDName, TCanvas* Canvas, const TRect& ObjectRect);
@@ -212,6 +214,10 @@ public:
     void DrawFormIcon(TCanvas* Cnvs, int X, int Y);
     // The item tree of the system menu, prepared for the current state.
     TMenuItem* GetSystemMenuItems();
+    // The system menu at a screen point.
+    void PopupSystemMenu(int X, int Y);
+    // Alt+Space: the system menu beside each enabled system-menu object.
+    void ShowSystemMenuAtButton();
     TTimer* MorphTimer = nullptr;
     TTimer* AnimateTimer = nullptr;
     TTimer* MouseTimer = nullptr;
@@ -374,7 +380,8 @@ private:
     TPoint GetMinimizedPosition();
     TRect MonitorArea(bool WorkArea) const;
     void WMShowWindow(TMessage& Message);
-    void PopupSystemMenu(int X, int Y);
+    void FormShortCut(TMessage& Msg, bool& Handled);
+    void PrepareFormIcon();
     TRect ClientInWindow() const;
     void TrackBeforeRelease();
     std::string SysText(const char* Key, const char* BuiltIn) const;
@@ -449,6 +456,10 @@ private:
     bool FAlwaysShowInTray = false;
     TlxSkinPopupMenu* FSysTrayMenu = nullptr;
     uint64_t FMenuHook = 0;
+    // The last key was a shortcut of the form's menu.
+    bool FInShortCut = false;
+    // The system-menu button's small icon, made on first use.
+    std::unique_ptr<TBitmap> FIcon;
     // The fade-in: from the first timer tick after showing to its end state.
     TTimer* FadeTimer = nullptr;
     bool FFading = false;

@@ -6,6 +6,7 @@
 #include "platform/gdi/Gdi.h"
 #include "platform/gdi/TCanvas.h"
 #include "platform/gdi/Text.h"
+#include "platform/vcl/TApplication.h"
 #include "skin/engine/SkinBorderImages.h"
 #include "skin/engine/SkinRects.h"
 #include "skin/engine/SkinRegions.h"
@@ -611,12 +612,54 @@ void TlxLumivex::PaintLogo(TCanvas* Canvas, const TRect& Client) {
     Canvas->Draw(x, y, &logo);
 }
 
+namespace {
+
+// The system's default application icon: a small window in the system colours.
+TBitmap DefaultApplicationIcon() {
+    TBitmap icon(SmallIconSize, SmallIconSize);
+    icon.SetPixelFormat(pf32bit);
+    icon.Fill(0);
+    auto fill = [&icon](const TRect& R, TColor C) {
+        const uint32_t rgb = static_cast<uint32_t>(ColorToRGB(C));
+        const uint32_t pixel = 0xFF000000 | (rgb & 0xFF) << 16 | (rgb & 0xFF00) | (rgb >> 16 & 0xFF);
+        for (int y = R.Top; y < R.Bottom; ++y)
+            for (int x = R.Left; x < R.Right; ++x)
+                icon.ScanLine(y)[x] = pixel;
+    };
+    fill({1, 2, SmallIconSize - 1, SmallIconSize - 2}, clBtnShadow);
+    fill({2, 3, SmallIconSize - 2, SmallIconSize - 3}, clWindow);
+    fill({2, 3, SmallIconSize - 2, 6}, clActiveCaption);
+    return icon;
+}
+
+} // namespace
+
+// The form's icon, else the application's, else the system's default, at
+// the small-icon size; made once.
+void TlxLumivex::PrepareFormIcon() {
+    if (FIcon) return;
+    const TBitmap* source = FForm->Icon();
+    if (source->Empty() && Application) source = Application->Icon();
+    TBitmap fallback;
+    if (source->Empty()) {
+        fallback = DefaultApplicationIcon();
+        source = &fallback;
+    }
+    FIcon = std::make_unique<TBitmap>(SmallIconSize, SmallIconSize);
+    FIcon->SetPixelFormat(pf32bit);
+    FIcon->SetAlphaFormat(afDefined);
+    // Nearest source pixel; a picture without alpha is opaque.
+    const int sw = source->Width(), sh = source->Height();
+    const uint32_t opaque = source->HasAlpha() ? 0 : 0xFF000000;
+    for (int v = 0; v < SmallIconSize; ++v) {
+        const uint32_t* from = source->ScanLine((2 * v + 1) * sh / (2 * SmallIconSize));
+        uint32_t* to = FIcon->ScanLine(v);
+        for (int u = 0; u < SmallIconSize; ++u)
+            to[u] = from[(2 * u + 1) * sw / (2 * SmallIconSize)] | opaque;
+    }
+}
+
 void TlxLumivex::DrawFormIcon(TCanvas* Cnvs, int X, int Y) {
-    // The platform has no window icons: the system's default application
-    // icon is a small framed window drawn in the system colours.
-    Cnvs->Brush()->SetColor(clWindow);
-    Cnvs->Pen()->SetColor(clBtnShadow);
-    Cnvs->Rectangle(X + 1, Y + 2, X + SmallIconSize - 1, Y + SmallIconSize - 2);
-    Cnvs->Brush()->SetColor(clActiveCaption);
-    Cnvs->FillRect({X + 2, Y + 3, X + SmallIconSize - 2, Y + 6});
+    PrepareFormIcon();
+    Cnvs->Draw(X, Y, FIcon.get());
 }

@@ -5,9 +5,12 @@
 #include "platform/vcl/TTimer.h"
 #include "skin/engine/ResourceStrData.h"
 #include "skin/engine/SkinRects.h"
+#include "skin/windows/SkinObjectSupport.h"
 #include "skin/windows/TlxLumivex.h"
 #include "skin/windows/TlxSkinAnimateObject.h"
 #include "skin/windows/TlxSkinCaptionObject.h"
+#include "skin/windows/TlxSkinMenu.h"
+#include "skin/windows/TlxSkinStdButtonObject.h"
 
 #include <cstdlib>
 
@@ -694,4 +697,40 @@ TMenuItem* TlxLumivex::GetSystemMenuItems() {
 
 void TlxLumivex::PopupSystemMenu(int X, int Y) {
     PopupSystemMenuFromRect({X, Y, X, Y});
+}
+
+void TlxLumivex::ShowSystemMenuAtButton() {
+    TKeepAlive alive(this);
+    for (size_t i = 0; i < ObjectList.size() && !FreePending(); ++i) {
+        TlxActiveSkinObject* o = ObjectList[i].get();
+        TlxStdCommand command;
+        if (auto* s = dynamic_cast<TlxSkinStdButtonObject*>(o))
+            command = s->Command;
+        else if (auto* a = dynamic_cast<TlxSkinAnimateObject*>(o))
+            command = a->Command;
+        else
+            continue;
+        if (command == cmSysMenu && o->Enabled)
+            PopupSystemMenuFromRect(ObjectScreenRect(this, o->ObjectRect));
+    }
+}
+
+// ---- Keyboard shortcuts
+
+void TlxLumivex::FormShortCut(TMessage& Msg, bool& Handled) {
+    TKeepAlive alive(this);
+    if (OnShortCut) {
+        OnShortCut(Msg, Handled);
+        if (Handled || FreePending()) return;
+    }
+    if (Msg.WParam == static_cast<WPARAM>(VK_SPACE) && KeyboardStateToShiftState() == TShiftState{ssAlt}) {
+        ShowSystemMenuAtButton();
+        FInShortCut = false;
+        Handled = true;
+        return;
+    }
+    if (FInShortCut) {
+        FInShortCut = false;
+        Handled = false;
+    }
 }

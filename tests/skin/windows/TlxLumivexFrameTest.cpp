@@ -101,7 +101,9 @@ TEST_F(TlxLumivexFrameTest, ButtonLayout) {
         EXPECT_EQ(Object("close")->ObjectRect, c.Close) << c.Name;
         EXPECT_EQ(Object("max")->ObjectRect, c.Max) << c.Name;
         EXPECT_EQ(Object("min")->ObjectRect, c.Min) << c.Name;
-        if (c.SysMenu) EXPECT_EQ(Object("sysmenu")->ObjectRect, c.SysMenuRect) << c.Name;
+        if (c.SysMenu) {
+            EXPECT_EQ(Object("sysmenu")->ObjectRect, c.SysMenuRect) << c.Name;
+        }
         EXPECT_EQ(Object("caption")->ObjectRect, c.Caption) << c.Name;
     }
 }
@@ -124,6 +126,49 @@ TEST_F(TlxLumivexFrameTest, DefaultFrameForNormalAndToolWindows) {
         EXPECT_EQ(Object("sysmenubutton")->ObjectRect, (TRect{3, 4, 3 + S, 4 + S})) << c.Style;
         EXPECT_FALSE(Object("traybutton")->Visible);
     }
+}
+
+// With ShowIcon the system-menu button shows the form's icon, else the
+// application's, else the system's default one, at 16 x 16 from (3, 4).
+TEST_F(TlxLumivexFrameTest, SystemMenuButtonShowsTheFormsIconElseTheApplications) {
+    auto picture = [](uint32_t Pixel) {
+        TBitmap b(32, 32);
+        b.SetPixelFormat(pf32bit);
+        b.Fill(Pixel);
+        return b;
+    };
+    const TBitmap red = picture(0xFFFF0000), green = picture(0xFF00FF00), none(0, 0);
+    const TColor caption = ColorToRGB(clActiveCaption);
+    const uint32_t defaultPixel =
+        0xFF000000 | (caption & 0xFF) << 16 | (caption & 0xFF00) | (caption >> 16 & 0xFF);
+    const struct {
+        const char* What;
+        const TBitmap &FormIcon, &AppIcon;
+        uint32_t Centre, Corner; // at (11, 8) and (3, 4), window coordinates
+    } cases[] = {
+        {"the form's", red, green, 0xFFFF0000, 0xFFFF0000},
+        {"the application's", none, green, 0xFF00FF00, 0xFF00FF00},
+        // The default's corner is transparent over the caption's face.
+        {"the default", none, none, defaultPixel, 0xFFF0F0F0},
+    };
+    for (auto& c : cases) {
+        Application->SetIcon(c.AppIcon);
+        auto* form = new TForm(nullptr);
+        form->SetBounds(300, 200, 160, 90);
+        form->SetIcon(c.FormIcon);
+        auto* lvx = new TlxLumivex(form);
+        lvx->SetShowIcon(true);
+        form->Show();
+        Session.Pump();
+        SendMessage(form->Handle(), WM_NCPAINT, 1);
+        Session.Pump();
+        const TBitmap shot = Session.WindowShot(form->Handle());
+        EXPECT_EQ(shot.ScanLine(8)[11], c.Centre) << c.What;
+        EXPECT_EQ(shot.ScanLine(4)[3], c.Corner) << c.What;
+        form->Free();
+        Session.Pump();
+    }
+    Application->SetIcon(none);
 }
 
 // The region equals the black pixels of the mask grown to the frame: the

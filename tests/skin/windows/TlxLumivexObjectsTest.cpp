@@ -6,6 +6,7 @@
 #include "skin/windows/TlxSkinPopupWindow.h"
 #include "skin/windows/TlxSkinStdButtonObject.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -34,7 +35,28 @@ protected:
         Session.Advance(1000);
     }
 
+    // Alt+Space; the rows the menu engine then shows and the top-left of its
+    // window are noted, and the menu closed.
+    void AltSpace() {
+        Session.KeyDown(VK_MENU);
+        Session.Key(VK_SPACE);
+        Session.KeyUp(VK_MENU);
+        Session.Pump();
+        if (LVX->SkinMenu->WindowCount() == 0) return;
+        TlxSkinPopupWindow* w = LVX->SkinMenu->Windows(0);
+        std::vector<std::string> names;
+        for (int i = 0; i < w->ItemCount(); ++i) {
+            TMenuItem* item = w->Items(i)->MenuItem;
+            names.push_back(item->IsLine() ? "-" : item->Name());
+        }
+        Shown.push_back(names);
+        ShownAt.push_back(w->ClientToScreen({0, 0}));
+        LVX->SkinMenu->Hide();
+        Session.Pump();
+    }
+
     std::vector<std::vector<std::string>> Shown;
+    std::vector<TPoint> ShownAt;
 };
 
 using TNames = std::vector<std::string>;
@@ -125,6 +147,58 @@ TEST_F(TlxLumivexObjectsTest, UserSystemMenuGetsTheStandardItemsAroundItsOwn) {
     const TNames want{"LVX_MINITEM", "LVX_MAXITEM", "LVX_ROLLUP", "Own", "LVX_CLOSE"};
     EXPECT_EQ(Shown[0], want);
     EXPECT_EQ(Shown[1], want) << "opening again must not add the items twice";
+}
+
+// Alt+Space opens the system menu below the system-menu button, in the
+// skinned and in the default frame; without that button nothing opens.
+TEST_F(TlxLumivexObjectsTest, AltSpaceOpensTheSystemMenuBelowItsButton) {
+    const struct {
+        const char* What;
+        bool Skinned, SysMenu;
+        TPoint At; // window point below the button's bottom-left
+    } cases[] = {
+        {"default frame", false, true, {3, 21}},
+        {"skin", true, true, {8, 18}},
+        {"skin without the button", true, false, {}},
+    };
+    for (auto& c : cases) {
+        std::unique_ptr<TFrameSkin> skin;
+        if (c.Skinned) {
+            skin = std::make_unique<TFrameSkin>(c.SysMenu);
+            Load(*skin);
+        }
+        Shown.clear();
+        ShownAt.clear();
+        AltSpace();
+        if (!c.SysMenu) {
+            EXPECT_TRUE(Shown.empty()) << c.What;
+            continue;
+        }
+        ASSERT_EQ(Shown.size(), 1u) << c.What;
+        EXPECT_EQ(Shown[0], (TNames{"LVX_MINITEM", "LVX_MAXITEM", "LVX_ROLLUP", "-", "LVX_CLOSE"})) << c.What;
+        EXPECT_EQ(ShownAt[0], Screen(c.At.X, c.At.Y)) << c.What;
+    }
+}
+
+// The component's OnShortCut sees every shortcut first and may take it;
+// Space alone is no shortcut.
+TEST_F(TlxLumivexObjectsTest, OnShortCutComesFirst) {
+    std::vector<WPARAM> offered;
+    bool take = true;
+    LVX->OnShortCut = [&](TMessage& Msg, bool& Handled) {
+        offered.push_back(Msg.WParam);
+        Handled = take;
+    };
+    AltSpace();
+    ASSERT_FALSE(offered.empty());
+    EXPECT_EQ(offered.back(), static_cast<WPARAM>(VK_SPACE));
+    EXPECT_TRUE(Shown.empty());
+    take = false;
+    AltSpace();
+    EXPECT_EQ(Shown.size(), 1u);
+    Session.Key(VK_SPACE);
+    Session.Pump();
+    EXPECT_EQ(Shown.size(), 1u);
 }
 
 TEST_F(TlxLumivexObjectsTest, DisableSystemMenuOpensNothing) {
