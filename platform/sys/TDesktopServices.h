@@ -71,6 +71,10 @@ public:
     // 1024 x 768 monitor.
     virtual std::vector<TDesktopMonitor> Monitors();
 
+    // True when the desktop keeps minimised windows where the user can give
+    // them back (a window manager's task bar); the default says so.
+    virtual bool RestoresMinimizedWindows() { return true; }
+
     // Shows an icon in the notification area. Null when the desktop has
     // none (or refuses the icon), with the reason in Error; never waits for
     // a tray that is not there.

@@ -287,6 +287,7 @@ void TlxLumivex::CloseMenusOn(const TMessage& Message) {
     default:
         return;
     }
+    if (FShowObjectHint && FSkinHint) HideObjectHint();
     if (InMainMenu) return;
     if (SkinMenu->Visible())
         SkinMenu->Hide();

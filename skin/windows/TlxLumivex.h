@@ -19,6 +19,7 @@
 
 class TCanvas;
 class TCustomImageList;
+class THintWindow;
 class TTimer;
 class TlxLayerManager;
 class TlxSkinData;
@@ -210,6 +211,12 @@ public:
     bool GetFormActive() const;
     // Hover tracking at form coordinates X, Y (-1, -1: nothing hovered).
     void TestActive(int X, int Y, bool InFrame);
+    // A frame object's or quick button's hint: shown below the mouse after
+    // the application's hint pause, hidden after its hide pause or at once.
+    void ActivateObjectHint(const std::string& AHint);
+    void HideObjectHint();
+    bool ObjectHintVisible() const;
+    const std::string& ObjectHintText() const { return FObjectHintText; }
     // The small icon of the system-menu button at X, Y.
     void DrawFormIcon(TCanvas* Cnvs, int X, int Y);
     // The item tree of the system menu, prepared for the current state.
@@ -374,6 +381,7 @@ private:
     void WMGetMinMaxInfo(TMessage& Message);
     void MagnetizePosition(int& Left, int& Top, int Width, int Height);
     void NudgeFormWidth();
+    bool PlatformMinimizes() const;
     void MinimizeForm();
     void MaximizeForm();
     void RestoreForm();
@@ -382,6 +390,7 @@ private:
     void WMShowWindow(TMessage& Message);
     void FormShortCut(TMessage& Msg, bool& Handled);
     void PrepareFormIcon();
+    void ShowObjectHintNow();
     TRect ClientInWindow() const;
     void TrackBeforeRelease();
     std::string SysText(const char* Key, const char* BuiltIn) const;
@@ -460,6 +469,10 @@ private:
     bool FInShortCut = false;
     // The system-menu button's small icon, made on first use.
     std::unique_ptr<TBitmap> FIcon;
+    // The object hint: its window, the timer that shows and hides it, its text.
+    THintWindow* FObjectHintWindow = nullptr;
+    TTimer* FObjectHintTimer = nullptr;
+    std::string FObjectHintText;
     // The fade-in: from the first timer tick after showing to its end state.
     TTimer* FadeTimer = nullptr;
     bool FFading = false;

@@ -1,6 +1,7 @@
 // Hit-testing, mouse routing to the frame objects, moving and sizing, and the
 // emulated window states of the form-skinning component.
 
+#include "platform/sys/TDesktopServices.h"
 #include "platform/vcl/TApplication.h"
 #include "platform/vcl/TTimer.h"
 #include "skin/engine/ResourceStrData.h"
@@ -151,13 +152,28 @@ void TlxLumivex::TestActive(int X, int Y, bool InFrame) {
     if (ActiveObject >= count) ActiveObject = -1;
     if (OldActiveObject >= count) OldActiveObject = -1;
     if (ActiveObject == OldActiveObject) return;
+    // The objects' handlers may change the skin (freeing every object) or
+    // close the form: each object is read again after the one before ran.
+    TKeepAlive alive(this);
+    const bool hints = FShowObjectHint && FSkinHint;
+    const int entered = ActiveObject;
     if (OldActiveObject != -1) {
         TlxActiveSkinObject* o = ObjectList[OldActiveObject].get();
-        if (o->Enabled && o->Visible) o->MouseLeave();
+        if (o->Enabled && o->Visible) {
+            const bool hinted = !o->Hint.empty();
+            o->MouseLeave();
+            if (FreePending()) return;
+            if (hints && hinted) HideObjectHint();
+        }
     }
-    if (ActiveObject != -1 && ActiveObject < static_cast<int>(ObjectList.size())) {
-        TlxActiveSkinObject* o = ObjectList[ActiveObject].get();
-        if (o->Enabled && o->Visible) o->MouseEnter();
+    if (entered != -1 && entered < static_cast<int>(ObjectList.size())) {
+        TlxActiveSkinObject* o = ObjectList[entered].get();
+        if (o->Enabled && o->Visible) {
+            o->MouseEnter();
+            if (FreePending() || entered >= static_cast<int>(ObjectList.size())) return;
+            // The hint as MouseEnter left it (a restore hint while maximized).
+            if (hints && !ObjectList[entered]->Hint.empty()) ActivateObjectHint(ObjectList[entered]->Hint);
+        }
     }
 }
 
@@ -443,8 +459,7 @@ void TlxLumivex::SetWindowState(TWindowState Value) {
         return;
     }
     if (Value == FWindowState) return;
-    const bool platformMinimize =
-        Value == wsMinimized && ((Application && Application->MainForm() == FForm) || FMinimizeDefault);
+    const bool platformMinimize = Value == wsMinimized && PlatformMinimizes();
     if (!platformMinimize) FWindowState = Value;
     switch (Value) {
     case wsNormal:
@@ -462,9 +477,16 @@ void TlxLumivex::SetWindowState(TWindowState Value) {
     }
 }
 
+// The main form minimises through the window system where the desktop
+// gives minimised windows back (a window manager's task bar); without one it
+// takes a slot like any other form, so it stays on the screen to restore.
+bool TlxLumivex::PlatformMinimizes() const {
+    if (FMinimizeDefault) return true;
+    return Application && Application->MainForm() == FForm && DesktopServices().RestoresMinimizedWindows();
+}
+
 void TlxLumivex::MinimizeForm() {
-    const bool mainForm = Application && Application->MainForm() == FForm;
-    if (mainForm || FMinimizeDefault) {
+    if (PlatformMinimizes()) {
         // The window system's own minimize (the task bar keeps the form reachable).
         if (HWND h = FormHandle()) ShowWindow(h, SW_MINIMIZE);
     } else {
@@ -482,7 +504,7 @@ TPoint TlxLumivex::GetMinimizedPosition() {
         if (!Screen) return false;
         for (int i = 0; i < Screen->FormCount(); ++i) {
             TCustomForm* f = Screen->Forms(i);
-            if (f == FForm || (Application && f == Application->MainForm()) || !f->Visible()) continue;
+            if (f == FForm || !f->Visible()) continue;
             TlxLumivex* c = FindFormSkinComponent(f);
             if (c && c->WindowState() == wsMinimized && f->Left() == X && f->Top() == Y) return true;
         }

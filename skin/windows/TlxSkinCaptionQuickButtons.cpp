@@ -90,19 +90,27 @@ void TlxSkinCaptionObject::TestQuickButtons(int X, int Y) {
         }
     }
     if (activeChanged || found != OldActiveQuickButton) RepaintFrame(Parent);
+    // Hints only through the component's hint.
+    if (!Parent->SkinHint() || !Parent->QuickButtonsShowHint()) return;
+    if (found != -1 && found != OldActiveQuickButton && !items->Items(found)->Hint().empty())
+        Parent->ActivateObjectHint(items->Items(found)->Hint());
+    else if (activeChanged && found == -1)
+        Parent->HideObjectHint();
 }
 
 void TlxSkinCaptionObject::QuickMouseDown(int X, int Y) {
     if (!HasQuickButtons()) return;
     TestQuickButtons(X, Y);
-    if (ActiveQuickButton < 0) return;
-    TlxQuickButtonItems* items = Parent->QuickButtons();
-    for (int i = 0; i < items->Count(); ++i) {
-        TlxQuickButtonItem* item = items->Items(i);
-        item->Down = i == ActiveQuickButton;
-        if (i != ActiveQuickButton) item->Active = false;
+    if (ActiveQuickButton >= 0) {
+        TlxQuickButtonItems* items = Parent->QuickButtons();
+        for (int i = 0; i < items->Count(); ++i) {
+            TlxQuickButtonItem* item = items->Items(i);
+            item->Down = i == ActiveQuickButton;
+            if (i != ActiveQuickButton) item->Active = false;
+        }
+        RepaintFrame(Parent);
     }
-    RepaintFrame(Parent);
+    if (Parent->SkinHint() && Parent->QuickButtonsShowHint()) Parent->HideObjectHint();
 }
 
 void TlxSkinCaptionObject::QuickMouseUp(int X, int Y) {

@@ -74,6 +74,8 @@ public:
     // The X window of a top-level window's surface, or 0.
     unsigned long WindowOf(HWND wnd) const;
     bool ShmAvailable() const { return FShm; }
+    // A window manager announces itself on the root window.
+    bool WindowManagerRunning();
     int CurrentCursor() const { return FCursorId; }
 
 private:
@@ -92,7 +94,6 @@ private:
     void SurfaceMapped(TX11Surface* s);
     void CheckFocus();
     unsigned long CursorFor(int cursorId);
-    bool WindowManagerRunning();
 
     _XDisplay* FDisplay = nullptr;
     int FScreen = 0;

@@ -21,6 +21,10 @@ std::vector<TDesktopMonitor> TX11Desktop::Monitors() {
     return FBackend->Monitors();
 }
 
+bool TX11Desktop::RestoresMinimizedWindows() {
+    return FBackend->WindowManagerRunning();
+}
+
 std::unique_ptr<TTrayIcon> TX11Desktop::AddTrayIcon(const TTrayImage& Image, const std::string& Tip,
                                                     std::string& Error) {
     unsigned long manager = TX11TrayIcon::FindManager(FBackend);

@@ -19,6 +19,8 @@ public:
     std::string ClipboardText() override;
     void SetClipboardText(const std::string& Text) override;
     std::vector<TDesktopMonitor> Monitors() override;
+    // Only a running window manager gives a minimised window back.
+    bool RestoresMinimizedWindows() override;
     // Null with NoTrayMessage at once when no tray manager owns the
     // _NET_SYSTEM_TRAY_S<screen> selection.
     std::unique_ptr<TTrayIcon> AddTrayIcon(const TTrayImage& Image, const std::string& Tip,

@@ -201,6 +201,40 @@ TEST_F(TlxLumivexObjectsTest, OnShortCutComesFirst) {
     EXPECT_EQ(Shown.size(), 1u);
 }
 
+// With ShowObjectHint and a hint component, a frame button's hint shows
+// after the hint pause and goes when the mouse leaves it; the maximize
+// button of a maximized form hints its restore.
+TEST_F(TlxLumivexObjectsTest, FrameButtonHints) {
+    TFrameSkin skin;
+    Load(skin);
+    LVX->SetShowObjectHint(true);
+    const TPoint close = Screen(146, 10), caption = Screen(60, 12);
+    Session.MouseMove(close);
+    Session.Advance(600);
+    EXPECT_FALSE(LVX->ObjectHintVisible()) << "no hint component";
+    Session.MouseMove(caption);
+    Session.Advance(100);
+
+    LVX->SetSkinHint(new TComponent(Form));
+    Session.MouseMove(close);
+    Session.Advance(400);
+    EXPECT_FALSE(LVX->ObjectHintVisible());
+    Session.Advance(200);
+    EXPECT_TRUE(LVX->ObjectHintVisible());
+    EXPECT_EQ(LVX->ObjectHintText(), "Close");
+    Session.MouseMove(caption);
+    Session.Advance(100);
+    EXPECT_FALSE(LVX->ObjectHintVisible());
+
+    LVX->SetWindowState(wsMaximized);
+    Session.Pump();
+    const TRect max = Object("max")->ObjectRect;
+    Session.MouseMove(Screen((max.Left + max.Right) / 2, (max.Top + max.Bottom) / 2));
+    Session.Advance(600);
+    EXPECT_TRUE(LVX->ObjectHintVisible());
+    EXPECT_EQ(LVX->ObjectHintText(), "Restore");
+}
+
 TEST_F(TlxLumivexObjectsTest, DisableSystemMenuOpensNothing) {
     LVX->SetDisableSystemMenu(true);
     RightClickCaption();

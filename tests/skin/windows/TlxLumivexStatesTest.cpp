@@ -60,6 +60,27 @@ TEST_F(TlxLumivexStatesTest, MinimizedSlotsFillARowAndWrap) {
 }
 
 // When every slot is taken the first slot of the last row is reused.
+// The main form minimizes through the window system (whose desktop gives it
+// back) and keeps its component's state.
+TEST_F(TlxLumivexStatesTest, MainFormMinimizesThroughTheWindowSystem) {
+    TForm* main = nullptr;
+    Application->CreateForm(main);
+    main->SetBounds(300, 200, 200, 100);
+    auto* lvx = new TlxLumivex(main);
+    main->Show();
+    Session.Pump();
+    lvx->SetWindowState(wsMinimized);
+    Session.Pump();
+    EXPECT_TRUE(IsIconic(main->Handle()));
+    EXPECT_EQ(lvx->WindowState(), wsNormal);
+    EXPECT_EQ(main->BoundsRect(), (TRect{300, 200, 500, 300}));
+    ShowWindow(main->Handle(), SW_RESTORE);
+    Session.Pump();
+    EXPECT_FALSE(IsIconic(main->Handle()));
+    EXPECT_EQ(lvx->WindowState(), wsNormal);
+    main->Free();
+}
+
 TEST_F(TlxLumivexStatesTest, MinimizedSlotsNeverRunOut) {
     Session.Backend().SetMonitors({{{0, 0, 1024, 768}, {0, 0, 130, 60}, true}});
     std::vector<TForm*> forms{Form, MakeForm(10, 10), MakeForm(20, 20), MakeForm(30, 30)};

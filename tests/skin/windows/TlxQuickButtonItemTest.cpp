@@ -113,6 +113,43 @@ TEST_F(TlxQuickButtonItemTest, PressOnOneReleaseOnAnotherClicksTheSecond) {
         EXPECT_FALSE(Item(i)->Active);
 }
 
+// A hovered button's hint shows after the hint pause, only with the
+// component's hint and QuickButtonsShowHint; leaving every button or
+// pressing one hides it.
+TEST_F(TlxQuickButtonItemTest, HintsOfTheHoveredButton) {
+    TlxSkinCaptionObject* c = MakeCaption();
+    Paint(c);
+    Item(0)->SetHint("First");
+    Item(2)->SetHint("Third");
+    Lvx->SetQuickButtonsShowHint(true);
+    c->MouseEnter();
+    c->MouseMove(40, 15);
+    Session.Advance(600);
+    EXPECT_FALSE(Lvx->ObjectHintVisible()) << "no hint component";
+    c->MouseLeave();
+
+    Lvx->SetSkinHint(new TComponent(Form));
+    c->MouseEnter();
+    c->MouseMove(40, 15);
+    Session.Advance(400);
+    EXPECT_FALSE(Lvx->ObjectHintVisible()) << "before the pause";
+    Session.Advance(200);
+    EXPECT_TRUE(Lvx->ObjectHintVisible());
+    EXPECT_EQ(Lvx->ObjectHintText(), "First");
+    c->MouseMove(200, 15);
+    EXPECT_FALSE(Lvx->ObjectHintVisible());
+
+    c->MouseMove(88, 15);
+    Session.Advance(600);
+    EXPECT_EQ(Lvx->ObjectHintText(), "Third");
+    EXPECT_TRUE(Lvx->ObjectHintVisible());
+    c->MouseDown(88, 15, TMouseButton::mbLeft);
+    EXPECT_FALSE(Lvx->ObjectHintVisible());
+    c->MouseUp(88, 15, TMouseButton::mbLeft);
+    Session.Advance(600);
+    EXPECT_FALSE(Lvx->ObjectHintVisible()) << "the button under the mouse did not change";
+}
+
 TEST_F(TlxQuickButtonItemTest, DisabledButtonIsGreyedAndNeverHoveredOrClicked) {
     TlxSkinCaptionObject* c = MakeCaption();
     Item(0)->SetEnabled(false);

@@ -177,6 +177,41 @@ TEST_F(FrameX11Test, AnotherFormMinimizesToASlotAndRestores) {
     ExpectCornersCut();
 }
 
+// Without a window manager nothing would give a minimised window back: the
+// main form then takes a slot like any other form and says so.
+TEST_F(FrameX11Test, MainFormWithoutAWindowManagerStaysReachableWhenMinimized) {
+    TForm* main = nullptr;
+    Application->CreateForm(main);
+    ASSERT_EQ(Application->MainForm(), main);
+    main->SetBounds(200, 150, 300, 200);
+    auto* lvx = new TlxLumivex(main);
+    lvx->SetSkinData(SD);
+    main->Show();
+    Settle();
+    const TRect min = lvx->Objects(lvx->GetIndex("min"))->ObjectRect;
+    Click({200 + (min.Left + min.Right) / 2, 150 + (min.Top + min.Bottom) / 2});
+    ASSERT_TRUE(PumpUntil([&] { return lvx->WindowState() == wsMinimized; }));
+    Settle();
+    const uintptr_t id = Backend().WindowOf(main->Handle());
+    EXPECT_FALSE(IsIconic(main->Handle()));
+    EXPECT_TRUE(WindowViewable(id));
+    const int minH = lvx->GetMinHeight();
+    EXPECT_EQ(main->BoundsRect(), Bounds(0, 768 - minH, lvx->GetMinWidth(), minH));
+
+    // The other form's slot is the next one along.
+    LVX->SetWindowState(wsMinimized);
+    Pump();
+    EXPECT_EQ(Form->BoundsRect(), Bounds(lvx->GetMinWidth(), 768 - minH, lvx->GetMinWidth(), minH));
+
+    const TRect caption = lvx->Objects(lvx->GetIndex("caption"))->ObjectRect;
+    DoubleClick({caption.Left + 30, 768 - minH + (caption.Top + caption.Bottom) / 2});
+    ASSERT_TRUE(PumpUntil([&] { return lvx->WindowState() == wsNormal; }));
+    Settle();
+    EXPECT_EQ(main->BoundsRect(), Bounds(200, 150, 300, 200));
+    EXPECT_TRUE(WindowViewable(id));
+    main->Free();
+}
+
 TEST_F(FrameX11Test, CloseRequestRunsTheFormsCloseLogic) {
     int queries = 0;
     bool allow = false;
