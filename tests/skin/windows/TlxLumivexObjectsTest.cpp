@@ -14,34 +14,9 @@ namespace {
 
 class TlxLumivexObjectsTest : public TFrameTest {
 protected:
-    // A right click on the caption; the rows the menu engine then shows are
+    // The rows the menu engine shows and the top-left of its window are
     // noted, and the menu closed.
-    void RightClickCaption() {
-        Session.Click(Screen(25, 12), TMouseButton::mbRight);
-        Session.Pump();
-        if (LVX->SkinMenu->WindowCount() > 0) {
-            TlxSkinPopupWindow* w = LVX->SkinMenu->Windows(0);
-            std::vector<std::string> names;
-            for (int i = 0; i < w->ItemCount(); ++i) {
-                TMenuItem* item = w->Items(i)->MenuItem;
-                names.push_back(item->IsLine() ? "-" : item->Name());
-            }
-            Shown.push_back(names);
-            EXPECT_TRUE(LVX->InMenu);
-            LVX->SkinMenu->Hide();
-            Session.Pump();
-        }
-        // A second click soon after would be a double click.
-        Session.Advance(1000);
-    }
-
-    // Alt+Space; the rows the menu engine then shows and the top-left of its
-    // window are noted, and the menu closed.
-    void AltSpace() {
-        Session.KeyDown(VK_MENU);
-        Session.Key(VK_SPACE);
-        Session.KeyUp(VK_MENU);
-        Session.Pump();
+    void NoteOpenMenu() {
         if (LVX->SkinMenu->WindowCount() == 0) return;
         TlxSkinPopupWindow* w = LVX->SkinMenu->Windows(0);
         std::vector<std::string> names;
@@ -51,8 +26,23 @@ protected:
         }
         Shown.push_back(names);
         ShownAt.push_back(w->ClientToScreen({0, 0}));
+        EXPECT_TRUE(LVX->InMenu);
         LVX->SkinMenu->Hide();
         Session.Pump();
+    }
+    void RightClickCaption() {
+        Session.Click(Screen(25, 12), TMouseButton::mbRight);
+        Session.Pump();
+        NoteOpenMenu();
+        // A second click soon after would be a double click.
+        Session.Advance(1000);
+    }
+    void AltSpace() {
+        Session.KeyDown(VK_MENU);
+        Session.Key(VK_SPACE);
+        Session.KeyUp(VK_MENU);
+        Session.Pump();
+        NoteOpenMenu();
     }
 
     std::vector<std::vector<std::string>> Shown;
