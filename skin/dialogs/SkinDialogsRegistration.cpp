@@ -4,6 +4,7 @@
 #include "skin/dialogs/filectrl/FileCtrlRegistration.h"
 #include "skin/dialogs/message/TlxSkinMessage.h"
 #include "skin/dialogs/open/OpenDialogRegistration.h"
+#include "skin/dialogs/picture/PictureDialogRegistration.h"
 #include "skin/dialogs/seldir/SelectDirectoryRegistration.h"
 #include "skin/dialogs/skinselect/TlxSelectSkinDialog.h"
 
@@ -40,4 +41,5 @@ void RegisterSkinDialogClasses() {
     RegisterFileControlClasses();
     RegisterSelectDirectoryDialog();
     RegisterOpenDialogs();
+    RegisterPictureDialogs();
 }

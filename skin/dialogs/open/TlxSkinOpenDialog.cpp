@@ -22,9 +22,6 @@
 
 namespace {
 
-constexpr int DefaultClientWidth = 450;
-constexpr int DefaultClientHeight = 290;
-
 std::string FolderPart(const std::string& Name) {
     size_t slash = Name.find_last_of('/');
     return slash == std::string::npos ? std::string() : Name.substr(0, slash + 1);
@@ -107,8 +104,9 @@ bool TlxSkinOpenDialog::Execute() {
     form->ShellBox->SetDefaultFont(FDefaultFont);
     form->FileListView->SetDefaultFont(FDefaultFont);
 
-    int width = FDialogWidth < 1 ? DefaultClientWidth : FDialogWidth;
-    int height = FDialogHeight < 1 ? DefaultClientHeight : FDialogHeight;
+    const TSize defaultSize = DefaultClientSize();
+    int width = FDialogWidth < 1 ? defaultSize.cx : FDialogWidth;
+    int height = FDialogHeight < 1 ? defaultSize.cy : FDialogHeight;
     if (FSkinData && !FSkinData->Empty) {
         width = std::max(width, lvx->GetMinWidth());
         height = std::max(height, lvx->GetMinHeight());

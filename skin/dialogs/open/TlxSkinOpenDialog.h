@@ -1,6 +1,7 @@
 #pragma once
 
 #include "platform/base/Strings.h"
+#include "platform/base/Types.h"
 #include "platform/gdi/TFont.h"
 #include "platform/vcl/TComponent.h"
 #include "platform/vcl/TComponentRef.h"
@@ -104,6 +105,8 @@ protected:
         (void)Form;
         (void)Ok;
     }
+    // The client size used while DialogWidth or DialogHeight is below 1.
+    virtual TSize DefaultClientSize() const { return {450, 290}; }
     // The folder to open in: FileName's folder, else InitialDir, whichever
     // is given, at its nearest existing ancestor; home otherwise.
     std::string StartFolder() const;

@@ -1,0 +1,4 @@
+#pragma once
+
+// The picture dialogs' classes and properties for form descriptions.
+void RegisterPictureDialogs();
