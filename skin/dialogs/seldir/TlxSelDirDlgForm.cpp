@@ -15,6 +15,7 @@
 #include "skin/dialogs/shell/ShellFileOps.h"
 #include "skin/dialogs/shell/ShellViewContext.h"
 #include "skin/dialogs/shell/ShellViewEvents.h"
+#include "skin/dialogs/shell/TShellLabelEditor.h"
 #include "skin/dialogs/shell/TlxCustomShellTreeView.h"
 #include "skin/windows/TlxLumivex.h"
 
@@ -173,7 +174,18 @@ void TlxSelDirDlgForm::DirTreeViewChange(TObject* Sender, TTreeNode* Node) {
     (void)Sender;
     (void)Node;
     UpdateOkButton();
+    const TShellItem* folder = DirTreeView->SelectedFolder();
+    if (folder && !StopAddToHistory && (FolderHistory.empty() || !(FolderHistory.back() == *folder)))
+        FolderHistory.push_back(*folder);
     if (DirEdit) DirEdit->SetText(DirTreeView->Path());
+}
+
+void TlxSelDirDlgForm::Back() {
+    if (FolderHistory.size() < 2) return;
+    TKeepAlive alive(this);
+    TShellUpdating stop(StopAddToHistory);
+    FolderHistory.pop_back();
+    DirTreeView->SetPathFromID(FolderHistory.back());
 }
 
 void TlxSelDirDlgForm::NewFolderToolButtonClick(TObject* Sender) {
@@ -202,13 +214,23 @@ void TlxSelDirDlgForm::NewFolderToolButtonClick(TObject* Sender) {
 }
 
 void TlxSelDirDlgForm::DoShow() {
+    // The history starts with the folder the dialog opens on, not with the
+    // nodes the tree passed while it was built.
+    FolderHistory.clear();
+    if (const TShellItem* folder = DirTreeView->SelectedFolder()) FolderHistory.push_back(*folder);
     if (DirTreeView->CanFocus()) SetActiveControl(DirTreeView);
     TForm::DoShow();
 }
 
 void TlxSelDirDlgForm::KeyDown(uint16_t& Key, TShiftState Shift) {
     TForm::KeyDown(Key, Shift);
-    if (Key != VK_UP || Shift != TShiftState{ssAlt}) return;
+    if (Shift != TShiftState{ssAlt} || DirTreeView->LabelEditor()->Editing()) return;
+    if (Key == VK_LEFT) {
+        Key = 0;
+        Back();
+        return;
+    }
+    if (Key != VK_UP) return;
     const TShellItem* selected = DirTreeView->SelectedFolder();
     if (!selected) return;
     if (const std::optional<TShellItem> up = ShellNamespace().Up(*selected)) DirTreeView->SetPathFromID(*up);

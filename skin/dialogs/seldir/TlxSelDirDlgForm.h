@@ -1,8 +1,10 @@
 #pragma once
 
 #include "platform/vcl/TCustomForm.h"
+#include "skin/dialogs/shell/TShellItem.h"
 
 #include <string>
+#include <vector>
 
 class TlxLumivex;
 class TlxSkinButton;
@@ -22,7 +24,7 @@ class TTreeNode;
 // The path edit follows the tree. Enter in it goes to the folder it names
 // (absolute, "~/...", or below the selected folder) and keeps the dialog
 // open; when it already names the selected folder, Enter is OK's. Alt+Up
-// selects the parent folder.
+// selects the parent folder, Alt+Left the folder selected before.
 class TlxSelDirDlgForm : public TForm {
 public:
     static TlxSelDirDlgForm* CreateEx(TComponent* AOwner, bool AToolButtonsTransparent, bool AShowToolBar,
@@ -35,6 +37,14 @@ public:
     void DirEditKeyPress(TObject* Sender, char32_t& Key);
     void DirTreeViewChange(TObject* Sender, TTreeNode* Node);
     void NewFolderToolButtonClick(TObject* Sender);
+    // Selects the folder selected before the current one and forgets the
+    // current one; nothing with fewer than two folders seen.
+    void Back();
+
+    // The folders selected during this showing, oldest first, without
+    // repeats in a row.
+    std::vector<TShellItem> FolderHistory;
+    bool StopAddToHistory = false;
 
     TlxSkinData* CtrlSD = nullptr;
     bool ShowToolBar = false;

@@ -1,6 +1,5 @@
 #include "skin/dialogs/open/TlxSkinOpenDialog.h"
 
-#include "FrameSkin.h"
 #include "platform/vcl/TMenu.h"
 #include "platform/win/WinConst.h"
 #include "skin/controls/TlxSkinButton.h"
@@ -12,6 +11,7 @@
 #include "skin/dialogs/shell/TlxCustomShellComboBox.h"
 #include "skin/dialogs/shell/TlxCustomShellListView.h"
 #include "skin/engine/DataSkinControls.h"
+#include "tests/skin/dialogs/DialogTestSkin.h"
 #include "tests/skin/dialogs/open/DialogScript.h"
 #include "tests/skin/dialogs/shell/ShellViewFixture.h"
 #include "tests/support/pictures/GoldenPicture.h"
@@ -265,13 +265,9 @@ TEST_F(TlxSkinOpenDialogTest, GoldenDialogInTheBuiltInLookAndTheTestSkin) {
     for (bool skinned : {false, true}) {
         SCOPED_TRACE(skinned ? "test skin" : "built-in");
         if (skinned) {
-            auto* frameSD = new TlxSkinData(Form);
-            TFrameSkin frame;
-            TTestSkin::SetNinePart(frame.Skin.Add<TlxDataSkinButtonControl>("button"),
-                                   frame.Skin.AddPicture(TTestSkin::StandardPicture()));
-            frame.Skin.LoadInto(frameSD);
-            Dialog->SetSkinData(frameSD);
-            Dialog->SetCtrlSkinData(frameSD);
+            TlxSkinData* skinData = NewDialogTestSkin(Form);
+            Dialog->SetSkinData(skinData);
+            Dialog->SetCtrlSkinData(skinData);
         }
         TBitmap shot;
         Run([&](TlxOpenDlgForm* f) {

@@ -1,6 +1,5 @@
 #include "skin/dialogs/picture/TlxSkinOpenPictureDialog.h"
 
-#include "FrameSkin.h"
 #include "platform/gdi/ImageCodecs.h"
 #include "platform/vcl/TImage.h"
 #include "platform/vcl/TScreen.h"
@@ -17,6 +16,7 @@
 #include "skin/dialogs/picture/TlxSkinSavePictureDialog.h"
 #include "skin/dialogs/shell/TlxCustomShellListView.h"
 #include "skin/engine/DataSkinControls.h"
+#include "tests/skin/dialogs/DialogTestSkin.h"
 #include "tests/skin/dialogs/open/DialogScript.h"
 #include "tests/skin/dialogs/shell/ShellViewFixture.h"
 #include "tests/support/pictures/GoldenPicture.h"
@@ -244,13 +244,9 @@ TEST_F(TlxSkinOpenPictureDialogTest, GoldenDialogInTheBuiltInLookAndTheTestSkin)
     for (bool skinned : {false, true}) {
         SCOPED_TRACE(skinned ? "test skin" : "built-in");
         if (skinned) {
-            auto* frameSD = new TlxSkinData(Form);
-            TFrameSkin frame;
-            TTestSkin::SetNinePart(frame.Skin.Add<TlxDataSkinButtonControl>("button"),
-                                   frame.Skin.AddPicture(TTestSkin::StandardPicture()));
-            frame.Skin.LoadInto(frameSD);
-            Dialog->SetSkinData(frameSD);
-            Dialog->SetCtrlSkinData(frameSD);
+            TlxSkinData* skinData = NewDialogTestSkin(Form);
+            Dialog->SetSkinData(skinData);
+            Dialog->SetCtrlSkinData(skinData);
         }
         TBitmap shot;
         Run([&](TlxOpenPictureDlgForm* f) {

@@ -1,6 +1,5 @@
 #include "skin/dialogs/seldir/TlxSkinSelectDirectoryDialog.h"
 
-#include "FrameSkin.h"
 #include "platform/win/WinConst.h"
 #include "skin/controls/TlxSkinButton.h"
 #include "skin/controls/TlxSkinCustomEdit.h"
@@ -12,6 +11,7 @@
 #include "skin/dialogs/shell/TlxCustomShellTreeView.h"
 #include "skin/engine/DataSkinControls.h"
 #include "skin/windows/TlxLumivex.h"
+#include "tests/skin/dialogs/DialogTestSkin.h"
 #include "tests/skin/dialogs/message/MessageBoxDriver.h"
 #include "tests/skin/dialogs/shell/ShellViewFixture.h"
 #include "tests/support/pictures/GoldenPicture.h"
@@ -183,18 +183,37 @@ TEST_F(TlxSkinSelectDirectoryDialogTest, EnterInThePathEditGoesThereAndASecondEn
     EXPECT_EQ(Dialog->Directory(), Home + "/a/b");
 }
 
-TEST_F(TlxSkinSelectDirectoryDialogTest, AltUpSelectsTheParentFolder) {
+TEST_F(TlxSkinSelectDirectoryDialogTest, AltUpSelectsTheParentAndAltLeftGoesBack) {
+    MakeDir("a/.secret");
     Dialog->SetDirectory(Home + "/a/b");
+    std::vector<std::string> paths;
+    bool hiddenShown = true, siblingShown = false;
     const bool ok = Run([&](TlxSelDirDlgForm* f) {
-        Session.KeyDown(VK_MENU);
-        Session.Key(VK_UP);
-        Session.KeyUp(VK_MENU);
-        Session.Pump();
-        EXPECT_EQ(f->DirTreeView->Path(), Home + "/a");
+        auto alt = [&](int Key) {
+            Session.KeyDown(VK_MENU);
+            Session.Key(Key);
+            Session.KeyUp(VK_MENU);
+            Session.Pump();
+            paths.push_back(f->DirTreeView->Path());
+        };
+        alt(VK_UP);
+        hiddenShown = false;
+        for (int i = 0; i < f->DirTreeView->Items()->Count(); ++i) {
+            const std::string& text = f->DirTreeView->Items()->Item(i)->Text();
+            hiddenShown = hiddenShown || text == ".secret";
+            siblingShown = siblingShown || text == "b";
+        }
+        f->DirTreeView->SetPath(Home + "/z");
+        alt(VK_LEFT);
+        alt(VK_LEFT);
+        alt(VK_LEFT);
         Session.Key(VK_RETURN);
     });
     EXPECT_TRUE(ok);
-    EXPECT_EQ(Dialog->Directory(), Home + "/a");
+    EXPECT_TRUE(siblingShown);
+    EXPECT_FALSE(hiddenShown) << "hidden folders are off by default";
+    EXPECT_EQ(paths, (std::vector<std::string>{Home + "/a", Home + "/a", Home + "/a/b", Home + "/a/b"}));
+    EXPECT_EQ(Dialog->Directory(), Home + "/a/b");
 }
 
 TEST_F(TlxSkinSelectDirectoryDialogTest, NewFolderMakesTheFirstFreeNameAndStartsRenamingIt) {
@@ -224,11 +243,7 @@ TEST_F(TlxSkinSelectDirectoryDialogTest, GoldenDialogInTheBuiltInLookAndTheTestS
     for (bool skinned : {false, true}) {
         SCOPED_TRACE(skinned ? "test skin" : "built-in");
         if (skinned) {
-            auto* skinData = new TlxSkinData(Form);
-            TFrameSkin frame;
-            const int picture = frame.Skin.AddPicture(TTestSkin::StandardPicture());
-            TTestSkin::SetNinePart(frame.Skin.Add<TlxDataSkinButtonControl>("button"), picture);
-            frame.Skin.LoadInto(skinData);
+            TlxSkinData* skinData = NewDialogTestSkin(Form);
             Dialog->SetSkinData(skinData);
             Dialog->SetCtrlSkinData(skinData);
         }
