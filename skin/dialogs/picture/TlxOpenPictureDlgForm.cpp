@@ -18,6 +18,8 @@
 #include "skin/dialogs/picture/PicturePreview.h"
 #include "skin/dialogs/shell/TlxCustomShellListView.h"
 
+#include <sys/stat.h>
+
 TlxOpenPictureDlgForm* TlxOpenPictureDlgForm::CreateEx(TComponent* AOwner, bool AToolButtonsTransparent,
                                                        TlxSkinData* ACtrlSkinData, bool ASaveMode) {
     return new TlxOpenPictureDlgForm(AOwner, AToolButtonsTransparent, ACtrlSkinData, ASaveMode);
@@ -113,8 +115,18 @@ void TlxOpenPictureDlgForm::FitPicture() {
 }
 
 void TlxOpenPictureDlgForm::PreviewFile(const std::string& Name) {
-    const bool shown = LoadPicturePreview(Name, *Image->Picture());
-    if (!shown) Image->Picture()->Clear();
+    struct stat st {};
+    const std::string key = stat(Name.c_str(), &st) != 0 ? std::string()
+                                                         : Name + '\n' + std::to_string(st.st_size) + '\n' +
+                                                               std::to_string(st.st_mtim.tv_sec) + '.' +
+                                                               std::to_string(st.st_mtim.tv_nsec);
+    bool shown = FPreviewShown;
+    if (key.empty() || key != FPreviewKey) {
+        shown = LoadPicturePreview(Name, *Image->Picture());
+        if (!shown) Image->Picture()->Clear();
+        FPreviewKey = key;
+        FPreviewShown = shown;
+    }
     Image->SetVisible(shown);
     NoPreviewLabel->SetVisible(!shown);
     FitPicture();

@@ -47,4 +47,10 @@ protected:
 
 private:
     void FitPicture();
+
+    // The file last previewed (name, size and time of change) and whether it
+    // showed: the list raises several change events for one click, and the
+    // same unchanged file is not read again.
+    std::string FPreviewKey;
+    bool FPreviewShown = false;
 };

@@ -215,22 +215,34 @@ TEST_F(TlxSkinOpenPictureDialogTest, AnOfferedFileThatIsNoPictureOpensWithNoPrev
     EXPECT_TRUE(noPreview);
 }
 
-TEST_F(TlxSkinOpenPictureDialogTest, TheSaveVariantAddsTheSelectedFiltersExtension) {
+TEST_F(TlxSkinOpenPictureDialogTest, TheSaveVariantAddsTheSelectedFiltersExtensionAndAsksOnThatName) {
     Dialog->Free();
     auto* save = new TlxSkinSavePictureDialog(Form);
     Dialog = save;
+    WriteFile("p/snap.bmp");
     save->SetFilter("Bitmaps|*.bmp|JPEG pictures|*.jpg");
+    save->SetOverwritePromt(true);
     for (int index : {1, 2}) {
         save->SetFileName(Home + "/p/");
         save->SetFilterIndex(index);
         std::string caption, button;
-        const bool ok = Run([&](TlxOpenPictureDlgForm* f) {
-            caption = f->Caption();
-            button = f->OpenButton->Caption();
-            f->FileNameEdit->SetText("snap");
-            Session.Click(Centre(f->OpenButton));
-        });
+        bool asked = false;
+        std::vector<TDialogStep> question;
+        if (index == 1)
+            question.push_back(OnForm<TlxMessageForm>([&](TlxMessageForm* m) {
+                asked = true;
+                m->SetModalResult(mrOk);
+            }));
+        const bool ok = Run(
+            [&](TlxOpenPictureDlgForm* f) {
+                caption = f->Caption();
+                button = f->OpenButton->Caption();
+                f->FileNameEdit->SetText("snap");
+                Session.Click(Centre(f->OpenButton));
+            },
+            std::move(question));
         EXPECT_TRUE(ok);
+        EXPECT_EQ(asked, index == 1) << "only snap.bmp exists";
         EXPECT_EQ(caption, "Save file");
         EXPECT_EQ(button, "&Save");
         EXPECT_EQ(save->FileName(), Home + (index == 1 ? "/p/snap.bmp" : "/p/snap.jpg"));
