@@ -183,6 +183,28 @@ TEST_F(TlxSkinSelectDirectoryDialogTest, EnterInThePathEditGoesThereAndASecondEn
     EXPECT_EQ(Dialog->Directory(), Home + "/a/b");
 }
 
+TEST_F(TlxSkinSelectDirectoryDialogTest, ARelativeNameIsRefusedWhileTheComputerIsSelected) {
+    Dialog->SetShowToolBar(true);
+    Dialog->SetDirectory("");
+    std::string before, after;
+    bool open = false;
+    const bool ok = Run([&](TlxSelDirDlgForm* f) {
+        before = f->DirTreeView->Path();
+        f->DirEdit->SetFocus();
+        f->DirEdit->SetText("a");
+        Session.Key(VK_RETURN);
+        Session.Pump();
+        after = f->DirTreeView->Path();
+        open = f->Visible() && f->ModalResult() == mrNone;
+        Session.Key(VK_ESCAPE);
+    });
+    EXPECT_FALSE(ok);
+    EXPECT_EQ(before, "Computer");
+    EXPECT_EQ(after, "Computer");
+    EXPECT_TRUE(open);
+    EXPECT_EQ(Dialog->Directory(), "");
+}
+
 TEST_F(TlxSkinSelectDirectoryDialogTest, AltUpSelectsTheParentAndAltLeftGoesBack) {
     MakeDir("a/.secret");
     Dialog->SetDirectory(Home + "/a/b");
