@@ -2,9 +2,8 @@
 // program's skins, the choice applied to the window and every skinned control
 // on it, and the skin index kept in the settings.
 
-#include "app/MainFormSkinning.h"
+#include "app/ProgramSkin.h"
 #include "app/TForm1.h"
-#include "platform/vcl/TClassRegistry.h"
 #include "resources/skins/EmbeddedSkinList.h"
 #include "skin/dialogs/skinselect/TlxSelectSkinDialog.h"
 #include "skin/engine/CompressedSkinList.h"
@@ -22,19 +21,11 @@ void TForm1::PrepareSkins() {
 
 void TForm1::ApplySkin(int ASkinIndex) {
     PrepareSkins();
-    const bool first = lxSkinData1->Empty;
     lxSkinData1->SetSkinList(lxCompressedSkinList1);
     lxSkinData1->SetSkinIndex(ASkinIndex);
-    if (!first) return;
-    // Every control of the window that has a skin follows the program's one.
-    for (int i = 0; i < ComponentCount(); ++i) {
-        TComponent* component = Components(i);
-        const TClassInfo* info = ClassRegistry().ClassOf(component);
-        const TPropInfo* skinData = info ? info->FindProperty("SkinData") : nullptr;
-        if (skinData && skinData->Kind == TPropKind::Reference && skinData->SetRef)
-            skinData->SetRef(static_cast<TPersistent*>(component), lxSkinData1);
-    }
-    SetMainFormSkin(lxLumivex1, lxSkinData1);
+    // The forms on the skin followed its announcement; every other form of
+    // the program (this one at the first skin, forms made since) joins now.
+    if (!lxSkinData1->Empty) ApplyProgramSkin(lxSkinData1);
 }
 
 void TForm1::N23Click(TObject*) {

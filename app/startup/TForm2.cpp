@@ -1,5 +1,6 @@
 #include "app/startup/TForm2.h"
 
+#include "app/ProgramSkin.h"
 #include "app/startup/ProgramVersion.h"
 #include "platform/vcl/TClassRegistry.h"
 #include "platform/vcl/TImage.h"
@@ -10,6 +11,7 @@
 
 void TForm2::Loaded() {
     TForm::Loaded();
+    lxLumivex1 = AddDialogFormSkinning(this);
     if (lblVersion) lblVersion->SetCaption(std::string("Ver:") + ProgramVersion);
     if (Image1) {
         auto picture = std::make_unique<TBitmap>();

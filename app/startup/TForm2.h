@@ -3,6 +3,7 @@
 #include "platform/vcl/TCustomForm.h"
 
 class TImage;
+class TlxLumivex;
 class TlxSkinButton;
 class TlxSkinLinkLabel;
 class TlxSkinStdLabel;
@@ -13,6 +14,8 @@ class TForm2 : public TForm {
 public:
     explicit TForm2(TComponent* AOwner) : TForm(AOwner) {}
 
+    // The skinned frame, made once the description is read.
+    TlxLumivex* lxLumivex1 = nullptr;
     TImage* Image1 = nullptr;
     TlxSkinStdLabel* lblProduct = nullptr;
     TlxSkinStdLabel* lblVersion = nullptr;
@@ -23,7 +26,7 @@ public:
     void lxSkinButton1Click(TObject* Sender);
 
 protected:
-    // The picture and the version, once the description is read.
+    // The frame, the picture and the version, once the description is read.
     void Loaded() override;
 };
 

@@ -1,5 +1,6 @@
 #include "app/startup/TForm5.h"
 
+#include "app/ProgramSkin.h"
 #include "app/settings/ProgramSettings.h"
 #include "app/settings/TSettings.h"
 #include "platform/vcl/TClassRegistry.h"
@@ -37,6 +38,7 @@ std::array<TlxSkinCheckRadioBox*, 4> TForm5::PriorityGroup() const {
 }
 
 void TForm5::FormCreate(TObject* Sender) {
+    if (!lxLumivex1) lxLumivex1 = AddDialogFormSkinning(this);
     Button1Click(Sender);
 }
 

@@ -4,6 +4,7 @@
 
 #include <array>
 
+class TlxLumivex;
 class TlxSkinButton;
 class TlxSkinCheckRadioBox;
 class TlxSkinComboBox;
@@ -18,6 +19,8 @@ class TForm5 : public TForm {
 public:
     explicit TForm5(TComponent* AOwner) : TForm(AOwner) {}
 
+    // The skinned frame, made when the form is created.
+    TlxLumivex* lxLumivex1 = nullptr;
     // "转换工作完成后"
     TlxSkinCheckRadioBox* lxSkinCheckRadioBox1 = nullptr; // open the output folder
     TlxSkinCheckRadioBox* lxSkinCheckRadioBox2 = nullptr; // power off

@@ -1,5 +1,6 @@
 #include "app/startup/TForm6.h"
 
+#include "app/ProgramSkin.h"
 #include "app/settingsform/TSettingsFormModel.h"
 #include "app/startup/TComboBoxParameterView.h"
 #include "platform/vcl/TClassRegistry.h"
@@ -14,6 +15,7 @@ TForm6::~TForm6() = default;
 
 void TForm6::FormCreate(TObject*) {
     ++FCreateRuns;
+    if (!lxLumivex1) lxLumivex1 = AddDialogFormSkinning(this);
     if (FModel) return;
     const std::array<TlxSkinComboBox*, ParameterBoxCount> boxes = {lxSkinComboBox1,  lxSkinComboBox2,
                                                                    lxSkinComboBox9,  lxSkinComboBox3,

@@ -7,6 +7,7 @@
 #include <memory>
 
 class TComboBoxParameterView;
+class TlxLumivex;
 class TlxSkinButton;
 class TlxSkinComboBox;
 class TlxSkinOfficeComboBox;
@@ -20,6 +21,8 @@ public:
     explicit TForm6(TComponent* AOwner);
     ~TForm6() override;
 
+    // The skinned frame, made when the form is created.
+    TlxLumivex* lxLumivex1 = nullptr;
     TlxSkinOfficeComboBox* lxSkinOfficeComboBox2 = nullptr; // category
     TlxSkinOfficeComboBox* lxSkinOfficeComboBox1 = nullptr; // profile
     TlxSkinComboBox* lxSkinComboBox1 = nullptr;             // resolution
@@ -31,7 +34,7 @@ public:
     TlxSkinButton* lxSkinButton2 = nullptr;                 // "确定"
     TlxSkinButton* lxSkinButton3 = nullptr;                 // "取消"
 
-    // Fills the profile box for the first category and the six boxes for
+    // Gives the form its frame; fills the profile box for the first category and the six boxes for
     // its first profile (`Button2`, which selects and so runs `Button18`).
     void FormCreate(TObject* Sender);
     void lxSkinButton2Click(TObject* Sender);

@@ -1,5 +1,6 @@
 #include "app/startup/TProgramStartup.h"
 
+#include "app/ProgramSkin.h"
 #include "app/TForm1.h"
 #include "app/settings/ProgramSettings.h"
 #include "app/startup/TForm2.h"
@@ -37,6 +38,9 @@ bool TProgramStartup::CreateForms() {
         Create(Form5);
         Create(Form6);
         Form1->SetSecondaryForms(Form2, Form5);
+        // The main window took its stored skin when it was made; the forms
+        // made after it follow the same skin.
+        if (Form1->lxSkinData1) ApplyProgramSkin(Form1->lxSkinData1);
         return true;
     } catch (const std::exception& e) {
         SetProgramSettings(FPreviousSettings);

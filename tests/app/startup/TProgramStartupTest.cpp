@@ -1,17 +1,22 @@
 #include "app/startup/TProgramStartup.h"
 
+#include "app/TForm1.h"
 #include "app/settings/ProgramSettings.h"
 #include "app/settingsform/TSettingsFormModel.h"
 #include "app/startup/TForm2.h"
 #include "app/startup/TForm5.h"
 #include "app/startup/TForm6.h"
 #include "app/startup/TForm7.h"
+#include "platform/vcl/TClassRegistry.h"
 #include "platform/vcl/TImage.h"
 #include "resources/pictures/EmbeddedPictures.h"
 #include "skin/controls/TlxSkinCustomComboBox.h"
 #include "skin/controls/TlxSkinCustomOfficeComboBox.h"
+#include "skin/engine/SkinData.h"
+#include "skin/windows/TlxLumivex.h"
 #include "tests/app/startup/StartupFixture.h"
 #include "tests/support/pictures/GoldenPicture.h"
+#include "tests/support/skin/SkinnedControls.h"
 
 #include <functional>
 #include <stdexcept>
@@ -48,6 +53,33 @@ protected:
     std::string FailOn;
     bool FailInOnCreate = false;
     uint64_t SlowMainWindowMs = 0;
+
+    // Every form of the program, its skinned controls (but the main
+    // window's, which are its own tests') and the skinned dialog components
+    // on them follow the main window's skin data.
+    void ExpectEveryFormFollowsTheMainWindowsSkin() {
+        TlxSkinData* skin = Startup.Form1->lxSkinData1;
+        ASSERT_NE(skin, nullptr);
+        int dialogs = 0;
+        for (TCustomForm* form :
+             {static_cast<TCustomForm*>(Startup.Form1), static_cast<TCustomForm*>(Startup.Form2),
+              static_cast<TCustomForm*>(Startup.Form5), static_cast<TCustomForm*>(Startup.Form6)}) {
+            SCOPED_TRACE(form->ClassName());
+            ASSERT_NE(FindFormSkinComponent(form), nullptr);
+            EXPECT_EQ(FindFormSkinComponent(form)->SkinData(), skin);
+            if (form != Startup.Form1) EXPECT_EQ(ControlsPaintingBuiltIn(form, skin), Strings{});
+            for (int i = 0; i < form->ComponentCount(); ++i) {
+                TComponent* component = form->Components(i);
+                const TClassInfo* info = ClassRegistry().ClassOf(component);
+                const TPropInfo* ctrlSkin = info ? info->FindProperty("CtrlSkinData") : nullptr;
+                if (!ctrlSkin) continue;
+                ++dialogs;
+                EXPECT_EQ(ctrlSkin->GetRef(static_cast<TPersistent*>(component)), skin)
+                    << component->ClassName();
+            }
+        }
+        EXPECT_GT(dialogs, 0) << "the main window's message box at least";
+    }
 };
 
 } // namespace
@@ -184,4 +216,25 @@ TEST_F(TProgramStartupTest, TheMainWindowOpensTheAboutBoxAndTheOptionsFormModall
         EXPECT_TRUE(shownModally);
         EXPECT_FALSE(c.Form->Visible());
     }
+}
+
+// A skin the main window takes while it is made (the stored one) reaches the
+// forms made after it; the first skin chosen later reaches every form and
+// every skinned dialog component on them.
+TEST_F(TProgramStartupTest, TheMainWindowsSkinReachesEveryFormOfTheProgramAndItsDialogs) {
+    Startup.OnFormCreated = [this](TCustomForm* form) {
+        if (form == Startup.Form1) Startup.Form1->ApplySkin(4);
+    };
+    ASSERT_TRUE(Startup.CreateForms());
+    Session.Advance(TProgramStartup::SplashMs);
+    ExpectEveryFormFollowsTheMainWindowsSkin();
+}
+
+TEST_F(TProgramStartupTest, TheFirstSkinChosenReachesEveryFormOfTheProgramAndItsDialogs) {
+    ASSERT_TRUE(Startup.CreateForms());
+    Session.Advance(TProgramStartup::SplashMs);
+    ASSERT_EQ(FindFormSkinComponent(Startup.Form5)->SkinData(), nullptr) << "the built-in look at first";
+    Startup.Form1->ApplySkin(7);
+    ExpectEveryFormFollowsTheMainWindowsSkin();
+    EXPECT_EQ(Startup.Form1->lxSkinData1->SkinIndex(), 7);
 }
