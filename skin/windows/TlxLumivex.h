@@ -7,6 +7,7 @@
 #include "platform/vcl/TCustomForm.h"
 #include "platform/vcl/TImageList.h"
 #include "platform/vcl/TMenu.h"
+#include "skin/controls/TlxSkinHint.h"
 #include "skin/controls/TlxSkinMenuHost.h"
 #include "skin/engine/SkinData.h"
 #include "skin/windows/TlxActiveSkinObject.h"
@@ -96,8 +97,9 @@ public:
     void SetUseDefaultObjectHint(bool Value) { FUseDefaultObjectHint = Value; }
     bool ShowObjectHint() const { return FShowObjectHint; }
     void SetShowObjectHint(bool Value) { FShowObjectHint = Value; }
-    TComponent* SkinHint() const { return FSkinHint; }
-    void SetSkinHint(TComponent* Value) { FSkinHint.Set(Value); }
+    // The hint component of the frame objects' and quick buttons' hints.
+    TlxSkinHint* SkinHint() const { return FSkinHint; }
+    void SetSkinHint(TlxSkinHint* Value) { FSkinHint.Set(Value); }
     TlxQuickButtonItems* QuickButtons() const { return FQuickButtons.get(); }
     void SetQuickButtons(const TlxQuickButtonItems* Value);
     TCustomImageList* QuickImageList() const { return FQuickImageList; }
@@ -213,6 +215,8 @@ public:
     void TestActive(int X, int Y, bool InFrame);
     // A frame object's or quick button's hint: shown below the mouse after
     // the application's hint pause, hidden after its hide pause or at once.
+    // It is drawn by SkinHint while the application has a skinned hint
+    // (an active one on the main form), else in the platform's hint window.
     void ActivateObjectHint(const std::string& AHint);
     void HideObjectHint();
     bool ObjectHintVisible() const;
@@ -439,7 +443,7 @@ private:
     bool FShowIcon = false;
     bool FUseDefaultObjectHint = true;
     bool FShowObjectHint = false;
-    TComponentRef<TComponent> FSkinHint{this};
+    TComponentRef<TlxSkinHint> FSkinHint{this};
     std::unique_ptr<TlxQuickButtonItems> FQuickButtons;
     TComponentRef<TCustomImageList> FQuickImageList{this};
     bool FQuickButtonsShowHint = false;
@@ -473,6 +477,8 @@ private:
     THintWindow* FObjectHintWindow = nullptr;
     TTimer* FObjectHintTimer = nullptr;
     std::string FObjectHintText;
+    // The last object hint went to SkinHint.
+    bool FObjectHintSkinned = false;
     // The fade-in: from the first timer tick after showing to its end state.
     TTimer* FadeTimer = nullptr;
     bool FFading = false;

@@ -1,10 +1,12 @@
 // Hints of the frame objects and quick buttons: shown below the mouse after
-// the application's hint pause and hidden after its hide pause, in a hint
-// window of the component's own.
+// the application's hint pause and hidden after its hide pause. While the
+// application has a skinned hint the component's SkinHint draws them from the
+// skin; otherwise a platform hint window of the component's own does.
 
 #include "platform/vcl/TApplication.h"
 #include "platform/vcl/THintWindow.h"
 #include "platform/vcl/TTimer.h"
+#include "skin/controls/TlxSkinHint.h"
 #include "skin/windows/TlxLumivex.h"
 
 namespace {
@@ -18,6 +20,13 @@ void TlxLumivex::ActivateObjectHint(const std::string& AHint) {
     HideObjectHint();
     if (AHint.empty() || !WindowSystemReady()) return;
     FObjectHintText = AHint;
+    // A skinned hint window is served by the main form's active hint
+    // component; without one it would show nothing.
+    FObjectHintSkinned = FSkinHint && FindActiveSkinHint();
+    if (FObjectHintSkinned) {
+        FSkinHint->ActivateHint2(AHint);
+        return;
+    }
     if (!FObjectHintTimer) {
         FObjectHintTimer = new TTimer(this);
         FObjectHintTimer->SetEnabled(false);
@@ -47,8 +56,11 @@ void TlxLumivex::ShowObjectHintNow() {
 void TlxLumivex::HideObjectHint() {
     if (FObjectHintTimer) FObjectHintTimer->SetEnabled(false);
     if (FObjectHintWindow && FObjectHintWindow->Active()) FObjectHintWindow->ReleaseHandle();
+    if (FObjectHintSkinned && FSkinHint) FSkinHint->HideHint();
+    FObjectHintSkinned = false;
 }
 
 bool TlxLumivex::ObjectHintVisible() const {
+    if (FObjectHintSkinned) return FSkinHint && FSkinHint->IsVisible();
     return FObjectHintWindow && FObjectHintWindow->Active();
 }

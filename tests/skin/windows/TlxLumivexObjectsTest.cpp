@@ -1,6 +1,9 @@
 #include "FrameTest.h"
 
+#include "platform/vcl/THintWindow.h"
 #include "platform/win/WindowBackend.h"
+#include "skin/controls/TlxSkinHint.h"
+#include "skin/controls/TlxSkinHintWindow.h"
 #include "skin/windows/TlxSkinMenu.h"
 #include "skin/windows/TlxSkinMenuItem.h"
 #include "skin/windows/TlxSkinPopupWindow.h"
@@ -193,7 +196,8 @@ TEST_F(TlxLumivexObjectsTest, OnShortCutComesFirst) {
 
 // With ShowObjectHint and a hint component, a frame button's hint shows
 // after the hint pause and goes when the mouse leaves it; the maximize
-// button of a maximized form hints its restore.
+// button of a maximized form hints its restore. No skinned hint is active on
+// a main form here, so the platform's hint window shows it.
 TEST_F(TlxLumivexObjectsTest, FrameButtonHints) {
     TFrameSkin skin;
     Load(skin);
@@ -205,12 +209,14 @@ TEST_F(TlxLumivexObjectsTest, FrameButtonHints) {
     Session.MouseMove(caption);
     Session.Advance(100);
 
-    LVX->SetSkinHint(new TComponent(Form));
+    auto* hint = new TlxSkinHint(Form);
+    LVX->SetSkinHint(hint);
     Session.MouseMove(close);
     Session.Advance(400);
     EXPECT_FALSE(LVX->ObjectHintVisible());
     Session.Advance(200);
     EXPECT_TRUE(LVX->ObjectHintVisible());
+    EXPECT_FALSE(hint->IsVisible()) << "the skinned window needs an active hint on the main form";
     EXPECT_EQ(LVX->ObjectHintText(), "Close");
     Session.MouseMove(caption);
     Session.Advance(100);
@@ -223,6 +229,61 @@ TEST_F(TlxLumivexObjectsTest, FrameButtonHints) {
     Session.Advance(600);
     EXPECT_TRUE(LVX->ObjectHintVisible());
     EXPECT_EQ(LVX->ObjectHintText(), "Restore");
+    Application->HintWindowClass = {};
+}
+
+// While the main form has an active skinned hint, the frame buttons' hints
+// are drawn by the component's SkinHint in its skinned window (placed below
+// the pointer, hidden after the hide pause and on leaving); the platform's
+// window is never made. When the main form's hint goes off, the platform's
+// window serves again.
+TEST_F(TlxLumivexObjectsTest, FrameButtonHintsThroughTheSkinnedHint) {
+    TFrameSkin skin;
+    Load(skin);
+    TForm* mainForm = nullptr;
+    Application->CreateForm(mainForm);
+    auto* hint = new TlxSkinHint(mainForm);
+    LVX->SetShowObjectHint(true);
+    LVX->SetSkinHint(hint);
+    auto platformHintShown = [&] {
+        for (int i = 0; i < LVX->ComponentCount(); ++i)
+            if (auto* w = dynamic_cast<THintWindow*>(LVX->Components(i)); w && w->Active()) return true;
+        return false;
+    };
+    const TPoint close = Screen(146, 10), caption = Screen(60, 12);
+
+    Session.MouseMove(close);
+    Session.Advance(400);
+    EXPECT_FALSE(hint->IsVisible()) << "before the pause";
+    Session.Advance(200);
+    ASSERT_TRUE(hint->IsVisible());
+    EXPECT_TRUE(LVX->ObjectHintVisible());
+    EXPECT_EQ(hint->HW->Text(), "Close");
+    EXPECT_EQ(hint->HW->Left(), close.X);
+    EXPECT_EQ(hint->HW->Top(), close.Y + hint->GetCursorHeightMargin());
+    EXPECT_FALSE(platformHintShown());
+    Session.Advance(Application->HintHidePause());
+    EXPECT_FALSE(hint->IsVisible()) << "after the hide pause";
+
+    Session.MouseMove(caption);
+    Session.Advance(100);
+    Session.MouseMove(close);
+    Session.Advance(600);
+    EXPECT_TRUE(hint->IsVisible());
+    Session.MouseMove(caption);
+    Session.Advance(100);
+    EXPECT_FALSE(hint->IsVisible()) << "leaving the button";
+    EXPECT_FALSE(LVX->ObjectHintVisible());
+
+    hint->SetActive(false);
+    Session.MouseMove(close);
+    Session.Advance(600);
+    EXPECT_FALSE(hint->IsVisible());
+    EXPECT_TRUE(platformHintShown());
+    EXPECT_TRUE(LVX->ObjectHintVisible());
+
+    mainForm->Free();
+    Application->HintWindowClass = {};
 }
 
 TEST_F(TlxLumivexObjectsTest, DisableSystemMenuOpensNothing) {

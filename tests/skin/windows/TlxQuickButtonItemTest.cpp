@@ -2,6 +2,8 @@
 
 #include "platform/vcl/TImageList.h"
 #include "platform/win/WinConst.h"
+#include "skin/controls/TlxSkinHint.h"
+#include "skin/controls/TlxSkinHintWindow.h"
 #include "skin/engine/DataSkinControls.h"
 #include "skin/windows/TlxSkinCaptionObject.h"
 #include "tests/skin/windows/TFrameObjectTest.h"
@@ -115,7 +117,7 @@ TEST_F(TlxQuickButtonItemTest, PressOnOneReleaseOnAnotherClicksTheSecond) {
 
 // A hovered button's hint shows after the hint pause, only with the
 // component's hint and QuickButtonsShowHint; leaving every button or
-// pressing one hides it.
+// pressing one hides it. The main form's active skinned hint draws it.
 TEST_F(TlxQuickButtonItemTest, HintsOfTheHoveredButton) {
     TlxSkinCaptionObject* c = MakeCaption();
     Paint(c);
@@ -128,14 +130,18 @@ TEST_F(TlxQuickButtonItemTest, HintsOfTheHoveredButton) {
     EXPECT_FALSE(Lvx->ObjectHintVisible()) << "no hint component";
     c->MouseLeave();
 
-    Lvx->SetSkinHint(new TComponent(Form));
+    TForm* mainForm = nullptr;
+    Application->CreateForm(mainForm);
+    auto* hint = new TlxSkinHint(mainForm);
+    Lvx->SetSkinHint(hint);
     c->MouseEnter();
     c->MouseMove(40, 15);
     Session.Advance(400);
     EXPECT_FALSE(Lvx->ObjectHintVisible()) << "before the pause";
     Session.Advance(200);
     EXPECT_TRUE(Lvx->ObjectHintVisible());
-    EXPECT_EQ(Lvx->ObjectHintText(), "First");
+    EXPECT_TRUE(hint->IsVisible());
+    EXPECT_EQ(hint->HW->Text(), "First");
     c->MouseMove(200, 15);
     EXPECT_FALSE(Lvx->ObjectHintVisible());
 
@@ -148,6 +154,8 @@ TEST_F(TlxQuickButtonItemTest, HintsOfTheHoveredButton) {
     c->MouseUp(88, 15, TMouseButton::mbLeft);
     Session.Advance(600);
     EXPECT_FALSE(Lvx->ObjectHintVisible()) << "the button under the mouse did not change";
+    mainForm->Free();
+    Application->HintWindowClass = {};
 }
 
 TEST_F(TlxQuickButtonItemTest, DisabledButtonIsGreyedAndNeverHoveredOrClicked) {
