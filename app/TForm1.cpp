@@ -5,6 +5,7 @@
 #include "app/TForm1Preview.h"
 #include "app/TPlainConversionDialogs.h"
 #include "app/catalogue/CategoryMenu.h"
+#include "app/catalogue/ProfileCaptionTable.h"
 #include "app/conversion/FileRowColumns.h"
 #include "app/settings/ProgramSettings.h"
 #include "media/TFFmpegLoader.h"
@@ -13,6 +14,7 @@
 #include "platform/sys/Shell.h"
 #include "platform/vcl/TClassRegistry.h"
 #include "platform/vcl/TImage.h"
+#include "platform/vcl/TImageList.h"
 #include "platform/vcl/TListColumn.h"
 #include "platform/vcl/TListItem.h"
 #include "platform/vcl/TMenu.h"
@@ -24,6 +26,8 @@
 #include "skin/controls/TlxSkinCustomEdit.h"
 #include "skin/controls/TlxSkinCustomListView.h"
 #include "skin/controls/TlxSkinCustomOfficeComboBox.h"
+#include "skin/controls/TlxSkinHint.h"
+#include "skin/controls/TlxSkinImagesMenu.h"
 #include "skin/controls/TlxSkinMenuHost.h"
 #include "skin/controls/TlxSkinMenuSpeedButton.h"
 #include "skin/controls/TlxSkinOfficeItem.h"
@@ -68,6 +72,9 @@ void Enable(TMenuItem* AItem, bool AEnabled) {
 
 constexpr const char* WebSiteAddress = "https://duvavudezaruvove.example.com/";
 constexpr const char* HelpFileName = "help.html";
+// The category pictures by category list id, and the profile box's pictures.
+constexpr int CategoryPictureCount = 35;
+constexpr int ProfilePictureCount = 9;
 
 } // namespace
 
@@ -122,8 +129,13 @@ void TForm1::FormCreate(TObject*) {
         if (LoadEmbeddedPicture("list-placeholder", *picture))
             imgPlaceholder->Picture()->SetGraphic(std::move(picture));
     }
+    if (lxPngImageList4) LoadEmbeddedPictureList("category-", CategoryPictureCount, *lxPngImageList4);
+    // Entry 1, then 0, written directly: no change event while the window is made.
+    if (lxSkinImagesMenu1) {
+        lxSkinImagesMenu1->SetItemIndex(1);
+        lxSkinImagesMenu1->SetItemIndex(0);
+    }
     BuildMenuBar();
-    BuildCategoryMenu();
     if (lvFiles) {
         lvFiles->OnDblClick = [this](TObject* Sender) { lvFilesDblClick(Sender); };
         edt = new TlxSkinEdit(this);
@@ -178,20 +190,6 @@ void TForm1::BuildMenuBar() {
         FMenuBarButtons.push_back(button);
         left += 54;
     }
-}
-
-// The categories the category button offers, in menu order.
-void TForm1::BuildCategoryMenu() {
-    FCategoryMenu = new TlxSkinPopupMenu(this);
-    int index = 0;
-    for (const TCategoryMenuEntry& entry : ::CategoryMenu()) {
-        auto* item = new TMenuItem(FCategoryMenu);
-        item->SetCaption(entry.Caption);
-        item->OnClick = [this, index](TObject*) { lxSkinImagesMenu1Change(index); };
-        FCategoryMenu->Items()->Add(item);
-        ++index;
-    }
-    if (lxSkinMenuSpeedButton2) lxSkinMenuSpeedButton2->SetSkinPopupMenu(FCategoryMenu);
 }
 
 void TForm1::FormShow(TObject*) {
@@ -253,13 +251,24 @@ void TForm1::ShowState() {
     ShowProfiles();
     ShowBoxes();
     ShowSettingsBoxes();
-    if (lxSkinMenuSpeedButton2)
-        lxSkinMenuSpeedButton2->SetCaption(::CategoryMenu()[c.CategoryIndex()].Caption);
+    ShowCategory();
     // The controller's message replaces a hint only when it is new.
     if (lxSkinStatusPanel1 && c.StatusText() != FShownStatus) {
         FShownStatus = c.StatusText();
         lxSkinStatusPanel1->SetCaption(FShownStatus);
     }
+}
+
+// The category menu marks the controller's category and the category button
+// shows its picture and caption.
+void TForm1::ShowCategory() {
+    const int index = FController->CategoryIndex();
+    if (lxSkinImagesMenu1 && lxSkinImagesMenu1->ItemIndex() != index) {
+        lxSkinImagesMenu1->SetItemIndex(index);
+        if (lxSkinMenuSpeedButton2) lxSkinMenuSpeedButton2->Invalidate();
+    }
+    if (lxSkinMenuSpeedButton2 && lxSkinMenuSpeedButton2->Caption() != ::CategoryMenu()[index].Caption)
+        lxSkinMenuSpeedButton2->SetCaption(::CategoryMenu()[index].Caption);
 }
 
 void TForm1::ShowRows() {
@@ -345,17 +354,32 @@ void TForm1::ShowProfiles() {
     if (!lxSkinOfficeComboBox1) return;
     if (FShownProfiles != c.ProfileItems()) {
         FShownProfiles = c.ProfileItems();
+        ShowProfilePictures();
         TlxSkinOfficeItems* items = lxSkinOfficeComboBox1->Items();
         items->Clear();
         int row = 0;
         for (const std::string& caption : FShownProfiles) {
             TlxSkinOfficeItem* item = items->Add();
             item->SetCaption(caption);
-            item->SetImageIndex(row++ % 2);
+            item->SetImageIndex(ProfileImageIndex(CategoryMenuMap(c.CategoryIndex()), row++));
         }
     }
     if (lxSkinOfficeComboBox1->ItemIndex() != c.ProfileIndex())
         lxSkinOfficeComboBox1->SetItemIndex(c.ProfileIndex());
+}
+
+// The profile box's rows show the chosen category's picture.
+void TForm1::ShowProfilePictures() {
+    const int list = CategoryMenuMap(FController->CategoryIndex());
+    if (!lxPngImageList7 || list == FShownProfileList) return;
+    FShownProfileList = list;
+    TBitmap picture;
+    if (!LoadEmbeddedPicture("profile-" + std::to_string(list), picture)) return;
+    picture.SetPixelFormat(pf32bit);
+    picture.SetAlphaFormat(afDefined);
+    lxPngImageList7->Clear();
+    for (int i = 0; i < ProfilePictureCount; ++i)
+        lxPngImageList7->Add(&picture, nullptr);
 }
 
 void TForm1::ShowBoxes() {
@@ -502,8 +526,11 @@ void TForm1::N19Click(TObject*) {
     ShellOpen(WebSiteAddress);
 }
 
-void TForm1::lxSkinImagesMenu1Change(int ACategoryIndex) {
-    FController->lxSkinImagesMenu1Change(ACategoryIndex);
+void TForm1::lxSkinImagesMenu1Change(TObject*) {
+    if (FShowing || !lxSkinImagesMenu1) return;
+    const int index = lxSkinImagesMenu1->ItemIndex();
+    if (index < 0 || index >= CategoryMenuCount) return;
+    FController->lxSkinImagesMenu1Change(index);
     ShowState();
 }
 
@@ -610,6 +637,10 @@ void RegisterMainFormClass() {
         .Field("imgPlaceholder", &TForm1::imgPlaceholder)
         .Field("lxSkinMenuSpeedButton1", &TForm1::lxSkinMenuSpeedButton1)
         .Field("lxSkinMenuSpeedButton2", &TForm1::lxSkinMenuSpeedButton2)
+        .Field("lxSkinImagesMenu1", &TForm1::lxSkinImagesMenu1)
+        .Field("lxPngImageList4", &TForm1::lxPngImageList4)
+        .Field("lxPngImageList7", &TForm1::lxPngImageList7)
+        .Field("lxSkinHint1", &TForm1::lxSkinHint1)
         .Field("lxSkinButton2", &TForm1::lxSkinButton2)
         .Field("lxSkinButton5", &TForm1::lxSkinButton5)
         .Field("lxSkinButton6", &TForm1::lxSkinButton6)
@@ -662,6 +693,7 @@ void RegisterMainFormClass() {
         .Handler("N15Click", &TForm1::N15Click)
         .Handler("N19Click", &TForm1::N19Click)
         .Handler("N23Click", &TForm1::N23Click)
+        .Handler("lxSkinImagesMenu1Change", &TForm1::lxSkinImagesMenu1Change)
         .Handler("lxSkinOfficeComboBox1Change", &TForm1::lxSkinOfficeComboBox1Change)
         .Handler("lxSkinComboBox1Change", &TForm1::lxSkinComboBox1Change)
         .Handler("lxSkinComboBox2Change", &TForm1::lxSkinComboBox2Change)

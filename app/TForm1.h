@@ -15,6 +15,7 @@
 #include <string>
 #include <vector>
 
+class TCustomImageList;
 class TImage;
 class TMainMenu;
 class TMenuItem;
@@ -26,6 +27,8 @@ class TlxSkinButton;
 class TlxSkinCheckRadioBox;
 class TlxSkinComboBox;
 class TlxSkinEdit;
+class TlxSkinHint;
+class TlxSkinImagesMenu;
 class TlxSkinListView;
 class TlxSkinMenuSpeedButton;
 class TlxSkinOfficeComboBox;
@@ -114,6 +117,13 @@ public:
     TlxSkinEdit* Video_OutPut_Folder_Edit = nullptr;
     TlxSkinCheckRadioBox* lxSkinCheckRadioBox8 = nullptr; // real-time preview
     TlxSkinStatusPanel* lxSkinStatusPanel1 = nullptr;
+    // The category menu the category button drops and shows the choice of,
+    // its 48-pixel category pictures, and the profile box's pictures.
+    TlxSkinImagesMenu* lxSkinImagesMenu1 = nullptr;
+    TCustomImageList* lxPngImageList4 = nullptr;
+    TCustomImageList* lxPngImageList7 = nullptr;
+    // Hints of the window and its menus in the skin's look.
+    TlxSkinHint* lxSkinHint1 = nullptr;
     // The preview panel (TForm1Preview.cpp).
     TlxSkinPanel* Panel6 = nullptr; // the player's screen
     TlxSkinSlider* lxSkinSlider1 = nullptr;
@@ -127,8 +137,6 @@ public:
 
     TConversionController& Controller() { return *FController; }
     TSettings& Settings() { return *FSettings; }
-    // The category menu the category button opens.
-    TlxSkinPopupMenu* CategoryMenu() const { return FCategoryMenu; }
     // The buttons standing for the main menu bar's entries.
     const std::vector<TlxSkinSpeedButton*>& MenuBarButtons() const { return FMenuBarButtons; }
     TForm1Preview& Preview() { return *FPreview; }
@@ -160,7 +168,7 @@ public:
     void edtExit(TObject* Sender);
     // Shows the program's skin ASkinIndex on the window and its controls.
     void ApplySkin(int ASkinIndex);
-    void lxSkinImagesMenu1Change(int ACategoryIndex);
+    void lxSkinImagesMenu1Change(TObject* Sender);
     void lxSkinOfficeComboBox1Change(TObject* Sender);
     void lxSkinComboBox1Change(TObject* Sender);
     void lxSkinComboBox2Change(TObject* Sender);
@@ -210,10 +218,11 @@ private:
     void PrepareSkins();
     void BeginRename(bool AFromDoubleClick);
     void BuildMenuBar();
-    void BuildCategoryMenu();
+    void ShowCategory();
     void ParameterBoxChanged(TParameterBox ABox, TlxSkinComboBox* ABoxControl);
     void ShowBoxes();
     void ShowProfiles();
+    void ShowProfilePictures();
     void ShowRows();
     void ShowCommands();
     void ShowSettingsBoxes();
@@ -232,10 +241,11 @@ private:
     TSettings* FSettings = nullptr;
     std::unique_ptr<TConversionController> FController;
     int FOptionsListener = 0;
-    TlxSkinPopupMenu* FCategoryMenu = nullptr;
     std::vector<TlxSkinSpeedButton*> FMenuBarButtons;
     // The profile captions the profile box holds.
     std::vector<std::string> FShownProfiles;
+    // The category list whose pictures the profile box shows.
+    int FShownProfileList = -1;
     // The controller's status text last put in the status panel.
     std::string FShownStatus;
     // The glyph pictures by name, and the one each button shows.

@@ -342,3 +342,8 @@ std::string ProfileExtension(int AKey) {
     const char* caption = ProfileCaption(AKey);
     return caption ? CaptionExtension(caption) : std::string();
 }
+
+int ProfileImageIndex(int ACategoryListId, int ARow) {
+    if (ACategoryListId == 20 && (ARow == 7 || ARow == 8)) return ARow - 7;
+    return ARow % 2;
+}

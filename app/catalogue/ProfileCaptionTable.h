@@ -24,3 +24,6 @@ std::string CaptionExtension(std::string_view ACaption);
 // The output extension of a profile, the one rule for naming its files: the
 // extension its caption names. Empty for a key without a caption.
 std::string ProfileExtension(int AKey);
+// The picture of a profile box row: pictures 0 and 1 alternate, except in
+// list 20, whose rows 7 and 8 take 0 and 1.
+int ProfileImageIndex(int ACategoryListId, int ARow);

@@ -1,11 +1,13 @@
 #include "app/TForm1.h"
 
+#include "app/catalogue/CategoryMenu.h"
 #include "app/conversion/FileRowColumns.h"
 #include "platform/backend/headless/THeadlessSession.h"
 #include "platform/sys/ProgramFolder.h"
 #include "platform/sys/Shell.h"
 #include "platform/vcl/TApplication.h"
 #include "platform/vcl/TImage.h"
+#include "platform/vcl/TImageList.h"
 #include "platform/vcl/TMenu.h"
 #include "platform/win/WinConst.h"
 #include "skin/controls/SkinControlsRegistration.h"
@@ -14,6 +16,10 @@
 #include "skin/controls/TlxSkinCustomEdit.h"
 #include "skin/controls/TlxSkinCustomListView.h"
 #include "skin/controls/TlxSkinCustomOfficeComboBox.h"
+#include "skin/controls/TlxSkinHint.h"
+#include "skin/controls/TlxSkinHintWindow.h"
+#include "skin/controls/TlxSkinImagesMenu.h"
+#include "skin/controls/TlxSkinImagesMenuPopupWindow.h"
 #include "skin/controls/TlxSkinMenuSpeedButton.h"
 #include "skin/controls/TlxSkinPanel.h"
 #include "skin/controls/TlxSkinStatusPanel.h"
@@ -99,6 +105,14 @@ protected:
             }
         }
     }
+    // Clicks cell AIndex of the open category menu.
+    void ClickCategory(int AIndex) {
+        TlxSkinImagesMenuPopupWindow* grid = Form->lxSkinImagesMenu1->PopupWindow();
+        ASSERT_NE(grid, nullptr) << "no category menu open";
+        const TRect r = Form->lxSkinImagesMenu1->ImagesItems()->Items(AIndex)->ItemRect;
+        Session.Click(grid->ClientToScreen({(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2}));
+        Session.Pump();
+    }
     // Adds AFile through the add button's menu and the path box.
     void AddThroughTheMenu(const std::string& AFile) {
         ClickOn(Form->lxSkinMenuSpeedButton1);
@@ -163,6 +177,70 @@ TEST_F(TForm1Fixture, AFirstStartShowsAnEmptyListAndTheFirstIPodProfile) {
     EXPECT_EQ(Form->Controller().OutputFolder, Folder.Path() + "out");
 }
 
+TEST_F(TForm1Fixture, TheCategoryButtonShowsTheChosenEntryOfTheImagesMenu) {
+    TlxSkinImagesMenu* menu = Form->lxSkinImagesMenu1;
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(Form->lxSkinMenuSpeedButton2->SkinImagesMenu(), menu);
+    EXPECT_TRUE(Form->lxSkinMenuSpeedButton2->UseImagesMenuImage());
+    EXPECT_TRUE(Form->lxSkinMenuSpeedButton2->UseImagesMenuCaption());
+    EXPECT_EQ(menu->ColumnsCount(), 3);
+    EXPECT_EQ(menu->SkinHint(), Form->lxSkinHint1);
+    EXPECT_EQ(menu->ItemIndex(), 0);
+    // The description's entries are the catalogue's, each showing its list's picture.
+    ASSERT_EQ(menu->ImagesItems()->Count(), CategoryMenuCount);
+    for (int i = 0; i < CategoryMenuCount; ++i) {
+        const TlxImagesMenuItem* item = menu->ImagesItems()->Items(i);
+        EXPECT_EQ(item->Caption(), CategoryMenu()[i].Caption) << i;
+        EXPECT_EQ(item->ImageIndex(), CategoryMenu()[i].CategoryListId) << i;
+        EXPECT_FALSE(item->Button() || item->Header()) << i;
+    }
+    ASSERT_EQ(menu->Images(), Form->lxPngImageList4);
+    EXPECT_EQ(menu->Images()->Width(), 48);
+    EXPECT_EQ(menu->Images()->Count(), 35);
+
+    // The profile box's rows take pictures 0 and 1 of its 32-pixel list.
+    TlxSkinOfficeComboBox* profiles = Form->lxSkinOfficeComboBox1;
+    ASSERT_EQ(profiles->Images(), Form->lxPngImageList7);
+    EXPECT_EQ(profiles->Images()->Width(), 32);
+    EXPECT_GE(profiles->Images()->Count(), 2);
+    for (int row = 0; row < profiles->Items()->Count(); ++row)
+        EXPECT_EQ(profiles->Items()->Items(row)->ImageIndex(), row % 2) << row;
+
+    // Choosing the entry already chosen changes nothing; the grid closes.
+    ClickOn(Form->lxSkinMenuSpeedButton2);
+    ASSERT_NE(menu->PopupWindow(), nullptr);
+    ClickCategory(0);
+    EXPECT_EQ(menu->PopupWindow(), nullptr);
+    EXPECT_EQ(Form->Controller().CategoryIndex(), 0);
+    // "MP5视频": its last two rows both start again at picture 0.
+    ClickOn(Form->lxSkinMenuSpeedButton2);
+    ClickCategory(19);
+    EXPECT_EQ(Form->lxSkinMenuSpeedButton2->Caption(), "MP5视频");
+    ASSERT_EQ(profiles->Items()->Count(), 9);
+    EXPECT_EQ(profiles->Items()->Items(6)->ImageIndex(), 0);
+    EXPECT_EQ(profiles->Items()->Items(7)->ImageIndex(), 0);
+    EXPECT_EQ(profiles->Items()->Items(8)->ImageIndex(), 1);
+}
+
+TEST_F(TForm1Fixture, HintsOfTheWindowAreSkinned) {
+    // The skinned hint serves the program's main window, as the program makes it.
+    Form->Free();
+    Application->CreateForm(Form);
+    ASSERT_EQ(Application->MainForm(), Form);
+    Form->Show();
+    Session.Pump();
+    ASSERT_NE(Form->lxSkinHint1, nullptr);
+    EXPECT_TRUE(Form->lxSkinHint1->Active());
+    TControl* play = dynamic_cast<TControl*>(Form->FindComponent("lxSkinLinkImage1"));
+    ASSERT_NE(play, nullptr);
+    Session.MouseMove(Centre(play));
+    Session.Pump();
+    Session.Advance(Application->HintPause() + 10);
+    auto* window = dynamic_cast<TlxSkinHintWindow*>(Application->HintWindow());
+    ASSERT_NE(window, nullptr) << "the application's hint window is the skinned one";
+    EXPECT_TRUE(window->Visible());
+}
+
 TEST_F(TForm1Fixture, AFileAddedThroughTheMenuIsConvertedByTheStartButton) {
     AddThroughTheMenu(FixturePath("clip.mkv"));
     ASSERT_EQ(Form->lvFiles->Items()->Count(), 1) << StatusText();
@@ -195,8 +273,10 @@ TEST_F(TForm1Fixture, ACategoryAndAProfileChangeTheBoxesAndTheSelectedRowsOutput
 
     // "AVI视频" from the category button's menu.
     ClickOn(Form->lxSkinMenuSpeedButton2);
-    ClickMenuRow(5);
+    ClickCategory(5);
+    EXPECT_EQ(Form->lxSkinImagesMenu1->PopupWindow(), nullptr);
     EXPECT_EQ(Form->lxSkinMenuSpeedButton2->Caption(), "AVI视频");
+    EXPECT_EQ(Form->lxSkinImagesMenu1->SelectedItem()->Caption(), "AVI视频");
     EXPECT_EQ(Form->Controller().CategoryIndex(), 5);
     EXPECT_EQ(Form->lxSkinOfficeComboBox1->Items()->Items(0)->Caption(),
               Form->Controller().ProfileItems()[0]);

@@ -9,6 +9,7 @@
 #include <regex>
 #include <set>
 #include <string>
+#include <vector>
 
 TEST(CategoryMenu, TwentySixEntriesReachTwentySixListsOfTheirSizes) {
     struct {
@@ -91,6 +92,17 @@ TEST(ProfileCaptionTable, CaptionsAreKeptAsWritten) {
     // Twins stay separate profiles.
     EXPECT_STREQ(ProfileCaption(1901), ProfileCaption(1902));
     EXPECT_STREQ(ProfileCaption(2400), ProfileCaption(2401));
+}
+
+TEST(ProfileCaptionTable, RowPicturesAlternateExceptTheLastTwoOfList20) {
+    const auto pictures = [](int AList, int ACount) {
+        std::vector<int> p;
+        for (int row = 0; row < ACount; ++row)
+            p.push_back(ProfileImageIndex(AList, row));
+        return p;
+    };
+    EXPECT_EQ(pictures(20, 9), (std::vector<int>{0, 1, 0, 1, 0, 1, 0, 0, 1}));
+    EXPECT_EQ(pictures(7, 14), (std::vector<int>{0, 1, 0, 1, 0, 1, 0, 1, 0, 1, 0, 1, 0, 1}));
 }
 
 TEST(ProfileCaptionTable, ExtensionIsTheTextOfTheLastBracket) {
