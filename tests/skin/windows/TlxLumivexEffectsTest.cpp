@@ -118,6 +118,29 @@ TEST_F(TlxLumivexEffectsTest, SkinChangeRecreatesObjectsAndResetsHover) {
     EXPECT_EQ(HitAt(80, 50), HTCLIENT);
 }
 
+// A skin change of another skin data object leaves this form's frame as it
+// was: the same objects (none of the other skin's), no hover reset.
+TEST_F(TlxLumivexEffectsTest, AFormOnAnotherSkinKeepsItsFrame) {
+    Form->Show();
+    Session.Pump();
+    TFrameSkin skin;
+    Load(skin);
+    TlxActiveSkinObject* close = Object("close");
+    const int count = LVX->ObjectCount();
+    Session.MouseMove(Screen(146, 10));
+    Session.Advance(60);
+    ASSERT_TRUE(close->FMouseIn);
+    auto* otherSD = new TlxSkinData(Form);
+    TFrameSkin other(true);
+    other.Skin.LoadInto(otherSD);
+    Session.Pump();
+    EXPECT_EQ(Object("close"), close);
+    EXPECT_EQ(LVX->ObjectCount(), count);
+    EXPECT_EQ(Object("sysmenu"), nullptr) << "the other skin's objects";
+    EXPECT_TRUE(close->FMouseIn);
+    EXPECT_EQ(HitAt(80, 50), HTCLIENT);
+}
+
 // Switching a maximized form between the skinned and the platform frame
 // restores it, switches and maximizes it again.
 TEST_F(TlxLumivexEffectsTest, SwitchingTheFrameOfAMaximizedForm) {

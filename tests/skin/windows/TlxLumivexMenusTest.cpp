@@ -162,3 +162,34 @@ TEST_F(TlxLumivexMenusTest, TheSystemMenuOpensBesideARectangleAndAnMDIChildsNeed
     EXPECT_FALSE(childLumivex->InMenu);
     child->Free();
 }
+
+// The menu hooks of several components form one list: while any component is
+// in menu mode its hook takes the keys before the application's OnMessage,
+// and freeing the components in either order removes exactly their own hooks,
+// so OnMessage hears the keys again once the last one is gone.
+TEST_F(TlxLumivexMenusTest, MenuHooksOfComponentsFreedInEitherOrder) {
+    int heard = 0;
+    Application->OnMessage = [&heard](TMsg& Msg, bool&) {
+        if (Msg.message == WM_KEYDOWN) ++heard;
+    };
+    auto keyHeard = [&] {
+        const int before = heard;
+        Session.Key(VK_F2);
+        Session.Pump();
+        return heard > before;
+    };
+    for (bool olderFirst : {true, false}) {
+        SCOPED_TRACE(olderFirst ? "older first" : "newer first");
+        TForm* forms[2];
+        for (TForm*& f : forms) {
+            f = new TForm(nullptr);
+            (new TlxLumivex(f))->SkinMenuOpen();
+        }
+        EXPECT_FALSE(keyHeard());
+        forms[olderFirst ? 0 : 1]->Free();
+        EXPECT_FALSE(keyHeard()) << "the other component is still in menu mode";
+        forms[olderFirst ? 1 : 0]->Free();
+        EXPECT_TRUE(keyHeard());
+    }
+    Application->OnMessage = nullptr;
+}
