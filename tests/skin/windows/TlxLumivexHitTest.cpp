@@ -1,5 +1,7 @@
 #include "FrameTest.h"
 
+#include "platform/vcl/TImageList.h"
+
 namespace {
 
 struct THitCase {
@@ -74,6 +76,27 @@ TEST_F(TlxLumivexHitTest, MaximizedAndRolledUpFormsDoNotSize) {
     ASSERT_EQ(Form->Height(), 30);
     ExpectHits({{2, 2, HTOBJECT, "corner"}, {30, 12, HTCAPTION, "caption"}, {80, 27, HTOBJECT, "edge"}},
                "skinned rolled up");
+}
+
+// Quick buttons take the left end of the caption out of the draggable
+// caption: two buttons of 16 x 16 images leave 2 x (16 + 8) pixels to the
+// caption object, which handles presses there itself.
+TEST_F(TlxLumivexHitTest, QuickButtonsAreNotCaption) {
+    TFrameSkin skin;
+    Load(skin);
+    auto* images = new TImageList(Form);
+    images->SetWidth(16);
+    images->SetHeight(16);
+    LVX->SetQuickImageList(images);
+    LVX->QuickButtons()->Add();
+    LVX->QuickButtons()->Add();
+    Session.Pump();
+    const TRect caption = Object("caption")->ObjectRect;
+    const int quickEnd = caption.Left + 2 * (16 + 8), y = (caption.Top + caption.Bottom) / 2;
+    ExpectHits({{caption.Left + 1, y, HTOBJECT, "first quick button"},
+                {quickEnd - 1, y, HTOBJECT, "end of the quick buttons"},
+                {quickEnd, y, HTCAPTION, "caption after them"}},
+               "quick buttons");
 }
 
 } // namespace
