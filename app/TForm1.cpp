@@ -3,7 +3,7 @@
 #include "app/MainFormSkinning.h"
 #include "app/StatusHints.h"
 #include "app/TForm1Preview.h"
-#include "app/TPlainConversionDialogs.h"
+#include "app/TSkinConversionDialogs.h"
 #include "app/catalogue/CategoryMenu.h"
 #include "app/catalogue/ProfileCaptionTable.h"
 #include "app/conversion/FileRowColumns.h"
@@ -37,6 +37,9 @@
 #include "skin/controls/TlxSkinPopupMenu.h"
 #include "skin/controls/TlxSkinSpeedButton.h"
 #include "skin/controls/TlxSkinStatusPanel.h"
+#include "skin/dialogs/open/TlxSkinOpenDialog.h"
+#include "skin/dialogs/seldir/TlxSkinSelectDirectoryDialog.h"
+#include "skin/engine/SkinData.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -78,8 +81,7 @@ constexpr int ProfilePictureCount = 9;
 
 } // namespace
 
-TForm1::TForm1(TComponent* AOwner)
-    : TForm(AOwner), FDialogs(std::make_unique<TPlainConversionDialogs>(this)) {
+TForm1::TForm1(TComponent* AOwner) : TForm(AOwner), FDialogs(std::make_unique<TSkinConversionDialogs>(this)) {
     // One settings object with the options form, so each hears the other's changes.
     try {
         FSettings = &ProgramSettings();
@@ -147,6 +149,10 @@ void TForm1::FormCreate(TObject*) {
             if (Key == VK_RETURN && lvFiles->CanFocus()) lvFiles->SetFocus();
         };
     }
+    FDialogs->Attach(OpenDialog1, OpenDialog2, lxSkinSelectDirectoryDialog1, lxSkinSelectDirectoryDialog2);
+    FDialogs->SkinData = [this]() -> TlxSkinData* {
+        return lxSkinData1 && !lxSkinData1->Empty ? lxSkinData1 : nullptr;
+    };
     FController->LibraryFolder = FFLoader.LibraryPath();
     FController->AttachSettings(*FSettings);
     FOptionsListener =
@@ -641,6 +647,10 @@ void RegisterMainFormClass() {
         .Field("lxPngImageList4", &TForm1::lxPngImageList4)
         .Field("lxPngImageList7", &TForm1::lxPngImageList7)
         .Field("lxSkinHint1", &TForm1::lxSkinHint1)
+        .Field("OpenDialog1", &TForm1::OpenDialog1)
+        .Field("OpenDialog2", &TForm1::OpenDialog2)
+        .Field("lxSkinSelectDirectoryDialog1", &TForm1::lxSkinSelectDirectoryDialog1)
+        .Field("lxSkinSelectDirectoryDialog2", &TForm1::lxSkinSelectDirectoryDialog2)
         .Field("lxSkinButton2", &TForm1::lxSkinButton2)
         .Field("lxSkinButton5", &TForm1::lxSkinButton5)
         .Field("lxSkinButton6", &TForm1::lxSkinButton6)

@@ -37,7 +37,9 @@ class TlxSkinPanel;
 class TlxSkinPopupMenu;
 class TlxSkinSpeedButton;
 class TlxSkinStatusPanel;
-class TPlainConversionDialogs;
+class TSkinConversionDialogs;
+class TlxSkinOpenDialog;
+class TlxSkinSelectDirectoryDialog;
 class TForm1Preview;
 class TlxSkinLinkImage;
 class TlxSkinSlider;
@@ -124,6 +126,12 @@ public:
     TCustomImageList* lxPngImageList7 = nullptr;
     // Hints of the window and its menus in the skin's look.
     TlxSkinHint* lxSkinHint1 = nullptr;
+    // The open-file dialogs for one and for several files; the folder
+    // dialogs for a folder to add and for the output and snapshot folders.
+    TlxSkinOpenDialog* OpenDialog1 = nullptr;
+    TlxSkinOpenDialog* OpenDialog2 = nullptr;
+    TlxSkinSelectDirectoryDialog* lxSkinSelectDirectoryDialog1 = nullptr;
+    TlxSkinSelectDirectoryDialog* lxSkinSelectDirectoryDialog2 = nullptr;
     // The preview panel (TForm1Preview.cpp).
     TlxSkinPanel* Panel6 = nullptr; // the player's screen
     TlxSkinSlider* lxSkinSlider1 = nullptr;
@@ -234,7 +242,7 @@ private:
     TZorvexion FZorvex;
     TZorvexionConverter FConverter{FZorvex};
     TZorvexionProber FProber{FZorvex};
-    std::unique_ptr<TPlainConversionDialogs> FDialogs;
+    std::unique_ptr<TSkinConversionDialogs> FDialogs;
     TPlatformDesktopServices FDesktop;
     // The program's shared settings, or FOwnSettings when none are open.
     std::unique_ptr<TSettings> FOwnSettings;

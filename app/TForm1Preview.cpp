@@ -1,7 +1,7 @@
 #include "app/TForm1Preview.h"
 
 #include "app/TForm1.h"
-#include "app/TPlainConversionDialogs.h"
+#include "app/TSkinConversionDialogs.h"
 #include "app/conversion/IConversionDialogs.h"
 #include "media/TFFmpegLoader.h"
 #include "platform/vcl/TClassRegistry.h"

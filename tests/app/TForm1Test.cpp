@@ -21,9 +21,12 @@
 #include "skin/controls/TlxSkinImagesMenu.h"
 #include "skin/controls/TlxSkinImagesMenuPopupWindow.h"
 #include "skin/controls/TlxSkinMenuSpeedButton.h"
+#include "skin/controls/TlxSkinPageControl.h"
 #include "skin/controls/TlxSkinPanel.h"
 #include "skin/controls/TlxSkinStatusPanel.h"
 #include "skin/dialogs/SkinDialogsRegistration.h"
+#include "skin/dialogs/open/TlxOpenDlgForm.h"
+#include "skin/dialogs/seldir/TlxSelDirDlgForm.h"
 #include "skin/engine/SkinData.h"
 #include "skin/windows/TlxLumivex.h"
 #include "skin/windows/TlxSkinMenu.h"
@@ -113,17 +116,46 @@ protected:
         Session.Click(grid->ClientToScreen({(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2}));
         Session.Pump();
     }
-    // Adds AFile through the add button's menu and the path box.
+    // Types AText into AEdit of the dialog up and presses Enter.
+    void TypeInto(TlxSkinEdit* AEdit, const std::string& AText) {
+        ClickOn(AEdit);
+        AEdit->SetText(""); // what the dialog proposes goes
+        Session.Type(AText);
+        Session.Key(VK_RETURN);
+        Session.Pump();
+    }
+    // Adds AFile through the add button's menu and the open dialog's name box.
     void AddThroughTheMenu(const std::string& AFile) {
         ClickOn(Form->lxSkinMenuSpeedButton1);
         std::string caption;
         WhenModalShows([&](TCustomForm* box) {
             caption = box->Caption();
-            Session.Type(AFile);
-            Session.Key(VK_RETURN);
+            auto* dialog = dynamic_cast<TlxOpenDlgForm*>(box);
+            ASSERT_NE(dialog, nullptr);
+            TypeInto(dialog->FileNameEdit, AFile);
         });
         ClickMenuRow(0); // "添加一个文件"
         EXPECT_EQ(caption, "打开文件");
+    }
+    // Chooses AFolder in the folder dialog that AOpen brings up; an empty
+    // folder cancels it. Returns the dialog's caption.
+    std::string ChooseFolder(const std::function<void()>& AOpen, const std::string& AFolder) {
+        std::string caption;
+        WhenModalShows([&](TCustomForm* box) {
+            caption = box->Caption();
+            auto* dialog = dynamic_cast<TlxSelDirDlgForm*>(box);
+            ASSERT_NE(dialog, nullptr);
+            if (AFolder.empty()) {
+                ClickOn(dialog->CancelButton);
+                return;
+            }
+            ASSERT_NE(dialog->DirEdit, nullptr);
+            TypeInto(dialog->DirEdit, AFolder);
+            ClickOn(dialog->OkButton);
+        });
+        AOpen();
+        Session.Pump();
+        return caption;
     }
     std::string StatusText() { return Form->lxSkinStatusPanel1->Caption(); }
 
@@ -354,6 +386,42 @@ TEST_F(TForm1Fixture, F1AndTheHelpCommandOpenTheHelpFileBesideTheProgram) {
     ClickOn(Form->lxSkinButton24);
     ASSERT_EQ(Opened.size(), 3u);
     EXPECT_NE(Opened[2].find(".example.com"), std::string::npos);
+}
+
+TEST_F(TForm1Fixture, TheFolderDialogsChooseTheOutputFolderAndAFolderToAdd) {
+    const std::string other = Folder.Path() + "other";
+    std::filesystem::create_directories(other);
+    // "浏览" on the page "输出目录": the chosen folder becomes the output folder and is kept.
+    const TRect tab = Form->lxSkinPageControl1->TabRect(3);
+    Session.Click(
+        Form->lxSkinPageControl1->ClientToScreen({(tab.Left + tab.Right) / 2, (tab.Top + tab.Bottom) / 2}));
+    Session.Pump();
+    ASSERT_TRUE(Form->lxSkinButton5->Visible() && Form->lxSkinButton5->Parent()->Visible());
+    EXPECT_EQ(ChooseFolder([&] { ClickOn(Form->lxSkinButton5); }, other), "选择输出目录");
+    EXPECT_EQ(Form->Controller().OutputFolder, other);
+    EXPECT_EQ(Form->Video_OutPut_Folder_Edit->Text(), other);
+    EXPECT_EQ(TSettings(Folder.Path() + "option.ini").ReadOutputFolder(), other);
+    // Cancelled, it changes nothing.
+    ChooseFolder([&] { ClickOn(Form->lxSkinButton5); }, "");
+    EXPECT_EQ(Form->Controller().OutputFolder, other);
+
+    // "添加整个目录" adds the folder's media files.
+    const std::string media = Folder.Path() + "media";
+    std::filesystem::create_directories(media);
+    std::filesystem::copy_file(FixturePath("clip.mkv"), media + "/clip.mkv");
+    ClickOn(Form->lxSkinMenuSpeedButton1);
+    std::string caption;
+    WhenModalShows([&](TCustomForm* box) {
+        caption = box->Caption();
+        auto* dialog = dynamic_cast<TlxSelDirDlgForm*>(box);
+        ASSERT_NE(dialog, nullptr);
+        TypeInto(dialog->DirEdit, media);
+        ClickOn(dialog->OkButton);
+    });
+    ClickMenuRow(2);
+    EXPECT_EQ(caption, "选择目录");
+    ASSERT_EQ(Form->lvFiles->Items()->Count(), 1) << StatusText();
+    EXPECT_EQ(Form->lvFiles->Items()->Item(0)->Caption(), media + "/clip.mkv");
 }
 
 TEST_F(TForm1Fixture, TheSimultaneousConversionsBoxIsTheOptionsSetting) {

@@ -1,5 +1,5 @@
 // The program as a user starts it: on a private X server, with a home folder
-// of its own, a file added through the add button's menu and the path box,
+// of its own, a file added through the add button's menu and the open dialog,
 // converted with the start button, and the window closed as a window manager
 // closes it.
 
@@ -66,7 +66,8 @@ protected:
         const std::string opener = Folder.Path() + "tools/xdg-open";
         std::ofstream(opener) << "#!/bin/sh\necho \"$1\" >> '" << Opened << "'\n";
         fs::permissions(opener, fs::perms::owner_all);
-        Folder.Link(FixturePath("clip.mkv"), "in.mkv");
+        // The file to add waits in the home folder, where the open dialog starts.
+        Folder.Link(FixturePath("clip.mkv"), "home/in.mkv");
     }
     void TearDown() override {
         if (Pid > 0) {
@@ -94,7 +95,6 @@ protected:
         char* argv[] = {program.data(), nullptr};
         posix_spawn_file_actions_t actions;
         posix_spawn_file_actions_init(&actions);
-        // The path box takes a path relative to the program's working folder.
         posix_spawn_file_actions_addchdir_np(&actions, Folder.Path().c_str());
         ASSERT_EQ(posix_spawn(&Pid, program.c_str(), &actions, nullptr, argv, envp.data()), 0);
         posix_spawn_file_actions_destroy(&actions);
@@ -188,7 +188,8 @@ TEST_F(ProgramX11, AFileIsAddedConvertedAndTheWindowClosesWithCodeZero) {
     // The add button drops its menu; its first row asks for one file.
     Click(client.x + 44, client.y + 66);
     Click(client.x + 44, client.y + 106 + 12);
-    ASSERT_TRUE(WaitFor([&] { return FindWindow("打开文件") != 0; }, 10000)) << "no path box";
+    // The open dialog starts in the home folder with its name box focused.
+    ASSERT_TRUE(WaitFor([&] { return FindWindow("打开文件") != 0; }, 10000)) << "no open dialog";
     std::this_thread::sleep_for(std::chrono::milliseconds(300));
     for (KeySym sym : {XK_i, XK_n, XK_period, XK_m, XK_k, XK_v})
         Key(sym);
