@@ -410,16 +410,7 @@ TEST_F(TForm1Fixture, TheFolderDialogsChooseTheOutputFolderAndAFolderToAdd) {
     std::filesystem::create_directories(media);
     std::filesystem::copy_file(FixturePath("clip.mkv"), media + "/clip.mkv");
     ClickOn(Form->lxSkinMenuSpeedButton1);
-    std::string caption;
-    WhenModalShows([&](TCustomForm* box) {
-        caption = box->Caption();
-        auto* dialog = dynamic_cast<TlxSelDirDlgForm*>(box);
-        ASSERT_NE(dialog, nullptr);
-        TypeInto(dialog->DirEdit, media);
-        ClickOn(dialog->OkButton);
-    });
-    ClickMenuRow(2);
-    EXPECT_EQ(caption, "选择目录");
+    EXPECT_EQ(ChooseFolder([&] { ClickMenuRow(2); }, media), "选择目录");
     ASSERT_EQ(Form->lvFiles->Items()->Count(), 1) << StatusText();
     EXPECT_EQ(Form->lvFiles->Items()->Item(0)->Caption(), media + "/clip.mkv");
 }
