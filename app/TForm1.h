@@ -43,6 +43,7 @@ class TlxSkinSelectDirectoryDialog;
 class TForm1Preview;
 class TlxSkinLinkImage;
 class TlxSkinSlider;
+class TlxSkinStdLabel;
 
 // The main window. Its layout, captions, menus and event bindings come from
 // its form description; its handlers forward to the conversion controller and
@@ -142,6 +143,20 @@ public:
     TMenuItem* JPG1 = nullptr;
     TMenuItem* GIF1 = nullptr;
     TMenuItem* PNG1 = nullptr;
+    // The preview's developer panel, outside the visible area.
+    TlxSkinComboBox* cboScreens = nullptr;
+    TlxSkinComboBox* cboVideoDriver = nullptr;
+    TlxSkinComboBox* cboAudioDriver = nullptr;
+    TlxSkinCheckRadioBox* chkOpenPaused = nullptr;
+    TlxSkinCheckRadioBox* chkStayOnTop = nullptr;
+    TlxSkinComboBox* cboVideo = nullptr;
+    TlxSkinComboBox* cboAudio = nullptr;
+    TlxSkinComboBox* cboSubtitle = nullptr;
+    TlxSkinStdLabel* Label2 = nullptr;       // duration
+    TlxSkinStdLabel* Label3 = nullptr;       // position
+    TlxSkinSlider* TrackBar2 = nullptr;      // volume
+    TlxSkinButton* lxSkinButton16 = nullptr; // mute twin
+    TlxSkinButton* lxSkinButton20 = nullptr; // unmute twin
 
     TConversionController& Controller() { return *FController; }
     TSettings& Settings() { return *FSettings; }
@@ -210,6 +225,9 @@ public:
     void JPG1Click(TObject* Sender);
     void GIF1Click(TObject* Sender);
     void PNG1Click(TObject* Sender);
+    void lxSkinButton23MouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void TrackBar2Change(TObject* Sender);
+    void btnCaptureClick(TObject* Sender);
 
     // Shows the controller's state: rows, commands, boxes, placeholder, status text.
     void ShowState();

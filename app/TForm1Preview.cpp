@@ -12,12 +12,17 @@
 #include "platform/win/TNativeChildWindow.h"
 #include "platform/win/WinApi.h"
 #include "resources/pictures/EmbeddedPictures.h"
+#include "skin/controls/TlxSkinButton.h"
+#include "skin/controls/TlxSkinCheckRadioBox.h"
+#include "skin/controls/TlxSkinCustomComboBox.h"
 #include "skin/controls/TlxSkinCustomListView.h"
 #include "skin/controls/TlxSkinCustomSlider.h"
 #include "skin/controls/TlxSkinLinkImage.h"
 #include "skin/controls/TlxSkinPanel.h"
 #include "skin/controls/TlxSkinPopupMenu.h"
 #include "skin/controls/TlxSkinStatusPanel.h"
+#include "skin/controls/TlxSkinStdLabel.h"
+#include "skin/dialogs/open/TlxSkinOpenDialog.h"
 
 const TPreviewPictureText PreviewPictureTexts[7] = {
     {"lxSkinLinkImage1", "播放", "播放", "play"},
@@ -37,6 +42,34 @@ const TPreviewPictureText* PictureText(const TControl* APicture) {
     return nullptr;
 }
 
+// The skinned file dialog asking where the capture button saves the frame.
+class TSavePictureDialog : public TlxSkinOpenDialog {
+public:
+    explicit TSavePictureDialog(TComponent* AOwner) : TlxSkinOpenDialog(AOwner) { FSaveMode = true; }
+};
+
+std::string SelectedText(const TlxSkinCustomComboBox* ABox) {
+    if (!ABox || ABox->ItemIndex() < 0 || ABox->ItemIndex() >= ABox->Items()->Count()) return {};
+    return ABox->Items()->Get(ABox->ItemIndex());
+}
+
+void ShowStreamBox(TlxSkinCustomComboBox* ABox, const TPreviewStreamBox& AState) {
+    if (!ABox) return;
+    TStrings* items = ABox->Items();
+    bool same = items->Count() == int(AState.Items.size());
+    for (int i = 0; same && i < items->Count(); ++i)
+        same = items->Get(i) == AState.Items[size_t(i)];
+    if (!same) {
+        items->BeginUpdate();
+        items->Clear();
+        for (const std::string& item : AState.Items)
+            items->Add(item);
+        items->EndUpdate();
+    }
+    if (ABox->ItemIndex() != AState.ItemIndex) ABox->SetItemIndex(AState.ItemIndex);
+    ABox->SetEnabled(AState.Enabled);
+}
+
 } // namespace
 
 TForm1Preview::TForm1Preview(TForm1& AForm, IConversionDialogs& ADialogs, IDesktopServices& ADesktop,
@@ -50,6 +83,10 @@ void TForm1Preview::AttachSettings(TSettings& ASettings) {
     FSnapshots->SelectFolder = [this] { return FDialogs.SelectOutputDirectory(); };
     FSnapshots->OnStatus = [this](const std::string& AText) {
         if (FForm.lxSkinStatusPanel1) FForm.lxSkinStatusPanel1->SetCaption(AText);
+    };
+    FSnapshots->SaveCaptureAs = [this]() -> std::optional<std::string> {
+        if (!FSavePictureDialog1 || !FSavePictureDialog1->Execute()) return std::nullopt;
+        return FSavePictureDialog1->FileName();
     };
 }
 
@@ -68,10 +105,13 @@ void TForm1Preview::Attach() {
     }
     FAdapter.BindEvents(&FPanel);
     FPanel.OnChange = [this] { Show(); };
+    FillScreens();
+    CreateSaveDialog();
+    FPanel.OnReadControls = [this] { ReadDeveloperControls(); };
     FPanel.OnScreenSize = [this](int& AWidth, int& AHeight) {
-        if (FForm.Panel6) {
-            AWidth = FForm.Panel6->ClientWidth();
-            AHeight = FForm.Panel6->ClientHeight();
+        if (TWinControl* screen = ScreenControl()) {
+            AWidth = screen->ClientWidth();
+            AHeight = screen->ClientHeight();
         } else {
             AWidth = ::Screen->Width();
             AHeight = ::Screen->Height();
@@ -87,6 +127,69 @@ void TForm1Preview::Attach() {
     FForm.Controller().OnPreview = [this](const std::string& AFileName) { RowChanged(AFileName); };
     AttachPictures();
     Show();
+}
+
+void TForm1Preview::FillScreens() {
+    TlxSkinComboBox* box = FForm.cboScreens;
+    if (!box) return;
+    TStrings* items = box->Items();
+    items->BeginUpdate();
+    items->Clear();
+    items->Add("Panel6");
+    for (int order = 0;; ++order) {
+        TWinControl* found = nullptr;
+        for (int i = 0; i < FForm.ControlCount() && !found; ++i) {
+            auto* control = dynamic_cast<TWinControl*>(FForm.Controls(i));
+            if (control && control->TabOrder() == order) found = control;
+        }
+        // A gap in the tab orders ends the list.
+        if (!found) break;
+        items->Add(found->Name());
+    }
+    items->EndUpdate();
+    box->SetItemIndex(0);
+}
+
+TWinControl* TForm1Preview::ScreenControl() const {
+    const std::string name = FForm.cboScreens ? SelectedText(FForm.cboScreens) : "Panel6";
+    if (name.empty()) return nullptr;
+    for (int i = 0; i < FForm.ControlCount(); ++i) {
+        auto* control = dynamic_cast<TWinControl*>(FForm.Controls(i));
+        if (control && control->Name() == name) return control;
+    }
+    return nullptr;
+}
+
+void TForm1Preview::CreateSaveDialog() {
+    FSavePictureDialog1 = new TSavePictureDialog(&FForm);
+    FSavePictureDialog1->SetName("SavePictureDialog1");
+    FSavePictureDialog1->SetTitle("Save As");
+    FSavePictureDialog1->SetOverwritePromt(true);
+    // The chosen folder must exist; the file itself is new or replaced.
+    FSavePictureDialog1->SetCheckFileExists(false);
+    FSavePictureDialog1->SetFilter("Bitmaps (*.bmp)|*.bmp|JPEG Image File |*.jpg;*.jpeg");
+    FSavePictureDialog1->SetDefaultExt("bmp");
+}
+
+void TForm1Preview::ReadDeveloperControls() {
+    TForm1& f = FForm;
+    if (f.cboVideoDriver) FPanel.VideoDriverIndex = f.cboVideoDriver->ItemIndex();
+    if (f.cboAudioDriver) FPanel.AudioDriverIndex = f.cboAudioDriver->ItemIndex();
+    if (f.chkOpenPaused) FPanel.OpenPaused = f.chkOpenPaused->Checked();
+    if (f.chkStayOnTop) FPanel.StayOnTop = f.chkStayOnTop->Checked();
+}
+
+void TForm1Preview::ShowDeveloperControls() {
+    TForm1& f = FForm;
+    if (f.Label2 && f.Label2->Caption() != FPanel.DurationText() && !FPanel.DurationText().empty())
+        f.Label2->SetCaption(FPanel.DurationText());
+    if (f.Label3 && f.Label3->Caption() != FPanel.PositionText() && !FPanel.PositionText().empty())
+        f.Label3->SetCaption(FPanel.PositionText());
+    ShowStreamBox(f.cboVideo, FPanel.VideoBox());
+    ShowStreamBox(f.cboAudio, FPanel.AudioBox());
+    ShowStreamBox(f.cboSubtitle, FPanel.SubtitleBox());
+    if (f.lxSkinButton16) f.lxSkinButton16->SetVisible(FPanel.MuteShown());
+    if (f.lxSkinButton20) f.lxSkinButton20->SetVisible(!FPanel.MuteShown());
 }
 
 void TForm1Preview::AttachPictures() {
@@ -164,6 +267,7 @@ void TForm1Preview::Show() {
     if (f.lxSkinLinkImage7) f.lxSkinLinkImage7->SetVisible(!FPanel.MuteShown());
     const TFormStyle style = FPanel.FormStayOnTop() ? fsStayOnTop : fsNormal;
     if (f.FormStyle() != style) f.SetFormStyle(style);
+    ShowDeveloperControls();
 }
 
 void TForm1Preview::PictureHovered(TControl* APicture) {
@@ -228,6 +332,18 @@ void TForm1::lxSkinLinkImage6MouseDown(TObject*, TMouseButton Button, TShiftStat
     if (Button == TMouseButton::mbLeft) FPreview->PopupSnapshotMenu();
 }
 
+void TForm1::lxSkinButton23MouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y) {
+    lxSkinLinkImage6MouseDown(Sender, Button, Shift, X, Y);
+}
+
+void TForm1::TrackBar2Change(TObject*) {
+    if (TrackBar2) FPreview->Panel().TrackBar2Change(TrackBar2->Value());
+}
+
+void TForm1::btnCaptureClick(TObject*) {
+    FPreview->Snapshots().btnCaptureClick();
+}
+
 void TForm1::lxSkinSlider1MouseDown(TObject*, TMouseButton, TShiftState, int, int) {
     FPreview->Panel().lxSkinSlider1MouseDown();
 }
@@ -279,6 +395,19 @@ void RegisterMainFormPreview(TClassBuilder<TForm1>& AClass) {
         .Field("JPG1", &TForm1::JPG1)
         .Field("GIF1", &TForm1::GIF1)
         .Field("PNG1", &TForm1::PNG1)
+        .Field("cboScreens", &TForm1::cboScreens)
+        .Field("cboVideoDriver", &TForm1::cboVideoDriver)
+        .Field("cboAudioDriver", &TForm1::cboAudioDriver)
+        .Field("chkOpenPaused", &TForm1::chkOpenPaused)
+        .Field("chkStayOnTop", &TForm1::chkStayOnTop)
+        .Field("cboVideo", &TForm1::cboVideo)
+        .Field("cboAudio", &TForm1::cboAudio)
+        .Field("cboSubtitle", &TForm1::cboSubtitle)
+        .Field("Label2", &TForm1::Label2)
+        .Field("Label3", &TForm1::Label3)
+        .Field("TrackBar2", &TForm1::TrackBar2)
+        .Field("lxSkinButton16", &TForm1::lxSkinButton16)
+        .Field("lxSkinButton20", &TForm1::lxSkinButton20)
         .Handler("lxSkinButton13Click", &TForm1::lxSkinButton13Click)
         .Handler("lxSkinButton14Click", &TForm1::lxSkinButton14Click)
         .Handler("lxSkinButton15Click", &TForm1::lxSkinButton15Click)
@@ -295,5 +424,8 @@ void RegisterMainFormPreview(TClassBuilder<TForm1>& AClass) {
         .Handler("BMP1Click", &TForm1::BMP1Click)
         .Handler("JPG1Click", &TForm1::JPG1Click)
         .Handler("GIF1Click", &TForm1::GIF1Click)
-        .Handler("PNG1Click", &TForm1::PNG1Click);
+        .Handler("PNG1Click", &TForm1::PNG1Click)
+        .Handler("lxSkinButton23MouseDown", &TForm1::lxSkinButton23MouseDown)
+        .Handler("TrackBar2Change", &TForm1::TrackBar2Change)
+        .Handler("btnCaptureClick", &TForm1::btnCaptureClick);
 }

@@ -15,6 +15,8 @@ class IDesktopServices;
 class TControl;
 class TForm1;
 class TNativeChildWindow;
+class TWinControl;
+class TlxSkinOpenDialog;
 
 // The preview panel of the main window: the player `VIDedazu` rendering
 // into `Panel6`, the panel's logic and the snapshot commands, shown on the
@@ -40,6 +42,11 @@ public:
     TPreviewPanel& Panel() { return FPanel; }
     TSnapshotCommands& Snapshots() { return *FSnapshots; }
     TNativeChildWindow* ScreenWindow() const { return FScreen.get(); }
+    // The save dialog of the capture button, made when the window is created.
+    TlxSkinOpenDialog* SavePictureDialog1() const { return FSavePictureDialog1; }
+    // `FScreenControl`: the windowed control directly on the window that the
+    // screen box names, or none.
+    TWinControl* ScreenControl() const;
 
     // Shows the panel's state on the window's controls.
     void Show();
@@ -56,6 +63,11 @@ private:
     // the mouse, "-down" pressed.
     void ShowPicture(TControl* APicture, const std::string& AState);
     void AttachPictures();
+    // The screen box: "Panel6", then the window's own windowed controls by tab order.
+    void FillScreens();
+    void CreateSaveDialog();
+    void ReadDeveloperControls();
+    void ShowDeveloperControls();
 
     TForm1& FForm;
     TCustomPlayer FPlayer;
@@ -65,6 +77,7 @@ private:
     IDesktopServices& FDesktop;
     std::unique_ptr<TSnapshotCommands> FSnapshots;
     std::unique_ptr<TNativeChildWindow> FScreen;
+    TlxSkinOpenDialog* FSavePictureDialog1 = nullptr;
     bool FClosed = false;
     // The buttons' pictures by name ("preview-play-hot"), and the state each shows.
     std::map<std::string, TBitmap> FPictures;

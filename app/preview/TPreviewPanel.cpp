@@ -36,6 +36,10 @@ void TPreviewPanel::AddLog(const std::string& ALine) {
     if (Log) Log->Add(ALine);
 }
 
+void TPreviewPanel::ReadControls() {
+    if (OnReadControls) OnReadControls();
+}
+
 void TPreviewPanel::Changed() {
     if (OnChange) OnChange();
 }
@@ -52,6 +56,7 @@ bool TPreviewPanel::OpenInScreen() {
 }
 
 void TPreviewPanel::Button31Click() {
+    ReadControls();
     if (!FPlayer.AVLibLoaded() && !FPlayer.LoadAVLib(LibraryFolder)) {
         AddLog(FPlayer.LastErrMsg());
         Changed();
@@ -85,6 +90,7 @@ void TPreviewPanel::lxSkinButton14Click() {
 
 void TPreviewPanel::lxSkinButton15Click() {
     if (!RowSelected || !RowSelected()) return;
+    ReadControls();
     try {
         FPlayer.Stop(true);
         OpenInScreen();
@@ -193,6 +199,7 @@ void TPreviewPanel::VIDedazuPosition(int64_t APTS) {
 
 void TPreviewPanel::VIDedazuState(TPlayState AState) {
     AddLog(PlayStateName(AState));
+    ReadControls();
     switch (AState) {
     case psPlay:
     case psResume:

@@ -42,6 +42,9 @@ public:
     bool StayOnTop = false;   // chkStayOnTop
     TConversionLog* Log = nullptr;
 
+    // Reads the developer panel's boxes into the fields above; asked before
+    // they are used.
+    std::function<void()> OnReadControls;
     // Told after every change of the state below.
     std::function<void()> OnChange;
     // The screen size the player fits its picture into (the screen control's
@@ -104,6 +107,7 @@ public:
 
 private:
     bool OpenInScreen();
+    void ReadControls();
     void AddLog(const std::string& ALine);
     void Changed();
 

@@ -5,6 +5,8 @@
 #include "app/preview/TPreviewPanel.h"
 #include "platform/base/Directories.h"
 #include "platform/base/Exception.h"
+#include "platform/base/FileStream.h"
+#include "platform/base/SysUtils.h"
 #include "platform/gdi/TBitmap.h"
 
 std::string SnapshotFailureText(const std::string& AReason) {
@@ -33,6 +35,24 @@ std::string TSnapshotCommands::lxSkinButton22Click() {
     } catch (const Exception& e) {
         // The folder's own trouble explains a failed write best.
         Status(SnapshotFailureText(folderError.empty() ? e.Message() : folderError));
+    }
+    return {};
+}
+
+std::string TSnapshotCommands::btnCaptureClick() {
+    TBitmap frame;
+    FPanel.Player().CurrentFrame(frame);
+    if (frame.Width() <= 0 || frame.Height() <= 0 || !SaveCaptureAs) return {};
+    const std::optional<std::string> name = SaveCaptureAs();
+    if (!name || name->empty()) return {};
+    const bool bitmap = name->size() >= 4 && LowerCase(name->substr(name->size() - 4)) == ".bmp";
+    try {
+        // The user agreed to replace an existing file; a failed write must
+        // still leave that file whole.
+        WriteFileAtomic(*name, EncodeSnapshot(frame, bitmap ? TSnapshotType::BMP : TSnapshotType::JPG));
+        return *name;
+    } catch (const Exception& e) {
+        Status(SnapshotFailureText(e.Message()));
     }
     return {};
 }

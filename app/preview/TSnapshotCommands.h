@@ -23,6 +23,9 @@ public:
     std::function<std::optional<std::string>()> SelectFolder;
     // Tells the status panel why a snapshot could not be written.
     std::function<void(const std::string& AText)> OnStatus;
+    // The save-picture dialog of the capture button: the chosen name, or
+    // nothing when the user cancels. It asks before an existing file is chosen.
+    std::function<std::optional<std::string>()> SaveCaptureAs;
 
     // `lxSkinButton22Click`: the snapshot. The written file's name, or empty
     // when nothing was written (nothing with video open, or a failure).
@@ -33,6 +36,11 @@ public:
     void MenuItem1Click();
     // "设置快照目录": stores the chosen folder when it exists.
     void MenuItem2Click();
+    // `btnCaptureClick`, the developer panel's "Capture": the current frame
+    // under a name the user picks, a bitmap when it ends in ".bmp" (any
+    // letter case) and a JPEG picture otherwise. The written file's name, or
+    // empty when nothing was written.
+    std::string btnCaptureClick();
     // The type entries "BMP文件", "JPG文件", "GIF文件", "PNG文件".
     void BMP1Click() { SetType(TSnapshotType::BMP); }
     void JPG1Click() { SetType(TSnapshotType::JPG); }

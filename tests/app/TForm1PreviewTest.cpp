@@ -12,13 +12,22 @@
 #include "platform/vcl/TApplication.h"
 #include "platform/vcl/TImage.h"
 #include "platform/vcl/TMenu.h"
+#include "platform/win/WinConst.h"
 #include "resources/pictures/EmbeddedPictures.h"
 #include "skin/controls/SkinControlsRegistration.h"
+#include "skin/controls/TlxSkinButton.h"
+#include "skin/controls/TlxSkinCheckRadioBox.h"
+#include "skin/controls/TlxSkinCustomComboBox.h"
+#include "skin/controls/TlxSkinCustomEdit.h"
 #include "skin/controls/TlxSkinCustomSlider.h"
 #include "skin/controls/TlxSkinLinkImage.h"
 #include "skin/controls/TlxSkinPanel.h"
 #include "skin/controls/TlxSkinStatusPanel.h"
+#include "skin/controls/TlxSkinStdLabel.h"
 #include "skin/dialogs/SkinDialogsRegistration.h"
+#include "skin/dialogs/open/TlxOpenDlgForm.h"
+#include "skin/dialogs/open/TlxSkinOpenDialog.h"
+#include "tests/skin/dialogs/open/DialogScript.h"
 #include "tests/support/FixturePath.h"
 #include "tests/support/TTempFolder.h"
 
@@ -228,6 +237,126 @@ TEST_F(TForm1PreviewFixture, TheSnapshotPictureAndMenuWriteThePictureAndTheSetti
 
     Form->MenuItem1Click(nullptr);
     EXPECT_EQ(Opened, (std::vector<std::string>{Folder.Path() + "shots"}));
+}
+
+std::vector<std::string> Items(TlxSkinCustomComboBox* ABox) {
+    std::vector<std::string> items;
+    for (int i = 0; i < ABox->Items()->Count(); ++i)
+        items.push_back(ABox->Items()->Get(i));
+    return items;
+}
+
+TEST_F(TForm1PreviewFixture, TheDeveloperPanelIsHiddenWithItsBoxesAsTheWindowIsCreated) {
+    auto* panel = Control<TWinControl>("pnlDeveloper");
+    ASSERT_NE(panel, nullptr);
+    EXPECT_FALSE(panel->Visible());
+    EXPECT_GE(panel->Left(), 870);
+
+    // "Panel6", then the window's own windowed controls by tab order.
+    const std::vector<std::string> screens = Items(Form->cboScreens);
+    ASSERT_FALSE(screens.empty());
+    EXPECT_EQ(screens[0], "Panel6");
+    EXPECT_EQ(Form->cboScreens->ItemIndex(), 0);
+    auto withTabOrder = [&](int AOrder) -> TWinControl* {
+        for (int i = 0; i < Form->ControlCount(); ++i)
+            if (auto* c = dynamic_cast<TWinControl*>(Form->Controls(i)); c && c->TabOrder() == AOrder)
+                return c;
+        return nullptr;
+    };
+    for (size_t n = 1; n < screens.size(); ++n) {
+        TWinControl* control = withTabOrder(int(n - 1));
+        ASSERT_NE(control, nullptr) << n;
+        EXPECT_EQ(control->Name(), screens[n]);
+    }
+    EXPECT_EQ(withTabOrder(int(screens.size() - 1)), nullptr);
+    EXPECT_GT(screens.size(), 5u);
+    EXPECT_EQ(Form->Preview().ScreenControl(), Form->Panel6);
+
+    EXPECT_EQ(Items(Form->cboVideoDriver), (std::vector<std::string>{"Default", "DDraw", "GDI"}));
+    EXPECT_EQ(Items(Form->cboAudioDriver), (std::vector<std::string>{"Default", "DSound", "waveOut"}));
+    EXPECT_EQ(Form->cboVideoDriver->ItemIndex(), 0);
+    EXPECT_EQ(Form->cboAudioDriver->ItemIndex(), 0);
+    EXPECT_TRUE(Form->chkOpenPaused->Checked());
+    EXPECT_FALSE(Form->chkStayOnTop->Checked());
+    EXPECT_EQ(Form->TrackBar2->MaxValue(), 128);
+    EXPECT_EQ(Form->TrackBar2->Value(), 128);
+    EXPECT_EQ(Control<TlxSkinButton>("btnCapture")->Caption(), "Capture");
+
+    TlxSkinOpenDialog* dialog = Form->Preview().SavePictureDialog1();
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_TRUE(dialog->SaveMode());
+    EXPECT_TRUE(dialog->OverwritePromt());
+    EXPECT_EQ(dialog->Filter(), "Bitmaps (*.bmp)|*.bmp|JPEG Image File |*.jpg;*.jpeg");
+    EXPECT_EQ(dialog->DefaultExt(), "bmp");
+}
+
+TEST_F(TForm1PreviewFixture, TheDeveloperControlsShowThePlayerAndTheirHandlersWork) {
+    Preview("clip_1s.mkv");
+    TCustomPlayer& player = Form->Preview().VIDedazu();
+    EXPECT_EQ(Form->Label2->Caption(), Form->Preview().Panel().DurationText());
+    EXPECT_EQ(Form->Label2->Caption().rfind("1.", 0), 0u) << Form->Label2->Caption();
+    EXPECT_EQ(Items(Form->cboVideo), (std::vector<std::string>{"Video#0"}));
+    EXPECT_FALSE(Form->cboVideo->Enabled()); // one video stream: nothing to choose
+    EXPECT_EQ(Items(Form->cboSubtitle).at(0), "Subtitle#-1");
+    EXPECT_FALSE(Form->cboSubtitle->Enabled());
+
+    Form->TrackBar2->SetValue(40);
+    EXPECT_EQ(player.AudioVolume(), 40);
+
+    // The hidden twins of the mute and unmute pictures.
+    Form->lxSkinButton16->Click();
+    EXPECT_TRUE(player.Mute());
+    EXPECT_FALSE(Form->lxSkinButton16->Visible());
+    EXPECT_TRUE(Form->lxSkinButton20->Visible());
+    EXPECT_FALSE(Form->lxSkinLinkImage4->Visible());
+    Form->lxSkinButton20->Click();
+    EXPECT_FALSE(player.Mute());
+    EXPECT_TRUE(Form->lxSkinButton16->Visible());
+
+    // The capture button saves the frame under the name the dialog gives.
+    const std::string name = Folder.Path() + "capture.jpeg";
+    Form->Preview().Snapshots().SaveCaptureAs = [&] { return std::optional<std::string>(name); };
+    Control<TlxSkinButton>("btnCapture")->Click();
+    std::ifstream in(name, std::ios::binary);
+    const std::string data(std::istreambuf_iterator<char>(in), {});
+    EXPECT_EQ(DetectImageFormat(data), ifJpeg);
+    TBitmap picture;
+    DecodeImage(data, picture);
+    EXPECT_EQ(picture.Width(), 320);
+    EXPECT_EQ(picture.Height(), 240);
+
+    // Unchecking "Open Paused": the next row plays at once.
+    Form->chkOpenPaused->SetChecked(false);
+    Form->Controller().OnPreview(FixturePath("clip_1s.mkv"));
+    ASSERT_TRUE(Session.RunUntil([&] { return Logged("Play") > 0; }, 10000));
+    EXPECT_FALSE(player.Paused());
+}
+
+TEST_F(TForm1PreviewFixture, TheCaptureButtonAsksWithTheSkinnedSaveDialog) {
+    Preview("clip_1s.mkv");
+    // A name without extension: the dialog completes it from the filter.
+    RunDialog<bool>(
+        Session,
+        [&] {
+            Control<TlxSkinButton>("btnCapture")->Click();
+            return true;
+        },
+        {OnForm<TlxOpenDlgForm>([&](TlxOpenDlgForm* f) {
+            f->FileNameEdit->SetText(Folder.Path() + "grab");
+            f->FileNameEdit->SetFocus();
+            Session.Key(VK_RETURN);
+            Session.Pump();
+        })},
+        Form);
+    const std::string name = Folder.Path() + "grab.bmp";
+    ASSERT_TRUE(std::filesystem::exists(name));
+    std::ifstream in(name, std::ios::binary);
+    const std::string data(std::istreambuf_iterator<char>(in), {});
+    EXPECT_EQ(DetectImageFormat(data), ifBmp);
+    TBitmap picture;
+    DecodeImage(data, picture);
+    EXPECT_EQ(picture.Width(), 320);
+    EXPECT_EQ(picture.Height(), 240);
 }
 
 } // namespace

@@ -141,4 +141,55 @@ TEST_F(TSnapshotCommandsTest, AWriteFailureSaysSoInTheStatusPanelAndLeavesNoFile
     EXPECT_EQ(FileCount(Program), 1);
 }
 
+TEST_F(TSnapshotCommandsTest, CaptureSavesABitmapForBmpNamesAndAJpegForEveryOtherName) {
+    std::filesystem::create_directories(Shots);
+    struct Case {
+        const char* Name;
+        TImageFormat Format;
+    };
+    for (const Case& c : {Case{"a.bmp", ifBmp}, Case{"b.BmP", ifBmp}, Case{"c.jpg", ifJpeg},
+                          Case{"d.png", ifJpeg}, Case{"e", ifJpeg}, Case{"bmp", ifJpeg}}) {
+        const std::string name = Shots + "/" + c.Name;
+        Commands->SaveCaptureAs = [&] { return std::optional<std::string>(name); };
+        EXPECT_EQ(Commands->btnCaptureClick(), name);
+        const std::string data = ReadText(name);
+        EXPECT_EQ(DetectImageFormat(data), c.Format) << c.Name;
+        TBitmap picture;
+        DecodeImage(data, picture);
+        EXPECT_EQ(picture.Width(), 64) << c.Name;
+        EXPECT_EQ(picture.Height(), 48) << c.Name;
+    }
+    // The dialog asked before an existing name was chosen: it is replaced.
+    WriteText(Shots + "/a.bmp", "old");
+    Commands->SaveCaptureAs = [&] { return std::optional<std::string>(Shots + "/a.bmp"); };
+    EXPECT_EQ(Commands->btnCaptureClick(), Shots + "/a.bmp");
+    EXPECT_EQ(DetectImageFormat(ReadText(Shots + "/a.bmp")), ifBmp);
+    EXPECT_EQ(Status, "");
+}
+
+TEST_F(TSnapshotCommandsTest,
+       CaptureAsksNothingWithoutAFrameWritesNothingOnCancelAndKeepsTheOldFileOnFailure) {
+    int asked = 0;
+    std::optional<std::string> choice;
+    Commands->SaveCaptureAs = [&] {
+        ++asked;
+        return choice;
+    };
+    Player.Frame.SetSize(0, 0);
+    EXPECT_EQ(Commands->btnCaptureClick(), "");
+    EXPECT_EQ(asked, 0);
+    Player.Frame.SetSize(64, 48);
+    EXPECT_EQ(Commands->btnCaptureClick(), ""); // cancelled
+    EXPECT_EQ(asked, 1);
+    EXPECT_EQ(FileCount(Root), 2); // home and program
+
+    // A folder where the file should be: the write fails, the status says so.
+    std::filesystem::create_directories(Shots + "/taken.jpg");
+    choice = Shots + "/taken.jpg";
+    EXPECT_EQ(Commands->btnCaptureClick(), "");
+    EXPECT_EQ(Status.rfind("快照保存失败：", 0), 0u) << Status;
+    EXPECT_TRUE(std::filesystem::is_directory(Shots + "/taken.jpg"));
+    EXPECT_EQ(FileCount(Shots), 1);
+}
+
 } // namespace
