@@ -12,6 +12,7 @@
 #include <sstream>
 #include <thread>
 
+#include <signal.h>
 #include <unistd.h>
 
 namespace fs = std::filesystem;
@@ -95,4 +96,56 @@ TEST(Shell, UnderTheGuardVariablePowerOffOnlyLogs) {
     EXPECT_FALSE(called);
     ASSERT_EQ(log.size(), 1u);
     EXPECT_NE(log[0].find("DUVA_NO_POWEROFF"), std::string::npos);
+}
+
+namespace {
+
+// The parent's pid and the state letter of a process, from /proc/<pid>/stat.
+bool ProcessState(pid_t Pid, pid_t& Parent, char& State) {
+    std::ifstream in("/proc/" + std::to_string(Pid) + "/stat");
+    std::string text((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    const size_t close = text.rfind(')'); // the command name may hold blanks
+    if (close == std::string::npos) return false;
+    std::istringstream rest(text.substr(close + 1));
+    long parent = 0;
+    rest >> State >> parent;
+    Parent = static_cast<pid_t>(parent);
+    return static_cast<bool>(rest);
+}
+
+bool HasZombieChild() {
+    for (const auto& entry : fs::directory_iterator("/proc")) {
+        const std::string name = entry.path().filename();
+        if (name.find_first_not_of("0123456789") != std::string::npos) continue;
+        pid_t parent = 0;
+        char state = 0;
+        if (ProcessState(std::stoi(name), parent, state) && parent == getpid() && state == 'Z') return true;
+    }
+    return false;
+}
+
+} // namespace
+
+TEST(Shell, StartDetachedNeitherWaitsForTheProgramNorLeavesAZombie) {
+    fs::path dir = fs::temp_directory_path() / ("duva-detach-" + std::to_string(::getpid()));
+    fs::create_directories(dir);
+    const fs::path pidFile = dir / "pid";
+    // The program writes its pid and then runs far longer than this test: were
+    // it waited for, the test would find it ended.
+    const std::string script = "echo $$ > \"" + pidFile.string() + ".part\" && mv \"" + pidFile.string() +
+                               ".part\" \"" + pidFile.string() + "\" && exec sleep 60";
+    ASSERT_TRUE(StartDetached({"/bin/sh", "-c", script}));
+    for (int i = 0; i < 500 && !fs::exists(pidFile); ++i)
+        std::this_thread::sleep_for(std::chrono::milliseconds(10));
+    pid_t program = 0;
+    std::ifstream(pidFile) >> program;
+    ASSERT_GT(program, 0);
+    pid_t parent = 0;
+    char state = 0;
+    ASSERT_TRUE(ProcessState(program, parent, state)) << "the program still runs: it was not waited for";
+    EXPECT_NE(state, 'Z');
+    EXPECT_NE(parent, getpid()) << "the program is not our child, so it can never become our zombie";
+    EXPECT_FALSE(HasZombieChild()) << "the middle process was reaped";
+    kill(program, SIGKILL);
+    fs::remove_all(dir);
 }

@@ -162,22 +162,28 @@ TEST_F(TlxSkinOpenDialogTest, TypedNamesFoldersAndTheBackHistory) {
         paths.push_back(f->FileListView->Path());
         Type(f, "~/z");
         paths.push_back(f->FileListView->Path());
-        Session.KeyDown(VK_MENU);
-        Session.Key(VK_LEFT);
-        Session.KeyUp(VK_MENU);
-        Session.Pump();
-        paths.push_back(f->FileListView->Path());
+        auto alt = [&](int Key) {
+            Session.KeyDown(VK_MENU);
+            Session.Key(Key);
+            Session.KeyUp(VK_MENU);
+            Session.Pump();
+            paths.push_back(f->FileListView->Path());
+        };
+        alt(VK_LEFT);
         f->BackToolButton->Click();
         paths.push_back(f->FileListView->Path());
         f->UpToolButton->Click();
         paths.push_back(f->FileListView->Path());
+        Type(f, Home + "/a/b");
+        paths.push_back(f->FileListView->Path());
+        alt(VK_UP);
         Type(f, "missing.avi");
         EXPECT_TRUE(f->Visible()) << "a missing name keeps the dialog open";
         Type(f, Home + "/a/one.avi");
     });
     EXPECT_TRUE(ok);
-    EXPECT_EQ(paths,
-              (std::vector<std::string>{Home + "/a/b", Home + "/z", Home + "/a/b", Home + "/a", Home}));
+    EXPECT_EQ(paths, (std::vector<std::string>{Home + "/a/b", Home + "/z", Home + "/a/b", Home + "/a", Home,
+                                               Home + "/a/b", Home + "/a"}));
     EXPECT_EQ(Dialog->FileName(), Home + "/a/one.avi");
 }
 

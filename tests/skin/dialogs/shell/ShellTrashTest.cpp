@@ -5,10 +5,13 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace {
 
@@ -72,4 +75,37 @@ TEST(ShellTrash, AnItemThatCannotGoLeavesEverythingAsItWas) {
     EXPECT_FALSE(r.Ok);
     EXPECT_FALSE(r.Error.empty());
     EXPECT_EQ(Read(file), "k");
+}
+
+TEST(ShellTrash, AnItemOnAnotherVolumeGoesToThatVolumesOwnTrash) {
+    // A second writable volume: the shared-memory file system, when it is one.
+    TTempFolder temp;
+    struct stat home {
+    }, shm{};
+    if (stat(temp.Path().c_str(), &home) != 0 || stat("/dev/shm", &shm) != 0 || home.st_dev == shm.st_dev ||
+        access("/dev/shm", W_OK) != 0)
+        GTEST_SKIP() << "no second writable volume at /dev/shm";
+    std::string folder = "/dev/shm/duva-test-XXXXXX";
+    ASSERT_NE(mkdtemp(folder.data()), nullptr);
+    const std::string trash = "/dev/shm/.Trash-" + std::to_string(getuid());
+    const std::string name = folder.substr(std::string("/dev/shm/").size()) + "/clip.avi";
+    std::ofstream(folder + "/clip.avi") << "c";
+
+    TTrashResult r = MoveToTrash(folder + "/clip.avi", temp.Path() + "data");
+    std::error_code ec;
+    std::filesystem::remove_all(folder, ec);
+    ASSERT_TRUE(r.Ok) << r.Error;
+    const std::string info = Read(r.InfoPath);
+    const std::string trashed = Read(r.TrashedPath);
+    unlink(r.TrashedPath.c_str());
+    unlink(r.InfoPath.c_str());
+    // Only empty trash folders go: another run may be using the same trash.
+    for (const std::string& made : {trash + "/files", trash + "/info", trash})
+        rmdir(made.c_str());
+
+    EXPECT_EQ(r.TrashedPath, trash + "/files/clip.avi");
+    EXPECT_EQ(trashed, "c");
+    EXPECT_FALSE(IsExistingDirectory(temp.Path() + "data/Trash")) << "not the home trash";
+    EXPECT_EQ(info.rfind("[Trash Info]\nPath=" + EscapeTrashPath(name) + "\nDeletionDate=", 0), 0u)
+        << "a volume trash keeps the path below the volume's top: " << info;
 }

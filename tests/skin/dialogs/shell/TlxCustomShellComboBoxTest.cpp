@@ -86,9 +86,9 @@ TEST_F(TShellComboTest, ChoosingAnEntryMovesTheTreeAndTheListAndTheyMoveItOnce) 
     EXPECT_EQ(t->Path(), Home + "/a/b");
     EXPECT_EQ((std::vector<int>{comboChanges, treeChanges, listChanges}), (std::vector<int>{2, 2, 2}));
 
-    t->SetPath(Home + "/z");
-    EXPECT_EQ(c->Path(), Home + "/z");
-    EXPECT_EQ(l->Path(), Home + "/z");
+    t->SetPath(Home + "/a/b/c");
+    EXPECT_EQ(c->Path(), Home + "/a/b/c");
+    EXPECT_EQ(l->Path(), Home + "/a/b/c");
     EXPECT_EQ((std::vector<int>{comboChanges, treeChanges, listChanges}), (std::vector<int>{3, 3, 3}));
 
     l->Free();
