@@ -158,6 +158,7 @@ void TForm1::FormCreate(TObject*) {
     FOptionsListener =
         FSettings->AddOptionsListener([this](const TConversionOptions&) { ShowSettingsBoxes(); });
     FController->Initialize();
+    Button3Click(nullptr); // the stored skin, before the window first shows
     // The boxes of "转换设置" as the description selects them.
     lxSkinComboBox5Change(nullptr);
     lxSkinComboBox6Change(nullptr);

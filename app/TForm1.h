@@ -60,8 +60,8 @@ public:
 
     // The form-skinning component, made when the window is created.
     TlxLumivex* lxLumivex1 = nullptr;
-    // The program's skins and its one skin data object, made when the skin
-    // command first runs; until a skin is chosen the window has the built-in look.
+    // The program's skins and its one skin data object, made when the stored
+    // skin is read at creation; until a skin loads the window has the built-in look.
     TlxCompressedSkinList* lxCompressedSkinList1 = nullptr;
     TlxSkinData* lxSkinData1 = nullptr;
     TlxSelectSkinDialog* lxSelectSkinDialog1 = nullptr;
@@ -189,8 +189,12 @@ public:
     void N23Click(TObject* Sender); // skin
     void lvFilesDblClick(TObject* Sender);
     void edtExit(TObject* Sender);
-    // Shows the program's skin ASkinIndex on the window and its controls.
-    void ApplySkin(int ASkinIndex);
+    // Shows the program's skin ASkinIndex on every form and its controls.
+    // An index outside the list or a skin that does not load keeps the skin
+    // there is, says so in the status panel and returns false.
+    bool ApplySkin(int ASkinIndex);
+    // "读入皮肤ini": applies the skin index the settings file holds.
+    void Button3Click(TObject* Sender);
     void lxSkinImagesMenu1Change(TObject* Sender);
     void lxSkinOfficeComboBox1Change(TObject* Sender);
     void lxSkinComboBox1Change(TObject* Sender);
@@ -242,6 +246,7 @@ public:
 
 private:
     void PrepareSkins();
+    void ShowSkinFailure(const std::string& AWhy);
     void BeginRename(bool AFromDoubleClick);
     void BuildMenuBar();
     void ShowCategory();

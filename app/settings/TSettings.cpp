@@ -143,18 +143,30 @@ bool TSettings::WriteSnapshotFolder(const std::string& folder) {
     return WriteFolder(SnapShotSection, SnapShotDir, folder);
 }
 
-std::optional<int> TSettings::ReadSkinIndex(int skinCount) {
+TSettings::TSkinSetting TSettings::ReadSkinSetting() {
     FLastErrMsg.clear();
-    std::optional<int> index;
+    TSkinSetting setting;
     Update([&](TMemIniFile& ini, bool existed) {
-        if (existed) index = DecimalIn(Stored(ini, SkinSection, SetSkin), 0, skinCount - 1);
-        if (index) return false;
+        const std::string stored = existed ? Stored(ini, SkinSection, SetSkin) : std::string();
+        if (!stored.empty()) {
+            const std::optional<int> index = DecimalIn(stored, 0, 999999999);
+            setting.Kind = index ? TSkinSetting::TKind::Index : TSkinSetting::TKind::Unusable;
+            setting.Index = index.value_or(0);
+            setting.Text = stored;
+            return false;
+        }
         // Without a file the skin stays as the form stores it; else skin 0.
-        if (existed) index = 0;
+        if (existed) setting.Kind = TSkinSetting::TKind::Index;
         ini.WriteString(SkinSection, SetSkin, "0");
         return true;
     });
-    return index;
+    return setting;
+}
+
+std::optional<int> TSettings::ReadSkinIndex(int skinCount) {
+    const TSkinSetting setting = ReadSkinSetting();
+    if (setting.Kind != TSkinSetting::TKind::Index || setting.Index >= skinCount) return std::nullopt;
+    return setting.Index;
 }
 
 bool TSettings::WriteSkinIndex(int index) {

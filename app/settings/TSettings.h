@@ -30,7 +30,8 @@ const char* SnapshotExtension(TSnapshotType type);
 // window, the options form and the snapshot commands call.
 //
 // Every reader replaces a missing, empty, "Error" or unusable value by the
-// key's default and writes the default back. Nothing here throws or asks the
+// key's default and writes the default back (the skin index: see
+// ReadSkinSetting). Nothing here throws or asks the
 // user: a read always gives a usable value, a write says whether it worked,
 // and LastErrMsg tells what went wrong during the last call (a folder that
 // could not be created, a failed write, an unreadable file kept aside), empty
@@ -60,10 +61,20 @@ public:
     // is (no line break, no blanks at either end); false and nothing written otherwise.
     bool WriteOutputFolder(const std::string& folder);
 
-    // [Skin] SetSkin for a skin list of skinCount skins. No value when there
-    // was no settings file: "0" is written and the skin stays as it is.
-    // Otherwise the stored index, or 0 (written back) for a value that is no
-    // decimal index of the list.
+    // [Skin] SetSkin as stored. None: there was no settings file ("0" is
+    // written and the skin stays as it is). Index: the stored decimal index,
+    // or 0 written back for a missing, empty or "Error" value; whether the
+    // skin list holds that index is for the skin to tell. Unusable: the
+    // stored text (kept in Text) is no decimal number; nothing is written,
+    // so the skin stays and the file is left as it is.
+    struct TSkinSetting {
+        enum class TKind { None, Index, Unusable } Kind = TKind::None;
+        int Index = 0;
+        std::string Text;
+    };
+    TSkinSetting ReadSkinSetting();
+    // The stored index when a skin list of skinCount skins holds it; no
+    // value for no file, an unusable value or one outside the list.
     std::optional<int> ReadSkinIndex(int skinCount);
     bool WriteSkinIndex(int index);
 

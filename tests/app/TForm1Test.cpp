@@ -27,7 +27,10 @@
 #include "skin/dialogs/SkinDialogsRegistration.h"
 #include "skin/dialogs/open/TlxOpenDlgForm.h"
 #include "skin/dialogs/seldir/TlxSelDirDlgForm.h"
+#include "skin/engine/CompressedSkinList.h"
+#include "skin/engine/CompressedStoredSkin.h"
 #include "skin/engine/SkinData.h"
+#include "skin/engine/SkinListItem.h"
 #include "skin/windows/TlxLumivex.h"
 #include "skin/windows/TlxSkinMenu.h"
 #include "skin/windows/TlxSkinMenuItem.h"
@@ -158,6 +161,35 @@ protected:
         return caption;
     }
     std::string StatusText() { return Form->lxSkinStatusPanel1->Caption(); }
+    // The settings file's [Skin] SetSkin; AValue nullptr removes it.
+    void StoreSkin(const char* AValue) {
+        TMemIniFile ini(Folder.Path() + "option.ini");
+        if (AValue)
+            ini.WriteString("Skin", "SetSkin", AValue);
+        else
+            ini.DeleteKey("Skin", "SetSkin");
+        ini.UpdateFile();
+    }
+    std::string StoredSkin() {
+        return TMemIniFile(Folder.Path() + "option.ini").ReadString("Skin", "SetSkin", "(absent)");
+    }
+    // The window made anew over a settings file holding AStoredSkin;
+    // ABeforeShow runs once it is made, before it first shows.
+    void Recreate(const char* AStoredSkin, const std::function<void()>& ABeforeShow = {}) {
+        Form->Free();
+        StoreSkin(AStoredSkin);
+        Form = TCustomForm::Create<TForm1>(nullptr);
+        if (ABeforeShow) ABeforeShow();
+        Form->Show();
+        Session.Pump();
+    }
+    // Replaces the compressed bytes of the window's skin AIndex.
+    void BreakSkin(int AIndex, const std::string& ABytes) {
+        TMemoryStream& stream =
+            Form->lxCompressedSkinList1->Skins()->GetItem(AIndex)->Skin()->CompressedStream();
+        stream.Clear();
+        stream.Write(ABytes.data(), static_cast<Int64>(ABytes.size()));
+    }
 
     TTempFolder Folder;
     THeadlessSession Session;
@@ -425,7 +457,7 @@ TEST_F(TForm1Fixture, TheSimultaneousConversionsBoxIsTheOptionsSetting) {
     EXPECT_EQ(TSettings(Folder.Path() + "option.ini").ReadOptions().ThreadCount, 7);
 }
 
-TEST_F(TForm1Fixture, TheWindowAfterStartUpInTheBuiltInLook) {
+TEST_F(TForm1Fixture, TheWindowAfterStartUpInTheFirstSkin) {
     EXPECT_TRUE(MatchesGolden(Session.WindowShot(Form->Handle()), "app/TForm1/startup"));
 }
 
@@ -455,12 +487,13 @@ TEST_F(TForm1Fixture, ClosingDuringARunStopsItAndNoReportReachesTheWindowAfterwa
 }
 
 TEST_F(TForm1Fixture, TheSkinCommandKeepsTheIndexWhetherChosenOrCancelled) {
-    // Cancelled: the built-in look stays and the current index is written all the same.
+    Recreate("3");
+    // Cancelled: the skin stays and its index is written all the same.
+    StoreSkin("5");
     WhenModalShows([&](TCustomForm*) { Session.Key(VK_ESCAPE); });
     ClickOn(Form->lxSkinButton9);
-    ASSERT_NE(Form->lxSkinData1, nullptr);
-    EXPECT_TRUE(Form->lxSkinData1->Empty);
-    EXPECT_EQ(TSettings(Folder.Path() + "option.ini").ReadSkinIndex(100), std::optional<int>(0));
+    EXPECT_EQ(Form->lxSkinData1->SkinIndex(), 3);
+    EXPECT_EQ(StoredSkin(), "3");
 
     // Another skin chosen: the frame and the controls follow it, and it is kept.
     WhenModalShows([&](TCustomForm*) {
@@ -469,10 +502,83 @@ TEST_F(TForm1Fixture, TheSkinCommandKeepsTheIndexWhetherChosenOrCancelled) {
     });
     ClickOn(Form->lxSkinButton9);
     EXPECT_FALSE(Form->lxSkinData1->Empty);
-    EXPECT_EQ(Form->lxSkinData1->SkinIndex(), 1);
+    EXPECT_EQ(Form->lxSkinData1->SkinIndex(), 4);
     EXPECT_EQ(Form->lxSkinButton2->SkinData(), Form->lxSkinData1);
     EXPECT_EQ(Form->lxLumivex1->SkinData(), Form->lxSkinData1);
-    EXPECT_EQ(TSettings(Folder.Path() + "option.ini").ReadSkinIndex(100), std::optional<int>(1));
+    EXPECT_EQ(StoredSkin(), "4");
+}
+
+// The stored skin is on the window before it first shows; a value naming no
+// skin keeps the built-in look, says so, and changes nothing else.
+TEST_F(TForm1Fixture, TheStoredSkinIsTakenAtStartAndOneNamingNoSkinKeepsTheBuiltInLook) {
+    struct Case {
+        const char* stored;
+        int skin; // -1: the built-in look
+        const char* status;
+        const char* storedAfter;
+    };
+    const Case cases[] = {
+        {"7", 7, "", "7"},
+        {"10", 10, "", "10"},
+        {nullptr, 0, "", "0"}, // no value: the first skin, written back
+        {"Error", 0, "", "0"},
+        {"99", -1, "没有序号为 99 的皮肤，仍使用当前皮肤", "99"},
+        {"11", -1, "没有序号为 11 的皮肤，仍使用当前皮肤", "11"},
+        {"abc", -1, "皮肤设置无效，仍使用当前皮肤", "abc"},
+        {"-1", -1, "皮肤设置无效，仍使用当前皮肤", "-1"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.stored ? c.stored : "(none)");
+        Recreate(c.stored, [&] {
+            if (c.skin < 0) {
+                EXPECT_TRUE(!Form->lxSkinData1 || Form->lxSkinData1->Empty);
+                EXPECT_EQ(Form->lxLumivex1->SkinData(), nullptr);
+                EXPECT_EQ(Form->lxSkinButton2->SkinData(), nullptr);
+            } else {
+                ASSERT_NE(Form->lxSkinData1, nullptr);
+                EXPECT_FALSE(Form->lxSkinData1->Empty);
+                EXPECT_EQ(Form->lxSkinData1->SkinIndex(), c.skin);
+                EXPECT_EQ(Form->lxLumivex1->SkinData(), Form->lxSkinData1);
+                EXPECT_EQ(Form->lxSkinButton2->SkinData(), Form->lxSkinData1);
+            }
+        });
+        EXPECT_EQ(StatusText(), c.status);
+        EXPECT_EQ(StoredSkin(), c.storedAfter);
+        // The rest of the start-up ran as ever.
+        EXPECT_EQ(TSettings(Folder.Path() + "option.ini").ReadOutputFolder(), Folder.Path() + "out");
+        EXPECT_EQ(Form->lxSkinImagesMenu1->ItemIndex(), 0);
+        EXPECT_GT(Form->lxSkinOfficeComboBox1->Items()->Count(), 0);
+        EXPECT_EQ(Form->lxSkinOfficeComboBox1->ItemIndex(), 0);
+    }
+}
+
+TEST_F(TForm1Fixture, ASkinThatFailsToLoadKeepsTheCurrentSkinAndSaysSo) {
+    Recreate("2");
+    BreakSkin(4, "not a skin");
+    BreakSkin(5, "");
+    for (int broken : {4, 5}) {
+        SCOPED_TRACE(broken);
+        EXPECT_FALSE(Form->ApplySkin(broken));
+        EXPECT_FALSE(Form->lxSkinData1->Empty);
+        EXPECT_EQ(Form->lxSkinData1->SkinIndex(), 2);
+        EXPECT_EQ(Form->lxSkinButton2->SkinData(), Form->lxSkinData1);
+        EXPECT_EQ(StatusText().rfind("皮肤载入失败", 0), 0u) << StatusText();
+        EXPECT_NE(StatusText().find("仍使用当前皮肤"), std::string::npos) << StatusText();
+    }
+    // The skin dialog's Cancel then keeps the skin that is shown.
+    WhenModalShows([&](TCustomForm*) { Session.Key(VK_ESCAPE); });
+    ClickOn(Form->lxSkinButton9);
+    EXPECT_EQ(StoredSkin(), "2");
+
+    // From the built-in look: a broken first skin leaves it, and the next works.
+    Recreate("99");
+    BreakSkin(4, "not a skin");
+    EXPECT_FALSE(Form->ApplySkin(4));
+    EXPECT_TRUE(Form->lxSkinData1->Empty);
+    EXPECT_EQ(Form->lxLumivex1->SkinData(), nullptr);
+    EXPECT_TRUE(Form->ApplySkin(6));
+    EXPECT_EQ(Form->lxSkinData1->SkinIndex(), 6);
+    EXPECT_EQ(Form->lxLumivex1->SkinData(), Form->lxSkinData1);
 }
 
 TEST_F(TForm1Fixture, RenamingEditsTheOutputNameInPlace) {

@@ -118,7 +118,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* Data, size_t Size) {
             FuzzCheck(found != after.end() && found->second == value, "a key the reads do not own changed");
         }
     }
-    FuzzCheck(skin && Within(*skin, 0, 10), "the skin index is outside the list");
+    FuzzCheck(!skin || Within(*skin, 0, 10), "the skin index is outside the list");
 
     const TConversionOptions options = settings.ReadOptions();
     FuzzCheck(Within(options.ThreadCount, 1, 19) && Within(options.AfterDone, 0, 3) &&

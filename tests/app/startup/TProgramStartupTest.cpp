@@ -230,10 +230,12 @@ TEST_F(TProgramStartupTest, TheMainWindowsSkinReachesEveryFormOfTheProgramAndIts
     ExpectEveryFormFollowsTheMainWindowsSkin();
 }
 
-TEST_F(TProgramStartupTest, TheFirstSkinChosenReachesEveryFormOfTheProgramAndItsDialogs) {
+TEST_F(TProgramStartupTest, TheStoredSkinAndTheNextOneChosenReachEveryFormOfTheProgramAndItsDialogs) {
     ASSERT_TRUE(Startup.CreateForms());
     Session.Advance(TProgramStartup::SplashMs);
-    ASSERT_EQ(FindFormSkinComponent(Startup.Form5)->SkinData(), nullptr) << "the built-in look at first";
+    // The first start stores no skin yet: the first one.
+    EXPECT_EQ(Startup.Form1->lxSkinData1->SkinIndex(), 0);
+    ExpectEveryFormFollowsTheMainWindowsSkin();
     Startup.Form1->ApplySkin(7);
     ExpectEveryFormFollowsTheMainWindowsSkin();
     EXPECT_EQ(Startup.Form1->lxSkinData1->SkinIndex(), 7);
