@@ -7,6 +7,7 @@
 #include "skin/controls/TlxSkinPopupMenu.h"
 #include "skin/engine/SkinData.h"
 #include "skin/engine/TlxLayerManager.h"
+#include "skin/windows/TlxFormLayerBorder.h"
 #include "skin/windows/TlxSkinAnimateObject.h"
 #include "skin/windows/TlxSkinButtonObject.h"
 #include "skin/windows/TlxSkinCaptionObject.h"
@@ -45,6 +46,7 @@ TlxLumivex::TlxLumivex(TComponent* AOwner) : TComponent(AOwner) {
     FQuickButtons = std::make_unique<TlxQuickButtonItems>(this);
     FLayerManager = new TlxLayerManager(this);
     FMenuLayerManager = new TlxLayerManager(this);
+    FBorderLayer = new TlxFormLayerBorder(this);
     SetCaptionFont(FDefCaptionFont, clBtnText);
     SetCaptionFont(FDefInActiveCaptionFont, clBtnShadow);
     MouseTimer = MakeTimer(this, 50, [this] { MouseTimerProc(); });
@@ -71,6 +73,7 @@ TlxLumivex::TlxLumivex(TComponent* AOwner) : TComponent(AOwner) {
 
 TlxLumivex::~TlxLumivex() {
     EndFade();
+    if (FBorderLayer) FBorderLayer->Hide();
     RemoveMenuHook();
     ObjectList.clear();
     if (FForm) FForm->OnShortCut = nullptr;
@@ -88,6 +91,7 @@ void TlxLumivex::Notification(TComponent* AComponent, TOperation Operation) {
     // The references (skin data, menus, hint, status bar, image list) clear themselves.
     TComponent::Notification(AComponent, Operation);
     if (Operation == opRemove && AComponent == FSysMenu) FSysMenu = nullptr;
+    if (Operation == opRemove && AComponent == FBorderLayer) FBorderLayer = nullptr;
 }
 
 // ---- Small queries
@@ -265,6 +269,7 @@ void TlxLumivex::LumivexWndProc(TMessage& Message) {
                           : TPoint{-1, -1};
     if (!Dispatch(Message)) CallOld(Message);
     if (FreePending() || FForm->FreePending()) return;
+    LayeredBorderAfter(Message);
     PostProcess(Message, at);
 }
 

@@ -28,6 +28,7 @@ class TlxSkinCaptionObject;
 class TlxSkinMenu;
 class TlxSkinPopupMenu;
 class TlxTrayIcon;
+class TlxFormLayerBorder;
 
 // Form messages of the skinned windows (no parameters).
 constexpr uint32_t WM_MDICHILDREFIT = 1230;     // parent to each MDI child
@@ -256,6 +257,17 @@ public:
     // Height of the default frame's caption (15 for tool windows, else 19).
     int GetDefCaptionHeight() const;
 
+    // ---- Layered borders (TlxLumivexLayered.cpp)
+    // The skin's soft outer border around the form; shown only where the
+    // display composites (layered windows available).
+    TlxFormLayerBorder* FBorderLayer = nullptr;
+    // A drag on the layered border is resizing the form.
+    bool FBorderLayerChangeSize = false;
+    bool UseLayeredBorder() const;
+    bool CanResizeByBorder() const;
+    // The border for the skin just applied: prepared, then shown or hidden.
+    void ApplyLayeredBorder();
+
     // ---- Menus
     void SkinMenuOpen() override;
     void SkinMenuClose() override;
@@ -400,6 +412,12 @@ private:
     std::string SysText(const char* Key, const char* BuiltIn) const;
     TMenuItem* MakeSysItem(int Kind);
     std::vector<int> SysMenuKinds() const;
+
+    // The layered border follows the form after each message (TlxLumivexLayered.cpp).
+    void LayeredBorderAfter(const TMessage& Message);
+    void SyncLayeredBorder(bool Restacked);
+    void FadeLayeredBorder(int Alpha, bool Update);
+    bool FSmartEffectsShow = false;
 
     // The notification area (TlxLumivexTray.cpp).
     void CreateTrayMenu();

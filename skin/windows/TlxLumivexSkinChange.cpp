@@ -89,6 +89,7 @@ void TlxLumivex::ChangeSkinData() {
         if (FClientWidth > 0) FForm->SetClientWidth(FClientWidth);
         if (FClientHeight > 0) FForm->SetClientHeight(FClientHeight);
     }
+    ApplyLayeredBorder();
 }
 
 void TlxLumivex::CreateSkinObjects() {
@@ -373,6 +374,7 @@ void TlxLumivex::BeginShowEffects() {
     if (!LayeredWindowsSupported() || !WantsFade()) return;
     SetLayered(h, true);
     SetLayeredWindowAttributes(h, 0, 0, LWA_ALPHA);
+    FadeLayeredBorder(0, true);
     FFading = true;
     SetTimer(h, FadeStartTimer, 1);
 }
@@ -400,6 +402,7 @@ void TlxLumivex::FadeStep() {
         return;
     }
     if (HWND h = FormHandle()) SetLayeredWindowAttributes(h, 0, static_cast<Byte>(FFadeAlpha), LWA_ALPHA);
+    FadeLayeredBorder(FFadeAlpha, true);
 }
 
 // The end state of a fade, reached on every path: full opacity without the
@@ -408,6 +411,7 @@ void TlxLumivex::EndFade() {
     if (!FFading) return;
     FFading = false;
     FadeTimer->SetEnabled(false);
+    FadeLayeredBorder(FAlphaBlend ? FAlphaBlendValue : 255, true);
     HWND h = FormHandle();
     if (!h) return;
     KillTimer(h, FadeStartTimer);
