@@ -515,6 +515,18 @@ bool LayeredWindowsSupported() {
     return ws && ws->Backend().LayeredSupported();
 }
 
+void LayeredCapabilityChanged() {
+    auto* ws = WSOrNull();
+    if (!ws) return;
+    std::vector<HWND> wnds;
+    for (TWindow* t : ws->TopLevels())
+        wnds.push_back(t->Handle);
+    for (HWND h : wnds) {
+        if (TWindow* w = W(h); w && w->Surface) SyncSurface(w);
+        PostMessage(h, WM_DWMCOMPOSITIONCHANGED);
+    }
+}
+
 bool SetLayeredWindowAttributes(HWND wnd, TColor colorKey, Byte alpha, uint32_t flags) {
     (void)colorKey;
     TWindow* w = W(wnd);

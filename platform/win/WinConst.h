@@ -94,6 +94,7 @@ constexpr uint32_t WM_NCMOUSELEAVE = 0x02A2;
 constexpr uint32_t WM_MOUSELEAVE = 0x02A3;
 constexpr uint32_t WM_PRINT = 0x0317;
 constexpr uint32_t WM_PRINTCLIENT = 0x0318;
+constexpr uint32_t WM_DWMCOMPOSITIONCHANGED = 0x031E;
 // First number free for a program's private messages.
 constexpr uint32_t WM_USER = 0x0400;
 constexpr uint32_t WM_APP = 0x8000;

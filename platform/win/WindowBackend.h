@@ -138,3 +138,7 @@ void InitWindowSystem(std::unique_ptr<TWindowBackend> backend);
 TWindowBackend* WindowBackend();
 // Queues input from the backend (any thread) and wakes the loop.
 void QueueRawInput(const TRawInput& input);
+// The display started or stopped compositing (GUI thread): every top-level
+// window is shown again by the new capability and is posted
+// WM_DWMCOMPOSITIONCHANGED.
+void LayeredCapabilityChanged();

@@ -96,9 +96,9 @@ void TlxFormLayerBorder::InitFrame(TlxSkinData* ASkinData, TCustomForm* AForm) {
     }
     FCurrentAlphaBlendValue = std::clamp(FData->AlphaBlendValue, 0, 255);
     FCurrentInActiveAlphaBlendValue = std::clamp(FData->InActiveAlphaBlendValue, 0, 255);
-    FSourceInActiveBitMap = FData->InActivePictureIndex == -1
-                                ? nullptr
-                                : SourceFrom(FSD, FData->InActivePictureIndex, FData->InActiveMaskPictureIndex);
+    FSourceInActiveBitMap = FData->InActivePictureIndex == -1 ? nullptr
+                                                              : SourceFrom(FSD, FData->InActivePictureIndex,
+                                                                           FData->InActiveMaskPictureIndex);
     const TRect& cl = FData->ClRect;
     const TRect& br = FData->BorderRect;
     if (br.Width() <= 0 || br.Height() <= 0) {
@@ -241,7 +241,8 @@ void TlxFormLayerBorder::SetBounds(int X, int Y, int AWidth, int AHeight) {
     CreateBorderImages(AWidth, AHeight);
     // A size change can give or take side strips: windows for exactly the
     // strips with content.
-    const bool sidesChanged = bool(LeftBorder) != !FLeftImage->Empty() || bool(RightBorder) != !FRightImage->Empty();
+    const bool sidesChanged =
+        bool(LeftBorder) != !FLeftImage->Empty() || bool(RightBorder) != !FRightImage->Empty();
     if (sidesChanged) {
         FreeWindows();
         Show(X, Y, AWidth, AHeight);
@@ -303,9 +304,9 @@ void TlxFormLayerBorder::SetAlphaBlend() {
     if (!FVisible || !FData) return;
     const Byte alpha = static_cast<Byte>(CurrentAlpha());
     const std::pair<TlxFormLayerWindow*, TlxBitmap*> pieces[] = {{TopBorder, FTopImage.get()},
-                                                                  {BottomBorder, FBottomImage.get()},
-                                                                  {LeftBorder, FLeftImage.get()},
-                                                                  {RightBorder, FRightImage.get()}};
+                                                                 {BottomBorder, FBottomImage.get()},
+                                                                 {LeftBorder, FLeftImage.get()},
+                                                                 {RightBorder, FRightImage.get()}};
     for (auto [w, image] : pieces)
         if (w && image && !image->Empty()) UpdateLayeredWindowBmp(image, alpha, w);
 }

@@ -160,7 +160,7 @@ void TlxFormLayerWindow::MouseMove(TShiftState Shift, int X, int Y) {
     if (!FDown) {
         if (c) c->FBorderLayerChangeSize = false;
         FHitMode = GetHitMode();
-        static constexpr TCursor cursors[] = {crDefault, crSizeWE,   crSizeNS,   crSizeWE,  crSizeNS,
+        static constexpr TCursor cursors[] = {crDefault,  crSizeWE,   crSizeNS,   crSizeWE,  crSizeNS,
                                               crSizeNWSE, crSizeNESW, crSizeNESW, crSizeNWSE};
         SetCursor(cursors[FHitMode]);
         return;
@@ -169,9 +169,9 @@ void TlxFormLayerWindow::MouseMove(TShiftState Shift, int X, int Y) {
     // under the pointer as far as the size limits let it.
     TPoint now;
     if (!GetCursorPos(now) || !c) return;
-    const TRect r = LayerBorderDragBounds(FHitMode, FStartBounds, {now.X - FPressPos.X, now.Y - FPressPos.Y},
-                                          {c->GetMinWidth(), c->GetMinHeight()},
-                                          {c->GetMaxWidth(), c->GetMaxHeight()});
+    const TRect r =
+        LayerBorderDragBounds(FHitMode, FStartBounds, {now.X - FPressPos.X, now.Y - FPressPos.Y},
+                              {c->GetMinWidth(), c->GetMinHeight()}, {c->GetMaxWidth(), c->GetMaxHeight()});
     if (r == FForm->BoundsRect()) return;
     c->FBorderLayerChangeSize = true;
     FForm->SetBounds(r.Left, r.Top, r.Width(), r.Height());

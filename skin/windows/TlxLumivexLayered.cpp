@@ -16,8 +16,8 @@ constexpr uint32_t CM_SMARTEFFECTSSHOW = 45492;
 bool TlxLumivex::UseLayeredBorder() const {
     return FBorderLayer && HasSkin() && FSD->ShowLayeredBorders() && FSD->LayerFrame &&
            FSD->LayerFrame->PictureIndex != -1 && LayeredWindowsSupported() && FSkinnableForm &&
-           !AlwaysDisableLayeredFrames && !PreviewMode && HasBorder() && !IsMDIChild() && !FSmartEffectsShow &&
-           !Designing();
+           !AlwaysDisableLayeredFrames && !PreviewMode && HasBorder() && !IsMDIChild() &&
+           !FSmartEffectsShow && !Designing();
 }
 
 bool TlxLumivex::CanResizeByBorder() const {
@@ -67,6 +67,10 @@ void TlxLumivex::LayeredBorderAfter(const TMessage& M) {
         SyncLayeredBorder(!pos || !(pos->flags & SWP_NOZORDER));
         break;
     }
+    case WM_DWMCOMPOSITIONCHANGED:
+        // New windows for the new capability, or none without it.
+        ApplyLayeredBorder();
+        break;
     case WM_ACTIVATE:
     case WM_NCACTIVATE:
         FBorderLayer->SetActive(GetFormActive(), true);

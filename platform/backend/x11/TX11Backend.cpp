@@ -9,6 +9,7 @@
 
 #include <X11/XKBlib.h>
 #include <X11/cursorfont.h>
+#include <X11/extensions/Xfixes.h>
 #include <X11/extensions/Xrandr.h>
 #include <X11/extensions/shape.h>
 
@@ -156,7 +157,17 @@ TX11Backend::TX11Backend(const char* displayName) : FAtoms(std::make_unique<TX11
     if (FRandr) XRRSelectInput(FDisplay, FRoot, RRScreenChangeNotifyMask);
     // Structure events bring the MANAGER announcement of a (re)started tray.
     XSelectInput(FDisplay, FRoot, PropertyChangeMask | StructureNotifyMask);
-    FCompositor = XGetSelectionOwner(FDisplay, FAtoms->_NET_WM_CM_S0) != None;
+    // Compositing is a property of the display at run time: a compositing
+    // manager owns the screen's selection, and may come and go.
+    FCompositorSelection = XInternAtom(FDisplay, ("_NET_WM_CM_S" + std::to_string(FScreen)).c_str(), False);
+    int fixesError = 0;
+    FFixes = XFixesQueryExtension(FDisplay, &FFixesEvent, &fixesError);
+    if (FFixes)
+        XFixesSelectSelectionInput(FDisplay, FRoot, FCompositorSelection,
+                                   XFixesSetSelectionOwnerNotifyMask |
+                                       XFixesSelectionWindowDestroyNotifyMask |
+                                       XFixesSelectionClientCloseNotifyMask);
+    FCompositor = XGetSelectionOwner(FDisplay, FCompositorSelection) != None;
     // Held keys repeat as presses only, as the window system expects.
     XkbSetDetectableAutoRepeat(FDisplay, True, nullptr);
     FDesktop = std::make_unique<TX11Desktop>(this);
@@ -186,6 +197,7 @@ TX11Backend::~TX11Backend() {
 
 void TX11Backend::Forget(TX11Surface* s) {
     std::erase(FSurfaces, s);
+    std::erase(FStackOrder, s);
     if (FGrab == s) FGrab = nullptr;
     if (FWantActive == s) FWantActive = nullptr;
 }
@@ -217,6 +229,63 @@ void TX11Backend::Restack(const std::vector<TBackendSurface*>& topFirst) {
         XRestackWindows(FDisplay, order.data(), static_cast<int>(order.size()));
     else if (order.size() == 1)
         XRaiseWindow(FDisplay, order[0]);
+    FStackOrder.clear();
+    for (auto* b : topFirst)
+        for (auto* s : FSurfaces)
+            if (s == b) FStackOrder.push_back(s);
+    std::vector<TX11Surface*> owners;
+    for (auto* s : FStackOrder)
+        if (s->OverrideRedirect() && s->Mapped())
+            if (TX11Surface* o = SurfaceOfWnd(GetWindow(s->Wnd(), GW_OWNER));
+                o && !std::count(owners.begin(), owners.end(), o))
+                owners.push_back(o);
+    for (auto* o : owners)
+        StackOwnedAbove(o);
+}
+
+TX11Surface* TX11Backend::SurfaceOfWnd(HWND wnd) const {
+    if (!wnd) return nullptr;
+    for (auto* s : FSurfaces)
+        if (s->Wnd() == wnd) return s;
+    return nullptr;
+}
+
+void TX11Backend::StackOwnedAbove(TX11Surface* owner) {
+    if (!owner->Mapped()) return;
+    // Each goes directly above the owner, under the ones placed before it.
+    for (auto* s : FStackOrder) {
+        if (!s->OverrideRedirect() || !s->Mapped() || GetWindow(s->Wnd(), GW_OWNER) != owner->Wnd()) continue;
+        XWindowChanges c{};
+        c.sibling = owner->StackWindow();
+        c.stack_mode = Above;
+        XConfigureWindow(FDisplay, s->XWindow(), CWSibling | CWStackMode, &c);
+    }
+}
+
+void TX11Backend::Reparented(TX11Surface* s, unsigned long parent) {
+    // The frame is the root's child above the window; a window manager may
+    // nest it further.
+    Window frame = parent;
+    while (frame && frame != FRoot) {
+        Window root = 0, up = 0, *kids = nullptr;
+        unsigned n = 0;
+        if (!XQueryTree(FDisplay, frame, &root, &up, &kids, &n)) break;
+        if (kids) XFree(kids);
+        if (up == FRoot || !up) break;
+        frame = up;
+    }
+    s->FFrame = (frame == FRoot || frame == s->XWindow()) ? 0 : frame;
+    // Its restacking (a click the window manager raised it on) tells us to
+    // bring the owned windows along.
+    if (s->FFrame) XSelectInput(FDisplay, s->FFrame, StructureNotifyMask);
+    StackOwnedAbove(s);
+}
+
+void TX11Backend::CheckCompositor() {
+    const bool now = XGetSelectionOwner(FDisplay, FCompositorSelection) != None;
+    if (now == FCompositor) return;
+    FCompositor = now;
+    LayeredCapabilityChanged();
 }
 
 std::vector<TBackendMonitor> TX11Backend::Monitors() {
@@ -333,6 +402,14 @@ void TX11Backend::HandleEvent(XEvent& ev) {
         return;
     }
     TX11Surface* s = SurfaceOfWindow(ev.xany.window);
+    if (!s && ev.type == ConfigureNotify) {
+        // A window manager's frame of ours was restacked or moved.
+        for (auto* f : FSurfaces)
+            if (f->FFrame && f->FFrame == ev.xconfigure.window) {
+                StackOwnedAbove(f);
+                return;
+            }
+    }
     if (!s && (ev.type == Expose || ev.type == ConfigureNotify)) {
         // A native child's: told to the library drawing into it. Looked up
         // by id, since one destroyed meanwhile may still have events queued.
@@ -455,7 +532,14 @@ void TX11Backend::HandleEvent(XEvent& ev) {
     case MappingNotify:
         XRefreshKeyboardMapping(&ev.xmapping);
         break;
+    case ReparentNotify:
+        if (s && ev.xreparent.window == s->XWindow()) Reparented(s, ev.xreparent.parent);
+        break;
     default:
+        if (FFixes && ev.type == FFixesEvent + XFixesSelectionNotify) {
+            CheckCompositor();
+            break;
+        }
         if (FRandr && ev.type == FRandrEvent + RRScreenChangeNotify) {
             XRRUpdateConfiguration(&ev);
             FMonitors.reset();

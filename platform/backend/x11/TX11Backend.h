@@ -85,9 +85,17 @@ private:
     // Waits until the server has read the shared images it was given.
     void WaitForShm();
     TX11Surface* SurfaceOfWindow(unsigned long xwnd) const;
+    TX11Surface* SurfaceOfWnd(HWND wnd) const;
     TX11NativeChild* NativeChildOfWindow(unsigned long xwnd) const;
     void HandleEvent(_XEvent& ev);
     void HandleSelectionRequest(_XEvent& ev);
+    // A compositing manager took or left the screen's selection.
+    void CheckCompositor();
+    // Unmanaged windows owned by owner go directly above it (its frame), in
+    // the order of the last restack: they stand and fall with it and never
+    // above another program's windows.
+    void StackOwnedAbove(TX11Surface* owner);
+    void Reparented(TX11Surface* s, unsigned long parent);
     void HandleKey(_XEvent& ev, TX11Surface* s);
     void Focus(TX11Surface* s);
     // A surface was mapped: it takes the focus if it was waiting for that.
@@ -105,6 +113,12 @@ private:
     bool FRandr = false;
     int FRandrEvent = 0;
     bool FCompositor = false;
+    // _NET_WM_CM_S<screen>, watched through XFixes where the server has it.
+    unsigned long FCompositorSelection = 0;
+    bool FFixes = false;
+    int FFixesEvent = 0;
+    // The surfaces of the last restack, topmost first.
+    std::vector<TX11Surface*> FStackOrder;
     void* FInputMethod = nullptr; // XIM
     // A hidden window of ours: owns the selection, receives conversions.
     unsigned long FHelper = 0;

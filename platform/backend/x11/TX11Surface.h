@@ -34,6 +34,9 @@ public:
     Window XWindow() const { return FWindow; }
     bool OverrideRedirect() const { return FOverride; }
     bool Mapped() const { return FMapped; }
+    // The root's child that holds the window: a window manager's frame, or
+    // the window itself.
+    Window StackWindow() const { return FFrame ? FFrame : FWindow; }
     const TRect& Bounds() const { return FBounds; }
     void* InputContext() const { return FInputContext; }
 
@@ -74,6 +77,7 @@ private:
     bool FIconified = false;
     bool FTopmost = false;
     unsigned long FMoveSerial = 0; // the request of our last move
+    Window FFrame = 0;             // the window manager's frame, 0 when none
     std::string FTitle;
 
     bool FLayered = false;

@@ -1,4 +1,5 @@
 #include "FrameTest.h"
+#include "LayeredSkin.h"
 
 #include "skin/engine/TlxBitmap.h"
 #include "skin/windows/TlxFormLayerBorder.h"
@@ -8,44 +9,6 @@
 #include <vector>
 
 namespace {
-
-// The frame skin of TFrameTest with a layered frame. Its picture is 40 x 30:
-// ClRect (8, 6, 32, 24) lies on the form's window; the corner points
-// (12, 6), (28, 6), (12, 24), (28, 24) make top and bottom strips 6 rows
-// high whose columns 12 to 28 grow. Every pixel tells where it came from:
-// red = column, green = row, blue 1 for the inactive picture. The mask makes
-// every pixel half transparent (alpha 128). BorderRect (4, 3, 36, 27) gives
-// handles 4 wide at the sides and 3 high above and below.
-struct TLayeredSkin : TFrameSkin {
-    explicit TLayeredSkin(TRect ClRect = {8, 6, 32, 24}) {
-        TlxDataSkinLayerFrame& d = *Skin.Content().LayerFrame;
-        d.PictureIndex = Skin.AddPicture(Picture(0));
-        d.MaskPictureIndex = Skin.AddPicture(Mask());
-        d.InActivePictureIndex = Skin.AddPicture(Picture(1));
-        d.InActiveMaskPictureIndex = d.MaskPictureIndex;
-        d.ClRect = ClRect;
-        d.LTPoint = {12, 6};
-        d.RTPoint = {28, 6};
-        d.LBPoint = {12, 24};
-        d.RBPoint = {28, 24};
-        d.AlphaBlendValue = 200;
-        d.InActiveAlphaBlendValue = 100;
-        d.BorderRect = {4, 3, 36, 27};
-        d.HitTestEnable = true;
-    }
-    static TBitmap Picture(uint32_t Blue) {
-        TBitmap b(40, 30);
-        for (int y = 0; y < 30; ++y)
-            for (int x = 0; x < 40; ++x)
-                b.ScanLine(y)[x] = 0xFF000000u | uint32_t(x) << 16 | uint32_t(y) << 8 | Blue;
-        return b;
-    }
-    static TBitmap Mask() {
-        TBitmap m(40, 30);
-        m.Fill(0xFF808080);
-        return m;
-    }
-};
 
 // Column and row of the picture a strip pixel came from.
 TPoint Origin(TlxBitmap* B, int X, int Y) {
@@ -58,8 +21,8 @@ protected:
     TlxFormLayerBorder* Border() const { return LVX->FBorderLayer; }
     std::vector<TlxFormLayerWindow*> Windows() const {
         std::vector<TlxFormLayerWindow*> out;
-        for (TlxFormLayerWindow* w : {Border()->TopBorder, Border()->BottomBorder, Border()->LeftBorder,
-                                      Border()->RightBorder})
+        for (TlxFormLayerWindow* w :
+             {Border()->TopBorder, Border()->BottomBorder, Border()->LeftBorder, Border()->RightBorder})
             if (w) out.push_back(w);
         return out;
     }
@@ -223,8 +186,8 @@ TEST_F(TlxFormLayerBorderTest, ABorderDragKeepsTheEdgeUnderThePointerWithinTheLi
     // Left handle, 2 pixels left of the form's left edge (50).
     std::vector<TRect> seen;
     DragBorder({48, 80}, {{28, 80}, {-60, 80}, {40, 80}, {110, 80}}, &seen);
-    EXPECT_EQ(seen, (std::vector<TRect>{Rect(30, 40, 210, 130), Rect(10, 40, 210, 130), Rect(42, 40, 210, 130),
-                                        Rect(110, 40, 210, 130)}));
+    EXPECT_EQ(seen, (std::vector<TRect>{Rect(30, 40, 210, 130), Rect(10, 40, 210, 130),
+                                        Rect(42, 40, 210, 130), Rect(110, 40, 210, 130)}));
     // Bottom-right corner handle: both edges follow.
     seen.clear();
     DragBorder({211, 131}, {{231, 151}, {400, 161}}, &seen);

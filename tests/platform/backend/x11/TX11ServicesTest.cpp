@@ -126,13 +126,20 @@ TEST_F(TX11Services, LayeredWindowsNeedACompositor) {
     EXPECT_FALSE(SetLayeredWindowAttributes(plain, 0, 128, LWA_ALPHA));
     DestroyWindow(plain);
 
-    // A compositor takes its selection: layered windows get an alpha visual.
+    // A compositor takes its selection while the program runs: layered
+    // windows get an alpha visual, and every window hears of the change.
+    int told = 0;
+    HWND listener = MakeWindow(WS_POPUP, Bounds(0, 0, 10, 10), nullptr, [&](HWND, TMessage& M) {
+        if (M.Msg == WM_DWMCOMPOSITIONCHANGED) ++told;
+        return false;
+    });
     Display* dpy = Other();
     Window cm = XCreateSimpleWindow(dpy, DefaultRootWindow(dpy), 0, 0, 1, 1, 0, 0, 0);
     XSetSelectionOwner(dpy, A(dpy, "_NET_WM_CM_S0"), cm, CurrentTime);
     XSync(dpy, False);
-    Reconnect();
-    EXPECT_TRUE(LayeredWindowsSupported());
+    ASSERT_TRUE(PumpUntil([] { return LayeredWindowsSupported(); }));
+    Pump();
+    EXPECT_EQ(told, 1);
     HWND layered = MakeWindow(WS_POPUP, Bounds(0, 0, 50, 50), nullptr, {}, WS_EX_LAYERED);
     EXPECT_TRUE(SetLayeredWindowAttributes(layered, 0, 128, LWA_ALPHA));
     ShowWindow(layered, SW_SHOWNA);
@@ -141,6 +148,13 @@ TEST_F(TX11Services, LayeredWindowsNeedACompositor) {
     XGetWindowAttributes(dpy, Backend().WindowOf(layered), &wa);
     EXPECT_EQ(wa.depth, 32);
     EXPECT_EQ(wa.map_state, IsViewable);
+
+    // The compositor goes away.
+    XDestroyWindow(dpy, cm);
+    XSync(dpy, False);
+    EXPECT_TRUE(PumpUntil([] { return !LayeredWindowsSupported(); }));
+    DestroyWindow(layered);
+    DestroyWindow(listener);
 }
 
 TEST_F(TX11Services, CursorShapeFollowsTheHitCode) {

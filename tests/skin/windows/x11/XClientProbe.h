@@ -15,3 +15,13 @@ std::vector<TRect> BoundingShape(_XDisplay* Display, unsigned long Id);
 void SendCloseRequest(_XDisplay* Display, unsigned long Id);
 // X errors our window system has seen so far.
 unsigned long WindowSystemXErrors();
+// A compositing manager's stand-in: a window of Display that owns the
+// screen's compositing selection; freeing it ends compositing.
+unsigned long StartFakeCompositor(_XDisplay* Display);
+void StopFakeCompositor(_XDisplay* Display, unsigned long Id);
+// The viewable children of the root window, bottom first.
+std::vector<unsigned long> ViewableRootStack(_XDisplay* Display);
+// The bit depth of window Id.
+int WindowDepth(_XDisplay* Display, unsigned long Id);
+// A plain window of Display mapped and raised above all others at R.
+unsigned long MapRaisedWindow(_XDisplay* Display, const TRect& R);
