@@ -200,6 +200,14 @@ LRESULT DefWindowProc(HWND wnd, TMessage& m) {
         if (m.WParam == static_cast<WPARAM>(VK_APPS))
             SendMessage(wnd, WM_CONTEXTMENU, HwndToWParam(wnd), MakeLParam(-1, -1));
         break;
+    case WM_SYSKEYUP:
+        // Alt or F10 pressed and released alone: the window's menu key.
+        if ((m.WParam == static_cast<WPARAM>(VK_MENU) || m.WParam == static_cast<WPARAM>(VK_F10)) &&
+            WS().FMenuKeyAlone && GetKeyState(VK_SHIFT) >= 0 && GetKeyState(VK_CONTROL) >= 0) {
+            WS().FMenuKeyAlone = false;
+            if (TWindow* top = TopLevelOf(w)) SendMessage(top->Handle, WM_SYSCOMMAND, SC_KEYMENU);
+        }
+        break;
     case WM_SYSKEYDOWN:
         if (m.WParam == static_cast<WPARAM>(VK_F10) && GetKeyState(VK_SHIFT) < 0)
             SendMessage(wnd, WM_CONTEXTMENU, HwndToWParam(wnd), MakeLParam(-1, -1));

@@ -230,6 +230,7 @@ bool ConvertRawInput(const TRawInput& in, TMsg& out) {
         return RouteMouse(in, WM_MOUSEMOVE, out);
     case TRawInputKind::riButtonDown:
         ws.FCursorPos = in.Pos;
+        ws.FMenuKeyAlone = false;
         SetKey(ButtonVKey(in.Button), true);
         return RouteMouse(in, ButtonMessage(in.Button, 0), out);
     case TRawInputKind::riButtonUp:
@@ -253,6 +254,9 @@ bool ConvertRawInput(const TRawInput& in, TMsg& out) {
     case TRawInputKind::riKeyUp: {
         bool down = in.Kind == TRawInputKind::riKeyDown;
         bool wasDown = KeyDown(in.VKey);
+        const bool menuKey =
+            in.VKey == VK_MENU || in.VKey == VK_LMENU || in.VKey == VK_RMENU || in.VKey == VK_F10;
+        if (down && !wasDown) ws.FMenuKeyAlone = menuKey;
         SetKey(in.VKey, down);
         HWND target = ws.FFocus;
         bool sys = (KeyDown(VK_MENU) && !KeyDown(VK_CONTROL)) || in.VKey == VK_F10 ||

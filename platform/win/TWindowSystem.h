@@ -64,6 +64,8 @@ public:
     HWND FActive = nullptr;
     HWND FLastActive = nullptr; // restored when the program gets the input back
     bool FAppActive = false;
+    // Alt or F10 went down with no other key or button since: its release opens the menu bar.
+    bool FMenuKeyAlone = false;
     HWND FTracking = nullptr; // TrackMouseEvent
     uint32_t FTrackFlags = 0;
     HWND FLastMouseWindow = nullptr;

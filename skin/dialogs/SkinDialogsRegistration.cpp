@@ -7,8 +7,10 @@
 #include "skin/dialogs/picture/PictureDialogRegistration.h"
 #include "skin/dialogs/seldir/SelectDirectoryRegistration.h"
 #include "skin/dialogs/skinselect/TlxSelectSkinDialog.h"
+#include "skin/windows/SkinWindowsRegistration.h"
 
 void RegisterSkinDialogClasses() {
+    RegisterSkinWindowClasses();
     using M = TlxSkinMessage;
     RegisterClass<M>("TlxSkinMessage", "TComponent")
         .Property("ShowAgainFlag", &M::ShowAgainFlag, &M::SetShowAgainFlag)

@@ -1,4 +1,5 @@
 #include "skin/windows/TlxLumivex.h"
+#include "skin/windows/TlxSkinMainMenuBar.h"
 #include "skin/windows/TlxSkinMenu.h"
 
 #include "platform/vcl/TApplication.h"
@@ -293,7 +294,10 @@ void TlxLumivex::CloseMenusOn(const TMessage& Message) {
         return;
     }
     if (FShowObjectHint && FSkinHint) HideObjectHint();
-    if (InMainMenu) return;
+    if (InMainMenu && !SkinMenu->Visible()) {
+        MainMenuExit();
+        return;
+    }
     if (SkinMenu->Visible())
         SkinMenu->Hide();
     else if (InMenu)
@@ -327,7 +331,10 @@ void TlxLumivex::SkinMenuClose() {
     }
     RemoveMenuHook();
     if (OnSkinMenuClose) OnSkinMenuClose(this);
+    if (!InMainMenu) return;
     InMainMenu = false;
+    if (TlxSkinMainMenuBar* bar = FMainMenuBar) bar->LeaveMenuMode();
+    if (OnMainMenuExit) OnMainMenuExit(this);
 }
 
 // Taken from the front of the application's hooks and removed by token, so
@@ -344,8 +351,12 @@ void TlxLumivex::RemoveMenuHook() {
 }
 
 bool TlxLumivex::MenuHook(TMsg& Msg) {
-    if (Msg.message != WM_KEYDOWN && Msg.message != WM_MOUSEWHEEL) return false;
-    const bool key = Msg.message == WM_KEYDOWN;
+    // A form without a focused control gets its keys as system keys; those
+    // without Alt held, and other than F10, are menu keys all the same.
+    const bool sysKey = Msg.message == WM_SYSKEYDOWN && GetKeyState(VK_MENU) >= 0 &&
+                        Msg.wParam != static_cast<WPARAM>(VK_F10);
+    if (Msg.message != WM_KEYDOWN && Msg.message != WM_MOUSEWHEEL && !sysKey) return false;
+    const bool key = Msg.message != WM_MOUSEWHEEL;
     const int vk = static_cast<int>(Msg.wParam);
     Msg.message = WM_NULL;
     if (key) MenuKeyDown(vk);
@@ -453,8 +464,7 @@ bool TlxLumivex::Dispatch(TMessage& M) {
             if (OnRestore) OnRestore(this);
             return true;
         case SC_KEYMENU:
-            if (!InMainMenu && InMenu) SkinMenuClose();
-            InMainMenu = false;
+            KeyMenu();
             return true;
         case SC_MAXIMIZE:
             // A window-manager request: the emulated state, not the platform's.

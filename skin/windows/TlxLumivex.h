@@ -25,6 +25,7 @@ class TTimer;
 class TlxLayerManager;
 class TlxSkinData;
 class TlxSkinCaptionObject;
+class TlxSkinMainMenuBar;
 class TlxSkinMenu;
 class TlxSkinPopupMenu;
 class TlxTrayIcon;
@@ -294,6 +295,15 @@ public:
     bool InMenu = false;
     bool InMainMenu = false;
 
+    // ---- The skinned main menu bar (TlxLumivexMainMenu.cpp)
+    TlxSkinMainMenuBar* MainMenuBar() const { return FMainMenuBar; }
+    void SetMainMenuBar(TlxSkinMainMenuBar* Value);
+    TNotifyEvent OnMainMenuEnter, OnMainMenuExit;
+    // The keys go to the menus until menu mode ends.
+    void HookApplicationMessages() { InstallMenuHook(); }
+    // Main-menu mode ends: the open menu closes, the bar leaves menu mode.
+    void MainMenuExit();
+
     // ---- Frame geometry of the current size (FFormWidth x FFormHeight)
     void CalcNewGeometry();
     void CalcObjectRects();
@@ -405,6 +415,12 @@ private:
     TRect MonitorArea(bool WorkArea) const;
     void WMShowWindow(TMessage& Message);
     void FormShortCut(TMessage& Msg, bool& Handled);
+    // The shortcuts of the menu bar's menus (TlxLumivexMainMenu.cpp).
+    void MainMenuShortCut(TMessage& Msg, bool& Handled);
+    // Escape closed the last menu window in main-menu mode: the bar stays in it.
+    void MainMenuBarClose();
+    // SC_KEYMENU: Alt or F10 alone.
+    void KeyMenu();
     void PrepareFormIcon();
     void ShowObjectHintNow();
     TRect ClientInWindow() const;
@@ -486,6 +502,7 @@ private:
     TComponentRef<TlxTrayIcon> FTrayIcon{this};
     bool FAlwaysShowInTray = false;
     TlxSkinPopupMenu* FSysTrayMenu = nullptr;
+    TComponentRef<TlxSkinMainMenuBar> FMainMenuBar{this};
     uint64_t FMenuHook = 0;
     // The last key was a shortcut of the form's menu.
     bool FInShortCut = false;

@@ -5,7 +5,9 @@
 #include "platform/vcl/TApplication.h"
 #include "platform/win/WinConst.h"
 #include "skin/windows/TlxLumivex.h"
+#include "skin/windows/TlxSkinMainMenuBar.h"
 #include "skin/windows/TlxSkinMenu.h"
+#include "skin/windows/TlxSkinMenuItem.h"
 #include "skin/windows/TlxSkinPopupWindow.h"
 
 TlxSkinData* TlxLumivex::SkinDataForMenus() const {
@@ -26,10 +28,47 @@ void TlxLumivex::PopupSkinMenuItems(TControl* Opener, TlxSkinData* ASkinData, co
 
 void TlxLumivex::MenuKeyDown(int Key) {
     TKeepAlive alive(this);
+    // An MDI child's keys belong to the main form's open menu.
+    if (IsMDIChild() && Application) {
+        TlxLumivex* main = FindFormSkinComponent(Application->MainForm());
+        if (main && main != this && (main->InMenu || main->InMainMenu || main->SkinMenuVisible())) {
+            main->MenuKeyDown(Key);
+            return;
+        }
+    }
+    TlxSkinMainMenuBar* bar = InMainMenu ? FMainMenuBar.Get() : nullptr;
+    if (bar) {
+        if (bar->ProcessAccel(Key)) return;
+        if (FreePending()) return;
+        TlxSkinPopupWindow* last = SkinMenu->LastWindow();
+        if (Key == VK_ESCAPE && !SkinMenu->Visible()) {
+            MainMenuExit();
+            return;
+        }
+        if (Key == VK_LEFT && SkinMenu->WindowCount() <= 1) {
+            bar->PrevItem();
+            return;
+        }
+        if (Key == VK_RIGHT) {
+            const bool subMenu = last && last->ActiveItem >= 0 && last->ActiveItem < last->ItemCount() &&
+                                 last->Items(last->ActiveItem)->HasChildren();
+            if (!subMenu) {
+                bar->NextItem();
+                return;
+            }
+        }
+    }
+    if ((Key == VK_RETURN || Key == VK_DOWN) && bar && bar->ExecuteActiveItem()) return;
+    if (FreePending()) return;
     if (TlxSkinPopupWindow* w = SkinMenu->LastWindow()) w->PopupKeyDown(Key);
     if (FreePending()) return;
-    // Escape in the root window closed the menu: menu mode ends with it.
-    if (Key == VK_ESCAPE && SkinMenu->WindowCount() == 0 && InMenu) SkinMenuClose();
+    // Escape in the root window closed the menu: menu mode ends with it, or
+    // in main-menu mode the bar keeps its item.
+    if (Key != VK_ESCAPE || SkinMenu->WindowCount() != 0) return;
+    if (InMainMenu)
+        MainMenuBarClose();
+    else if (InMenu)
+        SkinMenuClose();
 }
 
 void TlxLumivex::PopupMenuItems(TMenuItem* AItem, const TRect& R, bool PopupUp, TlxSkinData* ASkin) {

@@ -755,4 +755,5 @@ void TlxLumivex::FormShortCut(TMessage& Msg, bool& Handled) {
         FInShortCut = false;
         Handled = false;
     }
+    MainMenuShortCut(Msg, Handled);
 }
