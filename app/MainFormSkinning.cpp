@@ -1,6 +1,7 @@
 #include "app/MainFormSkinning.h"
 
 #include "skin/windows/TlxLumivex.h"
+#include "skin/windows/TlxSkinMainMenuBar.h"
 
 TlxLumivex* AddMainFormSkinning(TCustomForm* AForm) {
     auto* lumivex = new TlxLumivex(AForm);
@@ -14,4 +15,10 @@ TlxLumivex* AddMainFormSkinning(TCustomForm* AForm) {
 
 void SetMainFormSkin(TlxLumivex* ALumivex, TlxSkinData* ASkinData) {
     if (ALumivex) ALumivex->SetSkinData(ASkinData);
+}
+
+void AttachMainMenuBar(TlxLumivex* ALumivex, TlxSkinMainMenuBar* ABar) {
+    if (!ALumivex || !ABar) return;
+    ABar->SetLumivex(ALumivex);
+    ALumivex->SetMainMenuBar(ABar);
 }

@@ -3,6 +3,7 @@
 class TCustomForm;
 class TlxLumivex;
 class TlxSkinData;
+class TlxSkinMainMenuBar;
 
 // Gives the main window its form-skinning component: the frame with a close
 // and a minimise button and no icon. The component is owned by the form.
@@ -10,3 +11,6 @@ TlxLumivex* AddMainFormSkinning(TCustomForm* AForm);
 
 // Draws the main window's frame from ASkinData.
 void SetMainFormSkin(TlxLumivex* ALumivex, TlxSkinData* ASkinData);
+
+// The menu bar opens its menus and takes the menu keys through ALumivex.
+void AttachMainMenuBar(TlxLumivex* ALumivex, TlxSkinMainMenuBar* ABar);

@@ -28,7 +28,6 @@
 #include "skin/controls/TlxSkinCustomOfficeComboBox.h"
 #include "skin/controls/TlxSkinHint.h"
 #include "skin/controls/TlxSkinImagesMenu.h"
-#include "skin/controls/TlxSkinMenuHost.h"
 #include "skin/controls/TlxSkinMenuSpeedButton.h"
 #include "skin/controls/TlxSkinOfficeItem.h"
 #include "skin/controls/TlxSkinOfficeItems.h"
@@ -40,6 +39,8 @@
 #include "skin/dialogs/open/TlxSkinOpenDialog.h"
 #include "skin/dialogs/seldir/TlxSkinSelectDirectoryDialog.h"
 #include "skin/engine/SkinData.h"
+#include "skin/windows/TlxSkinMainMenu.h"
+#include "skin/windows/TlxSkinMainMenuBar.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -137,7 +138,8 @@ void TForm1::FormCreate(TObject*) {
         lxSkinImagesMenu1->SetItemIndex(1);
         lxSkinImagesMenu1->SetItemIndex(0);
     }
-    BuildMenuBar();
+    // The form's skinning is made in code: the bar is joined to it here.
+    AttachMainMenuBar(lxLumivex1, lxSkinMainMenuBar1);
     if (lvFiles) {
         lvFiles->OnDblClick = [this](TObject* Sender) { lvFilesDblClick(Sender); };
         edt = new TlxSkinEdit(this);
@@ -165,38 +167,6 @@ void TForm1::FormCreate(TObject*) {
     lxSkinComboBox8Change(nullptr);
     FPreview->Attach();
     ShowState();
-}
-
-// The main menu's entries as buttons along the top of the window, each
-// dropping its entry's menu through the form's skinned menu engine.
-void TForm1::BuildMenuBar() {
-    if (!lxSkinMainMenu1) return;
-    auto* bar = new TlxSkinPanel(this);
-    bar->SetParent(this);
-    bar->SetBounds(0, 0, 870, 22);
-    bar->OnMouseMove = [this](TObject* Sender, TShiftState Shift, int X, int Y) {
-        FormMouseMove(Sender, Shift, X, Y);
-    };
-    int left = 2;
-    TMenuItem* root = lxSkinMainMenu1->Items();
-    for (int i = 0; i < root->Count(); ++i) {
-        TMenuItem* entry = root->Items(i);
-        if (!entry->Visible()) continue;
-        auto* button = new TlxSkinSpeedButton(this);
-        button->SetParent(bar);
-        button->SetUseSkinSize(false);
-        button->SetBounds(left, 1, 52, 20);
-        button->SetCaption(entry->Caption());
-        button->OnClick = [this, button, entry](TObject*) {
-            TlxSkinMenuHost* host = FindSkinMenuHost(this);
-            if (!host) return;
-            const TPoint topLeft = button->ClientToScreen({0, 0});
-            const TRect r{topLeft.X, topLeft.Y, topLeft.X + button->Width(), topLeft.Y + button->Height()};
-            host->PopupSkinMenuItems(button, nullptr, r, entry, false, nullptr);
-        };
-        FMenuBarButtons.push_back(button);
-        left += 54;
-    }
 }
 
 void TForm1::FormShow(TObject*) {
@@ -624,6 +594,7 @@ void RegisterMainFormClass() {
     TClassBuilder<TForm1> form = RegisterClass<TForm1>("TForm1", "TForm");
     RegisterMainFormPreview(form);
     form.Field("lxSkinMainMenu1", &TForm1::lxSkinMainMenu1)
+        .Field("lxSkinMainMenuBar1", &TForm1::lxSkinMainMenuBar1)
         .Field("N2", &TForm1::N2)
         .Field("N3", &TForm1::N3)
         .Field("N21", &TForm1::N21)

@@ -17,7 +17,6 @@
 
 class TCustomImageList;
 class TImage;
-class TMainMenu;
 class TMenuItem;
 class TlxCompressedSkinList;
 class TlxLumivex;
@@ -30,6 +29,8 @@ class TlxSkinEdit;
 class TlxSkinHint;
 class TlxSkinImagesMenu;
 class TlxSkinListView;
+class TlxSkinMainMenu;
+class TlxSkinMainMenuBar;
 class TlxSkinMenuSpeedButton;
 class TlxSkinOfficeComboBox;
 class TlxSkinPageControl;
@@ -69,7 +70,8 @@ public:
     TlxSkinEdit* edt = nullptr;
 
     // Controls of the description the handlers use.
-    TMainMenu* lxSkinMainMenu1 = nullptr;
+    TlxSkinMainMenu* lxSkinMainMenu1 = nullptr;
+    TlxSkinMainMenuBar* lxSkinMainMenuBar1 = nullptr;
     TMenuItem* N2 = nullptr;  // add one file
     TMenuItem* N3 = nullptr;  // add several files
     TMenuItem* N21 = nullptr; // add a folder
@@ -160,8 +162,6 @@ public:
 
     TConversionController& Controller() { return *FController; }
     TSettings& Settings() { return *FSettings; }
-    // The buttons standing for the main menu bar's entries.
-    const std::vector<TlxSkinSpeedButton*>& MenuBarButtons() const { return FMenuBarButtons; }
     TForm1Preview& Preview() { return *FPreview; }
 
     // Handlers bound by the description.
@@ -248,7 +248,6 @@ private:
     void PrepareSkins();
     void ShowSkinFailure(const std::string& AWhy);
     void BeginRename(bool AFromDoubleClick);
-    void BuildMenuBar();
     void ShowCategory();
     void ParameterBoxChanged(TParameterBox ABox, TlxSkinComboBox* ABoxControl);
     void ShowBoxes();
@@ -272,7 +271,6 @@ private:
     TSettings* FSettings = nullptr;
     std::unique_ptr<TConversionController> FController;
     int FOptionsListener = 0;
-    std::vector<TlxSkinSpeedButton*> FMenuBarButtons;
     // The profile captions the profile box holds.
     std::vector<std::string> FShownProfiles;
     // The category list whose pictures the profile box shows.

@@ -256,8 +256,9 @@ std::vector<TMenuItem*> TlxSkinMainMenuBar::BarMenuItems(TMainMenu* Child) const
     for (int i = 0; i < childRoot->Count(); ++i)
         out.push_back(childRoot->Items(i));
     // Equal groups keep their menu order.
-    std::stable_sort(out.begin(), out.end(),
-                     [](const TMenuItem* A, const TMenuItem* B) { return A->GroupIndex() < B->GroupIndex(); });
+    std::stable_sort(out.begin(), out.end(), [](const TMenuItem* A, const TMenuItem* B) {
+        return A->GroupIndex() < B->GroupIndex();
+    });
     return out;
 }
 
@@ -266,7 +267,8 @@ void TlxSkinMainMenuBar::CreateMenu() {
     FChildMenuIn = false;
     if (!FMainMenu) return;
     TlxLumivex* k = FLumivex;
-    TMainMenu* child = (k && k->Form()->FormStyle() == fsMDIForm) || FMergeMenu ? GetChildMainMenu() : nullptr;
+    TMainMenu* child =
+        (k && k->Form()->FormStyle() == fsMDIForm) || FMergeMenu ? GetChildMainMenu() : nullptr;
     auto* d = SkinObject<TlxDataSkinMainMenuBarItem>(SkinData(), MenuBarItem);
     FChildMenuIn = child != nullptr;
     if (child) FScrollMenu = false;
@@ -357,7 +359,8 @@ void TlxSkinMainMenuBar::MDIChildMaximize() {
 }
 
 void TlxSkinMainMenuBar::MDIChildRestore() {
-    if (MaximizedChildComponent() || FindMaximizedMDIChild(FLumivex ? FLumivex->Form() : GetParentForm(this))) {
+    if (MaximizedChildComponent() ||
+        FindMaximizedMDIChild(FLumivex ? FLumivex->Form() : GetParentForm(this))) {
         UpdateButtonsEnabled();
         Invalidate();
         return;
@@ -422,7 +425,8 @@ void TlxSkinMainMenuBar::CalcLayout() {
             left = FNewItemsRect.Left;
             continue;
         }
-        const int bottom = item->FSkinSupport ? FNewItemsRect.Top + RectHeight(item->SkinRect) : FNewItemsRect.Bottom;
+        const int bottom =
+            item->FSkinSupport ? FNewItemsRect.Top + RectHeight(item->SkinRect) : FNewItemsRect.Bottom;
         item->ObjectRect = {left, FNewItemsRect.Top, left + iw, bottom};
         left = item->ObjectRect.Right;
         if (item->ObjectRect.Right > limit) {
@@ -572,7 +576,8 @@ void TlxSkinMainMenuBar::TestActiveObject(int X, int Y) {
         if (OldActiveObject >= 0 && OldActiveObject < ObjectCount() && ObjectList[OldActiveObject]->Enabled)
             ObjectList[OldActiveObject]->MouseLeave();
         if (FreePending()) return;
-        if (found >= 0 && found < ObjectCount() && ObjectList[found]->Enabled) ObjectList[found]->MouseEnter();
+        if (found >= 0 && found < ObjectCount() && ObjectList[found]->Enabled)
+            ObjectList[found]->MouseEnter();
         if (FreePending()) return;
     }
     if (FScroll && FScrollMenu) {

@@ -25,7 +25,8 @@ void FramedFill(TCanvas* C, const TRect& R, TColor Fill) {
 
 } // namespace
 
-TlxSkinMainMenuBarButton::TlxSkinMainMenuBarButton(TlxSkinMainMenuBar* AParent, TlxDataSkinMainMenuBarButton* AData,
+TlxSkinMainMenuBarButton::TlxSkinMainMenuBarButton(TlxSkinMainMenuBar* AParent,
+                                                   TlxDataSkinMainMenuBarButton* AData,
                                                    TlxStdCommand ACommand)
     : TlxMenuBarObject(AParent, AData), Command(ACommand) {
     if (!AData) return;

@@ -15,7 +15,8 @@ class TlxDataSkinMainMenuBarItem;
 class TlxSkinMainMenuBarItem : public TlxMenuBarObject {
 public:
     // AData may be nullptr: the built-in look.
-    TlxSkinMainMenuBarItem(TlxSkinMainMenuBar* AParent, TlxDataSkinMainMenuBarItem* AData, TMenuItem* AMenuItem);
+    TlxSkinMainMenuBarItem(TlxSkinMainMenuBar* AParent, TlxDataSkinMainMenuBarItem* AData,
+                           TMenuItem* AMenuItem);
 
     TMenuItem* MenuItem;
     bool FSkinSupport = false;

@@ -32,6 +32,8 @@
 #include "skin/engine/SkinData.h"
 #include "skin/engine/SkinListItem.h"
 #include "skin/windows/TlxLumivex.h"
+#include "skin/windows/TlxSkinMainMenuBar.h"
+#include "skin/windows/TlxSkinMainMenuBarItem.h"
 #include "skin/windows/TlxSkinMenu.h"
 #include "skin/windows/TlxSkinMenuItem.h"
 #include "skin/windows/TlxSkinPopupWindow.h"
@@ -79,6 +81,14 @@ protected:
     }
     void ClickOn(TControl* AControl) {
         Session.Click(Centre(AControl));
+        Session.Pump();
+    }
+    // Clicks the main menu bar's item AIndex (of those shown).
+    void ClickMenuBarItem(int AIndex) {
+        TlxSkinMainMenuBar* bar = Form->lxSkinMainMenuBar1;
+        ASSERT_LT(AIndex, bar->ItemCount());
+        const TRect r = bar->Items(AIndex)->ObjectRect;
+        Session.Click(bar->ClientToScreen({(r.Left + r.Right) / 2, (r.Top + r.Bottom) / 2}));
         Session.Pump();
     }
     // Clicks row ARow of the open skinned menu.
@@ -470,7 +480,7 @@ TEST_F(TForm1Fixture, ClosingDuringARunStopsItAndNoReportReachesTheWindowAfterwa
         [&] { return Form->lvFiles->Items()->Item(0)->SubItems()->Strings(fcProgress - 1) != "0%"; }, 60000));
 
     // "退出" from the file menu.
-    ClickOn(Form->MenuBarButtons()[0]);
+    ClickMenuBarItem(0);
     TlxSkinPopupWindow* window = Form->lxLumivex1->SkinMenu->LastWindow();
     ASSERT_NE(window, nullptr);
     ClickMenuRow(window->ItemCount() - 1);
@@ -579,6 +589,34 @@ TEST_F(TForm1Fixture, ASkinThatFailsToLoadKeepsTheCurrentSkinAndSaysSo) {
     EXPECT_TRUE(Form->ApplySkin(6));
     EXPECT_EQ(Form->lxSkinData1->SkinIndex(), 6);
     EXPECT_EQ(Form->lxLumivex1->SkinData(), Form->lxSkinData1);
+}
+
+TEST_F(TForm1Fixture, TheMenuBarShowsTheVisibleMenusAndOpensThemInTheWindowsSkin) {
+    TlxSkinMainMenuBar* bar = Form->lxSkinMainMenuBar1;
+    ASSERT_NE(bar, nullptr);
+    EXPECT_EQ(Form->Menu(), nullptr) << "the bar holds the main menu, not the form";
+    std::vector<std::string> captions;
+    for (int i = 0; i < bar->ItemCount(); ++i)
+        captions.push_back(bar->Items(i)->MenuItem->Caption());
+    EXPECT_EQ(captions, (std::vector<std::string>{"文件", "编辑", "动作", "帮助"}));
+    EXPECT_EQ(bar->BoundsRect(), (TRect{0, 0, 870, 22}));
+    EXPECT_FALSE(bar->Scroll());
+
+    // In a skin, the help menu is drawn from it.
+    Form->ApplySkin(1);
+    Session.Pump();
+    ASSERT_FALSE(Form->lxSkinData1->Empty);
+    EXPECT_EQ(bar->SkinData(), Form->lxSkinData1);
+    EXPECT_EQ(Form->ClientWidth(), 870);
+    EXPECT_EQ(Form->ClientHeight(), 515);
+    ClickMenuBarItem(3);
+    ASSERT_TRUE(Form->lxLumivex1->SkinMenu->Visible());
+    TlxSkinPopupWindow* window = Form->lxLumivex1->SkinMenu->Windows(0);
+    EXPECT_NE(window->PW, nullptr) << "the skin's popup window";
+    EXPECT_EQ(window->Items(0)->MenuItem, Form->N15);
+    Session.Key(VK_ESCAPE);
+    Session.Pump();
+    EXPECT_FALSE(Form->lxLumivex1->SkinMenu->Visible());
 }
 
 TEST_F(TForm1Fixture, RenamingEditsTheOutputNameInPlace) {
