@@ -5,9 +5,11 @@
 #include "skin/controls/TlxSkinButton.h"
 #include "skin/controls/TlxSkinCustomEdit.h"
 #include "skin/controls/TlxSkinSpeedButton.h"
+#include "skin/dialogs/filectrl/FilePaths.h"
 #include "skin/dialogs/filectrl/TlxSkinFilterComboBox.h"
 #include "skin/dialogs/message/TlxMessageForm.h"
 #include "skin/dialogs/open/TlxOpenDlgForm.h"
+#include "skin/dialogs/shell/TShellLabelEditor.h"
 #include "skin/dialogs/shell/TlxCustomShellComboBox.h"
 #include "skin/dialogs/shell/TlxCustomShellListView.h"
 #include "skin/engine/DataSkinControls.h"
@@ -284,4 +286,38 @@ TEST_F(TlxSkinOpenDialogTest, GoldenDialogInTheBuiltInLookAndTheTestSkin) {
         EXPECT_TRUE(MatchesGolden(
             shot, std::string("skin/dialogs/open/dialog-") + (skinned ? "test-skin" : "built-in"), 8));
     }
+}
+
+// Enter commits a rename and Escape cancels one; neither reaches Open or
+// Cancel.
+TEST_F(TlxSkinOpenDialogTest, EnterAndEscapeInALabelEditorStayTheEditors) {
+    Dialog->SetFileName(Home + "/a/");
+    std::vector<bool> open;
+    Run([&](TlxOpenDlgForm* f) {
+        f->FileListView->SetFocus();
+        f->FileListView->SetItemIndex(Row(f->FileListView, "one.avi"));
+        Session.Key(VK_F2);
+        Session.Pump();
+        EXPECT_TRUE(f->FileListView->LabelEditor()->Editing());
+        Session.Type("uno.avi");
+        Session.Key(VK_RETURN);
+        Session.Pump();
+        open.push_back(f->Visible() && f->ModalResult() == mrNone);
+        Session.Key(VK_F2);
+        Session.Pump();
+        Session.Key(VK_ESCAPE);
+        Session.Pump();
+        open.push_back(f->Visible() && f->ModalResult() == mrNone);
+        f->NewFolderToolButton->Click();
+        Session.Pump();
+        EXPECT_TRUE(f->FileListView->LabelEditor()->Editing());
+        Session.Type("made");
+        Session.Key(VK_RETURN);
+        Session.Pump();
+        open.push_back(f->Visible() && f->ModalResult() == mrNone);
+        f->SetModalResult(mrCancel);
+    });
+    EXPECT_EQ(open, (std::vector<bool>{true, true, true}));
+    EXPECT_TRUE(IsExistingFile(Home + "/a/uno.avi"));
+    EXPECT_TRUE(IsExistingDirectory(Home + "/a/made"));
 }
