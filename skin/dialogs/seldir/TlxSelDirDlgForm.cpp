@@ -150,11 +150,31 @@ std::string TlxSelDirDlgForm::TypedFolder() const {
     return item->Path;
 }
 
+bool TlxSelDirDlgForm::EditOwnsEnter() const {
+    const std::string text = DirEdit ? DirEdit->Text() : std::string();
+    if (text.empty() || text == DirTreeView->Path()) return false;
+    if (!TypedFolder().empty()) return true;
+    // The selected folder under another spelling ("~", a trailing "/") is
+    // still OK's; anything else names no folder.
+    if (!text.starts_with('/') && !text.starts_with('~')) return true;
+    const std::optional<TShellItem> item = ShellItemOfPath(text);
+    const TShellItem* selected = DirTreeView->SelectedFolder();
+    return !(item && selected && *selected == *item);
+}
+
 void TlxSelDirDlgForm::DirEditWindowProc(TMessage& Message) {
-    // Enter on a folder other than the selected one is the edit's own: it
-    // goes there. Otherwise Enter stays OK's.
-    if (Message.Msg == CM_WANTSPECIALKEY && Message.WParam == VK_RETURN && !TypedFolder().empty()) {
-        Message.Result = 1;
+    // Enter on a text other than the selected folder's is the edit's own: it
+    // goes to the folder named, if any, and the character goes no further,
+    // since the skinned edit hands Enter on to the form, whose default
+    // button is OK. Otherwise Enter stays OK's.
+    const bool enter =
+        (Message.Msg == CM_WANTSPECIALKEY || Message.Msg == WM_CHAR) && Message.WParam == VK_RETURN;
+    if (enter && EditOwnsEnter()) {
+        Message.Result = Message.Msg == CM_WANTSPECIALKEY ? 1 : 0;
+        if (Message.Msg == WM_CHAR) {
+            char32_t key = 13;
+            DirEditKeyPress(DirEdit, key);
+        }
         return;
     }
     FDirEditWindowProc(Message);

@@ -23,7 +23,8 @@ class TTreeNode;
 //
 // The path edit follows the tree. Enter in it goes to the folder it names
 // (absolute, "~/...", or below the selected folder) and keeps the dialog
-// open; when it already names the selected folder, Enter is OK's. Alt+Up
+// open, as does a text that names no folder; when the edit is empty or
+// already names the selected folder, Enter is OK's. Alt+Up
 // selects the parent folder, Alt+Left the folder selected before.
 class TlxSelDirDlgForm : public TForm {
 public:
@@ -69,6 +70,8 @@ private:
     TlxSelDirDlgForm(TComponent* AOwner, bool AToolButtonsTransparent, bool AShowToolBar,
                      TlxSkinData* ACtrlSkinData);
     void DirEditWindowProc(TMessage& Message);
+    // Enter in the path edit is the edit's own rather than OK's.
+    bool EditOwnsEnter() const;
     // OK follows the selection: a place or the computer has no path.
     void UpdateOkButton();
 

@@ -168,14 +168,14 @@ TEST_F(TlxSkinSelectDirectoryDialogTest, EnterInThePathEditGoesThereAndASecondEn
             Session.Key(VK_RETURN);
             Session.Pump();
             steps.push_back(f->DirTreeView->Path());
-            ASSERT_TRUE(f->Visible()) << s.Text;
+            ASSERT_EQ(f->ModalResult(), mrNone) << s.Text << " closed the dialog";
             EXPECT_EQ(f->DirTreeView->Path(), s.Expected) << s.Text;
             f->DirEdit->SetText(s.Expected == "/" ? "/" : s.Text);
         }
         f->DirEdit->SetText(Home + "/a/b");
         Session.Key(VK_RETURN);
         Session.Pump();
-        EXPECT_TRUE(f->Visible());
+        EXPECT_EQ(f->ModalResult(), mrNone);
         EXPECT_EQ(f->DirEdit->Text(), Home + "/a/b");
         Session.Key(VK_RETURN);
     });
