@@ -413,8 +413,10 @@ void TlxCustomShellTreeView::EndEdit(const TShellItem& Item, const std::string& 
     const bool wasSelected = node == Selected();
     const TShellItem renamed = *folder;
     if (node->Parent()) Refresh(node->Parent());
+    // The selected folder has a new path: its watchers, linked views and
+    // change handler learn it as of any other selection.
     if (wasSelected)
-        if (TTreeNode* n = FindNodeByID(renamed, Items()->GetFirstNode())) SelectionChanged(n);
+        if (TTreeNode* n = FindNodeByID(renamed, Items()->GetFirstNode())) Change(n);
 }
 
 void TlxCustomShellTreeView::NewFolder() {

@@ -242,20 +242,25 @@ TEST_F(TlxSkinSelectDirectoryDialogTest, NewFolderMakesTheFirstFreeNameAndStarts
     Dialog->SetShowToolBar(true);
     Dialog->SetDirectory(Home + "/a");
     MakeDir("a/New Folder");
-    bool editing = false;
-    std::string selected;
+    bool editing = false, open = false;
+    std::string selected, edit;
     Run([&](TlxSelDirDlgForm* f) {
         Session.Click(Centre(f->NewFolderToolButton));
         Session.Pump();
         selected = f->DirTreeView->Path();
         editing = f->DirTreeView->LabelEditor()->Editing();
-        Session.Key(VK_ESCAPE); // ends the rename
+        Session.Type("fresh");
+        Session.Key(VK_RETURN); // ends the rename, not the dialog
         Session.Pump();
-        if (f->ModalResult() == mrNone) Session.Key(VK_ESCAPE);
+        open = f->ModalResult() == mrNone;
+        edit = f->DirEdit->Text();
+        if (open) Session.Key(VK_ESCAPE);
     });
     EXPECT_EQ(selected, Home + "/a/New Folder (2)");
-    EXPECT_TRUE(IsExistingDirectory(Home + "/a/New Folder (2)"));
     EXPECT_TRUE(editing);
+    EXPECT_TRUE(open);
+    EXPECT_TRUE(IsExistingDirectory(Home + "/a/fresh"));
+    EXPECT_EQ(edit, Home + "/a/fresh") << "the path edit follows the rename";
     EXPECT_TRUE(Errors.empty());
 }
 

@@ -140,6 +140,7 @@ TEST_F(TShellTreeTest, LabelEditingRenamesAndKeepsEnterAndEscapeFromTheForm) {
     cancel->OnClick = [&](TObject*) { ++okClicks; };
     t->SetPath(Home + "/z");
     t->SetFocus();
+    Changes = 0;
 
     struct TCase {
         const char* Typed;
@@ -169,6 +170,7 @@ TEST_F(TShellTreeTest, LabelEditingRenamesAndKeepsEnterAndEscapeFromTheForm) {
     EXPECT_FALSE(IsExistingDirectory(Home + "/z"));
     EXPECT_FALSE(IsExistingDirectory(Home + "/qq"));
     EXPECT_EQ(t->Path(), Home + "/zz");
+    EXPECT_EQ(Changes, 1) << "the selected folder's new path is announced once";
     EXPECT_EQ(okClicks, 0) << "Enter and Escape stay the editor's";
 }
 
