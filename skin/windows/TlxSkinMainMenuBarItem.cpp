@@ -217,7 +217,7 @@ bool TlxSkinMainMenuBarItem::AnimationStep() {
         Parent->DrawItem(this);
         return true;
     }
-    if (!on && CurrentFrame > 0 && InActiveAnimation) {
+    if (!on && CurrentFrame > 0) {
         --CurrentFrame;
         Parent->DrawItem(this);
         return true;

@@ -273,6 +273,27 @@ TEST_F(TlxSkinMainMenuBarTest, HoveringAnotherItemWhileAMenuIsOpenMovesTheMenu) 
     EXPECT_FALSE(Bar->Items(3)->FDown);
 }
 
+TEST_F(TlxSkinMainMenuBarTest, AnItemWhoseRowsAreAllHiddenOpensNothingAndLeavesTheKeysAlone) {
+    for (int i = 0; i < 2; ++i)
+        Menu->Items()->Items(1)->Items(i)->SetVisible(false);
+    TMenuItem* entered = nullptr;
+    Bar->OnItemMouseEnter = [&](TMenuItem* M) { entered = M; };
+    Session.Click(Centre(1));
+    Session.Pump();
+    EXPECT_EQ(entered, Menu->Items()->Items(1)) << "the press reached the item";
+    EXPECT_FALSE(Lumivex->SkinMenu->Visible());
+    EXPECT_FALSE(Lumivex->InMenu);
+    EXPECT_FALSE(Lumivex->InMainMenu);
+    EXPECT_FALSE(Bar->Items(1)->FDown);
+    // No hook left behind: Alt still enters menu mode, Right still moves.
+    Press(VK_MENU);
+    EXPECT_TRUE(Lumivex->InMainMenu);
+    Press(VK_RIGHT);
+    EXPECT_EQ(HotItem(), 1);
+    Press(VK_ESCAPE);
+    EXPECT_FALSE(Lumivex->InMainMenu);
+}
+
 TEST_F(TlxSkinMainMenuBarTest, AShortcutOfTheBarsMenuReachesItsItem) {
     TMenuItem* contents = Menu->Items()->Items(4)->Items(0);
     contents->SetShortCut(ShortCut(VK_F1, {}));
