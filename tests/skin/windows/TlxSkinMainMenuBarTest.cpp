@@ -1,5 +1,6 @@
 #include "skin/windows/TlxSkinMainMenuBar.h"
 #include "platform/vcl/TCustomForm.h"
+#include "platform/vcl/TTimer.h"
 #include "platform/win/WinApi.h"
 #include "skin/engine/DataSkinListControls.h"
 #include "skin/engine/DataSkinObjects.h"
@@ -19,8 +20,9 @@
 namespace {
 
 // A bar skin: a strip with dark ends for the bar, and three item states
-// (normal, hovered, pressed) with ends of 3 pixels.
-TTestSkin BarSkin() {
+// (normal, hovered, pressed) with ends of 3 pixels; with Morphing the items
+// cross-fade between normal and hovered.
+TTestSkin BarSkin(bool Morphing = false) {
     TTestSkin skin;
     TBitmap p(60, 84);
     p.Fill(0xFF000000);
@@ -57,7 +59,7 @@ TTestSkin BarSkin() {
     item.ActiveFontColor = clWhite;
     item.DownFontColor = clYellow;
     item.UnEnabledFontColor = clGray;
-    item.Morphing = false;
+    item.Morphing = Morphing;
     item.FrameCount = 0;
     item.AnimateSkinRect = {};
     return skin;
@@ -368,6 +370,36 @@ TEST_F(TlxSkinMainMenuBarTest, TheBarInTheBuiltInLook) {
     ASSERT_TRUE(Bar->Scroll());
     EXPECT_EQ(Bar->Height(), 22);
     EXPECT_TRUE(MatchesGolden(BarShot(), "skin/windows/TlxSkinMainMenuBar/builtin", 16));
+}
+
+TEST_F(TlxSkinMainMenuBarTest, AHoveredItemCrossFadesOnTheTimerAndBack) {
+    BarSkin(true).LoadInto(SD);
+    Bar->SetSkinData(SD);
+    Session.Pump();
+    TlxSkinMainMenuBarItem* item = Bar->Items(1);
+    ASSERT_TRUE(item->EnableMorphing());
+    Session.MouseMove(Centre(1));
+    Session.Pump();
+    EXPECT_TRUE(item->Active);
+    EXPECT_EQ(item->MorphKf(), 0) << "not at once";
+    std::vector<double> steps;
+    for (int i = 0; i < 6; ++i) {
+        Session.Advance(25);
+        Session.Pump();
+        steps.push_back(item->MorphKf());
+    }
+    ASSERT_EQ(steps.size(), 6u);
+    EXPECT_NEAR(steps[0], 0.2, 1e-9);
+    EXPECT_NEAR(steps[4], 1.0, 1e-9);
+    EXPECT_FALSE(Bar->MorphTimer->Enabled()) << "stops at its end state";
+    // Off the bar: back to the normal image on the same timer.
+    Session.MouseMove(Form->ClientToScreen({200, 250}));
+    Session.Pump();
+    Session.Advance(200);
+    Session.Pump();
+    EXPECT_FALSE(item->Active);
+    EXPECT_EQ(item->MorphKf(), 0);
+    EXPECT_FALSE(Bar->MorphTimer->Enabled());
 }
 
 TEST_F(TlxSkinMainMenuBarTest, TheBarInTheTestSkinsLook) {
