@@ -35,7 +35,11 @@ void TlxLumivex::KeyMenu() {
         MainMenuExit();
         return;
     }
-    if (InMenu) SkinMenuClose();
+    // An open popup goes with its menu mode, so no window stays up without keys.
+    if (SkinMenu->Visible())
+        SkinMenu->Hide();
+    else if (InMenu)
+        SkinMenuClose();
     if (FreePending()) return;
     TlxSkinMainMenuBar* bar = FMainMenuBar;
     if (bar && bar->MainMenu() && bar->Visible()) bar->EnterMenuMode();

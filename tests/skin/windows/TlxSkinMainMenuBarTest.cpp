@@ -234,6 +234,22 @@ TEST_F(TlxSkinMainMenuBarTest, F10AltAndAltWithALetterReachTheBar) {
     EXPECT_EQ(HotItem(), -1);
 }
 
+TEST_F(TlxSkinMainMenuBarTest, AltWhileAPopupMenuIsOpenClosesItAndEntersTheBar) {
+    auto* popup = new TPopupMenu(Form);
+    Item(popup->Items(), "Cut");
+    Lumivex->PopupSkinMenu(popup, Form->ClientToScreen({100, 100}));
+    Session.Pump();
+    ASSERT_TRUE(Lumivex->SkinMenu->Visible());
+    Press(VK_MENU);
+    EXPECT_FALSE(Lumivex->SkinMenu->Visible());
+    EXPECT_TRUE(Lumivex->InMainMenu);
+    EXPECT_EQ(HotItem(), 0);
+    Press(VK_ESCAPE);
+    EXPECT_FALSE(Lumivex->InMainMenu);
+    EXPECT_FALSE(Lumivex->InMenu);
+    EXPECT_TRUE(Log.empty());
+}
+
 TEST_F(TlxSkinMainMenuBarTest, ArrowKeysAreNoAccelerators) {
     // "&%" and "&(" would take VK_LEFT (0x25) and VK_DOWN (0x28) as characters.
     Menu->Items()->Items(3)->SetCaption("&%");
