@@ -375,6 +375,16 @@ TEST_F(TlxSkinMainMenuBarTest, ChildButtonsStandAtBothEndsAndGoOnRestore) {
     EXPECT_EQ(Bar->Items(0)->ObjectRect.Left, 2);
 }
 
+TEST_F(TlxSkinMainMenuBarTest, AnItemsOwnDrawingGetsTheBarItemAsSender) {
+    std::vector<TObject*> senders;
+    Menu->Items()->Items(2)->OnDrawItem = [&](TObject* Sender, TCanvas*, const TRect&, bool) {
+        senders.push_back(Sender);
+    };
+    Bar->Repaint();
+    ASSERT_FALSE(senders.empty());
+    EXPECT_EQ(senders.back(), Bar->Items(2));
+}
+
 TEST_F(TlxSkinMainMenuBarTest, TheBarInTheBuiltInLook) {
     Menu->Items()->Items(2)->SetEnabled(false);
     Bar->UpDateEnabledItems();
