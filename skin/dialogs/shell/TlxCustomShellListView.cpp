@@ -316,7 +316,7 @@ void TlxCustomShellListView::DblClick() {
     TKeepAlive alive(this);
     if (FAutoNavigate)
         if (const TShellItem* item = SelectedFolder(); item && item->IsFolder())
-            SetPathFromID(TShellItem(*item));
+            EnterFolder(TShellItem(*item));
     if (FreePending()) return;
     TlxSkinCustomListView::DblClick();
 }
@@ -343,7 +343,7 @@ void TlxCustomShellListView::KeyDown(uint16_t& Key, TShiftState Shift) {
         break;
     case VK_RETURN:
         if (const TShellItem* item = SelectedFolder(); item && item->IsFolder() && !Shift.Contains(ssAlt))
-            SetPathFromID(TShellItem(*item));
+            EnterFolder(TShellItem(*item));
         break;
     case VK_F5:
         Refresh();
@@ -426,9 +426,16 @@ void TlxCustomShellListView::OpenSelected() {
     const TShellItem* item = SelectedFolder();
     if (!item) return;
     if (item->IsFolder())
-        SetPathFromID(TShellItem(*item));
+        EnterFolder(TShellItem(*item));
     else
         ExecuteDefault(*item);
+}
+
+void TlxCustomShellListView::EnterFolder(const TShellItem& Folder) {
+    if (ShellFolderExists(Folder))
+        SetPathFromID(Folder);
+    else
+        Refresh();
 }
 
 void TlxCustomShellListView::RenameSelected() {

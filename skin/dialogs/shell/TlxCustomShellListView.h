@@ -120,6 +120,9 @@ private:
     std::vector<TShellItem> SelectedItems();
     void StartEditing(int Index);
     void EndEdit(const TShellItem& Item, const std::string& Text);
+    // Lists Folder, one of the items; one deleted since it was listed is
+    // not entered, the current folder is read again instead.
+    void EnterFolder(const TShellItem& Folder);
     void ShowContextMenu(TPoint Screen);
     void AddDefaultColumns(int Count);
 

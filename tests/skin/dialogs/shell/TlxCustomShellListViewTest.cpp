@@ -262,3 +262,27 @@ TEST_F(TShellListTest, AutoRefreshShowsANewFileAndFollowsADeletedFolderUp) {
     WriteFile("a/b/later.txt");
     Session.RunUntil([] { return false; }, 300);
 }
+
+// Without AutoRefresh: F5 on a folder deleted meanwhile goes to its nearest
+// existing ancestor, and a listed folder deleted since is not entered; no
+// error box either way.
+TEST_F(TShellListTest, DeletedFoldersAreLeftForTheNearestExistingOne) {
+    TlxSkinFileListView* l = List();
+    l->SetPath(Home + "/a/b/c");
+    ASSERT_EQ(rmdir((Home + "/a/b/c").c_str()), 0);
+    ASSERT_EQ(rmdir((Home + "/a/b").c_str()), 0);
+    l->SetFocus();
+    Session.Key(VK_F5);
+    Session.Pump();
+    EXPECT_EQ(l->Path(), Home + "/a");
+
+    MakeDir("a/x");
+    l->Refresh();
+    l->SetItemIndex(Row(l, "x"));
+    ASSERT_EQ(rmdir((Home + "/a/x").c_str()), 0);
+    Session.Key(VK_RETURN);
+    Session.Pump();
+    EXPECT_EQ(l->Path(), Home + "/a");
+    EXPECT_EQ(Row(l, "x"), -1) << "read again without it";
+    EXPECT_TRUE(Errors.empty());
+}
