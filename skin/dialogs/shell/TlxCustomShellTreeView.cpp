@@ -177,7 +177,16 @@ void TlxCustomShellTreeView::Change(TTreeNode* Node) {
     // Rebuilding moves the selection through nodes that go away: only the
     // final selection is announced, by Refresh.
     if (FRebuilding) return;
-    if (!FUpdating && Node) SelectionChanged(Node);
+    if (!FUpdating && Node) {
+        // A folder deleted since it was listed is not selected: its nearest
+        // existing ancestor is read again and selected instead.
+        if (const TShellItem* folder = FolderOf(Node);
+            folder && folder->IsFolder() && Node->Parent() && !ShellFolderExists(*folder)) {
+            Refresh(Node);
+            return;
+        }
+        SelectionChanged(Node);
+    }
     RetargetNotifier();
     if (FreePending()) return;
     TlxSkinCustomTreeView::Change(Node);

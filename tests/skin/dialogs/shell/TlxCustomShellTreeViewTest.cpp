@@ -126,6 +126,17 @@ TEST_F(TShellTreeTest, ADeletedSelectedFolderSelectsItsParentWithoutAnError) {
     t->Refresh(t->Selected());
     EXPECT_EQ(t->Path(), Home + "/a");
     EXPECT_EQ(Changes, 1);
+
+    // A click on a node whose folder went since it was listed.
+    TTreeNode* z = Child(t->Items()->GetFirstNode()->Item(0), "z");
+    ASSERT_NE(z, nullptr);
+    ASSERT_EQ(rmdir((Home + "/z").c_str()), 0);
+    const TRect r = z->DisplayRect(true);
+    Session.Click(At(t, r.Left + 3, (r.Top + r.Bottom) / 2));
+    Session.Pump();
+    EXPECT_EQ(t->Path(), Home);
+    EXPECT_EQ(Child(t->Selected(), "z"), nullptr);
+    EXPECT_EQ(Changes, 2);
     EXPECT_TRUE(Errors.empty());
 }
 
