@@ -78,9 +78,12 @@ void TlxCustomShellListView::SetPath(const std::string& Value) {
 }
 
 void TlxCustomShellListView::SetPathFromID(const TShellItem& ID) {
-    if (FUpdating || (FRootFolder && *FRootFolder == ID)) return;
+    // A folder gone since it was seen (a history entry, a linked view's) is
+    // replaced by its nearest existing ancestor.
+    const TShellItem folder = ShellFolderExists(ID) ? ID : NearestExistingFolder(ID);
+    if (FUpdating || (FRootFolder && *FRootFolder == folder)) return;
     TKeepAlive alive(this);
-    FRootFolder = ID;
+    FRootFolder = folder;
     FSettingRoot = false;
     UpdateContents();
     if (!FreePending() && OnPathChanged) OnPathChanged(this);

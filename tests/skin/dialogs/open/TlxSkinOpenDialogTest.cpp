@@ -189,6 +189,21 @@ TEST_F(TlxSkinOpenDialogTest, TypedNamesFoldersAndTheBackHistory) {
     EXPECT_EQ(Dialog->FileName(), Home + "/a/one.avi");
 }
 
+TEST_F(TlxSkinOpenDialogTest, BackToAFolderDeletedMeanwhileGoesToItsNearestExistingAncestor) {
+    Dialog->SetFileName(Home + "/a/b/c/");
+    std::string listed;
+    Run([&](TlxOpenDlgForm* f) {
+        Type(f, "~/z");
+        ASSERT_EQ(rmdir((Home + "/a/b/c").c_str()), 0);
+        ASSERT_EQ(rmdir((Home + "/a/b").c_str()), 0);
+        f->BackToolButton->Click();
+        listed = f->FileListView->Path();
+        f->SetModalResult(mrCancel);
+    });
+    EXPECT_EQ(listed, Home + "/a");
+    EXPECT_TRUE(Errors.empty());
+}
+
 TEST_F(TlxSkinOpenDialogTest, AFifoIsNeverOpened) {
     mkfifo((Home + "/a/pipe").c_str(), 0644);
     Dialog->SetFileName(Home + "/a/");
