@@ -234,6 +234,15 @@ TTreeNode* TlxCustomShellTreeView::FindNodeByID(const TShellItem& ID, TTreeNode*
 
 void TlxCustomShellTreeView::SetPathFromID(const TShellItem& ID) {
     if (ComponentState().Contains(csLoading)) return;
+    if (ID.IsFolder() && !ShellFolderExists(ID)) {
+        // A folder gone since it was seen (a history entry, a linked view's)
+        // gives way to its nearest existing ancestor, read again so that the
+        // gone folder's node goes too.
+        TKeepAlive alive(this);
+        SetPathFromID(NearestExistingFolder(ID));
+        if (!FreePending() && Selected()) Refresh(Selected());
+        return;
+    }
     if (const TShellItem* sel = SelectedFolder(); sel && *sel == ID) return;
     TTreeNode* target = nullptr;
     {

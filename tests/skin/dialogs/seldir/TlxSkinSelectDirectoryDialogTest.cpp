@@ -238,6 +238,25 @@ TEST_F(TlxSkinSelectDirectoryDialogTest, AltUpSelectsTheParentAndAltLeftGoesBack
     EXPECT_EQ(Dialog->Directory(), Home + "/a/b");
 }
 
+TEST_F(TlxSkinSelectDirectoryDialogTest, BackToAFolderDeletedMeanwhileSelectsItsNearestExistingAncestor) {
+    Dialog->SetDirectory(Home + "/a/b/c");
+    std::string path;
+    const bool ok = Run([&](TlxSelDirDlgForm* f) {
+        f->DirTreeView->SetPath(Home + "/z");
+        ASSERT_EQ(rmdir((Home + "/a/b/c").c_str()), 0);
+        Session.KeyDown(VK_MENU);
+        Session.Key(VK_LEFT);
+        Session.KeyUp(VK_MENU);
+        Session.Pump();
+        path = f->DirTreeView->Path();
+        Session.Key(VK_RETURN);
+    });
+    EXPECT_EQ(path, Home + "/a/b");
+    EXPECT_TRUE(ok);
+    EXPECT_EQ(Dialog->Directory(), Home + "/a/b") << "never a folder that is gone";
+    EXPECT_TRUE(Errors.empty());
+}
+
 TEST_F(TlxSkinSelectDirectoryDialogTest, NewFolderMakesTheFirstFreeNameAndStartsRenamingIt) {
     Dialog->SetShowToolBar(true);
     Dialog->SetDirectory(Home + "/a");
