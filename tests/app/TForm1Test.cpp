@@ -40,6 +40,7 @@
 #include "tests/support/FixturePath.h"
 #include "tests/support/TTempFolder.h"
 #include "tests/support/pictures/GoldenPicture.h"
+#include "tests/support/skin/SkinnedControls.h"
 
 #include <gtest/gtest.h>
 
@@ -618,6 +619,103 @@ TEST_F(TForm1Fixture, TheMenuBarShowsTheVisibleMenusAndOpensThemInTheWindowsSkin
     Session.Key(VK_ESCAPE);
     Session.Pump();
     EXPECT_FALSE(Form->lxLumivex1->SkinMenu->Visible());
+}
+
+// The share of pixels in which two shots of the window differ, 0 to 1.
+double ShareDiffering(const TBitmap& A, const TBitmap& B) {
+    if (A.Width() != B.Width() || A.Height() != B.Height()) return 1;
+    long differing = 0;
+    for (int y = 0; y < A.Height(); ++y)
+        for (int x = 0; x < A.Width(); ++x)
+            if ((A.ScanLine(y)[x] & 0xFFFFFF) != (B.ScanLine(y)[x] & 0xFFFFFF)) ++differing;
+    return double(differing) / (double(A.Width()) * A.Height());
+}
+
+TEST_F(TForm1Fixture, TheWindowLooksDifferentUnderEachSkinAndTheBuiltInLook) {
+    Recreate("99");
+    Form->lxSkinStatusPanel1->SetCaption(""); // the note that skin 99 is missing
+    Session.Pump();
+    std::vector<std::pair<std::string, TBitmap>> shots;
+    shots.emplace_back("built-in", Session.WindowShot(Form->Handle()));
+    for (int skin : {0, 3, 10}) {
+        ASSERT_TRUE(Form->ApplySkin(skin)) << StatusText();
+        Session.Pump();
+        shots.emplace_back("skin " + std::to_string(skin), Session.WindowShot(Form->Handle()));
+    }
+    // Not a few pixels: the frame, the panels and the buttons all change.
+    for (std::size_t i = 0; i < shots.size(); ++i)
+        for (std::size_t j = i + 1; j < shots.size(); ++j)
+            EXPECT_GT(ShareDiffering(shots[i].second, shots[j].second), 0.2)
+                << shots[i].first << " / " << shots[j].first;
+}
+
+// No control of the window falls back to its built-in look under any skin:
+// each finds the description its SkinDataName names.
+TEST_F(TForm1Fixture, EverySkinnedControlOfTheWindowFindsItsDescriptionInEverySkin) {
+    ASSERT_EQ(Form->lxCompressedSkinList1->Skins()->Count(), 11);
+    for (int skin = 0; skin < 11; ++skin) {
+        SCOPED_TRACE(skin);
+        ASSERT_TRUE(Form->ApplySkin(skin)) << StatusText();
+        EXPECT_EQ(Form->lxLumivex1->SkinData(), Form->lxSkinData1);
+        // The player's screen is the one exception: the player paints it, on black.
+        EXPECT_EQ(ControlsPaintingBuiltIn(Form, Form->lxSkinData1),
+                  std::vector<std::string>{"Panel6 (TlxSkinPanel): no description \"\""});
+    }
+}
+
+// A skin change leaves the work alone: rows, selection and boxes stay, and
+// the conversion running meanwhile completes.
+TEST_F(TForm1Fixture, SwitchingSkinsDuringARunChangesNoRowAndTheRunCompletes) {
+    AddThroughTheMenu(FixturePath("long_20s.mkv"));
+    AddThroughTheMenu(FixturePath("clip.mkv"));
+    ASSERT_EQ(Form->lvFiles->Items()->Count(), 2) << StatusText();
+    ClickOn(Form->lxSkinButton2);
+    ASSERT_EQ(Form->Controller().State(), TRunState::Converting);
+    ASSERT_TRUE(Session.RunUntil(
+        [&] { return Form->lvFiles->Items()->Item(0)->SubItems()->Strings(fcProgress - 1) != "0%"; }, 60000));
+
+    // Everything but the progress and time columns, the selection and the boxes.
+    const auto work = [&] {
+        std::vector<std::string> cells;
+        for (int row = 0; row < Form->lvFiles->Items()->Count(); ++row) {
+            TListItem* item = Form->lvFiles->Items()->Item(row);
+            cells.push_back(item->Caption());
+            for (int c = 0; c < item->SubItems()->Count(); ++c)
+                if (c + 1 < fcProgress || c + 1 > fcCurrentSize)
+                    cells.push_back(item->SubItems()->Strings(c));
+        }
+        cells.push_back("selected " + std::to_string(Form->lvFiles->ItemIndex()));
+        for (TlxSkinComboBox* box : {Form->lxSkinComboBox1, Form->lxSkinComboBox2, Form->lxSkinComboBox3,
+                                     Form->lxSkinComboBox4, Form->lxSkinComboBox9, Form->lxSkinComboBox10,
+                                     Form->lxSkinComboBox5, Form->lxSkinComboBox6, Form->lxSkinComboBox8})
+            cells.push_back(box->Name() + " " + std::to_string(box->ItemIndex()));
+        cells.push_back("profile " + std::to_string(Form->lxSkinOfficeComboBox1->ItemIndex()));
+        cells.push_back("category " + std::to_string(Form->lxSkinImagesMenu1->ItemIndex()));
+        return cells;
+    };
+    const std::vector<std::string> before = work();
+    const std::string progressBefore = Form->lvFiles->Items()->Item(0)->SubItems()->Strings(fcProgress - 1);
+    for (int skin : {3, 10, 5, 0}) {
+        SCOPED_TRACE(skin);
+        ASSERT_TRUE(Form->ApplySkin(skin)) << StatusText();
+        Session.Pump();
+        EXPECT_EQ(work(), before);
+        EXPECT_EQ(Form->Controller().State(), TRunState::Converting);
+        EXPECT_TRUE(Form->lxSkinButton10->Enabled()) << "stop";
+        EXPECT_FALSE(Form->lxSkinButton2->Enabled()) << "start";
+    }
+    ASSERT_EQ(Form->Controller().State(), TRunState::Converting) << "the switches took the whole run";
+
+    ASSERT_TRUE(Session.RunUntil([&] { return Form->Controller().State() == TRunState::Finished; }, 180000))
+        << StatusText();
+    EXPECT_NE(progressBefore, "100%");
+    for (int row = 0; row < 2; ++row) {
+        TListItem* item = Form->lvFiles->Items()->Item(row);
+        EXPECT_EQ(item->SubItems()->Strings(fcProgress - 1), "100%");
+        const std::string output = item->SubItems()->Strings(fcOutputFile - 1);
+        EXPECT_TRUE(std::filesystem::exists(Folder.Path() + "out/" + output)) << output;
+    }
+    EXPECT_EQ(Opened.size(), 1u) << "the after-run action, once";
 }
 
 TEST_F(TForm1Fixture, RenamingEditsTheOutputNameInPlace) {
