@@ -2,7 +2,8 @@
 // the same client size measured in the same run.
 //
 // BM_StartUp: creating the window from its description (the controller's
-// start-up included: settings, catalogue, the six boxes) to its first paint.
+// start-up included: settings, catalogue, the six boxes, the stored skin) to
+// its first paint.
 // BM_Repaint: a full repaint of the shown window, every child included.
 // "ratio" is the main window's time over the empty form's; "ms" the main
 // window's own time per round (goals on this machine's class: start-up under
