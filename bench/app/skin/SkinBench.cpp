@@ -76,7 +76,8 @@ void BM_IdleMemory(benchmark::State& state) {
         form->Show();
         session.Pump(); // idle: every message handled
         after = ResidentMb();
-        if (!form->lxSkinData1 || form->lxSkinData1->Empty) state.SkipWithError("the stored skin did not load");
+        if (!form->lxSkinData1 || form->lxSkinData1->Empty)
+            state.SkipWithError("the stored skin did not load");
         form->Free();
         session.Pump();
     }
@@ -88,7 +89,8 @@ BENCHMARK(BM_IdleMemory)->Unit(benchmark::kMillisecond)->Iterations(1)->UseRealT
 
 double TimeRepaint(THeadlessSession& ASession, TForm* AForm) {
     const auto start = TClock::now();
-    RedrawWindow(AForm->Handle(), nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    RedrawWindow(AForm->Handle(), nullptr, nullptr,
+                 RDW_INVALIDATE | RDW_FRAME | RDW_ALLCHILDREN | RDW_UPDATENOW);
     ASession.Pump();
     return Seconds(start);
 }
