@@ -185,6 +185,27 @@ TEST_F(TForm1PreviewFixture, ASelectedRowOpensPausedAndThePicturesDriveThePlayer
     EXPECT_TRUE(Form->lxSkinLinkImage4->Visible());
 }
 
+// A skin change leaves the preview alone: the same file plays on.
+TEST_F(TForm1PreviewFixture, ThePreviewPlaysOnThroughSkinChanges) {
+    Form->Controller().OnPreview(FixturePath("long_20s.mkv"));
+    ASSERT_TRUE(Session.RunUntil([&] { return Logged("Pause") > 0; }, WaitLimit));
+    TCustomPlayer& player = Form->Preview().VIDedazu();
+    Session.Click(Centre(Control<TControl>("lxSkinLinkImage1"))); // play
+    ASSERT_TRUE(Session.RunUntil([&] { return Form->lxSkinSlider1->Value() > 0; }, WaitLimit));
+    const std::string file = player.FileName();
+    for (int skin : {3, 10, 0}) {
+        SCOPED_TRACE(skin);
+        const int before = Form->lxSkinSlider1->Value();
+        ASSERT_TRUE(Form->ApplySkin(skin));
+        Session.Pump();
+        EXPECT_FALSE(player.Paused());
+        EXPECT_EQ(player.FileName(), file);
+        EXPECT_TRUE(Session.RunUntil([&] { return Form->lxSkinSlider1->Value() > before; }, WaitLimit))
+            << "the position stands still";
+    }
+    EXPECT_EQ(Logged("Pause"), 1) << "paused only as the file opened";
+}
+
 TEST_F(TForm1PreviewFixture, TheSliderPausesWhileHeldAndPlaysFromWhereItIsLeft) {
     Preview("clip_1s.mkv");
     TCustomPlayer& player = Form->Preview().VIDedazu();

@@ -87,8 +87,8 @@ protected:
     // Starts the program and waits for its main window to show.
     Window Start() {
         std::vector<std::string> env = {"DISPLAY=" + Server->Display(), "HOME=" + Folder.Path() + "home",
-                                        "PATH=/usr/bin:/bin", "DUVA_NO_POWEROFF=1", "SDL_VIDEODRIVER=dummy",
-                                        "SDL_AUDIODRIVER=dummy"};
+                                        "PATH=/usr/bin:/bin",           "DUVA_NO_POWEROFF=1",
+                                        "SDL_VIDEODRIVER=dummy",        "SDL_AUDIODRIVER=dummy"};
         for (const char* name : {"ASAN_OPTIONS", "LSAN_OPTIONS", "UBSAN_OPTIONS"})
             if (const char* value = getenv(name)) env.push_back(std::string(name) + "=" + value);
         std::vector<char*> envp;
