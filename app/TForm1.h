@@ -22,6 +22,7 @@ class TlxCompressedSkinList;
 class TlxLumivex;
 class TlxSelectSkinDialog;
 class TlxSkinData;
+class TlxResourceStrData;
 class TlxSkinButton;
 class TlxSkinCheckRadioBox;
 class TlxSkinComboBox;
@@ -65,6 +66,7 @@ public:
     // skin is read at creation; until a skin loads the window has the built-in look.
     TlxCompressedSkinList* lxCompressedSkinList1 = nullptr;
     TlxSkinData* lxSkinData1 = nullptr;
+    TlxResourceStrData* lxResourceStrData1 = nullptr;
     TlxSelectSkinDialog* lxSelectSkinDialog1 = nullptr;
     // The in-place box of a rename, over the selected row's output name.
     TlxSkinEdit* edt = nullptr;

@@ -8,6 +8,7 @@
 #include "skin/controls/TlxSkinStatusPanel.h"
 #include "skin/dialogs/skinselect/TlxSelectSkinDialog.h"
 #include "skin/engine/CompressedSkinList.h"
+#include "skin/engine/ResourceStrData.h"
 #include "skin/engine/SkinData.h"
 #include "skin/engine/SkinListItem.h"
 
@@ -18,6 +19,10 @@ void TForm1::PrepareSkins() {
     lxCompressedSkinList1 = new TlxCompressedSkinList(this);
     LoadEmbeddedSkinList(*lxCompressedSkinList1);
     lxSkinData1 = new TlxSkinData(this);
+    // The skin's texts (frame hints, system menu, dialog buttons) come from
+    // the program's own table, so every form and dialog reads one set.
+    lxResourceStrData1 = new TlxResourceStrData(this);
+    lxSkinData1->SetResourceStrData(lxResourceStrData1);
     lxSelectSkinDialog1 = new TlxSelectSkinDialog(this);
     lxSelectSkinDialog1->SetSkinList(lxCompressedSkinList1);
     lxSelectSkinDialog1->SetTitle("选择皮肤");

@@ -43,6 +43,13 @@ void TSkinConversionDialogs::Skin(TlxSkinSelectDirectoryDialog* ADialog) const {
     ADialog->SetCtrlSkinData(skin);
 }
 
+// The boxes follow the program's skin like every other window it shows.
+void TSkinConversionDialogs::SkinMessage() const {
+    TlxSkinData* skin = SkinData ? SkinData() : nullptr;
+    FMessage->SetSkinData(skin);
+    FMessage->SetCtrlSkinData(skin);
+}
+
 std::optional<std::string> TSkinConversionDialogs::OpenFile() {
     if (!FOpenDialog1) return std::nullopt;
     Skin(FOpenDialog1);
@@ -90,9 +97,11 @@ void TSkinConversionDialogs::SetOpenFilter(const std::string& AFilter, int AFilt
 }
 
 void TSkinConversionDialogs::ShowInformation(const std::string& AText) {
+    SkinMessage();
     FMessage->MessageDlg2(AText, "提示", mtInformation, TMsgDlgButtons{mbOK}, 0);
 }
 
 void TSkinConversionDialogs::ShowTaskFailure(const std::string& AText) {
+    SkinMessage();
     FMessage->MessageDlg2(AText, "DuvavudeZaruvove", mtWarning, TMsgDlgButtons{mbOK}, 0);
 }

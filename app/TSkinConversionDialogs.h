@@ -37,6 +37,7 @@ public:
 private:
     void Skin(TlxSkinOpenDialog* ADialog) const;
     void Skin(TlxSkinSelectDirectoryDialog* ADialog) const;
+    void SkinMessage() const;
     std::optional<std::string> ChooseFolder(TlxSkinSelectDirectoryDialog* ADialog);
 
     TlxSkinMessage* FMessage;

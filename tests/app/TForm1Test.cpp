@@ -29,6 +29,7 @@
 #include "skin/dialogs/seldir/TlxSelDirDlgForm.h"
 #include "skin/engine/CompressedSkinList.h"
 #include "skin/engine/CompressedStoredSkin.h"
+#include "skin/engine/ResourceStrData.h"
 #include "skin/engine/SkinData.h"
 #include "skin/engine/SkinListItem.h"
 #include "skin/windows/TlxLumivex.h"
@@ -414,6 +415,27 @@ TEST_F(TForm1Fixture, RemovingOrRenamingWithNothingSelectedIsAnsweredByAMessage)
         EXPECT_EQ(caption, "提示") << command->Name();
         EXPECT_EQ(Form->lvFiles->Items()->Count(), 1);
     }
+}
+
+// The window's skin carries the program's string table, and the boxes it
+// shows take their button texts from there.
+TEST_F(TForm1Fixture, TheWindowsMessagesTakeTheirButtonTextsFromTheProgramsTable) {
+    ASSERT_TRUE(Form->ApplySkin(0));
+    ASSERT_NE(Form->lxResourceStrData1, nullptr);
+    EXPECT_EQ(Form->lxSkinData1->ResourceStrData(), Form->lxResourceStrData1);
+    TStrings& lines = Form->lxResourceStrData1->ResStrings();
+    lines.Insert(0, "MSG_BTN_OK=确定");
+    AddThroughTheMenu(FixturePath("clip.mkv"));
+    ASSERT_EQ(Form->lvFiles->Items()->Count(), 1) << StatusText();
+    Form->Controller().lvFilesSelectItem(-1);
+    Form->ShowState();
+    std::string ok;
+    WhenModalShows([&](TCustomForm* box) {
+        if (auto* button = dynamic_cast<TControl*>(box->FindComponent("OK"))) ok = button->Caption();
+        Session.Key(VK_RETURN);
+    });
+    ClickOn(Form->lxSkinButton7);
+    EXPECT_EQ(ok, "确定");
 }
 
 TEST_F(TForm1Fixture, F1AndTheHelpCommandOpenTheHelpFileBesideTheProgram) {
