@@ -7,6 +7,7 @@
 #include "platform/vcl/TApplication.h"
 #include "skin/controls/SkinControlsRegistration.h"
 #include "skin/dialogs/SkinDialogsRegistration.h"
+#include "skin/windows/SkinWindowsRegistration.h"
 
 #include <iostream>
 
@@ -14,6 +15,7 @@ int main() {
     if (!StartWindowSystem(std::cerr)) return 1;
     RegisterSkinControls();
     RegisterSkinDialogClasses();
+    RegisterSkinWindowClasses();
     RegisterMainFormClass();
     RegisterStartupFormClasses();
     int code = 1;

@@ -1,6 +1,8 @@
 #pragma once
 
-// Registers the skinned window classes a form description may hold (the
-// main menu and its bar). Each published property's stored default is the
-// value the component's constructor gives it.
+// Registers the skinned-window components a form description may hold (the
+// main menu and its bar, the notification-area icon). Each published
+// property's stored default is the value the component's constructor gives it.
+// The program calls it once at start, after RegisterSkinControls (which
+// registers the popup menu the icon may name).
 void RegisterSkinWindowClasses();

@@ -182,6 +182,7 @@ TEST_F(TlxTrayIconTest, BalloonBesideTheIconAndItsClick) {
 
 TEST_F(TlxTrayIconTest, MinimizeToTrayHidesOnlyOnceTheIconIsShown) {
     Tray->OnDblClick = nullptr;
+    Form->SetTag(7); // the program's own: the tray keeps its mark elsewhere
     LVX->SetTrayIcon(Tray);
     EXPECT_FALSE(Tray->IconVisible());
     EXPECT_EQ(Tray->PopupMenu(), LVX->SysTrayMenu());
@@ -189,6 +190,8 @@ TEST_F(TlxTrayIconTest, MinimizeToTrayHidesOnlyOnceTheIconIsShown) {
     Session.Pump();
     EXPECT_FALSE(Form->Visible());
     EXPECT_EQ(Host().TrayIcons().size(), 1u);
+    EXPECT_TRUE(LVX->TrayHidden);
+    EXPECT_EQ(Form->Tag(), 7);
 
     // The double click the component gave the icon brings the form back.
     Mouse(TTrayMouseKind::tmDown);
@@ -199,6 +202,7 @@ TEST_F(TlxTrayIconTest, MinimizeToTrayHidesOnlyOnceTheIconIsShown) {
     EXPECT_FALSE(IsIconic(Form->Handle()));
     EXPECT_TRUE(Host().TrayIcons().empty()) << "hidden again unless always shown";
     EXPECT_FALSE(LVX->TrayHidden) << "cleared by the restore message";
+    EXPECT_EQ(Form->Tag(), 7);
 }
 
 TEST_F(TlxTrayIconTest, WithoutATrayTheFormStaysMinimizedAndReachable) {
