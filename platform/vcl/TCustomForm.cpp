@@ -3,6 +3,7 @@
 #include "platform/base/ScopeGuard.h"
 #include "platform/vcl/TApplication.h"
 #include "platform/vcl/TComponentReader.h"
+#include "platform/vcl/TMDIClient.h"
 #include "platform/vcl/TMenu.h"
 
 #include "platform/vcl/Mouse.h"
@@ -48,6 +49,7 @@ void TCustomForm::Destroying() {
             }
         }
         if (Screen) Screen->RemoveForm(this);
+        if (TMDIClient* client = ParentMDIClient()) client->ChildGone(this);
     }
     TCustomControl::Destroying();
 }
@@ -65,13 +67,18 @@ void TCustomForm::CreateParams(TCreateParams& Params) {
     // with its frame; any other is a top-level window.
     const bool child = FParent != nullptr;
     Params.Style &= ~uint32_t(WS_VISIBLE);
-    if (!child) {
+    TMDIClient* client = child ? nullptr : ParentMDIClient();
+    if (client) {
+        // An MDI child: a child window of the main form's client, framed.
+        Params.Style |= WS_CHILD | WS_CLIPSIBLINGS;
+        Params.WndParent = client->Handle();
+    } else if (!child) {
         Params.Style &= ~uint32_t(WS_CHILD);
         Params.WndParent = nullptr;
     }
     switch (FBorderStyle) {
     case bsNone:
-        if (!child) Params.Style |= WS_POPUP;
+        if (!child && !client) Params.Style |= WS_POPUP;
         break;
     case bsSingle:
     case bsToolWindow:
@@ -160,8 +167,14 @@ void TCustomForm::SetFocus() {
 void TCustomForm::SetFormStyle(TFormStyle Value) {
     if (FFormStyle == Value) return;
     FFormStyle = Value;
-    // The MDI values are kept for the skinning component; the window itself stays a plain form.
-    if (HandleAllocated() && WindowSystemReady())
+    if (Value == fsMDIForm && !FMDIClient) {
+        FMDIClient = new TMDIClient(this);
+    } else if (Value != fsMDIForm && FMDIClient) {
+        TMDIClient* client = FMDIClient;
+        FMDIClient = nullptr;
+        client->Free();
+    }
+    if (HandleAllocated() && WindowSystemReady() && !(GetWindowLongPtr(FHandle, GWL_STYLE) & WS_CHILD))
         SetWindowPos(FHandle, Value == fsStayOnTop ? HWND_TOPMOST : HWND_NOTOPMOST, 0, 0, 0, 0,
                      SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
 }
@@ -197,11 +210,65 @@ void TCustomForm::SetMenu(TMainMenu* Value) {
     FMenu.Set(Value);
 }
 
+// ---- MDI
+
+TMenuItem* TCustomForm::WindowMenu() const {
+    return FWindowMenu;
+}
+
+void TCustomForm::SetWindowMenu(TMenuItem* Value) {
+    FWindowMenu.Set(Value);
+}
+
+HWND TCustomForm::ClientHandle() {
+    return FMDIClient ? FMDIClient->Handle() : nullptr;
+}
+
+TCustomForm* TCustomForm::ActiveMDIChild() const {
+    return FMDIClient ? FMDIClient->ActiveChild() : nullptr;
+}
+
+int TCustomForm::MDIChildCount() const {
+    return FMDIClient ? static_cast<int>(FMDIClient->Children().size()) : 0;
+}
+
+TCustomForm* TCustomForm::MDIChildren(int Index) const {
+    if (!FMDIClient) return nullptr;
+    const auto list = FMDIClient->Children();
+    return Index >= 0 && Index < static_cast<int>(list.size()) ? list[Index] : nullptr;
+}
+
+TMDIClient* TCustomForm::ParentMDIClient() const {
+    if (FFormStyle != fsMDIChild || FParent) return nullptr;
+    if (FHandle && WindowSystemReady()) return dynamic_cast<TMDIClient*>(FindControl(::GetParent(FHandle)));
+    TCustomForm* main = Application ? Application->MainForm() : nullptr;
+    return main && main != this ? main->FMDIClient : nullptr;
+}
+
+void TCustomForm::MDIActivated(bool Active) {
+    if (Active == FActive) return;
+    FActive = Active;
+    if (Active) {
+        if (FActiveControl && FActiveControl->CanFocus())
+            FActiveControl->SetFocus();
+        else
+            FocusFirstControl();
+        if (!FActiveControl && HandleAllocated() && WindowSystemReady()) ::SetFocus(FHandle);
+        Activate();
+    } else {
+        Deactivate();
+    }
+}
+
 // ---- showing and closing
 
 void TCustomForm::Show() {
     SetVisible(true);
     if (HandleAllocated() && WindowSystemReady()) {
+        if (TMDIClient* client = ParentMDIClient()) {
+            client->ActivateChild(this);
+            return;
+        }
         BringWindowToTop(FHandle);
         if (!FParent) SetActiveWindow(FHandle);
     }
@@ -498,8 +565,10 @@ void TCustomForm::Dispatch(TMessage& Message) {
             HandleNeeded();
             DoShow();
             ShowWindow(FHandle, SW_SHOW);
+            if (TMDIClient* client = ParentMDIClient()) client->ActivateChild(this);
         } else {
             if (FHandle) ShowWindow(FHandle, SW_HIDE);
+            if (TMDIClient* client = ParentMDIClient()) client->ChildGone(this);
             DoHide();
         }
         return;

@@ -5,6 +5,8 @@
 #include "platform/vcl/TCustomControl.h"
 
 class TMainMenu;
+class TMDIClient;
+class TMenuItem;
 
 enum TCloseAction { caNone, caHide, caFree, caMinimize };
 enum TFormStyle { fsNormal, fsMDIChild, fsMDIForm, fsStayOnTop };
@@ -105,6 +107,18 @@ public:
     TMainMenu* Menu() const { return FMenu; }
     void SetMenu(TMainMenu* Value);
 
+    // ---- MDI
+    // An MDI parent's client window (nullptr on other forms).
+    TMDIClient* MDIClient() const { return FMDIClient; }
+    HWND ClientHandle();
+    // The menu whose items list the MDI children.
+    TMenuItem* WindowMenu() const;
+    void SetWindowMenu(TMenuItem* Value);
+    TCustomForm* ActiveMDIChild() const;
+    int MDIChildCount() const;
+    // Topmost first.
+    TCustomForm* MDIChildren(int Index) const;
+
     bool CanFocus() const override;
     bool Showing() const override;
     void SetFocus() override;
@@ -153,6 +167,10 @@ private:
     static void RestoreActiveWindow(HWND Previous, HWND PreviousFocus);
     void UpdateWindowStyle();
     void FocusFirstControl();
+    // The MDI client an MDI child's window lives in: the main form's.
+    TMDIClient* ParentMDIClient() const;
+    // An MDI child became the active child or stopped being it.
+    void MDIActivated(bool Active);
 
     TWinControl* FActiveControl = nullptr;
     TWinControl* FFocusedControl = nullptr;
@@ -167,8 +185,11 @@ private:
     bool FDestroyDone = false;
     TComponentRef<TMainMenu> FMenu{this};
     TBitmap FIcon{0, 0};
+    TMDIClient* FMDIClient = nullptr;
+    TComponentRef<TMenuItem> FWindowMenu{this};
 
     friend class TWinControl;
+    friend class TMDIClient;
 };
 
 class TForm : public TCustomForm {

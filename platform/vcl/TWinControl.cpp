@@ -168,7 +168,13 @@ void TWinControl::UpdateBounds() {
         ::ScreenToClient(FParent->WindowHandle(), tl);
         r = {tl.X, tl.Y, tl.X + r.Width(), tl.Y + r.Height()};
     } else if (GetWindowLongPtr(FHandle, GWL_STYLE) & WS_CHILD) {
-        return;
+        // A child window of a window that is not our parent control (an MDI
+        // child in its client): its bounds are in that window's client.
+        HWND parent = ::GetParent(FHandle);
+        if (!parent) return;
+        TPoint tl = r.TopLeft();
+        ::ScreenToClient(parent, tl);
+        r = {tl.X, tl.Y, tl.X + r.Width(), tl.Y + r.Height()};
     }
     if (r == BoundsRect()) return;
     bool resized = r.Width() != FWidth || r.Height() != FHeight;
@@ -569,7 +575,8 @@ void TWinControl::PaintTo(HDC DC, int X, int Y) {
         order.clear();
         std::vector<HWND> kids = GetChildWindows(FHandle);
         for (auto it = kids.rbegin(); it != kids.rend(); ++it)
-            if (TWinControl* c = FindControl(*it); c && c->FParent == this) order.push_back(c);
+            if (TWinControl* c = FindControl(*it); c && (c->FParent == this || !c->FParent))
+                order.push_back(c);
     }
     for (TWinControl* c : order)
         if (c->FVisible) c->PaintTo(DC, c->FLeft, c->FTop);

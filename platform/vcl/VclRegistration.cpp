@@ -171,6 +171,7 @@ void RegisterVclClasses() {
         .Property("FormStyle", &TCustomForm::FormStyle, &TCustomForm::SetFormStyle)
         .Property("KeyPreview", &TCustomForm::KeyPreview, &TCustomForm::SetKeyPreview)
         .ReferenceProperty("Menu", &TCustomForm::Menu, &TCustomForm::SetMenu)
+        .ReferenceProperty("WindowMenu", &TCustomForm::WindowMenu, &TCustomForm::SetWindowMenu)
         .Property("Position", &TCustomForm::Position, &TCustomForm::SetPosition)
         .ReferenceProperty("ActiveControl", &TCustomForm::ActiveControl, &TCustomForm::SetActiveControl)
         .EventProperty("OnActivate", &TCustomForm::OnActivate)
