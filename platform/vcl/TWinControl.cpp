@@ -578,8 +578,14 @@ void TWinControl::PaintTo(HDC DC, int X, int Y) {
             if (TWinControl* c = FindControl(*it); c && (c->FParent == this || !c->FParent))
                 order.push_back(c);
     }
-    for (TWinControl* c : order)
-        if (c->FVisible) c->PaintTo(DC, c->FLeft, c->FTop);
+    for (TWinControl* c : order) {
+        if (!c->FVisible) continue;
+        // A framed child window of ours that is no child control (an MDI
+        // child): its client lies inside its frame.
+        TRect client{0, 0, 0, 0};
+        if (!c->FParent && c->FHandle && WindowSystemReady()) GetClientRectInWindow(c->FHandle, client);
+        c->PaintTo(DC, c->FLeft + client.Left, c->FTop + client.Top);
+    }
     RestoreDC(DC, saved);
     FControlState.Exclude(csPaintCopy);
 }

@@ -38,10 +38,10 @@ bool IsMaximizedMDIChild(TCustomForm* Form) {
 } // namespace
 
 TCustomForm* FindMaximizedMDIChild(const TCustomForm* Form) {
-    if (!Form || Form->FormStyle() != fsMDIForm || !Screen) return nullptr;
-    if (IsMaximizedMDIChild(Screen->ActiveForm())) return Screen->ActiveForm();
-    for (int i = 0; i < Screen->FormCount(); ++i)
-        if (IsMaximizedMDIChild(Screen->Forms(i))) return Screen->Forms(i);
+    if (!Form || Form->FormStyle() != fsMDIForm) return nullptr;
+    if (IsMaximizedMDIChild(Form->ActiveMDIChild())) return Form->ActiveMDIChild();
+    for (int i = 0; i < Form->MDIChildCount(); ++i)
+        if (IsMaximizedMDIChild(Form->MDIChildren(i))) return Form->MDIChildren(i);
     return nullptr;
 }
 

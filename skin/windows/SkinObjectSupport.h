@@ -18,7 +18,7 @@ TRect ObjectScreenRect(const TlxLumivex* Parent, const TRect& R);
 // Repaints the whole frame (WM_NCPAINT to the form, when it has a window).
 void RepaintFrame(const TlxLumivex* Parent);
 // The maximized MDI child of an MDI parent form: the active form when it is
-// one, else the first in the screen's order; nullptr for other forms.
+// one, else the first of its children, topmost first; nullptr for other forms.
 TCustomForm* FindMaximizedMDIChild(const TCustomForm* Form);
 // The form's caption text; on an MDI parent with a maximized child, the
 // form's text, " - [", the child's text and "]".

@@ -9,6 +9,7 @@
 #include "skin/engine/SkinData.h"
 #include "skin/engine/TlxLayerManager.h"
 #include "skin/windows/TlxFormLayerBorder.h"
+#include "skin/windows/TlxClientInActivePanel.h"
 #include "skin/windows/TlxSkinAnimateObject.h"
 #include "skin/windows/TlxSkinButtonObject.h"
 #include "skin/windows/TlxSkinCaptionObject.h"
@@ -78,6 +79,7 @@ TlxLumivex::~TlxLumivex() {
     RemoveMenuHook();
     ObjectList.clear();
     if (FForm) FForm->OnShortCut = nullptr;
+    if (TMDIClient* client = FClientControl) client->WindowProc = FPrevClientProc;
     if (!Designing() && FForm) {
         FForm->WindowProc = OldWindowProc;
         if (FForm->HandleAllocated() && !FForm->ComponentState().Contains(csDestroying)) {
@@ -93,6 +95,7 @@ void TlxLumivex::Notification(TComponent* AComponent, TOperation Operation) {
     TComponent::Notification(AComponent, Operation);
     if (Operation == opRemove && AComponent == FSysMenu) FSysMenu = nullptr;
     if (Operation == opRemove && AComponent == FBorderLayer) FBorderLayer = nullptr;
+    if (Operation == opRemove && AComponent == FInActivePanel) FInActivePanel = nullptr;
 }
 
 // ---- Small queries
@@ -102,7 +105,8 @@ bool TlxLumivex::HasSkin() const {
 }
 
 bool TlxLumivex::HasBorder() const {
-    return FForm->BorderStyle() != bsNone;
+    // A maximized MDI child shows no frame: its whole window is client.
+    return FForm->BorderStyle() != bsNone && !IsMaximizedMDIChild();
 }
 
 bool TlxLumivex::IsToolWindow() const {
@@ -383,6 +387,7 @@ bool TlxLumivex::Dispatch(TMessage& M) {
         MouseTimer->SetEnabled(false);
         MorphTimer->SetEnabled(false);
         AnimateTimer->SetEnabled(false);
+        if (IsMDIChild()) MDIChildDestroyed();
         return false;
     case WM_SIZE:
         WMSize(M);
@@ -398,6 +403,7 @@ bool TlxLumivex::Dispatch(TMessage& M) {
         if (!skinnable) return false;
         CallOld(M);
         if (HasBorder()) SendNCPaint();
+        if (IsMDIChild()) MDIChildCaptionChanged();
         return true;
     case WM_ERASEBKGND:
         WMEraseBkgnd(M);
@@ -518,6 +524,12 @@ bool TlxLumivex::Dispatch(TMessage& M) {
         if (!FUseRibbon && FSD && reinterpret_cast<TlxSkinData*>(M.WParam) == FSD.Get() && !IsMDIChild())
             SetSkinnableForm(FSD->SkinnableForm());
         return false;
+    case WM_MDICHILDREFIT:
+    case WM_MDICHILDMAXIMIZED:
+    case WM_MDICHILDRESTORED:
+        CallOld(M);
+        MDIMessage(M);
+        return true;
     case WM_TRAYRESTORED:
         TrayRestored();
         return false;

@@ -6,6 +6,7 @@
 #include "platform/vcl/TComponentRef.h"
 #include "platform/vcl/TCustomForm.h"
 #include "platform/vcl/TImageList.h"
+#include "platform/vcl/TMDIClient.h"
 #include "platform/vcl/TMenu.h"
 #include "skin/controls/TlxSkinHint.h"
 #include "skin/controls/TlxSkinMenuHost.h"
@@ -30,6 +31,7 @@ class TlxSkinMenu;
 class TlxSkinPopupMenu;
 class TlxTrayIcon;
 class TlxFormLayerBorder;
+class TlxClientInActivePanel;
 
 // Form messages of the skinned windows (no parameters).
 constexpr uint32_t WM_MDICHILDREFIT = 1230;     // parent to each MDI child
@@ -55,6 +57,7 @@ using TlxMouseLeaveEvent = TlxMouseEnterEvent;
 using TlxPaintEvent =
     std::function<void(const std::string& IDName, TCanvas* Canvas, const TRect& ObjectRect)>;
 using TlxActivateCustomObjectEvent = std::function<void(const std::string& IDName, bool& ObjectVisible)>;
+using TlxOnAcceptToMDITabsBar = std::function<void(TObject* Sender, bool& Accept)>;
 
 class EInvalidCast : public Exception {
 public:
@@ -335,10 +338,54 @@ public:
     // The mask's border strips at the current size (black = inside).
     TBitmap RMTop, RMBottom, RMLeft, RMRight;
 
+    // ---- MDI and the inactive client panel (TlxLumivexMDI.cpp)
+    bool ClientInActiveEffect() const { return FClientInActiveEffect; }
+    void SetClientInActiveEffect(bool Value) { FClientInActiveEffect = Value; }
+    TlxClientInActiveEffect ClientInActiveEffectType() const { return FClientInActiveEffectType; }
+    void SetClientInActiveEffectType(TlxClientInActiveEffect Value) { FClientInActiveEffectType = Value; }
+    // Asked (Accept starts true) before a shown MDI child gets a tab.
+    TlxOnAcceptToMDITabsBar OnAcceptToMDITabsBar;
+    // Arranging the children of an MDI parent (nothing on other forms).
+    void RestoreAll();
+    void MinimizeAll();
+    void MaximizeAll();
+    void CloseAll();
+    void Tile();
+    void Cascade();
+    // Maximized children fit the client area again; minimized ones take their slots.
+    void RefitMDIChildren();
+    void ShowClientInActiveEffect();
+    void HideClientInActiveEffect();
+    TlxClientInActivePanel* InActivePanel() const { return FInActivePanel; }
+    // An MDI parent: one of its children is maximized.
+    bool MDIChildMaximized() const { return FMDIChildMaximized; }
+    void PaintMDIBGDefault(HDC DC);
+    // The Window-menu item of a child, clicked: shows that child.
+    void MDIItemClick(TObject* Sender);
+
 protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
 
 private:
+    bool IsMaximizedMDIChild() const { return IsMDIChild() && FWindowState == wsMaximized; }
+    void SubclassMDIClient();
+    void MDIClientWindowProc(TMessage& Message);
+    // WM_MDICHILDREFIT, WM_MDICHILDMAXIMIZED and WM_MDICHILDRESTORED.
+    void MDIMessage(TMessage& Message);
+    void MDIChildShowing(bool Showing);
+    void MDIChildActivated();
+    void MDIChildDestroyed();
+    void MDIChildCaptionChanged();
+    void ArrangeMinimizedChildren();
+    TPoint GetMDIMinimizedPosition();
+    void MaximizeMDIChild();
+    // A child left the maximized state: its frame comes back and the parent hears of it.
+    void MDIChildRestored();
+    void AddChildToMenu(TCustomForm* Child);
+    void DeleteChildFromMenu(TCustomForm* Child);
+    void UpDateChildCaptionInMenu(TCustomForm* Child);
+    void UpDateChildActiveInMenu();
+
     bool Designing() const { return ComponentState().Contains(csDesigning); }
     bool Loading() const { return ComponentState().Contains(csLoading); }
     bool HasSkin() const;
@@ -518,7 +565,23 @@ private:
     TTimer* FadeTimer = nullptr;
     bool FFading = false;
     int FFadeAlpha = 0, FFadeStep = 1, FFadeTarget = 255;
+    // MDI: the parent's client window while subclassed, and its procedure before.
+    TComponentRef<TMDIClient> FClientControl{this};
+    TWndMethod FPrevClientProc;
+    bool FMDIChildMaximized = false;
+    bool FClientInActiveEffect = false;
+    TlxClientInActiveEffect FClientInActiveEffectType = lxieSemiTransparent;
+    TlxClientInActivePanel* FInActivePanel = nullptr;
+    // Set while the inactive snapshot is taken: an MDI parent paints its background.
+    bool FClientInActiveDraw = false;
 };
+
+// The MDI client area of the application's main form: what its visible
+// aligned controls leave free, in its client coordinates.
+TRect GetMDIClientArea();
+// The component of the main form's first maximized MDI child, or of its active one.
+TlxLumivex* FindMaximizedChildSkinComponent();
+TlxLumivex* FindActiveChildSkinComponent();
 
 // The form-skinning component of Form, or nullptr (also for a null form).
 TlxLumivex* FindFormSkinComponent(TCustomForm* Form);

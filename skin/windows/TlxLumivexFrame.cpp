@@ -13,6 +13,7 @@
 #include "skin/engine/SkinText.h"
 #include "skin/engine/TlxEffectBmp.h"
 #include "skin/engine/TlxLayerManager.h"
+#include "skin/windows/SkinObjectSupport.h"
 #include "skin/windows/TlxLumivex.h"
 #include "skin/windows/TlxSkinAnimateObject.h"
 #include "skin/windows/TlxSkinCaptionObject.h"
@@ -427,7 +428,7 @@ void TlxLumivex::PaintNCDefault(HDC ADC, bool AUseExternalDC) {
     }
     const bool active = GetFormActive();
     cc->SetFont(active ? FDefCaptionFont : FDefInActiveCaptionFont);
-    std::string text = FForm->Caption();
+    std::string text = CaptionText(this);
     if (OnCaptionPaint) {
         OnCaptionPaint(cc, {L, 0, cap.Width() - R - 3, CH}, active);
     } else if (!text.empty()) {
@@ -508,6 +509,17 @@ void TlxLumivex::WMNCActivate(TMessage& M) {
     } else {
         UpdateCaptionActive(false);
     }
+    if (IsMaximizedMDIChild())
+        if (TCustomForm* main = Application ? Application->MainForm() : nullptr;
+            main && main->HandleAllocated())
+            SendMessage(main->WindowHandle(), WM_NCPAINT, 1);
+    if (FForm->Visible() && FClientInActiveEffect) {
+        if (FFormActive)
+            HideClientInActiveEffect();
+        else
+            ShowClientInActiveEffect();
+    }
+    if (IsMDIChild()) MDIChildActivated();
 }
 
 // ---- Client background
@@ -515,7 +527,9 @@ void TlxLumivex::WMNCActivate(TMessage& M) {
 void TlxLumivex::WMEraseBkgnd(TMessage& M) {
     M.Result = 1;
     auto dc = reinterpret_cast<HDC>(M.WParam);
-    if (!dc || IsMDIForm()) return;
+    // An MDI parent's client area is its client window's, except while the
+    // inactive snapshot is taken.
+    if (!dc || (IsMDIForm() && !FClientInActiveDraw)) return;
     if (!HasSkin())
         PaintBGDefault(dc);
     else if (FUseRibbon && FSD->MDIBGPictureIndex != -1)

@@ -43,7 +43,7 @@ void TlxLumivex::WMChangeSkinData(TMessage& M) {
 }
 
 void TlxLumivex::WMAfterChangeSkinData(TMessage& M) {
-    (void)M;
+    if (IsMDIForm() && FSD && reinterpret_cast<TlxSkinData*>(M.WParam) == FSD.Get()) RefitMDIChildren();
     if (OnAfterChangeSkinData) OnAfterChangeSkinData(this);
 }
 
@@ -82,7 +82,12 @@ void TlxLumivex::ChangeSkinData() {
     FFormHeight = FForm->Height();
     if (FSkinSupport) UpdateFrame();
     if (FForm->HandleAllocated()) FForm->Repaint();
-    UpdateCaptionActive(true);
+    if (IsMDIForm() && FForm->MDIClient() && FForm->MDIClient()->HandleAllocated()) {
+        RedrawWindow(FForm->MDIClient()->WindowHandle(), nullptr, nullptr,
+                     RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
+        RefitMDIChildren();
+    }
+    UpdateCaptionActive(!IsMaximizedMDIChild());
     MouseTimer->SetEnabled(true);
     if (OnChangeSkinData) OnChangeSkinData(this);
     if (!FRollUpState) {

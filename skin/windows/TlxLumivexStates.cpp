@@ -494,10 +494,12 @@ void TlxLumivex::MinimizeForm() {
         const TPoint p = GetMinimizedPosition();
         FForm->SetBounds(p.X, p.Y, GetMinWidth(), GetMinHeight());
     }
+    if (IsMDIChild()) MDIChildRestored();
     if (OnMinimize) OnMinimize(this);
 }
 
 TPoint TlxLumivex::GetMinimizedPosition() {
+    if (IsMDIChild()) return GetMDIMinimizedPosition();
     const int MW = GetMinWidth(), MH = GetMinHeight();
     const TRect area = MonitorArea(true);
     auto taken = [this](int X, int Y) {
@@ -524,6 +526,10 @@ TPoint TlxLumivex::GetMinimizedPosition() {
 }
 
 void TlxLumivex::MaximizeForm() {
+    if (IsMDIChild()) {
+        MaximizeMDIChild();
+        return;
+    }
     if (IsNullRect(OldBoundsRect)) OldBoundsRect = FForm->BoundsRect();
     TRect area = MonitorArea(!FMaximizeOnFullScreen);
     if (!FMaximizeOnFullScreen) {
@@ -555,6 +561,7 @@ void TlxLumivex::RestoreForm() {
     MouseTimer->SetEnabled(true);
     if (FForm->Width() == before.Width() && FForm->Height() == before.Height()) NudgeFormWidth();
     if (FForm->HandleAllocated()) FForm->Invalidate();
+    if (IsMDIChild()) MDIChildRestored();
     OldBoundsRect = TRect{};
     if (OnRestore) OnRestore(this);
 }
@@ -602,6 +609,8 @@ void TlxLumivex::WMShowWindow(TMessage& M) {
         }
     }
     if (showing) BeginShowEffects();
+    if (showing && IsMDIForm()) SubclassMDIClient();
+    if (IsMDIChild()) MDIChildShowing(showing);
     CallOld(M);
     if (showing && FSkinnableForm && !IsMDIForm()) NudgeFormWidth();
     if (!showing) EndShowEffects();

@@ -28,7 +28,9 @@ protected:
         f->SetName(Name);
         f->SetFormStyle(fsMDIChild);
         f->SetBounds(X, Y, 120, 90);
-        f->OnActivate = [](TObject* S) { ProbeLog().push_back(static_cast<TForm*>(S)->Name() + " activate"); };
+        f->OnActivate = [](TObject* S) {
+            ProbeLog().push_back(static_cast<TForm*>(S)->Name() + " activate");
+        };
         f->OnDeactivate = [](TObject* S) {
             ProbeLog().push_back(static_cast<TForm*>(S)->Name() + " deactivate");
         };

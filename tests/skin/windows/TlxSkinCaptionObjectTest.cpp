@@ -1,6 +1,7 @@
 #include "skin/windows/TlxSkinCaptionObject.h"
 
 #include "platform/gdi/TBitmap.h"
+#include "platform/vcl/TApplication.h"
 #include "platform/vcl/TTimer.h"
 #include "skin/windows/SkinObjectSupport.h"
 #include "skin/windows/TlxQuickButtonItem.h"
@@ -127,19 +128,25 @@ TEST_F(TlxSkinCaptionObjectTest, LongTextIsCutWithDotsToTheTextArea) {
 }
 
 TEST_F(TlxSkinCaptionObjectTest, MDIParentShowsItsMaximizedChildInBrackets) {
-    Form->SetCaption("Editor");
-    Form->SetFormStyle(fsMDIForm);
+    // MDI children live in the application main form.
+    TForm* main = nullptr;
+    Application->CreateForm(main);
+    main->SetCaption("Editor");
+    main->SetFormStyle(fsMDIForm);
+    auto* mainLvx = new TlxLumivex(main);
+    main->Show();
     auto* child = new TForm(nullptr);
     child->SetFormStyle(fsMDIChild);
     child->SetCaption("Doc1");
     auto* childLvx = new TlxLumivex(child);
     child->Show();
     Session.Pump();
-    EXPECT_EQ(CaptionText(Lvx), "Editor");
+    EXPECT_EQ(CaptionText(mainLvx), "Editor");
     childLvx->SetWindowState(wsMaximized);
-    EXPECT_EQ(FindMaximizedMDIChild(Form), child);
-    EXPECT_EQ(CaptionText(Lvx), "Editor - [Doc1]");
+    EXPECT_EQ(FindMaximizedMDIChild(main), child);
+    EXPECT_EQ(CaptionText(mainLvx), "Editor - [Doc1]");
     child->Free();
+    main->Free();
 }
 
 TEST_F(TlxSkinCaptionObjectTest, LightShadowAndGlowDrawAroundTheText) {
