@@ -8,12 +8,14 @@
 #include "skin/controls/SkinControlsRegistration.h"
 #include "skin/dialogs/SkinDialogsRegistration.h"
 #include "skin/windows/SkinWindowsRegistration.h"
+#include "skin/windows/MDITabsBarRegistration.h"
 
 #include <iostream>
 
 int main() {
     if (!StartWindowSystem(std::cerr)) return 1;
     RegisterSkinControls();
+    RegisterMDITabsBar();
     RegisterSkinDialogClasses();
     RegisterSkinWindowClasses();
     RegisterMainFormClass();

@@ -96,6 +96,7 @@ void TlxLumivex::Notification(TComponent* AComponent, TOperation Operation) {
     if (Operation == opRemove && AComponent == FSysMenu) FSysMenu = nullptr;
     if (Operation == opRemove && AComponent == FBorderLayer) FBorderLayer = nullptr;
     if (Operation == opRemove && AComponent == FInActivePanel) FInActivePanel = nullptr;
+    if (Operation == opRemove && AComponent == FMDITabsBar) FMDITabsBar = nullptr;
 }
 
 // ---- Small queries

@@ -32,6 +32,7 @@ class TlxSkinPopupMenu;
 class TlxTrayIcon;
 class TlxFormLayerBorder;
 class TlxClientInActivePanel;
+class TlxSkinMDITabsBar;
 
 // Form messages of the skinned windows (no parameters).
 constexpr uint32_t WM_MDICHILDREFIT = 1230;     // parent to each MDI child
@@ -362,6 +363,11 @@ public:
     void PaintMDIBGDefault(HDC DC);
     // The Window-menu item of a child, clicked: shows that child.
     void MDIItemClick(TObject* Sender);
+    // The main form's MDI tab bar.
+    TlxSkinMDITabsBar* MDITabsBar() const;
+    void SetMDITabsBar(TlxSkinMDITabsBar* Value);
+    // The tab bar's active tab follows the main form's active child.
+    void UpdateMDITabsBar();
 
 protected:
     void Notification(TComponent* AComponent, TOperation Operation) override;
@@ -385,6 +391,9 @@ private:
     void DeleteChildFromMenu(TCustomForm* Child);
     void UpDateChildCaptionInMenu(TCustomForm* Child);
     void UpDateChildActiveInMenu();
+    void AddChildToBar(TCustomForm* Child);
+    void DeleteChildFromBar(TCustomForm* Child);
+    void RefreshMDIBarTab(TCustomForm* Child);
 
     bool Designing() const { return ComponentState().Contains(csDesigning); }
     bool Loading() const { return ComponentState().Contains(csLoading); }
@@ -567,6 +576,7 @@ private:
     int FFadeAlpha = 0, FFadeStep = 1, FFadeTarget = 255;
     // MDI: the parent's client window while subclassed, and its procedure before.
     TComponentRef<TMDIClient> FClientControl{this};
+    TComponent* FMDITabsBar = nullptr;
     TWndMethod FPrevClientProc;
     bool FMDIChildMaximized = false;
     bool FClientInActiveEffect = false;

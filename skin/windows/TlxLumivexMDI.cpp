@@ -4,13 +4,14 @@
 #include "skin/windows/TlxLumivex.h"
 
 #include "platform/base/Math.h"
+#include "platform/gdi/TCanvas.h"
 #include "platform/vcl/TApplication.h"
 #include "platform/vcl/TTimer.h"
-#include "platform/gdi/TCanvas.h"
 #include "skin/engine/SkinData.h"
 #include "skin/engine/SkinRects.h"
 #include "skin/windows/SkinObjectSupport.h"
 #include "skin/windows/TlxClientInActivePanel.h"
+#include "skin/windows/TlxSkinMDITabsBar.h"
 
 #include <algorithm>
 #include <cmath>
@@ -105,7 +106,8 @@ void TlxLumivex::MDIClientWindowProc(TMessage& M) {
         const bool stretched =
             HasSkin() && ((FSD->StretchEffect && !mdiBG) || (FSD->MDIBGStretchEffect && mdiBG));
         if ((logo || stretched) && client && client->HandleAllocated())
-            RedrawWindow(client->WindowHandle(), nullptr, nullptr, RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
+            RedrawWindow(client->WindowHandle(), nullptr, nullptr,
+                         RDW_ERASE | RDW_INVALIDATE | RDW_ALLCHILDREN);
         return;
     }
     case WM_NCCALCSIZE:
@@ -302,26 +304,76 @@ void TlxLumivex::MDIItemClick(TObject* Sender) {
     }
 }
 
+// ---- A child's life on the parent's tab bar
+
+TlxSkinMDITabsBar* TlxLumivex::MDITabsBar() const {
+    return static_cast<TlxSkinMDITabsBar*>(FMDITabsBar);
+}
+
+void TlxLumivex::SetMDITabsBar(TlxSkinMDITabsBar* Value) {
+    if (FMDITabsBar == Value) return;
+    if (FMDITabsBar) FMDITabsBar->RemoveFreeNotification(this);
+    FMDITabsBar = Value;
+    if (Value) Value->FreeNotification(this);
+}
+
+namespace {
+
+TlxSkinMDITabsBar* MainTabsBar() {
+    TlxLumivex* c = FindFormSkinComponent(MainForm());
+    return c ? c->MDITabsBar() : nullptr;
+}
+
+} // namespace
+
+void TlxLumivex::AddChildToBar(TCustomForm* Child) {
+    TlxSkinMDITabsBar* bar = MainTabsBar();
+    if (!bar) return;
+    for (int i = 0; i < bar->TabCount(); ++i)
+        if (bar->Tabs(i)->Child == Child) return;
+    bool accept = true;
+    if (OnAcceptToMDITabsBar) OnAcceptToMDITabsBar(this, accept);
+    if (accept) bar->AddTab(Child);
+}
+
+void TlxLumivex::DeleteChildFromBar(TCustomForm* Child) {
+    if (TlxSkinMDITabsBar* bar = MainTabsBar()) bar->DeleteTab(Child);
+}
+
+void TlxLumivex::RefreshMDIBarTab(TCustomForm* Child) {
+    if (TlxSkinMDITabsBar* bar = MainTabsBar()) bar->RefreshTab(Child);
+}
+
+void TlxLumivex::UpdateMDITabsBar() {
+    if (TlxSkinMDITabsBar* bar = MainTabsBar()) bar->UpdateActiveTab();
+}
+
 // ---- Child events
 
 void TlxLumivex::MDIChildShowing(bool Showing) {
-    if (Showing)
+    if (Showing) {
         AddChildToMenu(FForm);
-    else
+        AddChildToBar(FForm);
+    } else {
         DeleteChildFromMenu(FForm);
+        DeleteChildFromBar(FForm);
+    }
 }
 
 void TlxLumivex::MDIChildActivated() {
+    UpdateMDITabsBar();
     UpDateChildActiveInMenu();
 }
 
 void TlxLumivex::MDIChildDestroyed() {
     FWindowState = wsNormal;
     SendToMainForm(WM_MDICHILDRESTORED);
+    UpdateMDITabsBar();
 }
 
 void TlxLumivex::MDIChildCaptionChanged() {
     UpDateChildCaptionInMenu(FForm);
+    RefreshMDIBarTab(FForm);
 }
 
 // ---- Arranging the children

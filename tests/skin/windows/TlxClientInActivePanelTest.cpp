@@ -1,9 +1,9 @@
 // The inactive client panel: a blurred or veiled picture of the client area
 // shown while the form is inactive, made from the form's own painting.
 
+#include "skin/windows/TlxClientInActivePanel.h"
 #include "platform/backend/headless/THeadlessSession.h"
 #include "platform/vcl/TApplication.h"
-#include "skin/windows/TlxClientInActivePanel.h"
 #include "skin/windows/TlxLumivex.h"
 #include "tests/support/pictures/GoldenPicture.h"
 #include "tests/support/pictures/PixelArt.h"
