@@ -225,6 +225,8 @@ public:
     void lxSkinSlider1MouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
     void lxSkinSlider1MouseUp(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
     void PreviewPictureMouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
+    // A click on the file list that leaves no row selected stops the preview.
+    void lvFilesClick(TObject* Sender);
     void MenuItem1Click(TObject* Sender);
     void MenuItem2Click(TObject* Sender);
     void BMP1Click(TObject* Sender);

@@ -121,6 +121,7 @@ void TForm1Preview::Attach() {
         if (FForm.lvFiles && FForm.lvFiles->CanFocus()) FForm.lvFiles->SetFocus();
     };
     FPanel.OnRepaintScreen = [this] {
+        if (FScreen) FScreen->Clear();
         if (FForm.Panel6) FForm.Panel6->Repaint();
     };
     FPanel.RowSelected = [this] { return FForm.Controller().Files().HasSelection(); };
@@ -336,6 +337,10 @@ void TForm1::lxSkinButton23MouseDown(TObject* Sender, TMouseButton Button, TShif
     lxSkinLinkImage6MouseDown(Sender, Button, Shift, X, Y);
 }
 
+void TForm1::lvFilesClick(TObject*) {
+    FPreview->Panel().lvFilesClick();
+}
+
 void TForm1::TrackBar2Change(TObject*) {
     if (TrackBar2) FPreview->Panel().TrackBar2Change(TrackBar2->Value());
 }
@@ -427,5 +432,6 @@ void RegisterMainFormPreview(TClassBuilder<TForm1>& AClass) {
         .Handler("PNG1Click", &TForm1::PNG1Click)
         .Handler("lxSkinButton23MouseDown", &TForm1::lxSkinButton23MouseDown)
         .Handler("TrackBar2Change", &TForm1::TrackBar2Change)
+        .Handler("lvFilesClick", &TForm1::lvFilesClick)
         .Handler("btnCaptureClick", &TForm1::btnCaptureClick);
 }

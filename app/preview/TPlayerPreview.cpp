@@ -2,6 +2,7 @@
 
 #include "app/preview/TPreviewPanel.h"
 #include "media/player/TCustomPlayer.h"
+#include "platform/win/TNativeChildWindow.h"
 
 void TPlayerPreview::BindEvents(TPreviewPanel* APanel) {
     if (!APanel) {
@@ -91,7 +92,11 @@ std::string TPlayerPreview::LastErrMsg() {
 }
 
 uintptr_t TPlayerPreview::ScreenHandle() {
-    return FPlayer.ScreenHandle();
+    // The player lets go of the window id as it stops; the window it was
+    // given to play into stays its screen.
+    if (const uintptr_t id = FPlayer.ScreenHandle()) return id;
+    const TNativeChildWindow* host = FPlayer.HostWindow();
+    return host ? host->WindowId() : 0;
 }
 
 void TPlayerPreview::CurrentFrame(TBitmap& AFrame) {

@@ -78,6 +78,10 @@ void TPreviewPanel::StopPreview() {
     ResetSlider();
 }
 
+void TPreviewPanel::lvFilesClick() {
+    if (RowSelected && !RowSelected()) FPlayer.Stop(true);
+}
+
 void TPreviewPanel::lxSkinButton13Click() {
     FPlayer.Resume();
     if (OnFocusFileList) OnFocusFileList();

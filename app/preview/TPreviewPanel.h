@@ -84,6 +84,9 @@ public:
     void SetSliderValue(int AValue);
     // No row is selected any more: the player stops (waiting) and the slider goes to 0.
     void StopPreview();
+    // `lvFilesClick`: a click on the list that leaves no row selected stops
+    // the player (waiting).
+    void lvFilesClick();
 
     // `Button31Click`: opens T_Movie_PLayer_FileName into the screen.
     void Button31Click();

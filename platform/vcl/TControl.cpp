@@ -1,6 +1,7 @@
 #include "platform/vcl/TControl.h"
 
 #include "platform/vcl/Mouse.h"
+#include "platform/vcl/TApplication.h"
 #include "platform/vcl/TCustomForm.h"
 #include "platform/vcl/TMenu.h"
 #include "platform/vcl/TWinControl.h"
@@ -329,6 +330,9 @@ void TControl::WndProc(TMessage& Message) {
     case WM_LBUTTONDBLCLK:
     case WM_RBUTTONDBLCLK:
     case WM_MBUTTONDBLCLK: {
+        // A press ends the hint shown or awaited: what it opens (a menu, a
+        // dialog) must not have a hint left over it.
+        if (Application) Application->CancelHint();
         // The focused control hears of every press before the pressed control does.
         TKeepAlive alive(this);
         SendCancelMode(this);

@@ -99,6 +99,10 @@ void TNativeChildWindow::Release() {
     FChild.reset();
 }
 
+void TNativeChildWindow::Clear() {
+    if (FChild) FChild->Clear();
+}
+
 void TNativeChildWindow::Follow() {
     TWindow* w = W(FHost);
     if (!FChild || !w) return;

@@ -30,6 +30,9 @@ public:
     // Puts the native window back over the host's client area (done by
     // itself when the host or an ancestor moves, sizes, shows or hides).
     void Follow();
+    // Fills the native window with its background (black), taking away the
+    // last picture a library drew into it.
+    void Clear();
     // The host's client size (what the native window covers).
     int ClientWidth() const;
     int ClientHeight() const;

@@ -86,6 +86,9 @@ public:
     // the window keeps its whole size when only part of it shows.
     virtual void SetBounds(const TRect& rectInTop, const TRect& clipInTop) = 0;
     virtual void SetVisible(bool visible) = 0;
+    // Fills the window with its background, taking away what the library
+    // last drew into it.
+    virtual void Clear() = 0;
 
     // Part of the window must be drawn again (the last of a run of exposures).
     std::function<void()> OnExpose;

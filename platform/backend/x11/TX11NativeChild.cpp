@@ -87,6 +87,12 @@ void TX11NativeChild::SetBounds(const TRect& r, const TRect& clip) {
     XFlush(FDisplay);
 }
 
+void TX11NativeChild::Clear() {
+    if (!FParent) return;
+    XClearWindow(FDisplay, FWindow);
+    XFlush(FDisplay);
+}
+
 void TX11NativeChild::SetVisible(bool visible) {
     if (!FParent || visible == FVisible) return;
     FVisible = visible;

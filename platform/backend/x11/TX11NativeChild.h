@@ -20,6 +20,7 @@ public:
     uintptr_t WindowId() const override { return FWindow; }
     void SetBounds(const TRect& rectInTop, const TRect& clipInTop) override;
     void SetVisible(bool visible) override;
+    void Clear() override;
     // The top-level window went, and this window with it.
     void ParentGone();
     // The display's reports on the window (the backend's event handling).

@@ -272,4 +272,12 @@ TEST_F(TPreviewPanelTest, AClearedSelectionStopsThePlayerAndRewindsTheSlider) {
     EXPECT_EQ(Panel.SliderValue(), 0);
 }
 
+TEST_F(TPreviewPanelTest, AListClickStopsThePlayerOnlyWhenItLeavesNoRowSelected) {
+    Panel.lvFilesClick();
+    EXPECT_TRUE(Player.Calls.empty());
+    Selected = false;
+    Panel.lvFilesClick();
+    EXPECT_EQ(Player.Calls, (Calls{"Stop(wait)"}));
+}
+
 } // namespace

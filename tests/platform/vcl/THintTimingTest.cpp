@@ -66,3 +66,39 @@ TEST_F(THintTiming, ShowsAfterHintPauseAndHidesAfterHintHidePause) {
     Session.Advance(1000);
     EXPECT_FALSE(HintShowing());
 }
+
+TEST_F(THintTiming, APressEndsTheHintShownAndTheOneAwaited) {
+    Application->SetHintPause(400);
+    Application->SetHintHidePause(5000);
+    TForm* form = MakeForm(100, 100, 300, 200);
+    auto* tip = new TProbePanel(form);
+    tip->SetParent(form);
+    tip->SetBounds(10, 10, 80, 40);
+    tip->SetHint("Settings");
+    tip->SetShowHint(true);
+    form->Show();
+    Session.Pump();
+
+    // Shown: a press takes it away at once (a menu opened by the press
+    // must not have it over it).
+    Session.MouseMove(Centre(tip));
+    Session.Pump();
+    Session.Advance(400);
+    ASSERT_TRUE(HintShowing());
+    Session.MouseDown(Centre(tip));
+    Session.Pump();
+    EXPECT_FALSE(HintShowing());
+    Session.MouseUp(Centre(tip));
+    Session.Pump();
+
+    // Awaited: a press before the pause ends means none comes.
+    Session.MouseMove({Centre(tip).X + 60, Centre(tip).Y});
+    Session.Pump();
+    Session.MouseMove(Centre(tip));
+    Session.Pump();
+    Session.Advance(200);
+    Session.Click(Centre(tip));
+    Session.Pump();
+    Session.Advance(1000);
+    EXPECT_FALSE(HintShowing());
+}

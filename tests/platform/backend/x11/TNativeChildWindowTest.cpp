@@ -7,6 +7,7 @@
 #include "platform/win/TNativeChildWindow.h"
 
 #include <X11/Xlib.h>
+#include <X11/Xutil.h>
 
 #include <utility>
 #include <vector>
@@ -69,4 +70,28 @@ TEST_F(TNativeChildWindowX11, ClickInItFocusesTheHost) {
     ASSERT_EQ(GetFocus(), scene.Other);
     Click({50 + 20 + 100, 50 + 20 + 75});
     ASSERT_TRUE(PumpUntil([&] { return GetFocus() == scene.Host; }));
+}
+
+TEST_F(TNativeChildWindowX11, ClearTakesAwayWhatAnotherClientDrew) {
+    TNativeChildScene scene;
+    Pump();
+    TNativeChildWindow native(scene.Host);
+    ASSERT_NE(native.WindowId(), 0u);
+    // Another client's picture, as a player leaves it when it stops.
+    Display* other = Other();
+    GC gc = XCreateGC(other, native.WindowId(), 0, nullptr);
+    XSetForeground(other, gc, 0xFF0000);
+    XFillRectangle(other, native.WindowId(), gc, 0, 0, 200, 150);
+    XFreeGC(other, gc);
+    XSync(other, False);
+    auto pixel = [&] {
+        XImage* image = XGetImage(other, native.WindowId(), 100, 75, 1, 1, AllPlanes, ZPixmap);
+        if (!image) return 0xDEADul;
+        const unsigned long value = XGetPixel(image, 0, 0) & 0xFFFFFF;
+        XDestroyImage(image);
+        return value;
+    };
+    ASSERT_EQ(pixel(), 0xFF0000ul);
+    native.Clear();
+    EXPECT_TRUE(PumpUntil([&] { return pixel() == 0; }));
 }
