@@ -22,9 +22,12 @@ bool Near(unsigned long APixel, fixture::Rgb AColour) {
 std::pair<int, int> PngSize(const std::string& AFileName) {
     std::ifstream in(AFileName, std::ios::binary);
     unsigned char head[24] = {};
-    if (!in.read(reinterpret_cast<char*>(head), sizeof head) || head[1] != 'P' || head[2] != 'N' || head[3] != 'G')
+    if (!in.read(reinterpret_cast<char*>(head), sizeof head) || head[1] != 'P' || head[2] != 'N' ||
+        head[3] != 'G')
         return {0, 0};
-    auto be = [&](int AAt) { return head[AAt] << 24 | head[AAt + 1] << 16 | head[AAt + 2] << 8 | head[AAt + 3]; };
+    auto be = [&](int AAt) {
+        return head[AAt] << 24 | head[AAt + 1] << 16 | head[AAt + 2] << 8 | head[AAt + 3];
+    };
     return {be(16), be(20)};
 }
 

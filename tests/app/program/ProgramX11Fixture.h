@@ -56,7 +56,8 @@ protected:
         std::filesystem::create_directories(Folder.Path() + "program");
         std::filesystem::create_directories(Folder.Path() + "home");
         std::filesystem::create_directories(Folder.Path() + "tools");
-        std::filesystem::create_hard_link(GetExePath() + "duvavudezaruvove", Folder.Path() + "program/duvavudezaruvove");
+        std::filesystem::create_hard_link(GetExePath() + "duvavudezaruvove",
+                                          Folder.Path() + "program/duvavudezaruvove");
         std::filesystem::create_directory_symlink(GetExePath() + "LibAV", Folder.Path() + "program/LibAV");
         // The desktop's opener, recording what the program opens.
         Opened = Folder.Path() + "opened.txt";
@@ -136,7 +137,8 @@ protected:
         if (!XQueryTree(FConnection, AParent, &root, &parent, &children, &count)) return 0;
         for (unsigned i = 0; i < count && !found; ++i) {
             XWindowAttributes a;
-            if (XGetWindowAttributes(FConnection, children[i], &a) && a.width == AWidth && a.height == AHeight)
+            if (XGetWindowAttributes(FConnection, children[i], &a) && a.width == AWidth &&
+                a.height == AHeight)
                 found = children[i];
         }
         if (children) XFree(children);
