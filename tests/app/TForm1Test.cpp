@@ -24,7 +24,9 @@
 #include "skin/controls/TlxSkinPageControl.h"
 #include "skin/controls/TlxSkinPanel.h"
 #include "skin/controls/TlxSkinStatusPanel.h"
+#include "skin/controls/TlxSkinStdLabel.h"
 #include "skin/dialogs/SkinDialogsRegistration.h"
+#include "skin/dialogs/message/TlxMessageForm.h"
 #include "skin/dialogs/open/TlxOpenDlgForm.h"
 #include "skin/dialogs/seldir/TlxSelDirDlgForm.h"
 #include "skin/engine/CompressedSkinList.h"
@@ -58,7 +60,7 @@ protected:
         RegisterMainFormClass();
         PreviousOpener = SetShellOpener([this](const std::string& ATarget) {
             Opened.push_back(ATarget);
-            return true;
+            return !OpenerFails;
         });
         std::filesystem::create_directories(Folder.Path() + "out");
         {
@@ -207,6 +209,7 @@ protected:
     THeadlessSession Session;
     TShellOpener PreviousOpener;
     std::vector<std::string> Opened;
+    bool OpenerFails = false;
     std::function<void(TCustomForm*)> ModalAct;
     TForm1* Form = nullptr;
 };
@@ -445,12 +448,29 @@ TEST_F(TForm1Fixture, F1AndTheHelpCommandOpenTheHelpFileBesideTheProgram) {
     Session.Pump();
     ASSERT_EQ(Opened.size(), 1u);
     EXPECT_EQ(Opened[0], help);
+    // The current folder elsewhere changes nothing: the file beside the program.
+    const std::filesystem::path previous = std::filesystem::current_path();
+    std::filesystem::current_path(Folder.Path());
     Form->N15->Click();
+    std::filesystem::current_path(previous);
     ASSERT_EQ(Opened.size(), 2u);
     EXPECT_EQ(Opened[1], help);
     ClickOn(Form->lxSkinButton24);
     ASSERT_EQ(Opened.size(), 3u);
     EXPECT_NE(Opened[2].find(".example.com"), std::string::npos);
+
+    // Nothing can show the help: the user is told so plainly.
+    OpenerFails = true;
+    std::string caption, text;
+    WhenModalShows([&](TCustomForm* box) {
+        caption = box->Caption();
+        if (auto* message = dynamic_cast<TlxMessageForm*>(box)) text = message->Message->Caption();
+        Session.Key(VK_RETURN);
+    });
+    Session.Key(VK_F1);
+    Session.Pump();
+    EXPECT_EQ(caption, "提示");
+    EXPECT_EQ(text, "没有安装帮助文件。");
 }
 
 TEST_F(TForm1Fixture, TheFolderDialogsChooseTheOutputFolderAndAFolderToAdd) {
