@@ -386,9 +386,15 @@ void TForm1::ShowSettingsBoxes() {
     }
 }
 
+void TForm1::FocusFileList() {
+    if (lvFiles && lvFiles->CanFocus()) lvFiles->SetFocus();
+}
+
 void TForm1::btnAddClick(TObject*) {
+    const int before = FController->Files().Count();
     FController->btnAddClick();
     ShowState();
+    if (FController->Files().Count() > before) FocusFileList();
 }
 
 void TForm1::Button8Click(TObject*) {
@@ -406,8 +412,10 @@ void TForm1::N4Click(TObject*) {
 }
 
 void TForm1::btnRemoveClick(TObject*) {
+    const int before = FController->Files().Count();
     FController->btnRemoveClick();
     ShowState();
+    if (FController->Files().Count() < before && !FController->Files().Empty()) FocusFileList();
 }
 
 void TForm1::btnClearClick(TObject*) {
@@ -416,13 +424,17 @@ void TForm1::btnClearClick(TObject*) {
 }
 
 void TForm1::lxSkinButton3Click(TObject*) {
+    const int before = FController->Files().ItemIndex();
     FController->MoveUp();
     ShowState();
+    if (FController->Files().ItemIndex() != before) FocusFileList();
 }
 
 void TForm1::lxSkinButton4Click(TObject*) {
+    const int before = FController->Files().ItemIndex();
     FController->MoveDown();
     ShowState();
+    if (FController->Files().ItemIndex() != before) FocusFileList();
 }
 
 void TForm1::N26Click(TObject*) {

@@ -252,6 +252,9 @@ private:
     void PrepareSkins();
     void ShowSkinFailure(const std::string& AWhy);
     void BeginRename(bool AFromDoubleClick);
+    // The file list takes the focus (after adding, removing or moving a row),
+    // which also shows its selected row.
+    void FocusFileList();
     void ShowCategory();
     void ParameterBoxChanged(TParameterBox ABox, TlxSkinComboBox* ABoxControl);
     void ShowBoxes();

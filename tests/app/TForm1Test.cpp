@@ -342,6 +342,26 @@ TEST_F(TForm1Fixture, AFileAddedThroughTheMenuIsConvertedByTheStartButton) {
     EXPECT_EQ(std::filesystem::path(Opened[0]).filename(), "out");
 }
 
+// Adding a file, removing a row that leaves others and moving a row give
+// the list the focus, so its selected row shows; the row of the file just
+// added is the selected one.
+TEST_F(TForm1Fixture, AddingRemovingAndMovingSelectARowAndFocusTheList) {
+    AddThroughTheMenu(FixturePath("clip.mkv"));
+    AddThroughTheMenu(FixturePath("clip_1s.mkv"));
+    ASSERT_EQ(Form->lvFiles->Items()->Count(), 2) << StatusText();
+    EXPECT_EQ(Form->lvFiles->ItemIndex(), 1);
+    EXPECT_TRUE(Form->lvFiles->Focused());
+    for (TControl* command : {static_cast<TControl*>(Form->lxSkinSpeedButton4),    // 上移
+                              static_cast<TControl*>(Form->lxSkinSpeedButton1)}) { // 删除
+        Form->lxSkinOfficeComboBox1->SetFocus();
+        Session.Pump();
+        ClickOn(command);
+        EXPECT_TRUE(Form->lvFiles->Focused()) << command->Name();
+        EXPECT_EQ(Form->lvFiles->ItemIndex(), 0) << command->Name();
+    }
+    EXPECT_EQ(Form->lvFiles->Items()->Count(), 1);
+}
+
 TEST_F(TForm1Fixture, ACategoryAndAProfileChangeTheBoxesAndTheSelectedRowsOutputName) {
     AddThroughTheMenu(FixturePath("clip.mkv"));
     ASSERT_EQ(Form->lvFiles->Items()->Count(), 1) << StatusText();
