@@ -7,8 +7,8 @@
 #include "platform/vcl/TApplication.h"
 #include "skin/controls/SkinControlsRegistration.h"
 #include "skin/dialogs/SkinDialogsRegistration.h"
-#include "skin/windows/SkinWindowsRegistration.h"
 #include "skin/windows/MDITabsBarRegistration.h"
+#include "skin/windows/SkinWindowsRegistration.h"
 
 #include <iostream>
 

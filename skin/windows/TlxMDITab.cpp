@@ -41,8 +41,7 @@ void TlxMDITab::Draw(TCanvas* Cnvs) {
     if (w <= 0 || h <= 0) return;
     TlxSkinMDITabsBar* bar = TabsBar;
     const bool skinned = bar->Skinned();
-    if (skinned && bar->TabKind() == lxtkButton &&
-        FindButtonDescription(bar->SkinData(), {"resizebutton"})) {
+    if (skinned && bar->TabKind() == lxtkButton && FindButtonDescription(bar->SkinData(), {"resizebutton"})) {
         ButtonDraw(Cnvs);
         return;
     }
@@ -131,7 +130,8 @@ void TlxMDITab::ResizeDraw(TCanvas* Cnvs) {
     if (bar->Picture) {
         const int q = bar->TabRect.Height() / 4;
         CreateSkinImageByClient(&b, bar->Picture, src,
-                                {bar->TabLeftOffset, q, src.Width() - bar->TabRightOffset, src.Height() - q}, true);
+                                {bar->TabLeftOffset, q, src.Width() - bar->TabRightOffset, src.Height() - q},
+                                true);
     }
     TCanvas* c = b.Canvas();
     SetTabFont(c, bar, color);
@@ -157,7 +157,8 @@ void TlxMDITab::DrawCloseButton(TCanvas* Cnvs, const TRect& R) {
         const TRect src = ButtonMouseDown && ButtonMouseIn ? bar->CloseButtonDownRect
                           : ButtonMouseIn                  ? bar->ClosebuttonActiveRect
                                                            : bar->CloseButtonRect;
-        ButtonRect = {R.Left, mid - src.Height() / 2, R.Left + src.Width(), mid - src.Height() / 2 + src.Height()};
+        ButtonRect = {R.Left, mid - src.Height() / 2, R.Left + src.Width(),
+                      mid - src.Height() / 2 + src.Height()};
         if (!bar->Picture) return;
         TBitmap piece(src.Width(), src.Height());
         piece.Canvas()->CopyRect({0, 0, src.Width(), src.Height()}, *bar->Picture->Canvas(), src);

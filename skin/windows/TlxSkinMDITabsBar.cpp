@@ -100,7 +100,8 @@ void TlxSkinMDITabsBar::GetSkinData() {
     MouseInFontColor = d->MouseInFontColor;
     TabStretchEffect = d->TabStretchEffect;
     CloseButtonRect = d->CloseButtonRect;
-    ClosebuttonActiveRect = d->CloseButtonActiveRect.IsEmpty() ? d->CloseButtonRect : d->CloseButtonActiveRect;
+    ClosebuttonActiveRect =
+        d->CloseButtonActiveRect.IsEmpty() ? d->CloseButtonRect : d->CloseButtonActiveRect;
     CloseButtonDownRect = d->CloseButtonDownRect.IsEmpty() ? ClosebuttonActiveRect : d->CloseButtonDownRect;
     ButtonTransparent = d->ButtonTransparent;
     ButtonTransparentColor = d->ButtonTransparentColor;
@@ -215,7 +216,8 @@ void TlxSkinMDITabsBar::DeleteTab(TCustomForm* Child) {
     DX = TabDX = 0;
     ObjectList.erase(it);
     if (ActiveTabIndex >= TabCount()) ActiveTabIndex = OldTabIndex = -1;
-    if (std::none_of(ObjectList.begin(), ObjectList.end(), [Child](const auto& t) { return t->Child == Child; }))
+    if (std::none_of(ObjectList.begin(), ObjectList.end(),
+                     [Child](const auto& t) { return t->Child == Child; }))
         Child->RemoveFreeNotification(this);
     if (ObjectList.empty() && FListButton) {
         TlxSkinMenuSpeedButton* b = FListButton;
@@ -235,7 +237,8 @@ void TlxSkinMDITabsBar::UpdateActiveTab() {
 }
 
 void TlxSkinMDITabsBar::RefreshTab(TCustomForm* Child) {
-    if (std::any_of(ObjectList.begin(), ObjectList.end(), [Child](const auto& t) { return t->Child == Child; }))
+    if (std::any_of(ObjectList.begin(), ObjectList.end(),
+                    [Child](const auto& t) { return t->Child == Child; }))
         Invalidate();
 }
 
@@ -267,7 +270,8 @@ void TlxSkinMDITabsBar::CalcTabRects() {
             TlxMDITab* t = ObjectList[i].get();
             t->Visible = i < fit;
             if (t->Visible) {
-                t->ObjectRect = {ListButtonWidth + i * FMinTabWidth, 0, ListButtonWidth + (i + 1) * FMinTabWidth, TH};
+                t->ObjectRect = {ListButtonWidth + i * FMinTabWidth, 0,
+                                 ListButtonWidth + (i + 1) * FMinTabWidth, TH};
             } else {
                 t->ObjectRect = {0, 0, 0, 0};
                 ++FInVisibleCount;

@@ -211,7 +211,7 @@ TEST(EmbeddedSkinList, TheValidatorRejectsBrokenSkins) {
     }
 }
 
-// The contact sheets in the README are what skintool draws of the skins now
+// The contact sheets in resources/skins/sheets are what skintool draws of the skins now
 // (scripts/update-skin-sheets draws them anew).
 TEST(Skingen, TheCommittedContactSheetsAreCurrent) {
     TTempFolder out;

@@ -1,6 +1,7 @@
 // The MDI tab bar on an MDI main form: layout, looks, dragging, the close
 // button, the child menu and the list menus.
 
+#include "skin/windows/TlxSkinMDITabsBar.h"
 #include "platform/backend/headless/THeadlessSession.h"
 #include "platform/vcl/TApplication.h"
 #include "platform/vcl/TMenu.h"
@@ -8,7 +9,6 @@
 #include "skin/controls/TlxSkinPopupMenu.h"
 #include "skin/engine/DataSkinListControls.h"
 #include "skin/windows/TlxLumivex.h"
-#include "skin/windows/TlxSkinMDITabsBar.h"
 #include "skin/windows/TlxSkinMenu.h"
 #include "tests/support/pictures/GoldenPicture.h"
 #include "tests/support/skin/TestSkin.h"
@@ -88,9 +88,9 @@ protected:
         GetWindowRect(Main->Handle(), main);
         GetWindowRect(Bar->Handle(), bar);
         TBitmap out(bar.Width(), bar.Height());
-        out.Canvas()->CopyRect({0, 0, bar.Width(), bar.Height()}, *shot.Canvas(),
-                               {bar.Left - main.Left, bar.Top - main.Top, bar.Right - main.Left,
-                                bar.Bottom - main.Top});
+        out.Canvas()->CopyRect(
+            {0, 0, bar.Width(), bar.Height()}, *shot.Canvas(),
+            {bar.Left - main.Left, bar.Top - main.Top, bar.Right - main.Left, bar.Bottom - main.Top});
         return out;
     }
 
