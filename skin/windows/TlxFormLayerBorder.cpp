@@ -252,6 +252,7 @@ void TlxFormLayerBorder::SetBounds(int X, int Y, int AWidth, int AHeight) {
 }
 
 void TlxFormLayerBorder::MoveTo(int X, int Y) {
+    if (X == FX && Y == FY) return;
     FX = X;
     FY = Y;
     const int TH = FTopImage ? FTopImage->Height() : 0;

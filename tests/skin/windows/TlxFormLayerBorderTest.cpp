@@ -184,6 +184,9 @@ TEST_F(TlxFormLayerBorderTest, ABorderDragKeepsTheEdgeUnderThePointerWithinTheLi
     LVX->SetMaxWidth(200);
     ASSERT_EQ(LVX->GetMinWidth(), 100);
     // Left handle, 2 pixels left of the form's left edge (50).
+    Session.MouseMove({48, 80});
+    Session.Pump();
+    EXPECT_EQ(Border()->LeftBorder->Cursor(), crSizeWE);
     std::vector<TRect> seen;
     DragBorder({48, 80}, {{28, 80}, {-60, 80}, {40, 80}, {110, 80}}, &seen);
     EXPECT_EQ(seen, (std::vector<TRect>{Rect(30, 40, 210, 130), Rect(10, 40, 210, 130),
@@ -195,6 +198,23 @@ TEST_F(TlxFormLayerBorderTest, ABorderDragKeepsTheEdgeUnderThePointerWithinTheLi
     EXPECT_FALSE(LVX->FBorderLayerChangeSize);
     // Each border window followed.
     EXPECT_EQ(ScreenRect(Border()->RightBorder).Right, 310 + 8);
+}
+
+TEST_F(TlxFormLayerBorderTest, APressOnAHandleActivatesTheFormNeverTheBorder) {
+    TLayeredSkin skin;
+    Load(skin);
+    auto* other = new TForm(nullptr);
+    other->SetBounds(400, 300, 100, 100);
+    other->Show();
+    Session.Pump();
+    ASSERT_EQ(GetActiveWindow(), other->Handle());
+    EXPECT_EQ(Border()->TopBorder->Cursor(), crDefault);
+    Session.Click({120, 38}); // the top handle, 2 rows above the form
+    Session.Pump();
+    EXPECT_EQ(GetActiveWindow(), Form->Handle());
+    EXPECT_EQ(WindowAlpha(Border()->TopBorder), 200) << "the border shows the active form";
+    other->Free();
+    Session.Pump();
 }
 
 TEST_F(TlxFormLayerBorderTest, NoResizeThroughTheBorderWhenTheFormMayNotResize) {
