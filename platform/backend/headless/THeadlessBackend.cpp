@@ -138,3 +138,9 @@ TBitmap THeadlessBackend::Screenshot() const {
     }
     return out;
 }
+
+void THeadlessBackend::SetLayeredCapability(bool on) {
+    if (FLayered == on) return;
+    FLayered = on;
+    if (WindowBackend() == this) LayeredCapabilityChanged();
+}

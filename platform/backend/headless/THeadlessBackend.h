@@ -64,7 +64,8 @@ public:
     // The default is one 1024 x 768 monitor whose work area leaves 40 pixels
     // at the bottom (a task bar).
     void SetMonitors(std::vector<TBackendMonitor> monitors) { FMonitors = std::move(monitors); }
-    void SetLayeredCapability(bool on) { FLayered = on; }
+    // A change reaches the window system's windows as it would from a display.
+    void SetLayeredCapability(bool on);
     void SetVirtualClock(bool on) { FVirtual = on; }
     void SetTime(uint64_t ms) { FNow = ms; }
     void AdvanceTime(uint64_t ms) { FNow += ms; }

@@ -264,6 +264,19 @@ TEST_F(TlxFormLayerBorderTest, HitModesOfTheFourStrips) {
         EXPECT_EQ(LayerBorderHitMode(c.Type, c.At, form, sizes), c.Want) << c.At.X << "," << c.At.Y;
 }
 
+TEST_F(TlxFormLayerBorderTest, TheBorderComesAndGoesWithTheDisplaysCompositing) {
+    TLayeredSkin skin;
+    Load(skin);
+    ASSERT_EQ(Windows().size(), 4u);
+    Session.Backend().SetLayeredCapability(false);
+    Session.Pump();
+    EXPECT_FALSE(Border()->Visible());
+    EXPECT_TRUE(Windows().empty());
+    Session.Backend().SetLayeredCapability(true);
+    Session.Pump();
+    EXPECT_EQ(Windows().size(), 4u);
+}
+
 TEST_F(TlxFormLayerBorderTest, NoBorderWindowsWhereItIsNotInUse) {
     struct Case {
         const char* Name;
