@@ -31,12 +31,12 @@ void TlxLumivex::ApplyLayeredBorder() {
     SyncLayeredBorder(true);
 }
 
-// Shown exactly while the form shows on the screen (the tray hides it,
-// minimizing by the platform hides it) and the border is in use.
+// Shown exactly while the form shows on the screen (hidden to the tray or
+// minimized by the platform it does not) and the border is in use.
 void TlxLumivex::SyncLayeredBorder(bool Restacked) {
     if (!FBorderLayer) return;
     HWND h = FormHandle();
-    const bool wanted = h && UseLayeredBorder() && IsWindowVisible(h) && !IsIconic(h) && !TrayHidden;
+    const bool wanted = h && UseLayeredBorder() && IsWindowVisible(h) && !IsIconic(h);
     if (!wanted) {
         if (FBorderLayer->Visible()) FBorderLayer->Hide();
         return;
@@ -60,6 +60,7 @@ void TlxLumivex::LayeredBorderAfter(const TMessage& M) {
     case WM_SHOWWINDOW:
     case WM_SIZE:
     case WM_CHANGELAYEREDBORDERS:
+    case WM_TRAYRESTORED:
         SyncLayeredBorder(true);
         break;
     case WM_WINDOWPOSCHANGED: {

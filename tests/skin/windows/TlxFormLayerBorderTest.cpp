@@ -4,6 +4,7 @@
 #include "skin/engine/TlxBitmap.h"
 #include "skin/windows/TlxFormLayerBorder.h"
 #include "skin/windows/TlxFormLayerWindow.h"
+#include "skin/windows/TlxTrayIcon.h"
 
 #include <functional>
 #include <vector>
@@ -262,6 +263,22 @@ TEST_F(TlxFormLayerBorderTest, HitModesOfTheFourStrips) {
     };
     for (const Case& c : cases)
         EXPECT_EQ(LayerBorderHitMode(c.Type, c.At, form, sizes), c.Want) << c.At.X << "," << c.At.Y;
+}
+
+TEST_F(TlxFormLayerBorderTest, HiddenToTheTrayAndBackWithTheForm) {
+    TLayeredSkin skin;
+    Load(skin);
+    auto* tray = new TlxTrayIcon(Form);
+    LVX->SetTrayIcon(tray);
+    LVX->MinimizeToTray();
+    Session.Pump();
+    ASSERT_FALSE(Form->Visible());
+    EXPECT_TRUE(Windows().empty());
+    LVX->RestoreFromTray();
+    Session.Pump();
+    ASSERT_TRUE(Form->Visible());
+    EXPECT_EQ(Windows().size(), 4u);
+    EXPECT_EQ(ScreenRect(Border()->LeftBorder), Rect(42, 40, 50, 130));
 }
 
 TEST_F(TlxFormLayerBorderTest, TheBorderComesAndGoesWithTheDisplaysCompositing) {
