@@ -153,6 +153,18 @@ TEST_F(TlxFormLayerBorderTest, TheBorderFollowsTheFormAndFadesWithIt) {
     EXPECT_EQ(WindowAlpha(Border()->TopBorder), 0) << "the border fades in with the form";
     Session.Advance(200);
     EXPECT_EQ(WindowAlpha(Border()->TopBorder), 200);
+
+    // A smart show effect keeps the border away until it shows, then fades it in.
+    LVX->SetAlphaBlendAnimation(false);
+    SendMessage(Form->Handle(), 45491); // CM_SMARTEFFECTSPREPARE
+    EXPECT_TRUE(Windows().empty());
+    SendMessage(Form->Handle(), 45492); // CM_SMARTEFFECTSSHOW
+    ASSERT_EQ(Windows().size(), 4u);
+    EXPECT_EQ(WindowAlpha(Border()->TopBorder), 0);
+    Session.Advance(6);
+    EXPECT_EQ(WindowAlpha(Border()->TopBorder), 13) << "steps of a fifteenth";
+    Session.Advance(200);
+    EXPECT_EQ(WindowAlpha(Border()->TopBorder), 200);
 }
 
 TEST_F(TlxFormLayerBorderTest, TheStripsStayJustAboveTheirForm) {
