@@ -296,12 +296,12 @@ void TlxSkinCaptionObject::MouseLeave() {
 
 void TlxSkinCaptionObject::MouseDown(int X, int Y, TMouseButton Button) {
     if (!Survives([&] { Parent->DoMouseDownEvent(IDName, X, Y, ObjectRect, Button); })) return;
-    QuickMouseDown(X, Y);
+    QuickMouseDown(X, Y, Button);
 }
 
 void TlxSkinCaptionObject::MouseUp(int X, int Y, TMouseButton Button) {
     if (!Survives([&] { Parent->DoMouseUpEvent(IDName, X, Y, ObjectRect, Button); })) return;
-    QuickMouseUp(X, Y);
+    QuickMouseUp(X, Y, Button);
 }
 
 void TlxSkinCaptionObject::MouseMove(int X, int Y) {

@@ -86,6 +86,7 @@ private:
 
     // Quick buttons.
     void DrawQuickButton(TCanvas* Cnvs, int Index);
-    void QuickMouseDown(int X, int Y);
-    void QuickMouseUp(int X, int Y);
+    // A quick button clicks only when the left button went down and came up on it.
+    void QuickMouseDown(int X, int Y, TMouseButton Button);
+    void QuickMouseUp(int X, int Y, TMouseButton Button);
 };

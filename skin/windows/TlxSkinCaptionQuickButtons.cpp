@@ -98,10 +98,10 @@ void TlxSkinCaptionObject::TestQuickButtons(int X, int Y) {
         Parent->HideObjectHint();
 }
 
-void TlxSkinCaptionObject::QuickMouseDown(int X, int Y) {
+void TlxSkinCaptionObject::QuickMouseDown(int X, int Y, TMouseButton Button) {
     if (!HasQuickButtons()) return;
     TestQuickButtons(X, Y);
-    if (ActiveQuickButton >= 0) {
+    if (ActiveQuickButton >= 0 && Button == TMouseButton::mbLeft) {
         TlxQuickButtonItems* items = Parent->QuickButtons();
         for (int i = 0; i < items->Count(); ++i) {
             TlxQuickButtonItem* item = items->Items(i);
@@ -113,14 +113,18 @@ void TlxSkinCaptionObject::QuickMouseDown(int X, int Y) {
     if (Parent->SkinHint() && Parent->QuickButtonsShowHint()) Parent->HideObjectHint();
 }
 
-void TlxSkinCaptionObject::QuickMouseUp(int X, int Y) {
+void TlxSkinCaptionObject::QuickMouseUp(int X, int Y, TMouseButton Button) {
     if (!HasQuickButtons()) return;
     TestQuickButtons(X, Y);
-    if (ActiveQuickButton < 0) return;
     TlxQuickButtonItems* items = Parent->QuickButtons();
-    for (int i = 0; i < items->Count(); ++i)
+    const bool pressedHere = ActiveQuickButton >= 0 && items->Items(ActiveQuickButton)->Down;
+    bool wasDown = false;
+    for (int i = 0; i < items->Count(); ++i) {
+        wasDown = wasDown || items->Items(i)->Down;
         items->Items(i)->Down = false;
-    RepaintFrame(Parent);
+    }
+    if (wasDown) RepaintFrame(Parent);
+    if (!pressedHere || Button != TMouseButton::mbLeft) return;
     // Last: the handler may close the form or change its skin, which frees
     // this object.
     const TNotifyEvent click = items->Items(ActiveQuickButton)->OnClick;
