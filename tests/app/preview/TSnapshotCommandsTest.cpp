@@ -99,10 +99,15 @@ TEST_F(TSnapshotCommandsTest, TheSettingsClickMarksTheStoredType) {
     Store("[SnapShot]\nDir=" + Shots + "\nPicture=GIF\n");
     Commands->lxSkinButton23Click();
     EXPECT_EQ(Commands->CheckedType(), TSnapshotType::GIF);
-    Store("[SnapShot]\nDir=" + Shots + "\nPicture=Jpeg\n");
-    Commands->lxSkinButton23Click();
-    EXPECT_EQ(Commands->CheckedType(), TSnapshotType::BMP);
-    EXPECT_NE(Ini().find("Picture=BMP"), std::string::npos);
+    // Only the four exact texts count: any other becomes "BMP".
+    for (const char* stored : {"Jpeg", "png", "bmp", ""}) {
+        Store("[SnapShot]\nDir=" + Shots + "\nPicture=GIF\n");
+        Commands->lxSkinButton23Click();
+        Store("[SnapShot]\nDir=" + Shots + "\nPicture=" + stored + "\n");
+        Commands->lxSkinButton23Click();
+        EXPECT_EQ(Commands->CheckedType(), TSnapshotType::BMP) << stored;
+        EXPECT_NE(Ini().find("Picture=BMP"), std::string::npos) << stored;
+    }
 }
 
 TEST_F(TSnapshotCommandsTest, OpenFolderCreatesTheStoredFolderAndHandsItToTheOpener) {
