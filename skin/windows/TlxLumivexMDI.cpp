@@ -2,6 +2,7 @@
 // the Window menu, arranging the children, and the inactive client panel.
 
 #include "skin/windows/TlxLumivex.h"
+#include "skin/windows/TlxSkinMainMenuBar.h"
 
 #include "platform/base/Math.h"
 #include "platform/gdi/TCanvas.h"
@@ -157,11 +158,14 @@ void TlxLumivex::MDIMessage(TMessage& M) {
     case WM_MDICHILDMAXIMIZED:
         if (!IsMDIForm()) break;
         FMDIChildMaximized = true;
+        // The maximized child's frame buttons move onto the menu bar.
+        if (FMainMenuBar) FMainMenuBar->MDIChildMaximize();
         SendNCPaint();
         break;
     case WM_MDICHILDRESTORED:
         if (!IsMDIForm()) break;
         if (!FindMaximizedMDIChild(FForm)) FMDIChildMaximized = false;
+        if (FMainMenuBar) FMainMenuBar->MDIChildRestore();
         SendNCPaint();
         break;
     }

@@ -6,6 +6,7 @@
 #include "platform/vcl/TMenu.h"
 #include "skin/windows/SkinObjectSupport.h"
 #include "skin/windows/TlxLumivex.h"
+#include "skin/windows/TlxSkinMainMenuBar.h"
 #include "tests/support/pictures/PixelArt.h"
 
 #include <gtest/gtest.h>
@@ -95,6 +96,39 @@ TEST_F(TlxLumivexMDITest, MaximizedChildrenShowInTheParentsCaption) {
     Main->SetBounds(0, 0, 400, 300);
     Session.Pump();
     EXPECT_EQ(a->BoundsRect(), (TRect{0, 0, 394, 275}));
+}
+
+// A maximized child's frame buttons stand on the parent's menu bar while it
+// stays maximized, and go when no child is maximized any more.
+TEST_F(TlxLumivexMDITest, AMaximizedChildsButtonsStandOnTheMenuBar) {
+    auto* menu = new TMainMenu(Main);
+    auto* file = new TMenuItem(menu);
+    file->SetCaption("File");
+    menu->Items()->Add(file);
+    auto* bar = new TlxSkinMainMenuBar(Main);
+    bar->SetParent(Main);
+    bar->SetLumivex(MainLVX);
+    bar->SetMainMenu(menu);
+    MainLVX->SetMainMenuBar(bar);
+    Session.Pump();
+    TForm* a = Child("A");
+    TForm* b = Child("B", 40, 40);
+    EXPECT_FALSE(bar->MDIChildMax());
+    LVX(a)->SetWindowState(wsMaximized);
+    Session.Pump();
+    EXPECT_TRUE(bar->MDIChildMax());
+    EXPECT_EQ(bar->ButtonsCount(), 4);
+    EXPECT_EQ(bar->ItemCount(), 1);
+    // Another child maximized in its place keeps the buttons.
+    LVX(b)->SetWindowState(wsMaximized);
+    LVX(a)->SetWindowState(wsNormal);
+    Session.Pump();
+    EXPECT_TRUE(bar->MDIChildMax());
+    LVX(b)->SetWindowState(wsNormal);
+    Session.Pump();
+    EXPECT_FALSE(bar->MDIChildMax());
+    EXPECT_EQ(bar->ButtonsCount(), 0);
+    EXPECT_EQ(bar->ItemCount(), 1);
 }
 
 TEST_F(TlxLumivexMDITest, WindowMenuFollowsTheChildren) {
