@@ -22,6 +22,12 @@ TCustomForm::TCustomForm(TComponent* AOwner) : TCustomControl(AOwner) {
 }
 
 TCustomForm::~TCustomForm() {
+    // The MDI client goes while the form is still whole, since it reads the
+    // form on its way out.
+    if (TMDIClient* client = FMDIClient) {
+        FMDIClient = nullptr;
+        client->Free();
+    }
     if (Screen) Screen->RemoveForm(this);
 }
 
