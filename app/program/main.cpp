@@ -7,17 +7,14 @@
 #include "platform/vcl/TApplication.h"
 #include "skin/controls/SkinControlsRegistration.h"
 #include "skin/dialogs/SkinDialogsRegistration.h"
-#include "skin/windows/MDITabsBarRegistration.h"
-#include "skin/windows/SkinWindowsRegistration.h"
 
 #include <iostream>
 
 int main() {
     if (!StartWindowSystem(std::cerr)) return 1;
     RegisterSkinControls();
-    RegisterMDITabsBar();
+    // The dialogs' registration takes in the skinned windows' classes.
     RegisterSkinDialogClasses();
-    RegisterSkinWindowClasses();
     RegisterMainFormClass();
     RegisterStartupFormClasses();
     int code = 1;

@@ -3,6 +3,7 @@
 #include "platform/vcl/TClassRegistry.h"
 #include "skin/controls/TlxSkinPopupMenu.h"
 #include "skin/engine/SkinData.h"
+#include "skin/windows/MDITabsBarRegistration.h"
 #include "skin/windows/TlxLumivex.h"
 #include "skin/windows/TlxSkinMainMenu.h"
 #include "skin/windows/TlxSkinMainMenuBar.h"
@@ -10,6 +11,7 @@
 #include <algorithm>
 
 void RegisterSkinWindowClasses() {
+    RegisterMDITabsBar();
     RegisterClass<TlxSkinMainMenu>("TlxSkinMainMenu", "TMainMenu")
         .ReferenceProperty("SkinData", &TlxSkinMainMenu::SkinData, &TlxSkinMainMenu::SetSkinData);
     using B = TlxSkinMainMenuBar;
